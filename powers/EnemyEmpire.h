@@ -1,0 +1,32 @@
+#pragma once
+#include "model/Empire.h"
+
+// The shared behaviour of the powers that invade from outside: each legion, once
+// a turn, marches, seizes an undefended neighbour, attacks weak Roman
+// neighbours, or sets out for the nearest province its power does not hold.
+class EnemyEmpire : public Empire {
+public:
+    using Empire::Empire;
+
+    void updateLegions() override;
+    virtual Province* chooseInvasionTarget() = 0;
+
+    // True when the attack won (the legion lives); false when the attacker lost
+    // and the caller must destroy it.
+    bool attack(Empire& defender, Legion& legion, Empire& attacker, Province& target);
+    Route findTargetRoute(Province& start) const;
+    void advanceAlongRoute(Legion& legion, int index);
+
+protected:
+    // The invasion route: the start province, then the shortest route from it
+    // to the target (so the army's first step is onto its own start).
+    static Route invasionRoute(Province& start, Province& target);
+    // Creates `count` legions in `start`, each with its own copy of `route`.
+    void raiseArmy(Province& start, const Route& route, int count);
+
+private:
+    bool seizeUndefendedNeighbour(Legion& legion);
+    // Returns false when the attacker fell and was destroyed.
+    enum class Action { None, Done, Destroyed };
+    Action attackWeakRomanNeighbour(Legion& legion);
+};

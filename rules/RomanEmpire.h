@@ -1,0 +1,38 @@
+#pragma once
+#include "model/Empire.h"
+
+// The player's empire: an Empire with a treasury, taxes, upkeep and plague.
+class RomanEmpire : public Empire {
+public:
+    RomanEmpire();
+
+    void takeTurn() override;
+    void prepareNewGame() override;
+    void raiseLegions() override;
+
+    int computeTax() const;
+    int legionLimit() const;
+    void payLegions();
+    void updatePlague();
+    void showHint();
+    void checkRevolts();
+    void settleTribe(Province& province, int count);
+
+    int taxIncome = 0;
+    int legionCost = 0;
+    int treasury = 100000;
+    bool egyptHintShown = false;
+    bool daciaHintShown = false;
+    bool northAfricaHintShown = false;
+    bool britanniaHintShown = false;
+    bool legionLimitHintShown = false;
+    bool plague = false;
+    bool rebellionHintShown = false;
+    bool moneyWarningShown = false;
+    int plagueCounter = 0;
+
+private:
+    void checkMoney();
+    void considerBonusDemand();
+    void revoltIfUngarrisoned(const char* provinceName, const char* message, const char* logLine);
+};
