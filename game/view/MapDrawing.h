@@ -22,7 +22,9 @@ class Province;
 namespace view {
 
 constexpr int LayoutWidth = 1366;
-constexpr int LayoutHeight = 768;
+// Tall enough for the report scroll (664) with a margin; wider compositions
+// keep this height.
+constexpr int LayoutHeight = 672;
 constexpr int MapLeft = 180;
 constexpr int MapTop = 30;
 constexpr int MapWidth = 800;
