@@ -121,11 +121,9 @@ def fade(x, fade_in=0.0, fade_out=0.0):
     return y
 
 
-def reverb(x, rt60, wet, rng, predelay=0.01, brightness=4000.0):
-    """Convolution with a synthetic room: decaying noise, darker as it decays.
-
-    The tail is added to the input (the input is padded by the tail length).
-    """
+def room_response(rt60, rng, predelay=0.01, brightness=4000.0):
+    """Impulse response of a synthetic room: noise decaying by 60 dB in rt60
+    seconds, losing its highs as it decays, with unit energy."""
     n = seconds(rt60)
     t = np.arange(n) / WORK_RATE
     tail = rng.standard_normal(n) * np.exp(-6.9 * t / rt60)
@@ -134,10 +132,24 @@ def reverb(x, rt60, wet, rng, predelay=0.01, brightness=4000.0):
     mix = np.clip(t / rt60 * 2.0, 0.0, 1.0)
     ir = (1 - mix) * early + mix * late
     ir = np.concatenate([np.zeros(seconds(predelay)), ir])
-    ir /= np.sqrt(np.sum(ir ** 2)) + 1e-12
-    wet_signal = signal.fftconvolve(x, ir)
+    return ir / (np.sqrt(np.sum(ir ** 2)) + 1e-12)
+
+
+def reverb(x, rt60, wet, rng, predelay=0.01, brightness=4000.0):
+    """Adds the room's reverberation; the result is longer than x by the tail."""
+    wet_signal = signal.fftconvolve(x, room_response(rt60, rng, predelay, brightness))
     dry = np.concatenate([x, np.zeros(len(wet_signal) - len(x))])
     return dry + wet * wet_signal
+
+
+def circular_reverb(x, rt60, wet, rng, predelay=0.01, brightness=4000.0):
+    """Reverberation of x played as an endless loop: the tail of the end
+    wraps round onto the beginning, so the result loops as seamlessly as x."""
+    ir = room_response(rt60, rng, predelay, brightness)
+    if len(ir) >= len(x):
+        raise ValueError("reverberation longer than the loop")
+    wet_signal = np.fft.irfft(np.fft.rfft(x) * np.fft.rfft(ir, len(x)), len(x))
+    return x + wet * wet_signal
 
 
 def to_out_rate(x):

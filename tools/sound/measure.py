@@ -42,9 +42,10 @@ def report(path):
     if name in LOOPED:
         steps = np.abs(np.diff(x))
         seam = abs(x[0] - x[-1])
-        n50 = rate // 20
+        frame = rate // 200  # 5 ms
+        n50 = 10 * frame
         around = np.concatenate([x[-n50:], x[:n50]])
-        frames = around.reshape(-1, rate // 200)  # 5 ms frames across the seam
+        frames = around.reshape(-1, frame)
         frame_db = [db(np.sqrt(np.mean(f ** 2))) for f in frames]
         print(f"    loop seam: |last-first| {seam:.0f}; adjacent-sample steps median {np.median(steps):.0f},"
               f" 99th pct {np.percentile(steps, 99):.0f}, max {np.max(steps):.0f}")
