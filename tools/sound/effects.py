@@ -147,12 +147,11 @@ def make_march():
         left = s % 2 == 0
         for _ in range(soldiers):
             when = beat + abs(rng.normal(0.0, 0.014)) + rng.uniform(0, 0.006)
-            place(track, footfall(rng, left), when, rng.uniform(0.05, 0.11))
+            place(track, footfall(rng, left), when, rng.uniform(0.07, 0.15))
             if rng.random() < 0.35:
                 place(track, armour_clink(rng), when + rng.uniform(0.0, 0.05), rng.uniform(0.01, 0.03))
         # The drum marks the left foot loudly and the right foot lightly.
-        place(track, drum_hit(72.0 if left else 96.0, 1.0 if left else 0.45, rng), beat, 0.9)
-    # The march stops together with a last, bigger beat.
+        place(track, drum_hit(72.0 if left else 96.0, 1.0 if left else 0.45, rng), beat, 0.75)
     track = dsp.highpass(track, 35, order=2)
     track = dsp.reverb(track, 0.9, 0.18, rng, brightness=3500)[: len(track)]
     return dsp.fade(track, fade_in=0.002, fade_out=0.25)
