@@ -201,9 +201,11 @@ def one_cough(rng, strength=1.0, pitch=125.0, vowel="uh", length=0.32):
     scale = rng.uniform(0.95, 1.08)
     table = VOWELS[vowel]
     # Explosive phase: the glottis bursts open on compressed air.
-    burst_env = dsp.attack_decay(n, 0.004, 0.05) * (1 + 0.6 * np.exp(-t / 0.012))
+    burst_env = dsp.attack_decay(n, 0.004, 0.07) * (1 + 0.8 * np.exp(-t / 0.012))
     burst = dsp.formants(rng.standard_normal(n), [(f, bw * 2.2) for f, bw in table], scale)
     burst = dsp.pre_emphasis(burst, 0.7) + 0.5 * dsp.bandpass(rng.standard_normal(n), 150, 900)
+    # Hiss of the air rushing through the windpipe, strongest in the first instant.
+    burst += 0.25 * dsp.bandpass(rng.standard_normal(n), 2000, 6000) * np.exp(-t / 0.03)
     # Turbulence in the airway gives the rattle of a chesty cough.
     rattle = 1.0 + 0.9 * np.sin(2 * np.pi * rng.uniform(22, 35) * t) * np.exp(-t / 0.12)
     burst *= burst_env * rattle
@@ -211,9 +213,9 @@ def one_cough(rng, strength=1.0, pitch=125.0, vowel="uh", length=0.32):
     f0 = pitch * (1.15 - 0.35 * t / length)
     src, flow = glottal_source(f0, 0.5, rng, jitter=0.03, shimmer=0.25)
     voiced = dsp.formants(src + 0.3 * rng.standard_normal(n) * flow, table, scale)
-    v_env = np.clip((t - 0.035) / 0.02, 0, 1) * np.exp(-np.maximum(t - 0.06, 0) / 0.07)
+    v_env = np.clip((t - 0.035) / 0.02, 0, 1) * np.exp(-np.maximum(t - 0.06, 0) / 0.04)
     voiced *= v_env
-    x = burst / (np.std(burst) + 1e-12) + 0.9 * voiced / (np.std(voiced) + 1e-12)
+    x = burst / (np.std(burst) + 1e-12) + 0.6 * voiced / (np.std(voiced) + 1e-12)
     x *= np.clip((length - t) / 0.04, 0, 1)
     return strength * x
 
@@ -281,7 +283,7 @@ def make_crowd():
     length = 3.6
     track = np.zeros(seconds(length))
     vowel_choices = [("a",), ("o",), ("a", "o"), ("ae",), ("e", "a"), ("u", "a"), ("o", "e"), ("a", "e")]
-    for voice in range(34):
+    for voice in range(26):
         young = rng.random() < 0.2
         base = rng.uniform(190, 250) if young else rng.uniform(95, 150)
         scale = rng.uniform(1.08, 1.18) if young else rng.uniform(0.92, 1.04)
@@ -297,12 +299,20 @@ def make_crowd():
                 when = 0.0
             place(track, x, when, loud * (0.6 + 0.4 * effort))
             when += d + rng.uniform(0.05, 0.45)
+    # The front rows chant together, two syllables a second, slightly out of
+    # unison: that is what makes a mob rather than a market.
+    chanters = [(rng.uniform(100, 160), rng.uniform(0.92, 1.05)) for _ in range(10)]
+    for beat in (0.35, 1.35, 2.35):
+        for base, scale in chanters:
+            lag = abs(rng.normal(0, 0.025))
+            place(track, shout(rng, 0.2, base, ("a",), scale, 1.0), beat + lag, 1.2)
+            place(track, shout(rng, 0.42, base * 1.12, ("o", "u"), scale, 1.0), beat + 0.3 + lag, 1.4)
     # The murmur of the many further back: vowel-coloured noise in slow waves.
     n = len(track)
     bed = dsp.formants(dsp.pink_noise(n, rng), [(f, bw * 2) for f, bw in VOWELS["a"]], 1.0)
     swell = 1.0 + 0.5 * dsp.lowpass(rng.standard_normal(n), 4) * 20
     bed = bed / np.std(bed) * np.clip(swell, 0.3, None)
-    track = track / np.std(track) + 0.25 * bed
+    track = track / np.std(track) + 0.2 * bed
     track = dsp.highpass(track, 100, order=2)
     track = dsp.reverb(track, 1.1, 0.22, rng, brightness=3500)[: len(track)]
     return dsp.fade(track, fade_in=0.15, fade_out=0.4)
