@@ -67,7 +67,7 @@ def midi_note(name):
 # which would break the loop.
 OBOE, HARP, STRINGS, HORNS, CHOIR, BASS, TIMPANI, DRUMS = 0, 1, 2, 3, 4, 5, 6, 7
 PROGRAMS = {OBOE: 68, HARP: 46, STRINGS: 48, HORNS: 60, CHOIR: 52, BASS: 42, TIMPANI: 47, DRUMS: 116}
-VOLUMES = {OBOE: 100, HARP: 96, STRINGS: 80, HORNS: 88, CHOIR: 70, BASS: 90, TIMPANI: 84, DRUMS: 80}
+VOLUMES = {OBOE: 100, HARP: 96, STRINGS: 100, HORNS: 88, CHOIR: 76, BASS: 90, TIMPANI: 84, DRUMS: 68}
 FRAME_DRUM_KEY = "D3"
 
 # The harmony, one chord a bar: Dorian i - bVII - IV - i, then bIII - bVII - v - bVII,
