@@ -67,12 +67,12 @@ def checker(w, h, cell=6):
 
 def contact_sheet(stills, anims, icon_sizes):
     """Everything on one page: big pictures halved, small ones doubled, each with id and size."""
-    width = 1500
+    width = 1860
     cap = font(15, "regular")
     head = font(22, "bold")
     rows = []   # (heading, [(label, image, zoom)])
     big = [264, 165, 267, 250]
-    rows.append(("Large pictures (shown at half size)", [(i, stills[i], 0.5) for i in big]))
+    rows.append(("Large pictures (shown at 60 %)", [(i, stills[i], 0.6) for i in big]))
     rows.append(("Labels, banner, markers, buttons, portrait (shown at double size)",
                  [(i, stills[i], 2) for i in (185, 251, 234, 229, 268, 269, 231, 232, 182)]))
     rows.append(("Map editor headings (double size) and window icons 107, 108 (quadruple)",
@@ -84,8 +84,10 @@ def contact_sheet(stills, anims, icon_sizes):
                  [(i, icons[i], 3) for i in (168, 170, 183, 179, 114)]))
     for name, (ids, size, _fn) in soldiers.ANIMATIONS.items():
         frames = anims[name]
-        rows.append(("%s, %d frames of %dx%d (triple size)" % (name, len(ids), size[0], size[1]),
-                     [(i, f, 3) for i, f in zip(ids, frames)]))
+        zoom = 2 if size[0] * len(ids) * 3 > width - 200 else 3
+        rows.append(("%s, %d frames of %dx%d (%s size)" % (name, len(ids), size[0], size[1],
+                                                          "double" if zoom == 2 else "triple"),
+                     [(i, f, zoom) for i, f in zip(ids, frames)]))
     rows.append(("Desktop icons (game/resources/icons)", [("%dpx" % p, icon_sizes[p], 1) for p in ICON_SIZES]))
 
     # lay out
@@ -98,12 +100,14 @@ def contact_sheet(stills, anims, icon_sizes):
         row_h = 0
         for label, img, zoom in items:
             w, h = int(img.width * zoom), int(img.height * zoom)
-            if x + w > width - 20:
+            text = label if isinstance(label, str) else "%d  %dx%d" % (label, img.width, img.height)
+            cell = max(w, int(ImageDraw.Draw(Image.new("RGB", (1, 1))).textlength(text, font=cap)))
+            if x + cell > width - 20:
                 x = 20
                 y += row_h + 30
                 row_h = 0
             placed.append(("img", (label, img, zoom), x, y))
-            x += w + 18
+            x += cell + 18
             row_h = max(row_h, h)
         y += row_h + 40
     sheet = Image.new("RGBA", (width, y), rgb(PARCHMENT) + (255,))

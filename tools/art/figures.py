@@ -343,11 +343,11 @@ def draw_figure(o, p):
     # weapon in the far hand, behind the body
     if o.kind == "legionary":
         if p.weapon_drop is None:
-            s += spear_at(j.far_wrist, p.weapon, 30, 11, 12, BRONZE, STEEL, kind="pilum")
+            s += spear_at(j.far_wrist, p.weapon, 23, 11, 10, BRONZE, STEEL, kind="pilum")
         s += limb([j.shoulder, j.far_elbow, j.far_wrist], 3.0, far_arm_col)
     elif o.kind == "barbarian":
         if p.weapon_drop is None:
-            s += spear_at(j.far_wrist, p.weapon, 24, 16, 6, BRONZE, STEEL)
+            s += spear_at(j.far_wrist, p.weapon, 18, 17, 6, BRONZE, STEEL)
         s += limb([j.shoulder, j.far_elbow, j.far_wrist], 3.1, far_arm_col)
     else:
         s += group(quiver(), add(j.hip, up(p.lean, 3.0)), p.lean - 25)
@@ -414,9 +414,9 @@ def dropped(o, p):
     if p.weapon_drop is not None:
         x, y, a = p.weapon_drop
         if o.kind == "legionary":
-            s += spear_at((x, y), a, 22, 18, 12, BRONZE, STEEL, kind="pilum")
+            s += spear_at((x, y), a, 20, 14, 10, BRONZE, STEEL, kind="pilum")
         elif o.kind == "barbarian":
-            s += spear_at((x, y), a, 20, 18, 6, BRONZE, STEEL)
+            s += spear_at((x, y), a, 18, 14, 6, BRONZE, STEEL)
     if p.shield_drop is not None:
         x, y, a = p.shield_drop
         sh = {"legionary": scutum, "barbarian": round_shield}.get(o.kind)
@@ -503,9 +503,9 @@ def walk(o, phase, stride=26.0):
     elif o.kind == "barbarian":
         p.lean = 12.0 + 2 * math.cos(2 * t)
         p.far_arm = (30 - 8 * math.sin(t), 70)
-        p.weapon = 45 + 5 * math.sin(t)
+        p.weapon = 20 + 4 * math.sin(t)
         p.near_arm = (28 + 4 * math.sin(t), 58)
     else:
-        p.far_arm = (-10 - 10 * math.sin(t), 40)
+        p.far_arm = (-6 - 6 * math.sin(t), 40)
         p.near_arm = (28 + 5 * math.sin(t), 58)
     return p

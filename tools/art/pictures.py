@@ -343,7 +343,7 @@ def splash():
     s += aquila(596, 240, 0.72)
     body = figure_svg(LEGIONARY, Pose(near_leg=(8, 3), far_leg=(-6, 4), near_arm=(-20, 128),
                                       far_arm=(14, 78), weapon=4))
-    s += place(body, 520, ground + 46, 3.1)
+    s += place(body, 520, ground + 32, 3.1)
     # frame
     s += '<rect x="3" y="3" width="634" height="474" fill="none" stroke="%s" stroke-width="2"/>' % GOLD
     s += '<rect x="8" y="8" width="624" height="464" fill="none" stroke="%s" stroke-width="0.8"/>' % GOLD
@@ -360,7 +360,7 @@ def splash():
               anchor="mm", spacing=1)
     draw_text(img, (320, 186), "An educational strategy game of the late Roman Empire",
               font(22, "italic"), rgb(PARCHMENT) + (255,), anchor="mm", shadow=(1, 1, (0, 0, 0, 160)))
-    draw_text(img, (320, 456), "Hold the frontiers, keep the treasury, learn how Rome endured and fell",
+    draw_text(img, (320, 458), "Hold the frontiers, keep the treasury, learn how Rome endured and fell",
               font(16, "italic"), rgb(mix(PARCHMENT, GOLD, 0.3)) + (255,), anchor="mm")
     return opaque(img)
 

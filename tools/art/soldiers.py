@@ -49,7 +49,7 @@ def render_frame(width, height, parts, faces_left=False, background=""):
 # --- scales and standing spots, in picture pixels --------------------------
 ROMAN_SCALE, ROMAN_HIP = 1.1, 15.0          # icon 35x65
 BARB_SCALE, BARB_HIP = 1.08, 22.0           # icon 43x60, measured from the left edge
-SASS_SCALE, SASS_HIP = 1.02, 23.0           # icon 40x60
+SASS_SCALE, SASS_HIP = 0.98, 23.0           # icon 40x60
 REBEL_SCALE = 1.0
 
 
@@ -112,7 +112,7 @@ def barbarian_march():
     frames = []
     for i in range(3):
         ph = i / 4.0
-        x = BARB_HIP + frame_offset(w) - ph * STEP_UNITS * 1.15 * BARB_SCALE
+        x = BARB_HIP + frame_offset(w) - ph * STEP_UNITS * 0.8 * BARB_SCALE
         p = walk(BARBARIAN, ph, stride=30)
         frames.append(clean_alpha(render_frame(w, 60, [(BARBARIAN, p, x, BARB_SCALE, None)], faces_left=True)))
     return frames
@@ -123,7 +123,7 @@ def sassanid_march():
     frames = []
     for i in range(4):
         ph = i / 4.0
-        x = SASS_HIP + frame_offset(w) - ph * 8.0
+        x = SASS_HIP + frame_offset(w) - 1 - ph * 8.0
         p = walk(SASSANID, ph, stride=20)
         frames.append(clean_alpha(render_frame(w, 60, [(SASSANID, p, x, SASS_SCALE, None)], faces_left=True)))
     return frames
@@ -161,14 +161,14 @@ def roman_defeat():
     o = LEGIONARY
     base = standing(o)
     hip = ROMAN_HIP + frame_offset(w)
-    pilum = (26, -1.0, 80)
+    pilum = (12, -1.0, 80)
     f0 = replace(_recoil(o, base), weapon=-35)
     f1 = replace(_knees(o, base, bow=20), weapon_drop=pilum, shield_drop=(10, -10.5, 22))
     f2 = replace(_on_back(o, base), weapon_drop=pilum, shield_drop=(19, -3.0, 90))
     frames = [
         render_frame(w, h, [(o, f0, hip - 3, ROMAN_SCALE, None)]),
         render_frame(w, h, [(o, f1, hip - 5, ROMAN_SCALE, None)]),
-        render_frame(w, h, [(o, f2, hip, ROMAN_SCALE, hip - 10)]),
+        render_frame(w, h, [(o, f2, hip, ROMAN_SCALE, w / 2)]),
     ]
     return [clean_alpha(f) for f in frames]
 
@@ -178,12 +178,12 @@ def rebel_defeat():
     o = REBEL
     base = standing(o)
     hip = ROMAN_HIP + frame_offset(w)
-    pilum = (12, -1.0, 86)
-    f0 = replace(_knees(o, base, bow=30), weapon_drop=pilum, shield_drop=(-9, -10.5, -18))
-    f1 = replace(_heap(o, base), weapon_drop=pilum, shield_drop=(-13, -3.0, -90))
+    # the dropped pilum stays put on screen while the body shifts between the frames
+    f0 = replace(_knees(o, base, bow=30), weapon_drop=(-3.2, -1.0, 86), shield_drop=(-9, -10.5, -18))
+    f1 = replace(_heap(o, base), weapon_drop=(4.8, -1.0, 86), shield_drop=(1, -3.0, -90))
     frames = [
         render_frame(w, h, [(o, f0, hip, REBEL_SCALE, None)]),
-        render_frame(w, h, [(o, f1, hip - 7, REBEL_SCALE, None)]),
+        render_frame(w, h, [(o, f1, hip - 8, REBEL_SCALE, None)]),
     ]
     return [clean_alpha(f) for f in frames]
 
@@ -193,12 +193,15 @@ def barbarian_defeat():
     o = BARBARIAN
     base = standing(o)
     hip = BARB_HIP + frame_offset(w)
-    spear = (6, -1.0, -84)
+    def spear(dx):
+        # lying still on screen, centred in the frame, whatever the body does
+        origin = w - (hip - dx)
+        return ((w / 2 - origin) / BARB_SCALE + 2.3, -1.0, -84)
     poses = [
-        (replace(_recoil(o, base), weapon=-30), 0),
-        (replace(_recoil(o, base, 1.3), far_arm=(-30, 60), near_leg=(30, 45), far_leg=(-4, 55), weapon_drop=spear), 1),
-        (replace(_knees(o, base, bow=25), weapon_drop=spear, shield_drop=(8, -7.2, 10)), 2),
-        (replace(_heap(o, base), weapon_drop=spear, shield_drop=(-4, -2.2, 80)), 8),
+        (replace(_recoil(o, base), weapon=-12, far_arm=(-20, 50)), 0),
+        (replace(_recoil(o, base, 1.1), far_arm=(-20, 60), near_leg=(30, 45), far_leg=(-4, 55), weapon_drop=spear(1)), 1),
+        (replace(_knees(o, base, bow=25), weapon_drop=spear(2), shield_drop=(8, -7.2, 10)), 2),
+        (replace(_heap(o, base), weapon_drop=spear(1), shield_drop=(-4, -2.2, 80)), 1),
     ]
     frames = [render_frame(w, h, [(o, p, hip - dx, BARB_SCALE, None)], faces_left=True) for p, dx in poses]
     return [clean_alpha(f) for f in frames]
@@ -211,13 +214,13 @@ def sassanid_defeat():
     hip = SASS_HIP + frame_offset(w)
     bow_drop = (10, -2.0, 84)
     poses = [
-        (_recoil(o, base, 0.6), 0),
-        (replace(_recoil(o, base, 1.3), weapon=60), 1),
+        (replace(_recoil(o, base, 0.6), far_arm=(-18, 40)), 0),
+        (replace(_recoil(o, base, 1.3), weapon=60, far_arm=(-24, 40)), 1),
         (replace(_recoil(o, base, 0.5), lean=8, near_leg=(22, 40), far_leg=(-6, 45),
                  shield_drop=bow_drop), 1),
         (replace(_knees(o, base, bow=10), shield_drop=bow_drop), 2),
-        (replace(_knees(o, base, bow=48), shield_drop=bow_drop), 3),
-        (replace(_heap(o, base), shield_drop=bow_drop), 6),
+        (replace(_knees(o, base, bow=48), shield_drop=bow_drop), 2),
+        (replace(_heap(o, base), head=45, shield_drop=bow_drop), -3),
     ]
     frames = [render_frame(w, h, [(o, p, hip - dx, SASS_SCALE, None)], faces_left=True) for p, dx in poses]
     return [clean_alpha(f) for f in frames]
