@@ -73,14 +73,14 @@ def joints(p):
     shoulder = add(h, up(p.lean, TORSO - 2.0))
     head = add(neck, up(p.lean + p.head, HEAD_R + 0.8))
 
-    def leg(spec):
-        thigh, knee = spec
+    def leg(angles):
+        thigh, knee = angles
         k = add(h, down(thigh, THIGH))
         a = add(k, down(thigh - knee, SHIN))
         return k, a, (thigh - knee) * 0.6 if not p.foot_flat else 0.0
 
-    def arm(spec):
-        ua, flex = spec
+    def arm(angles):
+        ua, flex = angles
         e = add(shoulder, down(ua + p.lean, UPPER_ARM))
         w = add(e, down(ua + p.lean + flex, FOREARM))
         return e, w

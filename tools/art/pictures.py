@@ -224,11 +224,16 @@ def portrait():
     head += '<path d="M 41.5 35.6 C 43.5 35.0 45.5 35.0 46.8 35.6 L 46.4 36.8 C 44.8 36.3 43 36.6 41.5 37.2 Z" fill="%s" stroke="%s" stroke-width="0.5"/>' % (
         grey, INK)
     # hair, ear, eye and brow
+    # close-cropped curls: a scalloped edge of small locks around the crown and the back
+    for x, y in ((41.2, 12.8), (38.2, 11.0), (34.8, 10.2), (31.2, 10.6), (28.2, 12.0), (25.8, 14.2), (24.2, 17.2),
+                 (23.4, 20.6), (23.0, 24.0), (23.1, 27.6), (23.5, 31.0), (24.3, 34.4), (25.6, 37.6), (27.4, 40.4)):
+        head += '<circle cx="%g" cy="%g" r="2.3" fill="%s" stroke="%s" stroke-width="0.8"/>' % (x, y, grey, INK)
     head += ('<path d="M 42.6 14.6 C 38 9.2 26.4 9.8 23.4 21.6 C 22.2 30 24 38 29.4 42.4 L 31 39.6 '
-          'C 29.6 34 30.4 27.6 33.6 25.2 C 36.4 21.6 39.6 18.4 43.4 17.0 Z" fill="%s" stroke="%s" stroke-width="0.9"/>'
-          % (grey, INK))
-    for d in ("M 28 15.6 C 31 13.6 34 13.0 37 13.4", "M 26 22 C 28 19.5 31 18.6 34 18.6", "M 25.6 29 C 26.4 26 28 24.4 30 23.6"):
-        head += '<path d="%s" fill="none" stroke="%s" stroke-width="0.6"/>' % (d, STONE)
+             'C 29.6 34 30.4 27.6 33.6 25.2 C 36.4 21.6 39.6 18.4 43.4 17.0 Z" fill="%s"/>' % grey)
+    head += ('<path d="M 29.4 42.4 L 31 39.6 C 29.6 34 30.4 27.6 33.6 25.2 C 36.4 21.6 39.6 18.4 43.4 17.0" '
+             'fill="none" stroke="%s" stroke-width="0.8"/>' % INK)
+    for x, y in ((30, 15), (35, 14), (27.5, 20), (32, 19.5), (26.5, 26), (28.5, 32), (27.2, 37)):
+        head += '<path d="M %g %g q 1.2 -1.2 2.4 0" fill="none" stroke="%s" stroke-width="0.6"/>' % (x, y, STONE)
     head += '<ellipse cx="33.4" cy="31" rx="2.6" ry="3.8" fill="%s" stroke="%s" stroke-width="0.8"/>' % (SKIN, INK)
     head += '<path d="M 33.6 29.4 C 34.6 30.2 34.6 31.8 33.6 32.6" fill="none" stroke="%s" stroke-width="0.5"/>' % SKIN_DARK
     head += '<path d="M 41 27.8 C 42 27 43.4 27 44.2 27.9 C 43.2 28.7 42 28.7 41 27.8 Z" fill="%s"/>' % INK
