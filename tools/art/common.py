@@ -119,9 +119,6 @@ def opaque(img, background="#000000"):
 def save_bitmap(img, rid):
     os.makedirs(BITMAPS, exist_ok=True)
     path = os.path.join(BITMAPS, "%d.png" % rid)
-    if img.mode == "RGBA" and img.getextrema()[3][0] == 255 and rid != 183:
-        # No transparency needed: keep plain pictures as RGB.
-        pass
     img.save(path, optimize=True)
     return path
 

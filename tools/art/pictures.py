@@ -7,7 +7,7 @@ import numpy as np
 from PIL import Image, ImageDraw
 
 from common import (BRONZE, GOLD, GOLD_LIGHT, INK, NIGHT, PARCHMENT, PARCHMENT_DARK, PURPLE,
-                    RED, RED_DARK, SKIN, SKIN_DARK, STEEL, STEEL_DARK, STONE, clean_alpha, draw_text,
+                    RED, SKIN, SKIN_DARK, STEEL, STEEL_DARK, STONE, clean_alpha, draw_text,
                     font, mix, noise_texture, opaque, render_svg, rgb, supersample, svg_doc)
 from figures import LEGIONARY, Pose, figure_svg, place
 

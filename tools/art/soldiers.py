@@ -14,9 +14,9 @@ from dataclasses import replace
 import numpy as np
 from PIL import Image
 
-from common import (GOLD, INK, RED, RED_DARK, STONE, clean_alpha, mix, render_svg,
+from common import (GOLD, INK, RED, clean_alpha, render_svg,
                     shrink, svg_doc)
-from figures import (BARBARIAN, LEGIONARY, REBEL, SASSANID, Pose, figure_svg, mirrored,
+from figures import (BARBARIAN, LEGIONARY, REBEL, SASSANID, figure_svg, mirrored,
                      place, standing, walk)
 
 SUPER = 4   # render at 4x and shrink: steadier thin lines at icon size
