@@ -21,28 +21,6 @@
 
 namespace {
 
-// Every handler runs through here: an internal error of the rules ends the
-// program, but only after its text was shown and the position saved.
-class GameApplication : public QApplication {
-public:
-    using QApplication::QApplication;
-    bool notify(QObject* receiver, QEvent* event) override {
-        try {
-            return QApplication::notify(receiver, event);
-        } catch (const InternalError& e) {
-            fatal(e.what());
-        } catch (const std::exception& e) {
-            fatal(e.what());
-        }
-        return false;
-    }
-    [[noreturn]] static void fatal(const char* text) {
-        reportInternalError(Game::exists() ? &Game::instance() : nullptr, text, true);
-        std::fflush(nullptr);
-        std::_Exit(1);
-    }
-};
-
 bool displayAvailable(int argc, char** argv) {
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     for (int i = 1; i + 1 < argc; ++i)
