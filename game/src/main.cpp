@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QIcon>
+#include <QScreen>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -107,7 +108,9 @@ int main(int argc, char** argv) {
             splash.exec();
         }
         window = std::make_unique<MainWindow>(game, pictures, screen, sounds, MainWindow::Options{});
-        window->resize(1366, 720);
+        // The whole screen, as a maximised window: also where no window
+        // manager maximises it.
+        if (QScreen* s = QGuiApplication::primaryScreen()) window->setGeometry(s->availableGeometry());
         window->showMaximized();
 
         code = app.exec();                                           // 11
