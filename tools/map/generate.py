@@ -351,6 +351,7 @@ def place_province_labels(provinces, owner, landfrac):
         own = owner == p.index
         si_own = integral(own)
         si_oth = integral((owner >= 0) & ~own)
+        si_near = integral(ndimage.binary_dilation(own, iterations=12))
         depth = ndimage.distance_transform_edt(np.pad(own, 1))[1:-1, 1:-1]
         ys, xs = np.nonzero(own)
         cx, cy = xs.mean(), ys.mean()
@@ -370,7 +371,8 @@ def place_province_labels(provinces, owner, landfrac):
                 others = [legion_box(q) for q in provinces if q is not p]
                 # Rather on its own land; if there is no room, partly on the
                 # sea beside it, but never on another province.
-                ok = (o >= 0.1 * area) & (t == 0) & free_corners(bw, bh, others + blocked)
+                near = box_sums(si_near, bw, bh)
+                ok = ((o >= 0.1 * area) | (near >= 0.5 * area)) & (t == 0) & free_corners(bw, bh, others + blocked)
                 ok &= free_corners(bw, bh, [pl[2] for pl in placed], margin=2)
                 if not ok.any():
                     continue
