@@ -167,10 +167,11 @@ CLAIMS = [
 # stands on its own land; the few clicks this costs are counted in the fit.
 LEGION_PULL = {
     'Lugdunensis': 10.0,
-    'Raetia': 18.0,
-    'Lydia': 18.0,
+    'Raetia': 24.0,
+    'Lydia': 22.0,
     'Narbonensis': 22.0,
     'Dacia': 9.0,
+    'Dalmatia': 5.0,
     'Pannonia': 3.0,
     'Phrygia': 3.0,
 }

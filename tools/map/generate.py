@@ -48,8 +48,8 @@ SIDE_FILL = {'Roman': ROMAN, 'Barbarian': BARBARIAN, 'Sassanid': SASSANID}
 # province (desert, the far north, Arabia).
 CUTOFF = 26.0
 # Wobble of the borders that the rectangles would draw ruler-straight.
-WOBBLE_AMPLITUDE = 2.6
-WOBBLE_WAVELENGTH = 11.0
+WOBBLE_AMPLITUDE = 3.4
+WOBBLE_WAVELENGTH = 16.0
 
 CONSTANTINOPLE = (724 - 180, 294 - 30, 100, 15)     # x, y, w, h on the map
 
@@ -136,6 +136,9 @@ def assign_provinces(provinces, land, overrides):
     amp = WOBBLE_AMPLITUDE
     dx = smooth_noise(shape, WOBBLE_WAVELENGTH * SS, 11) * amp
     dy = smooth_noise(shape, WOBBLE_WAVELENGTH * SS, 12) * amp
+    # A finer second wave, so the borders read as drawn by hand.
+    dx += smooth_noise(shape, WOBBLE_WAVELENGTH * SS / 3, 13) * amp * 0.35
+    dy += smooth_noise(shape, WOBBLE_WAVELENGTH * SS / 3, 14) * amp * 0.35
     qx, qy = fx + dx, fy + dy
 
     def in_box(p, x, y):
@@ -573,8 +576,8 @@ def outline(d, box, colour, scale=1):
 
 
 def write_debug(provinces, base, names, seas):
-    """Hit rectangles (red), legion boxes (white), tint boxes (green dotted
-    corners) and name boxes (blue) over the map, at twice the size."""
+    """Hit rectangles (red), legion boxes (white), tint boxes (green) and
+    name boxes (blue) over the map, at twice the size, with a key below."""
     S = 2
     im = Image.fromarray(base, 'RGB').resize((W * S, H * S), Image.NEAREST)
     d = ImageDraw.Draw(im)
@@ -591,7 +594,20 @@ def write_debug(provinces, base, names, seas):
         outline(d, box, (30, 60, 220), S)
     cx, cy, cw, ch = CONSTANTINOPLE
     outline(d, (cx, cy, cx + cw, cy + ch), (0, 0, 0), S)
-    im.save(os.path.join(OUT, 'debug.png'), optimize=True)
+    key = Image.new('RGB', (W * S, 30), (250, 248, 240))
+    kd = ImageDraw.Draw(key)
+    f = ImageFont.truetype(FONT_REGULAR, 17)
+    x = 10
+    for colour, text in (((200, 20, 20), 'hit rectangles'), ((120, 120, 120), 'legion boxes (73x59) and spots'),
+                         ((40, 150, 40), 'tint boxes'), ((30, 60, 220), 'name boxes'),
+                         ((0, 0, 0), 'CONSTANTINOPLE label')):
+        kd.rectangle([x, 8, x + 22, 22], outline=colour, width=2)
+        kd.text((x + 30, 5), text, font=f, fill=(40, 30, 20))
+        x += 40 + int(f.getlength(text)) + 20
+    sheet = Image.new('RGB', (W * S, H * S + 30))
+    sheet.paste(im, (0, 0))
+    sheet.paste(key, (0, H * S))
+    sheet.quantize(colors=96, method=Image.Quantize.MEDIANCUT).save(os.path.join(OUT, 'debug.png'), optimize=True)
 
 
 def write_preview(provinces, owner, landfrac):
