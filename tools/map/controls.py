@@ -124,6 +124,8 @@ ANCHORS = [
     (-0.7, 37.6, 160, 350),     # Cabo de Palos
     (-0.4, 39.5, 160, 318),     # Valentia
     (2.2, 41.4, 182, 287),      # Barcino
+    (2.95, 39.6, 184, 313),     # Maiorca
+    (4.1, 39.95, 191, 305),     # Minorca
     (3.2, 42.3, 186, 268),      # the Pyrenees at the sea
     (4.8, 43.4, 222, 256),      # Rhone mouth
     (7.3, 43.7, 246, 242),      # Nicaea
@@ -159,6 +161,9 @@ CLAIMS = [
     ('Terraconensis', [(1.1, 38.5), (4.5, 38.5), (4.5, 40.2), (1.1, 40.2)]),   # Balearics
     ('Macedonia', [(23.3, 34.7), (26.5, 34.7), (26.5, 35.8), (23.3, 35.8)]),   # Crete
     ('Lydia', [(32.0, 34.4), (34.8, 34.4), (34.8, 35.8), (32.0, 35.8)]),       # Cyprus
+    ('Sarmatia', [(32.4, 44.3), (38.2, 44.3), (38.2, 46.3), (32.4, 46.3)]),    # Crimea, the Bosporan shore
+    # None: land that no province held.
+    (None, [(-11.0, 51.0), (-6.2, 51.0), (-5.9, 52.5), (-5.4, 54.2), (-5.9, 55.4), (-11.0, 55.6)]),  # Hibernia
 ]
 
 # Some legion spots stand on a neighbour's rectangles: the icon of a legion in

@@ -168,6 +168,9 @@ def assign_provinces(provinces, land, overrides):
             label[win][take] = p.index
             best[win][take] = dist[take]
     for name, mask in overrides:
+        if name is None:                # land that Rome never held
+            label[mask] = -1
+            continue
         p = next(q for q in provinces if q.name == name)
         take = mask & in_box(p, fx, fy)
         label[take] = p.index
@@ -212,6 +215,19 @@ def clean_fragments(label, land, provinces, min_px=40):
                 vals = vals[vals != p.index]
                 if len(vals):               # islands stay as they are
                     label[comp] = np.bincount(vals + 1).argmax() - 1
+    # Small pockets of unowned land left between provinces by the cut-off.
+    pockets = (label < 0) & land
+    lab, n = ndimage.label(pockets)
+    if n:
+        sizes = ndimage.sum(pockets, lab, range(1, n + 1))
+        for i, s in enumerate(sizes, start=1):
+            if s < min_px * SS * SS:
+                comp = lab == i
+                ring = ndimage.binary_dilation(comp, iterations=2) & ~comp & land
+                vals = label[ring]
+                vals = vals[vals >= 0]
+                if len(vals):
+                    label[comp] = np.bincount(vals).argmax()
     # A fragment handed to a neighbour must still fit that neighbour's tint.
     fx, fy = fine_coords()
     for p in provinces:
@@ -320,6 +336,7 @@ LABEL_TEXT = {
     'Cappadocia': ['CAPPADOCIA', 'CAPPA-|DOCIA'],
     'Mesopotamia': ['MESOPOTAMIA', 'MESO-|POTAMIA'],
     'Terraconensis': ['TERRACONENSIS', 'TERRACO-|NENSIS'],
+    'Macedonia': ['MACEDONIA', 'MACE-|DONIA'],
 }
 
 
@@ -381,7 +398,7 @@ def place_province_labels(provinces, owner, landfrac):
                     continue
                 gy, gx = np.mgrid[0:ok.shape[0], 0:ok.shape[1]]
                 mx, my = gx + bw // 2, gy + bh // 2
-                score = depth[my, mx] * 0.6 + o / area * 6 - 0.04 * np.hypot(mx - cx, my - cy)
+                score = depth[my, mx] * 0.6 + o / area * 14 - 0.04 * np.hypot(mx - cx, my - cy)
                 score = score - 25 * ~free_corners(bw, bh, [legion_box(p)])
                 score -= 4 * (len(lines) > 1) + 6 * (f is small) + 12 * (f is tiny)
                 score = score - 15 * (o < 0.75 * area) - 15 * (o < 0.3 * area)
