@@ -23,6 +23,8 @@ OUT = os.path.join(HERE, 'out')
 FONT_DIR = '/usr/share/fonts/opentype/ebgaramond'
 FONT_REGULAR = os.path.join(FONT_DIR, 'EBGaramond12-Regular.otf')
 FONT_ITALIC = os.path.join(FONT_DIR, 'EBGaramond12-Italic.otf')
+# The cut drawn for small sizes: sturdier strokes, wider spacing.
+FONT_SMALL = os.path.join(FONT_DIR, 'EBGaramond08-Regular.otf')
 
 W, H = 800, 548
 SS = 4                      # supersampling of outlines and borders
@@ -360,8 +362,8 @@ def integral(a):
 
 def place_province_labels(provinces, owner, landfrac):
     font = ImageFont.truetype(FONT_REGULAR, 13)
-    small = ImageFont.truetype(FONT_REGULAR, 11)
-    tiny = ImageFont.truetype(FONT_REGULAR, 10)
+    small = ImageFont.truetype(FONT_SMALL, 11)
+    tiny = ImageFont.truetype(FONT_SMALL, 10)
     tracking = 1.0
     placed = []          # (province index, text lines, box, font, line height)
     cx0, cy0, cw, ch = CONSTANTINOPLE
