@@ -9,7 +9,7 @@ import os
 import sys
 
 import numpy as np
-from PIL import Image, ImageDraw, ImageFilter, ImageFont
+from PIL import Image, ImageDraw, ImageFont
 from scipy import ndimage
 
 import controls
@@ -42,7 +42,7 @@ TINT_PLAIN = np.array([246, 244, 238], float)
 COAST_INK = np.array([62, 56, 52], float)
 BORDER_INK = np.array([120, 70, 58], float)
 TEXT_INK = (48, 32, 24)
-SEA_TEXT_INK = (40, 52, 66)
+SEA_TEXT_INK = (232, 238, 240)
 
 SIDE_FILL = {'Roman': ROMAN, 'Barbarian': BARBARIAN, 'Sassanid': SASSANID}
 
@@ -482,7 +482,7 @@ def fit_figures(provinces, owner, image, names):
         o = owner[y0:y1, x0:x1]
         l = land[y0:y1, x0:x1]
         good = ((o == p.index) | ~l).mean()
-        hits = [n for (i, _, box) in names if i != p.index and box_overlap(box, (x0, y0, x1, y1))]
+        hits = [provinces[i].name for (i, _, box) in names if i != p.index and box_overlap(box, (x0, y0, x1, y1))]
         legion.append((good, hits))
     return shares, agree, legion
 
@@ -551,7 +551,7 @@ def main():
     sea_layer = np.zeros((H, W), np.float32)
     for text, box, f in seas:
         draw_text(sea_layer, f, text, 1.0, box[0], box[1])
-    layers = [(sea_layer * 0.9, (232, 238, 240)), (name_layer, TEXT_INK)]
+    layers = [(sea_layer * 0.9, SEA_TEXT_INK), (name_layer, TEXT_INK)]
 
     def render(tint):
         return compose(land_fill(owner, provinces, lat, tint), sea, landfrac, coast, border, texture, layers)

@@ -3,7 +3,6 @@ the provinces' historical centres onto the centroids of their hit rectangles,
 then a thin-plate spline that lands every control point exactly where the
 click geometry wants it."""
 import json
-import math
 import os
 
 import numpy as np
