@@ -617,7 +617,7 @@ def write_debug(provinces, base, names, seas):
     kd = ImageDraw.Draw(key)
     f = ImageFont.truetype(FONT_REGULAR, 17)
     x = 10
-    for colour, text in (((200, 20, 20), 'hit rectangles'), ((120, 120, 120), 'legion boxes (73x59) and spots'),
+    for colour, text in (((200, 20, 20), 'hit rectangles'), ((120, 120, 120), 'legion boxes (white, 73x59) and spots'),
                          ((40, 150, 40), 'tint boxes'), ((30, 60, 220), 'name boxes'),
                          ((0, 0, 0), 'CONSTANTINOPLE label')):
         kd.rectangle([x, 8, x + 22, 22], outline=colour, width=2)
