@@ -244,16 +244,17 @@ TEST_F(MapPictures, LandIsColouredByWhoHoldsItAtTheStart) {
 
 // (a) The rectangles a player clicks lie on land.
 TEST_F(MapPictures, HitRectanglesLieMostlyOnLand) {
+    std::vector<int> areaOf(mapgeo::ProvinceCount), landOf(mapgeo::ProvinceCount);
+    for (int y = 0; y < MapHeight; ++y)
+        for (int x = 0; x < MapWidth; ++x)
+            if (int i = mapgeo::mapProvinceAt(x, y); i >= 0) {
+                ++areaOf[i];
+                landOf[i] += looksLikeLand(map.pixel(x, y));
+            }
     double sum = 0, lowest = 1;
     std::string lowestName;
     for (int i = 0; i < mapgeo::ProvinceCount; ++i) {
-        int area = 0, land = 0;
-        for (int y = 0; y < MapHeight; ++y)
-            for (int x = 0; x < MapWidth; ++x)
-                if (mapgeo::mapProvinceAt(x, y) == i) {
-                    ++area;
-                    land += looksLikeLand(map.pixel(x, y));
-                }
+        const int area = areaOf[i], land = landOf[i];
         ASSERT_GT(area, 0) << mapgeo::provinces[i].name;
         double share = double(land) / area;
         sum += share;
