@@ -34,6 +34,7 @@ void GameScreen::paintScreen() {
         drawMilitaryReport(*p);                                                    // 9
         drawEconomicReport(*p);
         drawProvinceInfo(*p, hovered_);
+        if (decorate) decorate(*p);
     }
     front_.copyFrom(back_, QRect(QPoint(0, 0), layoutSize_), QPoint(0, 0));      // 10
     drawInstructions();                                                            // 11

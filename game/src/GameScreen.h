@@ -35,6 +35,8 @@ public:
     std::function<void(int ms)> pause;
     // The sound hook (the battle sound of an animated move).
     std::function<void(int kind)> playSound;
+    // Drawn over the composed map after the legions (the keyboard's highlight).
+    std::function<void(QPainter& p)> decorate;
 
     // Composes the whole screen and shows it.
     void paintScreen();

@@ -112,6 +112,7 @@ MainWindow::MainWindow(Game& game, const view::Pictures& pictures, GameScreen& s
     widget_ = new ScreenWidget(*this);
     setCentralWidget(widget_);
     buildMenus();
+    setUpDesktopPlay();
     firstPaintPending_ = options_.introduction;
 
     screen_.present = [this](const QRect& changed) {
@@ -247,6 +248,7 @@ void MainWindow::runCommand(int id, int parameter) {
         case Command::Load: load(); break;
         case Command::Save: save(); break;
         case Command::NewGame: newGame(parameter); break;
+        case Command::ContinueLastGame: continueLastGame(); break;
         case Command::Easy:
         case Command::Normal:
         case Command::Hard: setSkill(id); break;
@@ -311,10 +313,7 @@ void MainWindow::showLessonDialog(int picture) {
 void MainWindow::load() {
     const QString path = chooseFile ? chooseFile(false) : QString();
     if (path.isEmpty()) return;
-    const FileResult r = game_.loadFromFile(QFile::encodeName(path).toStdString());
-    if (!r.ok) QMessageBox::critical(this, QStringLiteral("ERROR"), QString::fromLocal8Bit(r.error.c_str()));
-    shownProvince_ = nullptr;
-    screen_.paintScreen();
+    openFile(path);
 }
 
 void MainWindow::save() {
@@ -390,6 +389,7 @@ void MainWindow::rightRelease(QPoint) {
 void MainWindow::endTurn() {
     if (quitting_) return;
     ::advanceTurn(*this);
+    autosaveTurn();
 }
 
 void MainWindow::keyDown(int key) {
@@ -411,8 +411,9 @@ void MainWindow::keyUp(int key) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* e) {
-    if (e->isAutoRepeat()) return;
-    keyDown(e->key());
+    // P, F and J keep their meaning whatever the keyboard's orders make of them.
+    if (!e->isAutoRepeat()) keyDown(e->key());
+    keyboardPress(e);
 }
 
 void MainWindow::keyReleaseEvent(QKeyEvent* e) {
@@ -525,6 +526,7 @@ void MainWindow::firstPaint() {
     screen_.paintScreen();
     showLessonDialog(IntroductionPicture);
     showHints();
+    openStartFile();
     --busy_;
     if (relayoutPending_ && !busy_) relayout();
 }

@@ -4,8 +4,10 @@
 #include <functional>
 #include <map>
 
+#include "game/src/Autosave.h"
 #include "game/src/Dialogs.h"
 #include "game/src/GameScreen.h"
+#include "game/src/KeyboardOrders.h"
 #include "game/src/Sound.h"
 #include "rules/TurnFrontEnd.h"
 
@@ -49,7 +51,7 @@ namespace Command {
 enum : int {
     Tutorial = 103, About = 104, Exit = 105, StudyGuide = 106, Quiz = 108, Help = 110,
     Scenario260 = 1100, Scenario308 = 1101, Scenario410 = 1102, Scenario455 = 1103,
-    Load = 3000, Save = 3001, NewGame = 3002,
+    Load = 3000, Save = 3001, NewGame = 3002, ContinueLastGame = 3003,
     Easy = 5000, Normal = 5001, Hard = 5002, Sound = 6000,
 };
 }
@@ -59,6 +61,8 @@ public:
     struct Options {
         bool realPauses = true;       // false: pauses are recorded, not waited (tests)
         bool introduction = true;     // the first paint shows the introduction and the hints
+        QString openAtStart;          // a game to load once the window is up (the command line's file)
+        QString autosaveFolder;       // where finished turns are kept; empty: the player's data folder
     };
 
     MainWindow(Game& game, const view::Pictures& pictures, GameScreen& screen, GameSounds& sounds,
@@ -82,6 +86,12 @@ public:
 
     // The end of the turn as the player sees it.
     void endTurn();
+
+    // Loads a saved game or scenario; a file that cannot be read gets the
+    // reader's message in an "ERROR" box and leaves the game as it was.
+    bool openFile(const QString& path);
+    KeyboardOrders& keyboard() { return *keyboard_; }
+    const Autosave& autosave() const { return autosave_; }
 
     // TurnFrontEnd
     void redraw() override;
@@ -135,6 +145,12 @@ private:
     void setSkill(int id);
     void toggleSound();
     void firstPaint();
+    // DesktopPlay.cpp: the keyboard's orders, the kept turns, the start-up file.
+    void setUpDesktopPlay();
+    void openStartFile();
+    void continueLastGame();
+    void autosaveTurn();
+    void keyboardPress(QKeyEvent* e);
 
     Game& game_;
     const view::Pictures& pictures_;
@@ -154,4 +170,6 @@ private:
     bool relayoutPending_ = false;
     bool screenHooked_ = false;
     int busy_ = 0;
+    std::unique_ptr<KeyboardOrders> keyboard_;
+    Autosave autosave_;
 };

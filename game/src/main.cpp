@@ -10,6 +10,7 @@
 #include <cstring>
 #include <optional>
 
+#include "game/src/CommandLine.h"
 #include "game/src/Dialogs.h"
 #include "game/src/Emergency.h"
 #include "game/src/GameScreen.h"
@@ -38,7 +39,7 @@ bool displayAvailable(int argc, char** argv) {
 }
 
 void usage() {
-    std::fprintf(stderr, "usage: aurovane [--seed N]\n");
+    std::fprintf(stderr, "usage: aurovane [--seed N] [FILE.avn]\n");
 }
 
 }  // namespace
@@ -107,7 +108,11 @@ int main(int argc, char** argv) {
             PictureDialog splash(nullptr, pictures, 165, QSize(640, 480), QStringLiteral("Aurovane"), true, 5000);
             splash.exec();
         }
-        window = std::make_unique<MainWindow>(game, pictures, screen, sounds, MainWindow::Options{});
+        MainWindow::Options options;
+        // A saved game or scenario named on the command line (or double-clicked
+        // in the file manager) is loaded once the usual start-up is over.
+        options.openAtStart = fileArgument(QCoreApplication::arguments());
+        window = std::make_unique<MainWindow>(game, pictures, screen, sounds, options);
         // The whole screen, as a maximised window: also where no window
         // manager maximises it.
         if (QScreen* s = QGuiApplication::primaryScreen()) window->setGeometry(s->availableGeometry());

@@ -190,7 +190,7 @@ TEST(Menu, TitlesItemsAndIdsInOrder) {
     };
     for (QAction* top : h.window->menuBar()->actions()) walk(top->menu(), top->text() + QStringLiteral(" > "));
     const QStringList expected = {
-        "&File > New Game=3002", "&File > Save=3001", "&File > Load=3000", "&File > E&xit=105",
+        "&File > New Game=3002", "&File > &Continue Last Game=3003", "&File > Save=3001", "&File > Load=3000", "&File > E&xit=105",
         "Options > Skill Level > Easy=5000", "Options > Skill Level > Normal=5001", "Options > Skill Level > Hard=5002",
         "Options > Sound=6000", "Options > Scenarios > Valerian (260 AD)=1100",
         "Options > Scenarios > Constantine (308 AD)=1101", "Options > Scenarios > Honorius (410 AD)=1102",

@@ -1,0 +1,74 @@
+#pragma once
+#include <QPoint>
+#include <QString>
+#include <Qt>
+#include <functional>
+#include <optional>
+
+class Game;
+class Province;
+class QPainter;
+
+// Orders from the keyboard, by the rules the mouse gives them: a highlighted
+// province (moved with the arrow keys or by typing the start of its name),
+// Enter to pick up its legions (Game::pickUp), Enter on the target to drop them
+// (through the same path as a release of the left button, at a map point of
+// the target), Escape to put them down again, E or Space to end the turn
+// (the same path as a release of the right button).
+class KeyboardOrders {
+public:
+    struct Actions {
+        // A release of the left button at a map point: Game::dropLegions and
+        // what follows a successful drop.
+        std::function<void(QPoint mapPoint)> drop;
+        // A release of the right button: the end of the turn.
+        std::function<void()> endTurn;
+        // The highlight or the pick-up changed: show them.
+        std::function<void()> changed;
+    };
+
+    // A name typed after a longer pause than this starts afresh.
+    static constexpr qint64 TypingPauseMs = 1000;
+
+    KeyboardOrders(Game& game, Actions actions);
+
+    // A key pressed in the game window at the time `nowMs` (any steady clock).
+    // True when the key was taken as a keyboard order or as part of a name.
+    bool keyPress(int key, const QString& text, Qt::KeyboardModifiers modifiers, bool autoRepeat, qint64 nowMs);
+
+    // The highlighted province, if the keyboard has been used.
+    const Province* cursor() const;
+    // The province whose legions Enter picked up and that still is the
+    // rules' drag source; none otherwise.
+    const Province* carried() const;
+    // What has been typed of a name so far.
+    const QString& typed() const { return typed_; }
+
+    // The highlight, drawn over the map in layout pixels.
+    void draw(QPainter& p, int screenOffsetX) const;
+
+    // A map point that Game::provinceAt gives `province` for; none when the
+    // earlier provinces cover every point of it, as they do for the mouse.
+    static std::optional<QPoint> pointIn(const Game& game, const Province& province);
+    // The nearest province from `from` in the direction of an arrow key, by
+    // the centres of the legion boxes; none when there is none that way.
+    static const Province* nextInDirection(const Game& game, const Province& from, int arrowKey);
+
+private:
+    int indexOf(const Province* p) const;
+    const Province* at(int index) const;
+    void placeCursor();
+    bool typing(qint64 nowMs) const;
+    bool typeLetter(QChar c, qint64 nowMs);
+    void enter();
+    void notify() const {
+        if (actions_.changed) actions_.changed();
+    }
+
+    Game& game_;
+    Actions actions_;
+    int cursor_ = -1;
+    int carried_ = -1;
+    QString typed_;
+    qint64 lastTypedMs_ = 0;
+};
