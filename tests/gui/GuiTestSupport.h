@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
 #include <deque>
@@ -27,6 +28,10 @@ inline QApplication& testApp() {
     static char* argv[] = {name, nullptr};
     static QApplication* app = [] {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        // The games kept at the end of every turn go to a folder of this run,
+        // not to the data folder of whoever runs the tests.
+        static QTemporaryDir dataHome;
+        qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
         auto* a = new QApplication(argc, argv);
         const int id = QFontDatabase::addApplicationFont(QStringLiteral(AUROVANE_SOURCE_DIR "/tests/gui/data/EBGaramond12-Regular.otf"));
         const QStringList families = QFontDatabase::applicationFontFamilies(id);
