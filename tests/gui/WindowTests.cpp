@@ -408,3 +408,31 @@ TEST(InternalErrors, PositionIsSavedBesideTheUsersSaves) {
     QFile::remove(path);
     QStandardPaths::setTestModeEnabled(false);
 }
+
+// ------------------------------------------------------------- a long game
+
+TEST(Play, TwentyYearsWithTheMouseAlone) {
+    Harness h(11);
+    int drops = 0;
+    for (int year = 0; year < 20 && h.quits == 0; ++year) {
+        // Every province with a ready Roman legion sends one towards its first neighbour.
+        for (Province* p : h.game.provinceTable) {
+            if (!h.game.romans.hasReadyLegionIn(*p) || p->neighbourCount == 0) continue;
+            Province* to = p->neighbours[0];
+            h.window->leftPress(Harness::layoutOf(p->legionX() + 2, p->legionY() + 2));
+            if (h.game.dragSource != p) continue;
+            const MapRect r = to->hitRects.front();
+            const int before = h.game.turn;
+            h.window->leftRelease(Harness::layoutOf((r.left + r.right) / 2, (r.top + r.bottom) / 2));
+            ++drops;
+            if (h.game.turn != before || h.quits) break;  // that drop ended the turn
+        }
+        const int before = h.game.turn;
+        if (h.game.romansCanMove()) h.window->rightRelease({});
+        EXPECT_GE(h.game.turn, before);
+        h.window->pointerMove(Harness::layoutOf(300 + year, 220));
+    }
+    EXPECT_GT(drops, 10);
+    EXPECT_GE(h.game.turn, 10);
+    EXPECT_FALSE(h.lessons.empty()) << "the lesson of 236 was shown";
+}
