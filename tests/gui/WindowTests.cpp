@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QTest>
@@ -328,8 +329,10 @@ TEST(Menu, ExitEndsTheProgramOnce) {
 
 TEST(Menu, SaveAndLoadGoThroughTheFileChoice) {
     Harness h;
-    const QString path = QDir::temp().filePath(QStringLiteral("aurovane-gui-test.AVN"));
-    QFile::remove(path);
+    // A folder of its own: test runs side by side never share the file.
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("saved.AVN"));
     h.window->chooseFile = [&](bool) { return path; };
     h.window->rightRelease({});
     const Snapshot saved = Snapshot::of(h.game);
@@ -349,7 +352,6 @@ TEST(Menu, SaveAndLoadGoThroughTheFileChoice) {
     const Snapshot before = Snapshot::of(h.game);
     h.window->runCommand(Command::Load);
     EXPECT_TRUE(before == Snapshot::of(h.game));
-    QFile::remove(path);
 }
 
 // -------------------------------------------------------------- pauses
@@ -393,7 +395,8 @@ TEST(Pauses, InputDuringAPauseIsDroppedNotReplayed) {
 
 TEST(InternalErrors, PositionIsSavedBesideTheUsersSaves) {
     testApp();
-    QStandardPaths::setTestModeEnabled(true);
+    QTemporaryDir home;  // the user's data folder, for this run alone
+    qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
     QCoreApplication::setApplicationName(QStringLiteral("AurovaneTest"));
     Game& g = freshGame(3);
     g.turn = 17;
@@ -405,8 +408,7 @@ TEST(InternalErrors, PositionIsSavedBesideTheUsersSaves) {
     g.startNewGame();
     ASSERT_TRUE(g.loadFromFile(QFile::encodeName(path).toStdString()).ok);
     EXPECT_EQ(g.turn, 17);
-    QFile::remove(path);
-    QStandardPaths::setTestModeEnabled(false);
+    qunsetenv("XDG_DATA_HOME");
 }
 
 // ------------------------------------------------------------- a long game
