@@ -151,6 +151,7 @@ private:
     void continueLastGame();
     void autosaveTurn();
     void keyboardPress(QKeyEvent* e);
+    void dropQueuedInput();
 
     Game& game_;
     const view::Pictures& pictures_;
