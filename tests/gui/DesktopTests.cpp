@@ -453,6 +453,36 @@ TEST(Autosave, EveryEndOfTurnIsKeptAndContinued) {
     EXPECT_TRUE(boxes.seen.empty());
 }
 
+TEST(Autosave, AGameThatIsOverIsNotKept) {
+    DataHome home;
+    Harness h;
+    // Defeated, and no second game wanted.
+    for (Province* p : std::vector<Province*>(h.game.romans.provinces.begin(), h.game.romans.provinces.end()))
+        h.game.transferProvince(h.game.barbarians, *p, &h.game.romans);
+    h.game.romans.deleteAllLegions();
+    h.window->rightRelease({});
+    ASSERT_EQ(h.quits, 1);
+    EXPECT_TRUE(h.window->autosave().files().isEmpty());
+}
+
+TEST(Autosave, TheLastYearIsNotKept) {
+    DataHome home;
+    {
+        Harness h;
+        h.game.turn = 476 - 235 - 1;
+        h.window->rightRelease({});
+        ASSERT_EQ(h.game.year(), 476);
+        ASSERT_EQ(h.results, 1);
+        EXPECT_TRUE(h.window->autosave().files().isEmpty());
+    }
+    // The year before it was.
+    Harness h;
+    h.game.turn = 476 - 235 - 2;
+    h.window->rightRelease({});
+    ASSERT_EQ(h.game.year(), 475);
+    EXPECT_EQ(h.window->autosave().files().size(), 1);
+}
+
 TEST(Autosave, ContinueWithABadFileShowsTheReadersMessageAndKeepsTheGame) {
     DataHome home;
     Harness h;
