@@ -71,7 +71,7 @@ mime=$prefix/share/mime/packages/aurovane.xml
 need share/mime/packages/aurovane.xml
 if [ -e "$mime" ] && command -v update-mime-database >/dev/null; then
   # Build the database the desktop would build and look the pattern up in it.
-  update-mime-database "$prefix/share/mime" || fail "the MIME database does not build from aurovane.xml"
+  update-mime-database "$prefix/share/mime" >/dev/null || fail "the MIME database does not build from aurovane.xml"
   grep -q '^[0-9]*:application/x-aurovane-game:\*\.avn' "$prefix/share/mime/globs2" \
     || fail "*.avn is not application/x-aurovane-game in the built MIME database"
 fi
