@@ -320,8 +320,8 @@ TEST_F(PowersTest, SassanidsWarnOnlyOnceAndRaiseNoArmyWhileOneLives) {
 }
 
 TEST_F(PowersTest, SassanidsFindNoTargetWhenTheTribesHoldTheEast) {
-    give(tribes(), {"Pontus", "Lydia", "Cappadocia", "Phrygia", "Syria", "Palestina", "Aegyptus", "Thracia"});
-    give(persians(), {"Macedonia"});
+    give(tribes(),
+         {"Pontus", "Lydia", "Cappadocia", "Phrygia", "Syria", "Palestina", "Aegyptus", "Thracia", "Macedonia"});
     seedWhere([] { return rng::draw() % 3 == 0; });
     persians().takeTurn();
     EXPECT_TRUE(persians().legions.empty());
