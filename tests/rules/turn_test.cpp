@@ -288,4 +288,42 @@ TEST_F(TurnTest, TheTribesMoveBeforeTheSassanids) {
     EXPECT_EQ(frontEnd.lessons, std::vector<int>{236});
 }
 
+TEST_F(TurnTest, LateScenariosGiveMauretaniaToTheRomansOnly) {
+    for (int which : {476, 455}) {
+        game().resetForNewGame();
+        game().assignDefaultOwners();
+        game().buildEventList();
+        if (which == 455)
+            game().scenario455();
+        else
+            game().scenario476();
+        EXPECT_EQ(game().ownerOf(P("Mauretania")), &romans()) << which;
+        EXPECT_FALSE(game().barbarians.holds(P("Mauretania"))) << which;
+        EXPECT_EQ(romans().countLegionsIn(P("Mauretania")), 1) << which;
+        EXPECT_FALSE(advisor.toldAny("Province is owner by two empires")) << which;
+        EXPECT_EQ(romans().provinces.size(), 4u);
+    }
+    // The Vandals of 455 march from Africa on Rome through Roman Mauretania.
+    EXPECT_EQ(game().year(), 454);
+    EXPECT_EQ(romans().treasury, 40000);
+    ASSERT_EQ(game().barbarians.legions.size(), 10u);
+    const Route route{&P("Africa"), &P("Mauretania"), &P("Lusitania"), &P("Terraconensis"), &P("Aquitania"),
+                      &P("Italia")};
+    for (auto& l : game().barbarians.legions) EXPECT_EQ(l->route, route);
+}
+
+TEST_F(TurnTest, TheVandalsOf455FightTheirWayIntoMauretania) {
+    game().resetForNewGame();
+    game().assignDefaultOwners();
+    game().buildEventList();
+    game().scenario455();
+    for (int& c : game().barbarians.tribeCountdown) c = 1000;
+    // The one Roman legion of Mauretania faces ten: the first winning attack takes it.
+    seedWhere([] { return rng::draw() % 2 == 1; });
+    game().barbarians.updateLegions();
+    EXPECT_EQ(romans().countLegionsIn(P("Mauretania")), 0);
+    EXPECT_EQ(game().ownerOf(P("Mauretania")), &game().barbarians);
+    EXPECT_EQ(game().eventLog.back(), "Mauretania has been overrun");
+}
+
 }  // namespace
