@@ -154,6 +154,18 @@ TEST_F(EconomyTest, LimitReachedMidwayStopsTheRest) {
     EXPECT_EQ(advisor.messages, std::vector<std::string>{limitHint});
 }
 
+TEST_F(EconomyTest, ReachingTheLimitAtTheLastProvinceGivesNoHintYet) {
+    give(romans(), {"Italia"});
+    station(romans(), "Italia", 2);
+    P("Italia").raiseCounter = 3;
+    romans().plague = true;
+    romans().raiseLegions();
+    EXPECT_EQ(romans().legions.size(), 3u);
+    EXPECT_TRUE(advisor.messages.empty());
+    romans().raiseLegions();
+    EXPECT_EQ(advisor.messages, std::vector<std::string>{limitHint});
+}
+
 TEST_F(EconomyTest, NoLimitHintForAnEmpireOf23Provinces) {
     give(romans(), {"Italia", "Aquitania", "Narbonensis", "Dacia", "Dalmatia", "Terraconensis", "Aegyptus", "Africa",
                     "Palestina", "Lugdunensis", "Macedonia", "Britannia", "Pontus", "Lydia", "Cappadocia", "Phrygia",
