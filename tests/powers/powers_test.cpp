@@ -252,23 +252,33 @@ TEST_F(PowersTest, BadTribeIndexIsAnInternalError) {
 
 // Sassanids.
 
-TEST_F(PowersTest, SassanidArmiesOnHardAreSevenToEleven) {
-    std::set<std::size_t> sizes;
-    int invasions = 0;
-    for (std::uint32_t s = 1; s < 200; ++s) {
-        SetUp();
-        game().skillLevel = 2;
-        rng::seed(s * 104729);
-        persians().takeTurn();
-        if (!persians().legions.empty()) {
-            ++invasions;
-            sizes.insert(persians().legions.size());
+TEST_F(PowersTest, SassanidArmySizesAndChancesFollowSkill) {
+    struct Case {
+        int skill;
+        std::size_t low, high;
+        int chance;
+    };
+    for (const Case c : {Case{0, 2, 6, 4}, Case{1, 4, 8, 3}, Case{2, 7, 11, 2}}) {
+        std::set<std::size_t> sizes;
+        int invasions = 0;
+        const int tries = 300;
+        for (int s = 1; s <= tries; ++s) {
+            SetUp();
+            game().skillLevel = c.skill;
+            rng::seed(static_cast<std::uint32_t>(s) * 104729u);
+            persians().takeTurn();
+            if (!persians().legions.empty()) {
+                ++invasions;
+                sizes.insert(persians().legions.size());
+            }
         }
+        EXPECT_EQ(*sizes.begin(), c.low) << c.skill;
+        EXPECT_EQ(*sizes.rbegin(), c.high) << c.skill;
+        EXPECT_EQ(sizes.size(), c.high - c.low + 1) << c.skill;
+        // Roughly one turn in `chance`.
+        EXPECT_GT(invasions, tries / c.chance * 2 / 3) << c.skill;
+        EXPECT_LT(invasions, tries / c.chance * 4 / 3) << c.skill;
     }
-    EXPECT_EQ(*sizes.begin(), 7u);
-    EXPECT_EQ(*sizes.rbegin(), 11u);
-    EXPECT_GT(invasions, 70);
-    EXPECT_LT(invasions, 130);
 }
 
 TEST_F(PowersTest, SassanidInvasionFromMesopotamiaOnAnEvenDraw) {
