@@ -300,6 +300,24 @@ TEST_F(EndOfTurnTest, ALostMarchExchangeCostsTheFirstLegionOfTheStack) {
     EXPECT_FALSE(marcher->hasRoute);
 }
 
+TEST_F(EconomyTest, TheEndOfTurnDrawsOnlyWhereItMust) {
+    // Three provinces raising (one draw each), the bonus draw, the outbreak draw,
+    // no revolt draws (Britannia garrisoned, Aegyptus not held), no riot draw
+    // (Africa held), the settlers' draw: six.
+    give(romans(), {"Italia", "Africa", "Britannia"});
+    station(romans(), "Britannia", 1);
+    romans().legionLimitHintShown = true;
+    const std::uint32_t s = seedWhere([] {
+        for (int i = 0; i < 4; ++i) rng::draw();
+        return rng::draw() % 15 != 0 && rng::draw() % 15 != 0;
+    });
+    romans().takeTurn();
+    const std::uint32_t after = rng::state();
+    rng::seed(s);
+    for (int i = 0; i < 6; ++i) rng::draw();
+    EXPECT_EQ(after, rng::state());
+}
+
 TEST_F(EconomyTest, PlagueBreaksOutWithItsCounterAndSound) {
     give(romans(), {"Italia"});
     romans().moneyWarningShown = true;
