@@ -56,6 +56,20 @@ TEST_F(PowersTest, NoPeaceOfferFromATreasuryOf1000OrLess) {
         EXPECT_EQ(P(n).hostility, Hostile) << n;
 }
 
+TEST_F(PowersTest, APoorEmpireStillCostsTheDecisionDraw) {
+    // War from the Lower Rhine: decision, countdown, target, size; the Saxons
+    // need no name draw.
+    romans().treasury = 0;
+    tribes().tribeCountdown[0] = 0;
+    rng::seed(99);
+    tribes().takeTurn();
+    const std::uint32_t after = rng::state();
+    rng::seed(99);
+    for (int i = 0; i < 4; ++i) rng::draw();
+    EXPECT_EQ(after, rng::state());
+    EXPECT_EQ(game().eventLog, std::vector<std::string>{"The Saxons have crossed the frontier!"});
+}
+
 TEST_F(PowersTest, AnOfferFrom1500MayBeForNothing) {
     romans().treasury = 1500;
     tribes().tribeCountdown[0] = 0;

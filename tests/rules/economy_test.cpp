@@ -119,6 +119,8 @@ TEST_F(EconomyTest, CountersGrowOnlyOnADrawDivisibleByThreeAndNeverInDacia) {
     seedWhere([] { return rng::draw() % 3 != 0 && rng::draw() % 3 == 0; });
     romans().raiseLegions();
     EXPECT_EQ(P("Italia").raiseCounter, 1);
+    // Dacia still takes its draw.
+    EXPECT_EQ(drawsMadeBy([&] { romans().raiseLegions(); }), 2);
 }
 
 TEST_F(EconomyTest, NoProgressTowardsLegionsUnderPlague) {
