@@ -248,8 +248,9 @@ TEST_F(RouteTest, LostMarchExchangeWithNoUnmovedLegionCostsTheAttacker) {
     clearMap();
     give(game().romans, {"Italia"});
     station(game().romans, "Italia", 1);
-    Legion& a = game().rogueRomans.appendLegion(P("Dalmatia"));
+    // An earlier rebel there has also moved: it is not the one to fall.
     Legion& b = game().rogueRomans.appendLegion(P("Dalmatia"));
+    Legion& a = game().rogueRomans.appendLegion(P("Dalmatia"));
     a.giveRoute(names({"Dalmatia", "Italia"}));
     a.moved = true;
     b.moved = true;
@@ -271,16 +272,19 @@ TEST_F(RouteTest, LostMarchExchangeCostsTheFirstUnmovedLegionOfTheStack) {
     clearMap();
     give(game().romans, {"Italia"});
     station(game().romans, "Italia", 1);
+    Legion& moved = game().rogueRomans.appendLegion(P("Dalmatia"));
+    moved.moved = true;
     Legion& still = game().rogueRomans.appendLegion(P("Dalmatia"));
     Legion& a = game().rogueRomans.appendLegion(P("Dalmatia"));
     a.giveRoute(names({"Dalmatia", "Italia"}));
     seedWhere([] { return rng::draw() % 2 == 0; });
     EXPECT_EQ(a.followRoute(game().rogueRomans), Legion::StepResult::Fought);
-    ASSERT_EQ(game().rogueRomans.legions.size(), 1u);
-    EXPECT_EQ(game().rogueRomans.legions[0].get(), &a);
+    ASSERT_EQ(game().rogueRomans.legions.size(), 2u);
+    EXPECT_EQ(game().rogueRomans.indexOf(still), -1);
+    EXPECT_EQ(game().rogueRomans.legions[0].get(), &moved);
+    EXPECT_EQ(game().rogueRomans.legions[1].get(), &a);
     EXPECT_TRUE(a.hasRoute);
     EXPECT_FALSE(a.moved);
-    (void)still;
 }
 
 TEST_F(RouteTest, WonMarchExchangeTakesTheProvinceWhenTheLastDefenderFalls) {
