@@ -341,6 +341,12 @@ TEST_F(UnrestTest, SettlersOnlyForHeldCandidates) {
     seedWhere([] { return rng::draw() % 10 != 0; });
     EXPECT_FALSE(game().ceckForFreeLegions(province, count));
 
+    // The candidates in order: Belgica, Pannonia, Raetia.
+    give(romans(), {"Pannonia"});
+    seedWhere([] { return rng::draw() % 10 == 0 && rng::draw() % 3 == 1; });
+    EXPECT_TRUE(game().ceckForFreeLegions(province, count));
+    EXPECT_EQ(province, &P("Pannonia"));
+
     // On Hard one in twenty: a draw of 10 is not enough.
     game().skillLevel = 2;
     seedWhere([] { return rng::draw() % 20 == 10; });
