@@ -216,6 +216,26 @@ TEST_F(PowersTest, InvasionReportNamesTheTribeByTwoSeparateDraws) {
     EXPECT_EQ(sounds, std::vector<std::string>{"3"});
 }
 
+TEST_F(PowersTest, TribeNamesByStartProvince) {
+    struct Case {
+        const char* province;
+        const char* even;
+        const char* odd;
+    };
+    for (const Case c : {Case{"Upper Rhine", "Franks", "Vandals"}, Case{"Sarmatia", "Goths", "Ostrogoths"},
+                         Case{"Lower Danube", "Goths", "Visigoths"}}) {
+        seedWhere([] { return rng::draw() % 2 == 0; });
+        EXPECT_EQ(Barbarians::tribeNameFor(c.province), c.even);
+        seedWhere([] { return rng::draw() % 2 == 1; });
+        EXPECT_EQ(Barbarians::tribeNameFor(c.province), c.odd);
+    }
+    const std::uint32_t before = rng::state();
+    EXPECT_EQ(Barbarians::tribeNameFor("Lower Rhine"), "Saxons");
+    EXPECT_EQ(Barbarians::tribeNameFor("Upper Danube"), "Marcomanni");
+    EXPECT_EQ(Barbarians::tribeNameFor("Italia"), "Franks");
+    EXPECT_EQ(rng::state(), before);
+}
+
 TEST_F(PowersTest, TheGothsChooseTheirFrontierByADraw) {
     romans().treasury = 0;
     tribes().tribeCountdown[3] = 0;
