@@ -208,6 +208,18 @@ TEST_F(TurnTest, WithoutLegionsTheYearsRunOnUntilALegionIsRaised) {
     EXPECT_FALSE(frontEnd.quitted);
 }
 
+TEST_F(TurnTest, PastTheEndAnEmpireThatCannotRaiseGetsEachTurnByHand) {
+    // Dacia raises nothing, and no question comes after 476 to stop the run.
+    quietWorld({"Dacia"});
+    game().turn = 250;
+    advanceTurn(frontEnd);
+    EXPECT_EQ(game().year(), 486);
+    advanceTurn(frontEnd);
+    EXPECT_EQ(game().year(), 487);
+    EXPECT_TRUE(romans().legions.empty());
+    EXPECT_FALSE(frontEnd.quitted);
+}
+
 TEST_F(TurnTest, The285QuestionIsNotAskedInALaterGame) {
     quietWorld({"Italia", "Africa"});
     game().turn = 51;
