@@ -100,6 +100,12 @@ public:
     FileResult loadFromFile(const std::string& path);
 
     // Orders and battles.
+    // The first province, in table order, whose legion box holds the map point
+    // (both ends of the box included).
+    Province* legionBoxAt(int x, int y) const;
+    // A press on a province's legions: it becomes dragSource when the player may
+    // give it an order (or be told why not); otherwise dragSource is cleared.
+    void pickUp(Province* province);
     bool dropLegions(int x, int y);
     bool romansCanMove() const;
     void moveToAdjacent(Province& target, Empire& empire, Province& source);

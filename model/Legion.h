@@ -3,10 +3,18 @@
 
 class Empire;
 class Province;
+class Legion;
 
 // The provinces a legion is to march through: element 0 is where it stood when
 // given the route, the last one is its destination.
 using Route = std::vector<Province*>;
+
+// Shows "Route is invalid" when some step does not follow the map's links.
+void validateRoute(const Route& route);
+
+// Gives the route to the first ready legion of `empire` in `province` (one that
+// has neither moved nor is marching) and returns it, or nullptr.
+Legion* setLegionRoute(const Province& province, const Route& route, Empire& empire);
 
 class Legion {
 public:

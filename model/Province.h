@@ -5,6 +5,9 @@
 
 constexpr int ProvinceCount = 30;
 constexpr int MaxNeighbours = 6;
+// The box, from a province's legion spot, in which its legion icon is drawn and picked up.
+constexpr int LegionBoxWidth = 73;
+constexpr int LegionBoxHeight = 59;
 
 enum Hostility { None = 0, Friendly = 1, Hostile = 2 };
 

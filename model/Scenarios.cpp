@@ -1,0 +1,71 @@
+#include <utility>
+
+#include "model/Game.h"
+
+// Each set-up runs after the reset, the default owners and the event list.
+namespace {
+
+void addForOwners(Game& game, std::initializer_list<std::pair<const char*, int>> legions) {
+    for (const auto& [name, count] : legions) game.addLegions(game.findProvince(name), count);
+}
+
+void addFor(Empire& empire, std::initializer_list<std::pair<const char*, int>> legions) {
+    for (const auto& [name, count] : legions) empire.addLegions(name, count);
+}
+
+}  // namespace
+
+void Game::scenario260() {
+    turn = 24;
+    romans.treasury = 50000;
+    addForOwners(*this, {{"Italia", 3}, {"Britannia", 3}, {"Aegyptus", 3}, {"Aquitania", 2}, {"Syria", 1},
+                         {"Palestina", 1}, {"Lugdunensis", 1}, {"Narbonensis", 1}, {"Raetia", 1}, {"Pontus", 3}});
+}
+
+void Game::scenario308() {
+    turn = 70;
+    romans.treasury = 50000;
+    addForOwners(*this, {{"Italia", 3}, {"Britannia", 1}, {"Aegyptus", 1}, {"Aquitania", 2}, {"Syria", 1},
+                         {"Palestina", 1}, {"Lugdunensis", 1}, {"Narbonensis", 1}, {"Raetia", 1},
+                         {"Macedonia", 1}, {"Pontus", 1}});
+    Province& dacia = findProvince("Dacia");
+    romans.removeProvince(dacia);
+    barbarians.addProvince(dacia);
+}
+
+void Game::scenario410() {
+    turn = 174;
+    romans.treasury = 20000;
+    for (const char* name : {"Britannia", "Dacia", "Thracia"}) romans.removeProvince(findProvince(name));
+    for (const char* name : {"Thracia", "Dacia"}) barbarians.addProvince(findProvince(name));
+    addFor(romans, {{"Italia", 5}, {"Lydia", 2}, {"Cappadocia", 2}, {"Syria", 2}, {"Terraconensis", 1},
+                    {"Aquitania", 1}, {"Raetia", 1}});
+    addFor(barbarians, {{"Thracia", 3}, {"Dacia", 3}});
+}
+
+// Mauretania stays Roman only: no position the game sets up has a province held twice.
+void Game::scenario476() {
+    turn = 240;
+    romans.treasury = 20000;
+    romans.provinces.clear();
+    for (const char* name : {"Italia", "Lugdunensis", "Dalmatia", "Mauretania"}) romans.addProvince(findProvince(name));
+    for (const char* name :
+         {"Pontus", "Lydia", "Phrygia", "Cappadocia", "Syria", "Macedonia", "Thracia", "Palestina", "Aegyptus"})
+        rogueRomans.addProvince(findProvince(name));
+    for (const char* name : {"Aquitania", "Narbonensis", "Terraconensis", "Lusitania", "Africa", "Belgica",
+                             "Britannia", "Dacia", "Pannonia", "Raetia"})
+        barbarians.addProvince(findProvince(name));
+    addFor(romans, {{"Italia", 2}, {"Mauretania", 1}});
+    addFor(rogueRomans, {{"Pontus", 3}, {"Syria", 2}, {"Aegyptus", 2}, {"Thracia", 1}, {"Macedonia", 1}});
+    addFor(barbarians, {{"Terraconensis", 1}, {"Lusitania", 1}, {"Aquitania", 1}});
+}
+
+void Game::scenario455() {
+    scenario476();
+    turn = 219;
+    romans.treasury = 40000;
+    barbarians.deleteAllLegions();
+    Province& africa = findProvince("Africa");
+    barbarians.addLegions("Africa", 10);
+    barbarians.setRouteForLegionsIn(africa, findRoute(africa, findProvince("Italia")));
+}

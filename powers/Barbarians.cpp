@@ -1,0 +1,130 @@
+#include "powers/Barbarians.h"
+
+#include "model/Advisor.h"
+#include "model/Game.h"
+#include "model/InternalError.h"
+#include "model/Random.h"
+
+namespace {
+
+constexpr const char* PeaceTribeNames[TribeCount] = {"Saxons", "Franks", "Marcomanni", "Goths"};
+
+constexpr const char* InvasionTargets[] = {"Italia",    "Aquitania", "Lugdunensis", "Narbonensis",
+                                           "Raetia",    "Britannia", "Pannonia",    "Dacia",
+                                           "Belgica",   "Lusitania", "Mauretania",  "Terraconensis"};
+
+// Turns of quiet after a war: 5..9.
+int warCountdown() { return rng::draw() % 5 + 5; }
+
+}  // namespace
+
+Barbarians::Barbarians() : EnemyEmpire("Germanic Tribes", 1) {
+    mapColour = 1;
+    for (int& countdown : tribeCountdown) countdown = rng::draw() % 4 + 2;
+}
+
+void Barbarians::takeTurn() {
+    for (int i = 0; i < TribeCount; ++i) {
+        currentTribe = i;
+        int& countdown = tribeCountdown[static_cast<std::size_t>(i)];
+        if (countdown > 0) {
+            --countdown;
+            continue;
+        }
+        decide(i);
+    }
+    updateLegions();
+}
+
+void Barbarians::decide(int tribe) {
+    const int r1 = rng::draw();
+    const int treasury = Game::instance().romans.treasury;
+    if (treasury <= 1000 || r1 % 3 != 0) {
+        goToWar(tribe);
+        return;
+    }
+    const int divisor = rng::draw() % 3 + 2;
+    const int amount = treasury / divisor / 1000 * 1000;
+    const int years = rng::draw() % 10 + 5;
+    if (offerPeace(PeaceTribeNames[tribe], years, amount)) {
+        tribeCountdown[static_cast<std::size_t>(tribe)] = years;
+        markFrontier(tribe, Friendly);
+        return;
+    }
+    goToWar(tribe);
+}
+
+void Barbarians::goToWar(int tribe) {
+    markFrontier(tribe, Hostile);
+    tribeCountdown[static_cast<std::size_t>(tribe)] = warCountdown();
+    invade(frontierOf(tribe));
+}
+
+bool Barbarians::offerPeace(const std::string& tribeName, int years, int amount) {
+    const bool accepted = Advisor::ask("Princeps,\r\n\r\nThe " + tribeName + " are offering peace for " +
+                                       std::to_string(years) + " years \r\nin exchange for " + std::to_string(amount) +
+                                       " sesterces.\r\n\r\nDo you accept their offer?");
+    if (accepted) Game::instance().romans.treasury -= amount;
+    return accepted;
+}
+
+Province* Barbarians::frontierOf(int tribe) {
+    Game& game = Game::instance();
+    switch (tribe) {
+    case 0: return &game.findProvince("Lower Rhine");
+    case 1: return &game.findProvince("Upper Rhine");
+    case 2: return &game.findProvince("Upper Danube");
+    case 3: return &game.findProvince(rng::draw() % 2 == 0 ? "Sarmatia" : "Lower Danube");
+    default: throw InternalError("invalid cur tribe!");
+    }
+}
+
+void Barbarians::markFrontier(int tribe, int hostility) {
+    Game& game = Game::instance();
+    switch (tribe) {
+    case 0: game.findProvince("Lower Rhine").hostility = hostility; break;
+    case 1: game.findProvince("Upper Rhine").hostility = hostility; break;
+    case 2: game.findProvince("Upper Danube").hostility = hostility; break;
+    case 3:
+        game.findProvince("Lower Danube").hostility = hostility;
+        game.findProvince("Sarmatia").hostility = hostility;
+        break;
+    default: throw InternalError("invalid cur tribe!");
+    }
+}
+
+std::string Barbarians::tribeNameFor(const std::string& provinceName) {
+    if (provinceName == "Upper Rhine") return rng::draw() % 2 == 0 ? "Franks" : "Vandals";
+    if (provinceName == "Sarmatia") return rng::draw() % 2 == 0 ? "Goths" : "Ostrogoths";
+    if (provinceName == "Lower Rhine") return "Saxons";
+    if (provinceName == "Lower Danube") return rng::draw() % 2 == 0 ? "Goths" : "Visigoths";
+    if (provinceName == "Upper Danube") return "Marcomanni";
+    return "Franks";
+}
+
+Province* Barbarians::chooseInvasionTarget() {
+    Game& game = Game::instance();
+    std::vector<Province*> candidates;
+    for (const char* name : InvasionTargets) {
+        Province& p = game.findProvince(name);
+        const Empire* holder = game.ownerOf(p);
+        if (holder == nullptr || holder->name != "Germanic Tribes") candidates.push_back(&p);
+    }
+    if (candidates.empty()) return nullptr;
+    return candidates[static_cast<std::size_t>(rng::draw()) % candidates.size()];
+}
+
+void Barbarians::invade(Province* start) {
+    Province* target = chooseInvasionTarget();
+    if (target == nullptr || start == nullptr) return;
+    const Route route = invasionRoute(*start, *target);
+    static constexpr int base[] = {1, 2, 3};
+    static constexpr int spread[] = {1, 2, 3};
+    const int skill = Game::instance().skillLevel;
+    raiseArmy(*start, route, rng::draw() % spread[skill] + base[skill]);
+    const std::string messageName = tribeNameFor(start->name());
+    const std::string logName = tribeNameFor(start->name());
+    Advisor::report("Princeps,\r\n\r\nAn army of " + messageName + " has been sighted on the frontier!",
+                    "The " + logName + " have crossed the frontier!");
+    ++Game::instance().invasionCount;
+}

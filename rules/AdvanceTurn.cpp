@@ -1,0 +1,63 @@
+#include <algorithm>
+#include <array>
+
+#include "model/Advisor.h"
+#include "model/Game.h"
+#include "rules/TurnFrontEnd.h"
+
+namespace {
+
+constexpr std::array<int, 10> lessonYears = {236, 260, 275, 285, 313, 378, 379, 410, 455, 476};
+
+}  // namespace
+
+void advanceTurn(TurnFrontEnd& frontEnd) {
+    Game& game = Game::instance();
+    do {
+        game.romans.takeTurn();
+        frontEnd.redraw();
+        frontEnd.showTurnBanner();
+        frontEnd.forgetAnimatedMoves();
+        game.barbarians.takeTurn();
+        game.sassanids.takeTurn();
+        game.rogueRomans.takeTurn();
+        ++game.turn;
+        game.runDueEvents();
+        frontEnd.redraw();
+
+        if (game.romans.provinces.empty()) {
+            if (!Advisor::ask("Princeps,\r\n\r\nOur empire has been defeated.\r\n\r\nTentate Iterum? (Would you "
+                              "like to play again?)")) {
+                frontEnd.quit();
+                return;
+            }
+            game.startNewGame();
+            frontEnd.redraw();
+        }
+
+        const int year = game.year();
+        if (std::find(lessonYears.begin(), lessonYears.end(), year) != lessonYears.end()) {
+            if (year == 260)
+                Advisor::tell("Princeps,\r\n\r\nThe eastern and western ends of the empire\r\nhave rebelled!");
+            frontEnd.showLesson(year);
+        }
+        if (year == 285) {
+            frontEnd.showResults();
+            if (!Advisor::ask("Congratulations!\r\n\r\nYou have survived Rome's \"Crisis of the Third "
+                              "Century\"\r\nDo you want to keep playing until 476 AD?")) {
+                frontEnd.quit();
+                return;
+            }
+        }
+        if (year == 476) {
+            frontEnd.showResults();
+            if (Advisor::ask("Congratulations! You have outlasted the Western\r\nRoman Empire.\r\n\r\nDo you wish to "
+                             "play again?\r\n"))
+                frontEnd.postNewGame();
+            else
+                frontEnd.quit();
+            return;
+        }
+        game.romans.showHint();
+    } while (!game.romansCanMove());
+}

@@ -1,0 +1,166 @@
+#include "rules/RomanEmpire.h"
+
+#include "model/Advisor.h"
+#include "model/Game.h"
+#include "model/Random.h"
+
+RomanEmpire::RomanEmpire() : Empire("Romans", 0) { mapColour = 0; }
+
+void RomanEmpire::takeTurn() {
+    const int tax = computeTax();
+    treasury += tax;
+    taxIncome = tax;
+    raiseLegions();
+    checkMoney();
+    payLegions();
+    considerBonusDemand();
+    for (auto& l : legions) l->moved = false;
+    advanceRoutedLegions();
+    updatePlague();
+    checkRevolts();
+    Game& game = Game::instance();
+    Province* province = nullptr;
+    int count = 0;
+    if (game.ceckForFreeLegions(province, count)) settleTribe(*province, count);
+}
+
+void RomanEmpire::checkMoney() {
+    const int m = treasury;
+    if (m > 0 && m < 5000 && !moneyWarningShown) {
+        moneyWarningShown = true;
+        Advisor::tell(
+            "Princeps,\r\n\r\nWe are running out of money!\r\nWe should conquer new provinces to increase our tax "
+            "base.");
+    } else if (m <= 0 && !legions.empty()) {
+        Advisor::tell("Princeps,\r\n\r\nThe treasury is empty! The legions are starting to disband.");
+        legions.pop_back();
+    }
+}
+
+void RomanEmpire::considerBonusDemand() {
+    static constexpr int chance[] = {30, 20, 10};
+    Game& game = Game::instance();
+    const int r = rng::draw();
+    if (legions.size() > 10 && r % chance[game.skillLevel] == 0) game.demandBonus();
+}
+
+int RomanEmpire::computeTax() const {
+    int sum = 0;
+    for (const Province* p : provinces) {
+        if (p->name() == "Aegyptus")
+            sum += 1200;
+        else if (p->name() == "Britannia")
+            sum += 800;
+        else if (p->name() == "Dacia")
+            sum += 200;
+        else
+            sum += 400;
+    }
+    return plague ? sum / 4 : sum;
+}
+
+int RomanEmpire::legionLimit() const {
+    int limit = static_cast<int>(provinces.size());
+    for (const Province* p : provinces) {
+        if (p->name() == "Aegyptus") limit += 2;
+        if (p->name() == "Britannia") limit += 1;
+        if (p->name() == "Dacia") limit -= 1;
+    }
+    return limit < 3 ? 3 : limit;
+}
+
+void RomanEmpire::raiseLegions() {
+    bool limitReached = false;
+    for (Province* p : provinces) {
+        if (static_cast<int>(legions.size()) >= legionLimit()) {
+            limitReached = true;
+            break;
+        }
+        if (!plague && rng::draw() % 3 == 0 && p->name() != "Dacia") ++p->raiseCounter;
+        if (p->raiseCounter >= 3) {
+            if (treasury <= 375) return;
+            p->raiseCounter = 0;
+            appendLegion(*p);
+        }
+    }
+    if (limitReached && !legionLimitHintShown && provinces.size() < 23) {
+        Advisor::tell(
+            "Princeps,\r\n\r\nThe number of legions we can raise depends on\r\nhow many provinces we control.  To "
+            "increase\r\nthe maximum number of legions we can recruit,\r\nwe must conquer more provinces.");
+        legionLimitHintShown = true;
+    }
+}
+
+void RomanEmpire::payLegions() {
+    legionCost = static_cast<int>(legions.size()) * 375;
+    for (std::size_t i = 0; i < legions.size(); ++i) {
+        if (treasury <= 0) break;
+        treasury -= 375;
+        if (treasury < 0) treasury = 0;
+    }
+}
+
+// A plague ends once its counter has run down, also when a loaded or edited
+// position starts it at 0 or below: it would otherwise never end.
+void RomanEmpire::updatePlague() {
+    Game& game = Game::instance();
+    if (plague) {
+        --plagueCounter;
+        if (plagueCounter <= 0) {
+            Advisor::tell("Princeps,\r\n\r\nThe plague has finally ended.");
+            plague = false;
+        }
+        return;
+    }
+    static constexpr int chance[] = {20, 15, 10};
+    static constexpr int baseYears[] = {5, 10, 15};
+    if (rng::draw() % chance[game.skillLevel] != 0) return;
+    ++game.plagueCount;
+    plague = true;
+    plagueCounter = rng::draw() % 5 + baseYears[game.skillLevel];
+    game.playSound(4);
+    moneyWarningShown = false;
+    Advisor::tell(
+        "Princeps,\r\n\r\nThe empire has been hit by a plague!  This is will\r\nreduce tax revenue and slow the "
+        "creation of new\r\nlegions.");
+}
+
+void RomanEmpire::prepareNewGame() {
+    Game& game = Game::instance();
+    Province& italia = game.findProvince("Italia");
+    for (int i = 0; i < 5; ++i) appendLegion(italia);
+    addLegions("Aegyptus", 3);
+    addLegions("Syria", 1);
+}
+
+void RomanEmpire::showHint() {
+    if (rng::draw() % 10 != 0) return;
+    struct Hint {
+        bool* shown;
+        const char* text;
+    };
+    const Hint hints[] = {
+        {&egyptHintShown,
+         "Hint: Egypt was strategically important to\r\nthe Romans because it produced much of the grain which was "
+         "\r\ndispensed for free to Rome's huge number of urban poor.\r\n\r\nIn this game, this province will pay "
+         "three times the tax\r\nand allow you to put two extra legions in the field."},
+        {&britanniaHintShown,
+         "Hint: Britannia was a valuable province.  It\r\nproduced huge amounts of lead, which was used\r\nthe way "
+         "plastics are used today.\r\n\r\nBritannia will pay twice the standard tax amount,\r\nbut may rebel if no "
+         "legions are stationed there.\r\n"},
+        {&daciaHintShown,
+         "Hint:  Dacia was the only part of the Roman Empire\r\non the far side of the Danube river, and "
+         "defending\r\nit against the Goths became increasingly expensive.\r\nThe Romans abandonned it in either "
+         "271 or 275 AD.\r\n\r\nIn this game, Dacia pays half the normal tax\r\nand does not raise legions."},
+        {&northAfricaHintShown,
+         "Hint:  The North African provinces produced\r\nmost of Rome's grain supply.\r\n\r\nNot controlling at "
+         "least one North African\r\nprovince will result in food riots in Rome."},
+    };
+    for (const Hint& h : hints) {
+        if (!*h.shown) {
+            *h.shown = true;
+            Advisor::tell(h.text);
+            return;
+        }
+    }
+}
