@@ -1,0 +1,239 @@
+#include "game/src/GameScreen.h"
+
+#include "model/Game.h"
+
+using namespace view;
+
+GameScreen::GameScreen(Game& game, const Pictures& pictures) : game_(game), pictures_(pictures) {
+    setLayout(layoutSize_, 1.0);
+}
+
+void GameScreen::setLayout(QSize layoutSize, qreal scale) {
+    layoutSize_ = layoutSize.expandedTo(QSize(LayoutWidth, LayoutHeight));
+    offsetX_ = screenOffsetFor(layoutSize_.width());
+    back_.reset(layoutSize_, scale);
+    front_.reset(layoutSize_, scale);
+    mapCache_.reset(QSize(MapWidth, MapHeight), scale);
+}
+
+void GameScreen::paintScreen() {
+    const int o = offsetX_;
+    {
+        auto p = back_.painter();
+        p->fillRect(QRect(QPoint(0, 0), layoutSize_), Qt::black);                  // 1
+        pictures_.sprite(264).drawTransparent(*p, o + 980, 0, false);              // 2
+        drawMapPicture(*p, pictures_, game_, o);                                   // 3
+        drawOwnership(*p, pictures_, game_, o);                                    // 4
+    }
+    mapCache_.copyFrom(back_, QRect(o + MapLeft, MapTop, MapWidth, MapHeight), QPoint(0, 0));  // 5
+    {
+        auto p = back_.painter();
+        if (game_.year() >= 313) drawConstantinopleLabel(*p, pictures_, o);       // 6
+        drawLegions(*p, pictures_, game_, o);                                      // 7
+        drawLegend(*p, pictures_, o);                                              // 8
+        drawMilitaryReport(*p);                                                    // 9
+        drawEconomicReport(*p);
+        drawProvinceInfo(*p, hovered_);
+    }
+    front_.copyFrom(back_, QRect(QPoint(0, 0), layoutSize_), QPoint(0, 0));      // 10
+    drawInstructions();                                                            // 11
+    show(QRect(QPoint(0, 0), layoutSize_));
+}
+
+void GameScreen::drawInstructions() {
+    const int o = offsetX_;
+    auto p = front_.painter();
+    p->setPen(QPen(Qt::white, 1));
+    p->drawLine(o + 175, 590, o + 985, 590);
+    p->drawLine(o + 985, 590, o + 985, 620);
+    p->drawLine(o + 985, 620, o + 175, 620);
+    p->drawLine(o + 175, 620, o + 175, 590);
+    drawTextAt(*p, o + 230, 630, QStringLiteral("Instructions:  Left-click and drag to move legions.  "), Qt::white);
+    drawTextAt(*p, o + 630, 630, QStringLiteral("Right click to advance the game turn"), Qt::white);
+}
+
+void GameScreen::refreshReports() {
+    const int o = offsetX_;
+    {
+        auto p = back_.painter();
+        // The scroll is drawn over black, as a full paint would: old report
+        // lines never show through it.
+        p->fillRect(QRect(o + 980, 0, 355, 664), Qt::black);
+        pictures_.sprite(264).drawTransparent(*p, o + 980, 0, false);
+        drawEconomicReport(*p);
+        drawMilitaryReport(*p);
+    }
+    const QRect area(o + 990, 0, 345, 664);
+    front_.copyFrom(back_, area, area.topLeft());
+    show(area);
+}
+
+void GameScreen::drawEconomicReport(QPainter& p) const {
+    const int x = offsetX_ + 1010;
+    const RomanEmpire& r = game_.romans;
+    drawTextAt(p, offsetX_ + 1110, 100, QStringLiteral("YEAR: %1 AD").arg(game_.year()), Qt::black);
+    drawTextAt(p, x, 130, QStringLiteral("ECONOMIC REPORT"), Qt::black);
+    drawTextAt(p, x, 160, QStringLiteral("Tax Revenue: %1").arg(r.taxIncome), Qt::black);
+    drawTextAt(p, x, 180, QStringLiteral("Legion Cost: %1").arg(r.legionCost), Qt::black);
+    const int net = r.taxIncome - r.legionCost;
+    drawTextAt(p, x, 200, QStringLiteral("Net: %1%2").arg(net < 0 ? "-" : "+").arg(qAbs(qint64(net))), Qt::black);
+    drawTextAt(p, x, 220, QStringLiteral("Treasury: %1").arg(r.treasury), Qt::black);
+    drawTextAt(p, x, 240, QStringLiteral("The Empire can support %1 legions").arg(r.legionLimit()), Qt::black);
+    if (r.plague) {
+        const QColor red(255, 0, 0);
+        if (r.treasury <= 0) {
+            drawTextAt(p, x, 260, QStringLiteral("The Empire is out of money:"), red);
+            drawTextAt(p, x, 280, QStringLiteral("The legions are disbanding!"), red);
+        } else {
+            drawTextAt(p, x, 260, QStringLiteral("The Empire is suffering from a plague."), red);
+            drawTextAt(p, x, 280, QStringLiteral("Legion creation and tax collection is slowed!"), red);
+        }
+    } else {
+        drawTextAt(p, x, 260, QStringLiteral("Taxes are being collected"), Qt::black);
+        drawTextAt(p, x, 280, QStringLiteral("Legions are being paid"), Qt::black);
+    }
+}
+
+void GameScreen::drawMilitaryReport(QPainter& p) const {
+    const int x = offsetX_ + 1010;
+    drawTextAt(p, x, 320, QStringLiteral("MILITARY REPORT"), Qt::black);
+    int i = 0;
+    for (const std::string& line : game_.eventLog)
+        drawTextAt(p, x, 360 + 20 * i++, QString::fromLatin1(line.c_str()), Qt::black);
+}
+
+void GameScreen::drawProvinceInfo(QPainter& p, const Province* province) const {
+    const int o = offsetX_;
+    p.fillRect(QRect(QPoint(o + 185, 595), QPoint(o + 965 - 1, 618 - 1)), Qt::black);
+    if (!province) {
+        drawTextAt(p, o + 185, 600, QStringLiteral("Province:"), Qt::white);
+        drawTextAt(p, o + 430, 600, QStringLiteral("Tax value:"), Qt::white);
+        drawTextAt(p, o + 660, 600, QStringLiteral("Attributes:"), Qt::white);
+        return;
+    }
+    drawTextAt(p, o + 185, 600, QStringLiteral("Province: ") + QString::fromLatin1(province->name().c_str()), Qt::white);
+    drawTextAt(p, o + 430, 600, QStringLiteral("Tax value:"), Qt::white);
+    if (province->taxValue != 0) {
+        static const int places[4] = {515, 537, 559, 581};
+        for (int i = 0; i < 4; ++i)
+            pictures_.graphic(province->taxValue > i ? 268 : 269).draw(p, o + places[i], 595);
+    }
+    drawTextAt(p, o + 660, 600,
+               QStringLiteral("Attributes: ") + QString::fromLatin1(province->attributesText().c_str()), Qt::white);
+}
+
+void GameScreen::showProvinceInfo(const Province* province) {
+    hovered_ = province;
+    {
+        auto p = front_.painter();
+        drawProvinceInfo(*p, province);
+    }
+    show(QRect(offsetX_ + 185, 595, 780, 23));
+}
+
+void GameScreen::wipeIcon(const Province& from, int iconWidth, int iconHeight) {
+    const QPoint spot = legionSpot(from, offsetX_);
+    back_.copyFrom(mapCache_, QRect(from.legionX(), from.legionY(), iconWidth, iconHeight), spot);
+}
+
+void GameScreen::march(Province& from, Province& to, const Animation& animation, int iconWidth, int iconHeight,
+                       bool mirror) {
+    wipeIcon(from, iconWidth, iconHeight);
+    const QPoint spot = legionSpot(from, offsetX_);
+    animation.play(front_, spot.x(), spot.y(), back_, spot.x(), spot.y(), mirror,
+                   [this](const QRect& changed, int delay) {
+                       show(changed);
+                       wait(delay);
+                   });
+    (void)to;
+}
+
+void GameScreen::animateMove(Province& from, Province& to) {
+    const std::pair<std::string, std::string> key{from.name(), to.name()};
+    if (animated_.count(key)) return;
+    Empire* owner = game_.ownerOf(from);
+    if (!owner || !owner->isRomans()) animated_.insert(key);
+    const int mx = (from.legionX() + to.legionX()) / 2 + offsetX_ + 205;
+    const int my = (from.legionY() + to.legionY()) / 2 + 44;
+    const std::string name = owner ? owner->name : std::string();
+    auto sound = [this] { if (playSound) playSound(0); };
+    if (name == "Romans") {
+        sound();
+        march(from, to, pictures_.romanMarch(), 35, 65, to.legionX() < from.legionX());
+    } else if (name == "Germanic Tribes") {
+        sound();
+        march(from, to, pictures_.barbarianMarch(), 42, 60, to.legionX() >= from.legionX());
+    } else if (name == "Sassanids") {
+        sound();
+        march(from, to, pictures_.sassanidMarch(), 40, 60, to.legionX() >= from.legionX());
+    } else {
+        // Rebels, and a move out of a province nobody holds: the crossed swords.
+        {
+            auto p = front_.painter();
+            pictures_.sprite(229).drawTransparent(*p, mx - 11, my, false);
+        }
+        show(QRect(mx - 11, my, 23, 23));
+        sound();
+    }
+    wait(330);
+}
+
+void GameScreen::animateDefeat(const std::string& loser, Province& province) {
+    const QPoint spot = legionSpot(province, offsetX_);
+    auto shown = [this](const QRect& changed, int delay) {
+        show(changed);
+        wait(delay);
+    };
+    // A Roman loses over the composed screen (its own icon wiped first); the
+    // others over the bare tinted map.
+    if (loser == "Romans") {
+        wipeIcon(province, 35, 65);
+        pictures_.romanDefeat().play(front_, spot.x(), spot.y(), back_, spot.x(), spot.y(), false, shown);
+        return;
+    }
+    const Animation& a = loser == "Rebelling Legions" ? pictures_.rebelDefeat()
+                         : loser == "Sassanids"       ? pictures_.sassanidDefeat()
+                                                      : pictures_.barbarianDefeat();
+    a.play(front_, spot.x(), spot.y(), mapCache_, province.legionX(), province.legionY(), false, shown);
+}
+
+void GameScreen::showTurnBanner() {
+    const QRect area(offsetX_ + 453, 285, 254, 38);
+    Surface saved(area.size(), front_.scale());
+    saved.copyFrom(front_, area, QPoint(0, 0));
+    {
+        auto p = front_.painter();
+        pictures_.graphic(234).draw(*p, area.x(), area.y());
+    }
+    show(area);
+    wait(500);
+    front_.copyFrom(saved, QRect(QPoint(0, 0), area.size()), area.topLeft());
+    show(area);
+}
+
+void GameScreen::zoomToDialog(int x, int y) {
+    const int W = layoutSize_.width();
+    const int H = layoutSize_.height();
+    int left = x, right = x, top = y, bottom = y;
+    const int dLeft = (W / 2 - x - 300) / 10;
+    const int dRight = (W / 2 - x + 300) / 10;
+    const int dTop = (H / 2 - y - 200) / 10;
+    const int dBottom = (H / 2 - y + 200) / 10;
+    for (int i = 0; i < 10; ++i) {
+        {
+            auto p = front_.painter();
+            p->setPen(QPen(Qt::black, 1));
+            p->setBrush(Qt::NoBrush);
+            p->drawRect(QRect(QPoint(left, top), QPoint(right, bottom)).normalized().adjusted(0, 0, -1, -1));
+        }
+        show(QRect(QPoint(left, top), QPoint(right, bottom)).normalized().adjusted(-1, -1, 1, 1));
+        left += dLeft;
+        right += dRight;
+        top += dTop;
+        bottom += dBottom;
+        wait(50);
+    }
+    const QRect area(left, top, 600, 400);
+    front_.copyFrom(back_, area, area.topLeft());
+    show(area);
+}
