@@ -3,13 +3,23 @@
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "editor/Messages.h"
+#include "game/view/Graphic.h"
 
 namespace editor {
+
+QPixmap portraitFrom(const view::Graphic& picture) {
+    QPixmap pixmap(picture.width(), picture.height());
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    picture.draw(painter, 0, 0);
+    return pixmap;
+}
 
 AdvisorDialog::AdvisorDialog(const std::string& text, const QPixmap& portrait,
                              const std::string& yesLabel, const std::string& noLabel,

@@ -7,7 +7,15 @@
 class QPlainTextEdit;
 class QWidget;
 
+namespace view {
+class Graphic;
+}
+
 namespace editor {
+
+// The Prefect's portrait (picture 182) as the dialog shows it, or its marked
+// placeholder while the picture is missing.
+QPixmap portraitFrom(const view::Graphic& picture);
 
 // The Praetorian Prefect's message dialog as the editor shows it: portrait,
 // the text in a read-only box, and OK (or two answer buttons for a question,

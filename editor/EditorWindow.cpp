@@ -11,6 +11,7 @@
 
 #include "editor/Messages.h"
 #include "editor/OptionsDialog.h"
+#include "game/view/MapDrawing.h"
 #include "model/Advisor.h"
 #include "model/Game.h"
 
@@ -20,18 +21,6 @@ namespace {
 
 const QString FileFilter = QStringLiteral("Aurovane Files (*.AVN)");
 const QString AllFilter = QStringLiteral("All (*.*)");
-
-// Text placed like the platform's text output: (x, y) is the top-left corner
-// of the text cell. With a background colour the cell is filled first.
-void writeText(QPainter& painter, int x, int y, const std::string& text, const QColor& colour,
-               const QColor* background = nullptr) {
-    const QString s = QString::fromLocal8Bit(text);
-    const QFontMetrics metrics = painter.fontMetrics();
-    if (background)
-        painter.fillRect(QRect(x, y, metrics.horizontalAdvance(s), metrics.height()), *background);
-    painter.setPen(colour);
-    painter.drawText(QPoint(x, y + metrics.ascent()), s);
-}
 
 }  // namespace
 
@@ -70,8 +59,9 @@ private:
     EditorWindow& window_;
 };
 
-EditorWindow::EditorWindow(EditorSession& session, QWidget* parent)
-    : QMainWindow(parent), session_(session) {
+EditorWindow::EditorWindow(EditorSession& session, const view::Pictures& pictures, QWidget* parent)
+    : QMainWindow(parent), session_(session), pictures_(pictures), editorTitle_(EditorTitlePicture, 162, 57) {
+    editorTitle_.load(view::DefaultPictureRoot);
     setWindowTitle(QString::fromLatin1(WindowTitle));
     canvas_ = new Canvas(*this);
     setCentralWidget(canvas_);
@@ -213,24 +203,41 @@ QImage EditorWindow::renderScene() {
 }
 
 void EditorWindow::paintScene(QPainter& painter) {
+    Game& game = session_.game();
     painter.fillRect(QRect(0, 0, painter.device()->width(), painter.device()->height()), Qt::black);
+    // The game's own map drawing, always without a horizontal offset. No
+    // legion ever moves in the editor, so the Roman icon is the active one.
+    view::drawMapPicture(painter, pictures_, game, 0);
+    view::drawOwnership(painter, pictures_, game, 0);
+    view::drawLegions(painter, pictures_, game, 0);
     drawLegend(painter);
-    const QColor white(255, 255, 255);
-    for (const PlacedText& item : session_.statusLine()) writeText(painter, item.x, item.y, item.text, white);
+    for (const PlacedText& item : session_.statusLine())
+        view::drawTextAt(painter, item.x, item.y, QString::fromLocal8Bit(item.text), Qt::white);
 }
 
 void EditorWindow::drawLegend(QPainter& painter) {
-    // Texts in the default text colours: black on an opaque white cell.
-    const QColor black(0, 0, 0);
-    const QColor white(255, 255, 255);
-    writeText(painter, 1080, 155, "Roman Legion", black, &white);
-    writeText(painter, 1080, 255, "Barbarians", black, &white);
-    writeText(painter, 1080, 355, "Sassanids", black, &white);
-    writeText(painter, 1080, 455, "Roman Legion (Rebelling)", black, &white);
-    writeText(painter, 20, 100, "s - put legion to sleep", black, &white);
-    writeText(painter, 20, 150, "l - move legion later", black, &white);
-    writeText(painter, 20, 200, "w - wake all legions", black, &white);
-    writeText(painter, 20, 250, "n - next turn", black, &white);
+    const struct {
+        int icon;
+        int y;
+        const char* label;
+    } rows[] = {
+        {view::RomanActive, 130, "Roman Legion"},
+        {view::BarbarianIcon, 230, "Barbarians"},
+        {view::SassanidIcon, 330, "Sassanids"},
+        {view::RebelIcon, 430, "Roman Legion (Rebelling)"},
+    };
+    // The editor's labels keep the default text colours: black on white cells.
+    for (const auto& row : rows) {
+        pictures_.icon(row.icon).drawTransparent(painter, 1030, row.y, false);
+        view::drawTextAt(painter, 1080, row.y + 25, QString::fromLatin1(row.label), Qt::black, true, Qt::white);
+    }
+    pictures_.graphic(185).draw(painter, 1040, 40);
+    editorTitle_.draw(painter, 20, 40);
+    // The game's keys, as text only: the editor has no such keys.
+    const char* notes[] = {"s - put legion to sleep", "l - move legion later", "w - wake all legions",
+                           "n - next turn"};
+    for (int i = 0; i < 4; ++i)
+        view::drawTextAt(painter, 20, 100 + 50 * i, QString::fromLatin1(notes[i]), Qt::black, true, Qt::white);
 }
 
 }  // namespace editor

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 #include "editor/EditorSession.h"
+#include "game/view/Graphic.h"
 
 class QAction;
 class QMenu;
@@ -15,19 +16,31 @@ namespace editor {
 
 class OptionsDialog;
 
+}  // namespace editor
+
+namespace view {
+class Pictures;
+}
+
+namespace editor {
+
+// The editor's own title picture at the top of the left column (the words
+// MAP EDITOR); the legend column on the right carries the game's LEGEND title.
+inline constexpr int EditorTitlePicture = 186;
+
 // The editor's main window: the map with its tints and legions, the legend
 // and the status line; the File, Scenario and Help menus; the right-click
 // menu of a province. The dialogs and the file choice are virtual so that a
 // test can answer them.
 class EditorWindow : public QMainWindow {
 public:
-    explicit EditorWindow(EditorSession& session, QWidget* parent = nullptr);
+    EditorWindow(EditorSession& session, const view::Pictures& pictures, QWidget* parent = nullptr);
     ~EditorWindow() override;
 
     EditorSession& session() { return session_; }
 
     // Size of the composed picture: the layout is made for a window
-    // 1366 pixels wide and reaches down to the status line.
+    // 1366 pixels wide and reaches down below the status line.
     static constexpr int SceneWidth = 1366;
     static constexpr int SceneHeight = 640;
 
@@ -72,6 +85,8 @@ private:
     void drawLegend(QPainter& painter);
 
     EditorSession& session_;
+    const view::Pictures& pictures_;
+    view::Graphic editorTitle_;
     Canvas* canvas_;
     std::map<int, QAction*> actions_;
 };

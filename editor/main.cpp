@@ -10,6 +10,7 @@
 #include "editor/EditorAdvisor.h"
 #include "editor/EditorSession.h"
 #include "editor/EditorWindow.h"
+#include "game/view/MapDrawing.h"
 #include "model/Game.h"
 #include "model/InternalError.h"
 
@@ -48,9 +49,13 @@ int main(int argc, char* argv[]) {
     editor::EditorSession session(game);
     session.setUpStartPosition();
 
+    view::Pictures pictures;
+    pictures.load();
+    advisor.setPortrait(editor::portraitFrom(pictures.graphic(182)));
+
     int code = 0;
     {
-        editor::EditorWindow window(session);
+        editor::EditorWindow window(session, pictures);
         advisor.setOwner(&window);
         // Fill the screen even where no window manager maximises windows.
         window.setGeometry(window.screen()->availableGeometry());

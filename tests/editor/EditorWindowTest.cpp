@@ -18,6 +18,7 @@
 #include "EditorFixture.h"
 #include "editor/EditorWindow.h"
 #include "editor/OptionsDialog.h"
+#include "game/view/MapDrawing.h"
 #include "model/Random.h"
 
 namespace editor::test {
@@ -74,7 +75,8 @@ protected:
     void SetUp() override {
         application();
         EditorFixture::SetUp();
-        window = std::make_unique<ScriptedWindow>(*session);
+        pictures.load();
+        window = std::make_unique<ScriptedWindow>(*session, pictures);
         dir = std::filesystem::temp_directory_path() /
               ("aurovane-editor-test-" + std::to_string(::getpid()));
         std::filesystem::create_directories(dir);
@@ -91,6 +93,8 @@ protected:
         return window->rightButtonDown(QPoint(x, y), QPoint(x, y));
     }
 
+    // Whatever pictures the build carries; missing ones draw placeholders.
+    view::Pictures pictures;
     std::unique_ptr<ScriptedWindow> window;
     std::filesystem::path dir;
 };
