@@ -140,6 +140,33 @@ TEST_F(Window, TheOwnerMenuGivesAProvinceAway) {
     EXPECT_EQ(game().romans.countLegionsIn(italia), 0);
 }
 
+bool sameArea(const QImage& a, const QImage& b, const QRect& area) {
+    return a.copy(area) == b.copy(area);
+}
+
+TEST_F(Window, AProvinceGivenToTheSassanidsShowsTheirColourAndNoLegions) {
+    Province& italia = province("Italia");
+    const QRect legionArea(italia.legionX() + MapLeft, italia.legionY() + MapTop, 73, 59);
+    const MapRect& land = italia.hitRects.front();
+    const QRect landArea(land.left + MapLeft, land.top + MapTop, land.right - land.left, land.bottom - land.top);
+
+    const QImage plain = window->renderScene();
+    for (int i = 0; i < 3; ++i) game().romans.appendLegion(italia);
+    const QImage withLegions = window->renderScene();
+    ASSERT_FALSE(sameArea(plain, withLegions, legionArea));
+
+    session->select(&italia);
+    window->runCommand(CmdOwnerSassanids);
+    const QImage given = window->renderScene();
+    EXPECT_FALSE(sameArea(plain, given, landArea)) << "no Sassanid tint over Italia";
+
+    // The same holder reached without ever having legions there draws alike.
+    window->runCommand(CmdOwnerRomans);
+    EXPECT_TRUE(sameArea(plain, window->renderScene(), legionArea.united(landArea)));
+    window->runCommand(CmdOwnerSassanids);
+    EXPECT_TRUE(window->renderScene() == given);
+}
+
 TEST_F(Window, TheWelcomeComesOnceAfterTheFirstPaint) {
     window->resize(1366, 700);
     window->show();
