@@ -1,5 +1,6 @@
 #include "cli/Session.h"
 
+#include <cstdlib>
 #include <iostream>
 #include <sstream>
 
@@ -75,19 +76,12 @@ bool Session::handle(const std::string& line) {
     } else if (order == "new") {
         game.startNewGame();
     } else if (order == "scenario" && words >> a) {
-        const bool known = a == "260" || a == "308" || a == "410" || a == "455";
-        if (!known) {
+        const int year = std::atoi(a.c_str());
+        if (!game.startScenario(year)) {
             std::cerr << "no scenario " << a << '\n';
             return true;
         }
-        game.resetForNewGame();
-        game.assignDefaultOwners();
-        game.buildEventList();
-        if (a == "260") game.scenario260();
-        if (a == "308") game.scenario308();
-        if (a == "410") game.scenario410();
-        if (a == "455") game.scenario455();
-        if (a == "260" || a == "308") endTurn();
+        if (year == 260 || year == 308) endTurn();
     } else if (order == "skill" && words >> a && (a == "0" || a == "1" || a == "2")) {
         game.skillLevel = a[0] - '0';
     } else if (order == "pfj") {

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <functional>
+#include <iosfwd>
 #include <list>
 #include <memory>
 #include <string>
@@ -94,10 +95,15 @@ public:
     void scenario410();
     void scenario455();
     void scenario476();
+    // The first three steps of a new game, then the set-up of the scenario that
+    // starts in `year` (260, 308, 410 or 455); false for any other year.
+    bool startScenario(int year);
 
     // Saved games.
     FileResult saveToFile(const std::string& path);
     FileResult loadFromFile(const std::string& path);
+    // The same reader on text already in memory; all or nothing, as from a file.
+    FileResult loadFromStream(std::istream& in);
 
     // Orders and battles.
     // The first province, in table order, whose legion box holds the map point

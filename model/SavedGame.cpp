@@ -222,8 +222,14 @@ FileResult Game::saveToFile(const std::string& path) {
 }
 
 FileResult Game::loadFromFile(const std::string& path) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) return {false, "Unable to open file"};
     std::ifstream in(path, std::ios::binary);
-    if (!in || std::filesystem::is_directory(path)) return {false, "Unable to open file"};
+    if (!in) return {false, "Unable to open file"};
+    return loadFromStream(in);
+}
+
+FileResult Game::loadFromStream(std::istream& in) {
     try {
         applyPosition(*this, readPosition(in, *this));
     } catch (const LoadError& e) {

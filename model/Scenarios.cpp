@@ -69,3 +69,19 @@ void Game::scenario455() {
     barbarians.addLegions("Africa", 10);
     barbarians.setRouteForLegionsIn(africa, findRoute(africa, findProvince("Italia")));
 }
+
+bool Game::startScenario(int year) {
+    void (Game::*setUp)() = nullptr;
+    switch (year) {
+    case 260: setUp = &Game::scenario260; break;
+    case 308: setUp = &Game::scenario308; break;
+    case 410: setUp = &Game::scenario410; break;
+    case 455: setUp = &Game::scenario455; break;
+    default: return false;
+    }
+    resetForNewGame();
+    assignDefaultOwners();
+    buildEventList();
+    (this->*setUp)();
+    return true;
+}
