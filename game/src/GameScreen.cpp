@@ -68,58 +68,82 @@ void GameScreen::refreshReports() {
     show(area);
 }
 
-void GameScreen::drawEconomicReport(QPainter& p) const {
+std::vector<GameScreen::TextLine> GameScreen::economicReportLines() const {
     const int x = offsetX_ + 1010;
+    const QColor black(Qt::black);
     const RomanEmpire& r = game_.romans;
-    drawTextAt(p, offsetX_ + 1110, 100, QStringLiteral("YEAR: %1 AD").arg(game_.year()), Qt::black);
-    drawTextAt(p, x, 130, QStringLiteral("ECONOMIC REPORT"), Qt::black);
-    drawTextAt(p, x, 160, QStringLiteral("Tax Revenue: %1").arg(r.taxIncome), Qt::black);
-    drawTextAt(p, x, 180, QStringLiteral("Legion Cost: %1").arg(r.legionCost), Qt::black);
     const int net = r.taxIncome - r.legionCost;
-    drawTextAt(p, x, 200, QStringLiteral("Net: %1%2").arg(net < 0 ? "-" : "+").arg(qAbs(qint64(net))), Qt::black);
-    drawTextAt(p, x, 220, QStringLiteral("Treasury: %1").arg(r.treasury), Qt::black);
-    drawTextAt(p, x, 240, QStringLiteral("The Empire can support %1 legions").arg(r.legionLimit()), Qt::black);
+    std::vector<TextLine> lines = {
+        {offsetX_ + 1110, 100, QStringLiteral("YEAR: %1 AD").arg(game_.year()), black},
+        {x, 130, QStringLiteral("ECONOMIC REPORT"), black},
+        {x, 160, QStringLiteral("Tax Revenue: %1").arg(r.taxIncome), black},
+        {x, 180, QStringLiteral("Legion Cost: %1").arg(r.legionCost), black},
+        // Always signed: "+0" when income and cost are equal.
+        {x, 200, QStringLiteral("Net: %1%2").arg(net < 0 ? QStringLiteral("-") : QStringLiteral("+")).arg(qAbs(qint64(net))), black},
+        {x, 220, QStringLiteral("Treasury: %1").arg(r.treasury), black},
+        {x, 240, QStringLiteral("The Empire can support %1 legions").arg(r.legionLimit()), black},
+    };
     if (r.plague) {
         const QColor red(255, 0, 0);
         if (r.treasury <= 0) {
-            drawTextAt(p, x, 260, QStringLiteral("The Empire is out of money:"), red);
-            drawTextAt(p, x, 280, QStringLiteral("The legions are disbanding!"), red);
+            lines.push_back({x, 260, QStringLiteral("The Empire is out of money:"), red});
+            lines.push_back({x, 280, QStringLiteral("The legions are disbanding!"), red});
         } else {
-            drawTextAt(p, x, 260, QStringLiteral("The Empire is suffering from a plague."), red);
-            drawTextAt(p, x, 280, QStringLiteral("Legion creation and tax collection is slowed!"), red);
+            lines.push_back({x, 260, QStringLiteral("The Empire is suffering from a plague."), red});
+            lines.push_back({x, 280, QStringLiteral("Legion creation and tax collection is slowed!"), red});
         }
     } else {
-        drawTextAt(p, x, 260, QStringLiteral("Taxes are being collected"), Qt::black);
-        drawTextAt(p, x, 280, QStringLiteral("Legions are being paid"), Qt::black);
+        lines.push_back({x, 260, QStringLiteral("Taxes are being collected"), black});
+        lines.push_back({x, 280, QStringLiteral("Legions are being paid"), black});
     }
+    return lines;
+}
+
+std::vector<GameScreen::TextLine> GameScreen::militaryReportLines() const {
+    const int x = offsetX_ + 1010;
+    std::vector<TextLine> lines = {{x, 320, QStringLiteral("MILITARY REPORT"), Qt::black}};
+    int i = 0;
+    for (const std::string& line : game_.eventLog)
+        lines.push_back({x, 360 + 20 * i++, QString::fromLatin1(line.data(), qsizetype(line.size())), Qt::black});
+    return lines;
+}
+
+GameScreen::InfoLine GameScreen::provinceInfo(const Province* province) const {
+    const int o = offsetX_;
+    InfoLine info;
+    if (!province) {
+        info.texts = {{o + 185, 600, QStringLiteral("Province:"), Qt::white},
+                      {o + 430, 600, QStringLiteral("Tax value:"), Qt::white},
+                      {o + 660, 600, QStringLiteral("Attributes:"), Qt::white}};
+        return info;
+    }
+    info.texts.push_back({o + 185, 600, QStringLiteral("Province: ") + QString::fromLatin1(province->name().c_str()), Qt::white});
+    info.texts.push_back({o + 430, 600, QStringLiteral("Tax value:"), Qt::white});
+    // A frontier land (tax value 0) shows no coin places at all.
+    if (province->taxValue != 0) {
+        static const int places[4] = {515, 537, 559, 581};
+        for (int i = 0; i < 4; ++i) info.coins.push_back({o + places[i], province->taxValue > i ? 268 : 269});
+    }
+    info.texts.push_back({o + 660, 600,
+                          QStringLiteral("Attributes: ") + QString::fromLatin1(province->attributesText().c_str()),
+                          Qt::white});
+    return info;
+}
+
+void GameScreen::drawEconomicReport(QPainter& p) const {
+    for (const TextLine& l : economicReportLines()) drawTextAt(p, l.x, l.y, l.text, l.colour);
 }
 
 void GameScreen::drawMilitaryReport(QPainter& p) const {
-    const int x = offsetX_ + 1010;
-    drawTextAt(p, x, 320, QStringLiteral("MILITARY REPORT"), Qt::black);
-    int i = 0;
-    for (const std::string& line : game_.eventLog)
-        drawTextAt(p, x, 360 + 20 * i++, QString::fromLatin1(line.c_str()), Qt::black);
+    for (const TextLine& l : militaryReportLines()) drawTextAt(p, l.x, l.y, l.text, l.colour);
 }
 
 void GameScreen::drawProvinceInfo(QPainter& p, const Province* province) const {
     const int o = offsetX_;
     p.fillRect(QRect(QPoint(o + 185, 595), QPoint(o + 965 - 1, 618 - 1)), Qt::black);
-    if (!province) {
-        drawTextAt(p, o + 185, 600, QStringLiteral("Province:"), Qt::white);
-        drawTextAt(p, o + 430, 600, QStringLiteral("Tax value:"), Qt::white);
-        drawTextAt(p, o + 660, 600, QStringLiteral("Attributes:"), Qt::white);
-        return;
-    }
-    drawTextAt(p, o + 185, 600, QStringLiteral("Province: ") + QString::fromLatin1(province->name().c_str()), Qt::white);
-    drawTextAt(p, o + 430, 600, QStringLiteral("Tax value:"), Qt::white);
-    if (province->taxValue != 0) {
-        static const int places[4] = {515, 537, 559, 581};
-        for (int i = 0; i < 4; ++i)
-            pictures_.graphic(province->taxValue > i ? 268 : 269).draw(p, o + places[i], 595);
-    }
-    drawTextAt(p, o + 660, 600,
-               QStringLiteral("Attributes: ") + QString::fromLatin1(province->attributesText().c_str()), Qt::white);
+    const InfoLine info = provinceInfo(province);
+    for (const TextLine& l : info.texts) drawTextAt(p, l.x, l.y, l.text, l.colour);
+    for (const auto& [x, picture] : info.coins) pictures_.graphic(picture).draw(p, x, 595);
 }
 
 void GameScreen::showProvinceInfo(const Province* province) {

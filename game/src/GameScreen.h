@@ -1,6 +1,9 @@
 #pragma once
 #include <QRect>
+#include <QColor>
 #include <QSize>
+#include <QString>
+#include <vector>
 #include <functional>
 #include <set>
 #include <string>
@@ -53,6 +56,22 @@ public:
     void showTurnBanner();
     // Grows a frame from a layout point to the 600x400 place of the lesson dialog.
     void zoomToDialog(int x, int y);
+
+    // One text of the screen: where its line starts, what it says, its colour.
+    struct TextLine {
+        int x, y;
+        QString text;
+        QColor colour;
+    };
+    // The reports' lines for the game as it stands.
+    std::vector<TextLine> economicReportLines() const;
+    std::vector<TextLine> militaryReportLines() const;
+    // The information line: its texts and the coin places (x, picture id), at y 595.
+    struct InfoLine {
+        std::vector<TextLine> texts;
+        std::vector<std::pair<int, int>> coins;
+    };
+    InfoLine provinceInfo(const Province* province) const;
 
     // The text drawing of the reports and the information line, on any painter.
     void drawEconomicReport(QPainter& p) const;

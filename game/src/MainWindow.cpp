@@ -154,6 +154,9 @@ void MainWindow::installDrawingHooks(Game& game, GameScreen& screen) {
         screen.animateDefeat(loser, province);
     };
     game.reportHook = [&screen] { screen.refreshReports(); };
+    // An animated move sounds through the sound hook, so it is silent until
+    // the hook is installed and while the Sound option is off.
+    screen.playSound = [&game](int kind) { game.playSound(kind); };
 }
 
 QAction* MainWindow::addCommand(QMenu* menu, const QString& text, int id) {

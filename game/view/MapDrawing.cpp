@@ -202,7 +202,7 @@ void drawOwnership(QPainter& p, const Pictures& pictures, Game& game, int screen
         // Stand-in tint: the province's own rectangles, hatched in the colour.
         p.save();
         QColor c = tintColour(colour);
-        c.setAlpha(150);
+        c.setAlpha(210);
         p.setPen(Qt::NoPen);
         p.setBrush(QBrush(c, Qt::Dense3Pattern));
         for (const MapRect& r : province->hitRects)
