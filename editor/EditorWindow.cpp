@@ -60,7 +60,10 @@ private:
 };
 
 EditorWindow::EditorWindow(EditorSession& session, const view::Pictures& pictures, QWidget* parent)
-    : QMainWindow(parent), session_(session), pictures_(pictures), editorTitle_(EditorTitlePicture, 162, 57) {
+    : QMainWindow(parent), session_(session), pictures_(pictures),
+      editorLegend_(EditorLegendPicture, 200, 80),
+      editorTitle_(EditorTitlePicture, 150, 55) {
+    editorLegend_.load(view::DefaultPictureRoot);
     editorTitle_.load(view::DefaultPictureRoot);
     setWindowTitle(QString::fromLatin1(WindowTitle));
     canvas_ = new Canvas(*this);
@@ -231,7 +234,7 @@ void EditorWindow::drawLegend(QPainter& painter) {
         pictures_.icon(row.icon).drawTransparent(painter, 1030, row.y, false);
         view::drawTextAt(painter, 1080, row.y + 25, QString::fromLatin1(row.label), Qt::black, true, Qt::white);
     }
-    pictures_.graphic(185).draw(painter, 1040, 40);
+    editorLegend_.draw(painter, 1040, 40);
     editorTitle_.draw(painter, 20, 40);
     // The game's keys, as text only: the editor has no such keys.
     const char* notes[] = {"s - put legion to sleep", "l - move legion later", "w - wake all legions",

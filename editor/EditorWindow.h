@@ -24,9 +24,11 @@ class Pictures;
 
 namespace editor {
 
-// The editor's own title picture at the top of the left column (the words
-// MAP EDITOR); the legend column on the right carries the game's LEGEND title.
-inline constexpr int EditorTitlePicture = 186;
+// The editor's two headings: LEGEND above its icon legend on the right, and
+// SCENARIO EDITOR above the notes on the left (the game's pictures do not fit
+// the editor's layout).
+inline constexpr int EditorLegendPicture = 330;  // 200x80 at (1040, 40)
+inline constexpr int EditorTitlePicture = 331;   // 150x55 at (20, 40)
 
 // The editor's main window: the map with its tints and legions, the legend
 // and the status line; the File, Scenario and Help menus; the right-click
@@ -86,6 +88,7 @@ private:
 
     EditorSession& session_;
     const view::Pictures& pictures_;
+    view::Graphic editorLegend_;
     view::Graphic editorTitle_;
     Canvas* canvas_;
     std::map<int, QAction*> actions_;
