@@ -2,6 +2,7 @@
 #include <limits>
 
 #include "EditorFixture.h"
+#include "model/Random.h"
 
 namespace editor::test {
 namespace {
@@ -29,6 +30,30 @@ TEST_F(Session, StartsFromTheDefaultPositionWithoutRomanLegions) {
     EXPECT_EQ(names(game().sassanids.provinces), (std::vector<std::string>{"Armenia", "Mesopotamia"}));
     EXPECT_TRUE(game().rogueRomans.provinces.empty());
     EXPECT_EQ(session->selected(), nullptr);
+}
+
+// The editor never seeds the generator: a start from the generator's initial
+// state always gives the same position as the game's own start from it.
+TEST(StartPosition, DrawsFromTheGeneratorWithoutReseedingIt) {
+    auto startFrom = [](std::uint32_t state, bool inEditor) {
+        Game::destroyInstance();
+        rng::seed(state);
+        Game& game = Game::instance();
+        if (inEditor) {
+            EditorSession(game).setUpStartPosition();
+        } else {
+            game.startNewGame();
+            game.romans.deleteAllLegions();
+        }
+        std::vector<int> seen(game.barbarians.tribeCountdown.begin(), game.barbarians.tribeCountdown.end());
+        for (const Province* p : game.provinceTable) seen.push_back(p->raiseCounter);
+        seen.push_back(static_cast<int>(rng::state() & 0x7fffffff));
+        Game::destroyInstance();
+        return seen;
+    };
+    EXPECT_EQ(startFrom(1, true), startFrom(1, false));
+    EXPECT_EQ(startFrom(1, true), startFrom(1, true));
+    EXPECT_EQ(startFrom(99, true), startFrom(99, false));
 }
 
 TEST_F(Session, AClickOnTheSeaOrOffTheMapSelectsNothing) {
