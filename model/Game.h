@@ -102,7 +102,8 @@ public:
     // Saved games.
     FileResult saveToFile(const std::string& path);
     FileResult loadFromFile(const std::string& path);
-    // The same reader on text already in memory; all or nothing, as from a file.
+    // The writer and the reader on streams: the same text, the same checks.
+    void saveToStream(std::ostream& out);
     FileResult loadFromStream(std::istream& in);
 
     // Orders and battles.

@@ -197,6 +197,8 @@ std::string positionText(Game& game) {
 
 // Written beside the target and renamed over it, so that a crash or a full
 // disk never leaves a half-written save or destroys the old one.
+void Game::saveToStream(std::ostream& out) { out << positionText(*this); }
+
 FileResult Game::saveToFile(const std::string& path) {
     const std::string text = positionText(*this);
     const std::filesystem::path target(path);

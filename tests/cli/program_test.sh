@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# The terminal edition as a person or a script runs it: command line, exit
+# status and transcript on standard output.
+set -u
+cli="$1"
+examples="$(dirname "$0")/examples"
+passes=0
+failures=0
+check() {  # description, then a command whose success means the check holds
+  local what="$1"; shift
+  if "$@"; then echo "ok: $what"; passes=$((passes + 1)); else echo "FAILED: $what"; failures=$((failures + 1)); fi
+}
+
+check "new game example" diff <("$cli" --seed 1 < "$examples/new-game.script") "$examples/new-game.transcript"
+check "opening example" diff <("$cli" --seed 42 --answers yn < "$examples/opening.script") "$examples/opening.transcript"
+check "scenario 260 example" diff <("$cli" --seed 7 --answers y < "$examples/scenario-260.script") "$examples/scenario-260.transcript"
+
+first=$(printf 'dump\n' | "$cli" | head -n 1)
+check "without --seed the seed comes first" grep -Eq '^seed [0-9]+$' <<<"$first"
+seed=${first#seed }
+check "the printed seed replays the same game" \
+  diff <(printf 'end\nend\ndump\n' | "$cli" --seed "$seed" --answers y) <(printf 'end\nend\ndump\n' | "$cli" --answers y --seed "$seed")
+check "two unseeded starts differ" test "$(printf '' | "$cli" | head -n 1)" != "$first"
+
+"$cli" --skill 7 </dev/null >/dev/null 2>&1; status=$?
+check "a bad command line is refused" test "$status" -eq 2
+printf 'end\n' | "$cli" --seed 3 --answers y >/dev/null; status=$?
+check "end of input ends with status 0" test "$status" -eq 0
+
+dir=$(mktemp -d)
+printf '0 # turn\nnonsense\n' > "$dir/bad.avn"
+out=$(printf 'dump\nload %s\ndump\n' "$dir/bad.avn" | "$cli" --seed 5)
+check "a refused file prints an error line" grep -q '^error "Unable to load file' <<<"$out"
+check "a refused file changes nothing" test "$(sed -n 1p <<<"$out")" = "$(sed -n 3p <<<"$out")"
+out=$(printf 'save %s\nload %s\nsave %s\n' "$dir/a.avn" "$dir/a.avn" "$dir/b.avn" | "$cli" --seed 5)
+check "save prints saved" test "$out" = $'saved\nsaved'
+check "save, load, save gives the same file" cmp -s "$dir/a.avn" "$dir/b.avn"
+out=$(printf 'save %s\n' "$dir/missing/x.avn" | "$cli" --seed 5)
+check "an unwritable path prints the writer's error" test "$out" = 'error "Unable to open file!"'
+rm -rf "$dir"
+
+out=$( (echo 'scenario 455'; yes end | head -n 40) | "$cli" --seed 11 --answers n)
+check "a No at the last question quits" test "$(tail -n 1 <<<"$out")" = quit
+
+echo "$passes passed, $failures failed"
+[ "$failures" -eq 0 ]
