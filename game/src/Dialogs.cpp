@@ -96,26 +96,28 @@ AdvisorDialog::AdvisorDialog(QWidget* parent, const view::Pictures& pictures, Ki
     QFont f = font();
     f.setPixelSize(12);
     edit_->setFont(f);
-    // The dialog templates' dialog units, at 1.5 x 1.625 pixels each.
+    // The layout of the dialog templates, widened so that the advisor's
+    // longest lines fit without wrapping.
+    edit_->setLineWrapMode(QPlainTextEdit::NoWrap);
     if (kind == Message) {
-        setFixedSize(420, 160);
+        setFixedSize(560, 190);
         portrait->setGeometry(10, 13, 68, 78);
-        edit_->setGeometry(90, 12, 318, 105);
+        edit_->setGeometry(90, 12, 458, 132);
         ok_ = new QPushButton(QStringLiteral("OK"), this);
-        ok_->setGeometry(172, 124, 75, 24);
+        ok_->setGeometry(242, 154, 75, 24);
         ok_->setDefault(true);
         connect(ok_, &QPushButton::clicked, this, [this] {
             answer_ = 2;
             QDialog::done(2);
         });
     } else {
-        setFixedSize(420, 160);
+        setFixedSize(560, 190);
         portrait->setGeometry(18, 13, 68, 78);
-        edit_->setGeometry(100, 10, 308, 100);
+        edit_->setGeometry(100, 10, 448, 130);
         yes_ = new QPushButton(yesLabel.isEmpty() ? QStringLiteral("Yes") : yesLabel, this);
         no_ = new QPushButton(noLabel.isEmpty() ? QStringLiteral("No") : noLabel, this);
-        yes_->setGeometry(18, 118, 90, 24);
-        no_->setGeometry(318, 120, 90, 24);
+        yes_->setGeometry(18, 150, 110, 24);
+        no_->setGeometry(438, 152, 110, 24);
         yes_->setDefault(true);
         connect(yes_, &QPushButton::clicked, this, [this] {
             answer_ = 3;

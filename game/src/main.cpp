@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFontDatabase>
+#include <QIcon>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -93,6 +94,14 @@ int main(int argc, char** argv) {
     QCoreApplication::setOrganizationName(QStringLiteral("Aurovane"));
     QCoreApplication::setApplicationName(QStringLiteral("Aurovane"));
 
+    {
+        // The program's icon in every size that was drawn for it.
+        QIcon icon;
+        for (const QString& f : QDir(QStringLiteral(":/icons")).entryList({QStringLiteral("*.png"), QStringLiteral("*.svg")}))
+            icon.addFile(QStringLiteral(":/icons/") + f);
+        if (icon.isNull()) icon.addFile(QStringLiteral(":/bitmaps/107.png"));
+        QApplication::setWindowIcon(icon);
+    }
     for (const QString& f : QDir(QStringLiteral(":/fonts")).entryList({QStringLiteral("*.otf"), QStringLiteral("*.ttf")}))
         QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/") + f);
 

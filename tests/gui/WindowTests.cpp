@@ -5,11 +5,13 @@
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QTest>
 
 #include "GuiTestSupport.h"
+#include "game/src/Emergency.h"
 
 namespace {
 
@@ -385,4 +387,24 @@ TEST(Pauses, InputDuringAPauseIsDroppedNotReplayed) {
     QWidget* w = window.screenWidget();
     QTest::mouseClick(w, Qt::RightButton, Qt::NoModifier, QPoint(50, 50));
     EXPECT_EQ(h.game.turn, 1);
+}
+
+// ------------------------------------------------------- internal errors
+
+TEST(InternalErrors, PositionIsSavedBesideTheUsersSaves) {
+    testApp();
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setApplicationName(QStringLiteral("AurovaneTest"));
+    Game& g = freshGame(3);
+    g.turn = 17;
+    const QString path = reportInternalError(&g, "Empire::updateLegions() stuck in loop!", false);
+    ASSERT_FALSE(path.isEmpty());
+    EXPECT_TRUE(path.startsWith(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+    EXPECT_TRUE(path.endsWith(QStringLiteral(".AVN")));
+    // The emergency save is an ordinary saved game: it loads back.
+    g.startNewGame();
+    ASSERT_TRUE(g.loadFromFile(QFile::encodeName(path).toStdString()).ok);
+    EXPECT_EQ(g.turn, 17);
+    QFile::remove(path);
+    QStandardPaths::setTestModeEnabled(false);
 }
