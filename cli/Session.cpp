@@ -4,31 +4,36 @@
 #include <iostream>
 #include <sstream>
 
-#include "cli/Json.h"
+#include "cli/Listings.h"
+#include "cli/ProvinceNames.h"
 #include "cli/StateLine.h"
 #include "model/Game.h"
 
 Session::Session(std::istream& in, std::ostream& out, Options options)
-    : in_(in), out_(out), options_(std::move(options)) {}
+    : in_(in), out_(out), options_(std::move(options)) {
+    if (options_.plain)
+        transcript_ = std::make_unique<PlainTranscript>(out_);
+    else
+        transcript_ = std::make_unique<ProtocolTranscript>(out_);
+}
 
 Session::~Session() { Advisor::install(nullptr); }
 
 void Session::run() {
     Game& game = Game::instance();
-    game.moveHook = [this](Province& from, Province& to) {
-        out_ << "move " << jsonString(from.name()) << ' ' << jsonString(to.name()) << '\n';
-    };
-    game.defeatHook = [this](const std::string& empire, Province& province) {
-        out_ << "defeat " << jsonString(empire) << ' ' << jsonString(province.name()) << '\n';
-    };
-    game.reportHook = [this, &game] { out_ << "log " << jsonString(game.eventLog.back()) << '\n'; };
-    game.soundHook = [this](int kind) { out_ << "sound " << kind << '\n'; };
+    game.moveHook = [this](Province& from, Province& to) { transcript_->move(from, to); };
+    game.defeatHook = [this](const std::string& empire, Province& p) { transcript_->defeat(empire, p); };
+    game.reportHook = [this, &game] { transcript_->news(game.eventLog.back()); };
+    game.soundHook = [this](int kind) { transcript_->sound(kind); };
     Advisor::install(this);
     game.startNewGame();
     game.buildEventList();
+    if (options_.plain) out_ << "Ave, Princeps! It is 235 AD. Type help for the list of orders.\n";
 
     std::string line;
-    while (!quitting_ && std::getline(in_, line)) {
+    while (!quitting_) {
+        transcript_->prompt(game);
+        if (!std::getline(in_, line)) break;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (!handle(line)) break;
         out_.flush();
@@ -37,11 +42,10 @@ void Session::run() {
 }
 
 Province* Session::province(const std::string& token) {
-    std::string name = token;
-    for (char& c : name) {
-        if (c == '_') c = ' ';
-    }
-    return Game::instance().provinceNamed(name);
+    std::string why;
+    Province* p = provinceFromToken(Game::instance(), token, why);
+    if (p == nullptr) (options_.plain ? out_ : std::cerr) << why << '\n';
+    return p;
 }
 
 bool Session::handle(const std::string& line) {
@@ -51,34 +55,17 @@ bool Session::handle(const std::string& line) {
     Game& game = Game::instance();
     std::string a, b, c;
     if (order == "drop" && words >> a >> b) {
-        Province* target = province(b);
-        if (target == nullptr) {
-            std::cerr << "no province called " << b << '\n';
-            return true;
-        }
-        // A point strictly inside one of the target's rectangles that is not
-        // claimed by an earlier province.
-        for (const MapRect& r : target->hitRects) {
-            for (int y = r.top + 1; y < r.bottom; ++y) {
-                for (int x = r.left + 1; x < r.right; ++x) {
-                    if (game.provinceAt(x, y) == target) {
-                        drop(a, target, x, y);
-                        return !quitting_;
-                    }
-                }
-            }
-        }
-        std::cerr << "no point of the map belongs to " << b << '\n';
+        drop(a, b);
     } else if (order == "dropat" && words >> a >> b >> c) {
-        drop(a, nullptr, std::stoi(b), std::stoi(c));
-    } else if (order == "end") {
+        dropAt(a, std::atoi(b.c_str()), std::atoi(c.c_str()));
+    } else if (order == "end" || (options_.plain && order == "e")) {
         endTurn();
     } else if (order == "new") {
         game.startNewGame();
     } else if (order == "scenario" && words >> a) {
         const int year = std::atoi(a.c_str());
         if (!game.startScenario(year)) {
-            std::cerr << "no scenario " << a << '\n';
+            (options_.plain ? out_ : std::cerr) << "There is no scenario " << a << ": try 260, 308, 410 or 455.\n";
             return true;
         }
         if (year == 260 || year == 308) endTurn();
@@ -88,29 +75,55 @@ bool Session::handle(const std::string& line) {
         game.palestinaUprising();
     } else if (order == "save" && words >> a) {
         const FileResult result = game.saveToFile(a);
-        out_ << (result.ok ? std::string("saved") : "error " + jsonString(result.error)) << '\n';
+        if (result.ok)
+            transcript_->saved();
+        else
+            transcript_->error(result.error);
     } else if (order == "load" && words >> a) {
         const FileResult result = game.loadFromFile(a);
-        if (!result.ok) out_ << "error " << jsonString(result.error) << '\n';
+        if (!result.ok) transcript_->error(result.error);
     } else if (order == "dump") {
         out_ << stateLine(game) << '\n';
+    } else if (order == "help" || order == "?") {
+        out_ << helpText();
+    } else if (order == "map" || order == "provinces") {
+        out_ << mapListing(game);
+    } else if (order == "status") {
+        out_ << statusReport(game);
+    } else if (options_.plain && (order == "quit" || order == "exit")) {
+        transcript_->quit();
+        return false;
     } else {
-        std::cerr << "unknown order: " << line << '\n';
+        (options_.plain ? out_ : std::cerr) << "Unknown order: " << line << " (type help for the list)\n";
     }
     return !quitting_;
 }
 
-void Session::drop(const std::string& from, Province* target, int x, int y) {
+// A drag-and-drop onto a point strictly inside one of the target's rectangles
+// that belongs to the target, as a person's mouse would make it.
+void Session::drop(const std::string& from, const std::string& to) {
+    Game& game = Game::instance();
+    Province* target = province(to);
+    if (target == nullptr) return;
+    for (const MapRect& r : target->hitRects) {
+        for (int y = r.top + 1; y < r.bottom; ++y) {
+            for (int x = r.left + 1; x < r.right; ++x) {
+                if (game.provinceAt(x, y) == target) {
+                    dropAt(from, x, y);
+                    return;
+                }
+            }
+        }
+    }
+}
+
+void Session::dropAt(const std::string& from, int x, int y) {
     Game& game = Game::instance();
     Province* source = province(from);
-    if (source == nullptr) {
-        std::cerr << "no province called " << from << '\n';
-        return;
-    }
-    (void)target;
+    if (source == nullptr) return;
     game.pickUp(source);
     const bool dropped = game.dropLegions(x, y);
-    out_ << "dropped " << (dropped ? "true" : "false") << '\n';
+    transcript_->dropped(dropped);
     if (dropped && !game.romansCanMove()) endTurn();
 }
 
@@ -118,7 +131,7 @@ void Session::endTurn() {
     advanceTurn(*this);
     if (newGamePosted_ && !quitting_) {
         newGamePosted_ = false;
-        out_ << "newgame\n";
+        transcript_->newGame();
         Game::instance().startNewGame();
     }
 }
@@ -132,33 +145,30 @@ bool Session::takeAnswer() {
     std::string line;
     while (std::getline(in_, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line == "y" || line == "yes") return true;
-        if (line == "n" || line == "no") return false;
+        if (line == "y" || line == "yes" || line == "Y") return true;
+        if (line == "n" || line == "no" || line == "N") return false;
+        if (options_.plain) out_ << "Please answer y or n: " << std::flush;
     }
     return false;
 }
 
-void Session::showMessage(const std::string& text) { out_ << "tell " << jsonString(text) << '\n'; }
+void Session::showMessage(const std::string& text) { transcript_->tell(text); }
 
 bool Session::askQuestion(const std::string& text, const std::string& yesLabel, const std::string& noLabel) {
-    const bool yes = takeAnswer();
-    out_ << "ask " << jsonString(text);
-    if (!yesLabel.empty()) out_ << ' ' << jsonString(yesLabel) << ' ' << jsonString(noLabel);
-    out_ << (yes ? " yes" : " no") << '\n';
-    return yes;
+    return transcript_->question(text, yesLabel, noLabel, [this] { return takeAnswer(); });
 }
 
-void Session::announceReport(const std::string& message) { out_ << "report " << jsonString(message) << '\n'; }
+void Session::announceReport(const std::string& message) { transcript_->report(message); }
 
-void Session::showLesson(int year) { out_ << "lesson " << year << '\n'; }
+void Session::showLesson(int year) { transcript_->lesson(year); }
 
 void Session::showResults() {
     const Game& game = Game::instance();
-    out_ << "results " << game.invasionCount << ' ' << game.plagueCount << ' ' << game.rebellionCount << '\n';
+    transcript_->results(game.invasionCount, game.plagueCount, game.rebellionCount);
 }
 
 void Session::quit() {
-    out_ << "quit\n";
+    transcript_->quit();
     quitting_ = true;
 }
 

@@ -1,20 +1,22 @@
 #pragma once
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string>
 
+#include "cli/Transcript.h"
 #include "model/Advisor.h"
 #include "rules/TurnFrontEnd.h"
 
-class Game;
 class Province;
 
 // One game played from a stream of orders, with everything the rules say or do
-// printed as transcript lines.
+// shown through a transcript.
 class Session : public Advisor, public TurnFrontEnd {
 public:
     struct Options {
         std::optional<std::string> answers;  // scripted answers, cycled
+        bool plain = false;                  // paragraphs for a person instead of protocol lines
     };
 
     Session(std::istream& in, std::ostream& out, Options options);
@@ -39,13 +41,15 @@ protected:
 
 private:
     void endTurn();
-    void drop(const std::string& from, Province* target, int x, int y);
+    void drop(const std::string& from, const std::string& to);
+    void dropAt(const std::string& from, int x, int y);
     Province* province(const std::string& token);
     bool takeAnswer();
 
     std::istream& in_;
     std::ostream& out_;
     Options options_;
+    std::unique_ptr<Transcript> transcript_;
     std::size_t nextAnswer_ = 0;
     bool quitting_ = false;
     bool newGamePosted_ = false;

@@ -4,6 +4,8 @@
 #include <random>
 #include <string>
 
+#include <unistd.h>
+
 #include "cli/Json.h"
 #include "cli/Session.h"
 #include "model/Game.h"
@@ -13,7 +15,9 @@
 namespace {
 
 int usage() {
-    std::cerr << "usage: aurovane-cli [--seed N] [--skill 0|1|2] [--answers STRING]\n";
+    std::cerr << "usage: aurovane-cli [--seed N] [--skill 0|1|2] [--answers STRING] [--plain|--protocol]\n"
+                 "  --plain     paragraphs and prompts for a person (the default at a terminal)\n"
+                 "  --protocol  one line per event, for scripts (the default otherwise)\n";
     return 2;
 }
 
@@ -31,9 +35,14 @@ int main(int argc, char** argv) {
     std::optional<std::uint32_t> seed;
     std::optional<int> skill;
     Session::Options options;
+    options.plain = ::isatty(STDIN_FILENO) != 0;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (i + 1 >= argc) return usage();
+        if (arg == "--plain" || arg == "--protocol") {
+            options.plain = arg == "--plain";
+            continue;
+        }
+        if (arg == "--help" || i + 1 >= argc) return usage();
         const std::string value = argv[++i];
         try {
             if (arg == "--seed")

@@ -1,15 +1,7 @@
-#include <algorithm>
-#include <array>
-
 #include "model/Advisor.h"
 #include "model/Game.h"
+#include "rules/LessonTable.h"
 #include "rules/TurnFrontEnd.h"
-
-namespace {
-
-constexpr std::array<int, 10> lessonYears = {236, 260, 275, 285, 313, 378, 379, 410, 455, 476};
-
-}  // namespace
 
 void advanceTurn(TurnFrontEnd& frontEnd) {
     Game& game = Game::instance();
@@ -36,7 +28,7 @@ void advanceTurn(TurnFrontEnd& frontEnd) {
         }
 
         const int year = game.year();
-        if (std::find(lessonYears.begin(), lessonYears.end(), year) != lessonYears.end()) {
+        if (lessonOfYear(year) != nullptr) {
             if (year == 260)
                 Advisor::tell("Princeps,\r\n\r\nThe eastern and western ends of the empire\r\nhave rebelled!");
             frontEnd.showLesson(year);

@@ -1,0 +1,78 @@
+#pragma once
+#include <functional>
+#include <iosfwd>
+#include <string>
+
+class Game;
+class Province;
+
+// How the terminal edition shows what happens: the exact protocol lines for
+// scripts and tools, or plain paragraphs for a person at a terminal.
+class Transcript {
+public:
+    explicit Transcript(std::ostream& out) : out(out) {}
+    virtual ~Transcript() = default;
+
+    virtual void tell(const std::string& text) = 0;
+    // Shows the question and returns the answer that `answer` takes.
+    virtual bool question(const std::string& text, const std::string& yesLabel, const std::string& noLabel,
+                          const std::function<bool()>& answer) = 0;
+    virtual void report(const std::string& message) = 0;
+    virtual void sound(int kind) = 0;
+    virtual void move(const Province& from, const Province& to) = 0;
+    virtual void defeat(const std::string& empire, const Province& province) = 0;
+    virtual void news(const std::string& line) = 0;
+    virtual void lesson(int year) = 0;
+    virtual void results(int invasions, int plagues, int rebellions) = 0;
+    virtual void newGame() = 0;
+    virtual void quit() = 0;
+    virtual void error(const std::string& text) = 0;
+    virtual void dropped(bool done) = 0;
+    virtual void saved() = 0;
+    // Before each order is read; scripts get no prompt.
+    virtual void prompt(const Game& game) { (void)game; }
+
+protected:
+    std::ostream& out;
+};
+
+class ProtocolTranscript : public Transcript {
+public:
+    using Transcript::Transcript;
+    void tell(const std::string& text) override;
+    bool question(const std::string& text, const std::string& yesLabel, const std::string& noLabel,
+                  const std::function<bool()>& answer) override;
+    void report(const std::string& message) override;
+    void sound(int kind) override;
+    void move(const Province& from, const Province& to) override;
+    void defeat(const std::string& empire, const Province& province) override;
+    void news(const std::string& line) override;
+    void lesson(int year) override;
+    void results(int invasions, int plagues, int rebellions) override;
+    void newGame() override;
+    void quit() override;
+    void error(const std::string& text) override;
+    void dropped(bool done) override;
+    void saved() override;
+};
+
+class PlainTranscript : public Transcript {
+public:
+    using Transcript::Transcript;
+    void tell(const std::string& text) override;
+    bool question(const std::string& text, const std::string& yesLabel, const std::string& noLabel,
+                  const std::function<bool()>& answer) override;
+    void report(const std::string& message) override;
+    void sound(int) override {}
+    void move(const Province& from, const Province& to) override;
+    void defeat(const std::string& empire, const Province& province) override;
+    void news(const std::string& line) override;
+    void lesson(int year) override;
+    void results(int invasions, int plagues, int rebellions) override;
+    void newGame() override;
+    void quit() override;
+    void error(const std::string& text) override;
+    void dropped(bool done) override;
+    void saved() override;
+    void prompt(const Game& game) override;
+};
