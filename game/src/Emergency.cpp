@@ -7,8 +7,10 @@
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <cstdio>
+#include <cstdlib>
 
 #include "model/Game.h"
+#include "model/InternalError.h"
 
 QString emergencySavePath() {
     QString dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -35,4 +37,20 @@ QString reportInternalError(Game* game, const std::string& text, bool showBox) {
     std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
     if (showBox) QMessageBox::critical(nullptr, QStringLiteral("Aurovane"), message);
     return saved;
+}
+
+bool GameApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const InternalError& e) {
+        fatal(e.what());
+    } catch (const std::exception& e) {
+        fatal(e.what());
+    }
+}
+
+void GameApplication::fatal(const char* text) {
+    reportInternalError(Game::exists() ? &Game::instance() : nullptr, text, showErrorBox);
+    std::fflush(nullptr);
+    std::_Exit(1);
 }

@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
 
 #include "game/src/Lessons.h"
 #include "game/view/MapDrawing.h"
@@ -508,6 +509,11 @@ void MainWindow::relayout() {
 
 void MainWindow::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
+    // A move to a screen of another pixel density re-composes at its sharpness.
+    if (windowHandle() && !screenHooked_) {
+        screenHooked_ = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, [this] { relayout(); });
+    }
     screen_.paintScreen();
     if (firstPaintPending_) QTimer::singleShot(0, this, [this] { firstPaint(); });
 }

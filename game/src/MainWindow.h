@@ -152,5 +152,6 @@ private:
     QActionGroup* skillGroup_ = nullptr;
     bool quitting_ = false;
     bool relayoutPending_ = false;
+    bool screenHooked_ = false;
     int busy_ = 0;
 };

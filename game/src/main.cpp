@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QIcon>
+#include <QScreen>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -20,28 +21,6 @@
 #include "model/Random.h"
 
 namespace {
-
-// Every handler runs through here: an internal error of the rules ends the
-// program, but only after its text was shown and the position saved.
-class GameApplication : public QApplication {
-public:
-    using QApplication::QApplication;
-    bool notify(QObject* receiver, QEvent* event) override {
-        try {
-            return QApplication::notify(receiver, event);
-        } catch (const InternalError& e) {
-            fatal(e.what());
-        } catch (const std::exception& e) {
-            fatal(e.what());
-        }
-        return false;
-    }
-    [[noreturn]] static void fatal(const char* text) {
-        reportInternalError(Game::exists() ? &Game::instance() : nullptr, text, true);
-        std::fflush(nullptr);
-        std::_Exit(1);
-    }
-};
 
 bool displayAvailable(int argc, char** argv) {
     const char* platform = std::getenv("QT_QPA_PLATFORM");
@@ -129,7 +108,9 @@ int main(int argc, char** argv) {
             splash.exec();
         }
         window = std::make_unique<MainWindow>(game, pictures, screen, sounds, MainWindow::Options{});
-        window->resize(1366, 720);
+        // The whole screen, as a maximised window: also where no window
+        // manager maximises it.
+        if (QScreen* s = QGuiApplication::primaryScreen()) window->setGeometry(s->availableGeometry());
         window->showMaximized();
 
         code = app.exec();                                           // 11
