@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
+#include <QIcon>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStandardPaths>
@@ -81,6 +82,10 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QString::fromLatin1(editor::WindowTitle));
     for (const QString& f : QDir(QStringLiteral(":/fonts")).entryList({QStringLiteral("*.otf"), QStringLiteral("*.ttf")}))
         QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/") + f);
+    QIcon icon;
+    for (const QString& f : QDir(QStringLiteral(":/icons")).entryList({QStringLiteral("*.png")}))
+        icon.addFile(QStringLiteral(":/icons/") + f);
+    if (!icon.isNull()) QApplication::setWindowIcon(icon);
 
     editor::EditorAdvisor advisor;
     Advisor::install(&advisor);
