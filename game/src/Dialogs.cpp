@@ -72,7 +72,8 @@ void PictureDialog::mousePressEvent(QMouseEvent* e) {
 }
 
 void PictureDialog::keyPressEvent(QKeyEvent* e) {
-    if (borderless_) accept();
+    // Enter is OK, as Escape is Cancel: a picture has no buttons of its own.
+    if (borderless_ || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) accept();
     else QDialog::keyPressEvent(e);
 }
 

@@ -17,7 +17,7 @@ QString emergencySavePath() {
     if (dir.isEmpty()) dir = QDir::homePath();
     QDir().mkpath(dir);
     return QDir(dir).filePath(QStringLiteral("emergency-%1.AVN")
-                                  .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"))));
+                                  .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"))));
 }
 
 QString reportInternalError(Game* game, const std::string& text, bool showBox) {

@@ -375,6 +375,7 @@ void MainWindow::leftRelease(QPoint layout) {
     if (game_.dropLegions(m.x(), m.y())) {
         screen_.paintScreen();
         if (!game_.romansCanMove()) endTurn();
+        else dropQueuedInput();
     }
     --busy_;
     if (relayoutPending_ && !busy_) relayout();
@@ -390,6 +391,16 @@ void MainWindow::rightRelease(QPoint) {
 void MainWindow::endTurn() {
     if (quitting_) return;
     ::advanceTurn(*this);
+    dropQueuedInput();
+}
+
+// Clicks and keys that reached the window while the turn was being played out
+// (between its pauses and animations) are dropped, not replayed now.
+void MainWindow::dropQueuedInput() {
+    if (!options_.realPauses || pauseDepth_ > 0) return;
+    qApp->installEventFilter(&gate_);
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    qApp->removeEventFilter(&gate_);
 }
 
 void MainWindow::keyDown(int key) {

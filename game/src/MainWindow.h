@@ -135,6 +135,7 @@ private:
     void setSkill(int id);
     void toggleSound();
     void firstPaint();
+    void dropQueuedInput();
 
     Game& game_;
     const view::Pictures& pictures_;

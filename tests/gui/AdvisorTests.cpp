@@ -418,3 +418,30 @@ TEST(Lessons, ShownAtTheirYearsWithTheZoomTwice) {
     h.window->showLesson(377);
     EXPECT_EQ(h.lessons.size(), 1u);
 }
+
+// ---------------------------------------------------------------- results
+
+TEST(Results, CountsStandBesideTheirLabels) {
+    Harness h;
+    h.game.invasionCount = 7;
+    h.game.plagueCount = 2;
+    h.game.rebellionCount = 11;
+    QImage shown;
+    h.window->resultsShown = nullptr;  // the real dialog, closed as soon as it is drawn
+    QTimer::singleShot(0, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* d = dynamic_cast<PictureDialog*>(w); d && d->isVisible()) {
+                shown = d->grab().toImage();
+                d->accept();
+            }
+    });
+    h.window->showResults();
+    ASSERT_FALSE(shown.isNull());
+    EXPECT_EQ(shown.size(), QSize(600, 400));
+    PictureDialog bare(h.window.get(), h.pictures, 250, QSize(600, 400), "Results", false, 0);
+    const QImage plain = bare.grab().toImage();
+    for (int y : {127, 168, 210})
+        EXPECT_NE(shown.copy(QRect(430, y, 24, 18)), plain.copy(QRect(430, y, 24, 18))) << "count at y " << y;
+    // Nothing else of the picture changes.
+    EXPECT_EQ(shown.copy(QRect(0, 0, 420, 400)), plain.copy(QRect(0, 0, 420, 400)));
+}

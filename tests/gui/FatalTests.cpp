@@ -4,7 +4,9 @@
 
 #include <QDir>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTimer>
+#include <optional>
 
 #include "game/src/Emergency.h"
 #include "model/Game.h"
@@ -14,7 +16,6 @@
 namespace {
 
 QString saveFolder() {
-    QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setOrganizationName(QStringLiteral("Aurovane"));
     QCoreApplication::setApplicationName(QStringLiteral("AurovaneFatalTest"));
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -40,7 +41,18 @@ QString saveFolder() {
 }  // namespace
 
 TEST(FatalErrors, InternalErrorInAHandlerEndsTheProgramAfterSaving) {
-    QDir(saveFolder()).removeRecursively();
+    // The user's data folder is a temporary one of this run (the child process
+    // inherits it), so that runs side by side never see each other's saves.
+    // The death test's child runs this body again: it finds the parent's folder.
+    std::optional<QTemporaryDir> owned;
+    QString home = qEnvironmentVariable("AUROVANE_FATAL_TEST_HOME");
+    if (home.isEmpty()) {
+        owned.emplace();
+        ASSERT_TRUE(owned->isValid());
+        home = owned->path();
+        qputenv("AUROVANE_FATAL_TEST_HOME", home.toLocal8Bit());
+    }
+    qputenv("XDG_DATA_HOME", home.toLocal8Bit());
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(runGameThatBreaks(), testing::ExitedWithCode(1), "stuck in loop!");
     const QStringList saves = QDir(saveFolder()).entryList({QStringLiteral("emergency-*.AVN")});
@@ -48,5 +60,4 @@ TEST(FatalErrors, InternalErrorInAHandlerEndsTheProgramAfterSaving) {
     QFile f(QDir(saveFolder()).filePath(saves.front()));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_GT(f.size(), 100);
-    QDir(saveFolder()).removeRecursively();
 }

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QTest>
@@ -328,8 +329,10 @@ TEST(Menu, ExitEndsTheProgramOnce) {
 
 TEST(Menu, SaveAndLoadGoThroughTheFileChoice) {
     Harness h;
-    const QString path = QDir::temp().filePath(QStringLiteral("aurovane-gui-test.AVN"));
-    QFile::remove(path);
+    // A folder of its own: test runs side by side never share the file.
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("saved.AVN"));
     h.window->chooseFile = [&](bool) { return path; };
     h.window->rightRelease({});
     const Snapshot saved = Snapshot::of(h.game);
@@ -349,7 +352,6 @@ TEST(Menu, SaveAndLoadGoThroughTheFileChoice) {
     const Snapshot before = Snapshot::of(h.game);
     h.window->runCommand(Command::Load);
     EXPECT_TRUE(before == Snapshot::of(h.game));
-    QFile::remove(path);
 }
 
 // -------------------------------------------------------------- pauses
@@ -393,7 +395,8 @@ TEST(Pauses, InputDuringAPauseIsDroppedNotReplayed) {
 
 TEST(InternalErrors, PositionIsSavedBesideTheUsersSaves) {
     testApp();
-    QStandardPaths::setTestModeEnabled(true);
+    QTemporaryDir home;  // the user's data folder, for this run alone
+    qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
     QCoreApplication::setApplicationName(QStringLiteral("AurovaneTest"));
     Game& g = freshGame(3);
     g.turn = 17;
@@ -405,6 +408,33 @@ TEST(InternalErrors, PositionIsSavedBesideTheUsersSaves) {
     g.startNewGame();
     ASSERT_TRUE(g.loadFromFile(QFile::encodeName(path).toStdString()).ok);
     EXPECT_EQ(g.turn, 17);
-    QFile::remove(path);
-    QStandardPaths::setTestModeEnabled(false);
+    qunsetenv("XDG_DATA_HOME");
+}
+
+// ------------------------------------------------------------- a long game
+
+TEST(Play, TwentyYearsWithTheMouseAlone) {
+    Harness h(11);
+    int drops = 0;
+    for (int year = 0; year < 20 && h.quits == 0; ++year) {
+        // Every province with a ready Roman legion sends one towards its first neighbour.
+        for (Province* p : h.game.provinceTable) {
+            if (!h.game.romans.hasReadyLegionIn(*p) || p->neighbourCount == 0) continue;
+            Province* to = p->neighbours[0];
+            h.window->leftPress(Harness::layoutOf(p->legionX() + 2, p->legionY() + 2));
+            if (h.game.dragSource != p) continue;
+            const MapRect r = to->hitRects.front();
+            const int before = h.game.turn;
+            h.window->leftRelease(Harness::layoutOf((r.left + r.right) / 2, (r.top + r.bottom) / 2));
+            ++drops;
+            if (h.game.turn != before || h.quits) break;  // that drop ended the turn
+        }
+        const int before = h.game.turn;
+        if (h.game.romansCanMove()) h.window->rightRelease({});
+        EXPECT_GE(h.game.turn, before);
+        h.window->pointerMove(Harness::layoutOf(300 + year, 220));
+    }
+    EXPECT_GT(drops, 10);
+    EXPECT_GE(h.game.turn, 10);
+    EXPECT_FALSE(h.lessons.empty()) << "the lesson of 236 was shown";
 }
