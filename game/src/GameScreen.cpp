@@ -1,0 +1,263 @@
+#include "game/src/GameScreen.h"
+
+#include "model/Game.h"
+
+using namespace view;
+
+GameScreen::GameScreen(Game& game, const Pictures& pictures) : game_(game), pictures_(pictures) {
+    setLayout(layoutSize_, 1.0);
+}
+
+void GameScreen::setLayout(QSize layoutSize, qreal scale) {
+    layoutSize_ = layoutSize.expandedTo(QSize(LayoutWidth, LayoutHeight));
+    offsetX_ = screenOffsetFor(layoutSize_.width());
+    back_.reset(layoutSize_, scale);
+    front_.reset(layoutSize_, scale);
+    mapCache_.reset(QSize(MapWidth, MapHeight), scale);
+}
+
+void GameScreen::paintScreen() {
+    const int o = offsetX_;
+    {
+        auto p = back_.painter();
+        p->fillRect(QRect(QPoint(0, 0), layoutSize_), Qt::black);                  // 1
+        pictures_.sprite(264).drawTransparent(*p, o + 980, 0, false);              // 2
+        drawMapPicture(*p, pictures_, game_, o);                                   // 3
+        drawOwnership(*p, pictures_, game_, o);                                    // 4
+    }
+    mapCache_.copyFrom(back_, QRect(o + MapLeft, MapTop, MapWidth, MapHeight), QPoint(0, 0));  // 5
+    {
+        auto p = back_.painter();
+        if (game_.year() >= 313) drawConstantinopleLabel(*p, pictures_, o);       // 6
+        drawLegions(*p, pictures_, game_, o);                                      // 7
+        drawLegend(*p, pictures_, o);                                              // 8
+        drawMilitaryReport(*p);                                                    // 9
+        drawEconomicReport(*p);
+        drawProvinceInfo(*p, hovered_);
+    }
+    front_.copyFrom(back_, QRect(QPoint(0, 0), layoutSize_), QPoint(0, 0));      // 10
+    drawInstructions();                                                            // 11
+    show(QRect(QPoint(0, 0), layoutSize_));
+}
+
+void GameScreen::drawInstructions() {
+    const int o = offsetX_;
+    auto p = front_.painter();
+    p->setPen(QPen(Qt::white, 1));
+    p->drawLine(o + 175, 590, o + 985, 590);
+    p->drawLine(o + 985, 590, o + 985, 620);
+    p->drawLine(o + 985, 620, o + 175, 620);
+    p->drawLine(o + 175, 620, o + 175, 590);
+    drawTextAt(*p, o + 230, 630, QStringLiteral("Instructions:  Left-click and drag to move legions.  "), Qt::white);
+    drawTextAt(*p, o + 630, 630, QStringLiteral("Right click to advance the game turn"), Qt::white);
+}
+
+void GameScreen::refreshReports() {
+    const int o = offsetX_;
+    {
+        auto p = back_.painter();
+        // The scroll is drawn over black, as a full paint would: old report
+        // lines never show through it.
+        p->fillRect(QRect(o + 980, 0, 355, 664), Qt::black);
+        pictures_.sprite(264).drawTransparent(*p, o + 980, 0, false);
+        drawEconomicReport(*p);
+        drawMilitaryReport(*p);
+    }
+    const QRect area(o + 990, 0, 345, 664);
+    front_.copyFrom(back_, area, area.topLeft());
+    show(area);
+}
+
+std::vector<GameScreen::TextLine> GameScreen::economicReportLines() const {
+    const int x = offsetX_ + 1010;
+    const QColor black(Qt::black);
+    const RomanEmpire& r = game_.romans;
+    const int net = r.taxIncome - r.legionCost;
+    std::vector<TextLine> lines = {
+        {offsetX_ + 1110, 100, QStringLiteral("YEAR: %1 AD").arg(game_.year()), black},
+        {x, 130, QStringLiteral("ECONOMIC REPORT"), black},
+        {x, 160, QStringLiteral("Tax Revenue: %1").arg(r.taxIncome), black},
+        {x, 180, QStringLiteral("Legion Cost: %1").arg(r.legionCost), black},
+        // Always signed: "+0" when income and cost are equal.
+        {x, 200, QStringLiteral("Net: %1%2").arg(net < 0 ? QStringLiteral("-") : QStringLiteral("+")).arg(qAbs(qint64(net))), black},
+        {x, 220, QStringLiteral("Treasury: %1").arg(r.treasury), black},
+        {x, 240, QStringLiteral("The Empire can support %1 legions").arg(r.legionLimit()), black},
+    };
+    if (r.plague) {
+        const QColor red(255, 0, 0);
+        if (r.treasury <= 0) {
+            lines.push_back({x, 260, QStringLiteral("The Empire is out of money:"), red});
+            lines.push_back({x, 280, QStringLiteral("The legions are disbanding!"), red});
+        } else {
+            lines.push_back({x, 260, QStringLiteral("The Empire is suffering from a plague."), red});
+            lines.push_back({x, 280, QStringLiteral("Legion creation and tax collection is slowed!"), red});
+        }
+    } else {
+        lines.push_back({x, 260, QStringLiteral("Taxes are being collected"), black});
+        lines.push_back({x, 280, QStringLiteral("Legions are being paid"), black});
+    }
+    return lines;
+}
+
+std::vector<GameScreen::TextLine> GameScreen::militaryReportLines() const {
+    const int x = offsetX_ + 1010;
+    std::vector<TextLine> lines = {{x, 320, QStringLiteral("MILITARY REPORT"), Qt::black}};
+    int i = 0;
+    for (const std::string& line : game_.eventLog)
+        lines.push_back({x, 360 + 20 * i++, QString::fromLatin1(line.data(), qsizetype(line.size())), Qt::black});
+    return lines;
+}
+
+GameScreen::InfoLine GameScreen::provinceInfo(const Province* province) const {
+    const int o = offsetX_;
+    InfoLine info;
+    if (!province) {
+        info.texts = {{o + 185, 600, QStringLiteral("Province:"), Qt::white},
+                      {o + 430, 600, QStringLiteral("Tax value:"), Qt::white},
+                      {o + 660, 600, QStringLiteral("Attributes:"), Qt::white}};
+        return info;
+    }
+    info.texts.push_back({o + 185, 600, QStringLiteral("Province: ") + QString::fromLatin1(province->name().c_str()), Qt::white});
+    info.texts.push_back({o + 430, 600, QStringLiteral("Tax value:"), Qt::white});
+    // A frontier land (tax value 0) shows no coin places at all.
+    if (province->taxValue != 0) {
+        static const int places[4] = {515, 537, 559, 581};
+        for (int i = 0; i < 4; ++i) info.coins.push_back({o + places[i], province->taxValue > i ? 268 : 269});
+    }
+    info.texts.push_back({o + 660, 600,
+                          QStringLiteral("Attributes: ") + QString::fromLatin1(province->attributesText().c_str()),
+                          Qt::white});
+    return info;
+}
+
+void GameScreen::drawEconomicReport(QPainter& p) const {
+    for (const TextLine& l : economicReportLines()) drawTextAt(p, l.x, l.y, l.text, l.colour);
+}
+
+void GameScreen::drawMilitaryReport(QPainter& p) const {
+    for (const TextLine& l : militaryReportLines()) drawTextAt(p, l.x, l.y, l.text, l.colour);
+}
+
+void GameScreen::drawProvinceInfo(QPainter& p, const Province* province) const {
+    const int o = offsetX_;
+    p.fillRect(QRect(QPoint(o + 185, 595), QPoint(o + 965 - 1, 618 - 1)), Qt::black);
+    const InfoLine info = provinceInfo(province);
+    for (const TextLine& l : info.texts) drawTextAt(p, l.x, l.y, l.text, l.colour);
+    for (const auto& [x, picture] : info.coins) pictures_.graphic(picture).draw(p, x, 595);
+}
+
+void GameScreen::showProvinceInfo(const Province* province) {
+    hovered_ = province;
+    {
+        auto p = front_.painter();
+        drawProvinceInfo(*p, province);
+    }
+    show(QRect(offsetX_ + 185, 595, 780, 23));
+}
+
+void GameScreen::wipeIcon(const Province& from, int iconWidth, int iconHeight) {
+    const QPoint spot = legionSpot(from, offsetX_);
+    back_.copyFrom(mapCache_, QRect(from.legionX(), from.legionY(), iconWidth, iconHeight), spot);
+}
+
+void GameScreen::march(Province& from, Province& to, const Animation& animation, int iconWidth, int iconHeight,
+                       bool mirror) {
+    wipeIcon(from, iconWidth, iconHeight);
+    const QPoint spot = legionSpot(from, offsetX_);
+    animation.play(front_, spot.x(), spot.y(), back_, spot.x(), spot.y(), mirror,
+                   [this](const QRect& changed, int delay) {
+                       show(changed);
+                       wait(delay);
+                   });
+    (void)to;
+}
+
+void GameScreen::animateMove(Province& from, Province& to) {
+    const std::pair<std::string, std::string> key{from.name(), to.name()};
+    if (animated_.count(key)) return;
+    Empire* owner = game_.ownerOf(from);
+    if (!owner || !owner->isRomans()) animated_.insert(key);
+    const int mx = (from.legionX() + to.legionX()) / 2 + offsetX_ + 205;
+    const int my = (from.legionY() + to.legionY()) / 2 + 44;
+    const std::string name = owner ? owner->name : std::string();
+    auto sound = [this] { if (playSound) playSound(0); };
+    if (name == "Romans") {
+        sound();
+        march(from, to, pictures_.romanMarch(), 35, 65, to.legionX() < from.legionX());
+    } else if (name == "Germanic Tribes") {
+        sound();
+        march(from, to, pictures_.barbarianMarch(), 42, 60, to.legionX() >= from.legionX());
+    } else if (name == "Sassanids") {
+        sound();
+        march(from, to, pictures_.sassanidMarch(), 40, 60, to.legionX() >= from.legionX());
+    } else {
+        // Rebels, and a move out of a province nobody holds: the crossed swords.
+        {
+            auto p = front_.painter();
+            pictures_.sprite(229).drawTransparent(*p, mx - 11, my, false);
+        }
+        show(QRect(mx - 11, my, 23, 23));
+        sound();
+    }
+    wait(330);
+}
+
+void GameScreen::animateDefeat(const std::string& loser, Province& province) {
+    const QPoint spot = legionSpot(province, offsetX_);
+    auto shown = [this](const QRect& changed, int delay) {
+        show(changed);
+        wait(delay);
+    };
+    // A Roman loses over the composed screen (its own icon wiped first); the
+    // others over the bare tinted map.
+    if (loser == "Romans") {
+        wipeIcon(province, 35, 65);
+        pictures_.romanDefeat().play(front_, spot.x(), spot.y(), back_, spot.x(), spot.y(), false, shown);
+        return;
+    }
+    const Animation& a = loser == "Rebelling Legions" ? pictures_.rebelDefeat()
+                         : loser == "Sassanids"       ? pictures_.sassanidDefeat()
+                                                      : pictures_.barbarianDefeat();
+    a.play(front_, spot.x(), spot.y(), mapCache_, province.legionX(), province.legionY(), false, shown);
+}
+
+void GameScreen::showTurnBanner() {
+    const QRect area(offsetX_ + 453, 285, 254, 38);
+    Surface saved(area.size(), front_.scale());
+    saved.copyFrom(front_, area, QPoint(0, 0));
+    {
+        auto p = front_.painter();
+        pictures_.graphic(234).draw(*p, area.x(), area.y());
+    }
+    show(area);
+    wait(500);
+    front_.copyFrom(saved, QRect(QPoint(0, 0), area.size()), area.topLeft());
+    show(area);
+}
+
+void GameScreen::zoomToDialog(int x, int y) {
+    const int W = layoutSize_.width();
+    const int H = layoutSize_.height();
+    int left = x, right = x, top = y, bottom = y;
+    const int dLeft = (W / 2 - x - 300) / 10;
+    const int dRight = (W / 2 - x + 300) / 10;
+    const int dTop = (H / 2 - y - 200) / 10;
+    const int dBottom = (H / 2 - y + 200) / 10;
+    for (int i = 0; i < 10; ++i) {
+        {
+            auto p = front_.painter();
+            p->setPen(QPen(Qt::black, 1));
+            p->setBrush(Qt::NoBrush);
+            p->drawRect(QRect(QPoint(left, top), QPoint(right, bottom)).normalized().adjusted(0, 0, -1, -1));
+        }
+        show(QRect(QPoint(left, top), QPoint(right, bottom)).normalized().adjusted(-1, -1, 1, 1));
+        left += dLeft;
+        right += dRight;
+        top += dTop;
+        bottom += dBottom;
+        wait(50);
+    }
+    const QRect area(left, top, 600, 400);
+    front_.copyFrom(back_, area, area.topLeft());
+    show(area);
+}

@@ -1,0 +1,102 @@
+#pragma once
+#include <QRect>
+#include <QColor>
+#include <QSize>
+#include <QString>
+#include <vector>
+#include <functional>
+#include <set>
+#include <string>
+#include <utility>
+
+#include "game/view/MapDrawing.h"
+#include "game/view/Surface.h"
+
+class Game;
+class Province;
+
+// The game's whole screen: the composition of every frame in one back buffer,
+// the map cache the animations take their backgrounds from, and the picture
+// the window shows (`front`). Nothing here touches a widget: the window is
+// told which part of `front` changed and does the showing and the pausing.
+class GameScreen {
+public:
+    GameScreen(Game& game, const view::Pictures& pictures);
+
+    // The composition size in layout pixels (1366 wide or more) and the
+    // number of device pixels per layout pixel.
+    void setLayout(QSize layoutSize, qreal scale);
+    QSize layoutSize() const { return layoutSize_; }
+    int screenOffsetX() const { return offsetX_; }
+
+    // Shows a changed part of `front` on the window at once.
+    std::function<void(const QRect& changed)> present;
+    // A timed pause that keeps the window drawn and refuses input.
+    std::function<void(int ms)> pause;
+    // The sound hook (the battle sound of an animated move).
+    std::function<void(int kind)> playSound;
+
+    // Composes the whole screen and shows it.
+    void paintScreen();
+    // Redraws the scroll with both reports and shows it.
+    void refreshReports();
+    // The information line of the province under the pointer, on the window.
+    void showProvinceInfo(const Province* province);
+    void setHoveredProvince(const Province* province) { hovered_ = province; }
+    const Province* hoveredProvince() const { return hovered_; }
+
+    // The rules' hooks.
+    void animateMove(Province& from, Province& to);
+    void animateDefeat(const std::string& loser, Province& province);
+    void forgetAnimatedMoves() { animated_.clear(); }
+    bool wasAnimated(const std::string& from, const std::string& to) const {
+        return animated_.count({from, to}) != 0;
+    }
+
+    void showTurnBanner();
+    // Grows a frame from a layout point to the 600x400 place of the lesson dialog.
+    void zoomToDialog(int x, int y);
+
+    // One text of the screen: where its line starts, what it says, its colour.
+    struct TextLine {
+        int x, y;
+        QString text;
+        QColor colour;
+    };
+    // The reports' lines for the game as it stands.
+    std::vector<TextLine> economicReportLines() const;
+    std::vector<TextLine> militaryReportLines() const;
+    // The information line: its texts and the coin places (x, picture id), at y 595.
+    struct InfoLine {
+        std::vector<TextLine> texts;
+        std::vector<std::pair<int, int>> coins;
+    };
+    InfoLine provinceInfo(const Province* province) const;
+
+    // The text drawing of the reports and the information line, on any painter.
+    void drawEconomicReport(QPainter& p) const;
+    void drawMilitaryReport(QPainter& p) const;
+    void drawProvinceInfo(QPainter& p, const Province* province) const;
+
+    const view::Surface& backBuffer() const { return back_; }
+    const view::Surface& mapCache() const { return mapCache_; }
+    const view::Surface& front() const { return front_; }
+
+private:
+    void show(const QRect& r) { if (present) present(r); }
+    void wait(int ms) { if (pause) pause(ms); }
+    void drawInstructions();
+    void wipeIcon(const Province& from, int iconWidth, int iconHeight);
+    void march(Province& from, Province& to, const view::Animation& animation, int iconWidth, int iconHeight,
+               bool mirror);
+
+    Game& game_;
+    const view::Pictures& pictures_;
+    QSize layoutSize_{view::LayoutWidth, view::LayoutHeight};
+    int offsetX_ = 0;
+    view::Surface back_;
+    view::Surface mapCache_;
+    view::Surface front_;
+    const Province* hovered_ = nullptr;
+    std::set<std::pair<std::string, std::string>> animated_;
+};

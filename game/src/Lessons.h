@@ -1,0 +1,39 @@
+#pragma once
+#include <array>
+
+// The ten history lessons in the History menu's order.
+struct Lesson {
+    int command;           // menu command id
+    const char* menuText;
+    int year;              // the year the lesson is shown at
+    int zoomX, zoomY;      // where the zoom to the dialog starts (x before screenOffsetX)
+    int picture;
+    const char* narration;
+};
+
+inline constexpr std::array<Lesson, 10> LessonTable = {{
+    {2000, "Maximinus Thrax", 236, 673, 300, 162, "IDR_MAXIMINUS_THRAX"},
+    {2002, "Three Empires", 260, 910, 360, 233, "IDR_VALERIAN"},
+    {2003, "Aurelian", 275, 489, 308, 187, "IDR_AURELIAN"},
+    {2004, "Diocletian", 285, 737, 343, 160, "IDR_DIOCLETIAN"},
+    {2005, "Constantine I", 313, 737, 343, 161, "IDR_CONSTANTINE"},
+    {2010, "Battle of Adrianople", 378, 702, 312, 249, "IDR_ADRIANOPLE"},
+    {2009, "Theodosius I", 379, 737, 343, 248, "IDR_THEODOSIUS"},
+    {2006, "Sack of 410 AD", 410, 489, 308, 235, "IDR_VISIGOTHS"},
+    {2007, "Sack of 455 AD", 455, 489, 308, 163, "IDR_VANDAL_SACK"},
+    {2008, "Romulus Augustulus", 476, 489, 308, 164, "IDR_ODOACER"},
+}};
+
+inline constexpr int IntroductionPicture = 266;
+
+inline const Lesson* lessonForYear(int year) {
+    for (const Lesson& l : LessonTable)
+        if (l.year == year) return &l;
+    return nullptr;
+}
+
+inline const Lesson* lessonForCommand(int command) {
+    for (const Lesson& l : LessonTable)
+        if (l.command == command) return &l;
+    return nullptr;
+}

@@ -1,0 +1,158 @@
+#pragma once
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <map>
+
+#include "game/src/Dialogs.h"
+#include "game/src/GameScreen.h"
+#include "game/src/Sound.h"
+#include "rules/TurnFrontEnd.h"
+
+class QAction;
+class QActionGroup;
+class Game;
+class Province;
+namespace view { class Pictures; }
+
+// Refuses keyboard and pointer input while a timed pause runs; what was typed
+// or clicked meanwhile is dropped, not delivered afterwards.
+class InputGate : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    int dropped = 0;
+};
+
+// The widget that shows the composed screen, scaled to fit with its
+// proportions kept, and turns pointer positions back into layout pixels.
+class ScreenWidget : public QWidget {
+public:
+    explicit ScreenWidget(class MainWindow& window);
+    // The window rectangle the composition is shown in.
+    QRectF targetRect() const;
+    // The layout pixel under a widget position.
+    QPoint toLayout(QPointF widgetPos) const;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    MainWindow& window_;
+};
+
+// Command ids of the main menu; each action carries its id as data.
+namespace Command {
+enum : int {
+    Tutorial = 103, About = 104, Exit = 105, StudyGuide = 106, Quiz = 108, Help = 110,
+    Scenario260 = 1100, Scenario308 = 1101, Scenario410 = 1102, Scenario455 = 1103,
+    Load = 3000, Save = 3001, NewGame = 3002,
+    Easy = 5000, Normal = 5001, Hard = 5002, Sound = 6000,
+};
+}
+
+class MainWindow : public QMainWindow, public TurnFrontEnd {
+public:
+    struct Options {
+        bool realPauses = true;       // false: pauses are recorded, not waited (tests)
+        bool introduction = true;     // the first paint shows the introduction and the hints
+    };
+
+    MainWindow(Game& game, const view::Pictures& pictures, GameScreen& screen, GameSounds& sounds,
+               Options options);
+    ~MainWindow() override;
+
+    // Installs the rules' move, defeat and report hooks (start-up step 5).
+    static void installDrawingHooks(Game& game, GameScreen& screen);
+
+    // Menu commands, as the menu gives them (`parameter` 1: no question asked).
+    void runCommand(int id, int parameter = 0);
+    QAction* action(int id) const;
+
+    // The pointer, in layout pixels.
+    void pointerMove(QPoint layout);
+    void leftPress(QPoint layout);
+    void leftRelease(QPoint layout);
+    void rightRelease(QPoint layout);
+    void keyDown(int key);
+    void keyUp(int key);
+
+    // The end of the turn as the player sees it.
+    void endTurn();
+
+    // TurnFrontEnd
+    void redraw() override;
+    void showTurnBanner() override;
+    void forgetAnimatedMoves() override;
+    void showLesson(int year) override;
+    void showResults() override;
+    void quit() override;
+    void postNewGame() override;
+
+    void showHints();
+    void showLessonDialog(int picture);
+    void pauseFor(int ms);
+    void relayout();
+
+    GameScreen& gameScreen() { return screen_; }
+    GameSounds& sounds() { return sounds_; }
+    WindowAdvisor& advisor() { return advisor_; }
+    ScreenWidget* screenWidget() const { return widget_; }
+    bool inPause() const { return pauseDepth_ > 0; }
+
+    // Replaceable for tests: the file dialogs, the browser, the end of the program.
+    std::function<QString(bool save)> chooseFile;
+    std::function<void(const QUrl&)> openUrl;
+    std::function<void()> onQuit;
+    std::function<void(int picture)> lessonShown;  // called instead of the lesson dialog when set
+    std::function<void()> resultsShown;            // called instead of the results dialog when set
+
+    // Pauses asked for while pauses are not real (tests).
+    std::vector<int> recordedPauses;
+    int inputDropped() const { return gate_.dropped; }
+
+    // Where the web pages shipped with the game are.
+    static QString webPage(const QString& name);
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+
+private:
+    void buildMenus();
+    QAction* addCommand(QMenu* menu, const QString& text, int id);
+    void newGame(int parameter);
+    void scenario(int id);
+    void historyLesson(int id);
+    void load();
+    void save();
+    void openWebPage(const QString& name);
+    void setSkill(int id);
+    void toggleSound();
+    void firstPaint();
+    void dropQueuedInput();
+
+    Game& game_;
+    const view::Pictures& pictures_;
+    GameScreen& screen_;
+    GameSounds& sounds_;
+    Options options_;
+    WindowAdvisor advisor_;
+    ScreenWidget* widget_ = nullptr;
+    InputGate gate_;
+    int pauseDepth_ = 0;
+    bool firstPaintPending_ = true;
+    bool keyP_ = false, keyF_ = false, keyJ_ = false;
+    const Province* shownProvince_ = nullptr;
+    std::map<int, QAction*> actions_;
+    QActionGroup* skillGroup_ = nullptr;
+    bool quitting_ = false;
+    bool relayoutPending_ = false;
+    bool screenHooked_ = false;
+    int busy_ = 0;
+};

@@ -1,0 +1,81 @@
+#pragma once
+#include <QString>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+class QSoundEffect;
+
+// Plays the game's recordings (":/sounds/<NAME>.wav"), one at a time: a new
+// sound replaces the one playing.
+class SoundBackend {
+public:
+    enum class Mode { Async, Sync, Loop };
+    virtual ~SoundBackend() = default;
+    virtual void play(const QString& name, Mode mode) = 0;
+    virtual void stop() = 0;
+    virtual bool isPlaying() const = 0;
+};
+
+// The real player. Where the machine has no audio output it stays silent:
+// nothing is played, nothing waits and nothing is reported as an error.
+class QtSoundBackend : public SoundBackend {
+public:
+    // `wait` is the window's input-refusing pause, used while a synchronous
+    // sound plays.
+    explicit QtSoundBackend(std::function<void(int ms)> wait);
+    ~QtSoundBackend() override;
+    void play(const QString& name, Mode mode) override;
+    void stop() override;
+    bool isPlaying() const override;
+    bool hasOutput() const { return hasOutput_; }
+
+private:
+    std::function<void(int)> wait_;
+    bool hasOutput_ = false;
+    std::unique_ptr<QSoundEffect> effect_;
+};
+
+// Records what was asked of it; used by tests and where sound is not wanted.
+class RecordingSoundBackend : public SoundBackend {
+public:
+    struct Call { QString name; Mode mode; };
+    void play(const QString& name, Mode mode) override {
+        calls.push_back({name, mode});
+        playing = mode != Mode::Sync;
+        current = name;
+    }
+    void stop() override {
+        ++stops;
+        playing = false;
+        current.clear();
+    }
+    bool isPlaying() const override { return playing; }
+
+    std::vector<Call> calls;
+    int stops = 0;
+    bool playing = false;
+    QString current;
+};
+
+// What the rules' sound kinds play, with the Sound option in front of them.
+class GameSounds {
+public:
+    explicit GameSounds(SoundBackend& backend) : backend_(backend) {}
+
+    // Sound kinds: 0 battle, 3 enemy report (waits for the march to end; the
+    // screen is repainted first), 4 plague, 5 the Palestina uprising,
+    // 6 introduction music. Silent while the Sound option is off.
+    void playGameSound(int kind);
+    std::function<void()> repaint;
+
+    bool enabled = true;
+    SoundBackend& backend() { return backend_; }
+
+    // The narration recording of a lesson picture, or an empty name.
+    static QString narrationFor(int picture);
+
+private:
+    SoundBackend& backend_;
+};

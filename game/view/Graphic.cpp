@@ -1,0 +1,182 @@
+#include "game/view/Graphic.h"
+
+#include <QFile>
+
+namespace view {
+
+namespace {
+
+QImage readPicture(const QString& root, const QString& stem) {
+    const QString path = root + QLatin1Char('/') + stem + QStringLiteral(".png");
+    if (!QFile::exists(path)) return {};
+    QImage image(path);
+    if (image.isNull()) return {};
+    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+}  // namespace
+
+Graphic::Graphic(int id, int width, int height)
+    : id_(id), stem_(QString::number(id)), width_(width), height_(height) {}
+
+Graphic::Graphic(QString fileStem, int width, int height)
+    : stem_(std::move(fileStem)), width_(width), height_(height) {}
+
+bool Graphic::load(const QString& root) {
+    image_ = readPicture(root, stem_);
+    return !image_.isNull();
+}
+
+void Graphic::draw(QPainter& target, int x, int y) const {
+    if (image_.isNull()) {
+        drawPlaceholder(target, x, y, false);
+        return;
+    }
+    target.drawImage(QRect(x, y, width_, height_), image_);
+}
+
+// Magenta frame, a cross and the picture's name: nobody mistakes it for art,
+// and the layout keeps the picture's exact place and size.
+void Graphic::drawPlaceholder(QPainter& target, int x, int y, bool seeThrough) const {
+    target.save();
+    const QRect r(x, y, width_, height_);
+    target.fillRect(r, seeThrough ? QColor(255, 0, 255, 60) : QColor(64, 64, 64));
+    QPen pen(QColor(255, 0, 255));
+    pen.setWidth(1);
+    target.setPen(pen);
+    target.setBrush(Qt::NoBrush);
+    target.drawRect(r.adjusted(0, 0, -1, -1));
+    target.drawLine(r.topLeft(), r.bottomRight());
+    target.drawLine(r.topRight(), r.bottomLeft());
+    if (width_ >= 18 && height_ >= 10) {
+        QFont f = target.font();
+        f.setPixelSize(qBound(8, height_ / 4, 14));
+        f.setBold(true);
+        target.setFont(f);
+        target.setPen(Qt::white);
+        target.drawText(r, Qt::AlignCenter, QStringLiteral("[%1]").arg(stem_));
+    }
+    target.restore();
+}
+
+Sprite::Sprite(int id, int maskId, int width, int height) : Graphic(id, width, height), maskId_(maskId) {}
+
+Sprite::Sprite(QString fileStem, int maskId, int width, int height)
+    : Graphic(std::move(fileStem), width, height), maskId_(maskId) {}
+
+bool Sprite::load(const QString& root) {
+    const bool ok = Graphic::load(root);
+    mirrored_ = ok ? image_.mirrored(true, false) : QImage();
+    return ok;
+}
+
+void Sprite::drawTransparent(QPainter& target, int x, int y, bool mirror) const {
+    if (image_.isNull()) {
+        drawPlaceholder(target, x, y, true);
+        return;
+    }
+    target.drawImage(QRect(x, y, width(), height()), mirror ? mirrored_ : image_);
+}
+
+Animation::Animation(int firstFrame, int frameCount, int firstMask, int width, int height, int delayMs)
+    : delay_(delayMs) {
+    for (int i = 0; i < frameCount; ++i)
+        frames_.push_back(std::make_unique<Sprite>(firstFrame + i, firstMask + i, width, height));
+}
+
+Animation::Animation(const std::vector<std::pair<int, int>>& frames, int width, int height, int delayMs)
+    : delay_(delayMs) {
+    for (const auto& [id, mask] : frames) frames_.push_back(std::make_unique<Sprite>(id, mask, width, height));
+}
+
+void Animation::load(const QString& root) {
+    for (auto& f : frames_) f->load(root);
+}
+
+void Animation::play(Surface& target, int x, int y, const Surface& background, int bx, int by, bool mirror,
+                     const FrameShown& shown) const {
+    if (frames_.empty()) return;
+    const int w = frames_.front()->width();
+    const int h = frames_.front()->height();
+    // Wide frames are centred on the 30-pixel spot of a standing legion.
+    if (w > 30) {
+        const int s = (w - 30) / 2;
+        x -= s;
+        bx -= s;
+    }
+    for (const auto& frame : frames_) {
+        target.copyFrom(background, QRect(bx, by, w, h), QPoint(x, y));
+        {
+            auto p = target.painter();
+            frame->drawTransparent(*p, x, y, mirror);
+        }
+        if (shown) shown(QRect(x, y, w, h), delay_);
+    }
+}
+
+ProvinceSprites::ProvinceSprites() {
+    struct Row { const char* name; int plain, yellow, blue, mask, w, h, x, y; };
+    static const Row rows[] = {
+        {"Macedonia", 140, 196, 216, 139, 124, 135, 593, 314},
+        {"Palestina", 137, 202, 222, 138, 95, 120, 766, 437},
+        {"Lusitania", 135, 203, 223, 136, 120, 155, 182, 267},
+        {"Syria", 122, 197, 217, 120, 112, 104, 812, 366},
+        {"Britannia", 125, 188, 208, 123, 110, 121, 243, 32},
+        {"Terraconensis", 133, 193, 213, 134, 144, 134, 231, 277},
+        {"Dacia", 128, 195, 215, 126, 95, 80, 598, 199},
+        {"Aegyptus", 131, 201, 221, 132, 177, 109, 628, 469},
+        {"Dalmatia", 130, 198, 218, 129, 117, 106, 513, 229},
+        {"Mauretania", 141, 199, 219, 142, 229, 111, 215, 375},
+        {"Thracia", 143, 207, 227, 144, 138, 110, 607, 237},
+        {"Pontus", 145, 205, 225, 146, 130, 73, 707, 302},
+        {"Italia", 147, 194, 214, 148, 200, 198, 388, 215},
+        {"Aquitania", 173, 191, 211, 174, 144, 105, 286, 197},
+        {"Belgica", 151, 189, 209, 152, 129, 98, 320, 81},
+        {"Pannonia", 154, 206, 226, 155, 157, 99, 445, 162},
+        {"Africa", 156, 200, 220, 157, 237, 139, 412, 386},
+        {"Lugdunensis", 171, 190, 210, 172, 164, 83, 252, 150},
+        {"Narbonensis", 175, 192, 212, 176, 112, 68, 324, 241},
+        {"Raetia", 177, 204, 224, 178, 85, 75, 383, 157},
+        {"Lydia", 242, 243, 241, 240, 96, 95, 754, 362},
+        {"Phrygia", 246, 247, 245, 244, 99, 100, 682, 329},
+        {"Cappadocia", 238, 239, 237, 236, 95, 80, 813, 307},
+    };
+    entries_.reserve(std::size(rows));
+    for (const Row& r : rows) {
+        Entry e{r.name, r.plain, r.yellow, r.blue, r.mask, r.w, r.h, r.x, r.y, {}};
+        e.sprites[0] = std::make_unique<Sprite>(stemFor(r.name, ""), r.mask, r.w, r.h);
+        e.sprites[1] = std::make_unique<Sprite>(stemFor(r.name, "-yellow"), r.mask, r.w, r.h);
+        e.sprites[2] = std::make_unique<Sprite>(stemFor(r.name, "-blue"), r.mask, r.w, r.h);
+        entries_.push_back(std::move(e));
+    }
+}
+
+QString ProvinceSprites::stemFor(const std::string& province, const char* suffix) {
+    QString name = QString::fromStdString(province);
+    name.replace(QLatin1Char(' '), QLatin1Char('_'));
+    return QStringLiteral("tints/") + name + QLatin1String(suffix);
+}
+
+void ProvinceSprites::load(const QString& root) {
+    for (auto& e : entries_)
+        for (auto& s : e.sprites) s->load(root);
+}
+
+const ProvinceSprites::Entry* ProvinceSprites::find(const std::string& province) const {
+    for (const auto& e : entries_)
+        if (e.province == province) return &e;
+    return nullptr;
+}
+
+const Sprite* ProvinceSprites::spriteFor(const std::string& province, int colour) const {
+    const Entry* e = find(province);
+    if (!e) return nullptr;
+    switch (colour) {
+        case 1: return e->sprites[1].get();
+        case 2: return e->sprites[2].get();
+        case 3: return e->sprites[0].get();
+        default: return nullptr;
+    }
+}
+
+}  // namespace view

@@ -1,0 +1,121 @@
+#pragma once
+#include <QImage>
+#include <array>
+#include <QPainter>
+#include <QString>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "game/view/Surface.h"
+
+namespace view {
+
+// Where pictures come from: the compiled-in resources by default. Tests point
+// this elsewhere (an empty folder gives the placeholders everywhere).
+inline const QString DefaultPictureRoot = QStringLiteral(":/bitmaps");
+
+// A picture addressed by its numeric id (file "<id>.png") or, for the
+// province tints, by a file stem. It is drawn in the size given here, whatever
+// size the file has; a missing or unreadable file draws a clearly marked
+// placeholder of that size instead, never a hole.
+class Graphic {
+public:
+    Graphic(int id, int width, int height);
+    Graphic(QString fileStem, int width, int height);
+    virtual ~Graphic() = default;
+
+    // Loads the picture from `root`; false (and the placeholder) when it is missing.
+    virtual bool load(const QString& root);
+    // A plain copy of width x height at (x, y).
+    virtual void draw(QPainter& target, int x, int y) const;
+
+    int id() const { return id_; }
+    const QString& fileStem() const { return stem_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    bool isLoaded() const { return !image_.isNull(); }
+    const QImage& image() const { return image_; }
+
+protected:
+    void drawPlaceholder(QPainter& target, int x, int y, bool seeThrough) const;
+    QImage image_;
+
+private:
+    int id_ = 0;
+    QString stem_;
+    int width_;
+    int height_;
+};
+
+// A picture with transparency (the alpha channel of the file). `maskId` keeps
+// the id of the mask picture the artwork was designed with.
+class Sprite : public Graphic {
+public:
+    Sprite(int id, int maskId, int width, int height);
+    Sprite(QString fileStem, int maskId, int width, int height);
+
+    bool load(const QString& root) override;
+    // Draws over what is there; `mirror` flips the picture left to right in place.
+    virtual void drawTransparent(QPainter& target, int x, int y, bool mirror) const;
+    int maskId() const { return maskId_; }
+
+private:
+    int maskId_;
+    QImage mirrored_;
+};
+
+// A frame sequence played in place, each frame wiping the previous one with
+// the background it was drawn over.
+class Animation {
+public:
+    Animation(int firstFrame, int frameCount, int firstMask, int width, int height, int delayMs);
+    // Frames given one by one as (picture id, mask id).
+    Animation(const std::vector<std::pair<int, int>>& frames, int width, int height, int delayMs);
+    void load(const QString& root);
+
+    // Called after each frame with the rectangle (layout pixels) that changed
+    // and the delay to wait; the window shows the frame and pauses there.
+    using FrameShown = std::function<void(const QRect& changed, int delayMs)>;
+    void play(Surface& target, int x, int y, const Surface& background, int bx, int by, bool mirror,
+              const FrameShown& shown) const;
+
+    int delay() const { return delay_; }
+    const std::vector<std::unique_ptr<Sprite>>& frames() const { return frames_; }
+
+private:
+    std::vector<std::unique_ptr<Sprite>> frames_;
+    int delay_;
+};
+
+// The tint pictures of the 23 inner provinces: for each, three sprites (plain,
+// "-yellow", "-blue") of one size drawn at one layout position.
+class ProvinceSprites {
+public:
+    struct Entry {
+        std::string province;
+        int plainId, yellowId, blueId, maskId;
+        int width, height;
+        int x, y;  // layout position, before screenOffsetX
+        std::array<std::unique_ptr<Sprite>, 3> sprites;  // plain, yellow, blue
+    };
+
+    ProvinceSprites();
+    void load(const QString& root);
+
+    // The entry of a province, or nullptr for the seven frontier lands.
+    const Entry* find(const std::string& province) const;
+    // The sprite of map colour 1 ("-yellow"), 2 ("-blue") or 3 (plain).
+    const Sprite* spriteFor(const std::string& province, int colour) const;
+    const std::vector<Entry>& entries() const { return entries_; }
+
+    // The file stem of a tint: "tints/" + name with underscores + suffix.
+    static QString stemFor(const std::string& province, const char* suffix);
+
+private:
+    std::vector<Entry> entries_;
+};
+
+}  // namespace view

@@ -1,0 +1,111 @@
+#pragma once
+// The map drawing shared by the game and the map editor: the pictures of the
+// map screen and the routines that paint the map, the province tints, the
+// legions and the legend onto a painter in layout coordinates.
+//
+// Layout coordinates are the pixels of the screen composition, laid out for a
+// 1366-pixel-wide screen; a wider composition centres it with `screenOffsetX`
+// added to every x (never to a y). The map picture sits at (screenOffsetX + 180,
+// 30), so a map point (mx, my) is at layout (mx + 180 + screenOffsetX, my + 30).
+#include <QFont>
+#include <QPainter>
+#include <QString>
+#include <memory>
+#include <string>
+
+#include "game/view/Graphic.h"
+#include "game/view/Surface.h"
+
+class Game;
+class Province;
+
+namespace view {
+
+constexpr int LayoutWidth = 1366;
+// Tall enough for the report scroll (664) with a margin; wider compositions
+// keep this height.
+constexpr int LayoutHeight = 672;
+constexpr int MapLeft = 180;
+constexpr int MapTop = 30;
+constexpr int MapWidth = 800;
+constexpr int MapHeight = 548;
+
+// (width − 1366) / 2 for a composition wider than 1366 pixels, else 0.
+int screenOffsetFor(int layoutWidth);
+
+// The icon kinds of drawLegion.
+enum LegionIcon { RomanActive = 0, BarbarianIcon = 1, UnsupportedIcon = 2, SassanidIcon = 3, RebelIcon = 4, RomanMoved = 5 };
+
+// Every picture of the map screen, loaded once.
+class Pictures {
+public:
+    Pictures();
+    // Loads every picture found under `root`; the others draw placeholders.
+    void load(const QString& root = DefaultPictureRoot);
+
+    // A picture by id (any id of the screen, the lessons and the dialogs);
+    // an unknown id gets a placeholder of the given size, made on demand.
+    const Graphic& graphic(int id) const;
+    const Sprite& sprite(int id) const;
+    const Sprite& icon(int kind) const;  // by LegionIcon; throws InternalError for 2 and unknown kinds
+    const ProvinceSprites& tints() const { return tints_; }
+
+    const Animation& romanMarch() const { return *romanMarch_; }
+    const Animation& barbarianMarch() const { return *barbarianMarch_; }
+    const Animation& sassanidMarch() const { return *sassanidMarch_; }
+    const Animation& romanDefeat() const { return *romanDefeat_; }
+    const Animation& barbarianDefeat() const { return *barbarianDefeat_; }
+    const Animation& sassanidDefeat() const { return *sassanidDefeat_; }
+    const Animation& rebelDefeat() const { return *rebelDefeat_; }
+
+    // How many of the screen's pictures were found (the rest are placeholders).
+    int loadedCount() const;
+    int pictureCount() const;
+
+private:
+    std::map<int, std::unique_ptr<Graphic>> graphics_;
+    ProvinceSprites tints_;
+    std::unique_ptr<Animation> romanMarch_, barbarianMarch_, sassanidMarch_;
+    std::unique_ptr<Animation> romanDefeat_, barbarianDefeat_, sassanidDefeat_, rebelDefeat_;
+    QString root_;
+};
+
+// The font of every text of the screen.
+QFont screenFont();
+void setScreenFont(const QFont& font);
+
+// Writes `text` with the top-left corner of its line at (x, y), as the game's
+// screens place their texts. With `opaque`, the line's cell is first filled
+// with `background`.
+void drawTextAt(QPainter& p, int x, int y, const QString& text, const QColor& colour,
+                bool opaque = false, const QColor& background = Qt::white);
+
+// The map picture (id 111) at (screenOffsetX + 180, 30). Until the artwork
+// exists, a marked stand-in map is drawn from the provinces' hit rectangles so
+// that the game stays playable.
+void drawMapPicture(QPainter& p, const Pictures& pictures, const Game& game, int screenOffsetX);
+
+// Tints every province Rome does not hold with its holder's map colour (plain
+// for none); frontier provinces have no tint.
+void drawOwnership(QPainter& p, const Pictures& pictures, Game& game, int screenOffsetX);
+
+// The CONSTANTINOPLE label (251), drawn from 313 AD on.
+void drawConstantinopleLabel(QPainter& p, const Pictures& pictures, int screenOffsetX);
+
+// Every empire's legions in every province, with the counts; the Roman icon
+// is greyed when every Roman legion there has moved.
+void drawLegions(QPainter& p, const Pictures& pictures, Game& game, int screenOffsetX);
+
+// One legion icon at map point (x, y); a count other than 0 is written beside it.
+void drawLegion(QPainter& p, const Pictures& pictures, int x, int y, int kind, int count, int screenOffsetX);
+
+// The legend column and the white frame around the map.
+void drawLegend(QPainter& p, const Pictures& pictures, int screenOffsetX);
+
+// Layout point of a province's legion spot.
+QPoint legionSpot(const Province& province, int screenOffsetX);
+
+// Map coordinates of a layout point.
+QPoint layoutToMap(QPoint layout, int screenOffsetX);
+
+}  // namespace view

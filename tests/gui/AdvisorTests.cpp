@@ -1,0 +1,447 @@
+// The Praetorian Prefect's dialogs, the reports, the information line, the
+// sound routing and the lesson dialog.
+#include <gtest/gtest.h>
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "GuiTestSupport.h"
+
+namespace {
+
+// Runs `dialog` modally and does `act` to it once it shows; returns exec's result
+// and whether the dialog was still open after `act` (then it is closed by OK/Yes).
+template <class Act>
+std::pair<bool, int> runDialog(AdvisorDialog& d, Act act) {
+    bool stillOpen = false;
+    QTimer::singleShot(0, &d, [&] {
+        act(d);
+        QTimer::singleShot(30, &d, [&] {
+            stillOpen = d.isVisible();
+            if (stillOpen) (d.okButton() ? d.okButton() : d.yesButton())->click();
+        });
+    });
+    d.exec();
+    return {stillOpen, d.answer()};
+}
+
+void press(QWidget* w, int key) {
+    QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key(key));
+}
+
+}  // namespace
+
+// ----------------------------------------------------------- the dialogs
+
+TEST(AdvisorDialogs, EnterAnswersYes) {
+    Harness h;
+    AdvisorDialog d(h.window.get(), h.pictures, AdvisorDialog::Question, "Princeps,\n\nShall we?");
+    auto [open, answer] = runDialog(d, [](AdvisorDialog& d) { press(&d, Qt::Key_Return); });
+    EXPECT_FALSE(open);
+    EXPECT_EQ(answer, 3);
+    EXPECT_EQ(d.windowTitle(), "Message from the Praetorian Prefect");
+}
+
+TEST(AdvisorDialogs, EscapeAndTheCloseBoxDoNothingOnAQuestion) {
+    Harness h;
+    AdvisorDialog d(h.window.get(), h.pictures, AdvisorDialog::Question, "A question");
+    auto [open, answer] = runDialog(d, [](AdvisorDialog& d) {
+        press(&d, Qt::Key_Escape);
+        d.close();
+    });
+    EXPECT_TRUE(open) << "only the two buttons answer a question";
+    EXPECT_EQ(answer, 3);  // answered by the test's Yes afterwards
+    AdvisorDialog no(h.window.get(), h.pictures, AdvisorDialog::Question, "Another");
+    auto [open2, answer2] = runDialog(no, [](AdvisorDialog& d) { d.noButton()->click(); });
+    EXPECT_FALSE(open2);
+    EXPECT_EQ(answer2, 4);
+}
+
+TEST(AdvisorDialogs, OkByEveryMeans) {
+    Harness h;
+    for (int how = 0; how < 4; ++how) {
+        AdvisorDialog d(h.window.get(), h.pictures, AdvisorDialog::Message, "News");
+        auto [open, answer] = runDialog(d, [how](AdvisorDialog& d) {
+            if (how == 0) press(&d, Qt::Key_Return);
+            if (how == 1) press(&d, Qt::Key_Escape);
+            if (how == 2) d.close();
+            if (how == 3) d.okButton()->click();
+        });
+        EXPECT_FALSE(open) << how;
+        EXPECT_EQ(answer, 2) << how;
+    }
+}
+
+TEST(AdvisorDialogs, LabelsHoldForOneQuestionOnly) {
+    Harness h;
+    QStringList labels;
+    auto recorder = h.window->advisor().beforeExec;
+    h.window->advisor().beforeExec = [&](AdvisorDialog& d) {
+        if (d.yesButton()) labels << d.yesButton()->text() + "/" + d.noButton()->text();
+        recorder(d);
+    };
+    Advisor::askWithLabels("Princeps,\r\n\r\nWho shall it be?", "Farmers", "Soldiers");
+    Advisor::ask("Princeps,\r\n\r\nAgain?");
+    EXPECT_EQ(labels, QStringList({"Farmers/Soldiers", "Yes/No"}));
+}
+
+TEST(AdvisorDialogs, TextIsShownAsGivenNeverAsAFormat) {
+    Harness h;
+    Advisor::tell("Princeps,\r\n\r\n100% of the legions %s %d\r\nrefuse.");
+    ASSERT_EQ(h.told.size(), 1u);
+    EXPECT_EQ(h.told[0], "Princeps,\n\n100% of the legions %s %d\nrefuse.");
+}
+
+TEST(AdvisorDialogs, PlacedAtTheScreenCentreLessThreeHundredAndTwoHundred) {
+    Harness h;
+    const QRect s = h.window->screen()->geometry();
+    EXPECT_EQ(advisorDialogCorner(h.window.get()), QPoint(s.x() + s.width() / 2 - 300, s.y() + s.height() / 2 - 200));
+}
+
+TEST(AdvisorDialogs, ReportPlaysTheMarchAfterARepaintThenLogs) {
+    Harness h;
+    int repaints = 0;
+    h.sounds.repaint = [&] { ++repaints; };
+    const size_t lines = h.game.eventLog.size();
+    Advisor::report("The long form", "Goths raid Dacia");
+    ASSERT_EQ(h.backend.calls.size(), 1u);
+    EXPECT_EQ(h.backend.calls[0].name, "IDR_MARCH_SND");
+    EXPECT_EQ(h.backend.calls[0].mode, SoundBackend::Mode::Sync);
+    EXPECT_EQ(repaints, 1);
+    ASSERT_EQ(h.game.eventLog.size(), lines + 1);
+    EXPECT_EQ(h.game.eventLog.back(), "Goths raid Dacia");
+}
+
+TEST(Hints, NoGivesOneMessageYesGivesFive) {
+    Harness h;
+    h.answers = {false};
+    h.window->showHints();
+    EXPECT_EQ(h.told.size(), 1u);
+    h.told.clear();
+    h.answers = {true};
+    h.window->showHints();
+    ASSERT_EQ(h.told.size(), 5u);
+    EXPECT_EQ(h.told.back().substr(0, 44), "If at any time you need help, you can refer ");
+}
+
+// ------------------------------------------------------------ the reports
+
+namespace {
+QStringList texts(const std::vector<GameScreen::TextLine>& lines) {
+    QStringList out;
+    for (const auto& l : lines) out << l.text;
+    return out;
+}
+}  // namespace
+
+TEST(Reports, LinesOfAKnownPosition) {
+    Harness h;
+    RomanEmpire& r = h.game.romans;
+    r.taxIncome = 120;
+    r.legionCost = 120;
+    r.treasury = 4000;
+    r.plague = false;
+    const auto lines = h.screen.economicReportLines();
+    ASSERT_EQ(lines.size(), 9u);
+    EXPECT_EQ(lines[0].text, "YEAR: 235 AD");
+    EXPECT_EQ(lines[0].x, 1110);
+    EXPECT_EQ(lines[0].y, 100);
+    EXPECT_EQ(lines[1].text, "ECONOMIC REPORT");
+    EXPECT_EQ(lines[2].text, "Tax Revenue: 120");
+    EXPECT_EQ(lines[3].text, "Legion Cost: 120");
+    EXPECT_EQ(lines[4].text, "Net: +0");
+    EXPECT_EQ(lines[5].text, "Treasury: 4000");
+    EXPECT_EQ(lines[6].text, QStringLiteral("The Empire can support %1 legions").arg(r.legionLimit()));
+    EXPECT_EQ(lines[7].text, "Taxes are being collected");
+    EXPECT_EQ(lines[8].text, "Legions are being paid");
+    for (size_t i = 1; i < lines.size(); ++i) EXPECT_EQ(lines[i].x, 1010);
+    EXPECT_EQ(lines[8].y, 280);
+    r.legionCost = 150;
+    EXPECT_EQ(h.screen.economicReportLines()[4].text, "Net: -30");
+}
+
+TEST(Reports, PlagueLinesAreRed) {
+    Harness h;
+    RomanEmpire& r = h.game.romans;
+    r.plague = true;
+    r.treasury = 10;
+    auto lines = h.screen.economicReportLines();
+    EXPECT_EQ(lines[7].text, "The Empire is suffering from a plague.");
+    EXPECT_EQ(lines[8].text, "Legion creation and tax collection is slowed!");
+    EXPECT_EQ(lines[7].colour, QColor(255, 0, 0));
+    EXPECT_EQ(lines[8].colour, QColor(255, 0, 0));
+    EXPECT_EQ(lines[6].colour, QColor(Qt::black));
+    r.treasury = 0;
+    lines = h.screen.economicReportLines();
+    EXPECT_EQ(lines[7].text, "The Empire is out of money:");
+    EXPECT_EQ(lines[8].text, "The legions are disbanding!");
+    EXPECT_EQ(lines[8].colour, QColor(255, 0, 0));
+    r.plague = false;
+    r.treasury = -500;  // in debt without plague: the ordinary lines
+    lines = h.screen.economicReportLines();
+    EXPECT_EQ(lines[7].text, "Taxes are being collected");
+    EXPECT_EQ(lines[7].colour, QColor(Qt::black));
+}
+
+TEST(Reports, MilitaryReportShowsTheLogInOrder) {
+    Harness h;
+    h.game.eventLog.clear();
+    EXPECT_EQ(texts(h.screen.militaryReportLines()), QStringList({"MILITARY REPORT"}));
+    h.game.eventLog = {"first", "second"};
+    const auto lines = h.screen.militaryReportLines();
+    EXPECT_EQ(texts(lines), QStringList({"MILITARY REPORT", "first", "second"}));
+    EXPECT_EQ(lines[1].y, 360);
+    EXPECT_EQ(lines[2].y, 380);
+}
+
+TEST(Reports, RefreshRedrawsTheScrollWhenTheLogChanges) {
+    Harness h;
+    h.screen.paintScreen();
+    const QRect scroll(990, 0, 345, 664);
+    const QImage before = h.screen.front().image().copy(scroll);
+    h.game.logMessage("Battle in Raetia");
+    const QImage after = h.screen.front().image().copy(scroll);
+    EXPECT_NE(before, after);
+}
+
+TEST(InformationLine, CoinPlaces) {
+    Harness h;
+    auto coins = [&](const char* name) {
+        QList<int> out;
+        for (auto [x, picture] : h.screen.provinceInfo(&h.game.findProvince(name)).coins) out << picture;
+        return out;
+    };
+    EXPECT_EQ(coins("Britannia"), QList<int>({268, 268, 268, 269}));
+    EXPECT_EQ(coins("Aegyptus"), QList<int>({268, 268, 268, 268}));
+    EXPECT_EQ(coins("Dacia"), QList<int>({268, 269, 269, 269}));
+    EXPECT_EQ(coins("Italia"), QList<int>({268, 268, 269, 269}));
+    EXPECT_TRUE(coins("Upper Rhine").isEmpty()) << "a frontier land has no coin places at all";
+    const auto info = h.screen.provinceInfo(&h.game.findProvince("Britannia"));
+    ASSERT_EQ(info.coins.size(), 4u);
+    EXPECT_EQ(info.coins[0].first, 515);
+    EXPECT_EQ(info.coins[3].first, 581);
+}
+
+TEST(InformationLine, TextsWithAndWithoutAProvince) {
+    Harness h;
+    EXPECT_EQ(texts(h.screen.provinceInfo(nullptr).texts), QStringList({"Province:", "Tax value:", "Attributes:"}));
+    Province& rhine = h.game.findProvince("Upper Rhine");
+    const auto t = texts(h.screen.provinceInfo(&rhine).texts);
+    EXPECT_EQ(t, QStringList({"Province: Upper Rhine", "Tax value:", "Attributes: Vandal, Frankish territory (hostile)"}));
+    rhine.hostility = Friendly;
+    EXPECT_EQ(texts(h.screen.provinceInfo(&rhine).texts)[2], "Attributes: Vandal, Frankish territory (friendly)");
+    EXPECT_EQ(texts(h.screen.provinceInfo(&h.game.findProvince("Italia")).texts)[2], "Attributes: Supports 1 legion");
+}
+
+// --------------------------------------------------------------- sounds
+
+TEST(Sounds, KindsGoToTheirRecordings) {
+    RecordingSoundBackend b;
+    GameSounds s(b);
+    int repaints = 0;
+    s.repaint = [&] { ++repaints; };
+    for (int kind : {0, 1, 2, 3, 4, 5, 6, 7, -1}) s.playGameSound(kind);
+    ASSERT_EQ(b.calls.size(), 5u);
+    EXPECT_EQ(b.calls[0].name, "IDR_SWORD_SND");
+    EXPECT_EQ(b.calls[1].name, "IDR_MARCH_SND");
+    EXPECT_EQ(b.calls[1].mode, SoundBackend::Mode::Sync);
+    EXPECT_EQ(b.calls[2].name, "IDR_COUGH_SND");
+    EXPECT_EQ(b.calls[3].name, "IDR_PFJ_SND");
+    EXPECT_EQ(b.calls[4].name, "IDR_INTRO_SND");
+    for (int i : {0, 2, 3, 4}) EXPECT_EQ(b.calls[i].mode, SoundBackend::Mode::Async);
+    EXPECT_EQ(repaints, 1);
+}
+
+TEST(Sounds, SoundOffIsSilentAndDoesNotRepaint) {
+    RecordingSoundBackend b;
+    GameSounds s(b);
+    int repaints = 0;
+    s.repaint = [&] { ++repaints; };
+    s.enabled = false;
+    for (int kind : {0, 3, 4, 5, 6}) s.playGameSound(kind);
+    EXPECT_TRUE(b.calls.empty());
+    EXPECT_EQ(repaints, 0);
+}
+
+TEST(Sounds, ABattleAnimatesAndSoundsTheSword) {
+    Harness h;
+    Province& italia = h.game.findProvince("Italia");
+    Province& dalmatia = h.game.findProvince("Dalmatia");
+    h.screen.paintScreen();
+    h.screen.animateMove(italia, dalmatia);
+    ASSERT_EQ(h.backend.calls.size(), 1u);
+    EXPECT_EQ(h.backend.calls[0].name, "IDR_SWORD_SND");
+}
+
+TEST(Sounds, NoAudioDeviceMeansSilenceWithoutWaiting) {
+    testApp();
+    int waits = 0;
+    QtSoundBackend b([&](int) { ++waits; });
+    if (b.hasOutput()) GTEST_SKIP() << "this machine has an audio output";
+    b.play("IDR_MARCH_SND", SoundBackend::Mode::Sync);
+    EXPECT_EQ(waits, 0);
+    EXPECT_FALSE(b.isPlaying());
+}
+
+// ------------------------------------------------------------ animations
+
+TEST(Animations, ForeignMovesOncePerPairAndTurnRomanEveryTime) {
+    Harness h;
+    Game& g = h.game;
+    h.screen.paintScreen();
+    Province& rhine = g.findProvince("Upper Rhine");
+    Province& belgica = g.findProvince("Belgica");
+    Province& italia = g.findProvince("Italia");
+    Province& dalmatia = g.findProvince("Dalmatia");
+    auto count330 = [&] {
+        return std::count(h.window->recordedPauses.begin(), h.window->recordedPauses.end(), 330);
+    };
+    h.screen.animateMove(rhine, belgica);
+    h.screen.animateMove(rhine, belgica);
+    EXPECT_EQ(count330(), 1) << "a second Barbarian move between the same provinces is not animated";
+    h.screen.animateMove(italia, dalmatia);
+    h.screen.animateMove(italia, dalmatia);
+    EXPECT_EQ(count330(), 3) << "every Roman move is";
+    h.screen.forgetAnimatedMoves();
+    h.screen.animateMove(rhine, belgica);
+    EXPECT_EQ(count330(), 4) << "the next turn animates it again";
+    // The Barbarian march has 3 frames of 100 ms.
+    EXPECT_EQ(std::count(h.window->recordedPauses.begin(), h.window->recordedPauses.end(), 100), 6);
+}
+
+TEST(Animations, MoveOutOfAnUnheldProvinceShowsTheCrossedSwords) {
+    Harness h;
+    h.answers = {true};
+    h.window->runCommand(Command::Scenario410);
+    Province& britannia = h.game.findProvince("Britannia");
+    Province& belgica = h.game.findProvince("Belgica");
+    h.screen.paintScreen();
+    const QImage before = h.screen.front().image();
+    h.window->recordedPauses.clear();
+    h.screen.animateMove(britannia, belgica);
+    EXPECT_EQ(h.window->recordedPauses, std::vector<int>({330}));
+    const int mx = (britannia.legionX() + belgica.legionX()) / 2 + 205;
+    const int my = (britannia.legionY() + belgica.legionY()) / 2 + 44;
+    const QRect swords(mx - 11, my, 23, 23);
+    EXPECT_NE(before.copy(swords), h.screen.front().image().copy(swords));
+    EXPECT_TRUE(h.screen.wasAnimated("Britannia", "Belgica"));
+}
+
+TEST(Animations, DefeatsPlayTheirFrames) {
+    Harness h;
+    h.screen.paintScreen();
+    Province& p = h.game.findProvince("Syria");
+    auto frames = [&](const char* loser, int delay) {
+        h.window->recordedPauses.clear();
+        h.screen.animateDefeat(loser, p);
+        return std::count(h.window->recordedPauses.begin(), h.window->recordedPauses.end(), delay);
+    };
+    EXPECT_EQ(frames("Romans", 150), 3);
+    EXPECT_EQ(frames("Rebelling Legions", 100), 2);
+    EXPECT_EQ(frames("Sassanids", 100), 6);
+    EXPECT_EQ(frames("Germanic Tribes", 100), 4);
+}
+
+TEST(Animations, TurnBannerRestoresWhatItCovered) {
+    Harness h;
+    h.screen.paintScreen();
+    const QImage before = h.screen.front().image();
+    h.screen.showTurnBanner();
+    EXPECT_EQ(h.window->recordedPauses, std::vector<int>({500}));
+    EXPECT_EQ(h.screen.front().image(), before);
+}
+
+// ---------------------------------------------------------------- lessons
+
+TEST(Lessons, ToggleStopAndPlayAgainFromTheStart) {
+    Harness h;
+    LessonDialog d(h.window.get(), h.pictures, h.sounds, 249);
+    EXPECT_TRUE(h.backend.calls.empty());
+    d.clickAt({75, 18});
+    EXPECT_TRUE(d.narrationPlaying());
+    ASSERT_EQ(h.backend.calls.size(), 1u);
+    EXPECT_EQ(h.backend.calls[0].name, "IDR_ADRIANOPLE");
+    EXPECT_EQ(h.backend.calls[0].mode, SoundBackend::Mode::Async);
+    d.clickAt({99, 42});
+    EXPECT_FALSE(d.narrationPlaying());
+    EXPECT_EQ(h.backend.stops, 1);
+    d.clickAt({80, 30});
+    EXPECT_TRUE(d.narrationPlaying());
+    EXPECT_EQ(h.backend.calls.size(), 2u) << "played again from the beginning";
+    d.clickAt({100, 18});
+    d.clickAt({75, 43});
+    d.clickAt({74, 20});
+    EXPECT_TRUE(d.narrationPlaying());
+    EXPECT_EQ(h.backend.calls.size(), 2u);
+    EXPECT_EQ(h.backend.stops, 1);
+}
+
+TEST(Lessons, ClosingStopsTheNarrationWhateverTheSoundOption) {
+    Harness h;
+    h.sounds.enabled = false;
+    LessonDialog d(h.window.get(), h.pictures, h.sounds, 162);
+    QTimer::singleShot(0, &d, [&] {
+        d.clickAt({80, 25});
+        QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(&d, &esc);
+    });
+    d.exec();
+    ASSERT_EQ(h.backend.calls.size(), 1u);
+    EXPECT_EQ(h.backend.calls[0].name, "IDR_MAXIMINUS_THRAX");
+    EXPECT_FALSE(d.narrationPlaying());
+    EXPECT_FALSE(h.backend.playing);
+    EXPECT_GE(h.backend.stops, 1);
+}
+
+TEST(Lessons, IntroductionLoopsItsMusicUntilClosed) {
+    Harness h;
+    LessonDialog d(h.window.get(), h.pictures, h.sounds, 266);
+    ASSERT_EQ(h.backend.calls.size(), 1u);
+    EXPECT_EQ(h.backend.calls[0].name, "IDR_INTRO_SND");
+    EXPECT_EQ(h.backend.calls[0].mode, SoundBackend::Mode::Loop);
+    d.clickAt({80, 25});  // no button on the introduction
+    EXPECT_EQ(h.backend.calls.size(), 1u);
+    EXPECT_TRUE(h.backend.playing);
+    QTimer::singleShot(0, &d, [&] { d.close(); });
+    d.exec();
+    EXPECT_FALSE(h.backend.playing);
+}
+
+TEST(Lessons, ShownAtTheirYearsWithTheZoomTwice) {
+    Harness h;
+    h.window->recordedPauses.clear();
+    h.window->showLesson(378);
+    EXPECT_EQ(h.lessons, std::vector<int>({249}));
+    EXPECT_EQ(std::count(h.window->recordedPauses.begin(), h.window->recordedPauses.end(), 50), 20);
+    h.window->showLesson(377);
+    EXPECT_EQ(h.lessons.size(), 1u);
+}
+
+// ---------------------------------------------------------------- results
+
+TEST(Results, CountsStandBesideTheirLabels) {
+    Harness h;
+    h.game.invasionCount = 7;
+    h.game.plagueCount = 2;
+    h.game.rebellionCount = 11;
+    QImage shown;
+    h.window->resultsShown = nullptr;  // the real dialog, closed as soon as it is drawn
+    QTimer::singleShot(0, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* d = dynamic_cast<PictureDialog*>(w); d && d->isVisible()) {
+                shown = d->grab().toImage();
+                d->accept();
+            }
+    });
+    h.window->showResults();
+    ASSERT_FALSE(shown.isNull());
+    EXPECT_EQ(shown.size(), QSize(600, 400));
+    PictureDialog bare(h.window.get(), h.pictures, 250, QSize(600, 400), "Results", false, 0);
+    const QImage plain = bare.grab().toImage();
+    for (int y : {127, 168, 210})
+        EXPECT_NE(shown.copy(QRect(430, y, 24, 18)), plain.copy(QRect(430, y, 24, 18))) << "count at y " << y;
+    // Nothing else of the picture changes.
+    EXPECT_EQ(shown.copy(QRect(0, 0, 420, 400)), plain.copy(QRect(0, 0, 420, 400)));
+}

@@ -1,0 +1,184 @@
+// The composed screen: golden pictures of known positions (placeholder
+// pictures, bundled font), and the drawing rules that the pictures show.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+
+#include "GuiTestSupport.h"
+
+namespace {
+
+QString goldenPath(const char* name) {
+    return QStringLiteral(AUROVANE_SOURCE_DIR "/tests/gui/golden/%1.png").arg(QLatin1String(name));
+}
+
+// Compares the composed screen with its golden picture: a pixel differs when a
+// channel is off by more than 40; at most 0.3 % of the pixels may differ
+// (text rasterising may move by a pixel between font engines). Setting
+// AUROVANE_UPDATE_GOLDEN=1 rewrites the goldens instead.
+void expectMatchesGolden(const QImage& actual, const char* name) {
+    const QString path = goldenPath(name);
+    if (qEnvironmentVariableIntValue("AUROVANE_UPDATE_GOLDEN") == 1) {
+        QDir().mkpath(QFileInfo(path).path());
+        ASSERT_TRUE(actual.save(path));
+        return;
+    }
+    QImage golden(path);
+    ASSERT_FALSE(golden.isNull()) << "missing golden picture " << path.toStdString();
+    golden = golden.convertToFormat(QImage::Format_ARGB32);
+    const QImage a = actual.convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(a.size(), golden.size());
+    qint64 differing = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        const QRgb* pa = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        const QRgb* pg = reinterpret_cast<const QRgb*>(golden.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x) {
+            if (std::abs(qRed(pa[x]) - qRed(pg[x])) > 40 || std::abs(qGreen(pa[x]) - qGreen(pg[x])) > 40 ||
+                std::abs(qBlue(pa[x]) - qBlue(pg[x])) > 40)
+                ++differing;
+        }
+    }
+    const qint64 allowed = qint64(a.width()) * a.height() * 3 / 1000;
+    if (differing > allowed) {
+        const QString out = QDir::temp().filePath(QStringLiteral("aurovane-%1-actual.png").arg(QLatin1String(name)));
+        actual.save(out);
+        FAIL() << differing << " pixels differ from " << path.toStdString() << " (allowed " << allowed
+               << "); the picture made is " << out.toStdString();
+    }
+}
+
+QImage composed(Harness& h) {
+    h.screen.paintScreen();
+    return h.screen.front().image();
+}
+
+Province& P(Game& g, const char* name) { return g.findProvince(name); }
+
+// Whether any pixel of the area has the colour (within a small tolerance).
+bool hasColour(const QImage& img, const QRect& area, QColor c) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor p = img.pixelColor(x, y);
+            if (std::abs(p.red() - c.red()) < 30 && std::abs(p.green() - c.green()) < 30 &&
+                std::abs(p.blue() - c.blue()) < 30)
+                return true;
+        }
+    return false;
+}
+
+}  // namespace
+
+TEST(ComposedScreen, NewGameMatchesGolden) {
+    Harness h;
+    expectMatchesGolden(composed(h), "new-game");
+}
+
+TEST(ComposedScreen, Scenario410WithBritanniaUnownedMatchesGolden) {
+    Harness h;
+    h.answers = {true};
+    h.window->runCommand(Command::Scenario410);
+    ASSERT_EQ(h.game.turn, 174);  // the set-up stands at the end of 409
+    ASSERT_EQ(h.game.ownerOf(P(h.game, "Britannia")), nullptr);
+    const QImage img = composed(h);
+    expectMatchesGolden(img, "scenario-410");
+    // An unheld province carries the plain (white) tint; Roman Italia none.
+    const MapRect r = P(h.game, "Britannia").hitRects.front();
+    EXPECT_TRUE(hasColour(img, QRect(180 + r.left + 1, 30 + r.top + 1, r.right - r.left - 2, 8), QColor(250, 250, 250)));
+}
+
+TEST(ComposedScreen, ConstantinopleLabelFrom313On) {
+    Harness h;
+    const QRect label(724, 294, 100, 15);
+    h.game.turn = 312 - 235;
+    const QImage before = composed(h).copy(label);
+    h.game.turn = 313 - 235;
+    const QImage after = composed(h);
+    EXPECT_NE(before, after.copy(label));
+    expectMatchesGolden(after, "year-320-label");
+    h.game.turn = 320 - 235;
+    EXPECT_EQ(composed(h).copy(label), after.copy(label)) << "drawn on every paint from 313 on";
+}
+
+TEST(ComposedScreen, MovedAndUnmovedRomanLegions) {
+    Harness h;
+    Province& italia = P(h.game, "Italia");
+    h.game.romans.removeLegionsIn(italia);
+    h.game.romans.addLegions("Italia", 3);
+    const QPoint spot = view::legionSpot(italia, 0);
+    const QRect icon(spot, QSize(35, 65));
+    // Two moved, one not: the active legionary with the count 3.
+    int moved = 0;
+    for (auto& l : h.game.romans.legions)
+        if (l->province == &italia && moved < 2) l->moved = true, ++moved;
+    const QImage oneReady = composed(h);
+    expectMatchesGolden(oneReady, "italia-one-ready");
+    for (auto& l : h.game.romans.legions)
+        if (l->province == &italia) l->moved = true;
+    const QImage allMoved = composed(h);
+    expectMatchesGolden(allMoved, "italia-all-moved");
+    EXPECT_NE(oneReady.copy(icon), allMoved.copy(icon)) << "greyed icon once every legion there has moved";
+    // The count is the same in both: written at +40, +25 in black on white.
+    const QRect count(spot.x() + 40, spot.y() + 25, 14, 18);
+    EXPECT_EQ(oneReady.copy(count), allMoved.copy(count));
+    EXPECT_TRUE(hasColour(allMoved, count, Qt::white));
+    EXPECT_TRUE(hasColour(allMoved, count, Qt::black));
+}
+
+TEST(ComposedScreen, RomanAndBarbarianLegionsInOneProvince) {
+    Harness h;
+    Province& raetia = P(h.game, "Raetia");
+    h.game.romans.removeLegionsIn(raetia);
+    h.game.romans.addLegions("Raetia", 2);
+    h.game.barbarians.addLegions("Raetia", 4);
+    const QImage both = composed(h);
+    expectMatchesGolden(both, "raetia-romans-and-barbarians");
+    h.game.barbarians.removeLegionsIn(raetia);
+    const QImage romansOnly = composed(h);
+    const QPoint spot = view::legionSpot(raetia, 0);
+    EXPECT_NE(both.copy(QRect(spot, QSize(43, 65))), romansOnly.copy(QRect(spot, QSize(43, 65))))
+        << "the Barbarian icon is drawn over the Roman one";
+}
+
+TEST(ComposedScreen, MapCacheHoldsTheTintedMapWithoutLegions) {
+    Harness h;
+    h.screen.paintScreen();
+    Province& italia = P(h.game, "Italia");
+    const QImage cache = h.screen.mapCache().image();
+    const QImage back = h.screen.backBuffer().image();
+    const QRect iconInMap(italia.legionX(), italia.legionY(), 35, 65);
+    EXPECT_NE(cache.copy(iconInMap), back.copy(iconInMap.translated(180, 30)));
+    // Away from every legion the cache is exactly the composed map.
+    EXPECT_EQ(cache.copy(QRect(700, 500, 60, 40)), back.copy(QRect(880, 530, 60, 40)));
+}
+
+TEST(ComposedScreen, WideCompositionCentresTheLayout) {
+    EXPECT_EQ(view::screenOffsetFor(1366), 0);
+    EXPECT_EQ(view::screenOffsetFor(1280), 0);
+    EXPECT_EQ(view::screenOffsetFor(1920), 277);
+    Harness h;
+    h.screen.setLayout(QSize(1920, view::LayoutHeight), 1.0);
+    EXPECT_EQ(h.screen.screenOffsetX(), 277);
+    h.screen.paintScreen();
+    const QImage wide = h.screen.front().image();
+    h.screen.setLayout(QSize(1366, view::LayoutHeight), 1.0);
+    h.screen.paintScreen();
+    const QImage narrow = h.screen.front().image();
+    // The same composition, shifted by 277 pixels: the map's left edge at 457.
+    EXPECT_EQ(wide.copy(QRect(277 + 175, 0, 820, 672)), narrow.copy(QRect(175, 0, 820, 672)));
+}
+
+TEST(ComposedScreen, ScaledCompositionKeepsLayoutCoordinates) {
+    Harness h;
+    h.screen.setLayout(QSize(view::LayoutWidth, view::LayoutHeight), 2.0);
+    h.screen.paintScreen();
+    const QImage big = h.screen.front().image();
+    EXPECT_EQ(big.size(), QSize(2732, 1344));
+    h.screen.setLayout(QSize(view::LayoutWidth, view::LayoutHeight), 1.0);
+    h.screen.paintScreen();
+    const QImage small = h.screen.front().image();
+    // The white map frame at x 175 is at 350..351 when doubled.
+    EXPECT_EQ(QColor(small.pixel(175, 300)), QColor(Qt::white));
+    EXPECT_EQ(QColor(big.pixel(350, 600)), QColor(Qt::white));
+}

@@ -1,0 +1,440 @@
+// The window's input: the pointer, the keys, the menu commands and the pauses.
+#include <gtest/gtest.h>
+
+#include <QActionGroup>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QTest>
+
+#include "GuiTestSupport.h"
+#include "game/src/Emergency.h"
+
+namespace {
+
+Province& P(Game& g, const char* name) { return g.findProvince(name); }
+
+// Leaves the Romans with exactly `count` ready legions in `province` and none elsewhere.
+void onlyRomansIn(Game& g, const char* province, int count) {
+    g.romans.deleteAllLegions();
+    g.romans.addLegions(province, count);
+}
+
+struct Snapshot {
+    int turn, treasury, skill;
+    std::vector<std::pair<std::string, int>> legions;
+    std::vector<std::string> roman;
+    static Snapshot of(Game& g) {
+        Snapshot s{g.turn, g.romans.treasury, g.skillLevel, {}, {}};
+        for (Empire* e : g.empires())
+            for (auto& l : e->legions) s.legions.push_back({l->province->name(), l->moved});
+        for (Province* p : g.romans.provinces) s.roman.push_back(p->name());
+        return s;
+    }
+    bool operator==(const Snapshot& o) const {
+        return turn == o.turn && treasury == o.treasury && skill == o.skill && legions == o.legions && roman == o.roman;
+    }
+};
+
+}  // namespace
+
+// ------------------------------------------------------------ the pointer
+
+TEST(Pointer, LegionBoxIncludesBothEnds) {
+    Harness h;
+    Province& italia = P(h.game, "Italia");
+    const int x = italia.legionX(), y = italia.legionY();
+    h.window->leftPress(Harness::layoutOf(x + 73, y + 59));
+    EXPECT_EQ(h.game.dragSource, &italia);
+    h.window->leftPress(Harness::layoutOf(x, y));
+    EXPECT_EQ(h.game.dragSource, &italia);
+    h.window->leftPress(Harness::layoutOf(x + 74, y + 59));
+    EXPECT_NE(h.game.dragSource, &italia);
+    h.window->leftPress(Harness::layoutOf(x + 73, y + 60));
+    EXPECT_NE(h.game.dragSource, &italia);
+}
+
+TEST(Pointer, OverlappingBoxesTheEarlierProvinceDecidesEvenWhenItRefuses) {
+    Harness h;
+    // Aquitania (table index 1) and Narbonensis (25) overlap around map (200, 200).
+    Province& aquitania = P(h.game, "Aquitania");
+    Province& narbonensis = P(h.game, "Narbonensis");
+    h.game.romans.deleteAllLegions();
+    h.game.romans.addLegions("Narbonensis", 1);
+    h.game.romans.addLegions("Aquitania", 1);
+    h.window->leftPress(Harness::layoutOf(200, 200));
+    EXPECT_EQ(h.game.dragSource, &aquitania);
+    // Aquitania's only unmoved legion is marching along a route: nothing is picked,
+    // although Narbonensis below has a ready legion.
+    Legion& marcher = *h.game.romans.legions.back();
+    ASSERT_EQ(marcher.province, &aquitania);
+    marcher.giveRoute(h.game.findRoute(aquitania, P(h.game, "Italia")));
+    ASSERT_TRUE(marcher.hasRoute);
+    h.window->leftPress(Harness::layoutOf(200, 200));
+    EXPECT_EQ(h.game.dragSource, nullptr);
+    (void)narbonensis;
+}
+
+TEST(Pointer, ReleaseOnTheSourceProvinceChangesNothing) {
+    Harness h;
+    onlyRomansIn(h.game, "Italia", 1);
+    Province& italia = P(h.game, "Italia");
+    const Snapshot before = Snapshot::of(h.game);
+    h.window->leftPress(Harness::layoutOf(italia.legionX() + 5, italia.legionY() + 5));
+    const MapRect r = italia.hitRects.front();
+    h.window->leftRelease(Harness::layoutOf(r.left + 5, r.top + 5));
+    EXPECT_TRUE(before == Snapshot::of(h.game));
+    EXPECT_TRUE(h.window->recordedPauses.empty());
+}
+
+TEST(Pointer, DropOfTheLastMovableLegionEndsTheTurn) {
+    Harness h;
+    onlyRomansIn(h.game, "Italia", 1);
+    Province& italia = P(h.game, "Italia");
+    Province& dalmatia = P(h.game, "Dalmatia");
+    ASSERT_TRUE(h.game.romans.holds(dalmatia));
+    h.window->leftPress(Harness::layoutOf(italia.legionX() + 5, italia.legionY() + 5));
+    const MapRect r = dalmatia.hitRects.front();
+    h.window->leftRelease(Harness::layoutOf(r.left + 5, r.top + 5));
+    EXPECT_EQ(h.game.turn, 1) << "the turn ended without a right click";
+    // The enemy-turn banner was shown for its 500 ms.
+    const auto& pauses = h.window->recordedPauses;
+    EXPECT_NE(std::find(pauses.begin(), pauses.end(), 500), pauses.end());
+}
+
+TEST(Pointer, DropThatLeavesLegionsToMoveKeepsTheTurn) {
+    Harness h;
+    onlyRomansIn(h.game, "Italia", 2);
+    Province& italia = P(h.game, "Italia");
+    const MapRect r = P(h.game, "Dalmatia").hitRects.front();
+    h.window->leftPress(Harness::layoutOf(italia.legionX() + 5, italia.legionY() + 5));
+    h.window->leftRelease(Harness::layoutOf(r.left + 5, r.top + 5));
+    EXPECT_EQ(h.game.turn, 0);
+    EXPECT_EQ(h.game.romans.countLegionsIn(P(h.game, "Dalmatia")), 1);
+}
+
+TEST(Pointer, RightReleaseEndsTheTurn) {
+    Harness h;
+    h.window->rightRelease(QPoint(10, 10));
+    EXPECT_EQ(h.game.turn, 1);
+}
+
+TEST(Pointer, HoverRedrawsTheInformationLineOnlyWhenTheProvinceChanges) {
+    Harness h;
+    h.screen.paintScreen();
+    const QRect line(185, 595, 780, 23);
+    const QImage empty = h.screen.front().image().copy(line);
+    const MapRect r = P(h.game, "Britannia").hitRects.front();
+    h.window->pointerMove(Harness::layoutOf(r.left + 3, r.top + 3));
+    const QImage britannia = h.screen.front().image().copy(line);
+    EXPECT_NE(britannia, empty);
+    EXPECT_EQ(h.screen.hoveredProvince(), &P(h.game, "Britannia"));
+    // Into the sea (map point 10, 520): the bare labels again.
+    h.window->pointerMove(Harness::layoutOf(10, 520));
+    EXPECT_EQ(h.screen.front().image().copy(line), empty);
+    EXPECT_EQ(h.screen.hoveredProvince(), nullptr);
+}
+
+TEST(Pointer, WidgetPositionsMapBackToLayoutPixelsAtAnyScale) {
+    Harness h;
+    ScreenWidget* w = h.window->screenWidget();
+    w->resize(683, 500);  // half the layout's width; letterboxed vertically
+    const QRectF r = w->targetRect();
+    EXPECT_DOUBLE_EQ(r.width(), 683.0);
+    EXPECT_DOUBLE_EQ(r.height(), 336.0);
+    EXPECT_EQ(w->toLayout(QPointF(r.x(), r.y())), QPoint(0, 0));
+    EXPECT_EQ(w->toLayout(QPointF(r.x() + 90.0, r.y() + 15.0)), QPoint(180, 30));
+    EXPECT_EQ(w->toLayout(QPointF(r.x() + 90.4, r.y() + 15.6)), QPoint(180, 31));
+    w->resize(1280, 620);  // a 1280x720 laptop less its title and menu
+    const QRectF l = w->targetRect();
+    EXPECT_LE(l.width(), 1280.0);
+    EXPECT_LE(l.height(), 620.0);
+    EXPECT_NEAR(l.width() / l.height(), 1366.0 / 672.0, 1e-9);
+}
+
+TEST(Keys, PFJTogetherStartTheUprising) {
+    Harness h;
+    Province& palestina = P(h.game, "Palestina");
+    // The People's Front rises against whoever holds Palestina, if not Rome.
+    h.game.transferProvince(h.game.sassanids, palestina, &h.game.romans);
+    h.game.romans.removeLegionsIn(palestina);
+    ASSERT_FALSE(h.game.romans.holds(palestina));
+    h.window->keyDown(Qt::Key_P);
+    h.window->keyDown(Qt::Key_F);
+    h.window->keyUp(Qt::Key_P);
+    h.window->keyDown(Qt::Key_J);
+    EXPECT_FALSE(h.game.romans.holds(palestina)) << "P was released before J came";
+    EXPECT_TRUE(h.told.empty());
+    h.window->keyDown(Qt::Key_P);
+    EXPECT_TRUE(h.game.romans.holds(palestina));
+    EXPECT_EQ(h.game.romans.countLegionsIn(palestina), 5);
+    ASSERT_EQ(h.told.size(), 1u);
+    ASSERT_FALSE(h.backend.calls.empty());
+    EXPECT_EQ(h.backend.calls.back().name, "IDR_PFJ_SND");
+}
+
+// -------------------------------------------------------------- the menu
+
+TEST(Menu, TitlesItemsAndIdsInOrder) {
+    Harness h;
+    QStringList seen;
+    std::function<void(QMenu*, const QString&)> walk = [&](QMenu* m, const QString& path) {
+        for (QAction* a : m->actions()) {
+            if (a->isSeparator()) continue;
+            if (a->menu()) walk(a->menu(), path + a->text() + QStringLiteral(" > "));
+            else seen << path + a->text() + QStringLiteral("=") + QString::number(a->data().toInt());
+        }
+    };
+    for (QAction* top : h.window->menuBar()->actions()) walk(top->menu(), top->text() + QStringLiteral(" > "));
+    const QStringList expected = {
+        "&File > New Game=3002", "&File > Save=3001", "&File > Load=3000", "&File > E&xit=105",
+        "Options > Skill Level > Easy=5000", "Options > Skill Level > Normal=5001", "Options > Skill Level > Hard=5002",
+        "Options > Sound=6000", "Options > Scenarios > Valerian (260 AD)=1100",
+        "Options > Scenarios > Constantine (308 AD)=1101", "Options > Scenarios > Honorius (410 AD)=1102",
+        "Options > Scenarios > Valentinian III (455 AD)=1103",
+        "History > History Lessons > Maximinus Thrax=2000", "History > History Lessons > Three Empires=2002",
+        "History > History Lessons > Aurelian=2003", "History > History Lessons > Diocletian=2004",
+        "History > History Lessons > Constantine I=2005", "History > History Lessons > Battle of Adrianople=2010",
+        "History > History Lessons > Theodosius I=2009", "History > History Lessons > Sack of 410 AD=2006",
+        "History > History Lessons > Sack of 455 AD=2007", "History > History Lessons > Romulus Augustulus=2008",
+        "History > Study Guide=106", "History > Take Quiz=108",
+        "&Help > Help=110", "&Help > Video Tutorial=103", "&Help > &About ...=104"};
+    EXPECT_EQ(seen, expected);
+    const auto aboutKeys = h.window->action(Command::About)->shortcuts();
+    EXPECT_TRUE(aboutKeys.contains(QKeySequence(Qt::ALT | Qt::Key_Question)));
+    EXPECT_TRUE(aboutKeys.contains(QKeySequence(Qt::ALT | Qt::Key_Slash)));
+    EXPECT_FALSE(aboutKeys.contains(QKeySequence(Qt::Key_Slash)));
+}
+
+TEST(Menu, SkillLevelCarriesOneCheckMark) {
+    Harness h;
+    auto checked = [&] {
+        return std::tuple(h.window->action(Command::Easy)->isChecked(), h.window->action(Command::Normal)->isChecked(),
+                          h.window->action(Command::Hard)->isChecked());
+    };
+    EXPECT_EQ(checked(), std::tuple(false, true, false));
+    EXPECT_EQ(h.game.skillLevel, 1);
+    h.window->action(Command::Hard)->trigger();
+    EXPECT_EQ(checked(), std::tuple(false, false, true));
+    EXPECT_EQ(h.game.skillLevel, 2);
+    h.window->action(Command::Easy)->trigger();
+    EXPECT_EQ(checked(), std::tuple(true, false, false));
+    EXPECT_EQ(h.game.skillLevel, 0);
+    h.window->action(Command::Easy)->trigger();  // choosing it again keeps its mark
+    EXPECT_EQ(checked(), std::tuple(true, false, false));
+}
+
+TEST(Menu, SoundToggleSilencesTheGameSoundsOnly) {
+    Harness h;
+    QAction* sound = h.window->action(Command::Sound);
+    EXPECT_TRUE(sound->isChecked());
+    sound->trigger();
+    EXPECT_FALSE(sound->isChecked());
+    EXPECT_FALSE(h.sounds.enabled);
+    h.game.playSound(0);
+    EXPECT_TRUE(h.backend.calls.empty());
+    sound->trigger();
+    EXPECT_TRUE(sound->isChecked());
+    h.game.playSound(0);
+    ASSERT_EQ(h.backend.calls.size(), 1u);
+    EXPECT_EQ(h.backend.calls[0].name, "IDR_SWORD_SND");
+}
+
+TEST(Menu, DeclinedDiscardQuestionLeavesTheGameAsItWas) {
+    Harness h;
+    h.window->rightRelease({});  // a year on, so a new game would show
+    const Snapshot before = Snapshot::of(h.game);
+    h.answers = {false};
+    h.window->runCommand(Command::NewGame);
+    ASSERT_EQ(h.asked.size(), 1u);
+    EXPECT_EQ(h.asked[0], "Discard the current game?");
+    EXPECT_TRUE(before == Snapshot::of(h.game));
+    for (int id : {Command::Scenario260, Command::Scenario308, Command::Scenario410, Command::Scenario455}) {
+        h.answers = {false};
+        h.window->runCommand(id);
+        EXPECT_EQ(h.asked.back(), "Are you sure you want to discard the current game?");
+        EXPECT_TRUE(before == Snapshot::of(h.game)) << id;
+    }
+}
+
+TEST(Menu, NewGameConfirmedOrPostedStartsAgain) {
+    Harness h;
+    h.window->rightRelease({});
+    h.window->rightRelease({});
+    ASSERT_EQ(h.game.turn, 2);
+    h.answers = {true};
+    h.window->runCommand(Command::NewGame);
+    EXPECT_EQ(h.game.turn, 0);
+    h.window->rightRelease({});
+    const size_t questions = h.asked.size();
+    h.window->runCommand(Command::NewGame, 1);  // as the end of the game posts it
+    EXPECT_EQ(h.game.turn, 0);
+    EXPECT_EQ(h.asked.size(), questions) << "no question with the parameter 1";
+}
+
+TEST(Menu, Valerian260AdvancesATurnAndShowsItsLesson) {
+    Harness h;
+    h.answers = {true};
+    h.window->runCommand(Command::Scenario260);
+    EXPECT_GE(h.game.year(), 260);
+    ASSERT_FALSE(h.lessons.empty());
+    EXPECT_EQ(h.lessons.front(), 233);
+    bool rebelled = false;
+    for (const auto& t : h.told) rebelled |= t.find("The eastern and western ends of the empire") != std::string::npos;
+    EXPECT_TRUE(rebelled);
+}
+
+TEST(Menu, HonoriusAndValentinianWaitForThePlayer) {
+    Harness h;
+    h.answers = {true};
+    h.window->runCommand(Command::Scenario410);
+    EXPECT_EQ(h.game.turn, 174);
+    h.answers = {true};
+    h.window->runCommand(Command::Scenario455);
+    EXPECT_EQ(h.game.turn, 219);
+    EXPECT_TRUE(h.lessons.empty());
+}
+
+TEST(Menu, HistoryLessonZoomsAndShowsItsPicture) {
+    Harness h;
+    h.window->runCommand(2010);
+    ASSERT_EQ(h.lessons.size(), 1u);
+    EXPECT_EQ(h.lessons[0], 249);
+    const auto& pauses = h.window->recordedPauses;
+    EXPECT_EQ(std::count(pauses.begin(), pauses.end(), 50), 10) << "ten zoom steps of 50 ms";
+}
+
+TEST(Menu, WebPagesAreOurOwnFiles) {
+    Harness h;
+    h.window->runCommand(Command::StudyGuide);
+    h.window->runCommand(Command::Tutorial);
+    h.window->runCommand(Command::Quiz);
+    ASSERT_EQ(h.opened.size(), 3u);
+    EXPECT_TRUE(h.opened[0].isLocalFile());
+    EXPECT_TRUE(h.opened[0].toLocalFile().endsWith("guide.html"));
+    EXPECT_TRUE(h.opened[1].toLocalFile().endsWith("tutorial.html"));
+    EXPECT_TRUE(h.opened[2].toLocalFile().endsWith("quiz.html"));
+}
+
+TEST(Menu, ExitEndsTheProgramOnce) {
+    Harness h;
+    h.window->runCommand(Command::Exit);
+    h.window->close();
+    EXPECT_EQ(h.quits, 1);
+}
+
+TEST(Menu, SaveAndLoadGoThroughTheFileChoice) {
+    Harness h;
+    // A folder of its own: test runs side by side never share the file.
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("saved.AVN"));
+    h.window->chooseFile = [&](bool) { return path; };
+    h.window->rightRelease({});
+    const Snapshot saved = Snapshot::of(h.game);
+    // The "Game saved" box is answered as soon as it shows.
+    QTimer::singleShot(0, [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(w)) box->accept();
+    });
+    h.window->runCommand(Command::Save);
+    ASSERT_TRUE(QFile::exists(path));
+    h.answers = {true};
+    h.window->runCommand(Command::NewGame);
+    h.window->runCommand(Command::Load);
+    EXPECT_EQ(Snapshot::of(h.game).turn, saved.turn);
+    EXPECT_EQ(Snapshot::of(h.game).roman, saved.roman);
+    h.window->chooseFile = [](bool) { return QString(); };  // cancelled: nothing happens
+    const Snapshot before = Snapshot::of(h.game);
+    h.window->runCommand(Command::Load);
+    EXPECT_TRUE(before == Snapshot::of(h.game));
+}
+
+// -------------------------------------------------------------- pauses
+
+TEST(Pauses, InputDuringAPauseIsDroppedNotReplayed) {
+    testApp();
+    Harness h;
+    MainWindow::Options o;
+    o.introduction = false;
+    MainWindow window(h.game, h.pictures, h.screen, h.sounds, o);  // real pauses
+    window.advisor().beforeExec = h.window->advisor().beforeExec;
+    window.lessonShown = h.window->lessonShown;
+    window.resultsShown = h.window->resultsShown;
+    window.resize(1366, 720);
+    window.show();
+    int released = 0;
+    // A right click while the pause runs would end the turn if it got through.
+    QTimer::singleShot(20, [&] {
+        QWidget* w = window.screenWidget();
+        const QPointF at(50, 50);
+        QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::RightButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &press);
+        QApplication::sendEvent(w, &release);
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_P, Qt::NoModifier);
+        QApplication::sendEvent(&window, &key);
+        ++released;
+    });
+    window.pauseFor(120);
+    QApplication::processEvents();
+    EXPECT_EQ(released, 1);
+    EXPECT_EQ(h.game.turn, 0);
+    EXPECT_GE(window.inputDropped(), 3);
+    // After the pause input is taken again.
+    QWidget* w = window.screenWidget();
+    QTest::mouseClick(w, Qt::RightButton, Qt::NoModifier, QPoint(50, 50));
+    EXPECT_EQ(h.game.turn, 1);
+}
+
+// ------------------------------------------------------- internal errors
+
+TEST(InternalErrors, PositionIsSavedBesideTheUsersSaves) {
+    testApp();
+    QTemporaryDir home;  // the user's data folder, for this run alone
+    qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
+    QCoreApplication::setApplicationName(QStringLiteral("AurovaneTest"));
+    Game& g = freshGame(3);
+    g.turn = 17;
+    const QString path = reportInternalError(&g, "Empire::updateLegions() stuck in loop!", false);
+    ASSERT_FALSE(path.isEmpty());
+    EXPECT_TRUE(path.startsWith(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+    EXPECT_TRUE(path.endsWith(QStringLiteral(".AVN")));
+    // The emergency save is an ordinary saved game: it loads back.
+    g.startNewGame();
+    ASSERT_TRUE(g.loadFromFile(QFile::encodeName(path).toStdString()).ok);
+    EXPECT_EQ(g.turn, 17);
+    qunsetenv("XDG_DATA_HOME");
+}
+
+// ------------------------------------------------------------- a long game
+
+TEST(Play, TwentyYearsWithTheMouseAlone) {
+    Harness h(11);
+    int drops = 0;
+    for (int year = 0; year < 20 && h.quits == 0; ++year) {
+        // Every province with a ready Roman legion sends one towards its first neighbour.
+        for (Province* p : h.game.provinceTable) {
+            if (!h.game.romans.hasReadyLegionIn(*p) || p->neighbourCount == 0) continue;
+            Province* to = p->neighbours[0];
+            h.window->leftPress(Harness::layoutOf(p->legionX() + 2, p->legionY() + 2));
+            if (h.game.dragSource != p) continue;
+            const MapRect r = to->hitRects.front();
+            const int before = h.game.turn;
+            h.window->leftRelease(Harness::layoutOf((r.left + r.right) / 2, (r.top + r.bottom) / 2));
+            ++drops;
+            if (h.game.turn != before || h.quits) break;  // that drop ended the turn
+        }
+        const int before = h.game.turn;
+        if (h.game.romansCanMove()) h.window->rightRelease({});
+        EXPECT_GE(h.game.turn, before);
+        h.window->pointerMove(Harness::layoutOf(300 + year, 220));
+    }
+    EXPECT_GT(drops, 10);
+    EXPECT_GE(h.game.turn, 10);
+    EXPECT_FALSE(h.lessons.empty()) << "the lesson of 236 was shown";
+}
