@@ -99,22 +99,11 @@ bool Session::handle(const std::string& line) {
     return !quitting_;
 }
 
-// A drag-and-drop onto a point strictly inside one of the target's rectangles
-// that belongs to the target, as a person's mouse would make it.
+// A drag-and-drop onto a point of the target, as a person's mouse would make it.
 void Session::drop(const std::string& from, const std::string& to) {
-    Game& game = Game::instance();
     Province* target = province(to);
-    if (target == nullptr) return;
-    for (const MapRect& r : target->hitRects) {
-        for (int y = r.top + 1; y < r.bottom; ++y) {
-            for (int x = r.left + 1; x < r.right; ++x) {
-                if (game.provinceAt(x, y) == target) {
-                    dropAt(from, x, y);
-                    return;
-                }
-            }
-        }
-    }
+    int x = 0, y = 0;
+    if (target != nullptr && Game::instance().pointIn(*target, x, y)) dropAt(from, x, y);
 }
 
 void Session::dropAt(const std::string& from, int x, int y) {

@@ -112,6 +112,21 @@ Province* Game::provinceAt(int x, int y) const {
     return nullptr;
 }
 
+bool Game::pointIn(const Province& province, int& x, int& y) const {
+    for (const MapRect& r : province.hitRects) {
+        for (int py = r.top + 1; py < r.bottom; ++py) {
+            for (int px = r.left + 1; px < r.right; ++px) {
+                if (provinceAt(px, py) == &province) {
+                    x = px;
+                    y = py;
+                    return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
 Empire* Game::ownerOf(const Province& province) {
     Empire* owner = nullptr;
     for (Empire* e : empires()) {

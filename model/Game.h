@@ -77,6 +77,9 @@ public:
     // The same lookup for untrusted names: nullptr instead of an error.
     Province* provinceNamed(const std::string& name) const;
     Province* provinceAt(int x, int y) const;
+    // A map point that provinceAt resolves to the province, for orders given
+    // without a pointer; false for a province that owns no point of its own.
+    bool pointIn(const Province& province, int& x, int& y) const;
     Empire* ownerOf(const Province& province);
     Route findRoute(Province& from, Province& to);
     void addLegions(Province& province, int count);

@@ -4,10 +4,15 @@
 #include "model/Game.h"
 #include "model/Random.h"
 
-void Legion::giveRoute(const Route& r) {
+// A route needs a start and a next province; a shorter one (a search that
+// found nothing) would send the legion stepping past its end, so it is refused
+// and the legion keeps what it had.
+bool Legion::giveRoute(const Route& r) {
+    if (r.size() < 2) return false;
     route = r;
     routeIndex = 0;
     hasRoute = true;
+    return true;
 }
 
 Province& Legion::nextOnRoute() const { return *route[static_cast<std::size_t>(routeIndex + 1)]; }

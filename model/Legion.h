@@ -27,8 +27,9 @@ public:
     int routeIndex = 0;
     bool hasRoute = false;
 
-    // Hands the legion a fresh copy of a route to walk from its start.
-    void giveRoute(const Route& r);
+    // Hands the legion a fresh copy of a route to walk from its start; false,
+    // and nothing changes, for a route without a step in it.
+    bool giveRoute(const Route& r);
     // The province the next step leads to; only meaningful while hasRoute.
     Province& nextOnRoute() const;
     // One step along the route, without any fighting.

@@ -14,6 +14,7 @@ void validateRoute(const Route& route) {
 }
 
 Legion* setLegionRoute(const Province& province, const Route& route, Empire& empire) {
+    if (route.size() < 2) return nullptr;  // nowhere to go: nobody is sent
     for (auto& l : empire.legions) {
         if (!l->moved && !l->hasRoute && l->province->sameAs(province)) {
             l->giveRoute(route);

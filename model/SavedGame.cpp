@@ -153,8 +153,7 @@ void applyPosition(Game& game, const SavedPosition& pos) {
             Legion& legion = empires[e]->appendLegion(*entry.at);
             if (entry.destination == nullptr || entry.destination->sameAs(*entry.at)) continue;
             // A destination that cannot be reached leaves the legion standing.
-            Route route = game.findRoute(*entry.at, *entry.destination);
-            if (route.size() >= 2) legion.giveRoute(route);
+            legion.giveRoute(game.findRoute(*entry.at, *entry.destination));
         }
     }
 }

@@ -25,10 +25,7 @@ void EnemyEmpire::updateLegions() {
         }
         const Action attacked = attackWeakRomanNeighbour(legion);
         if (attacked == Action::Destroyed) continue;
-        if (attacked == Action::None) {
-            const Route route = findTargetRoute(*legion.province);
-            if (!route.empty()) legion.giveRoute(route);
-        }
+        if (attacked == Action::None) legion.giveRoute(findTargetRoute(*legion.province));
         ++k;
     }
 }
@@ -145,6 +142,6 @@ Route EnemyEmpire::invasionRoute(Province& start, Province& target) {
 void EnemyEmpire::raiseArmy(Province& start, const Route& route, int count) {
     for (int i = 0; i < count; ++i) {
         Legion& legion = appendLegion(start);
-        if (route.size() >= 2) legion.giveRoute(route);
+        legion.giveRoute(route);
     }
 }

@@ -51,5 +51,8 @@ void advanceTurn(TurnFrontEnd& frontEnd) {
             return;
         }
         game.romans.showHint();
-    } while (!game.romansCanMove());
+        // Past 476 no question is left to stop a run of turns, so an empire
+        // that can never raise a legion would run them for ever: there the
+        // player gets the next turn by hand.
+    } while (!game.romansCanMove() && game.year() < 476);
 }

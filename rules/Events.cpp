@@ -25,7 +25,7 @@ void InvasionEvent::execute() {
     const Route route = Game::instance().findRoute(*from, *to);
     for (int i = 0; i < count; ++i) {
         Legion& legion = invader->appendLegion(*from);
-        if (route.size() >= 2) legion.giveRoute(route);
+        legion.giveRoute(route);
     }
 }
 

@@ -86,7 +86,7 @@ void Game::addRebelLegions(Province& province, int count) {
 void Game::addRebelArmy(Province& province, int count, const Route& route) {
     for (int i = 0; i < count; ++i) {
         Legion& legion = rogueRomans.appendLegion(province);
-        if (route.size() >= 2) legion.giveRoute(route);
+        legion.giveRoute(route);
     }
 }
 

@@ -57,6 +57,10 @@ std::vector<std::string> brokenInvariants(Game& game) {
                 continue;
             }
             checkRoute(game, *e, *l, broken);
+            // Roman troops never stand where Rome does not rule: they win
+            // their way in, and whatever loses a province loses its garrison.
+            if (e == &game.romans && !e->holds(*l->province) && !l->province->isFrontier())
+                broken.push_back("a Roman legion stands in " + l->province->name() + ", which Rome does not hold");
         }
     }
     for (const char* name : {"Upper Rhine", "Sarmatia", "Lower Rhine", "Upper Danube", "Lower Danube"}) {

@@ -1,10 +1,10 @@
-"""Reads the fixed map geometry from tests/map_geometry.h, the one table that
+"""Reads the fixed map geometry from tests/resources/map_geometry.h, the one table that
 the test of the pictures and this generator share."""
 import os
 import re
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), '..', '..'))
-HEADER = os.path.join(ROOT, 'tests', 'map_geometry.h')
+HEADER = os.path.join(ROOT, 'tests', 'resources', 'map_geometry.h')
 
 
 class Province:

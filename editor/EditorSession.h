@@ -1,0 +1,147 @@
+#pragma once
+#include <map>
+#include <string>
+#include <vector>
+
+class Empire;
+class Game;
+class Province;
+
+// The editor's own state and commands, free of any window, so that tests can
+// drive every editing rule directly.
+namespace editor {
+
+// The map picture's top-left corner in the editor window. The editor lays out
+// for a 1366-pixel-wide window and never shifts horizontally.
+constexpr int MapLeft = 180;
+constexpr int MapTop = 30;
+
+// Command numbers of the window menu and of the right-click menu.
+enum Command : int {
+    CmdAbout = 104,
+    CmdExit = 105,
+    CmdOptions = 106,
+    CmdLoad = 2000,
+    CmdSave = 2001,
+    CmdOwnerMenu = 3000,
+    CmdAddLegion = 3001,
+    CmdDeleteLegion = 3002,
+    CmdOwnerRomans = 4000,
+    CmdOwnerBarbarians = 4001,
+    CmdOwnerSassanids = 4002,
+    CmdOwnerRogueRomans = 4003,
+    CmdOwnerNoOne = 4004,
+};
+
+inline constexpr const char* WindowTitle = "Aurovane Editor";
+inline constexpr const char* WelcomeText =
+    "Welcome to the map editor! You can use this tool to create\r\n"
+    "custom scenarios. To set the owner for a province or to add\r\n"
+    "legions to a province, right click on that province, then\r\n"
+    "select the appropriate menu choice.  Other game options\r\n"
+    "can be set from the \"Options\" choice on the \"Scenario\"\r\n"
+    "menu. When you have finished, save your scenario, then\r\n"
+    "open it using Aurovane executable.";
+
+inline constexpr int FirstYear = 235;
+inline constexpr int LastScenarioYear = 500;
+inline constexpr const char* YearError = "Year must be between 235 and 500.";
+inline constexpr const char* TreasuryError = "Treasury must be greater than 0.";
+inline constexpr const char* PlagueYearsError = "Plague years must be between 1 and 20.";
+inline constexpr int MinPlagueYears = 1;
+inline constexpr int MaxPlagueYears = 20;
+inline constexpr int DefaultPlagueYears = 10;
+
+// One piece of text at a window position (the top of the text at `y`).
+struct PlacedText {
+    int x;
+    int y;
+    std::string text;
+};
+
+// What the Scenario Options dialog holds when a button is pressed.
+struct OptionsForm {
+    std::string treasury;
+    std::string year;
+    bool plague = false;
+    // Only read when `asksPlagueYears` was true for the position (see below).
+    int plagueYears = DefaultPlagueYears;
+};
+
+// The values the dialog would store, or the messages that keep it open.
+struct OptionsOutcome {
+    std::vector<std::string> errors;
+    int turn = 0;
+    int treasury = 0;
+    bool plague = false;
+    int plagueCounter = 0;
+    bool ok() const { return errors.empty(); }
+};
+
+// Converts an edit field's text as the C library's decimal conversion does
+// (leading blanks, optional sign, the digits up to the first other character;
+// no digits gives 0), reading at most the first 55 characters as the dialog
+// does. Returns false when the number does not fit a 32-bit signed integer.
+bool parseWholeNumber(const std::string& text, int& value);
+
+// Checks the dialog's fields against the position's current plague counter.
+// Both the year and the treasury are always checked, so both messages can come.
+OptionsOutcome checkOptions(const OptionsForm& form, int currentPlagueCounter);
+
+// A plague in force with a counter of 0 or less never ends in the game, so a
+// ticked plague on such a position needs its remaining years from the designer.
+bool asksPlagueYears(bool plagueTicked, int currentPlagueCounter);
+
+class EditorSession {
+public:
+    explicit EditorSession(Game& game);
+
+    Game& game() { return game_; }
+
+    // The start position: the default new game, without the Roman legions.
+    // The random generator is deliberately left unseeded, so every start is
+    // the same.
+    void setUpStartPosition();
+
+    // A right button press at a window point. Returns the province hit and
+    // makes it the selected one; nullptr (selection unchanged) off the map's
+    // provinces, when no menu is to be shown.
+    Province* selectAt(int windowX, int windowY);
+    Province* selected() const { return selected_; }
+    void select(Province* province) { selected_ = province; }
+
+    // The frontier lands keep their holders in the editor.
+    bool ownerMenuEnabled() const;
+
+    // Runs a right-click menu command (4000-4004, 3001, 3002) on the selected
+    // province. Returns true when the command was one of these, so the window
+    // redraws; unknown numbers return false.
+    bool runMenuCommand(int command);
+
+    // The empire names of the owner commands 4000 to 4003.
+    const std::map<int, std::string>& ownerCommands() const { return ownerCommands_; }
+
+    void setOwner(Province& province, Empire& empire);
+    void clearOwner(Province& province);
+    void addLegion(Province& province);
+    void deleteLegion(Province& province);
+
+    // Scenario Options: what the dialog shows on opening, and storing.
+    std::string treasuryText() const;
+    std::string yearText() const;
+    bool plague() const;
+    int plagueCounter() const;
+    void applyOptions(const OptionsOutcome& outcome);
+
+    // The status line under the map.
+    std::vector<PlacedText> statusLine() const;
+
+    bool welcomeShown = false;
+
+private:
+    Game& game_;
+    Province* selected_ = nullptr;
+    std::map<int, std::string> ownerCommands_;
+};
+
+}  // namespace editor

@@ -1,0 +1,117 @@
+// Across both programs: a scenario built and saved in the editor's window is
+// opened by the game window's own Load command.
+#include <filesystem>
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "editor/EditorSession.h"
+#include "editor/EditorWindow.h"
+#include "editor/Messages.h"
+#include "tests/gui/GuiTestSupport.h"
+
+#include <QMessageBox>
+
+namespace {
+
+using editor::EditorSession;
+using editor::EditorWindow;
+
+class SavingEditor : public EditorWindow {
+public:
+    using EditorWindow::EditorWindow;
+    std::string path;
+
+protected:
+    std::string chooseSavePath() override { return path; }
+};
+
+struct Position {
+    int turn, treasury, plagueCounter;
+    bool plague;
+    std::vector<std::vector<std::string>> provinces, legions;
+    bool operator==(const Position&) const = default;
+
+    static Position of(Game& g) {
+        Position s{g.turn, g.romans.treasury, g.romans.plagueCounter, g.romans.plague, {}, {}};
+        for (Empire* e : g.empires()) {
+            std::vector<std::string> provinces, legions;
+            for (const Province* p : e->provinces) provinces.push_back(p->name());
+            for (const auto& l : e->legions) legions.push_back(l->province->name());
+            s.provinces.push_back(provinces);
+            s.legions.push_back(legions);
+        }
+        return s;
+    }
+};
+
+TEST(EditorToGame, TheGamesLoadCommandOpensTheEditorsScenario) {
+    testApp();
+    const std::filesystem::path file = std::filesystem::temp_directory_path() /
+                                       ("aurovane-editor-to-game-" + std::to_string(::getpid()) + ".AVN");
+    std::vector<std::string> boxes;
+    editor::setMessageBoxHandler([&](QWidget*, const std::string& caption, const std::string& text) {
+        boxes.push_back(caption + ": " + text);
+    });
+
+    // The editor program: its start position, then a designer's changes.
+    Game::destroyInstance();
+    Position built;
+    {
+        view::Pictures pictures;
+        EditorSession session(Game::instance());
+        session.setUpStartPosition();
+        SavingEditor window(session, pictures);
+        Game& g = Game::instance();
+        session.select(&g.findProvince("Pannonia"));
+        window.runCommand(editor::CmdOwnerBarbarians);
+        window.runCommand(editor::CmdAddLegion);
+        session.select(&g.findProvince("Syria"));
+        window.runCommand(editor::CmdOwnerSassanids);
+        window.runCommand(editor::CmdAddLegion);
+        window.runCommand(editor::CmdAddLegion);
+        session.select(&g.findProvince("Lusitania"));
+        window.runCommand(editor::CmdOwnerNoOne);
+        session.select(&g.findProvince("Italia"));
+        for (int i = 0; i < 4; ++i) window.runCommand(editor::CmdAddLegion);
+        session.applyOptions(editor::checkOptions({"3000", "420", true, 8}, session.plagueCounter()));
+        built = Position::of(g);
+        window.path = file.string();
+        window.runCommand(editor::CmdSave);
+    }
+    editor::setMessageBoxHandler({});
+    ASSERT_EQ(boxes, std::vector<std::string>{"Alert: Game saved"});
+
+    // The game program: its own start, then File > Load of that file.
+    Harness h(4242);
+    ASSERT_FALSE(Position::of(h.game) == built);
+    h.window->chooseFile = [&](bool) { return QString::fromStdString(file.string()); };
+    ASSERT_TRUE(std::filesystem::exists(file));
+    // A box from the game's reader would wait for a person: note it and close it.
+    QString gameBox;
+    QTimer closer;  // stops with the test, whether or not it fired
+    closer.setSingleShot(true);
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(w)) {
+                gameBox = box->text();
+                box->accept();
+            }
+    });
+    closer.start(0);
+    h.window->runCommand(Command::Load);
+    EXPECT_TRUE(gameBox.isEmpty()) << gameBox.toStdString();
+
+    EXPECT_TRUE(Position::of(h.game) == built);
+    EXPECT_EQ(h.game.year(), 420);
+    EXPECT_EQ(h.game.romans.treasury, 3000);
+    EXPECT_TRUE(h.game.romans.plague);
+    EXPECT_EQ(h.game.romans.plagueCounter, 8);
+    EXPECT_EQ(h.game.ownerOf(h.game.findProvince("Lusitania")), nullptr);
+    EXPECT_EQ(h.game.sassanids.countLegionsIn(h.game.findProvince("Syria")), 2);
+    EXPECT_EQ(h.game.romans.countLegionsIn(h.game.findProvince("Italia")), 4);
+    EXPECT_TRUE(h.told.empty());
+    std::filesystem::remove(file);
+}
+
+}  // namespace
