@@ -147,6 +147,7 @@ MainWindow::~MainWindow() {
     if (&Advisor::current() == &advisor_) Advisor::install(nullptr);
     screen_.present = nullptr;
     screen_.pause = nullptr;
+    screen_.decorate = nullptr;
     sounds_.repaint = nullptr;
 }
 

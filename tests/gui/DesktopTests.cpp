@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -434,8 +435,18 @@ TEST(Autosave, EveryEndOfTurnIsKeptAndContinued) {
     DataHome home;
     Harness h;
     BoxWatcher boxes;
-    ASSERT_FALSE(h.window->action(Command::ContinueLastGame) == nullptr);
+    QAction* cont = h.window->action(Command::ContinueLastGame);
+    ASSERT_NE(cont, nullptr);
+    QMenu* file = nullptr;
+    for (QObject* o : cont->associatedObjects())
+        if (auto* m = qobject_cast<QMenu*>(o)) file = m;
+    ASSERT_NE(file, nullptr);
+    // Offered only when there is a game to continue.
+    emit file->aboutToShow();
+    EXPECT_FALSE(cont->isEnabled());
     h.window->rightRelease({});
+    emit file->aboutToShow();
+    EXPECT_TRUE(cont->isEnabled());
     h.window->rightRelease({});
     ASSERT_EQ(h.window->autosave().files().size(), 2);
     EXPECT_TRUE(h.window->autosave().folder().startsWith(home.dir.path()));
