@@ -102,6 +102,12 @@ void rebuildWindow(Harness& h, MainWindow::Options o) {
     h.screen.setLayout(QSize(view::LayoutWidth, view::LayoutHeight), 1.0);
 }
 
+// Lets the window's queued work run until `done` holds (or five seconds pass).
+bool waitFor(const std::function<bool()>& done) {
+    for (int i = 0; i < 500 && !done(); ++i) QTest::qWait(10);
+    return done();
+}
+
 QWidget* keys(Harness& h) { return h.window->screenWidget(); }
 
 // Highlights a province by typing its name, as a player would; typed again
@@ -555,7 +561,7 @@ TEST(CommandLine, TheFileIsLoadedAfterTheUsualStartUp) {
     o.openAtStart = path;
     rebuildWindow(h, o);
     h.window->show();
-    QTest::qWait(50);
+    ASSERT_TRUE(waitFor([&] { return position(h.game) == saved; }));
     // The introduction and the hints came first, then the game of the file.
     EXPECT_EQ(h.lessons, (std::vector<int>{IntroductionPicture}));
     EXPECT_FALSE(h.asked.empty());
@@ -579,8 +585,7 @@ TEST(CommandLine, ABadFileGetsTheReadersMessageAndANewGame) {
     rebuildWindow(h, o);
     BoxWatcher boxes;
     h.window->show();
-    QTest::qWait(50);
-    ASSERT_EQ(boxes.seen.size(), 1u);
+    ASSERT_TRUE(waitFor([&] { return boxes.seen.size() == 1; }));
     EXPECT_EQ(boxes.seen.front().rfind("ERROR: ", 0), 0u);
     EXPECT_GT(boxes.seen.front().size(), std::string("ERROR: ").size());
     EXPECT_EQ(stateLine(h.game), fresh);
@@ -590,8 +595,7 @@ TEST(CommandLine, ABadFileGetsTheReadersMessageAndANewGame) {
     missing.introduction = false;
     rebuildWindow(h, missing);
     h.window->show();
-    QTest::qWait(50);
-    ASSERT_EQ(boxes.seen.size(), 2u);
+    ASSERT_TRUE(waitFor([&] { return boxes.seen.size() == 2; }));
     EXPECT_EQ(boxes.seen.back(), "ERROR: Unable to open file");
     EXPECT_EQ(stateLine(h.game), fresh);
 }
