@@ -560,8 +560,14 @@ TEST(CommandLine, TheFileIsLoadedAfterTheUsualStartUp) {
     MainWindow::Options o;
     o.openAtStart = path;
     rebuildWindow(h, o);
+    bool loadedBeforeIntroduction = false;
+    h.window->lessonShown = [&](int picture) {
+        h.lessons.push_back(picture);
+        loadedBeforeIntroduction = position(h.game) == saved;
+    };
     h.window->show();
     ASSERT_TRUE(waitFor([&] { return position(h.game) == saved; }));
+    EXPECT_FALSE(loadedBeforeIntroduction);
     // The introduction and the hints came first, then the game of the file.
     EXPECT_EQ(h.lessons, (std::vector<int>{IntroductionPicture}));
     EXPECT_FALSE(h.asked.empty());
