@@ -42,6 +42,8 @@ void MainWindow::setUpDesktopPlay() {
         screen_.paintScreen();
     };
     keyboard_ = std::make_unique<KeyboardOrders>(game_, std::move(a));
+    // Keys go to the map from the start, without a click on it first.
+    widget_->setFocus();
     screen_.decorate = [this](QPainter& p) { keyboard_->draw(p, screen_.screenOffsetX()); };
 
     // "Continue Last Game" goes just below "New Game", and is offered only
