@@ -13,7 +13,7 @@ namespace {
 // autosave-000042.avn: the number orders the files, so neither the clock nor
 // the file system's time stamps decide which one is the newest.
 const QRegularExpression& autosaveName() {
-    static const QRegularExpression re(QStringLiteral("^autosave-(\\d{1,9})\\.avn$"));
+    static const QRegularExpression re(QStringLiteral("^autosave-(\\d{1,18})\\.avn$"));
     return re;
 }
 

@@ -423,6 +423,12 @@ TEST(Autosave, TheNumberNotTheNameLengthOrdersThem) {
     g.turn = 7;
     ASSERT_TRUE(a.save(g).ok);
     EXPECT_TRUE(a.newest().endsWith(QStringLiteral("autosave-000100.avn"))) << a.newest().toStdString();
+    // Past the padding the numbers still count up.
+    QFile big(dir.filePath(QStringLiteral("autosave-999999999.avn")));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    big.close();
+    ASSERT_TRUE(a.save(g).ok);
+    EXPECT_TRUE(a.newest().endsWith(QStringLiteral("autosave-1000000000.avn"))) << a.newest().toStdString();
 }
 
 TEST(Autosave, AFolderThatCannotBeMadeIsAFailureNotACrash) {
