@@ -1,0 +1,167 @@
+#!/usr/bin/python3
+"""Compares the Debian text-to-speech voices on three of our lesson texts.
+
+For every voice it measures what can be measured without a human ear:
+  - word accuracy: the speech recogniser pocketsphinx (Debian's
+    pocketsphinx-en-us model) transcribes the recording, and we count how many
+    of the ordinary (lower-case, non-number) words of the text it recovers in
+    the right place. Names and numbers are left out, since the recogniser's
+    vocabulary lacks most Roman names and spells numbers its own way.
+  - native sample rate and audible bandwidth (the frequency below which 95 %
+    of the energy lies; telephone-like voices stop near 4 kHz),
+  - speaking rate in words per minute,
+  - pitch movement: spread of the voice's fundamental frequency in semitones
+    (a flat, robotic voice has little),
+  - share of silence.
+Writes out/voice-comparison.md and prints the table.
+
+Usage: /usr/bin/python3 tools/lessons/compare_voices.py [--quick]
+"""
+
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import wave
+
+import numpy as np
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import lessondata  # noqa: E402
+import voices  # noqa: E402
+
+OUT = os.path.join(lessondata.HERE, "out")
+SAMPLE_LESSONS = [162, 161, 163]  # Maximinus Thrax, Constantine I, Sack of 455
+
+NUMBER_WORDS = set("""zero one two three four five six seven eight nine ten eleven twelve
+thirteen fourteen fifteen sixteen seventeen eighteen nineteen twenty thirty forty fifty
+sixty seventy eighty ninety hundred thousand and first second third ninth""".split())
+
+
+def read_wav(path):
+    with wave.open(path) as w:
+        rate, n, width, ch = w.getframerate(), w.getnframes(), w.getsampwidth(), w.getnchannels()
+        data = w.readframes(n)
+    if width != 2:
+        raise ValueError(path + ": not 16-bit")
+    x = np.frombuffer(data, dtype="<i2").astype(np.float64) / 32768.0
+    if ch > 1:
+        x = x.reshape(-1, ch).mean(axis=1)
+    return x, rate
+
+
+def bandwidth95(x, rate):
+    spec = np.abs(np.fft.rfft(x * np.hanning(len(x)))) ** 2
+    freqs = np.fft.rfftfreq(len(x), 1.0 / rate)
+    cum = np.cumsum(spec) / spec.sum()
+    return float(freqs[np.searchsorted(cum, 0.95)])
+
+
+def pitch_track(x, rate):
+    """Autocorrelation pitch of voiced 40 ms frames, 70-400 Hz."""
+    frame = int(0.04 * rate)
+    hop = frame // 2
+    energies = [np.sqrt(np.mean(x[i:i + frame] ** 2)) for i in range(0, len(x) - frame, hop)]
+    threshold = 0.25 * np.percentile(energies, 90)
+    lo, hi = int(rate / 400), int(rate / 70)
+    f0 = []
+    for k, i in enumerate(range(0, len(x) - frame, hop)):
+        if energies[k] < threshold:
+            continue
+        seg = x[i:i + frame] - np.mean(x[i:i + frame])
+        ac = np.correlate(seg, seg, "full")[frame - 1:]
+        if ac[0] <= 0:
+            continue
+        lag = lo + int(np.argmax(ac[lo:hi]))
+        if ac[lag] / ac[0] > 0.5:  # clearly periodic: voiced
+            f0.append(rate / lag)
+    return np.array(f0)
+
+
+def silence_share(x, rate):
+    frame = int(0.02 * rate)
+    e = np.array([np.sqrt(np.mean(x[i:i + frame] ** 2)) for i in range(0, len(x) - frame, frame)])
+    return float(np.mean(e < 0.02 * e.max()))
+
+
+def transcribe(path):
+    with tempfile.TemporaryDirectory() as d:
+        w16 = os.path.join(d, "a.wav")
+        subprocess.run(["sox", path, "-r", "16000", "-c", "1", "-b", "16", w16], check=True)
+        r = subprocess.run(["pocketsphinx_continuous", "-infile", w16, "-logfn", "/dev/null"],
+                           check=True, capture_output=True, text=True)
+    return r.stdout.lower().split()
+
+
+def tokens(text):
+    return re.findall(r"[A-Za-z']+|\d+", text)
+
+
+def word_accuracy(reference_text, hyp):
+    """Share of the ordinary words of the text recovered in order (edit alignment)."""
+    ref = [t for t in tokens(reference_text)]
+    keep = [t.islower() and t.lower() not in NUMBER_WORDS for t in ref]
+    ref = [t.lower() for t in ref]
+    hyp = [h for h in hyp if h not in NUMBER_WORDS]
+    n, m = len(ref), len(hyp)
+    d = np.zeros((n + 1, m + 1), dtype=int)
+    d[:, 0] = np.arange(n + 1)
+    d[0, :] = np.arange(m + 1)
+    for i in range(1, n + 1):
+        for j in range(1, m + 1):
+            d[i, j] = min(d[i - 1, j] + 1, d[i, j - 1] + 1,
+                          d[i - 1, j - 1] + (0 if ref[i - 1] == hyp[j - 1] else 1))
+    i, j, hits = n, m, 0
+    while i > 0 and j > 0:
+        if ref[i - 1] == hyp[j - 1] and d[i, j] == d[i - 1, j - 1]:
+            hits += keep[i - 1]
+            i, j = i - 1, j - 1
+        elif d[i, j] == d[i - 1, j - 1] + 1:
+            i, j = i - 1, j - 1
+        elif d[i, j] == d[i - 1, j] + 1:
+            i -= 1
+        else:
+            j -= 1
+    return hits, sum(keep)
+
+
+def main():
+    quick = "--quick" in sys.argv
+    lessons = {l.picture: l for l in lessondata.load_all()}
+    samples = [lessons[p] for p in SAMPLE_LESSONS[:1 if quick else None]]
+    os.makedirs(os.path.join(OUT, "voices"), exist_ok=True)
+    rows = []
+    for name in voices.VOICES:
+        hits = total = 0
+        words = seconds = 0.0
+        f0s, bws, sil, rate = [], [], [], None
+        for lesson in samples:
+            text = lesson.text
+            path = os.path.join(OUT, "voices", "%s-%d.wav" % (name.replace(" ", "_"), lesson.picture))
+            voices.synthesize(name, text, path)
+            x, rate = read_wav(path)
+            seconds += len(x) / rate
+            words += len(tokens(text))
+            bws.append(bandwidth95(x, rate))
+            f0s.append(pitch_track(x, rate))
+            sil.append(silence_share(x, rate))
+            h, t = word_accuracy(text, transcribe(path))
+            hits += h
+            total += t
+        f0 = np.concatenate(f0s)
+        semis = 12 * np.log2(f0 / np.median(f0))
+        rows.append((name, 100.0 * hits / total, rate, np.median(bws), 60 * words / seconds,
+                     np.median(f0), float(np.std(semis)), 100 * np.mean(sil)))
+        print("%-34s acc %5.1f%%  %5d Hz  bw95 %5.0f Hz  %4.0f wpm  f0 %4.0f Hz  spread %4.2f st  silence %4.1f%%"
+              % rows[-1], flush=True)
+    with open(os.path.join(OUT, "voice-comparison.md"), "w") as f:
+        f.write("Voices compared on lessons %s (generated by compare_voices.py)\n\n" % SAMPLE_LESSONS)
+        f.write("| voice | word accuracy (recogniser) | native rate | 95 % energy below | words/min | median pitch | pitch spread | silence |\n")
+        f.write("|---|---|---|---|---|---|---|---|\n")
+        for r in sorted(rows, key=lambda r: -r[1]):
+            f.write("| %s | %.1f %% | %d Hz | %.0f Hz | %.0f | %.0f Hz | %.2f semitones | %.1f %% |\n" % r)
+
+
+if __name__ == "__main__":
+    main()

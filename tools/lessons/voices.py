@@ -1,0 +1,55 @@
+"""The text-to-speech voices that Debian packages offer, behind one call.
+
+Each voice writes a WAVE file at its own native rate; narrate.py converts the
+result to the game's sound format afterwards, so that a voice can be swapped
+without touching anything else.
+"""
+
+import os
+import subprocess
+import tempfile
+
+# name -> (engine, engine's own voice id, speaking-rate setting)
+VOICES = {
+    "espeak-ng en-us": ("espeak", "en-us", 150),
+    "espeak-ng en-gb-x-rp": ("espeak", "en-gb-x-rp", 150),
+    "flite kal16": ("flite", "kal16", None),
+    "flite awb": ("flite", "awb", None),
+    "flite rms": ("flite", "rms", None),
+    "flite slt": ("flite", "slt", None),
+    "festival kal_diphone": ("festival", "kal_diphone", None),
+    "festival ked_diphone": ("festival", "ked_diphone", None),
+    "festival cmu_us_slt_arctic_hts": ("festival", "cmu_us_slt_arctic_hts", None),
+}
+
+# The voice the narrations are recorded with (see README.md for why).
+CHOSEN = "festival cmu_us_slt_arctic_hts"
+
+
+def synthesize(voice, text, out_wav, stretch=1.0):
+    """Speak text into out_wav with the named voice.
+
+    stretch > 1 slows the speech down (festival's Duration_Stretch); the
+    other engines ignore it.
+    """
+    engine, vid, rate = VOICES[voice]
+    if engine == "espeak":
+        subprocess.run(["espeak-ng", "-v", vid, "-s", str(rate), "-w", out_wav, text],
+                       check=True)
+    elif engine == "flite":
+        subprocess.run(["flite", "-voice", vid, "-t", text, "-o", out_wav], check=True)
+    elif engine == "festival":
+        with tempfile.NamedTemporaryFile("w", suffix=".txt", delete=False) as f:
+            f.write(text + "\n")
+            path = f.name
+        try:
+            subprocess.run(["text2wave", "-o", out_wav,
+                            "-eval", "(voice_%s)" % vid,
+                            "-eval", "(Parameter.set 'Duration_Stretch %.3f)" % stretch,
+                            path], check=True, stdout=subprocess.DEVNULL)
+        finally:
+            os.unlink(path)
+    else:
+        raise ValueError("unknown engine " + engine)
+    if not os.path.exists(out_wav) or os.path.getsize(out_wav) < 1000:
+        raise RuntimeError("%s produced no audio for %r" % (voice, text[:40]))
