@@ -32,7 +32,8 @@ import lessondata  # noqa: E402
 import voices  # noqa: E402
 
 OUT = os.path.join(lessondata.HERE, "out")
-SAMPLE_LESSONS = [162, 161, 163]  # Maximinus Thrax, Constantine I, Sack of 455
+# Maximinus Thrax, Three Empires, Constantine I, Adrianople, Sack of 455
+SAMPLE_LESSONS = [162, 233, 161, 249, 163]
 
 NUMBER_WORDS = set("""zero one two three four five six seven eight nine ten eleven twelve
 thirteen fourteen fifteen sixteen seventeen eighteen nineteen twenty thirty forty fifty
@@ -70,7 +71,8 @@ def pitch_track(x, rate):
         if energies[k] < threshold:
             continue
         seg = x[i:i + frame] - np.mean(x[i:i + frame])
-        ac = np.correlate(seg, seg, "full")[frame - 1:]
+        spec = np.fft.rfft(seg, 2 * frame)
+        ac = np.fft.irfft(spec * np.conj(spec))[:frame]
         if ac[0] <= 0:
             continue
         lag = lo + int(np.argmax(ac[lo:hi]))
@@ -139,7 +141,9 @@ def main():
         for lesson in samples:
             text = lesson.text
             path = os.path.join(OUT, "voices", "%s-%d.wav" % (name.replace(" ", "_"), lesson.picture))
-            voices.synthesize(name, text, path)
+            engine, _, rate = voices.VOICES[name]
+            speed = rate if engine == "festival" and rate else 1.0
+            voices.synthesize(name, text, path, speed=speed)
             x, rate = read_wav(path)
             seconds += len(x) / rate
             words += len(tokens(text))

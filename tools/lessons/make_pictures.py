@@ -143,10 +143,12 @@ def frame(c):
                width=0.6)
 
 
-def clear_button_area(c):
-    """Plain parchment where the game draws the play/stop button."""
+def clear_button_area(img, background):
+    """Bare parchment where the game draws the play/stop button: the page's own
+    background is put back there, so the square does not show as a patch."""
     x0, y0, x1, y1 = BUTTON_CLEAR
-    c.img.paste(PARCHMENT, (x0 * SS, y0 * SS, (x1 + 1) * SS, (y1 + 1) * SS))
+    box = (x0, y0, x1 + 1, y1 + 1)
+    img.paste(background.crop(box), box)
 
 
 def header(c, lesson):
@@ -226,7 +228,7 @@ def justify(c, x, y, width, line, f):
         return
     natural = sum(c.text_width(w, f) for w in words)
     gap = (width - natural) / (len(words) - 1)
-    if gap > c.text_width("      ", f):  # far too loose: leave ragged
+    if gap > 2.6 * c.text_width(" ", f):  # too loose: ragged reads better than rivers of space
         c.text(x, y, line, f)
         return
     for w in words:
@@ -446,8 +448,8 @@ def coin_legend(c, cx, cy, r, text, colour, size):
 
 
 PROFILE = [  # a right-facing head and bust, unit square centred on the face
-    (-0.05, -0.76), (0.18, -0.72), (0.32, -0.60), (0.40, -0.44), (0.41, -0.34), (0.39, -0.29),
-    (0.47, -0.16), (0.52, -0.10), (0.44, -0.07), (0.45, -0.02), (0.41, 0.01), (0.44, 0.06),
+    (-0.05, -0.76), (0.18, -0.72), (0.32, -0.60), (0.40, -0.44), (0.41, -0.34), (0.38, -0.29),
+    (0.48, -0.15), (0.56, -0.08), (0.45, -0.06), (0.45, -0.02), (0.41, 0.01), (0.44, 0.06),
     (0.38, 0.12), (0.40, 0.19), (0.36, 0.27), (0.26, 0.31), (0.14, 0.30), (0.16, 0.45),
     (0.20, 0.58), (0.46, 0.70), (0.50, 0.86), (-0.60, 0.86), (-0.62, 0.70), (-0.34, 0.56),
     (-0.36, 0.36), (-0.49, 0.10), (-0.51, -0.20), (-0.42, -0.52), (-0.25, -0.70),
@@ -493,12 +495,14 @@ def coin(c, cx, cy, r, legend, jaw=0.0, youth=0.0, headgear="laurel", cuirass=Tr
         rr = rnd.uniform(0.35, 0.68)
         hx, hy = ox + (-0.05 + rr * math.cos(a)) * s, oy + (-0.22 + rr * math.sin(a) * 0.85) * s
         c.ellipse(hx, hy, 2.4, 1.8, outline=deep, width=0.7)
-    # beard stubble for the soldier emperors
+    # a short soldier's beard along the jaw: rows of small strokes
     if jaw > 0:
-        for i in range(28):
-            bx = ox + rnd.uniform(0.05, 0.36) * s
-            by = oy + rnd.uniform(0.05, 0.28) * s
-            c.circle(bx, by, 0.9, fill=deep)
+        for k in range(16):
+            t = k / 15
+            bx = ox + (0.02 + 0.34 * t) * s
+            by = oy + (0.30 - 0.20 * t * t + 0.03 * jaw) * s
+            c.line([(bx, by - 4), (bx + 1.5, by)], deep, 0.9)
+            c.line([(bx - 1, by - 10), (bx + 0.5, by - 6)], deep, 0.7)
     # ear, eye, brow, mouth
     c.ellipse(ox - 0.08 * s, oy - 0.06 * s, 0.07 * s, 0.11 * s, outline=deep, width=1)
     c.line([(ox + 0.25 * s, oy - 0.30 * s), (ox + 0.37 * s, oy - 0.33 * s)], deep, 1.2)
@@ -644,25 +648,34 @@ def art_constantine(c):
                outline=mix(STONE, INK, 0.3), width=0.6)
     # the Tiber
     ry = y0 + 175
-    c.rect((x0, ry, x1, y1), fill=mix(PARCHMENT, NIGHT, 0.4))
+    water = mix(NIGHT, WHITE, 0.55)
+    c.rect((x0, ry, x1, y1), fill=water)
     rnd = random.Random(312)
     for _ in range(60):
         wx, wy = rnd.uniform(x0 + 3, x1 - 12), rnd.uniform(ry + 4, y1 - 4)
         c.line([(wx, wy), (wx + 3, wy - 1.5), (wx + 6, wy), (wx + 9, wy - 1.5)],
-               mix(PARCHMENT, NIGHT, 0.6), 0.7)
-    # the bridge: deck and four arches
+               mix(water, WHITE, 0.45), 0.7)
+    # the bridge: a stone body with four arches open onto the river
     deck = ry - 12
-    stone = mix(STONE, PARCHMENT, 0.15)
-    c.rect((x0, deck, x1, ry + 34), fill=stone, outline=mix(STONE, INK, 0.4), width=1)
+    stone = mix(STONE, PARCHMENT, 0.35)
+    bottom = ry + 46
+    c.rect((x0, deck, x1, bottom), fill=stone, outline=mix(STONE, INK, 0.4), width=1)
     span = (x1 - x0) / 4
     for k in range(4):
         ax = x0 + span * k + span / 2
-        c.ellipse(ax, ry + 34, span * 0.38, 30, fill=mix(PARCHMENT, NIGHT, 0.45),
-                  outline=mix(STONE, INK, 0.4), width=1)
-    c.rect((x0, ry + 34, x1, ry + 36), fill=mix(PARCHMENT, NIGHT, 0.45))
+        c.ellipse(ax, bottom, span * 0.36, 34, fill=mix(water, NIGHT, 0.25),
+                  outline=mix(STONE, INK, 0.45), width=1.2)
+    c.rect((x0 + 1, bottom, x1 - 1, bottom + 14), fill=water)
+    for k in range(4):  # the arches' reflections
+        ax = x0 + span * k + span / 2
+        c.ellipse(ax, bottom, span * 0.36, 12, outline=mix(water, STONE, 0.5), width=0.8)
+    c.rect((x0 + 1, bottom - 1, x1 - 1, bottom + 1), fill=mix(water, NIGHT, 0.1))
+    for row in range(int(deck) + 14, int(bottom) - 4, 8):  # courses of stone
+        c.line([(x0, row), (x1, row)], mix(stone, INK, 0.18), 0.5)
     for k in range(0, int(x1 - x0), 9):  # stone courses on the parapet
         c.line([(x0 + k, deck), (x0 + k, deck + 6)], mix(STONE, INK, 0.3), 0.5)
     c.line([(x0, deck + 6), (x1, deck + 6)], mix(STONE, INK, 0.3), 0.6)
+    rnd = random.Random(28)
     # soldiers crossing with marked shields
     for k in range(7):
         px = x0 + 18 + k * 32
@@ -814,7 +827,7 @@ def art_sack_455(c):
     m.label(-4.5, 41.3, "409", 12, RED, "bold")
     m.label(-6.6, 35.2, "429", 12, RED, "bold")
     m.city("Carthage", -2, 5, anchor="ma", label="Carthage 439")
-    m.city("Rome", 5, -6, label="Rome 455", size=12)
+    m.city("Rome", -5, -16, label="Rome 455", size=12, anchor="ra")
     m.label(13.0, 33.0, "Vandal fleet", 12, PURPLE)
     m.finish()
     caption(c, "The Vandals' road to Africa and Rome")
@@ -878,15 +891,13 @@ ART = {162: art_maximinus, 233: art_three_empires, 187: art_aurelian, 160: art_d
 def render(lesson):
     c = Canvas()
     parchment(c, lesson.picture)
+    background = c.finish()
     frame(c)
     header(c, lesson)
     body_text(c, lesson.text)
     ART[lesson.picture](c)
-    clear_button_area(c)
     img = c.finish()
-    # the scaled-down edge of the cleared square may carry a faint blend: make it exact
-    x0, y0, x1, y1 = BUTTON_CLEAR
-    img.paste(PARCHMENT, (x0, y0, x1 + 1, y1 + 1))
+    clear_button_area(img, background)
     return img
 
 

@@ -9,7 +9,8 @@ import os
 import subprocess
 import tempfile
 
-# name -> (engine, engine's own voice id, speaking-rate setting)
+# name -> (engine, engine's own voice id, speaking rate: espeak-ng's words per
+# minute, or for festival the speed factor the comparison uses)
 VOICES = {
     "espeak-ng en-us": ("espeak", "en-us", 150),
     "espeak-ng en-gb-x-rp": ("espeak", "en-gb-x-rp", 150),
@@ -20,17 +21,20 @@ VOICES = {
     "festival kal_diphone": ("festival", "kal_diphone", None),
     "festival ked_diphone": ("festival", "ked_diphone", None),
     "festival cmu_us_slt_arctic_hts": ("festival", "cmu_us_slt_arctic_hts", None),
+    # the same voice at the pace the narrations use (narrate.py SPEED)
+    "festival cmu_us_slt_arctic_hts x1.12": ("festival", "cmu_us_slt_arctic_hts", 1.12),
 }
 
 # The voice the narrations are recorded with (see README.md for why).
 CHOSEN = "festival cmu_us_slt_arctic_hts"
 
 
-def synthesize(voice, text, out_wav, stretch=1.0):
+def synthesize(voice, text, out_wav, speed=1.0):
     """Speak text into out_wav with the named voice.
 
-    stretch > 1 slows the speech down (festival's Duration_Stretch); the
-    other engines ignore it.
+    speed > 1 speaks faster (festival only: the HTS engine's speech rate, or
+    Duration_Stretch for the diphone voices); the other engines ignore it, so
+    the comparison hears every voice at its own natural pace.
     """
     engine, vid, rate = VOICES[voice]
     if engine == "espeak":
@@ -43,10 +47,11 @@ def synthesize(voice, text, out_wav, stretch=1.0):
             f.write(text + "\n")
             path = f.name
         try:
-            subprocess.run(["text2wave", "-o", out_wav,
-                            "-eval", "(voice_%s)" % vid,
-                            "-eval", "(Parameter.set 'Duration_Stretch %.3f)" % stretch,
-                            path], check=True, stdout=subprocess.DEVNULL)
+            pace = ("(set! hts_engine_params (append hts_engine_params '((\"-r\" %.3f))))" % speed
+                    if vid.endswith("_hts") else
+                    "(Parameter.set 'Duration_Stretch %.3f)" % (1.0 / speed))
+            subprocess.run(["text2wave", "-o", out_wav, "-eval", "(voice_%s)" % vid,
+                            "-eval", pace, path], check=True, stdout=subprocess.DEVNULL)
         finally:
             os.unlink(path)
     else:
