@@ -46,8 +46,8 @@ def load_all():
 # Spellings that make the synthetic voices say Roman and Gothic names the way
 # historians do; the pictures and lessons.json keep the real spelling.
 SPOKEN = [
-    (r"\bAD\b", "A.D."),
-    (r"\bBC\b", "B.C."),
+    (r"\b(Constantine|Theodosius) I\b", r"\1 the First"),
+    (r"\bAD\b", "A D"),
     (r"\bMaximinus\b", "Maximynus"),
     (r"\bThrax\b", "Thracks"),
     (r"\bSeverus\b", "Sevv-erus"),

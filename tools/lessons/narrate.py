@@ -28,7 +28,11 @@ PEAK_DB = -3.0
 # every comma; a little faster and with pauses capped at 0.45 s it stays clear
 # and keeps each narration well under 2 MB.
 SPEED = 1.12
-MAX_PAUSE = "0.45"
+MAX_PAUSE = "0.4"
+# Peak normalisation alone leaves lessons 3 dB apart in loudness (one loud
+# syllable sets the gain of a whole file); quieter ones are raised toward this
+# RMS level and their few loud peaks limited, the peak staying at -3 dBFS.
+TARGET_RMS_DB = -18.5
 
 
 def sox_levels(path):
@@ -57,6 +61,16 @@ def record(lesson, out_path):
                         "pad", "0.25", "0.5",
                         "rate", "-v", str(RATE),
                         "gain", "-n", str(PEAK_DB)], check=True)
+        for attempt in range(3):
+            _, rms, _ = sox_levels(out_path)
+            if rms >= TARGET_RMS_DB - 0.3:
+                break
+            louder = os.path.join(d, "louder.wav")
+            subprocess.run(["sox", "-R", out_path, louder,
+                            "gain", "%.2f" % (TARGET_RMS_DB - rms),
+                            "compand", "0.0005,0.08", "6:-6,-6,0,-3.5",
+                            "gain", "-n", str(PEAK_DB)], check=True)
+            os.replace(louder, out_path)
 
 
 def main():
