@@ -48,6 +48,7 @@ def load_all():
 SPOKEN = [
     (r"\b(Constantine|Theodosius) I\b", r"\1 the First"),
     (r"\bAD\b", "A D"),
+    (r"\b1453\b", "fourteen fifty-three"),  # a year, not a number
     (r"\bMaximinus\b", "Maximynus"),
     (r"\bThrax\b", "Thracks"),
     (r"\bSeverus\b", "Sevv-erus"),

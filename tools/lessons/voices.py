@@ -25,23 +25,25 @@ VOICES = {
     "festival cmu_us_slt_arctic_hts x1.12": ("festival", "cmu_us_slt_arctic_hts", 1.12),
 }
 
-# The voice the narrations are recorded with (see README.md for why).
-CHOSEN = "festival cmu_us_slt_arctic_hts"
+# The voice the narrations are recorded with: it was understood best by the
+# speech recogniser in compare_voices.py (see README.md).
+CHOSEN = "flite rms"
 
 
 def synthesize(voice, text, out_wav, speed=1.0):
     """Speak text into out_wav with the named voice.
 
-    speed > 1 speaks faster (festival only: the HTS engine's speech rate, or
-    Duration_Stretch for the diphone voices); the other engines ignore it, so
-    the comparison hears every voice at its own natural pace.
+    speed > 1 speaks faster (flite's duration_stretch; festival's HTS speech
+    rate or, for the diphone voices, Duration_Stretch); espeak-ng takes its
+    words per minute from VOICES.
     """
     engine, vid, rate = VOICES[voice]
     if engine == "espeak":
         subprocess.run(["espeak-ng", "-v", vid, "-s", str(rate), "-w", out_wav, text],
                        check=True)
     elif engine == "flite":
-        subprocess.run(["flite", "-voice", vid, "-t", text, "-o", out_wav], check=True)
+        pace = ["--setf", "duration_stretch=%.3f" % (1.0 / speed)] if speed != 1.0 else []
+        subprocess.run(["flite", "-voice", vid] + pace + ["-t", text, "-o", out_wav], check=True)
     elif engine == "festival":
         with tempfile.NamedTemporaryFile("w", suffix=".txt", delete=False) as f:
             f.write(text + "\n")
