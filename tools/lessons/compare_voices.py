@@ -58,19 +58,19 @@ def read_wav(path):
 
 
 def bandwidth95(x, rate):
-    spec = np.abs(np.fft.rfft(x * np.hanning(len(x)))) ** 2
+    spectrum = np.abs(np.fft.rfft(x * np.hanning(len(x)))) ** 2
     freqs = np.fft.rfftfreq(len(x), 1.0 / rate)
-    cum = np.cumsum(spec) / spec.sum()
+    cum = np.cumsum(spectrum) / spectrum.sum()
     return float(freqs[np.searchsorted(cum, 0.95)])
 
 
 def consonant_share(x, rate):
     """Share of the energy between 4 and 8 kHz: where s, f, t and th live.
     A muffled voice has little there; a buzzy one has too much."""
-    spec = np.abs(np.fft.rfft(x * np.hanning(len(x)))) ** 2
+    spectrum = np.abs(np.fft.rfft(x * np.hanning(len(x)))) ** 2
     freqs = np.fft.rfftfreq(len(x), 1.0 / rate)
     band = (freqs >= 4000) & (freqs < 8000)
-    return float(spec[band].sum() / spec[freqs < 8000].sum())
+    return float(spectrum[band].sum() / spectrum[freqs < 8000].sum())
 
 
 def pitch_track(x, rate):
@@ -85,8 +85,8 @@ def pitch_track(x, rate):
         if energies[k] < threshold:
             continue
         seg = x[i:i + frame] - np.mean(x[i:i + frame])
-        spec = np.fft.rfft(seg, 2 * frame)
-        ac = np.fft.irfft(spec * np.conj(spec))[:frame]
+        spectrum = np.fft.rfft(seg, 2 * frame)
+        ac = np.fft.irfft(spectrum * np.conj(spectrum))[:frame]
         if ac[0] <= 0:
             continue
         lag = lo + int(np.argmax(ac[lo:hi]))
