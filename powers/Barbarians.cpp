@@ -9,10 +9,6 @@ namespace {
 
 constexpr const char* PeaceTribeNames[TribeCount] = {"Saxons", "Franks", "Marcomanni", "Goths"};
 
-constexpr const char* InvasionTargets[] = {"Italia",    "Aquitania", "Lugdunensis", "Narbonensis",
-                                           "Raetia",    "Britannia", "Pannonia",    "Dacia",
-                                           "Belgica",   "Lusitania", "Mauretania",  "Terraconensis"};
-
 // Turns of quiet after a war: 5..9.
 int warCountdown() { return rng::draw() % 5 + 5; }
 
@@ -103,15 +99,9 @@ std::string Barbarians::tribeNameFor(const std::string& provinceName) {
 }
 
 Province* Barbarians::chooseInvasionTarget() {
-    Game& game = Game::instance();
-    std::vector<Province*> candidates;
-    for (const char* name : InvasionTargets) {
-        Province& p = game.findProvince(name);
-        const Empire* holder = game.ownerOf(p);
-        if (holder == nullptr || holder->name != "Germanic Tribes") candidates.push_back(&p);
-    }
-    if (candidates.empty()) return nullptr;
-    return candidates[static_cast<std::size_t>(rng::draw()) % candidates.size()];
+    return drawTarget({"Italia", "Aquitania", "Lugdunensis", "Narbonensis", "Raetia", "Britannia", "Pannonia", "Dacia",
+                       "Belgica", "Lusitania", "Mauretania", "Terraconensis"},
+                      [](const Empire* holder) { return holder == nullptr || holder->name != "Germanic Tribes"; });
 }
 
 void Barbarians::invade(Province* start) {

@@ -145,3 +145,14 @@ void EnemyEmpire::raiseArmy(Province& start, const Route& route, int count) {
         legion.giveRoute(route);
     }
 }
+
+Province* EnemyEmpire::drawTarget(std::initializer_list<const char*> names, bool (*wanted)(const Empire* holder)) {
+    Game& game = Game::instance();
+    std::vector<Province*> candidates;
+    for (const char* name : names) {
+        Province& p = game.findProvince(name);
+        if (wanted(game.ownerOf(p))) candidates.push_back(&p);
+    }
+    if (candidates.empty()) return nullptr;
+    return candidates[static_cast<std::size_t>(rng::draw()) % candidates.size()];
+}

@@ -1,4 +1,6 @@
 #pragma once
+#include <initializer_list>
+
 #include "model/Empire.h"
 
 // The shared behaviour of the powers that invade from outside: each legion, once
@@ -23,6 +25,9 @@ protected:
     static Route invasionRoute(Province& start, Province& target);
     // Creates `count` legions in `start`, each with its own copy of `route`.
     void raiseArmy(Province& start, const Route& route, int count);
+    // One draw picks among the named provinces whose holder (or none) the
+    // power would march on; no candidate, no draw.
+    static Province* drawTarget(std::initializer_list<const char*> names, bool (*wanted)(const Empire* holder));
 
 private:
     bool seizeUndefendedNeighbour(Legion& legion);

@@ -4,13 +4,6 @@
 #include "model/Game.h"
 #include "model/Random.h"
 
-namespace {
-
-constexpr const char* InvasionTargets[] = {"Pontus",    "Lydia",    "Cappadocia", "Phrygia",  "Syria",
-                                           "Palestina", "Aegyptus", "Thracia",    "Macedonia"};
-
-}  // namespace
-
 Sassanids::Sassanids() : EnemyEmpire("Sassanids", 3) { mapColour = 2; }
 
 void Sassanids::takeTurn() {
@@ -36,14 +29,9 @@ void Sassanids::takeTurn() {
 }
 
 Province* Sassanids::chooseInvasionTarget() {
-    Game& game = Game::instance();
-    std::vector<Province*> candidates;
-    for (const char* name : InvasionTargets) {
-        Province& p = game.findProvince(name);
-        const Empire* holder = game.ownerOf(p);
-        if (holder == nullptr || holder->name == "Romans" || holder->name == "Rebelling Legions")
-            candidates.push_back(&p);
-    }
-    if (candidates.empty()) return nullptr;
-    return candidates[static_cast<std::size_t>(rng::draw()) % candidates.size()];
+    return drawTarget({"Pontus", "Lydia", "Cappadocia", "Phrygia", "Syria", "Palestina", "Aegyptus", "Thracia",
+                       "Macedonia"},
+                      [](const Empire* holder) {
+                          return holder == nullptr || holder->name == "Romans" || holder->name == "Rebelling Legions";
+                      });
 }
