@@ -3,7 +3,7 @@
 
 #include "cli/Transcript.h"
 #include "model/Game.h"
-#include "rules/LessonTable.h"
+#include "cli/LessonTexts.h"
 
 namespace {
 
@@ -48,8 +48,8 @@ void PlainTranscript::defeat(const std::string& empire, const Province& province
 void PlainTranscript::news(const std::string& line) { out << "News: " << line << ".\n"; }
 
 void PlainTranscript::lesson(int year) {
-    const Lesson* l = lessonOfYear(year);
-    out << "\n[History lesson of " << year << " AD: " << (l ? l->menuText : "") << "]\n\n";
+    if (const LessonText* t = lessonTextOfYear(year))
+        out << "\nHistory lesson: " << t->title << " (" << t->dates << ")\n\n" << t->text << "\n\n";
 }
 
 void PlainTranscript::results(int invasions, int plagues, int rebellions) {

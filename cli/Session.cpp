@@ -4,6 +4,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "cli/LessonTexts.h"
 #include "cli/Listings.h"
 #include "cli/ProvinceNames.h"
 #include "cli/StateLine.h"
@@ -28,7 +29,10 @@ void Session::run() {
     Advisor::install(this);
     game.startNewGame();
     game.buildEventList();
-    if (options_.plain) out_ << "Ave, Princeps! It is 235 AD. Type help for the list of orders.\n";
+    if (options_.plain) {
+        if (const LessonText* intro = lessonTextOfYear(235)) out_ << '\n' << intro->text << "\n\n";
+        out_ << "Ave, Princeps! It is 235 AD. Type help for the list of orders.\n";
+    }
 
     std::string line;
     while (!quitting_) {

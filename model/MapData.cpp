@@ -2,6 +2,8 @@
 
 namespace mapdata {
 
+// The map generator in tools/map reads this table: keep one province a entry.
+// @provinces-begin
 const std::array<ProvinceSpec, 30> provinces = {{
     {"Italia", {"Aquitania", "Narbonensis", "Pannonia", "Dalmatia", "Raetia"}, 295, 200,
      {{{240, 200, 76, 35}, {289, 238, 35, 37}, {293, 190, 35, 30}, {320, 245, 20, 45}}}},
@@ -54,6 +56,7 @@ const std::array<ProvinceSpec, 30> provinces = {{
     {"Cappadocia", {"Pontus", "Lydia", "Syria"}, 670, 264,
      {{{645, 296, 74, 40}, {660, 335, 24, 16}, {683, 333, 16, 12}, {640, 310, 7, 20}}}},
 }};
+// @provinces-end
 
 const std::array<ProvinceTraits, 10> traits = {{
     {"Britannia", "Rebellious. Supports 2 legions", 3, 0},

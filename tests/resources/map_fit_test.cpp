@@ -329,7 +329,9 @@ TEST_F(MapPictures, LegionBoxesStandOnTheirOwnProvince) {
 
 TEST_F(MapPictures, ConstantinopleLabelCoversNoName) {
     const int x0 = mapgeo::ConstantinopleWindowX - 180, y0 = mapgeo::ConstantinopleWindowY - 30;
-    const int x1 = x0 + mapgeo::ConstantinopleWidth, y1 = y0 + mapgeo::ConstantinopleHeight;
+    const QSize label = bitmap(251).size();
+    ASSERT_FALSE(label.isEmpty());
+    const int x1 = x0 + label.width(), y1 = y0 + label.height();
     for (const auto& l : readLabels())
         EXPECT_TRUE(l.right <= x0 || x1 <= l.left || l.bottom <= y0 || y1 <= l.top) << l.province;
     // The label starts at the city: Thracia's land reaches its left end.

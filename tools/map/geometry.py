@@ -1,10 +1,16 @@
-"""Reads the fixed map geometry from tests/resources/map_geometry.h, the one table that
-the test of the pictures and this generator share."""
+"""Reads the fixed map geometry from the game's own tables: the provinces'
+legion spots and hit rectangles from model/MapData.cpp, the tint pictures'
+boxes from game/view/TintTable.h. The drawn map and the click geometry thus
+come from the very tables the game uses."""
 import os
 import re
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), '..', '..'))
-HEADER = os.path.join(ROOT, 'tests', 'resources', 'map_geometry.h')
+MAP_DATA = os.path.join(ROOT, 'model', 'MapData.cpp')
+TINT_TABLE = os.path.join(ROOT, 'game', 'view', 'TintTable.h')
+
+BARBARIAN_LANDS = {'Upper Rhine', 'Lower Rhine', 'Upper Danube', 'Lower Danube', 'Sarmatia'}
+SASSANID_LANDS = {'Armenia', 'Mesopotamia'}
 
 
 class Province:
@@ -29,29 +35,35 @@ class Tint:
         self.x, self.y = window[0] - 180, window[1] - 30   # map position
 
 
-def _block(text, tag):
+def _block(path, text, tag):
     m = re.search(r'// @%s-begin(.*?)// @%s-end' % (tag, tag), text, re.S)
     if not m:
-        raise SystemExit('%s: no %s table' % (HEADER, tag))
+        raise SystemExit('%s: no %s table' % (path, tag))
     return m.group(1)
 
 
+def _side(name):
+    if name in BARBARIAN_LANDS:
+        return 'Barbarian'
+    if name in SASSANID_LANDS:
+        return 'Sassanid'
+    return 'Roman'
+
+
 def load():
-    text = open(HEADER, encoding='utf-8').read()
+    text = open(MAP_DATA, encoding='utf-8').read()
     provinces = []
-    for line in _block(text, 'geometry').splitlines():
-        m = re.match(r'\s*\{"([^"]+)", Side::(\w+), (-?\d+), (-?\d+), (\d+), \{\{(.*)\}\}\},\s*$', line)
-        if not m:
-            continue
-        nums = [int(v) for v in re.findall(r'-?\d+', m.group(6))]
+    # {"Name", {"Neighbour", ...}, legionX, legionY, {{{l, t, w, h}, ...}}},
+    entry = re.compile(r'\{"([^"]+)",\s*\{[^}]*\},\s*(-?\d+),\s*(-?\d+),\s*\{\{(.*?)\}\}\},', re.S)
+    for m in entry.finditer(_block(MAP_DATA, text, 'provinces')):
+        nums = [int(v) for v in re.findall(r'-?\d+', m.group(4))]
         rects = [(nums[i], nums[i + 1], nums[i] + nums[i + 2], nums[i + 1] + nums[i + 3])
                  for i in range(0, len(nums), 4)]
-        if len(rects) != int(m.group(5)):
-            raise SystemExit('rectangle count of %s does not match' % m.group(1))
-        provinces.append(Province(len(provinces), m.group(1), m.group(2),
-                                  (int(m.group(3)), int(m.group(4))), rects))
+        provinces.append(Province(len(provinces), m.group(1), _side(m.group(1)),
+                                  (int(m.group(2)), int(m.group(3))), rects))
+    text = open(TINT_TABLE, encoding='utf-8').read()
     tints = []
-    for line in _block(text, 'tints').splitlines():
+    for line in _block(TINT_TABLE, text, 'tints').splitlines():
         m = re.match(r'\s*\{"([^"]+)", ([\d, ]+)\},\s*$', line)
         if not m:
             continue
