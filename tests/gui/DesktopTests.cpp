@@ -269,6 +269,29 @@ TEST(Keyboard, ArrowsGoTheWayTheyPoint) {
     EXPECT_TRUE(beyond == nullptr || beyond->legionX() + 37 <= westmost->legionX() + 37);
 }
 
+TEST(Keyboard, ArrowKeysPlaceThenMoveTheHighlight) {
+    Harness h;
+    h.game.romans.deleteAllLegions();
+    h.game.romans.addLegions("Dalmatia", 1);
+    KeyboardOrders& k = h.window->keyboard();
+    EXPECT_EQ(k.cursor(), nullptr);
+    // The first arrow shows the highlight where a legion waits for orders.
+    QTest::keyClick(keys(h), Qt::Key_Down);
+    ASSERT_EQ(k.cursor(), &P(h.game, "Dalmatia"));
+    QTest::keyClick(keys(h), Qt::Key_Left);
+    EXPECT_EQ(k.cursor(), KeyboardOrders::nextInDirection(h.game, P(h.game, "Dalmatia"), Qt::Key_Left));
+    // Held down, an arrow keeps going.
+    const Province* before = k.cursor();
+    QTest::keyPress(keys(h), Qt::Key_Left);
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(keys(h), &repeat);
+    QTest::keyRelease(keys(h), Qt::Key_Left);
+    const Province* once = KeyboardOrders::nextInDirection(h.game, *before, Qt::Key_Left);
+    ASSERT_NE(once, nullptr);
+    const Province* twice = KeyboardOrders::nextInDirection(h.game, *once, Qt::Key_Left);
+    EXPECT_EQ(k.cursor(), twice ? twice : once);
+}
+
 TEST(Keyboard, TypedNamesAndTheirPause) {
     Harness h;
     KeyboardOrders& k = h.window->keyboard();
