@@ -505,7 +505,9 @@ void MainWindow::pauseFor(int ms) {
 }
 
 void MainWindow::relayout() {
-    if (busy_ || pauseDepth_) {
+    // Never under a running animation, whose frames hold on to the surfaces;
+    // a dialog, however, may stand while the window is resized.
+    if (pauseDepth_) {
         relayoutPending_ = true;
         return;
     }

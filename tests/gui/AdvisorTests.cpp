@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "GuiTestSupport.h"
@@ -444,4 +445,49 @@ TEST(Results, CountsStandBesideTheirLabels) {
         EXPECT_NE(shown.copy(QRect(430, y, 24, 18)), plain.copy(QRect(430, y, 24, 18))) << "count at y " << y;
     // Nothing else of the picture changes.
     EXPECT_EQ(shown.copy(QRect(0, 0, 420, 400)), plain.copy(QRect(0, 0, 420, 400)));
+}
+
+// A picture folder of its own: march frames red on their left half only, so
+// that a mirrored frame shows red on the right.
+TEST(Animations, MarchesFaceTheirWay) {
+    Harness h;
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    auto frames = [&](int first, int count, QSize size) {
+        for (int id = first; id < first + count; ++id) {
+            QImage img(size, QImage::Format_ARGB32);
+            img.fill(Qt::transparent);
+            QPainter(&img).fillRect(QRect(0, 0, size.width() / 2, size.height()), Qt::red);
+            ASSERT_TRUE(img.save(root.filePath(QStringLiteral("%1.png").arg(id))));
+        }
+    };
+    frames(270, 9, QSize(87, 65));
+    frames(302, 3, QSize(63, 60));
+    h.pictures.load(root.path());
+    h.screen.paintScreen();
+    Game& g = h.game;
+    // Which half of the last frame, drawn at the mover's spot, is red.
+    auto redSide = [&](Province& from, int width) {
+        const QPoint spot = view::legionSpot(from, 0);
+        const int x = spot.x() - (width - 30) / 2;
+        const QImage img = h.screen.front().image();
+        const bool left = QColor(img.pixel(x + 5, spot.y() + 20)) == QColor(Qt::red);
+        const bool right = QColor(img.pixel(x + width - 5, spot.y() + 20)) == QColor(Qt::red);
+        return left && !right ? 'L' : right && !left ? 'R' : '?';
+    };
+    Province& italia = g.findProvince("Italia");       // legion spot x 295
+    Province& dalmatia = g.findProvince("Dalmatia");   // legion spot x 390
+    h.screen.animateMove(italia, dalmatia);
+    EXPECT_EQ(redSide(italia, 87), 'L') << "a Roman marching east is drawn as painted";
+    h.screen.paintScreen();
+    h.screen.animateMove(dalmatia, italia);
+    EXPECT_EQ(redSide(dalmatia, 87), 'R') << "a Roman marching west is mirrored";
+    // The Barbarian pictures face the other way: mirrored when marching east.
+    g.transferProvince(g.barbarians, dalmatia, &g.romans);
+    h.screen.paintScreen();
+    h.screen.animateMove(dalmatia, g.findProvince("Thracia"));  // 390 -> 470
+    EXPECT_EQ(redSide(dalmatia, 63), 'R');
+    h.screen.paintScreen();
+    h.screen.animateMove(dalmatia, italia);
+    EXPECT_EQ(redSide(dalmatia, 63), 'L');
 }

@@ -182,3 +182,27 @@ TEST(ComposedScreen, ScaledCompositionKeepsLayoutCoordinates) {
     EXPECT_EQ(QColor(small.pixel(175, 300)), QColor(Qt::white));
     EXPECT_EQ(QColor(big.pixel(350, 600)), QColor(Qt::white));
 }
+
+// Every picture, sound and font in the resource folders at configure time is
+// compiled into the program under its resource path.
+TEST(CompiledResources, EveryFileOfTheResourceFoldersIsInside) {
+    testApp();
+    const QString res = QStringLiteral(AUROVANE_SOURCE_DIR "/game/resources");
+    int checked = 0;
+    for (const auto& [folder, pattern] : {std::pair{"bitmaps", "*.png"}, std::pair{"bitmaps/tints", "*.png"},
+                                          std::pair{"sounds", "*.wav"}, std::pair{"fonts", "*.otf"}}) {
+        for (const QString& f : QDir(res + "/" + folder).entryList({QString::fromLatin1(pattern)}, QDir::Files)) {
+            const QString inside = QStringLiteral(":/%1/%2").arg(QLatin1String(folder), f);
+            QFile a(res + "/" + folder + "/" + f), b(inside);
+            ASSERT_TRUE(b.open(QIODevice::ReadOnly)) << inside.toStdString();
+            ASSERT_TRUE(a.open(QIODevice::ReadOnly));
+            EXPECT_EQ(a.size(), b.size()) << inside.toStdString();
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 0);
+    // And the pictures load as the screen's, not as placeholders.
+    view::Pictures pictures;
+    pictures.load();
+    if (QFile::exists(res + "/bitmaps/168.png")) EXPECT_TRUE(pictures.icon(view::RomanActive).isLoaded());
+}
