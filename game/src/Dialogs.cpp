@@ -10,7 +10,7 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "game/src/Lessons.h"
+#include "rules/LessonTable.h"
 #include "game/src/Sound.h"
 #include "game/view/MapDrawing.h"
 
@@ -184,7 +184,7 @@ LessonDialog::LessonDialog(QWidget* parent, const view::Pictures& pictures, Game
     setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
     setFixedSize(600, 400);
     if (picture_ == IntroductionPicture)
-        sounds_.backend().play(QStringLiteral("IDR_INTRO_SND"), SoundBackend::Mode::Loop);
+        sounds_.backend().play(QString::fromLatin1(IntroductionMusic), SoundBackend::Mode::Loop);
 }
 
 void LessonDialog::showEvent(QShowEvent* e) {

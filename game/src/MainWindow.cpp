@@ -18,7 +18,7 @@
 #include <QUrl>
 #include <QWindow>
 
-#include "game/src/Lessons.h"
+#include "rules/LessonTable.h"
 #include "game/view/MapDrawing.h"
 #include "model/Game.h"
 
@@ -255,7 +255,7 @@ void MainWindow::runCommand(int id, int parameter) {
         case Command::Hard: setSkill(id); break;
         case Command::Sound: toggleSound(); break;
         default:
-            if (lessonForCommand(id)) historyLesson(id);
+            if (lessonOfCommand(id)) historyLesson(id);
             break;
     }
     --busy_;
@@ -296,7 +296,7 @@ void MainWindow::scenario(int id) {
 }
 
 void MainWindow::historyLesson(int id) {
-    const Lesson* l = lessonForCommand(id);
+    const Lesson* l = lessonOfCommand(id);
     if (!l) return;
     screen_.zoomToDialog(l->zoomX + screen_.screenOffsetX(), l->zoomY);
     showLessonDialog(l->picture);
@@ -440,7 +440,7 @@ void MainWindow::showTurnBanner() { screen_.showTurnBanner(); }
 void MainWindow::forgetAnimatedMoves() { screen_.forgetAnimatedMoves(); }
 
 void MainWindow::showLesson(int year) {
-    const Lesson* l = lessonForYear(year);
+    const Lesson* l = lessonOfYear(year);
     if (!l) return;
     screen_.zoomToDialog(l->zoomX + screen_.screenOffsetX(), l->zoomY);
     screen_.zoomToDialog(l->zoomX + screen_.screenOffsetX(), l->zoomY);

@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include "game/view/TintTable.h"
+
 namespace view {
 
 namespace {
@@ -18,9 +20,6 @@ QImage readPicture(const QString& root, const QString& stem) {
 
 Graphic::Graphic(int id, int width, int height)
     : id_(id), stem_(QString::number(id)), width_(width), height_(height) {}
-
-Graphic::Graphic(QString fileStem, int width, int height)
-    : stem_(std::move(fileStem)), width_(width), height_(height) {}
 
 bool Graphic::load(const QString& root) {
     image_ = readPicture(root, stem_);
@@ -61,8 +60,6 @@ void Graphic::drawPlaceholder(QPainter& target, int x, int y, bool seeThrough) c
 
 Sprite::Sprite(int id, int maskId, int width, int height) : Graphic(id, width, height), maskId_(maskId) {}
 
-Sprite::Sprite(QString fileStem, int maskId, int width, int height)
-    : Graphic(std::move(fileStem), width, height), maskId_(maskId) {}
 
 bool Sprite::load(const QString& root) {
     const bool ok = Graphic::load(root);
@@ -115,46 +112,15 @@ void Animation::play(Surface& target, int x, int y, const Surface& background, i
 }
 
 ProvinceSprites::ProvinceSprites() {
-    struct Row { const char* name; int plain, yellow, blue, mask, w, h, x, y; };
-    static const Row rows[] = {
-        {"Macedonia", 140, 196, 216, 139, 124, 135, 593, 314},
-        {"Palestina", 137, 202, 222, 138, 95, 120, 766, 437},
-        {"Lusitania", 135, 203, 223, 136, 120, 155, 182, 267},
-        {"Syria", 122, 197, 217, 120, 112, 104, 812, 366},
-        {"Britannia", 125, 188, 208, 123, 110, 121, 243, 32},
-        {"Terraconensis", 133, 193, 213, 134, 144, 134, 231, 277},
-        {"Dacia", 128, 195, 215, 126, 95, 80, 598, 199},
-        {"Aegyptus", 131, 201, 221, 132, 177, 109, 628, 469},
-        {"Dalmatia", 130, 198, 218, 129, 117, 106, 513, 229},
-        {"Mauretania", 141, 199, 219, 142, 229, 111, 215, 375},
-        {"Thracia", 143, 207, 227, 144, 138, 110, 607, 237},
-        {"Pontus", 145, 205, 225, 146, 130, 73, 707, 302},
-        {"Italia", 147, 194, 214, 148, 200, 198, 388, 215},
-        {"Aquitania", 173, 191, 211, 174, 144, 105, 286, 197},
-        {"Belgica", 151, 189, 209, 152, 129, 98, 320, 81},
-        {"Pannonia", 154, 206, 226, 155, 157, 99, 445, 162},
-        {"Africa", 156, 200, 220, 157, 237, 139, 412, 386},
-        {"Lugdunensis", 171, 190, 210, 172, 164, 83, 252, 150},
-        {"Narbonensis", 175, 192, 212, 176, 112, 68, 324, 241},
-        {"Raetia", 177, 204, 224, 178, 85, 75, 383, 157},
-        {"Lydia", 242, 243, 241, 240, 96, 95, 754, 362},
-        {"Phrygia", 246, 247, 245, 244, 99, 100, 682, 329},
-        {"Cappadocia", 238, 239, 237, 236, 95, 80, 813, 307},
-    };
-    entries_.reserve(std::size(rows));
-    for (const Row& r : rows) {
-        Entry e{r.name, r.plain, r.yellow, r.blue, r.mask, r.w, r.h, r.x, r.y, {}};
-        e.sprites[0] = std::make_unique<Sprite>(stemFor(r.name, ""), r.mask, r.w, r.h);
-        e.sprites[1] = std::make_unique<Sprite>(stemFor(r.name, "-yellow"), r.mask, r.w, r.h);
-        e.sprites[2] = std::make_unique<Sprite>(stemFor(r.name, "-blue"), r.mask, r.w, r.h);
+    entries_.reserve(TintTable.size());
+    for (const TintSpec& t : TintTable) {
+        Entry e{std::string(t.name), t.plainId, t.yellowId, t.blueId, t.maskId, t.width, t.height, t.windowX,
+                t.windowY, {}};
+        e.sprites[0] = std::make_unique<Sprite>(t.plainId, t.maskId, t.width, t.height);
+        e.sprites[1] = std::make_unique<Sprite>(t.yellowId, t.maskId, t.width, t.height);
+        e.sprites[2] = std::make_unique<Sprite>(t.blueId, t.maskId, t.width, t.height);
         entries_.push_back(std::move(e));
     }
-}
-
-QString ProvinceSprites::stemFor(const std::string& province, const char* suffix) {
-    QString name = QString::fromStdString(province);
-    name.replace(QLatin1Char(' '), QLatin1Char('_'));
-    return QStringLiteral("tints/") + name + QLatin1String(suffix);
 }
 
 void ProvinceSprites::load(const QString& root) {

@@ -24,7 +24,6 @@ inline const QString DefaultPictureRoot = QStringLiteral(":/bitmaps");
 class Graphic {
 public:
     Graphic(int id, int width, int height);
-    Graphic(QString fileStem, int width, int height);
     virtual ~Graphic() = default;
 
     // Loads the picture from `root`; false (and the placeholder) when it is missing.
@@ -55,7 +54,6 @@ private:
 class Sprite : public Graphic {
 public:
     Sprite(int id, int maskId, int width, int height);
-    Sprite(QString fileStem, int maskId, int width, int height);
 
     bool load(const QString& root) override;
     // Draws over what is there; `mirror` flips the picture left to right in place.
@@ -110,9 +108,6 @@ public:
     // The sprite of map colour 1 ("-yellow"), 2 ("-blue") or 3 (plain).
     const Sprite* spriteFor(const std::string& province, int colour) const;
     const std::vector<Entry>& entries() const { return entries_; }
-
-    // The file stem of a tint: "tints/" + name with underscores + suffix.
-    static QString stemFor(const std::string& province, const char* suffix);
 
 private:
     std::vector<Entry> entries_;

@@ -8,6 +8,7 @@
 #include "editor/EditorSession.h"
 #include "editor/EditorWindow.h"
 #include "editor/Messages.h"
+#include "tests/editor/PositionSnapshot.h"
 #include "tests/gui/GuiTestSupport.h"
 
 #include <QMessageBox>
@@ -26,25 +27,6 @@ protected:
     std::string chooseSavePath() override { return path; }
 };
 
-struct Position {
-    int turn, treasury, plagueCounter;
-    bool plague;
-    std::vector<std::vector<std::string>> provinces, legions;
-    bool operator==(const Position&) const = default;
-
-    static Position of(Game& g) {
-        Position s{g.turn, g.romans.treasury, g.romans.plagueCounter, g.romans.plague, {}, {}};
-        for (Empire* e : g.empires()) {
-            std::vector<std::string> provinces, legions;
-            for (const Province* p : e->provinces) provinces.push_back(p->name());
-            for (const auto& l : e->legions) legions.push_back(l->province->name());
-            s.provinces.push_back(provinces);
-            s.legions.push_back(legions);
-        }
-        return s;
-    }
-};
-
 TEST(EditorToGame, TheGamesLoadCommandOpensTheEditorsScenario) {
     testApp();
     const std::filesystem::path file = std::filesystem::temp_directory_path() /
@@ -56,7 +38,7 @@ TEST(EditorToGame, TheGamesLoadCommandOpensTheEditorsScenario) {
 
     // The editor program: its start position, then a designer's changes.
     Game::destroyInstance();
-    Position built;
+    PositionSnapshot built;
     {
         view::Pictures pictures;
         EditorSession session(Game::instance());
@@ -75,7 +57,7 @@ TEST(EditorToGame, TheGamesLoadCommandOpensTheEditorsScenario) {
         session.select(&g.findProvince("Italia"));
         for (int i = 0; i < 4; ++i) window.runCommand(editor::CmdAddLegion);
         session.applyOptions(editor::checkOptions({"3000", "420", true, 8}, session.plagueCounter()));
-        built = Position::of(g);
+        built = PositionSnapshot::of(g);
         window.path = file.string();
         window.runCommand(editor::CmdSave);
     }
@@ -84,7 +66,7 @@ TEST(EditorToGame, TheGamesLoadCommandOpensTheEditorsScenario) {
 
     // The game program: its own start, then File > Load of that file.
     Harness h(4242);
-    ASSERT_FALSE(Position::of(h.game) == built);
+    ASSERT_FALSE(PositionSnapshot::of(h.game) == built);
     h.window->chooseFile = [&](bool) { return QString::fromStdString(file.string()); };
     ASSERT_TRUE(std::filesystem::exists(file));
     // A box from the game's reader would wait for a person: note it and close it.
@@ -102,7 +84,7 @@ TEST(EditorToGame, TheGamesLoadCommandOpensTheEditorsScenario) {
     h.window->runCommand(Command::Load);
     EXPECT_TRUE(gameBox.isEmpty()) << gameBox.toStdString();
 
-    EXPECT_TRUE(Position::of(h.game) == built);
+    EXPECT_TRUE(PositionSnapshot::of(h.game) == built);
     EXPECT_EQ(h.game.year(), 420);
     EXPECT_EQ(h.game.romans.treasury, 3000);
     EXPECT_TRUE(h.game.romans.plague);

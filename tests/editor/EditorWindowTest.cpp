@@ -20,6 +20,7 @@
 #include "editor/OptionsDialog.h"
 #include "game/view/MapDrawing.h"
 #include "model/Random.h"
+#include "tests/editor/PositionSnapshot.h"
 
 namespace editor::test {
 namespace {
@@ -412,25 +413,6 @@ TEST_F(Options, UntickingThePlagueClearsTheFlagOnly) {
 
 // --- Across both programs ---------------------------------------------------
 
-struct Snapshot {
-    int turn, treasury, plagueCounter;
-    bool plague;
-    std::vector<std::vector<std::string>> provinces, legions;
-    bool operator==(const Snapshot&) const = default;
-};
-
-Snapshot snapshot(Game& g) {
-    Snapshot s{g.turn, g.romans.treasury, g.romans.plagueCounter, g.romans.plague, {}, {}};
-    for (Empire* e : g.empires()) {
-        std::vector<std::string> provinces, legions;
-        for (const Province* p : e->provinces) provinces.push_back(p->name());
-        for (const auto& l : e->legions) legions.push_back(l->province->name());
-        s.provinces.push_back(provinces);
-        s.legions.push_back(legions);
-    }
-    return s;
-}
-
 TEST_F(Window, AScenarioBuiltInTheEditorOpensInTheGame) {
     // Build: Italia to the rebels with two legions, Dacia to the Barbarians,
     // Britannia to no one, Roman legions in Aegyptus, a Sassanid legion in
@@ -456,7 +438,7 @@ TEST_F(Window, AScenarioBuiltInTheEditorOpensInTheGame) {
         d.plagueYearsField()->setValue(6);
         QTest::mouseClick(d.okButton(), Qt::LeftButton);
     }
-    const Snapshot built = snapshot(game());
+    const PositionSnapshot built = PositionSnapshot::of(game());
     ASSERT_EQ(built.turn, 65);
     ASSERT_EQ(built.legions[3], (std::vector<std::string>{"Italia", "Italia"}));
 
@@ -472,11 +454,11 @@ TEST_F(Window, AScenarioBuiltInTheEditorOpensInTheGame) {
     Game::destroyInstance();
     rng::seed(12345);
     Game::instance().startNewGame();
-    ASSERT_NE(snapshot(game()), built);
+    ASSERT_NE(PositionSnapshot::of(game()), built);
     const FileResult loaded = Game::instance().loadFromFile((dir / "designed.AVN").string());
     ASSERT_TRUE(loaded.ok) << loaded.error;
 
-    EXPECT_EQ(snapshot(game()), built);
+    EXPECT_EQ(PositionSnapshot::of(game()), built);
     EXPECT_EQ(game().year(), 300);
     EXPECT_EQ(game().ownerOf(province("Britannia")), nullptr);
     EXPECT_EQ(game().ownerOf(province("Italia")), &game().rogueRomans);

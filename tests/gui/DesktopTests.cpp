@@ -17,7 +17,7 @@
 #include "cli/StateLine.h"
 #include "game/src/Autosave.h"
 #include "game/src/CommandLine.h"
-#include "game/src/Lessons.h"
+#include "rules/LessonTable.h"
 #include "game/src/KeyboardOrders.h"
 
 namespace {

@@ -4,16 +4,8 @@
 
 namespace {
 
-class EnemyTest : public GameTest {
+class EnemyTest : public EmptyMapTest {
 protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        clearMap();
-        advisor.messages.clear();
-    }
-    Barbarians& tribes() { return game().barbarians; }
-    Sassanids& persians() { return game().sassanids; }
-    RomanEmpire& romans() { return game().romans; }
     Route names(std::initializer_list<const char*> list) {
         Route r;
         for (const char* n : list) r.push_back(&P(n));

@@ -25,9 +25,6 @@ protected:
         for (int& c : tribes().tribeCountdown) c = 1000;
         advisor.messages.clear();
     }
-    Barbarians& tribes() { return game().barbarians; }
-    Sassanids& persians() { return game().sassanids; }
-    RomanEmpire& romans() { return game().romans; }
 };
 
 TEST_F(PowersTest, CountdownsAtConstructionAreTwoToFive) {

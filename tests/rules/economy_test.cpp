@@ -5,14 +5,8 @@
 
 namespace {
 
-class EconomyTest : public GameTest {
+class EconomyTest : public EmptyMapTest {
 protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        clearMap();
-        advisor.messages.clear();
-    }
-    RomanEmpire& romans() { return game().romans; }
     // Draws made by `action`, counted from a known state.
     template <class F>
     int drawsMadeBy(F action) {

@@ -20,7 +20,6 @@ int count(const std::vector<std::string>& texts, const std::string& text) {
 
 class TurnTest : public GameTest {
 protected:
-    RomanEmpire& romans() { return game().romans; }
     // The Romans hold `names`, the tribes everything else; no foreign legion
     // exists and none will come (no tribe decides, no Sassanid target is left).
     void quietWorld(std::initializer_list<const char*> names) {

@@ -14,15 +14,8 @@ std::string mutinyText(const std::string& group) {
            " have rebelled! They have\r\nproclaimed their commander the new Emperor and are\r\nmarching on Rome!";
 }
 
-class UnrestTest : public GameTest {
+class UnrestTest : public EmptyMapTest {
 protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        clearMap();
-        advisor.messages.clear();
-    }
-    RomanEmpire& romans() { return game().romans; }
-    RogueRomans& rebels() { return game().rogueRomans; }
     const LegionGroup& group(const char* name) {
         for (const LegionGroup& g : game().legionGroups)
             if (g.name == name) return g;

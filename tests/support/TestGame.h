@@ -60,6 +60,21 @@ protected:
     // Appends `count` legions of `empire` in the province.
     void station(Empire& empire, const char* name, int count);
 
+    RomanEmpire& romans() { return game().romans; }
+    Barbarians& tribes() { return game().barbarians; }
+    Sassanids& persians() { return game().sassanids; }
+    RogueRomans& rebels() { return game().rogueRomans; }
+
     RecordingAdvisor advisor;
     RecordingFrontEnd frontEnd;
+};
+
+// A game whose powers hold nothing and own no legion, for positions set up by hand.
+class EmptyMapTest : public GameTest {
+protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        clearMap();
+        advisor.messages.clear();
+    }
 };
