@@ -37,13 +37,13 @@ void Game::buildMap() {
     for (std::size_t i = 0; i < mapdata::provinces.size(); ++i)
         provinceTable[i] = new Province(mapdata::provinces[i].name, rng::draw() % 3);
     for (std::size_t i = 0; i < mapdata::provinces.size(); ++i) {
-        const auto& spec = mapdata::provinces[i];
+        const auto& entry = mapdata::provinces[i];
         Province& p = *provinceTable[i];
-        for (const char* n : spec.neighbours) {
+        for (const char* n : entry.neighbours) {
             if (n != nullptr) p.addNeighbour(findProvince(n));
         }
-        p.setLegionSpot(spec.legionX, spec.legionY);
-        for (const auto& r : spec.rects) {
+        p.setLegionSpot(entry.legionX, entry.legionY);
+        for (const auto& r : entry.rects) {
             if (r.width > 0) p.addHitRect(r.left, r.top, r.width, r.height);
         }
     }

@@ -66,14 +66,7 @@ std::string show(const Route& r) {
     return s;
 }
 
-class RouteTest : public GameTest {
-protected:
-    Route names(std::initializer_list<const char*> list) {
-        Route r;
-        for (const char* n : list) r.push_back(&P(n));
-        return r;
-    }
-};
+class RouteTest : public GameTest {};
 
 TEST_F(RouteTest, KnownRoutes) {
     EXPECT_EQ(game().findRoute(P("Italia"), P("Lusitania")), names({"Italia", "Aquitania", "Terraconensis", "Lusitania"}));

@@ -4,14 +4,7 @@
 
 namespace {
 
-class EnemyTest : public EmptyMapTest {
-protected:
-    Route names(std::initializer_list<const char*> list) {
-        Route r;
-        for (const char* n : list) r.push_back(&P(n));
-        return r;
-    }
-};
+class EnemyTest : public EmptyMapTest {};
 
 // Raetia's neighbours in order: Lugdunensis, Belgica, Italia, Aquitania, Pannonia.
 

@@ -52,6 +52,12 @@ protected:
     void restart(std::uint32_t seed);
 
     Province& P(const std::string& name) { return game().findProvince(name); }
+    // The route through the named provinces, in order.
+    Route names(std::initializer_list<const char*> list) {
+        Route r;
+        for (const char* n : list) r.push_back(&P(n));
+        return r;
+    }
     Game& game() { return Game::instance(); }
     // Empties every power: no provinces, no legions.
     void clearMap();
