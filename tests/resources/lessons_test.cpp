@@ -12,9 +12,12 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/WaveFile.h"
+
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <ostream>
@@ -53,60 +56,6 @@ std::vector<unsigned char> readFile(const std::string &path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
-
-uint32_t le32(const unsigned char *p) { return p[0] | p[1] << 8 | p[2] << 16 | uint32_t(p[3]) << 24; }
-uint16_t le16(const unsigned char *p) { return uint16_t(p[0] | p[1] << 8); }
-
-struct Wave {
-    uint16_t format = 0, channels = 0, bits = 0, blockAlign = 0;
-    uint32_t rate = 0, byteRate = 0;
-    std::vector<int16_t> samples;
-    std::string error;  // empty when the file parsed
-};
-
-// A small RIFF reader: walks the chunks the way a WAVE player does, so a
-// truncated file, a wrong size field or a missing chunk is caught.
-Wave parseWave(const std::vector<unsigned char> &b) {
-    Wave w;
-    if (b.size() < 12 || std::memcmp(b.data(), "RIFF", 4) != 0 || std::memcmp(b.data() + 8, "WAVE", 4) != 0) {
-        w.error = "not a RIFF WAVE file";
-        return w;
-    }
-    if (le32(b.data() + 4) != b.size() - 8) {
-        w.error = "RIFF size field does not match the file size";
-        return w;
-    }
-    bool haveFmt = false, haveData = false;
-    size_t pos = 12;
-    while (pos + 8 <= b.size()) {
-        const unsigned char *c = b.data() + pos;
-        uint32_t size = le32(c + 4);
-        if (pos + 8 + size > b.size()) {
-            w.error = "chunk runs past the end of the file";
-            return w;
-        }
-        if (std::memcmp(c, "fmt ", 4) == 0 && size >= 16) {
-            w.format = le16(c + 8);
-            w.channels = le16(c + 10);
-            w.rate = le32(c + 12);
-            w.byteRate = le32(c + 16);
-            w.blockAlign = le16(c + 20);
-            w.bits = le16(c + 22);
-            haveFmt = true;
-        } else if (std::memcmp(c, "data", 4) == 0) {
-            w.samples.resize(size / 2);
-            for (size_t i = 0; i < w.samples.size(); ++i)
-                w.samples[i] = int16_t(le16(c + 8 + 2 * i));
-            haveData = true;
-        }
-        pos += 8 + size + (size & 1);
-    }
-    if (!haveFmt) w.error = "no fmt chunk";
-    else if (!haveData) w.error = "no data chunk";
-    return w;
-}
-
-double dbfs(double linear) { return 20.0 * std::log10(std::max(linear, 1e-9) / 32768.0); }
 
 double peakDb(const std::vector<int16_t> &s) {
     int peak = 0;
@@ -195,22 +144,21 @@ std::vector<LessonResource> narrated() {
 class LessonNarration : public ::testing::TestWithParam<LessonResource> {};
 
 TEST_P(LessonNarration, IsPcm16Mono22050) {
-    auto bytes = readFile(narrationPath(GetParam().narration));
-    ASSERT_FALSE(bytes.empty()) << narrationPath(GetParam().narration) << " missing";
-    Wave w = parseWave(bytes);
-    ASSERT_EQ(w.error, "");
-    EXPECT_EQ(w.format, 1) << "not plain PCM";
+    const std::string path = narrationPath(GetParam().narration);
+    Wave w;
+    ASSERT_EQ(readWave(path, w), "") << path;
+    EXPECT_EQ(w.formatTag, 1) << "not plain PCM";
     EXPECT_EQ(w.channels, 1);
-    EXPECT_EQ(w.rate, 22050u);
-    EXPECT_EQ(w.bits, 16);
+    EXPECT_EQ(w.sampleRate, 22050u);
+    EXPECT_EQ(w.bitsPerSample, 16);
     EXPECT_EQ(w.blockAlign, 2);
     EXPECT_EQ(w.byteRate, 44100u);
-    EXPECT_LT(bytes.size(), 2u * 1024 * 1024) << "narration too large";
+    EXPECT_LT(std::filesystem::file_size(path), 2u * 1024 * 1024) << "narration too large";
 }
 
 TEST_P(LessonNarration, IsASpokenLessonAtTheSharedLevel) {
-    Wave w = parseWave(readFile(narrationPath(GetParam().narration)));
-    ASSERT_EQ(w.error, "");
+    Wave w;
+    ASSERT_EQ(readWave(narrationPath(GetParam().narration), w), "");
     double seconds = double(w.samples.size()) / 22050.0;
     EXPECT_GT(seconds, 15.0) << "too short for a lesson text";
     EXPECT_LT(seconds, 48.0);
@@ -244,8 +192,8 @@ INSTANTIATE_TEST_SUITE_P(AllLessons, LessonNarration, ::testing::ValuesIn(narrat
 TEST(LessonNarrations, HaveSimilarLoudness) {
     double lo = 0, hi = -200;
     for (const auto &l : narrated()) {
-        Wave w = parseWave(readFile(narrationPath(l.narration)));
-        ASSERT_EQ(w.error, "") << l.narration;
+        Wave w;
+        ASSERT_EQ(readWave(narrationPath(l.narration), w), "") << l.narration;
         double r = rmsDb(w.samples);
         lo = std::min(lo, r);
         hi = std::max(hi, r);

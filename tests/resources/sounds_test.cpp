@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/WaveFile.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -21,76 +23,6 @@ namespace fs = std::filesystem;
 
 constexpr int kRate = 22050;
 constexpr double kFullScale = 32768.0;
-
-struct Wave {
-    std::uint16_t formatTag = 0;
-    std::uint16_t channels = 0;
-    std::uint32_t sampleRate = 0;
-    std::uint32_t byteRate = 0;
-    std::uint16_t blockAlign = 0;
-    std::uint16_t bitsPerSample = 0;
-    std::uint32_t dataBytes = 0;
-    std::vector<std::int16_t> samples;
-
-    double seconds() const { return static_cast<double>(samples.size()) / kRate; }
-};
-
-std::uint32_t le32(const std::vector<unsigned char>& b, std::size_t at) {
-    return static_cast<std::uint32_t>(b[at]) | static_cast<std::uint32_t>(b[at + 1]) << 8 |
-           static_cast<std::uint32_t>(b[at + 2]) << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
-}
-
-std::uint16_t le16(const std::vector<unsigned char>& b, std::size_t at) {
-    return static_cast<std::uint16_t>(b[at] | b[at + 1] << 8);
-}
-
-// Parses a RIFF WAVE file the way a strict player would: every chunk must lie
-// inside the file, "fmt " must come before "data", and both must be present.
-// Returns an empty string on success, else what is wrong.
-std::string readWave(const fs::path& path, Wave& wave) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return "cannot open " + path.string();
-    std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (bytes.size() < 12) return "shorter than a RIFF header";
-    if (std::string(bytes.begin(), bytes.begin() + 4) != "RIFF") return "no RIFF tag";
-    if (std::string(bytes.begin() + 8, bytes.begin() + 12) != "WAVE") return "not a WAVE form";
-    const std::uint64_t riffEnd = 8ull + le32(bytes, 4);
-    if (riffEnd > bytes.size()) return "RIFF size runs past the end of the file";
-
-    bool haveFormat = false;
-    bool haveData = false;
-    std::size_t at = 12;
-    while (at + 8 <= riffEnd) {
-        const std::string id(bytes.begin() + at, bytes.begin() + at + 4);
-        const std::uint32_t size = le32(bytes, at + 4);
-        const std::size_t body = at + 8;
-        if (body + size > riffEnd) return "chunk '" + id + "' runs past the end of the RIFF form";
-        if (id == "fmt ") {
-            if (size < 16) return "format chunk too short";
-            wave.formatTag = le16(bytes, body);
-            wave.channels = le16(bytes, body + 2);
-            wave.sampleRate = le32(bytes, body + 4);
-            wave.byteRate = le32(bytes, body + 8);
-            wave.blockAlign = le16(bytes, body + 12);
-            wave.bitsPerSample = le16(bytes, body + 14);
-            haveFormat = true;
-        } else if (id == "data") {
-            if (!haveFormat) return "data chunk before the format chunk";
-            wave.dataBytes = size;
-            wave.samples.resize(size / 2);
-            for (std::size_t i = 0; i < wave.samples.size(); ++i) {
-                wave.samples[i] = static_cast<std::int16_t>(le16(bytes, body + 2 * i));
-            }
-            haveData = true;
-        }
-        at = body + size + (size & 1u);  // chunks are padded to even sizes
-    }
-    if (!haveFormat) return "no format chunk";
-    if (!haveData) return "no data chunk";
-    return {};
-}
-
-double dbfs(double level) { return 20.0 * std::log10(std::max(level, 1e-9) / kFullScale); }
 
 double rms(const std::vector<std::int16_t>& x, std::size_t from, std::size_t to) {
     double sum = 0;
@@ -143,7 +75,7 @@ protected:
     void SetUp() override {
         const fs::path path = soundPath(GetParam().name);
         ASSERT_TRUE(fs::exists(path)) << path << " is missing: run tools/sound/make_sounds.sh";
-        const std::string error = readWave(path, wave);
+        const std::string error = readWave(path.string(), wave);
         ASSERT_EQ(error, "") << path;
         ASSERT_GT(wave.samples.size(), 100u) << path;
     }
@@ -206,7 +138,7 @@ class LoadedSound : public ::testing::Test {
 protected:
     static Wave load(const std::string& name) {
         Wave wave;
-        const std::string error = readWave(soundPath(name), wave);
+        const std::string error = readWave(soundPath(name).string(), wave);
         EXPECT_EQ(error, "") << name;
         return wave;
     }
