@@ -152,15 +152,4 @@ void EditorSession::applyOptions(const OptionsOutcome& outcome) {
     game_.romans.plagueCounter = outcome.plagueCounter;
 }
 
-std::vector<PlacedText> EditorSession::statusLine() const {
-    const RomanEmpire& romans = game_.romans;
-    return {
-        {180, 600, "Year: " + std::to_string(game_.turn + FirstYear) + " AD"},
-        {360, 600, "Treasury: " + std::to_string(romans.treasury)},
-        {540, 600, "Revenue: " + std::to_string(romans.taxIncome)},
-        {740, 600, "Expenses: " + std::to_string(romans.legionCost)},
-        {940, 600, "Net: " + std::to_string(romans.taxIncome - romans.legionCost)},
-    };
-}
-
 }  // namespace editor

@@ -1,4 +1,5 @@
 #pragma once
+#include <QtGlobal>
 #include <map>
 #include <string>
 #include <vector>
@@ -33,31 +34,16 @@ enum Command : int {
     CmdOwnerNoOne = 4004,
 };
 
-inline constexpr const char* WindowTitle = "Aurovane Editor";
-inline constexpr const char* WelcomeText =
-    "Welcome to the map editor! You can use this tool to create\r\n"
-    "custom scenarios. To set the owner for a province or to add\r\n"
-    "legions to a province, right click on that province, then\r\n"
-    "select the appropriate menu choice.  Other game options\r\n"
-    "can be set from the \"Options\" choice on the \"Scenario\"\r\n"
-    "menu. When you have finished, save your scenario, then\r\n"
-    "open it using Aurovane executable.";
-
 inline constexpr int FirstYear = 235;
 inline constexpr int LastScenarioYear = 500;
-inline constexpr const char* YearError = "Year must be between 235 and 500.";
-inline constexpr const char* TreasuryError = "Treasury must be greater than 0.";
-inline constexpr const char* PlagueYearsError = "Plague years must be between 1 and 20.";
+// The options dialog's messages, in English; the window shows them translated.
+inline constexpr const char* YearError = QT_TRANSLATE_NOOP("editor::OptionsDialog", "Year must be between 235 and 500.");
+inline constexpr const char* TreasuryError = QT_TRANSLATE_NOOP("editor::OptionsDialog", "Treasury must be greater than 0.");
+inline constexpr const char* PlagueYearsError =
+    QT_TRANSLATE_NOOP("editor::OptionsDialog", "Plague years must be between 1 and 20.");
 inline constexpr int MinPlagueYears = 1;
 inline constexpr int MaxPlagueYears = 20;
 inline constexpr int DefaultPlagueYears = 10;
-
-// One piece of text at a window position (the top of the text at `y`).
-struct PlacedText {
-    int x;
-    int y;
-    std::string text;
-};
 
 // What the Scenario Options dialog holds when a button is pressed.
 struct OptionsForm {
@@ -132,9 +118,6 @@ public:
     bool plague() const;
     int plagueCounter() const;
     void applyOptions(const OptionsOutcome& outcome);
-
-    // The status line under the map.
-    std::vector<PlacedText> statusLine() const;
 
     bool welcomeShown = false;
 

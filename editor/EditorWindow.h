@@ -1,22 +1,17 @@
 #pragma once
-#include <map>
-#include <string>
-
+#include <QCoreApplication>
 #include <QImage>
 #include <QMainWindow>
+#include <map>
+#include <string>
+#include <vector>
 
 #include "editor/EditorSession.h"
-#include "game/view/Graphic.h"
 
 class QAction;
 class QMenu;
 class QPainter;
-
-namespace editor {
-
-class OptionsDialog;
-
-}  // namespace editor
+class Province;
 
 namespace view {
 class Pictures;
@@ -24,43 +19,53 @@ class Pictures;
 
 namespace editor {
 
-// The editor's two headings: LEGEND above its icon legend on the right, and
-// SCENARIO EDITOR above the notes on the left (the game's pictures do not fit
-// the editor's layout).
-inline constexpr int EditorLegendPicture = 330;  // 200x80 at (1040, 40)
-inline constexpr int EditorTitlePicture = 331;   // 150x55 at (20, 40)
+class OptionsDialog;
 
-// The editor's main window: the map with its tints and legions, the legend
-// and the status line; the File, Scenario and Help menus; the right-click
-// menu of a province. The dialogs and the file choice are virtual so that a
-// test can answer them.
+// The editor's main window: the map with its tints and legions, the game's
+// legend and the status line, scaled to the window; the File, Scenario and
+// Help menus; the right-click menu of a province. The dialogs and the file
+// choice are virtual so that a test can answer them.
 class EditorWindow : public QMainWindow {
+    Q_DECLARE_TR_FUNCTIONS(editor::EditorWindow)
 public:
     EditorWindow(EditorSession& session, const view::Pictures& pictures, QWidget* parent = nullptr);
     ~EditorWindow() override;
 
     EditorSession& session() { return session_; }
 
-    // Size of the composed picture: the layout is made for a window
-    // 1366 pixels wide and reaches down below the status line.
+    // Size of the composed picture, in scene pixels: the game's layout, down
+    // to the line of the province under the pointer.
     static constexpr int SceneWidth = 1366;
     static constexpr int SceneHeight = 640;
 
-    // Composes the whole picture of the client area.
+    // Composes the whole picture.
     void paintScene(QPainter& painter);
     QImage renderScene();
 
-    // The right button went down at a client-area point: select the province
-    // there and offer its menu. Returns false (and shows nothing) off the
-    // provinces.
-    bool rightButtonDown(const QPoint& clientPos, const QPoint& globalPos);
+    // The status line under the map: the year and the Roman accounts.
+    struct PlacedLabel {
+        int x;
+        int y;
+        QString text;
+    };
+    std::vector<PlacedLabel> statusLine() const;
 
-    // The right-click menu for the selected province; the Owner submenu is
-    // greyed for the frontier lands.
+    // The pointer moved to a scene point: the province under it is named
+    // under the map.
+    void pointerAt(const QPoint& scenePos);
+    const Province* hoveredProvince() const { return hovered_; }
+
+    // The right button went down at a scene point: select the province there
+    // and offer its menu. Returns false (and shows nothing) off the provinces.
+    bool rightButtonDown(const QPoint& scenePos, const QPoint& globalPos);
+
+    // The right-click menu for the selected province: its name, the Owner
+    // submenu with the holder ticked (greyed for the frontier lands), Add and
+    // Delete Legion.
     QMenu* buildProvinceMenu(QWidget* parent);
 
-    // Runs a menu command by number (window menu or right-click menu).
-    void runCommand(int command);
+    // Runs a command of the right-click menu on the selected province.
+    void runProvinceCommand(int command);
     // The window menu's action for a command number, or nullptr.
     QAction* menuAction(int command) const;
 
@@ -74,7 +79,7 @@ public:
 
 protected:
     virtual QAction* execPopup(QMenu& menu, const QPoint& globalPos);
-    // Chosen file paths in the platform's 8-bit encoding; empty when cancelled.
+    // Chosen file paths in the file system's encoding; empty when cancelled.
     virtual std::string chooseOpenPath();
     virtual std::string chooseSavePath();
     virtual int execOptionsDialog(OptionsDialog& dialog);
@@ -84,13 +89,13 @@ private:
     class Canvas;
 
     void buildMenus();
-    void drawLegend(QPainter& painter);
+    void drawNotes(QPainter& painter);
+    void drawHoveredProvince(QPainter& painter);
 
     EditorSession& session_;
     const view::Pictures& pictures_;
-    view::Graphic editorLegend_;
-    view::Graphic editorTitle_;
     Canvas* canvas_;
+    const Province* hovered_ = nullptr;
     std::map<int, QAction*> actions_;
 };
 

@@ -1,7 +1,8 @@
 #include "editor/Messages.h"
 
 #include <QMessageBox>
-#include <QString>
+
+#include "qtcommon/RulesText.h"
 
 namespace editor {
 
@@ -12,16 +13,6 @@ MessageBoxHandler& handler() {
 }
 }  // namespace
 
-std::string toDisplayText(const std::string& text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-        out += text[i];
-    }
-    return out;
-}
-
 void setMessageBoxHandler(MessageBoxHandler h) { handler() = std::move(h); }
 
 void showMessageBox(QWidget* parent, const std::string& caption, const std::string& text) {
@@ -29,8 +20,7 @@ void showMessageBox(QWidget* parent, const std::string& caption, const std::stri
         handler()(parent, caption, text);
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, QString::fromLocal8Bit(caption),
-                    QString::fromLocal8Bit(toDisplayText(text)), QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, fromRulesText(caption), fromRulesText(text), QMessageBox::Ok, parent);
     box.exec();
 }
 

@@ -18,14 +18,14 @@ namespace editor {
 
 OptionsDialog::OptionsDialog(EditorSession& session, QWidget* parent)
     : QDialog(parent), session_(session) {
-    setWindowTitle(QStringLiteral("Scenario Options"));
+    setWindowTitle(tr("Scenario Options"));
     setModal(true);
 
     treasury_ = new QLineEdit(QString::fromStdString(session.treasuryText()), this);
     treasury_->setObjectName(QStringLiteral("treasury"));
     year_ = new QLineEdit(QString::fromStdString(session.yearText()), this);
     year_->setObjectName(QStringLiteral("year"));
-    plague_ = new QCheckBox(QStringLiteral("Plague"), this);
+    plague_ = new QCheckBox(tr("Plague"), this);
     plague_->setObjectName(QStringLiteral("plague"));
     plague_->setChecked(session.plague());
 
@@ -41,11 +41,11 @@ OptionsDialog::OptionsDialog(EditorSession& session, QWidget* parent)
         plagueYears_->setRange(MinPlagueYears, MaxPlagueYears);
         plagueYears_->setValue(DefaultPlagueYears);
     }
-    auto* plagueYearsLabel = new QLabel(QStringLiteral("years left"), this);
+    auto* plagueYearsLabel = new QLabel(tr("years left"), this);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Treasury"), treasury_);
-    form->addRow(QStringLiteral("Year"), year_);
+    form->addRow(tr("Treasury"), treasury_);
+    form->addRow(tr("Year"), year_);
     auto* plagueRow = new QHBoxLayout;
     plagueRow->addWidget(plague_);
     plagueRow->addStretch();
@@ -87,7 +87,8 @@ void OptionsDialog::done(int result) {
         return;
     }
     const OptionsOutcome outcome = checkOptions(form(), session_.plagueCounter());
-    for (const std::string& error : outcome.errors) showMessageBox(this, "Error", error);
+    for (const std::string& error : outcome.errors)
+        showMessageBox(this, tr("Error").toStdString(), tr(error.c_str()).toStdString());
     if (!outcome.ok()) return;
     session_.applyOptions(outcome);
     QDialog::done(result);

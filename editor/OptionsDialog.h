@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QDialog>
 
 #include "editor/EditorSession.h"
@@ -14,6 +15,7 @@ namespace editor {
 // Only OK stores; Cancel, Escape and the close box leave the position as it
 // was. Invalid values keep the dialog open with the "Error" messages.
 class OptionsDialog : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(editor::OptionsDialog)
 public:
     OptionsDialog(EditorSession& session, QWidget* parent = nullptr);
 

@@ -1,8 +1,22 @@
 #pragma once
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
+#include <optional>
 
-// The saved game or scenario named on the game's command line (the arguments
-// as QCoreApplication::arguments() gives them, the program first): the first
-// argument that is not an option or an option's value; empty when none is.
-QString fileArgument(const QStringList& arguments);
+// The game's command line: aurovane [--seed N] [FILE.avn]. Read before the
+// application object exists (it decides whether a window can open at all),
+// so Qt's own options (-platform and the like) are let through.
+struct CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+public:
+    std::optional<std::uint32_t> seed;  // a reproducible game
+    QString file;                       // a saved game or scenario to open
+    QString platform;                   // Qt's -platform, for the display check
+    bool help = false;
+    QString error;  // what was wrong; the rest is then unset
+
+    static CommandLine parse(const QStringList& arguments);
+    static QString usage();
+};

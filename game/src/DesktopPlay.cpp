@@ -11,6 +11,7 @@
 #include "game/src/MainWindow.h"
 #include "game/view/MapDrawing.h"
 #include "model/Game.h"
+#include "qtcommon/RulesText.h"
 
 namespace {
 
@@ -54,22 +55,20 @@ void MainWindow::setUpDesktopPlay() {
     for (QObject* o : newGame->associatedObjects())
         if (auto* m = qobject_cast<QMenu*>(o)) file = m;
     if (file) {
-        QAction* cont = addCommand(file, QStringLiteral("&Continue Last Game"), Command::ContinueLastGame);
+        QAction* cont =
+            addCommand(file, tr("&Continue Last Game"), Command::ContinueLastGame, [this] { continueLastGame(); });
         file->removeAction(cont);
         file->insertAction(save, cont);
         connect(file, &QMenu::aboutToShow, this, [this, cont] { cont->setEnabled(!autosave_.newest().isEmpty()); });
     }
-
-    // Without the introduction there is no first paint to wait for.
-    if (!options_.introduction && !options_.openAtStart.isEmpty())
-        QTimer::singleShot(0, this, [this] { openStartFile(); });
 }
 
 bool MainWindow::openFile(const QString& path) {
     // The reader checks the whole file before it changes anything, so a bad
     // file leaves the game as it was.
     const FileResult r = game_.loadFromFile(QFile::encodeName(path).toStdString());
-    if (!r.ok) QMessageBox::critical(this, QStringLiteral("ERROR"), QString::fromLocal8Bit(r.error.c_str()));
+    if (!r.ok) QMessageBox::critical(this, tr("ERROR"), fromRulesText(r.error));
+    else gameInProgress_ = false;
     shownProvince_ = nullptr;
     screen_.paintScreen();
     return r.ok;
@@ -78,15 +77,25 @@ bool MainWindow::openFile(const QString& path) {
 void MainWindow::openStartFile() {
     const QString path = options_.openAtStart;
     options_.openAtStart.clear();
-    if (!path.isEmpty()) openFile(path);
+    if (path.isEmpty()) return;
+    // The position of the file is what the first frame shows: no
+    // introduction and no hints over a game the player did not ask for.
+    const FileResult r = game_.loadFromFile(QFile::encodeName(path).toStdString());
+    if (r.ok) {
+        firstPaintPending_ = false;
+        return;
+    }
+    // A file that cannot be read leaves the new game, told once the window is up.
+    QTimer::singleShot(0, this, [this, error = fromRulesText(r.error)] {
+        QMessageBox::critical(this, tr("ERROR"), error);
+    });
 }
 
 void MainWindow::continueLastGame() {
     const QString newest = autosave_.newest();
     if (newest.isEmpty()) {
-        QMessageBox::information(this, QStringLiteral("Continue Last Game"),
-                                 QStringLiteral("There is no game to continue yet: a game is kept at the end of "
-                                                "every turn."));
+        QMessageBox::information(this, tr("Continue Last Game"),
+                                 tr("There is no game to continue yet: a game is kept at the end of every turn."));
         return;
     }
     openFile(newest);
@@ -102,8 +111,5 @@ void MainWindow::autosaveTurn() {
 }
 
 void MainWindow::keyboardPress(QKeyEvent* e) {
-    ++busy_;
-    keyboard_->keyPress(e->key(), e->text(), e->modifiers(), e->isAutoRepeat(), steadyMs());
-    --busy_;
-    if (relayoutPending_ && !busy_) relayout();
+    asCommand([&] { keyboard_->keyPress(e->key(), e->text(), e->modifiers(), e->isAutoRepeat(), steadyMs()); });
 }

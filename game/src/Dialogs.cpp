@@ -1,69 +1,79 @@
 #include "game/src/Dialogs.h"
 
-#include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
-#include "rules/LessonTable.h"
 #include "game/src/Sound.h"
 #include "game/view/MapDrawing.h"
+#include "qtcommon/PrefectDialog.h"
+#include "rules/LessonTable.h"
 
 namespace {
-
-QRect screenOf(const QWidget* reference) {
-    QScreen* s = reference ? reference->screen() : nullptr;
-    if (!s) s = QGuiApplication::primaryScreen();
-    return s ? s->geometry() : QRect(0, 0, view::LayoutWidth, view::LayoutHeight);
-}
-
-// Draws a picture, or a marked placeholder, scaled into the widget's area.
-void paintPicture(QWidget* w, const view::Pictures& pictures, int id, QPainter& p) {
-    const view::Graphic& g = pictures.graphic(id);
-    p.save();
-    p.scale(double(w->width()) / g.width(), double(w->height()) / g.height());
-    g.draw(p, 0, 0);
-    p.restore();
-}
-
+constexpr int PlayPicture = 231, StopPicture = 232;
+const QRect PlayButton(75, 18, 25, 25);
 }  // namespace
-
-QPoint advisorDialogCorner(const QWidget* reference) {
-    const QRect s = screenOf(reference);
-    return QPoint(s.x() + s.width() / 2 - 300, s.y() + s.height() / 2 - 200);
-}
-
-void centreOnScreen(QWidget* dialog, const QWidget* reference) {
-    const QRect s = screenOf(reference);
-    QRect frame = dialog->frameGeometry();
-    frame.moveCenter(s.center());
-    dialog->move(frame.topLeft());
-}
 
 PictureDialog::PictureDialog(QWidget* parent, const view::Pictures& pictures, int pictureId, QSize size,
                              const QString& caption, bool borderless, int timeoutMs)
-    : QDialog(parent), pictures_(pictures), picture_(pictureId), borderless_(borderless), reference_(parent) {
+    : QDialog(parent), pictures_(pictures), picture_(pictureId), size_(size), borderless_(borderless),
+      scale_(borderless ? 1.0 : dialogScaleFor(parent)) {
     setWindowTitle(caption);
     if (borderless) setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setFixedSize(size);
+    else setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    int strip = 0;
+    if (!borderless) {
+        close_ = new QPushButton(pictureId == IntroductionPicture ? tr("Continue") : tr("Close"), this);
+        close_->setStyleSheet(parchmentButtonStyle(scale_));
+        QFont f = view::screenFont();
+        f.setPixelSize(int(18 * scale_ + 0.5));
+        close_->setFont(f);
+        close_->setDefault(true);
+        close_->resize(close_->sizeHint());
+        strip = close_->height() + int(16 * scale_);
+        connect(close_, &QPushButton::clicked, this, &QDialog::accept);
+    }
+    const QRect picture = pictureRect();
+    setFixedSize(picture.width(), picture.height() + strip);
+    if (close_) close_->move((width() - close_->width()) / 2, picture.bottom() + 1 + (strip - close_->height()) / 2);
     if (timeoutMs > 0) QTimer::singleShot(timeoutMs, this, [this] { accept(); });
+}
+
+QRect PictureDialog::pictureRect() const {
+    return QRect(0, 0, int(size_.width() * scale_ + 0.5), int(size_.height() * scale_ + 0.5));
+}
+
+QPoint PictureDialog::toPicture(QPoint p) const {
+    return QPoint(int(std::floor(p.x() / scale_)), int(std::floor(p.y() / scale_)));
 }
 
 void PictureDialog::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
-    centreOnScreen(this, reference_);
+    centreOver(this, parentWidget());
 }
 
 void PictureDialog::paintEvent(QPaintEvent*) {
+    if (close_) paintParchment(this, scale_);
     QPainter p(this);
-    p.fillRect(rect(), Qt::black);
-    paintPicture(this, pictures_, picture_, p);
-    if (overlay) overlay(p);
+    const QRect area = pictureRect();
+    p.fillRect(area, Qt::black);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    const auto& g = pictures_.graphic(picture_);
+    p.save();
+    p.scale(double(area.width()) / g.width(), double(area.height()) / g.height());
+    g.draw(p, 0, 0);
+    p.restore();
+    if (overlay) {
+        p.scale(scale_, scale_);
+        overlay(p);
+    }
+}
+
+void PictureDialog::repaintPicture(QRect pictureArea) {
+    update(QRectF(pictureArea.x() * scale_, pictureArea.y() * scale_, pictureArea.width() * scale_,
+                  pictureArea.height() * scale_)
+               .toAlignedRect());
 }
 
 void PictureDialog::mousePressEvent(QMouseEvent* e) {
@@ -72,149 +82,42 @@ void PictureDialog::mousePressEvent(QMouseEvent* e) {
 }
 
 void PictureDialog::keyPressEvent(QKeyEvent* e) {
-    // Enter is OK, as Escape is Cancel: a picture has no buttons of its own.
     if (borderless_ || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) accept();
     else QDialog::keyPressEvent(e);
 }
 
-AdvisorDialog::AdvisorDialog(QWidget* parent, const view::Pictures& pictures, Kind kind, const QString& text,
-                             const QString& yesLabel, const QString& noLabel)
-    : QDialog(parent), kind_(kind) {
-    setWindowTitle(QStringLiteral("Message from the Praetorian Prefect"));
-    auto* portrait = new QLabel(this);
-    const view::Graphic& g = pictures.graphic(182);
-    QPixmap pm(g.width(), g.height());
-    pm.fill(Qt::transparent);
-    {
-        QPainter pp(&pm);
-        g.draw(pp, 0, 0);
-    }
-    portrait->setPixmap(pm);
-    edit_ = new QPlainTextEdit(this);
-    edit_->setReadOnly(true);
-    edit_->setPlainText(text);
-    edit_->setFocusPolicy(Qt::NoFocus);
-    QFont f = font();
-    f.setPixelSize(12);
-    edit_->setFont(f);
-    // The layout of the dialog templates, widened so that the advisor's
-    // longest lines fit without wrapping.
-    edit_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    if (kind == Message) {
-        setFixedSize(560, 190);
-        portrait->setGeometry(10, 13, 68, 78);
-        edit_->setGeometry(90, 12, 458, 132);
-        ok_ = new QPushButton(QStringLiteral("OK"), this);
-        ok_->setGeometry(242, 154, 75, 24);
-        ok_->setDefault(true);
-        connect(ok_, &QPushButton::clicked, this, [this] {
-            answer_ = 2;
-            QDialog::done(2);
-        });
-    } else {
-        setFixedSize(560, 190);
-        portrait->setGeometry(18, 13, 68, 78);
-        edit_->setGeometry(100, 10, 448, 130);
-        yes_ = new QPushButton(yesLabel.isEmpty() ? QStringLiteral("Yes") : yesLabel, this);
-        no_ = new QPushButton(noLabel.isEmpty() ? QStringLiteral("No") : noLabel, this);
-        yes_->setGeometry(18, 150, 110, 24);
-        no_->setGeometry(438, 152, 110, 24);
-        yes_->setDefault(true);
-        connect(yes_, &QPushButton::clicked, this, [this] {
-            answer_ = 3;
-            QDialog::done(3);
-        });
-        connect(no_, &QPushButton::clicked, this, [this] {
-            answer_ = 4;
-            QDialog::done(4);
-        });
-    }
-}
-
-QString AdvisorDialog::text() const { return edit_->toPlainText(); }
-
-void AdvisorDialog::showEvent(QShowEvent* e) {
-    QDialog::showEvent(e);
-    move(advisorDialogCorner(parentWidget()));
-    if (kind_ == Message) ok_->setFocus();
-    else yes_->setFocus();
-}
-
-void AdvisorDialog::reject() {
-    // A question can only be answered; a message is answered by any means.
-    if (kind_ == Question) return;
-    answer_ = 2;
-    QDialog::done(2);
-}
-
-void AdvisorDialog::closeEvent(QCloseEvent* e) {
-    if (kind_ == Question && answer_ == 0) {
-        e->ignore();
+LessonDialog::LessonDialog(QWidget* parent, const view::Pictures& pictures, GameSounds& sounds, int picture)
+    : PictureDialog(parent, pictures, picture, QSize(600, 400), QString(), false, 0), sounds_(sounds),
+      picture_(picture) {
+    if (picture_ == IntroductionPicture) {
+        sounds_.backend().play(QString::fromLatin1(IntroductionMusic), SoundBackend::Mode::Loop);
         return;
     }
-    if (kind_ == Message && answer_ == 0) answer_ = 2;
-    QDialog::closeEvent(e);
-}
-
-QString WindowAdvisor::displayText(const std::string& text) {
-    QString s = QString::fromLatin1(text.data(), qsizetype(text.size()));
-    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return s;
-}
-
-void WindowAdvisor::showMessage(const std::string& text) {
-    AdvisorDialog d(owner_, pictures_, AdvisorDialog::Message, displayText(text));
-    if (beforeExec) beforeExec(d);
-    d.exec();
-}
-
-bool WindowAdvisor::askQuestion(const std::string& text, const std::string& yesLabel, const std::string& noLabel) {
-    // Labels apply to this one question only; the next plain one shows Yes and No.
-    AdvisorDialog d(owner_, pictures_, AdvisorDialog::Question, displayText(text),
-                    QString::fromLatin1(yesLabel.substr(0, 55).c_str()),
-                    QString::fromLatin1(yesLabel.empty() ? "" : noLabel.substr(0, 55).c_str()));
-    if (beforeExec) beforeExec(d);
-    d.exec();
-    return d.answer() == 3;
-}
-
-LessonDialog::LessonDialog(QWidget* parent, const view::Pictures& pictures, GameSounds& sounds, int picture)
-    : QDialog(parent), pictures_(pictures), sounds_(sounds), picture_(picture), reference_(parent) {
-    setWindowTitle(QString());
-    setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
-    setFixedSize(600, 400);
-    if (picture_ == IntroductionPicture)
-        sounds_.backend().play(QString::fromLatin1(IntroductionMusic), SoundBackend::Mode::Loop);
-}
-
-void LessonDialog::showEvent(QShowEvent* e) {
-    QDialog::showEvent(e);
-    move(advisorDialogCorner(reference_));
-}
-
-void LessonDialog::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    pictures_.graphic(picture_).draw(p, 0, 0);
-    if (picture_ != IntroductionPicture) pictures_.graphic(narrationPlaying_ ? 232 : 231).draw(p, 75, 18);
+    setWindowTitle(tr("History Lesson"));
+    overlay = [this, &pictures](QPainter& p) {
+        pictures.graphic(narrationPlaying_ ? StopPicture : PlayPicture).draw(p, PlayButton.x(), PlayButton.y());
+    };
 }
 
 void LessonDialog::clickAt(QPoint pt) {
     // The introduction has no button and no narration.
     if (picture_ == IntroductionPicture) return;
-    if (pt.x() < 75 || pt.x() > 99 || pt.y() < 18 || pt.y() > 42) return;
+    if (!PlayButton.contains(pt)) return;
     if (narrationPlaying_) {
         sounds_.backend().stop();
         narrationPlaying_ = false;
     } else {
-        narrationPlaying_ = true;
         const QString name = GameSounds::narrationFor(picture_);
         if (!name.isEmpty()) sounds_.backend().play(name, SoundBackend::Mode::Async);
+        // Without an audio output nothing plays: the button stays at play.
+        narrationPlaying_ = sounds_.backend().hasOutput();
+        if (!narrationPlaying_) sounds_.tellNoAudioOnce();
     }
-    update(QRect(75, 18, 25, 25));
+    repaintPicture(PlayButton);
 }
 
 void LessonDialog::mouseReleaseEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton) clickAt(e->position().toPoint());
+    if (e->button() == Qt::LeftButton) clickAt(toPicture(e->position().toPoint()));
 }
 
 void LessonDialog::done(int r) {

@@ -1,100 +1,53 @@
 #pragma once
+#include <QCoreApplication>
 #include <QDialog>
 #include <functional>
-#include <string>
 
-#include "model/Advisor.h"
-
-class QLabel;
-class QPlainTextEdit;
 class QPushButton;
-class QTimer;
 class GameSounds;
-namespace view { class Pictures; class Graphic; }
+namespace view { class Pictures; }
 
-// The top-left corner at which the advisor and lesson dialogs stand:
-// (screen width / 2 − 300, screen height / 2 − 200) of the given widget's screen.
-QPoint advisorDialogCorner(const QWidget* reference);
-// Centres a dialog on its screen.
-void centreOnScreen(QWidget* dialog, const QWidget* reference);
-
-// A dialog that only shows one picture: the splash, the About and credits
-// picture and the results. With a timeout it closes by itself; a click or a
-// key closes the borderless ones at once. OK, Enter, Escape and the close box
-// close it.
+// A dialog that shows one picture: the splash, the About and credits
+// picture, the results, the history lessons. With a timeout it closes by
+// itself; a click or a key closes the borderless ones at once. The others
+// stand in a frame without minimise and maximise buttons, scaled with the
+// window, with a Close button under the picture; Enter, Escape and the close
+// box close them too.
 class PictureDialog : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(PictureDialog)
 public:
     PictureDialog(QWidget* parent, const view::Pictures& pictures, int pictureId, QSize size,
                   const QString& caption, bool borderless, int timeoutMs);
-    // Drawn over the picture on every paint (the results' counts).
+    // Drawn over the picture on every paint, in the picture's own pixels (the
+    // results' counts).
     std::function<void(QPainter&)> overlay;
+
+    QPushButton* closeButton() const { return close_; }
+    // Where the picture stands in the dialog, and the picture's pixel under a dialog point.
+    QRect pictureRect() const;
+    QPoint toPicture(QPoint dialogPoint) const;
 
 protected:
     void showEvent(QShowEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void repaintPicture(QRect pictureArea);
 
 private:
     const view::Pictures& pictures_;
     int picture_;
+    QSize size_;
     bool borderless_;
-    QWidget* reference_;
+    qreal scale_;
+    QPushButton* close_ = nullptr;
 };
 
-// The Praetorian Prefect's two dialogs: 108, a message with OK, and 107, a
-// question with Yes (the default) and No that cannot be escaped.
-class AdvisorDialog : public QDialog {
-public:
-    enum Kind { Message, Question };
-    AdvisorDialog(QWidget* parent, const view::Pictures& pictures, Kind kind, const QString& text,
-                  const QString& yesLabel = {}, const QString& noLabel = {});
-
-    // Button ids: 2 for OK (and No is 4, Yes is 3), as the rules' callers know them.
-    int answer() const { return answer_; }
-    QPushButton* yesButton() const { return yes_; }
-    QPushButton* noButton() const { return no_; }
-    QPushButton* okButton() const { return ok_; }
-    QString text() const;
-
-    void reject() override;  // Escape and the close box
-
-protected:
-    void showEvent(QShowEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
-
-private:
-    Kind kind_;
-    int answer_ = 0;
-    QPushButton* yes_ = nullptr;
-    QPushButton* no_ = nullptr;
-    QPushButton* ok_ = nullptr;
-    QPlainTextEdit* edit_ = nullptr;
-};
-
-// The advisor the rules talk to in the window.
-class WindowAdvisor : public Advisor {
-public:
-    WindowAdvisor(QWidget* owner, const view::Pictures& pictures) : owner_(owner), pictures_(pictures) {}
-
-    // Tests answer the dialogs themselves: called with each dialog before it runs.
-    std::function<void(AdvisorDialog&)> beforeExec;
-
-    // The 8-bit text of the rules as the dialogs show it.
-    static QString displayText(const std::string& text);
-
-protected:
-    void showMessage(const std::string& text) override;
-    bool askQuestion(const std::string& text, const std::string& yesLabel, const std::string& noLabel) override;
-
-private:
-    QWidget* owner_;
-    const view::Pictures& pictures_;
-};
-
-// History lesson dialog 105: a 600x400 picture; except for the introduction,
-// a play/stop button at (75, 18) toggles the narration.
-class LessonDialog : public QDialog {
+// A history lesson: a 600x400 picture; except for the introduction, a
+// play/stop button at (75, 18) of the picture toggles the narration. Where
+// the machine has no audio output the button stays at play.
+class LessonDialog : public PictureDialog {
+    Q_DECLARE_TR_FUNCTIONS(LessonDialog)
 public:
     LessonDialog(QWidget* parent, const view::Pictures& pictures, GameSounds& sounds, int picture);
     bool narrationPlaying() const { return narrationPlaying_; }
@@ -104,14 +57,10 @@ public:
     void done(int r) override;
 
 protected:
-    void showEvent(QShowEvent* e) override;
-    void paintEvent(QPaintEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
-    const view::Pictures& pictures_;
     GameSounds& sounds_;
     int picture_;
     bool narrationPlaying_ = false;
-    QWidget* reference_;
 };

@@ -49,8 +49,8 @@ void GameScreen::drawInstructions() {
     p->drawLine(o + 985, 590, o + 985, 620);
     p->drawLine(o + 985, 620, o + 175, 620);
     p->drawLine(o + 175, 620, o + 175, 590);
-    drawTextAt(*p, o + 230, 630, QStringLiteral("Instructions:  Left-click and drag to move legions.  "), Qt::white);
-    drawTextAt(*p, o + 630, 630, QStringLiteral("Right click to advance the game turn"), Qt::white);
+    drawTextAt(*p, o + 230, 630, tr("Instructions:  Left-click and drag to move legions.  "), Qt::white);
+    drawTextAt(*p, o + 630, 630, tr("Right click to advance the game turn"), Qt::white);
 }
 
 void GameScreen::refreshReports() {
@@ -75,37 +75,37 @@ std::vector<GameScreen::TextLine> GameScreen::economicReportLines() const {
     const RomanEmpire& r = game_.romans;
     const int net = r.taxIncome - r.legionCost;
     std::vector<TextLine> lines = {
-        {offsetX_ + 1110, 100, QStringLiteral("YEAR: %1 AD").arg(game_.year()), black},
-        {x, 130, QStringLiteral("ECONOMIC REPORT"), black},
-        {x, 160, QStringLiteral("Tax Revenue: %1").arg(r.taxIncome), black},
-        {x, 180, QStringLiteral("Legion Cost: %1").arg(r.legionCost), black},
+        {offsetX_ + 1110, 100, tr("YEAR: %1 AD").arg(game_.year()), black},
+        {x, 130, tr("ECONOMIC REPORT"), black},
+        {x, 160, tr("Tax Revenue: %1").arg(r.taxIncome), black},
+        {x, 180, tr("Legion Cost: %1").arg(r.legionCost), black},
         // Always signed: "+0" when income and cost are equal.
-        {x, 200, QStringLiteral("Net: %1%2").arg(net < 0 ? QStringLiteral("-") : QStringLiteral("+")).arg(qAbs(qint64(net))), black},
-        {x, 220, QStringLiteral("Treasury: %1").arg(r.treasury), black},
-        {x, 240, QStringLiteral("The Empire can support %1 legions").arg(r.legionLimit()), black},
+        {x, 200, tr("Net: %1%2").arg(net < 0 ? QStringLiteral("-") : QStringLiteral("+")).arg(qAbs(qint64(net))), black},
+        {x, 220, tr("Treasury: %1").arg(r.treasury), black},
+        {x, 240, tr("The Empire can support %1 legions").arg(r.legionLimit()), black},
     };
     if (r.plague) {
         const QColor red(255, 0, 0);
         if (r.treasury <= 0) {
-            lines.push_back({x, 260, QStringLiteral("The Empire is out of money:"), red});
-            lines.push_back({x, 280, QStringLiteral("The legions are disbanding!"), red});
+            lines.push_back({x, 260, tr("The Empire is out of money:"), red});
+            lines.push_back({x, 280, tr("The legions are disbanding!"), red});
         } else {
-            lines.push_back({x, 260, QStringLiteral("The Empire is suffering from a plague."), red});
-            lines.push_back({x, 280, QStringLiteral("Legion creation and tax collection is slowed!"), red});
+            lines.push_back({x, 260, tr("The Empire is suffering from a plague."), red});
+            lines.push_back({x, 280, tr("Legion creation and tax collection is slowed!"), red});
         }
     } else {
-        lines.push_back({x, 260, QStringLiteral("Taxes are being collected"), black});
-        lines.push_back({x, 280, QStringLiteral("Legions are being paid"), black});
+        lines.push_back({x, 260, tr("Taxes are being collected"), black});
+        lines.push_back({x, 280, tr("Legions are being paid"), black});
     }
     return lines;
 }
 
 std::vector<GameScreen::TextLine> GameScreen::militaryReportLines() const {
     const int x = offsetX_ + 1010;
-    std::vector<TextLine> lines = {{x, 320, QStringLiteral("MILITARY REPORT"), Qt::black}};
+    std::vector<TextLine> lines = {{x, 320, tr("MILITARY REPORT"), Qt::black}};
     int i = 0;
     for (const std::string& line : game_.eventLog)
-        lines.push_back({x, 360 + 20 * i++, QString::fromLatin1(line.data(), qsizetype(line.size())), Qt::black});
+        lines.push_back({x, 360 + 20 * i++, QString::fromUtf8(line.data(), qsizetype(line.size())), Qt::black});
     return lines;
 }
 
@@ -113,20 +113,20 @@ GameScreen::InfoLine GameScreen::provinceInfo(const Province* province) const {
     const int o = offsetX_;
     InfoLine info;
     if (!province) {
-        info.texts = {{o + 185, 600, QStringLiteral("Province:"), Qt::white},
-                      {o + 430, 600, QStringLiteral("Tax value:"), Qt::white},
-                      {o + 660, 600, QStringLiteral("Attributes:"), Qt::white}};
+        info.texts = {{o + 185, 600, tr("Province:"), Qt::white},
+                      {o + 430, 600, tr("Tax value:"), Qt::white},
+                      {o + 660, 600, tr("Attributes:"), Qt::white}};
         return info;
     }
-    info.texts.push_back({o + 185, 600, QStringLiteral("Province: ") + QString::fromLatin1(province->name().c_str()), Qt::white});
-    info.texts.push_back({o + 430, 600, QStringLiteral("Tax value:"), Qt::white});
+    info.texts.push_back({o + 185, 600, tr("Province: %1").arg(QString::fromStdString(province->name())), Qt::white});
+    info.texts.push_back({o + 430, 600, tr("Tax value:"), Qt::white});
     // A frontier land (tax value 0) shows no coin places at all.
     if (province->taxValue != 0) {
         static const int places[4] = {515, 537, 559, 581};
         for (int i = 0; i < 4; ++i) info.coins.push_back({o + places[i], province->taxValue > i ? 268 : 269});
     }
     info.texts.push_back({o + 660, 600,
-                          QStringLiteral("Attributes: ") + QString::fromLatin1(province->attributesText().c_str()),
+                          tr("Attributes: %1").arg(QString::fromStdString(province->attributesText())),
                           Qt::white});
     return info;
 }

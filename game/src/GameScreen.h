@@ -1,4 +1,5 @@
 #pragma once
+#include <QCoreApplication>
 #include <QRect>
 #include <QColor>
 #include <QSize>
@@ -20,6 +21,7 @@ class Province;
 // the window shows (`front`). Nothing here touches a widget: the window is
 // told which part of `front` changed and does the showing and the pausing.
 class GameScreen {
+    Q_DECLARE_TR_FUNCTIONS(GameScreen)
 public:
     GameScreen(Game& game, const view::Pictures& pictures);
 

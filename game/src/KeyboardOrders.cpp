@@ -18,7 +18,7 @@ constexpr int BoxHeight = 60;
 
 QPointF boxCentre(const Province& p) { return QPointF(p.legionX() + BoxWidth / 2.0, p.legionY() + BoxHeight / 2.0); }
 
-QString lowerName(const Province& p) { return QString::fromLatin1(p.name().c_str()).toLower(); }
+QString lowerName(const Province& p) { return QString::fromStdString(p.name()).toLower(); }
 
 }  // namespace
 

@@ -7,7 +7,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QEventLoop>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -18,9 +17,12 @@
 #include <QUrl>
 #include <QWindow>
 
-#include "rules/LessonTable.h"
+#include "game/src/PageViewer.h"
 #include "game/view/MapDrawing.h"
 #include "model/Game.h"
+#include "qtcommon/GameFiles.h"
+#include "qtcommon/RulesText.h"
+#include "rules/LessonTable.h"
 
 // ---------------------------------------------------------------- InputGate
 
@@ -108,7 +110,7 @@ MainWindow::MainWindow(Game& game, const view::Pictures& pictures, GameScreen& s
                        Options options)
     : game_(game), pictures_(pictures), screen_(screen), sounds_(sounds), options_(options),
       advisor_(this, pictures) {
-    setWindowTitle(QStringLiteral("Aurovane"));
+    setWindowTitle(tr("Aurovane"));
     widget_ = new ScreenWidget(*this);
     setCentralWidget(widget_);
     buildMenus();
@@ -127,20 +129,20 @@ MainWindow::MainWindow(Game& game, const view::Pictures& pictures, GameScreen& s
     Advisor::install(&advisor_);
 
     chooseFile = [this](bool saving) {
-        QFileDialog d(this, saving ? QStringLiteral("Save") : QStringLiteral("Load"));
-        d.setNameFilters({QStringLiteral("Aurovane Files (*.AVN)"), QStringLiteral("All (*)")});
-        d.setDefaultSuffix(QStringLiteral("AVN"));
-        d.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-        d.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-        if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return QString();
-        return d.selectedFiles().front();
+        return GameFiles::choose(this, saving ? GameFiles::Purpose::Save : GameFiles::Purpose::Open);
     };
-    openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    // Where no browser can show a page, the game's own viewer does.
+    openUrl = [this](const QUrl& url) { return QDesktopServices::openUrl(url) || PageViewer::showPage(this, url); };
+    sounds_.noOutputNotice = [this] {
+        Advisor::tell(tr("Princeps,\n\nNo audio device was found on this machine:\nthe game plays without "
+                         "sound and narration.").toStdString());
+    };
     onQuit = [this] {
         hide();
         QCoreApplication::exit(0);
     };
     relayout();
+    openStartFile();
 }
 
 MainWindow::~MainWindow() {
@@ -162,12 +164,19 @@ void MainWindow::installDrawingHooks(Game& game, GameScreen& screen) {
     screen.playSound = [&game](int kind) { game.playSound(kind); };
 }
 
-QAction* MainWindow::addCommand(QMenu* menu, const QString& text, int id) {
+QAction* MainWindow::addCommand(QMenu* menu, const QString& text, int id, std::function<void()> run) {
     QAction* a = menu->addAction(text);
     a->setData(id);
-    connect(a, &QAction::triggered, this, [this, id] { runCommand(id); });
+    connect(a, &QAction::triggered, this, [this, run = std::move(run)] { asCommand(run); });
     actions_[id] = a;
     return a;
+}
+
+void MainWindow::asCommand(const std::function<void()>& run) {
+    ++busy_;
+    run();
+    --busy_;
+    if (relayoutPending_ && !busy_) relayout();
 }
 
 QAction* MainWindow::action(int id) const {
@@ -176,49 +185,51 @@ QAction* MainWindow::action(int id) const {
 }
 
 void MainWindow::buildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    addCommand(file, QStringLiteral("New Game"), Command::NewGame)->setShortcut(QKeySequence::New);
-    addCommand(file, QStringLiteral("Save"), Command::Save)->setShortcut(QKeySequence::Save);
-    addCommand(file, QStringLiteral("Load"), Command::Load)->setShortcut(QKeySequence::Open);
-    addCommand(file, QStringLiteral("E&xit"), Command::Exit)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    addCommand(file, tr("New Game"), Command::NewGame, [this] { newGame(); })->setShortcut(QKeySequence::New);
+    addCommand(file, tr("Save"), Command::Save, [this] { save(); })->setShortcut(QKeySequence::Save);
+    addCommand(file, tr("Load"), Command::Load, [this] { load(); })->setShortcut(QKeySequence::Open);
+    addCommand(file, tr("E&xit"), Command::Exit, [this] { exitGame(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
-    QMenu* skill = options->addMenu(QStringLiteral("Skill Level"));
+    QMenu* options = menuBar()->addMenu(tr("Options"));
+    QMenu* skill = options->addMenu(tr("Skill Level"));
     skillGroup_ = new QActionGroup(this);
     skillGroup_->setExclusive(true);
-    const std::pair<const char*, int> skills[] = {{"Easy", Command::Easy}, {"Normal", Command::Normal},
-                                                   {"Hard", Command::Hard}};
-    for (const auto& [text, id] : skills) {
-        QAction* a = addCommand(skill, QString::fromLatin1(text), id);
+    const QString skills[] = {tr("Easy"), tr("Normal"), tr("Hard")};
+    for (int level = 0; level < 3; ++level) {
+        QAction* a = addCommand(skill, skills[level], Command::Easy + level, [this, level] { setSkill(level); });
         a->setCheckable(true);
         skillGroup_->addAction(a);
     }
     actions_[Command::Easy + std::clamp(game_.skillLevel, 0, 2)]->setChecked(true);
-    QAction* sound = addCommand(options, QStringLiteral("Sound"), Command::Sound);
+    QAction* sound = addCommand(options, tr("Sound"), Command::Sound, [this] { toggleSound(); });
     sound->setCheckable(true);
     sound->setChecked(sounds_.enabled);
-    QMenu* scenarios = options->addMenu(QStringLiteral("Scenarios"));
-    addCommand(scenarios, QStringLiteral("Valerian (260 AD)"), Command::Scenario260);
-    addCommand(scenarios, QStringLiteral("Constantine (308 AD)"), Command::Scenario308);
-    addCommand(scenarios, QStringLiteral("Honorius (410 AD)"), Command::Scenario410);
-    addCommand(scenarios, QStringLiteral("Valentinian III (455 AD)"), Command::Scenario455);
+    QMenu* scenarios = options->addMenu(tr("Scenarios"));
+    const std::pair<QString, int> scenarioItems[] = {{tr("Valerian (260 AD)"), Command::Scenario260},
+                                                     {tr("Constantine (308 AD)"), Command::Scenario308},
+                                                     {tr("Honorius (410 AD)"), Command::Scenario410},
+                                                     {tr("Valentinian III (455 AD)"), Command::Scenario455}};
+    for (const auto& [text, id] : scenarioItems) addCommand(scenarios, text, id, [this, id = id] { startScenario(id); });
 
-    QMenu* history = menuBar()->addMenu(QStringLiteral("History"));
-    QMenu* lessons = history->addMenu(QStringLiteral("History Lessons"));
-    for (const Lesson& l : LessonTable) addCommand(lessons, QString::fromLatin1(l.menuText), l.command);
-    addCommand(history, QStringLiteral("Study Guide"), Command::StudyGuide);
-    addCommand(history, QStringLiteral("Take Quiz"), Command::Quiz);
+    QMenu* history = menuBar()->addMenu(tr("History"));
+    QMenu* lessons = history->addMenu(tr("History Lessons"));
+    for (const Lesson& l : LessonTable)
+        addCommand(lessons, tr(l.menuText), l.command, [this, &l] { showHistoryLesson(l); });
+    addCommand(history, tr("Study Guide (Web Page)"), Command::StudyGuide, [this] { openStudyGuide(); });
+    addCommand(history, tr("Take Quiz (Web Page)"), Command::Quiz, [this] { openQuiz(); });
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    addCommand(help, QStringLiteral("Help"), Command::Help)->setShortcut(QKeySequence(Qt::Key_F1));
-    addCommand(help, QStringLiteral("Video Tutorial"), Command::Tutorial);
-    QAction* about = addCommand(help, QStringLiteral("&About ..."), Command::About);
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    addCommand(help, tr("Hints from the Prefect"), Command::Help, [this] { showHints(); })
+        ->setShortcut(QKeySequence(Qt::Key_F1));
+    addCommand(help, tr("Tutorial (Web Page)"), Command::Tutorial, [this] { openTutorial(); });
+    QAction* about = addCommand(help, tr("&About ..."), Command::About, [this] { showAbout(); });
     // Alt with the question mark or the slash opens About, however the
     // keyboard produces the question mark.
     about->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Question), QKeySequence(Qt::ALT | Qt::SHIFT | Qt::Key_Question),
                          QKeySequence(Qt::ALT | Qt::Key_Slash), QKeySequence(Qt::ALT | Qt::SHIFT | Qt::Key_Slash)});
 
-    auto* fullScreen = new QAction(QStringLiteral("Full Screen"), this);
+    auto* fullScreen = new QAction(tr("Full Screen"), this);
     fullScreen->setShortcut(QKeySequence(Qt::Key_F11));
     connect(fullScreen, &QAction::triggered, this, [this] {
         if (isFullScreen()) showMaximized();
@@ -227,61 +238,41 @@ void MainWindow::buildMenus() {
     addAction(fullScreen);
 }
 
-void MainWindow::runCommand(int id, int parameter) {
-    ++busy_;
-    switch (id) {
-        case Command::Tutorial: openWebPage(QStringLiteral("tutorial.html")); break;
-        case Command::About: {
-            PictureDialog d(this, pictures_, 267, QSize(600, 400), QStringLiteral("About Aurovane"), false, 0);
-            d.exec();
-            break;
-        }
-        case Command::Exit:
-            quit();
-            break;
-        case Command::StudyGuide: openWebPage(QStringLiteral("guide.html")); break;
-        case Command::Quiz: openWebPage(QStringLiteral("quiz.html")); break;
-        case Command::Help: showHints(); break;
-        case Command::Scenario260:
-        case Command::Scenario308:
-        case Command::Scenario410:
-        case Command::Scenario455: scenario(id); break;
-        case Command::Load: load(); break;
-        case Command::Save: save(); break;
-        case Command::NewGame: newGame(parameter); break;
-        case Command::ContinueLastGame: continueLastGame(); break;
-        case Command::Easy:
-        case Command::Normal:
-        case Command::Hard: setSkill(id); break;
-        case Command::Sound: toggleSound(); break;
-        default:
-            if (lessonOfCommand(id)) historyLesson(id);
-            break;
-    }
-    --busy_;
-    if (relayoutPending_ && !busy_) relayout();
+void MainWindow::showAbout() {
+    PictureDialog d(this, pictures_, 267, QSize(600, 400), tr("About Aurovane"), false, 0);
+    d.exec();
 }
 
-void MainWindow::setSkill(int id) {
-    for (int s : {Command::Easy, Command::Normal, Command::Hard}) actions_[s]->setChecked(s == id);
-    game_.skillLevel = id - Command::Easy;
+void MainWindow::exitGame() { quit(); }
+void MainWindow::openTutorial() { openWebPage(QStringLiteral("tutorial.html")); }
+void MainWindow::openStudyGuide() { openWebPage(QStringLiteral("guide.html")); }
+void MainWindow::openQuiz() { openWebPage(QStringLiteral("quiz.html")); }
+
+void MainWindow::setSkill(int level) {
+    action(Command::Easy + level)->setChecked(true);
+    game_.skillLevel = level;
 }
 
 void MainWindow::toggleSound() {
     // The narration of an open lesson is not touched: the option is for the game's sounds.
     sounds_.enabled = !sounds_.enabled;
-    actions_[Command::Sound]->setChecked(sounds_.enabled);
+    action(Command::Sound)->setChecked(sounds_.enabled);
 }
 
-void MainWindow::newGame(int parameter) {
-    if (parameter == 0 && !Advisor::ask("Discard the current game?")) return;
+void MainWindow::newGame() {
+    if (!advisor_.askDiscard(tr("Discard the current game?"))) return;
+    newGameWithoutQuestion();
+}
+
+void MainWindow::newGameWithoutQuestion() {
     game_.startNewGame();
+    gameInProgress_ = false;
     shownProvince_ = nullptr;
     screen_.paintScreen();
 }
 
-void MainWindow::scenario(int id) {
-    if (!Advisor::ask("Are you sure you want to discard the current game?")) return;
+void MainWindow::startScenario(int id) {
+    if (!advisor_.askDiscard(tr("Are you sure you want to discard the current game?"))) return;
     game_.resetForNewGame();
     game_.assignDefaultOwners();
     game_.buildEventList();
@@ -293,13 +284,12 @@ void MainWindow::scenario(int id) {
     }
     screen_.paintScreen();
     if (id == Command::Scenario260 || id == Command::Scenario308) endTurn();
+    gameInProgress_ = false;
 }
 
-void MainWindow::historyLesson(int id) {
-    const Lesson* l = lessonOfCommand(id);
-    if (!l) return;
-    screen_.zoomToDialog(l->zoomX + screen_.screenOffsetX(), l->zoomY);
-    showLessonDialog(l->picture);
+void MainWindow::showHistoryLesson(const Lesson& l) {
+    screen_.zoomToDialog(l.zoomX + screen_.screenOffsetX(), l.zoomY);
+    showLessonDialog(l.picture);
 }
 
 void MainWindow::showLessonDialog(int picture) {
@@ -312,6 +302,7 @@ void MainWindow::showLessonDialog(int picture) {
 }
 
 void MainWindow::load() {
+    if (gameInProgress_ && !advisor_.askDiscard(tr("Discard the current game?"))) return;
     const QString path = chooseFile ? chooseFile(false) : QString();
     if (path.isEmpty()) return;
     openFile(path);
@@ -323,10 +314,12 @@ void MainWindow::save() {
     // The writer replaces the file only once the whole game is written, so a
     // failed save never destroys an older one.
     const FileResult r = game_.saveToFile(QFile::encodeName(path).toStdString());
-    if (r.ok)
-        QMessageBox::information(nullptr, QStringLiteral("Alert"), QStringLiteral("Game saved"));
-    else
-        QMessageBox::critical(this, QStringLiteral("ERROR"), QString::fromLocal8Bit(r.error.c_str()));
+    if (r.ok) {
+        gameInProgress_ = false;
+        QMessageBox::information(nullptr, tr("Alert"), tr("Game saved"));
+    } else {
+        QMessageBox::critical(this, tr("ERROR"), fromRulesText(r.error));
+    }
 }
 
 QString MainWindow::webPage(const QString& name) {
@@ -342,7 +335,7 @@ QString MainWindow::webPage(const QString& name) {
 
 void MainWindow::openWebPage(const QString& name) {
     const QString path = webPage(name);
-    if (path.isEmpty() || !openUrl) return;  // as with the shell: a failure is not reported
+    if (path.isEmpty() || !openUrl) return;
     openUrl(QUrl::fromLocalFile(path));
 }
 
@@ -371,25 +364,22 @@ void MainWindow::leftPress(QPoint layout) {
 
 void MainWindow::leftRelease(QPoint layout) {
     const QPoint m = view::layoutToMap(layout, screen_.screenOffsetX());
-    ++busy_;
-    if (game_.dropLegions(m.x(), m.y())) {
+    asCommand([&] {
+        if (!game_.dropLegions(m.x(), m.y())) return;
+        gameInProgress_ = true;
         screen_.paintScreen();
         if (!game_.romansCanMove()) endTurn();
         else dropQueuedInput();
-    }
-    --busy_;
-    if (relayoutPending_ && !busy_) relayout();
+    });
 }
 
 void MainWindow::rightRelease(QPoint) {
-    ++busy_;
-    endTurn();
-    --busy_;
-    if (relayoutPending_ && !busy_) relayout();
+    asCommand([this] { endTurn(); });
 }
 
 void MainWindow::endTurn() {
     if (quitting_) return;
+    gameInProgress_ = true;
     ::advanceTurn(*this);
     autosaveTurn();
     dropQueuedInput();
@@ -409,10 +399,10 @@ void MainWindow::keyDown(int key) {
     if (key == Qt::Key_F) keyF_ = true;
     if (key == Qt::Key_J) keyJ_ = true;
     if (keyP_ && keyF_ && keyJ_) {
-        ++busy_;
-        game_.palestinaUprising();
-        screen_.paintScreen();
-        --busy_;
+        asCommand([this] {
+            game_.palestinaUprising();
+            screen_.paintScreen();
+        });
     }
 }
 
@@ -452,7 +442,7 @@ void MainWindow::showResults() {
         resultsShown();
         return;
     }
-    PictureDialog d(this, pictures_, 250, QSize(600, 400), QStringLiteral("Results"), false, 0);
+    PictureDialog d(this, pictures_, 250, QSize(600, 400), tr("Results"), false, 0);
     const int invasions = game_.invasionCount, plagues = game_.plagueCount, rebellions = game_.rebellionCount;
     d.overlay = [invasions, plagues, rebellions](QPainter& p) {
         view::drawTextAt(p, 430, 127, QString::number(invasions), Qt::white);
@@ -469,26 +459,28 @@ void MainWindow::quit() {
 }
 
 void MainWindow::postNewGame() {
-    QTimer::singleShot(0, this, [this] { runCommand(Command::NewGame, 1); });
+    QTimer::singleShot(0, this, [this] { asCommand([this] { newGameWithoutQuestion(); }); });
 }
 
 void MainWindow::showHints() {
-    if (Advisor::ask("Welcome, Princeps\r\n\r\nI am your advisor and I will be providing you with\r\n"
-                     "information to help you guide the Roman Empire\r\nthrough the \"Crisis of the Third "
-                     "Century.\"\r\n\r\nWould you like a few hints on playing before we start?")) {
-        Advisor::tell("Your empire consists of provinces.  Each turn, your provinces\r\nwill pay taxes and create "
-                      "legions for you. Roman provinces are\r\nshown in light-red.  Enemey-held provinces are "
-                      "other colors");
-        Advisor::tell("To move a legion, left-click and drag it where you want it to\r\ngo.  If there are enemy "
-                      "legions in the destination or any\r\nprovinces on the way, your legion will attack them");
-        Advisor::tell("When you have moved all your legions, your enemies will move\r\ntheir legions.  If you dont "
-                      "want to move all your legions, \r\njust right-click the mouse to advance the game one turn.");
-        Advisor::tell("Your goal is to hold on to as many Roman provinces\r\nas possible. To win, you must control "
-                      "at least one\r\nprovince when the \"Crisis of the Third Century\" ends\r\nin 285 AD - Good "
-                      "luck, Princeps!\r\n");
+    auto tell = [](const QString& text) { Advisor::tell(text.toStdString()); };
+    if (Advisor::ask(tr("Welcome, Princeps\n\nI am your advisor and I will be providing you with\n"
+                        "information to help you guide the Roman Empire\nthrough the \"Crisis of the Third "
+                        "Century.\"\n\nWould you like a few hints on playing before we start?")
+                         .toStdString())) {
+        tell(tr("Your empire consists of provinces.  Each turn, your provinces\nwill pay taxes and create "
+                "legions for you. Roman provinces are\nshown in light-red.  Enemey-held provinces are "
+                "other colors"));
+        tell(tr("To move a legion, left-click and drag it where you want it to\ngo.  If there are enemy "
+                "legions in the destination or any\nprovinces on the way, your legion will attack them"));
+        tell(tr("When you have moved all your legions, your enemies will move\ntheir legions.  If you dont "
+                "want to move all your legions, \njust right-click the mouse to advance the game one turn."));
+        tell(tr("Your goal is to hold on to as many Roman provinces\nas possible. To win, you must control "
+                "at least one\nprovince when the \"Crisis of the Third Century\" ends\nin 285 AD - Good "
+                "luck, Princeps!\n"));
     }
-    Advisor::tell("If at any time you need help, you can refer to\r\nthe video tutorial under the Help menu.\r\n\r\n"
-                  "Good luck, Princeps!");
+    tell(tr("If at any time you need help, you can refer to\nthe tutorial page under the Help menu.\n\n"
+            "Good luck, Princeps!"));
 }
 
 // ------------------------------------------------------------ the window
@@ -536,13 +528,11 @@ void MainWindow::showEvent(QShowEvent* e) {
 void MainWindow::firstPaint() {
     if (!firstPaintPending_) return;
     firstPaintPending_ = false;
-    ++busy_;
-    screen_.paintScreen();
-    showLessonDialog(IntroductionPicture);
-    showHints();
-    openStartFile();
-    --busy_;
-    if (relayoutPending_ && !busy_) relayout();
+    asCommand([this] {
+        screen_.paintScreen();
+        showLessonDialog(IntroductionPicture);
+        showHints();
+    });
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {

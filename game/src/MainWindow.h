@@ -9,12 +9,14 @@
 #include "game/src/GameScreen.h"
 #include "game/src/KeyboardOrders.h"
 #include "game/src/Sound.h"
+#include "qtcommon/WindowAdvisor.h"
 #include "rules/TurnFrontEnd.h"
 
 class QAction;
 class QActionGroup;
 class Game;
 class Province;
+struct Lesson;
 namespace view { class Pictures; }
 
 // Refuses keyboard and pointer input while a timed pause runs; what was typed
@@ -46,7 +48,8 @@ private:
     MainWindow& window_;
 };
 
-// Command ids of the main menu; each action carries its id as data.
+// Command ids of the main menu; each action carries its id as data, and
+// runs its own named member function.
 namespace Command {
 enum : int {
     Tutorial = 103, About = 104, Exit = 105, StudyGuide = 106, Quiz = 108, Help = 110,
@@ -57,6 +60,7 @@ enum : int {
 }
 
 class MainWindow : public QMainWindow, public TurnFrontEnd {
+    Q_DECLARE_TR_FUNCTIONS(MainWindow)
 public:
     struct Options {
         bool realPauses = true;       // false: pauses are recorded, not waited (tests)
@@ -72,9 +76,24 @@ public:
     // Installs the rules' move, defeat and report hooks (start-up step 5).
     static void installDrawingHooks(Game& game, GameScreen& screen);
 
-    // Menu commands, as the menu gives them (`parameter` 1: no question asked).
-    void runCommand(int id, int parameter = 0);
+    // The menu's action of a command id.
     QAction* action(int id) const;
+
+    // The menu commands.
+    void newGame();                 // asks first whether to discard the game
+    void newGameWithoutQuestion();  // as the end of the game starts one
+    void startScenario(int id);     // Command::Scenario260 ... Scenario455
+    void load();                    // asks first when a game is in progress
+    void save();
+    void exitGame();
+    void showAbout();
+    void showHistoryLesson(const Lesson& lesson);
+    void openTutorial();
+    void openStudyGuide();
+    void openQuiz();
+    void setSkill(int level);  // 0 Easy, 1 Normal, 2 Hard
+    void toggleSound();
+    void continueLastGame();
 
     // The pointer, in layout pixels.
     void pointerMove(QPoint layout);
@@ -90,6 +109,8 @@ public:
     // Loads a saved game or scenario; a file that cannot be read gets the
     // reader's message in an "ERROR" box and leaves the game as it was.
     bool openFile(const QString& path);
+    // Whether anything was played since the game was started, loaded or saved.
+    bool gameInProgress() const { return gameInProgress_; }
     KeyboardOrders& keyboard() { return *keyboard_; }
     const Autosave& autosave() const { return autosave_; }
 
@@ -113,9 +134,10 @@ public:
     ScreenWidget* screenWidget() const { return widget_; }
     bool inPause() const { return pauseDepth_ > 0; }
 
-    // Replaceable for tests: the file dialogs, the browser, the end of the program.
+    // Replaceable for tests: the file dialogs, the browser (false: none could
+    // show the page), the end of the program.
     std::function<QString(bool save)> chooseFile;
-    std::function<void(const QUrl&)> openUrl;
+    std::function<bool(const QUrl&)> openUrl;
     std::function<void()> onQuit;
     std::function<void(int picture)> lessonShown;  // called instead of the lesson dialog when set
     std::function<void()> resultsShown;            // called instead of the results dialog when set
@@ -135,20 +157,16 @@ protected:
 
 private:
     void buildMenus();
-    QAction* addCommand(QMenu* menu, const QString& text, int id);
-    void newGame(int parameter);
-    void scenario(int id);
-    void historyLesson(int id);
-    void load();
-    void save();
+    // A menu item: `run` is what it does, `id` its command id.
+    QAction* addCommand(QMenu* menu, const QString& text, int id, std::function<void()> run);
+    // Runs a command or an input handler; a resize asked for meanwhile
+    // waits until it is over.
+    void asCommand(const std::function<void()>& run);
     void openWebPage(const QString& name);
-    void setSkill(int id);
-    void toggleSound();
     void firstPaint();
     // DesktopPlay.cpp: the keyboard's orders, the kept turns, the start-up file.
     void setUpDesktopPlay();
     void openStartFile();
-    void continueLastGame();
     void autosaveTurn();
     void keyboardPress(QKeyEvent* e);
     void dropQueuedInput();
@@ -168,6 +186,7 @@ private:
     std::map<int, QAction*> actions_;
     QActionGroup* skillGroup_ = nullptr;
     bool quitting_ = false;
+    bool gameInProgress_ = false;
     bool relayoutPending_ = false;
     bool screenHooked_ = false;
     int busy_ = 0;

@@ -41,18 +41,28 @@ void QtSoundBackend::stop() {
 
 bool QtSoundBackend::isPlaying() const { return effect_ && effect_->isPlaying(); }
 
+void GameSounds::tellNoAudioOnce() {
+    if (backend_.hasOutput() || noticeGiven_) return;
+    noticeGiven_ = true;
+    if (noOutputNotice) noOutputNotice();
+}
+
+void GameSounds::play(const QString& name, SoundBackend::Mode mode) {
+    tellNoAudioOnce();
+    backend_.play(name, mode);
+}
+
 void GameSounds::playGameSound(int kind) {
     if (!enabled) return;
-    switch (kind) {
-        case 0: backend_.play(QStringLiteral("IDR_SWORD_SND"), SoundBackend::Mode::Async); break;
-        case 3:
+    switch (GameSound(kind)) {
+        case GameSound::Battle: play(QStringLiteral("IDR_SWORD_SND"), SoundBackend::Mode::Async); break;
+        case GameSound::EnemyReport:
             if (repaint) repaint();
-            backend_.play(QStringLiteral("IDR_MARCH_SND"), SoundBackend::Mode::Sync);
+            play(QStringLiteral("IDR_MARCH_SND"), SoundBackend::Mode::Sync);
             break;
-        case 4: backend_.play(QStringLiteral("IDR_COUGH_SND"), SoundBackend::Mode::Async); break;
-        case 5: backend_.play(QStringLiteral("IDR_PFJ_SND"), SoundBackend::Mode::Async); break;
-        case 6: backend_.play(QStringLiteral("IDR_INTRO_SND"), SoundBackend::Mode::Async); break;
-        default: break;
+        case GameSound::Plague: play(QStringLiteral("IDR_COUGH_SND"), SoundBackend::Mode::Async); break;
+        case GameSound::PalestinaUprising: play(QStringLiteral("IDR_PFJ_SND"), SoundBackend::Mode::Async); break;
+        case GameSound::IntroductionMusic: play(QStringLiteral("IDR_INTRO_SND"), SoundBackend::Mode::Async); break;
     }
 }
 

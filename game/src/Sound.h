@@ -16,6 +16,8 @@ public:
     virtual void play(const QString& name, Mode mode) = 0;
     virtual void stop() = 0;
     virtual bool isPlaying() const = 0;
+    // Whether the machine has somewhere to play sounds at all.
+    virtual bool hasOutput() const { return true; }
 };
 
 // The real player. Where the machine has no audio output it stays silent:
@@ -29,7 +31,7 @@ public:
     void play(const QString& name, Mode mode) override;
     void stop() override;
     bool isPlaying() const override;
-    bool hasOutput() const { return hasOutput_; }
+    bool hasOutput() const override { return hasOutput_; }
 
 private:
     std::function<void(int)> wait_;
@@ -52,11 +54,22 @@ public:
         current.clear();
     }
     bool isPlaying() const override { return playing; }
+    bool hasOutput() const override { return output; }
 
     std::vector<Call> calls;
     int stops = 0;
     bool playing = false;
+    bool output = true;
     QString current;
+};
+
+// The rules' sound kinds, by the numbers the rules give them.
+enum class GameSound {
+    Battle = 0,
+    EnemyReport = 3,  // waits for the march to end; the screen is repainted first
+    Plague = 4,
+    PalestinaUprising = 5,
+    IntroductionMusic = 6,
 };
 
 // What the rules' sound kinds play, with the Sound option in front of them.
@@ -64,11 +77,14 @@ class GameSounds {
 public:
     explicit GameSounds(SoundBackend& backend) : backend_(backend) {}
 
-    // Sound kinds: 0 battle, 3 enemy report (waits for the march to end; the
-    // screen is repainted first), 4 plague, 5 the Palestina uprising,
-    // 6 introduction music. Silent while the Sound option is off.
+    // Silent while the Sound option is off; unknown kinds are silent too.
     void playGameSound(int kind);
     std::function<void()> repaint;
+
+    // Where the machine has no audio output, the player is told once, at the
+    // first sound that cannot play.
+    std::function<void()> noOutputNotice;
+    void tellNoAudioOnce();
 
     bool enabled = true;
     SoundBackend& backend() { return backend_; }
@@ -77,5 +93,8 @@ public:
     static QString narrationFor(int picture);
 
 private:
+    void play(const QString& name, SoundBackend::Mode mode);
+
     SoundBackend& backend_;
+    bool noticeGiven_ = false;
 };

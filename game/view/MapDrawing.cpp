@@ -1,5 +1,7 @@
 #include "game/view/MapDrawing.h"
 
+#include <QCoreApplication>
+
 #include "model/Game.h"
 #include "model/InternalError.h"
 
@@ -247,17 +249,17 @@ void drawLegend(QPainter& p, const Pictures& pictures, int screenOffsetX) {
     p.restore();
 
     pictures.icon(RomanActive).drawTransparent(p, o + 50, 110, false);
-    drawTextAt(p, o + 20, 180, QStringLiteral("Roman Legion"), Qt::white);
+    drawTextAt(p, o + 20, 180, QCoreApplication::translate("view", "Roman Legion"), Qt::white);
     pictures.icon(BarbarianIcon).drawTransparent(p, o + 50, 210, false);
-    drawTextAt(p, o + 30, 270, QStringLiteral("Barbarians"), Qt::white);
+    drawTextAt(p, o + 30, 270, QCoreApplication::translate("view", "Barbarians"), Qt::white);
     pictures.icon(SassanidIcon).drawTransparent(p, o + 50, 300, false);
-    drawTextAt(p, o + 20, 370, QStringLiteral("Sassanids"), Qt::white);
+    drawTextAt(p, o + 20, 370, QCoreApplication::translate("view", "Sassanids"), Qt::white);
     pictures.icon(RebelIcon).drawTransparent(p, o + 50, 410, false);
-    drawTextAt(p, o + 20, 475, QStringLiteral("Rebelling Legion"), Qt::white);
-    drawTextAt(p, o + 10, 530, QStringLiteral("The number next to an"), Qt::white);
-    drawTextAt(p, o + 10, 550, QStringLiteral("icon indicates how many"), Qt::white);
-    drawTextAt(p, o + 10, 570, QStringLiteral("legions are in that"), Qt::white);
-    drawTextAt(p, o + 10, 590, QStringLiteral("province"), Qt::white);
+    drawTextAt(p, o + 20, 475, QCoreApplication::translate("view", "Rebelling Legion"), Qt::white);
+    drawTextAt(p, o + 10, 530, QCoreApplication::translate("view", "The number next to an"), Qt::white);
+    drawTextAt(p, o + 10, 550, QCoreApplication::translate("view", "icon indicates how many"), Qt::white);
+    drawTextAt(p, o + 10, 570, QCoreApplication::translate("view", "legions are in that"), Qt::white);
+    drawTextAt(p, o + 10, 590, QCoreApplication::translate("view", "province"), Qt::white);
 
     pictures.graphic(185).draw(p, o, 40);
 }

@@ -309,24 +309,5 @@ TEST_F(Session, StoredOptionsReachTheGame) {
     EXPECT_EQ(game().romans.treasury, 1234);
 }
 
-TEST_F(Session, StatusLineShowsTheYearAndTheRomanAccounts) {
-    game().turn = 50;
-    game().romans.treasury = 4321;
-    game().romans.taxIncome = 900;
-    game().romans.legionCost = 1125;
-    const auto line = session->statusLine();
-    ASSERT_EQ(line.size(), 5u);
-    EXPECT_EQ(line[0].text, "Year: 285 AD");
-    EXPECT_EQ(line[0].x, 180);
-    EXPECT_EQ(line[1].text, "Treasury: 4321");
-    EXPECT_EQ(line[1].x, 360);
-    EXPECT_EQ(line[2].text, "Revenue: 900");
-    EXPECT_EQ(line[3].text, "Expenses: 1125");
-    EXPECT_EQ(line[3].x, 740);
-    EXPECT_EQ(line[4].text, "Net: -225");
-    EXPECT_EQ(line[4].x, 940);
-    for (const auto& t : line) EXPECT_EQ(t.y, 600);
-}
-
 }  // namespace
 }  // namespace editor::test

@@ -46,23 +46,23 @@ TEST(EditorToGame, TheGamesLoadCommandOpensTheEditorsScenario) {
         SavingEditor window(session, pictures);
         Game& g = Game::instance();
         session.select(&g.findProvince("Pannonia"));
-        window.runCommand(editor::CmdOwnerBarbarians);
-        window.runCommand(editor::CmdAddLegion);
+        window.runProvinceCommand(editor::CmdOwnerBarbarians);
+        window.runProvinceCommand(editor::CmdAddLegion);
         session.select(&g.findProvince("Syria"));
-        window.runCommand(editor::CmdOwnerSassanids);
-        window.runCommand(editor::CmdAddLegion);
-        window.runCommand(editor::CmdAddLegion);
+        window.runProvinceCommand(editor::CmdOwnerSassanids);
+        window.runProvinceCommand(editor::CmdAddLegion);
+        window.runProvinceCommand(editor::CmdAddLegion);
         session.select(&g.findProvince("Lusitania"));
-        window.runCommand(editor::CmdOwnerNoOne);
+        window.runProvinceCommand(editor::CmdOwnerNoOne);
         session.select(&g.findProvince("Italia"));
-        for (int i = 0; i < 4; ++i) window.runCommand(editor::CmdAddLegion);
+        for (int i = 0; i < 4; ++i) window.runProvinceCommand(editor::CmdAddLegion);
         session.applyOptions(editor::checkOptions({"3000", "420", true, 8}, session.plagueCounter()));
         built = PositionSnapshot::of(g);
         window.path = file.string();
-        window.runCommand(editor::CmdSave);
+        window.menuAction(editor::CmdSave)->trigger();
     }
     editor::setMessageBoxHandler({});
-    ASSERT_EQ(boxes, std::vector<std::string>{"Alert: Game saved"});
+    ASSERT_EQ(boxes, std::vector<std::string>{"Alert: Scenario saved"});
 
     // The game program: its own start, then File > Load of that file.
     Harness h(4242);
@@ -81,7 +81,7 @@ TEST(EditorToGame, TheGamesLoadCommandOpensTheEditorsScenario) {
             }
     });
     closer.start(0);
-    h.window->runCommand(Command::Load);
+    h.window->action(Command::Load)->trigger();
     EXPECT_TRUE(gameBox.isEmpty()) << gameBox.toStdString();
 
     EXPECT_TRUE(PositionSnapshot::of(h.game) == built);

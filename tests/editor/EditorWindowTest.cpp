@@ -125,7 +125,10 @@ TEST_F(Window, EveryFrontierLandGreysTheOwnerMenuAndNoInnerOneDoes) {
     for (Province* p : game().provinceTable) {
         session->select(p);
         std::unique_ptr<QMenu> menu(window->buildProvinceMenu(nullptr));
-        QAction* owner = menu->actions().at(0);
+        // Under the province's name, the Owner submenu.
+        ASSERT_GE(menu->actions().size(), 2);
+        EXPECT_EQ(menu->actions().at(0)->text(), QString::fromStdString(p->name()));
+        QAction* owner = menu->actions().at(1);
         ASSERT_EQ(owner->data().toInt(), CmdOwnerMenu);
         EXPECT_EQ(owner->isEnabled(), !p->isFrontier()) << p->name();
     }
@@ -157,15 +160,34 @@ TEST_F(Window, AProvinceGivenToTheSassanidsShowsTheirColourAndNoLegions) {
     ASSERT_FALSE(sameArea(plain, withLegions, legionArea));
 
     session->select(&italia);
-    window->runCommand(CmdOwnerSassanids);
+    window->runProvinceCommand(CmdOwnerSassanids);
     const QImage given = window->renderScene();
     EXPECT_FALSE(sameArea(plain, given, landArea)) << "no Sassanid tint over Italia";
 
     // The same holder reached without ever having legions there draws alike.
-    window->runCommand(CmdOwnerRomans);
+    window->runProvinceCommand(CmdOwnerRomans);
     EXPECT_TRUE(sameArea(plain, window->renderScene(), legionArea.united(landArea)));
-    window->runCommand(CmdOwnerSassanids);
+    window->runProvinceCommand(CmdOwnerSassanids);
     EXPECT_TRUE(window->renderScene() == given);
+}
+
+TEST_F(Window, StatusLineShowsTheYearAndTheRomanAccounts) {
+    game().turn = 50;
+    game().romans.treasury = 4321;
+    game().romans.taxIncome = 900;
+    game().romans.legionCost = 1125;
+    const auto line = window->statusLine();
+    ASSERT_EQ(line.size(), 5u);
+    EXPECT_EQ(line[0].text, "Year: 285 AD");
+    EXPECT_EQ(line[0].x, 180);
+    EXPECT_EQ(line[1].text, "Treasury: 4321");
+    EXPECT_EQ(line[1].x, 360);
+    EXPECT_EQ(line[2].text, "Revenue: 900");
+    EXPECT_EQ(line[3].text, "Expenses: 1125");
+    EXPECT_EQ(line[3].x, 740);
+    EXPECT_EQ(line[4].text, "Net: -225");
+    EXPECT_EQ(line[4].x, 940);
+    for (const auto& t : line) EXPECT_EQ(t.y, 600);
 }
 
 TEST_F(Window, TheWelcomeComesOnceAfterTheFirstPaint) {
@@ -179,30 +201,30 @@ TEST_F(Window, TheWelcomeComesOnceAfterTheFirstPaint) {
     QTest::qWait(50);
     EXPECT_EQ(window->welcomes, 1);
     ASSERT_EQ(advisor.told.size(), 1u);
-    EXPECT_EQ(advisor.told[0], WelcomeText);
+    EXPECT_EQ(advisor.told[0].rfind("Welcome to the map editor! You can use this tool to create\n", 0), 0u);
 }
 
 TEST_F(Window, SaveConfirmsWithAnAlert) {
     window->savePath = (dir / "scenario.AVN").string();
-    window->runCommand(CmdSave);
+    window->menuAction(CmdSave)->trigger();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].caption, "Alert");
-    EXPECT_EQ(boxes[0].text, "Game saved");
+    EXPECT_EQ(boxes[0].text, "Scenario saved");
     EXPECT_TRUE(std::filesystem::exists(window->savePath));
 }
 
 TEST_F(Window, ASaveThatCannotBeWrittenShowsOnlyTheWritersMessage) {
     window->savePath = (dir / "no-such-folder" / "scenario.AVN").string();
-    window->runCommand(CmdSave);
+    window->menuAction(CmdSave)->trigger();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].caption, "ERROR");
-    EXPECT_NE(boxes[0].text, "Game saved");
+    EXPECT_NE(boxes[0].text, "Scenario saved");
     EXPECT_FALSE(boxes[0].text.empty());
 }
 
 TEST_F(Window, CancellingTheFileChoiceDoesNothing) {
-    window->runCommand(CmdSave);
-    window->runCommand(CmdLoad);
+    window->menuAction(CmdSave)->trigger();
+    window->menuAction(CmdLoad)->trigger();
     EXPECT_TRUE(boxes.empty());
 }
 
@@ -210,7 +232,7 @@ TEST_F(Window, AMissingFileLeavesThePositionAlone) {
     session->select(&province("Italia"));
     session->runMenuCommand(CmdOwnerBarbarians);
     window->openPath = (dir / "missing.AVN").string();
-    window->runCommand(CmdLoad);
+    window->menuAction(CmdLoad)->trigger();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].caption, "ERROR");
     EXPECT_EQ(boxes[0].text, "Unable to open file");
@@ -229,7 +251,7 @@ TEST_F(Window, ABrokenFileIsRefusedAndLeavesThePositionAlone) {
                            "1\n1\n1\n1\nRomans-provinces\n2    #    number of provinces\n"
                            "Italia\nAtlantis\n";
     window->openPath = path.string();
-    window->runCommand(CmdLoad);
+    window->menuAction(CmdLoad)->trigger();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].caption, "ERROR");
     EXPECT_FALSE(boxes[0].text.empty());
@@ -240,7 +262,7 @@ TEST_F(Window, ABrokenFileIsRefusedAndLeavesThePositionAlone) {
 }
 
 TEST_F(Window, AboutShowsTheVersion) {
-    window->runCommand(CmdAbout);
+    window->menuAction(CmdAbout)->trigger();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_NE(boxes[0].text.find("Version 1.0"), std::string::npos);
 }
@@ -443,9 +465,9 @@ TEST_F(Window, AScenarioBuiltInTheEditorOpensInTheGame) {
     ASSERT_EQ(built.legions[3], (std::vector<std::string>{"Italia", "Italia"}));
 
     window->savePath = (dir / "designed.AVN").string();
-    window->runCommand(CmdSave);
+    window->menuAction(CmdSave)->trigger();
     ASSERT_EQ(boxes.size(), 1u);
-    ASSERT_EQ(boxes[0].text, "Game saved");
+    ASSERT_EQ(boxes[0].text, "Scenario saved");
     window.reset();
     session.reset();
 

@@ -95,10 +95,39 @@ TEST(AdvisorDialogs, TextIsShownAsGivenNeverAsAFormat) {
     EXPECT_EQ(h.told[0], "Princeps,\n\n100% of the legions %s %d\nrefuse.");
 }
 
-TEST(AdvisorDialogs, PlacedAtTheScreenCentreLessThreeHundredAndTwoHundred) {
+TEST(AdvisorDialogs, CentredOverTheWindowAndScaledWithIt) {
     Harness h;
-    const QRect s = h.window->screen()->geometry();
-    EXPECT_EQ(advisorDialogCorner(h.window.get()), QPoint(s.x() + s.width() / 2 - 300, s.y() + s.height() / 2 - 200));
+    h.window->show();
+    auto shownSize = [&](const QString& text) {
+        AdvisorDialog d(h.window.get(), h.pictures, AdvisorDialog::Message, text);
+        QSize size;
+        QPoint centre;
+        runDialog(d, [&](AdvisorDialog& d) {
+            size = d.size();
+            centre = d.frameGeometry().center();
+        });
+        EXPECT_LE((centre - h.window->frameGeometry().center()).manhattanLength(), 2);
+        return size;
+    };
+    const QSize small = shownSize("Princeps,\n\nA short word.");
+    const QSize tall = shownSize("Princeps,\n\nA longer message\nover\nmany\nmore\nlines.");
+    EXPECT_GT(tall.height(), small.height()) << "sized for its text";
+    h.window->resize(2560, 1440);
+    const QSize big = shownSize("Princeps,\n\nA short word.");
+    EXPECT_GT(big.width(), small.width() * 3 / 2) << "scaled with the window";
+}
+
+TEST(AdvisorDialogs, EscapeAndTheCloseBoxMeanNoWhenAskedToDiscardAGame) {
+    Harness h;
+    for (int how = 0; how < 2; ++how) {
+        AdvisorDialog d(h.window.get(), h.pictures, AdvisorDialog::DiscardQuestion, "Discard the current game?");
+        auto [open, answer] = runDialog(d, [how](AdvisorDialog& d) {
+            if (how == 0) press(&d, Qt::Key_Escape);
+            else d.close();
+        });
+        EXPECT_FALSE(open) << how;
+        EXPECT_EQ(answer, AdvisorDialog::No) << how;
+    }
 }
 
 TEST(AdvisorDialogs, ReportPlaysTheMarchAfterARepaintThenLogs) {
@@ -315,7 +344,7 @@ TEST(Animations, ForeignMovesOncePerPairAndTurnRomanEveryTime) {
 TEST(Animations, MoveOutOfAnUnheldProvinceShowsTheCrossedSwords) {
     Harness h;
     h.answers = {true};
-    h.window->runCommand(Command::Scenario410);
+    h.window->action(Command::Scenario410)->trigger();
     Province& britannia = h.game.findProvince("Britannia");
     Province& belgica = h.game.findProvince("Belgica");
     h.screen.paintScreen();
@@ -429,6 +458,7 @@ TEST(Results, CountsStandBesideTheirLabels) {
     h.game.rebellionCount = 11;
     QImage shown;
     h.window->resultsShown = nullptr;  // the real dialog, closed as soon as it is drawn
+    h.window->resize(1366, 768);       // where it is shown unscaled
     QTimer::singleShot(0, [&] {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (auto* d = dynamic_cast<PictureDialog*>(w); d && d->isVisible()) {
@@ -438,8 +468,10 @@ TEST(Results, CountsStandBesideTheirLabels) {
     });
     h.window->showResults();
     ASSERT_FALSE(shown.isNull());
-    EXPECT_EQ(shown.size(), QSize(600, 400));
     PictureDialog bare(h.window.get(), h.pictures, 250, QSize(600, 400), "Results", false, 0);
+    EXPECT_EQ(bare.pictureRect(), QRect(0, 0, 600, 400));
+    ASSERT_NE(bare.closeButton(), nullptr);
+    EXPECT_GE(bare.closeButton()->y(), 400) << "a Close button under the picture";
     const QImage plain = bare.grab().toImage();
     for (int y : {127, 168, 210})
         EXPECT_NE(shown.copy(QRect(430, y, 24, 18)), plain.copy(QRect(430, y, 24, 18))) << "count at y " << y;

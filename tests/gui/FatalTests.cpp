@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <optional>
 
-#include "game/src/Emergency.h"
+#include "qtcommon/FatalErrors.h"
 #include "model/Game.h"
 #include "model/InternalError.h"
 #include "model/Random.h"
@@ -27,8 +27,8 @@ QString saveFolder() {
     static int argc = 1;
     static char name[] = "gui_fatal_tests";
     static char* argv[] = {name, nullptr};
-    GameApplication app(argc, argv);
-    GameApplication::showErrorBox = false;
+    FatalErrorApplication app(argc, argv);
+    FatalErrorApplication::showErrorBox = false;
     rng::seed(5);
     Game& g = Game::instance();
     g.startNewGame();
@@ -55,7 +55,7 @@ TEST(FatalErrors, InternalErrorInAHandlerEndsTheProgramAfterSaving) {
     qputenv("XDG_DATA_HOME", home.toLocal8Bit());
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(runGameThatBreaks(), testing::ExitedWithCode(1), "stuck in loop!");
-    const QStringList saves = QDir(saveFolder()).entryList({QStringLiteral("emergency-*.AVN")});
+    const QStringList saves = QDir(saveFolder()).entryList({QStringLiteral("emergency-*.avn")});
     ASSERT_EQ(saves.size(), 1);
     QFile f(QDir(saveFolder()).filePath(saves.front()));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));

@@ -66,7 +66,10 @@ struct Harness {
         window = std::make_unique<MainWindow>(game, pictures, screen, sounds, o);
         window->resize(1366, 720);
         window->onQuit = [this] { ++quits; };
-        window->openUrl = [this](const QUrl& u) { opened.push_back(u); };
+        window->openUrl = [this](const QUrl& u) {
+            opened.push_back(u);
+            return true;
+        };
         window->lessonShown = [this](int picture) { lessons.push_back(picture); };
         window->resultsShown = [this] { ++results; };
         window->advisor().beforeExec = [this](AdvisorDialog& d) {

@@ -78,7 +78,7 @@ TEST(ComposedScreen, NewGameMatchesGolden) {
 TEST(ComposedScreen, Scenario410WithBritanniaUnownedMatchesGolden) {
     Harness h;
     h.answers = {true};
-    h.window->runCommand(Command::Scenario410);
+    h.window->action(Command::Scenario410)->trigger();
     ASSERT_EQ(h.game.turn, 174);  // the set-up stands at the end of 409
     ASSERT_EQ(h.game.ownerOf(P(h.game, "Britannia")), nullptr);
     const QImage img = composed(h);

@@ -10,9 +10,12 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QTest>
+#include <QTextBrowser>
 
 #include "GuiTestSupport.h"
-#include "game/src/Emergency.h"
+#include "game/src/PageViewer.h"
+#include "qtcommon/FatalErrors.h"
+#include "qtcommon/GameFiles.h"
 
 namespace {
 
@@ -201,8 +204,8 @@ TEST(Menu, TitlesItemsAndIdsInOrder) {
         "History > History Lessons > Constantine I=2005", "History > History Lessons > Battle of Adrianople=2010",
         "History > History Lessons > Theodosius I=2009", "History > History Lessons > Sack of 410 AD=2006",
         "History > History Lessons > Sack of 455 AD=2007", "History > History Lessons > Romulus Augustulus=2008",
-        "History > Study Guide=106", "History > Take Quiz=108",
-        "&Help > Help=110", "&Help > Video Tutorial=103", "&Help > &About ...=104"};
+        "History > Study Guide (Web Page)=106", "History > Take Quiz (Web Page)=108",
+        "&Help > Hints from the Prefect=110", "&Help > Tutorial (Web Page)=103", "&Help > &About ...=104"};
     EXPECT_EQ(seen, expected);
     const auto aboutKeys = h.window->action(Command::About)->shortcuts();
     EXPECT_TRUE(aboutKeys.contains(QKeySequence(Qt::ALT | Qt::Key_Question)));
@@ -249,13 +252,13 @@ TEST(Menu, DeclinedDiscardQuestionLeavesTheGameAsItWas) {
     h.window->rightRelease({});  // a year on, so a new game would show
     const Snapshot before = Snapshot::of(h.game);
     h.answers = {false};
-    h.window->runCommand(Command::NewGame);
+    h.window->action(Command::NewGame)->trigger();
     ASSERT_EQ(h.asked.size(), 1u);
     EXPECT_EQ(h.asked[0], "Discard the current game?");
     EXPECT_TRUE(before == Snapshot::of(h.game));
     for (int id : {Command::Scenario260, Command::Scenario308, Command::Scenario410, Command::Scenario455}) {
         h.answers = {false};
-        h.window->runCommand(id);
+        h.window->action(id)->trigger();
         EXPECT_EQ(h.asked.back(), "Are you sure you want to discard the current game?");
         EXPECT_TRUE(before == Snapshot::of(h.game)) << id;
     }
@@ -267,11 +270,11 @@ TEST(Menu, NewGameConfirmedOrPostedStartsAgain) {
     h.window->rightRelease({});
     ASSERT_EQ(h.game.turn, 2);
     h.answers = {true};
-    h.window->runCommand(Command::NewGame);
+    h.window->action(Command::NewGame)->trigger();
     EXPECT_EQ(h.game.turn, 0);
     h.window->rightRelease({});
     const size_t questions = h.asked.size();
-    h.window->runCommand(Command::NewGame, 1);  // as the end of the game posts it
+    h.window->newGameWithoutQuestion();  // as the end of the game posts it
     EXPECT_EQ(h.game.turn, 0);
     EXPECT_EQ(h.asked.size(), questions) << "no question with the parameter 1";
 }
@@ -279,7 +282,7 @@ TEST(Menu, NewGameConfirmedOrPostedStartsAgain) {
 TEST(Menu, Valerian260AdvancesATurnAndShowsItsLesson) {
     Harness h;
     h.answers = {true};
-    h.window->runCommand(Command::Scenario260);
+    h.window->action(Command::Scenario260)->trigger();
     EXPECT_GE(h.game.year(), 260);
     ASSERT_FALSE(h.lessons.empty());
     EXPECT_EQ(h.lessons.front(), 233);
@@ -291,17 +294,17 @@ TEST(Menu, Valerian260AdvancesATurnAndShowsItsLesson) {
 TEST(Menu, HonoriusAndValentinianWaitForThePlayer) {
     Harness h;
     h.answers = {true};
-    h.window->runCommand(Command::Scenario410);
+    h.window->action(Command::Scenario410)->trigger();
     EXPECT_EQ(h.game.turn, 174);
     h.answers = {true};
-    h.window->runCommand(Command::Scenario455);
+    h.window->action(Command::Scenario455)->trigger();
     EXPECT_EQ(h.game.turn, 219);
     EXPECT_TRUE(h.lessons.empty());
 }
 
 TEST(Menu, HistoryLessonZoomsAndShowsItsPicture) {
     Harness h;
-    h.window->runCommand(2010);
+    h.window->action(2010)->trigger();
     ASSERT_EQ(h.lessons.size(), 1u);
     EXPECT_EQ(h.lessons[0], 249);
     const auto& pauses = h.window->recordedPauses;
@@ -310,9 +313,9 @@ TEST(Menu, HistoryLessonZoomsAndShowsItsPicture) {
 
 TEST(Menu, WebPagesAreOurOwnFiles) {
     Harness h;
-    h.window->runCommand(Command::StudyGuide);
-    h.window->runCommand(Command::Tutorial);
-    h.window->runCommand(Command::Quiz);
+    h.window->action(Command::StudyGuide)->trigger();
+    h.window->action(Command::Tutorial)->trigger();
+    h.window->action(Command::Quiz)->trigger();
     ASSERT_EQ(h.opened.size(), 3u);
     EXPECT_TRUE(h.opened[0].isLocalFile());
     EXPECT_TRUE(h.opened[0].toLocalFile().endsWith("guide.html"));
@@ -322,7 +325,7 @@ TEST(Menu, WebPagesAreOurOwnFiles) {
 
 TEST(Menu, ExitEndsTheProgramOnce) {
     Harness h;
-    h.window->runCommand(Command::Exit);
+    h.window->action(Command::Exit)->trigger();
     h.window->close();
     EXPECT_EQ(h.quits, 1);
 }
@@ -341,17 +344,84 @@ TEST(Menu, SaveAndLoadGoThroughTheFileChoice) {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (auto* box = qobject_cast<QMessageBox*>(w)) box->accept();
     });
-    h.window->runCommand(Command::Save);
+    h.window->action(Command::Save)->trigger();
     ASSERT_TRUE(QFile::exists(path));
     h.answers = {true};
-    h.window->runCommand(Command::NewGame);
-    h.window->runCommand(Command::Load);
+    h.window->action(Command::NewGame)->trigger();
+    h.window->action(Command::Load)->trigger();
     EXPECT_EQ(Snapshot::of(h.game).turn, saved.turn);
     EXPECT_EQ(Snapshot::of(h.game).roman, saved.roman);
     h.window->chooseFile = [](bool) { return QString(); };  // cancelled: nothing happens
     const Snapshot before = Snapshot::of(h.game);
-    h.window->runCommand(Command::Load);
+    h.window->action(Command::Load)->trigger();
     EXPECT_TRUE(before == Snapshot::of(h.game));
+}
+
+TEST(Menu, LoadAsksBeforeDiscardingAGameInProgress) {
+    Harness h;
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("saved.avn"));
+    ASSERT_TRUE(h.game.saveToFile(QFile::encodeName(path).toStdString()).ok);
+    int chosen = 0;
+    h.window->chooseFile = [&](bool) {
+        ++chosen;
+        return path;
+    };
+    EXPECT_FALSE(h.window->gameInProgress());
+    h.window->action(Command::Load)->trigger();  // a game nobody played yet: no question
+    EXPECT_TRUE(h.asked.empty());
+    EXPECT_EQ(chosen, 1);
+    h.window->rightRelease({});
+    ASSERT_TRUE(h.window->gameInProgress());
+    const Snapshot played = Snapshot::of(h.game);
+    h.answers = {false};
+    h.window->action(Command::Load)->trigger();
+    ASSERT_EQ(h.asked.size(), 1u);
+    EXPECT_EQ(h.asked[0], "Discard the current game?");
+    EXPECT_EQ(chosen, 1) << "No keeps the game, and no file is asked for";
+    EXPECT_TRUE(played == Snapshot::of(h.game));
+    h.answers = {true};
+    h.window->action(Command::Load)->trigger();
+    EXPECT_EQ(chosen, 2);
+    EXPECT_EQ(h.game.turn, 0);
+    EXPECT_FALSE(h.window->gameInProgress());
+}
+
+TEST(Files, SavesGoToAFolderOfTheirOwnInTheDocuments) {
+    testApp();
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", home.path().toLocal8Bit());
+    const QString folder = GameFiles::savesFolder();
+    qputenv("HOME", oldHome);
+    EXPECT_TRUE(folder.startsWith(home.path())) << folder.toStdString();
+    EXPECT_TRUE(QDir(folder).exists());
+    EXPECT_STREQ(GameFiles::Extension, "avn");
+}
+
+TEST(Pages, TheGamesOwnViewerShowsOurPages) {
+    Harness h;
+    const QString guide = MainWindow::webPage(QStringLiteral("guide.html"));
+    ASSERT_FALSE(guide.isEmpty());
+    PageViewer viewer(h.window.get(), QUrl::fromLocalFile(guide));
+    EXPECT_GT(viewer.browser()->document()->characterCount(), 200);
+    EXPECT_FALSE(viewer.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(PageViewer::showPage(h.window.get(), QUrl(QStringLiteral("https://example.org/"))));
+}
+
+TEST(Sounds, WithoutAnAudioDeviceThePlayerIsToldOnceAndThePlayButtonDoesNotStick) {
+    Harness h;
+    h.backend.output = false;
+    h.game.playSound(0);
+    h.game.playSound(4);
+    ASSERT_EQ(h.told.size(), 1u);
+    EXPECT_NE(h.told[0].find("No audio device"), std::string::npos);
+    LessonDialog d(h.window.get(), h.pictures, h.sounds, 249);
+    d.clickAt({80, 25});
+    EXPECT_FALSE(d.narrationPlaying());
+    EXPECT_EQ(h.told.size(), 1u);
 }
 
 // -------------------------------------------------------------- pauses
@@ -403,7 +473,7 @@ TEST(InternalErrors, PositionIsSavedBesideTheUsersSaves) {
     const QString path = reportInternalError(&g, "Empire::updateLegions() stuck in loop!", false);
     ASSERT_FALSE(path.isEmpty());
     EXPECT_TRUE(path.startsWith(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
-    EXPECT_TRUE(path.endsWith(QStringLiteral(".AVN")));
+    EXPECT_TRUE(path.endsWith(QStringLiteral(".avn")));
     // The emergency save is an ordinary saved game: it loads back.
     g.startNewGame();
     ASSERT_TRUE(g.loadFromFile(QFile::encodeName(path).toStdString()).ok);

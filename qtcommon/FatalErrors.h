@@ -6,17 +6,18 @@
 class Game;
 
 // Where the position is written when an internal error ends the program:
-// beside the user's own saves (the application data folder).
+// beside the user's own saves (the application's data folder).
 QString emergencySavePath();
 
-// Writes the emergency save, shows the error's text in an error box, and
-// returns the path written (empty when even that failed).
+// Writes the emergency save, prints the error's text and shows it in an error
+// box; returns the path written (empty when even that failed).
 QString reportInternalError(Game* game, const std::string& text, bool showBox);
 
-// The game's application object: every handler runs through notify(), where
-// an internal error of the rules (or any other escaped exception) ends the
-// program, after its text was shown and the position saved.
-class GameApplication : public QApplication {
+// The application object of both programs: every handler runs through
+// notify(), where an internal error (or any other escaped exception) ends the
+// program after its text was shown and the position saved.
+class FatalErrorApplication : public QApplication {
+    Q_DECLARE_TR_FUNCTIONS(FatalErrorApplication)
 public:
     using QApplication::QApplication;
     bool notify(QObject* receiver, QEvent* event) override;

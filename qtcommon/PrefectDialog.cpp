@@ -1,0 +1,183 @@
+#include "qtcommon/PrefectDialog.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "game/view/Graphic.h"
+#include "game/view/MapDrawing.h"
+
+namespace {
+
+constexpr int PortraitPicture = 182;
+const QColor Ink(43, 29, 14);
+
+QFont parchmentFont(qreal scale) {
+    QFont f = view::screenFont();
+    f.setPixelSize(int(18 * scale + 0.5));
+    return f;
+}
+
+}  // namespace
+
+void paintParchment(QWidget* widget, qreal scale) {
+    QPainter p(widget);
+    const QRectF r = widget->rect();
+    QRadialGradient page(r.center(), std::max(r.width(), r.height()) * 0.7);
+    page.setColorAt(0, QColor(246, 234, 204));
+    page.setColorAt(1, QColor(222, 198, 150));
+    p.fillRect(r, page);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal outer = 4 * scale;
+    p.setPen(QPen(QColor(92, 58, 26), outer));
+    p.drawRect(r.adjusted(outer / 2, outer / 2, -outer / 2, -outer / 2));
+    const qreal inset = 8 * scale;
+    p.setPen(QPen(QColor(168, 130, 60), std::max<qreal>(1, scale)));
+    p.drawRect(r.adjusted(inset, inset, -inset, -inset));
+}
+
+QString parchmentButtonStyle(qreal scale) {
+    return QStringLiteral(
+               "QPushButton { color: #f6e7c8; background: #7a4f24; border: %1px solid #3d2610;"
+               " border-radius: %2px; padding: %3px %4px; min-width: %5px; }"
+               "QPushButton:hover { background: #8e5f2e; }"
+               "QPushButton:pressed { background: #5e3b19; }"
+               "QPushButton:default, QPushButton:focus { border-color: #d4a94e; }")
+        .arg(std::max(1, int(2 * scale)))
+        .arg(int(4 * scale))
+        .arg(int(4 * scale))
+        .arg(int(14 * scale))
+        .arg(int(70 * scale));
+}
+
+qreal dialogScaleFor(const QWidget* owner) {
+    QSize size = owner ? owner->window()->size() : QSize();
+    if (size.isEmpty()) {
+        const QScreen* s = QGuiApplication::primaryScreen();
+        size = s ? s->availableGeometry().size() : QSize(1366, 768);
+    }
+    return std::clamp(std::min(size.width() / 1366.0, size.height() / 768.0), 0.75, 2.0);
+}
+
+void centreOver(QWidget* dialog, const QWidget* owner) {
+    QRect area;
+    if (owner && owner->window()->isVisible()) area = owner->window()->frameGeometry();
+    else if (const QScreen* s = owner ? owner->screen() : QGuiApplication::primaryScreen()) area = s->availableGeometry();
+    QRect frame = dialog->frameGeometry();
+    frame.moveCenter(area.center());
+    dialog->move(frame.topLeft());
+}
+
+AdvisorDialog::AdvisorDialog(QWidget* parent, const view::Pictures& pictures, Kind kind, const QString& text,
+                             const QString& yesLabel, const QString& noLabel)
+    : QDialog(parent), kind_(kind), scale_(dialogScaleFor(parent)) {
+    setWindowTitle(tr("Message from the Praetorian Prefect"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setStyleSheet(parchmentButtonStyle(scale_));
+    const QFont font = parchmentFont(scale_);
+
+    const view::Graphic& g = pictures.graphic(PortraitPicture);
+    const qreal portraitScale = 1.3 * scale_ * devicePixelRatioF();
+    QPixmap portrait(int(g.width() * portraitScale), int(g.height() * portraitScale));
+    portrait.fill(Qt::transparent);
+    {
+        QPainter pp(&portrait);
+        pp.setRenderHint(QPainter::SmoothPixmapTransform);
+        pp.scale(portraitScale, portraitScale);
+        g.draw(pp, 0, 0);
+    }
+    portrait.setDevicePixelRatio(devicePixelRatioF());
+    auto* portraitLabel = new QLabel(this);
+    portraitLabel->setPixmap(portrait);
+    portraitLabel->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+
+    text_ = new QLabel(text, this);
+    text_->setTextFormat(Qt::PlainText);
+    text_->setFont(font);
+    text_->setWordWrap(true);
+    text_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QPalette ink = text_->palette();
+    ink.setColor(QPalette::WindowText, Ink);
+    text_->setPalette(ink);
+    // As wide as the longest line, so that the rules' own line breaks hold,
+    // but never wider than most of the screen.
+    const QFontMetrics fm(font);
+    int longest = 0;
+    for (const QString& line : text.split(QLatin1Char('\n'))) longest = std::max(longest, fm.horizontalAdvance(line));
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const int widest = screen ? screen->availableGeometry().width() * 2 / 3 : 900;
+    text_->setFixedWidth(std::clamp(longest + fm.averageCharWidth(), int(240 * scale_), widest));
+
+    auto* row = new QHBoxLayout;
+    row->setSpacing(int(18 * scale_));
+    row->addWidget(portraitLabel, 0, Qt::AlignTop);
+    row->addWidget(text_, 1);
+
+    auto* buttons = new QHBoxLayout;
+    if (kind == Message) {
+        buttons->addStretch();
+        ok_ = addAnswer(tr("OK"), Ok);
+        buttons->addWidget(ok_);
+        buttons->addStretch();
+    } else {
+        yes_ = addAnswer(yesLabel.isEmpty() ? tr("Yes") : yesLabel, Yes);
+        no_ = addAnswer(noLabel.isEmpty() ? tr("No") : noLabel, No);
+        buttons->addWidget(yes_);
+        buttons->addStretch();
+        buttons->addWidget(no_);
+    }
+    for (QPushButton* b : {ok_, yes_, no_})
+        if (b) b->setFont(font);
+
+    auto* layout = new QVBoxLayout(this);
+    const int margin = int(24 * scale_);
+    layout->setContentsMargins(margin, margin, margin, int(18 * scale_));
+    layout->setSpacing(int(16 * scale_));
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addLayout(row);
+    layout->addLayout(buttons);
+}
+
+QPushButton* AdvisorDialog::addAnswer(const QString& label, Answer answer) {
+    auto* b = new QPushButton(label, this);
+    b->setDefault(answer != No);
+    b->setAutoDefault(answer != No);
+    connect(b, &QPushButton::clicked, this, [this, answer] {
+        answer_ = answer;
+        QDialog::done(answer);
+    });
+    return b;
+}
+
+QString AdvisorDialog::text() const { return text_->text(); }
+
+void AdvisorDialog::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    centreOver(this, parentWidget());
+    (kind_ == Message ? ok_ : yes_)->setFocus();
+}
+
+void AdvisorDialog::paintEvent(QPaintEvent*) { paintParchment(this, scale_); }
+
+void AdvisorDialog::reject() {
+    // A question can only be answered, except whether to throw a game away:
+    // there, backing out keeps it.
+    if (kind_ == Question) return;
+    answer_ = kind_ == Message ? Ok : No;
+    QDialog::done(answer_);
+}
+
+void AdvisorDialog::closeEvent(QCloseEvent* e) {
+    if (answer_ == None && kind_ == Question) {
+        e->ignore();
+        return;
+    }
+    if (answer_ == None) answer_ = kind_ == Message ? Ok : No;
+    QDialog::closeEvent(e);
+}
