@@ -531,6 +531,8 @@ void MainWindow::firstPaint() {
     asCommand([this] {
         screen_.paintScreen();
         showLessonDialog(IntroductionPicture);
+        // The introduction's music is the first sound: a silent machine says so here.
+        sounds_.tellNoAudioOnce();
         showHints();
     });
 }
