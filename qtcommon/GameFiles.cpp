@@ -18,7 +18,7 @@ QString GameFiles::choose(QWidget* parent, Purpose purpose, const QString& folde
     QFileDialog d(parent, saving ? tr("Save Game") : tr("Load Game"), folder.isEmpty() ? savesFolder() : folder);
     // Older games were saved as .AVN; the filter shows both.
     d.setNameFilters({tr("Aurovane games (*.avn *.AVN)"), tr("All files (*)")});
-    d.setDefaultSuffix(QString::fromLatin1(Extension));
+    d.setDefaultSuffix(QString::fromUtf8(Extension));
     d.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     d.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return {};

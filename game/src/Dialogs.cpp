@@ -11,7 +11,6 @@
 #include "rules/LessonTable.h"
 
 namespace {
-constexpr int PlayPicture = 231, StopPicture = 232;
 const QRect PlayButton(75, 18, 25, 25);
 }  // namespace
 
@@ -90,7 +89,7 @@ LessonDialog::LessonDialog(QWidget* parent, const view::Pictures& pictures, Game
     : PictureDialog(parent, pictures, picture, QSize(600, 400), QString(), false, 0), sounds_(sounds),
       picture_(picture) {
     if (picture_ == IntroductionPicture) {
-        sounds_.backend().play(QString::fromLatin1(IntroductionMusic), SoundBackend::Mode::Loop);
+        sounds_.backend().play(QString::fromUtf8(IntroductionMusic), SoundBackend::Mode::Loop);
         return;
     }
     setWindowTitle(tr("History Lesson"));

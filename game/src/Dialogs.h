@@ -7,6 +7,15 @@ class QPushButton;
 class GameSounds;
 namespace view { class Pictures; }
 
+// The pictures the dialogs show, by their ids.
+enum DialogPicture : int {
+    SplashPicture = 165,   // 640x480
+    AboutPicture = 267,    // 600x400, also the credits
+    ResultsPicture = 250,  // 600x400
+    PlayPicture = 231,     // the lesson's narration button
+    StopPicture = 232,
+};
+
 // A dialog that shows one picture: the splash, the About and credits
 // picture, the results, the history lessons. With a timeout it closes by
 // itself; a click or a key closes the borderless ones at once. The others

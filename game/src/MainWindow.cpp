@@ -239,7 +239,7 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::showAbout() {
-    PictureDialog d(this, pictures_, 267, QSize(600, 400), tr("About Aurovane"), false, 0);
+    PictureDialog d(this, pictures_, AboutPicture, QSize(600, 400), tr("About Aurovane"), false, 0);
     d.exec();
 }
 
@@ -442,7 +442,7 @@ void MainWindow::showResults() {
         resultsShown();
         return;
     }
-    PictureDialog d(this, pictures_, 250, QSize(600, 400), tr("Results"), false, 0);
+    PictureDialog d(this, pictures_, ResultsPicture, QSize(600, 400), tr("Results"), false, 0);
     const int invasions = game_.invasionCount, plagues = game_.plagueCount, rebellions = game_.rebellionCount;
     d.overlay = [invasions, plagues, rebellions](QPainter& p) {
         view::drawTextAt(p, 430, 127, QString::number(invasions), Qt::white);

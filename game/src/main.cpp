@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
 
         pictures.load();                                             // 10
         {
-            PictureDialog splash(nullptr, pictures, 165, QSize(640, 480), QObject::tr("Aurovane"), true, 5000);
+            PictureDialog splash(nullptr, pictures, SplashPicture, QSize(640, 480), QObject::tr("Aurovane"), true, 5000);
             splash.exec();
         }
         MainWindow::Options options;
@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
         // 12: the credits, then an orderly end: sounds stopped, the game gone.
         window->hide();
         {
-            PictureDialog credits(nullptr, pictures, 267, QSize(600, 400), QObject::tr("About Aurovane"), true, 3000);
+            PictureDialog credits(nullptr, pictures, AboutPicture, QSize(600, 400), QObject::tr("About Aurovane"), true, 3000);
             credits.exec();
         }
         backend.stop();
