@@ -13,8 +13,7 @@
 #include "editor/Messages.h"
 #include "editor/OptionsDialog.h"
 #include "game/view/MapDrawing.h"
-#include "model/Advisor.h"
-#include "model/Game.h"
+#include "engine/Game.h"
 #include "qtcommon/GameFiles.h"
 
 namespace editor {
@@ -223,14 +222,14 @@ void EditorWindow::afterPaint() {
 }
 
 void EditorWindow::showWelcome() {
-    Advisor::tell(tr("Welcome to the map editor! You can use this tool to create\n"
-                     "custom scenarios. To set the owner for a province or to add\n"
-                     "legions to a province, right click on that province, then\n"
-                     "select the appropriate menu choice.  Other game options\n"
-                     "can be set from the \"Options\" choice on the \"Scenario\"\n"
-                     "menu. When you have finished, save your scenario, then\n"
-                     "open it using Aurovane executable.")
-                      .toStdString());
+    session_.game().presenter().tell(tr("Welcome to the map editor! You can use this tool to create\n"
+                                        "custom scenarios. To set the owner for a province or to add\n"
+                                        "legions to a province, right click on that province, then\n"
+                                        "select the appropriate menu choice.  Other game options\n"
+                                        "can be set from the \"Options\" choice on the \"Scenario\"\n"
+                                        "menu. When you have finished, save your scenario, then\n"
+                                        "open it using Aurovane executable.")
+                                         .toStdString());
 }
 
 QImage EditorWindow::renderScene() {

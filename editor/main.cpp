@@ -6,7 +6,7 @@
 #include "editor/EditorSession.h"
 #include "editor/EditorWindow.h"
 #include "game/view/MapDrawing.h"
-#include "model/Game.h"
+#include "engine/Game.h"
 #include "qtcommon/FatalErrors.h"
 #include "qtcommon/Startup.h"
 #include "qtcommon/WindowAdvisor.h"
@@ -34,12 +34,13 @@ int main(int argc, char* argv[]) {
 
     view::Pictures pictures;
     pictures.load();
+    // The editor shows no animations and plays no sounds: only the advisor speaks.
     WindowAdvisor advisor(nullptr, pictures);
-    Advisor::install(&advisor);
 
     // The random generator is never seeded here: the start-up draws come from
     // its initial state, so the editor starts from the same position each time.
     Game& game = Game::instance();
+    game.setPresenter(&advisor);
     editor::EditorSession session(game);
     session.setUpStartPosition();
 
@@ -53,7 +54,6 @@ int main(int argc, char* argv[]) {
         code = app.exec();
         advisor.setOwner(nullptr);
     }
-    Advisor::install(nullptr);
     Game::destroyInstance();
     return code;
 }

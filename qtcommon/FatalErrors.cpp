@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "model/Game.h"
+#include "engine/Game.h"
 #include "qtcommon/RulesText.h"
 
 QString emergencySavePath() {

@@ -13,12 +13,12 @@ bool WindowAdvisor::askDiscard(const QString& text) {
     return run(d) == AdvisorDialog::Yes;
 }
 
-void WindowAdvisor::showMessage(const std::string& text) {
+void WindowAdvisor::tell(const std::string& text) {
     AdvisorDialog d(owner_, pictures_, AdvisorDialog::Message, fromRulesText(text));
     run(d);
 }
 
-bool WindowAdvisor::askQuestion(const std::string& text, const std::string& yesLabel, const std::string& noLabel) {
+bool WindowAdvisor::askWithLabels(const std::string& text, const std::string& yesLabel, const std::string& noLabel) {
     // Labels apply to this one question only (at most 55 characters each);
     // the next plain one shows Yes and No.
     const QString yes = fromRulesText(yesLabel).left(55);

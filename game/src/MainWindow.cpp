@@ -19,7 +19,7 @@
 
 #include "game/src/PageViewer.h"
 #include "game/view/MapDrawing.h"
-#include "model/Game.h"
+#include "engine/Game.h"
 #include "qtcommon/GameFiles.h"
 #include "qtcommon/RulesText.h"
 #include "rules/LessonTable.h"
@@ -126,7 +126,10 @@ MainWindow::MainWindow(Game& game, const view::Pictures& pictures, GameScreen& s
     };
     screen_.pause = [this](int ms) { pauseFor(ms); };
     sounds_.repaint = [this] { screen_.paintScreen(); };
-    Advisor::install(&advisor_);
+    // An animated move sounds through the game, so it is silent while the
+    // Sound option is off.
+    screen_.playSound = [this](int kind) { game_.playSound(static_cast<SoundKind>(kind)); };
+    game_.setPresenter(this);
 
     chooseFile = [this](bool saving) {
         return GameFiles::choose(this, saving ? GameFiles::Purpose::Save : GameFiles::Purpose::Open);
@@ -134,7 +137,7 @@ MainWindow::MainWindow(Game& game, const view::Pictures& pictures, GameScreen& s
     // Where no browser can show a page, the game's own viewer does.
     openUrl = [this](const QUrl& url) { return QDesktopServices::openUrl(url) || PageViewer::showPage(this, url); };
     sounds_.noOutputNotice = [this] {
-        Advisor::tell(tr("Princeps,\n\nNo audio device was found on this machine:\nthe game plays without "
+        advisor_.tell(tr("Princeps,\n\nNo audio device was found on this machine:\nthe game plays without "
                          "sound and narration.").toStdString());
     };
     onQuit = [this] {
@@ -146,22 +149,12 @@ MainWindow::MainWindow(Game& game, const view::Pictures& pictures, GameScreen& s
 }
 
 MainWindow::~MainWindow() {
-    if (&Advisor::current() == &advisor_) Advisor::install(nullptr);
+    if (&game_.presenter() == this) game_.setPresenter(nullptr);
+    screen_.playSound = nullptr;
     screen_.present = nullptr;
     screen_.pause = nullptr;
     screen_.decorate = nullptr;
     sounds_.repaint = nullptr;
-}
-
-void MainWindow::installDrawingHooks(Game& game, GameScreen& screen) {
-    game.moveHook = [&screen](Province& from, Province& to) { screen.animateMove(from, to); };
-    game.defeatHook = [&screen](const std::string& loser, Province& province) {
-        screen.animateDefeat(loser, province);
-    };
-    game.reportHook = [&screen] { screen.refreshReports(); };
-    // An animated move sounds through the sound hook, so it is silent until
-    // the hook is installed and while the Sound option is off.
-    screen.playSound = [&game](int kind) { game.playSound(kind); };
 }
 
 QAction* MainWindow::addCommand(QMenu* menu, const QString& text, int id, std::function<void()> run) {
@@ -186,7 +179,7 @@ QAction* MainWindow::action(int id) const {
 
 void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
-    addCommand(file, tr("New Game"), Command::NewGame, [this] { newGame(); })->setShortcut(QKeySequence::New);
+    addCommand(file, tr("New Game"), Command::NewGame, [this] { chooseNewGame(); })->setShortcut(QKeySequence::New);
     addCommand(file, tr("Save"), Command::Save, [this] { save(); })->setShortcut(QKeySequence::Save);
     addCommand(file, tr("Load"), Command::Load, [this] { load(); })->setShortcut(QKeySequence::Open);
     addCommand(file, tr("E&xit"), Command::Exit, [this] { exitGame(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -259,7 +252,7 @@ void MainWindow::toggleSound() {
     action(Command::Sound)->setChecked(sounds_.enabled);
 }
 
-void MainWindow::newGame() {
+void MainWindow::chooseNewGame() {
     if (!advisor_.askDiscard(tr("Discard the current game?"))) return;
     newGameWithoutQuestion();
 }
@@ -380,7 +373,7 @@ void MainWindow::rightRelease(QPoint) {
 void MainWindow::endTurn() {
     if (quitting_) return;
     gameInProgress_ = true;
-    ::advanceTurn(*this);
+    game_.advanceTurn();
     autosaveTurn();
     dropQueuedInput();
 }
@@ -423,10 +416,21 @@ void MainWindow::keyReleaseEvent(QKeyEvent* e) {
     keyUp(e->key());
 }
 
-// --------------------------------------------------------- TurnFrontEnd
+// ------------------------------------------------------------ Presenter
 
+void MainWindow::tell(const std::string& text) { advisor_.tell(text); }
+
+bool MainWindow::askWithLabels(const std::string& text, const std::string& yesLabel, const std::string& noLabel) {
+    return advisor_.askWithLabels(text, yesLabel, noLabel);
+}
+
+void MainWindow::sound(SoundKind kind) { sounds_.playGameSound(kind); }
+void MainWindow::move(Province& from, Province& to) { screen_.animateMove(from, to); }
+void MainWindow::defeat(Power loser, Province& province) { screen_.animateDefeat(powerName(loser), province); }
+void MainWindow::news(const std::string&) { screen_.refreshReports(); }
+void MainWindow::diagnostic(const std::string& text) { qWarning("%s", text.c_str()); }
 void MainWindow::redraw() { screen_.paintScreen(); }
-void MainWindow::showTurnBanner() { screen_.showTurnBanner(); }
+void MainWindow::banner() { screen_.showTurnBanner(); }
 void MainWindow::forgetAnimatedMoves() { screen_.forgetAnimatedMoves(); }
 
 void MainWindow::showLesson(int year) {
@@ -458,13 +462,13 @@ void MainWindow::quit() {
     if (onQuit) onQuit();
 }
 
-void MainWindow::postNewGame() {
+void MainWindow::newGame() {
     QTimer::singleShot(0, this, [this] { asCommand([this] { newGameWithoutQuestion(); }); });
 }
 
 void MainWindow::showHints() {
-    auto tell = [](const QString& text) { Advisor::tell(text.toStdString()); };
-    if (Advisor::ask(tr("Welcome, Princeps\n\nI am your advisor and I will be providing you with\n"
+    auto tell = [this](const QString& text) { advisor_.tell(text.toStdString()); };
+    if (advisor_.ask(tr("Welcome, Princeps\n\nI am your advisor and I will be providing you with\n"
                         "information to help you guide the Roman Empire\nthrough the \"Crisis of the Third "
                         "Century.\"\n\nWould you like a few hints on playing before we start?")
                          .toStdString())) {

@@ -10,7 +10,7 @@
 #include "game/src/KeyboardOrders.h"
 #include "game/src/Sound.h"
 #include "qtcommon/WindowAdvisor.h"
-#include "rules/TurnFrontEnd.h"
+#include "rules/Presenter.h"
 
 class QAction;
 class QActionGroup;
@@ -59,7 +59,7 @@ enum : int {
 };
 }
 
-class MainWindow : public QMainWindow, public TurnFrontEnd {
+class MainWindow : public QMainWindow, public Presenter {
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
 public:
     struct Options {
@@ -73,14 +73,11 @@ public:
                Options options);
     ~MainWindow() override;
 
-    // Installs the rules' move, defeat and report hooks (start-up step 5).
-    static void installDrawingHooks(Game& game, GameScreen& screen);
-
     // The menu's action of a command id.
     QAction* action(int id) const;
 
     // The menu commands.
-    void newGame();                 // asks first whether to discard the game
+    void chooseNewGame();           // asks first whether to discard the game
     void newGameWithoutQuestion();  // as the end of the game starts one
     void startScenario(int id);     // Command::Scenario260 ... Scenario455
     void load();                    // asks first when a game is in progress
@@ -114,14 +111,25 @@ public:
     KeyboardOrders& keyboard() { return *keyboard_; }
     const Autosave& autosave() const { return autosave_; }
 
-    // TurnFrontEnd
+    // Presenter: what the game shows goes to the advisor's dialogs, the
+    // screen and the sounds.
+    void tell(const std::string& text) override;
+    bool askWithLabels(const std::string& text, const std::string& yesLabel, const std::string& noLabel) override;
+    void sound(SoundKind kind) override;
+    void move(Province& from, Province& to) override;
+    void defeat(Power loser, Province& province) override;
+    void news(const std::string& line) override;
     void redraw() override;
-    void showTurnBanner() override;
+    void banner() override;
     void forgetAnimatedMoves() override;
-    void showLesson(int year) override;
-    void showResults() override;
+    void lesson(int year) override { showLesson(year); }
+    void results(int, int, int) override { showResults(); }
     void quit() override;
-    void postNewGame() override;
+    void newGame() override;
+    void diagnostic(const std::string& text) override;
+
+    void showLesson(int year);
+    void showResults();
 
     void showHints();
     void showLessonDialog(int picture);

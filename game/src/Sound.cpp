@@ -52,17 +52,17 @@ void GameSounds::play(const QString& name, SoundBackend::Mode mode) {
     backend_.play(name, mode);
 }
 
-void GameSounds::playGameSound(int kind) {
+void GameSounds::playGameSound(SoundKind kind) {
     if (!enabled) return;
-    switch (GameSound(kind)) {
-        case GameSound::Battle: play(QStringLiteral("IDR_SWORD_SND"), SoundBackend::Mode::Async); break;
-        case GameSound::EnemyReport:
+    switch (kind) {
+        case SoundKind::Battle: play(QStringLiteral("IDR_SWORD_SND"), SoundBackend::Mode::Async); break;
+        case SoundKind::March:
             if (repaint) repaint();
             play(QStringLiteral("IDR_MARCH_SND"), SoundBackend::Mode::Sync);
             break;
-        case GameSound::Plague: play(QStringLiteral("IDR_COUGH_SND"), SoundBackend::Mode::Async); break;
-        case GameSound::PalestinaUprising: play(QStringLiteral("IDR_PFJ_SND"), SoundBackend::Mode::Async); break;
-        case GameSound::IntroductionMusic: play(QStringLiteral("IDR_INTRO_SND"), SoundBackend::Mode::Async); break;
+        case SoundKind::Plague: play(QStringLiteral("IDR_COUGH_SND"), SoundBackend::Mode::Async); break;
+        case SoundKind::Uprising: play(QStringLiteral("IDR_PFJ_SND"), SoundBackend::Mode::Async); break;
+        case SoundKind::Introduction: play(QStringLiteral("IDR_INTRO_SND"), SoundBackend::Mode::Async); break;
     }
 }
 

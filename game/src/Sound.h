@@ -1,5 +1,7 @@
 #pragma once
 #include <QString>
+
+#include "rules/Presenter.h"
 #include <functional>
 #include <map>
 #include <memory>
@@ -63,22 +65,14 @@ public:
     QString current;
 };
 
-// The rules' sound kinds, by the numbers the rules give them.
-enum class GameSound {
-    Battle = 0,
-    EnemyReport = 3,  // waits for the march to end; the screen is repainted first
-    Plague = 4,
-    PalestinaUprising = 5,
-    IntroductionMusic = 6,
-};
-
 // What the rules' sound kinds play, with the Sound option in front of them.
 class GameSounds {
 public:
     explicit GameSounds(SoundBackend& backend) : backend_(backend) {}
 
     // Silent while the Sound option is off; unknown kinds are silent too.
-    void playGameSound(int kind);
+    // The march of an enemy report waits for its end, the screen repainted first.
+    void playGameSound(SoundKind kind);
     std::function<void()> repaint;
 
     // Where the machine has no audio output, the player is told once, at the

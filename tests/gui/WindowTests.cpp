@@ -238,11 +238,11 @@ TEST(Menu, SoundToggleSilencesTheGameSoundsOnly) {
     sound->trigger();
     EXPECT_FALSE(sound->isChecked());
     EXPECT_FALSE(h.sounds.enabled);
-    h.game.playSound(0);
+    h.game.playSound(SoundKind::Battle);
     EXPECT_TRUE(h.backend.calls.empty());
     sound->trigger();
     EXPECT_TRUE(sound->isChecked());
-    h.game.playSound(0);
+    h.game.playSound(SoundKind::Battle);
     ASSERT_EQ(h.backend.calls.size(), 1u);
     EXPECT_EQ(h.backend.calls[0].name, "IDR_SWORD_SND");
 }
@@ -414,8 +414,8 @@ TEST(Pages, TheGamesOwnViewerShowsOurPages) {
 TEST(Sounds, WithoutAnAudioDeviceThePlayerIsToldOnceAndThePlayButtonDoesNotStick) {
     Harness h;
     h.backend.output = false;
-    h.game.playSound(0);
-    h.game.playSound(4);
+    h.game.playSound(SoundKind::Battle);
+    h.game.playSound(SoundKind::Plague);
     ASSERT_EQ(h.told.size(), 1u);
     EXPECT_NE(h.told[0].find("No audio device"), std::string::npos);
     LessonDialog d(h.window.get(), h.pictures, h.sounds, 249);
