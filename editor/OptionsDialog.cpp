@@ -13,12 +13,15 @@
 #include <QVBoxLayout>
 
 #include "editor/Messages.h"
+#include "qtcommon/PrefectDialog.h"
 
 namespace editor {
 
 OptionsDialog::OptionsDialog(EditorSession& session, QWidget* parent)
     : QDialog(parent), session_(session) {
     setWindowTitle(tr("Scenario Options"));
+    // On the game's parchment, as the Prefect's dialogs.
+    setStyleSheet(parchmentButtonStyle(1.0));
     setModal(true);
 
     treasury_ = new QLineEdit(QString::fromStdString(session.treasuryText()), this);
@@ -61,12 +64,15 @@ OptionsDialog::OptionsDialog(EditorSession& session, QWidget* parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 20, 20, 16);
     layout->addLayout(form);
     layout->addWidget(buttons);
 
     connect(plague_, &QCheckBox::toggled, this, [this] { updatePlagueYears(); });
     updatePlagueYears();
 }
+
+void OptionsDialog::paintEvent(QPaintEvent*) { paintParchment(this, 1.0); }
 
 void OptionsDialog::updatePlagueYears() {
     plagueYears_->setEnabled(asksPlagueYears(plague_->isChecked(), session_.plagueCounter()));

@@ -31,6 +31,9 @@ public:
 
     void done(int result) override;
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void updatePlagueYears();
 

@@ -155,6 +155,7 @@ MainWindow::~MainWindow() {
     screen_.pause = nullptr;
     screen_.decorate = nullptr;
     sounds_.repaint = nullptr;
+    sounds_.noOutputNotice = nullptr;
 }
 
 QAction* MainWindow::addCommand(QMenu* menu, const QString& text, int id, std::function<void()> run) {
