@@ -177,9 +177,11 @@ class Outfit:
 
 
 LEGIONARY = Outfit("legionary")
-# Rebels wear the usurper's purple: the same kit, their own colour.
+# Rebels wear the usurper's purple: the same kit, their own colour, and the red
+# cloak and crest that mark them out on the map.
 REBEL = Outfit("legionary", tunic=PURPLE, tunic_dark=mix(PURPLE, INK, 0.5), shield=PURPLE,
-               shield_trim=GOLD_LIGHT, crest=PURPLE, helmet=mix(GOLD, STONE, 0.35))
+               shield_trim=GOLD_LIGHT, crest=RED, helmet=mix(GOLD, STONE, 0.35),
+               extras={"cloak": RED})
 BARBARIAN = Outfit("barbarian", tunic=mix(GOLD, BRONZE, 0.45), tunic_dark=mix(BRONZE, INK, 0.3),
                    shield=BRONZE, shield_trim=GOLD, legs=mix(NIGHT, STONE, 0.45),
                    legs_dark=mix(NIGHT, STONE, 0.2), hair=mix(GOLD, PARCHMENT, 0.25))
@@ -339,6 +341,12 @@ def draw_figure(o, p):
     near_leg_pts = [j.hip, j.near_knee, j.near_ankle]
     far_leg_pts = [j.hip, j.far_knee, j.far_ankle]
     shoe = INK if o.kind != "barbarian" else mix(BRONZE, INK, 0.5)
+
+    if "cloak" in o.extras:
+        # hangs from the shoulders down the back, behind everything else
+        s += group(path("M 2.0 -14.6 C -3.0 -15.6 -6.0 -11.0 -7.4 -4.0 L -10.2 8.4 "
+                        "C -6.0 10.2 -3.0 10.0 -0.6 8.8 L -0.8 -5.0 Z",
+                        o.extras["cloak"]), j.hip, p.lean)
 
     # weapon in the far hand, behind the body
     if o.kind == "legionary":
