@@ -288,6 +288,13 @@ def scutum(o, angle=0.0):
               o.shield)
     s += path("M -2.6 -10.1 C -0.8 -10.7 2.0 -10.7 3.6 -10.1 L 3.9 10.1 C 2.0 10.7 -0.6 10.7 -2.4 10.1 Z",
               "none", stroke=o.shield_trim, sw=0.55)
+    if o.extras.get("emblem") == "chi-rho":
+        # the sign Constantine's soldiers painted on their shields at the Milvian Bridge
+        s += limb([(-1.6, -4.0), (2.8, 4.0)], 0.7, o.shield_trim, ow=0)
+        s += limb([(2.8, -4.0), (-1.6, 4.0)], 0.7, o.shield_trim, ow=0)
+        s += limb([(0.6, 7.5), (0.6, -7.0)], 0.7, o.shield_trim, ow=0)
+        s += path("M 0.6 -7.0 C 3.6 -7.4 3.6 -3.4 0.6 -3.8", "none", stroke=o.shield_trim, sw=0.7)
+        return '<g transform="rotate(%.2f)">%s</g>' % (angle, s)
     # wings and thunderbolt, reduced to strokes that survive the icon size
     s += limb([(0.6, -7.5), (0.6, -2.6)], 0.5, o.shield_trim, ow=0)
     s += limb([(0.6, 2.6), (0.6, 7.5)], 0.5, o.shield_trim, ow=0)

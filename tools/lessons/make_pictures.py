@@ -5,12 +5,14 @@ Everything is drawn here: parchment, frame, title, year, the text, and an
 illustration (a map detail, a coin portrait or a scene). The square where the
 game draws its play/stop button, (75,18)-(99,42), stays plain parchment.
 
-Writes game/resources/bitmaps/<id>.png, game/resources/lessons.json,
+Writes game/resources/bitmaps/<id>.png and its twin <id>@2x.png at twice the
+size (the same drawing, sharp on large screens), game/resources/lessons.json,
 the bundled fonts and out/contact-sheet.png.
 
 Usage: /usr/bin/python3 tools/lessons/make_pictures.py
 """
 
+import dataclasses
 import json
 import math
 import os
@@ -20,12 +22,22 @@ import sys
 
 from PIL import Image, ImageDraw, ImageFilter, ImageFont
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, HERE)
+sys.path.insert(1, os.path.join(HERE, "..", "art"))
 import geo  # noqa: E402
 import lessondata  # noqa: E402
+import figures  # noqa: E402  (the soldiers of the game's own pictures)
+from common import render_svg, svg_doc  # noqa: E402
 
 W, H = 600, 400
-SS = 3  # drawn at three times the size and scaled down, for smooth edges
+SCALE = 1        # output pixels per picture unit: 1 for "<id>.png", 2 for "<id>@2x.png"
+SS = 3 * SCALE   # drawn at three times the output size and scaled down, for smooth edges
+
+
+def set_scale(factor):
+    global SCALE, SS
+    SCALE, SS = factor, 3 * factor
 
 PARCHMENT = (0xE9, 0xDC, 0xB8)
 INK = (0x3A, 0x2A, 0x1A)
@@ -45,7 +57,7 @@ FONT_FILES = {"regular": "EBGaramond12-Regular.otf", "italic": "EBGaramond12-Ita
               "bold": "EBGaramond12-Bold.otf"}
 
 TEXT_BOX = (24, 84, 318, 386)       # left column: the lesson text
-ART_BOX = (332, 84, 580, 366)       # right column: the illustration
+ART_BOX = (332, 84, 580, 360)       # right column: the illustration, clear of the caption
 CAPTION_Y = 370
 
 
@@ -106,7 +118,18 @@ class Canvas:
                     stroke_width=int(1.6 * SS), stroke_fill=halo)
 
     def finish(self):
-        return self.img.resize((W, H), Image.LANCZOS)
+        return self.img.resize((W * SCALE, H * SCALE), Image.LANCZOS)
+
+    def figure(self, svg, x, ground, scale, mirror=False):
+        """A soldier from the game's figure rig (figure units), his origin at (x, ground)."""
+        size = 80 * scale
+        body = figures.place(svg, size / 2, size - 4 * scale, scale)
+        if mirror:
+            body = figures.mirrored(body, size)
+        n = int(round(size * SS))
+        img = render_svg(svg_doc(size, size, body), n, n)
+        self.img.paste(img, (int(round((x - size / 2) * SS)), int(round((ground - size + 4 * scale) * SS))),
+                       img)
 
 
 # ---------------------------------------------------------------- page frame
@@ -147,7 +170,7 @@ def clear_button_area(img, background):
     """Bare parchment where the game draws the play/stop button: the page's own
     background is put back there, so the square does not show as a patch."""
     x0, y0, x1, y1 = BUTTON_CLEAR
-    box = (x0, y0, x1 + 1, y1 + 1)
+    box = (x0 * SCALE, y0 * SCALE, (x1 + 1) * SCALE, (y1 + 1) * SCALE)
     img.paste(background.crop(box), box)
 
 
@@ -163,17 +186,6 @@ def header(c, lesson):
     c.line([(22, y), (W - 22, y)], BRONZE, 1.2)
     c.poly([(W / 2 - 7, y), (W / 2, y - 4), (W / 2 + 7, y), (W / 2, y + 4)], fill=GOLD,
            outline=BRONZE, width=0.6)
-    # a small laurel sprig left of the button
-    sprig(c, 40, 31)
-
-
-def sprig(c, cx, cy):
-    c.line([(cx - 14, cy + 8), (cx + 14, cy - 8)], BRONZE, 1.2)
-    for i in range(5):
-        t = -0.8 + i * 0.4
-        x, y = cx + 14 * t, cy - 8 * t
-        leaf(c, x, y, -0.52 - 0.9, 6, GOLD)
-        leaf(c, x, y, -0.52 + 0.9, 6, GOLD)
 
 
 def leaf(c, x, y, angle, length, colour):
@@ -545,8 +557,8 @@ def art_three_empires(c):
     m.rivers(["Rhine", "Danube", "Euphrates", "Tigris"])
     m.city("Cologne", 4, -13, size=11, r=2.2)
     m.city("Rome", 4, 1, size=11, r=2.2)
-    m.city("Palmyra", 4, 1, size=11, r=2.2)
-    m.city("Edessa", 4, -13, size=11, r=2.2)
+    m.city("Palmyra", -4, 1, size=11, r=2.2, anchor="ra")
+    m.city("Edessa", -4, -13, size=11, r=2.2, anchor="ra")
     m.finish()
     y = m.box[3] + 12
     legend(c, ART_BOX[0] + 4, y, [
@@ -656,19 +668,11 @@ def art_constantine(c):
     for k in range(0, int(x1 - x0), 9):  # stone courses on the parapet
         c.line([(x0 + k, deck), (x0 + k, deck + 6)], mix(STONE, INK, 0.3), 0.5)
     c.line([(x0, deck + 6), (x1, deck + 6)], mix(STONE, INK, 0.3), 0.6)
-    rnd = random.Random(28)
-    # soldiers crossing with marked shields
-    for k in range(7):
-        px = x0 + 18 + k * 32
-        base = deck
-        c.line([(px + 8, base - 52), (px + 8, base)], INK, 1.2)             # spear
-        c.poly([(px + 6, base - 52), (px + 8, base - 59), (px + 10, base - 52)], fill=INK)
-        c.circle(px, base - 38, 5.5, fill=mix(BRONZE, INK, 0.2))            # helmeted head
-        c.rect((px - 4, base - 33, px + 4, base - 10), fill=mix(RED, INK, 0.2))  # tunic
-        c.line([(px - 2, base - 10), (px - 4, base)], INK, 1.6)
-        c.line([(px + 2, base - 10), (px + 4, base)], INK, 1.6)
-        c.ellipse(px - 4, base - 22, 8, 13, fill=RED, outline=GOLD, width=1)  # shield
-        chi_rho(c, px - 4, base - 22, 6, GOLD, 1.1)
+    # Constantine's men crossing, the sign on their shields
+    marked = dataclasses.replace(figures.LEGIONARY, extras={"emblem": "chi-rho"})
+    for k in range(6):
+        c.figure(figures.figure_svg(marked, figures.walk(marked, (k * 0.37) % 1.0)),
+                 x0 + 26 + k * 38, deck, 1.05)
     c.rect(ART_BOX, outline=INK, width=1.2)
     caption(c, "The Milvian Bridge, 28 October 312")
 
@@ -690,7 +694,7 @@ def art_adrianople(c):
     m.arrow([(20.0, 45.2), (21.7, 43.7), (22.8, 42.6)], mix(PURPLE, PARCHMENT, 0.35), 2.0)
     m.label(28.6, 46.4, "Goths 376", 13, RED, "bold", anchor="la")
     m.label(21.2, 45.7, "Gratian", 12, PURPLE, "italic", anchor="la")
-    m.label(23.2, 42.3, "too late", 11, PURPLE, "italic", anchor="la")
+    m.label(22.9, 42.05, "too late", 11, PURPLE, "italic", anchor="ra")
     m.city("Marcianople", 4, -4, size=11, r=2)
     m.city("Constantinople", 2, 6, size=12, anchor="ma")
     x, y = m.xy(*geo.PLACES["Adrianople"])
@@ -712,7 +716,7 @@ def art_theodosius(c):
     m.border_line([(19.3, 52.0), (19.3, 48.5), (19.5, 45.0), (19.0, 42.3), (19.0, 38.5),
                    (19.5, 33.5), (19.0, 26.0)], INK, 1.5)
     m.rivers(["Rhine", "Danube"])
-    m.city("Milan", -4, -13, anchor="ra", size=11, r=2.2)
+    m.city("Milan", -4, 0, anchor="ra", size=11, r=2.2)
     m.city("Rome", 3, 1, size=11, r=2.2)
     m.city("Constantinople", 0, -16, anchor="ma", size=11, r=2.4)
     x, y = m.xy(*geo.PLACES["Frigidus"])
@@ -782,15 +786,15 @@ def art_sack_410(c):
     c.rect((gx - 26, arch_top, gx + 26, y1), fill=mix(RED, GOLD, 0.4))  # fire seen through
     c.ellipse(gx, arch_top, 26, 26, fill=mix(RED, GOLD, 0.4))
     c.rect((gx - 26, y1 - 4, gx + 26, y1), fill=stone)
-    # Goths pouring in: a file of dark figures with spears and a banner
-    for k in range(6):
-        fx = gx - 110 + k * 20 + (k > 2) * 60
-        fy = y1 - 6
-        c.circle(fx, fy - 32, 5, fill=INK)
-        c.poly([(fx - 6, fy - 26), (fx + 6, fy - 26), (fx + 8, fy), (fx - 8, fy)], fill=INK)
-        c.line([(fx + 7, fy - 58), (fx + 7, fy)], INK, 1.3)
+    # Goths pouring in from both sides, a banner before them
     c.line([(gx - 70, y1 - 80), (gx - 70, y1 - 6)], INK, 1.5)
     c.poly([(gx - 70, y1 - 80), (gx - 44, y1 - 74), (gx - 70, y1 - 66)], fill=RED)
+    goth = figures.BARBARIAN
+    for k in range(3):
+        step = figures.walk(goth, 0.3 * k + 0.1, stride=30)
+        c.figure(figures.figure_svg(goth, step), gx - 122 + k * 25, y1 - 3, 1.15)
+        c.figure(figures.figure_svg(goth, figures.walk(goth, 0.3 * k + 0.55, stride=30)),
+                 gx + 122 - k * 25, y1 - 3, 1.15, mirror=True)
     c.rect(ART_BOX, outline=INK, width=1.2)
     caption(c, "The Goths enter by the Salarian Gate")
 
@@ -809,7 +813,7 @@ def art_sack_455(c):
     m.label(-6.6, 35.2, "429", 12, RED, "bold")
     m.city("Carthage", -2, 5, anchor="ma", label="Carthage 439")
     m.city("Rome", -5, -16, label="Rome 455", size=12, anchor="ra")
-    m.label(13.0, 33.0, "Vandal fleet", 12, PURPLE)
+    m.label(10.6, 38.05, "Vandal fleet", 12, PURPLE, anchor="rm")
     m.finish()
     caption(c, "The Vandals' road to Africa and Rome")
 
@@ -835,8 +839,9 @@ def art_intro(c):
     m.arrow([(13.0, 55.0), (10.5, 51.8), (8.8, 49.4)], RED, 2.2, head=6)
     m.arrow([(24.0, 52.0), (22.5, 48.2), (23.0, 45.3)], RED, 2.2, head=6)
     m.arrow([(49.0, 32.0), (44.0, 34.5), (40.5, 35.8)], RED, 2.2, head=6)
-    m.label(4.5, 53.2, "Germanic tribes", 11, RED, "bold")
-    m.label(41.5, 28.0, "Sassanids", 11, RED, "bold")
+    m.label(5.0, 54.0, "Germanic", 11, RED, "bold")
+    m.label(5.0, 52.2, "tribes", 11, RED, "bold")
+    m.label(41.5, 29.6, "Sassanids", 11, RED, "bold")
     m.city("Rome", 3, 2, size=11, r=2.2, label="Roma")
     m.finish()
     # how to play: a mouse with its two buttons
@@ -880,6 +885,12 @@ def render(lesson):
     img = c.finish()
     clear_button_area(img, background)
     return img
+
+
+def save_picture(img, path):
+    """256 colours are plenty for parchment, ink and flat colours, and a third of the
+    bytes: the browser edition loads these pictures before the game starts."""
+    img.quantize(colors=256, method=Image.Quantize.MEDIANCUT).save(path, optimize=True)
 
 
 def contact_sheet(images, path):
@@ -935,10 +946,13 @@ def main():
     for lesson in lessons:
         if only and lesson.picture not in only:
             continue
+        set_scale(2)
+        save_picture(render(lesson), os.path.join(bitmaps, "%d@2x.png" % lesson.picture))
+        set_scale(1)
         img = render(lesson)
-        img.save(os.path.join(bitmaps, "%d.png" % lesson.picture), optimize=True)
+        save_picture(img, os.path.join(bitmaps, "%d.png" % lesson.picture))
         images.append((lesson.picture, img))
-        print("wrote %d.png  (%s)" % (lesson.picture, lesson.title))
+        print("wrote %d.png and %d@2x.png  (%s)" % (lesson.picture, lesson.picture, lesson.title))
     if not only:
         contact_sheet(images, os.path.join(lessondata.HERE, "out", "contact-sheet.png"))
         bundle_fonts()
