@@ -144,6 +144,10 @@ def bitmap_name(rid):
 def save_bitmap(img, rid):
     os.makedirs(BITMAPS, exist_ok=True)
     path = os.path.join(BITMAPS, bitmap_name(rid))
+    if img.mode == "RGB":
+        # Opaque pictures keep their look in 256 colours at half the bytes: the
+        # browser edition loads them before the game starts.
+        img = img.quantize(colors=256, method=Image.Quantize.MEDIANCUT)
     img.save(path, optimize=True)
     return path
 
