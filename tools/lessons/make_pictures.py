@@ -27,6 +27,7 @@ sys.path.insert(0, HERE)
 sys.path.insert(1, os.path.join(HERE, "..", "art"))
 import geo  # noqa: E402
 import lessondata  # noqa: E402
+import coins  # noqa: E402
 import figures  # noqa: E402  (the soldiers of the game's own pictures)
 from common import render_svg, svg_doc  # noqa: E402
 
@@ -120,16 +121,19 @@ class Canvas:
     def finish(self):
         return self.img.resize((W * SCALE, H * SCALE), Image.LANCZOS)
 
+    def svg(self, body, box):
+        """SVG shapes written in picture units, drawn over the box (x0, y0, x1, y1)."""
+        x0, y0, x1, y1 = box
+        w, h = int(round((x1 - x0) * SS)), int(round((y1 - y0) * SS))
+        img = render_svg(svg_doc(w, h, body, view="%g %g %g %g" % (x0, y0, x1 - x0, y1 - y0)), w, h)
+        self.img.paste(img, (int(round(x0 * SS)), int(round(y0 * SS))), img)
+
     def figure(self, svg, x, ground, scale, mirror=False):
         """A soldier from the game's figure rig (figure units), his origin at (x, ground)."""
-        size = 80 * scale
-        body = figures.place(svg, size / 2, size - 4 * scale, scale)
+        body = figures.place(svg, x, ground, scale)
         if mirror:
-            body = figures.mirrored(body, size)
-        n = int(round(size * SS))
-        img = render_svg(svg_doc(size, size, body), n, n)
-        self.img.paste(img, (int(round((x - size / 2) * SS)), int(round((ground - size + 4 * scale) * SS))),
-                       img)
+            body = '<g transform="translate(%g 0) scale(-1 1)">%s</g>' % (2 * x, body)
+        self.svg(body, (x - 40 * scale, ground - 76 * scale, x + 40 * scale, ground + 4 * scale))
 
 
 # ---------------------------------------------------------------- page frame
@@ -186,16 +190,6 @@ def header(c, lesson):
     c.line([(22, y), (W - 22, y)], BRONZE, 1.2)
     c.poly([(W / 2 - 7, y), (W / 2, y - 4), (W / 2 + 7, y), (W / 2, y + 4)], fill=GOLD,
            outline=BRONZE, width=0.6)
-
-
-def leaf(c, x, y, angle, length, colour):
-    dx, dy = math.cos(angle), -math.sin(angle)
-    nx, ny = -dy, dx
-    w = length * 0.32
-    tip = (x + dx * length, y + dy * length)
-    mid = (x + dx * length * 0.5, y + dy * length * 0.5)
-    c.poly([(x, y), (mid[0] + nx * w, mid[1] + ny * w), tip, (mid[0] - nx * w, mid[1] - ny * w)],
-           fill=colour, outline=mix(colour, INK, 0.5), width=0.5)
 
 
 def wrap(c, text, f, width):
@@ -440,31 +434,7 @@ def coin_legend(c, cx, cy, r, text, colour, size):
         a += w / r
 
 
-PROFILE = [  # a right-facing head and bust, unit square centred on the face
-    (-0.05, -0.76), (0.18, -0.72), (0.32, -0.60), (0.40, -0.44), (0.41, -0.34), (0.38, -0.29),
-    (0.48, -0.15), (0.56, -0.08), (0.45, -0.06), (0.45, -0.02), (0.41, 0.01), (0.44, 0.06),
-    (0.38, 0.12), (0.40, 0.19), (0.36, 0.27), (0.26, 0.31), (0.14, 0.30), (0.16, 0.45),
-    (0.20, 0.58), (0.46, 0.70), (0.50, 0.86), (-0.60, 0.86), (-0.62, 0.70), (-0.34, 0.56),
-    (-0.36, 0.36), (-0.49, 0.10), (-0.51, -0.20), (-0.42, -0.52), (-0.25, -0.70),
-]
-
-
-def profile_points(jaw=0.0, youth=0.0):
-    """The bust, with a heavier jaw (jaw > 0) or a boyish face (youth > 0)."""
-    out = []
-    for x, y in PROFILE:
-        if y > 0.05 and y < 0.35 and x > 0.0:   # chin and jaw
-            x += jaw * 0.07
-            y += jaw * 0.05 * (x > 0.3)
-        if -0.2 < y < 0.0 and x > 0.4:          # nose
-            x -= youth * 0.05
-        if y > 0.05 and y < 0.35:
-            x -= youth * 0.04 * (x > 0)
-        out.append((x, y))
-    return out
-
-
-def coin(c, cx, cy, r, legend, jaw=0.0, youth=0.0, headgear="laurel", cuirass=True):
+def coin(c, cx, cy, r, legend, jaw=0.0, youth=0.0, headgear="laurel"):
     metal = mix(GOLD, PARCHMENT, 0.15)
     relief = mix(GOLD, BRONZE, 0.55)
     deep = mix(BRONZE, INK, 0.35)
@@ -476,62 +446,8 @@ def coin(c, cx, cy, r, legend, jaw=0.0, youth=0.0, headgear="laurel", cuirass=Tr
         c.circle(cx + (r - 3) * math.cos(a), cy + (r - 3) * math.sin(a), 1.2,
                  fill=mix(GOLD, BRONZE, 0.45))
     coin_legend(c, cx, cy, r - 15, legend, deep, 14 if len(legend) < 24 else 12.5)
-    s = r * 0.66
-    ox, oy = cx + 2, cy + 6
-    pts = [(ox + x * s, oy + y * s) for x, y in profile_points(jaw, youth)]
-    # clip the bust at the inner circle
-    c.poly(pts, fill=relief, outline=deep, width=1.3)
-    # hair: rows of short curls over the skull
-    rnd = random.Random(legend)
-    for i in range(46):
-        a = rnd.uniform(math.radians(200), math.radians(330))
-        rr = rnd.uniform(0.35, 0.68)
-        hx, hy = ox + (-0.05 + rr * math.cos(a)) * s, oy + (-0.22 + rr * math.sin(a) * 0.85) * s
-        c.ellipse(hx, hy, 2.4, 1.8, outline=deep, width=0.7)
-    # a short soldier's beard along the jaw: rows of small strokes
-    if jaw > 0:
-        for k in range(16):
-            t = k / 15
-            bx = ox + (0.02 + 0.34 * t) * s
-            by = oy + (0.30 - 0.20 * t * t + 0.03 * jaw) * s
-            c.line([(bx, by - 4), (bx + 1.5, by)], deep, 0.9)
-            c.line([(bx - 1, by - 10), (bx + 0.5, by - 6)], deep, 0.7)
-    # ear, eye, brow, mouth
-    c.ellipse(ox - 0.08 * s, oy - 0.06 * s, 0.07 * s, 0.11 * s, outline=deep, width=1)
-    c.line([(ox + 0.25 * s, oy - 0.30 * s), (ox + 0.37 * s, oy - 0.33 * s)], deep, 1.2)
-    c.ellipse(ox + 0.31 * s, oy - 0.25 * s, 0.04 * s, 0.02 * s, fill=deep)
-    c.line([(ox + 0.35 * s, oy + 0.02 * s), (ox + 0.42 * s, oy + 0.01 * s)], deep, 1)
-    if cuirass:  # folds of the cloak on the shoulders
-        for k in range(4):
-            y0 = oy + (0.62 + k * 0.06) * s
-            c.line([(ox - 0.5 * s, y0), (ox - 0.1 * s, y0 - 0.04 * s), (ox + 0.38 * s, y0 + 0.02 * s)],
-                   deep, 0.8)
-        c.circle(ox + 0.05 * s, oy + 0.66 * s, 0.05 * s, fill=mix(GOLD, PARCHMENT, 0.3),
-                 outline=deep, width=0.8)  # brooch
-    if headgear == "laurel":
-        band = [(-0.46, 0.02), (-0.44, -0.2), (-0.33, -0.42), (-0.15, -0.58), (0.08, -0.64),
-                (0.22, -0.60)]
-        for (x0, y0), (x1, y1) in zip(band, band[1:]):
-            a = math.atan2(-(y1 - y0), x1 - x0)
-            for t in (0.0, 0.5):
-                lx, ly = ox + (x0 + (x1 - x0) * t) * s, oy + (y0 + (y1 - y0) * t) * s
-                leaf(c, lx, ly, a + 0.7, 0.15 * s, mix(GOLD, BRONZE, 0.2))
-                leaf(c, lx, ly, a - 0.5, 0.13 * s, mix(GOLD, BRONZE, 0.35))
-        for k in (0, 1):  # ribbon ends at the nape
-            c.line([(ox - 0.46 * s, oy + 0.02 * s), (ox - (0.55 + 0.06 * k) * s,
-                                                     oy + (0.18 + 0.1 * k) * s)], deep, 1.3)
-    elif headgear == "diadem":
-        band = [(-0.48, -0.05), (-0.40, -0.30), (-0.22, -0.48), (0.0, -0.56), (0.22, -0.52),
-                (0.33, -0.44)]
-        c.line([(ox + x * s, oy + y * s) for x, y in band], deep, 3.2)
-        for (x0, y0), (x1, y1) in zip(band, band[1:]):
-            for t in (0.0, 0.33, 0.66):
-                c.circle(ox + (x0 + (x1 - x0) * t) * s, oy + (y0 + (y1 - y0) * t) * s, 1.6,
-                         fill=PARCHMENT)
-        c.circle(ox + 0.05 * s, oy - 0.56 * s, 3, fill=RED, outline=deep, width=0.6)
-        for k in (0, 1):
-            c.line([(ox - 0.48 * s, oy - 0.05 * s), (ox - (0.58 + 0.05 * k) * s,
-                                                     oy + (0.12 + 0.1 * k) * s)], deep, 1.3)
+    k = r / 145   # the bust, about 200 units from crown to truncation, within the rim
+    c.svg(coins.bust_svg(cx - 2, cy + 6 - 22 * k, k, jaw, youth, headgear), (cx - r, cy - r, cx + r, cy + r))
 
 
 # ---------------------------------------------------------------- illustrations
