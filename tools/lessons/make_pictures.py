@@ -776,7 +776,7 @@ def art_intro(c):
                           radius=17 * SS, outline=INK, width=int(1.2 * SS))
     c.line([(mx, my - 30), (mx, my - 4)], INK, 1)
     c.line([(mx - 19, my - 4), (mx + 19, my - 4)], INK, 1)
-    c.line([(mx, my - 30), (mx + 2, my - 40), (mx - 3, my - 48), (mx + 1, my - 56)], INK, 1.2)
+    c.line([(mx, my - 30), (mx + 2, my - 36), (mx - 2, my - 41), (mx + 1, my - 46)], INK, 1.2)
     f, fi = font("bold", 13), font("italic", 12.5)
     c.text(mx + 36, my - 36, "Left: drag a legion", f, fill=mix(INK, BRONZE, 0.2))
     c.text(mx + 36, my - 21, "to march or attack", fi)
