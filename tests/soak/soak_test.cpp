@@ -83,7 +83,7 @@ void playGame(std::uint32_t seed, const std::string& file) {
         if (player.pick(2) == 0) {
             const int year = scenarios[player.pick(4)];
             game.startScenario(year);
-            if (year == 260 || year == 308) game.advanceTurn();
+            if (Game::firstTurnEndsAtOnce(year)) game.advanceTurn();
         }
         for (int turns = 0; !player.over && turns < 400 && player.broken.empty(); ++turns) {
             for (int orders = player.pick(8); orders > 0 && !game.romans.legions.empty(); --orders) {
