@@ -1,66 +1,71 @@
-#include "model/Advisor.h"
-#include "model/Game.h"
-#include "model/Random.h"
+#include "rules/World.h"
 
-bool Game::romansCanMove() const {
+bool World::romansCanMove() const {
     for (const auto& l : romans.legions) {
         if (!l->moved) return true;
     }
     return false;
 }
 
-Province* Game::legionBoxAt(int x, int y) const {
-    for (Province* p : provinceTable) {
-        const int left = p->legionX();
-        const int top = p->legionY();
-        if (x >= left && x <= left + LegionBoxWidth && y >= top && y <= top + LegionBoxHeight) return p;
-    }
-    return nullptr;
-}
-
-void Game::pickUp(Province* province) {
+void World::pickUp(Province* province) {
     dragSource = nullptr;
     if (province != nullptr && (romans.hasReadyLegionIn(*province) || romans.allLegionsMovedIn(*province)))
         dragSource = province;
 }
 
-bool Game::dropLegions(int x, int y) {
+namespace {
+
+constexpr const char* AllMovedText =
+    "Princeps,\r\n\r\nAll the units in the province have already moved.\r\nNotice how the legion icon "
+    "appears grayed out.  You will be\r\nable to move grayed out legions again next turn.";
+
+}  // namespace
+
+// Keeps every turn of the mouse: the press decided the source (see pickUp), a
+// source without a ready legion is refused wherever the release falls, and a
+// release on no province or on the source itself does nothing.
+bool World::dropLegions(int x, int y) {
     if (dragSource == nullptr || romans.legions.empty() || !romans.hasReadyLegionIn(*dragSource)) {
-        if (dragSource != nullptr && romans.countLegionsIn(*dragSource) > 0) {
-            Advisor::tell(
-                "Princeps,\r\n\r\nAll the units in the province have already moved.\r\nNotice how the legion icon "
-                "appears grayed out.  You will be\r\nable to move grayed out legions again next turn.");
-        }
+        if (dragSource != nullptr && romans.countLegionsIn(*dragSource) > 0) presenter().tell(AllMovedText);
         return false;
     }
-    Province& source = *dragSource;
     dropTarget = provinceAt(x, y);
-    if (dropTarget == nullptr || dropTarget->sameAs(source)) return false;
-    Province& target = *dropTarget;
-    if (target.isFrontier()) {
-        Empire* holder = ownerOf(target);
-        if (holder == nullptr || holder->countLegionsIn(target) == 0) {
-            // Roman troops enter the frontier lands only to attack.
-            target.showFrontierRule();
-            return false;
-        }
-    }
-    if (Province::isNeighbour(target, source) || Province::isNeighbour(source, target)) {
-        moveToAdjacent(target, romans, source);
-        return true;
-    }
-    if (target.isFrontier()) return false;
-    const Route route = findRoute(source, target);
-    if (route.size() < 2) return false;
-    // The route goes to a legion the player could have picked up, never to one
-    // already marching elsewhere.
-    Legion* legion = setLegionRoute(source, route, romans);
-    if (legion == nullptr) return false;
-    legion->followRoute(romans);
-    return true;
+    if (dropTarget == nullptr) return false;
+    return succeeded(Orders::move(*this, *dragSource, *dropTarget));
 }
 
-void Game::moveToAdjacent(Province& target, Empire& empire, Province& source) {
+// The same source the mouse could pick up, with the same words when it cannot.
+OrderResult Orders::move(World& world, Province& source, Province& target) {
+    RomanEmpire& romans = world.romans;
+    if (!romans.hasReadyLegionIn(source)) {
+        if (!romans.allLegionsMovedIn(source)) return OrderResult::NotReady;
+        if (romans.countLegionsIn(source) == 0) return OrderResult::NoLegion;
+        world.presenter().tell(AllMovedText);
+        return OrderResult::AllMoved;
+    }
+    if (target.sameAs(source)) return OrderResult::SameProvince;
+    if (target.isFrontier()) {
+        Empire* holder = world.ownerOf(target);
+        if (holder == nullptr || holder->countLegionsIn(target) == 0) {
+            // Roman troops enter the frontier lands only to attack.
+            world.showFrontierRule(target);
+            return OrderResult::FrontierClosed;
+        }
+    }
+    if (Province::isNeighbour(target, source) || Province::isNeighbour(source, target))
+        return world.moveToAdjacent(target, romans, source);
+    if (target.isFrontier()) return OrderResult::NoRoute;
+    const Route route = world.findRoute(source, target);
+    if (route.size() < 2) return OrderResult::NoRoute;
+    // The route goes to a legion the player could have picked up, never to one
+    // already marching elsewhere.
+    Legion* legion = setLegionRoute(world, source, route, romans);
+    if (legion == nullptr) return OrderResult::NoLegion;
+    followRoute(world, *legion, romans);
+    return OrderResult::Marching;
+}
+
+OrderResult World::moveToAdjacent(Province& target, Empire& empire, Province& source) {
     Legion* legion = nullptr;
     for (auto& l : empire.legions) {
         if (!l->moved && !l->hasRoute && l->province->sameAs(source)) {
@@ -70,40 +75,54 @@ void Game::moveToAdjacent(Province& target, Empire& empire, Province& source) {
     }
     if (legion == nullptr) {
         // The drop rule checks for a ready legion first, so this marks a fault.
-        Advisor::tell("legion's current province (none) doesn't match from->name() (" + source.name());
-        return;
+        presenter().diagnostic("legion's current province (none) doesn't match from->name() (" + source.name());
+        return OrderResult::NoLegion;
     }
     Empire* holder = ownerOf(target);
-    if (holder == nullptr || holder->name == empire.name) {
+    if (holder == nullptr || holder->power == empire.power) {
         transferProvince(empire, target, nullptr);
         legion->moveTo(target);
-        return;
+        return OrderResult::Moved;
     }
     if (holder->countLegionsIn(target) < 1) {
         transferProvince(empire, target, holder);
         legion->moveTo(target);
-        return;
+        return OrderResult::Occupied;
     }
     showMove(*legion->province, target);
-    if (rng::draw() % 2 == 0) {
-        showDefeat(empire.name, source);
+    if (random.draw() % 2 == 0) {
+        showDefeat(empire, source);
         empire.removeFirstLegionIn(source, true);
         logMessage("Our attack on " + target.name() + " failed");
-        return;
+        return OrderResult::Lost;
     }
-    showDefeat(holder->name, target);
+    showDefeat(*holder, target);
     holder->removeFirstLegionIn(target, false);
     if (holder->countLegionsIn(target) > 0) {
         legion->moved = true;
         logMessage("Enemy legion in " + target.name() + " defeated");
-        return;
+        return OrderResult::Fought;
     }
     transferProvince(empire, target, holder);
     legion->moveTo(target);
-    if (holder->legions.empty() && holder->name != "Rebelling Legions") {
+    if (holder->legions.empty() && holder->power != Power::RogueRomans) {
         static constexpr int mutinyChance[] = {4, 3, 2};
-        if (rng::draw() % mutinyChance[skillLevel] == 0) {
+        if (random.draw() % mutinyChance[skillLevel] == 0) {
             if (LegionGroup* group = findLegionGroup(target)) mutiny(group, target);
         }
+    }
+    return target.isFrontier() ? OrderResult::Raided : OrderResult::Won;
+}
+
+void World::showFrontierRule(const Province& province) {
+    if (province.name() == "Armenia" || province.name() == "Mesopotamia") {
+        presenter().tell(
+            "The Romans believed the Tigris river was the\r\n\"natural\" border of the empire. Roman\r\n"
+            "troops will not cross it unless there is an\r\nimmediate military threat.");
+    } else if (province.isFrontier()) {
+        presenter().tell(
+            "In 9 AD, a Roman army of 15,000 men was ambushed\r\nand massacred in the Teutoburg Forest of "
+            "Germania.\r\nConsequently, Roman troops will not enter that \r\nterritory unless there are "
+            "barbarians to attack.");
     }
 }
