@@ -3,6 +3,8 @@
 #include <QMessageBox>
 #include <QString>
 
+#include "english/CorrectedEnglish.h"
+
 namespace editor {
 
 namespace {
@@ -12,7 +14,8 @@ MessageBoxHandler& handler() {
 }
 }  // namespace
 
-std::string toDisplayText(const std::string& text) {
+std::string toDisplayText(const std::string& rulesText) {
+    const std::string text = correctedEnglish(rulesText);
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {

@@ -17,7 +17,8 @@ using MessageBoxHandler =
     std::function<void(QWidget* parent, const std::string& caption, const std::string& text)>;
 void setMessageBoxHandler(MessageBoxHandler handler);
 
-// Texts of the model use "\r\n" line breaks; Qt wants plain line feeds.
+// Texts of the model use "\r\n" line breaks; Qt wants plain line feeds. The
+// words are shown in corrected English.
 std::string toDisplayText(const std::string& text);
 
 }  // namespace editor

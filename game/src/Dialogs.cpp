@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "english/CorrectedEnglish.h"
 #include "rules/LessonTable.h"
 #include "game/src/Sound.h"
 #include "game/view/MapDrawing.h"
@@ -157,7 +158,8 @@ void AdvisorDialog::closeEvent(QCloseEvent* e) {
 }
 
 QString WindowAdvisor::displayText(const std::string& text) {
-    QString s = QString::fromLatin1(text.data(), qsizetype(text.size()));
+    const std::string corrected = correctedEnglish(text);
+    QString s = QString::fromLatin1(corrected.data(), qsizetype(corrected.size()));
     s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return s;
 }

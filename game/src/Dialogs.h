@@ -79,7 +79,7 @@ public:
     // Tests answer the dialogs themselves: called with each dialog before it runs.
     std::function<void(AdvisorDialog&)> beforeExec;
 
-    // The 8-bit text of the rules as the dialogs show it.
+    // The 8-bit text of the rules as the dialogs show it, in corrected English.
     static QString displayText(const std::string& text);
 
     // An informational message with one OK button.

@@ -1,6 +1,7 @@
 #include "game/src/GameScreen.h"
 
 #include "engine/Game.h"
+#include "english/CorrectedEnglish.h"
 
 using namespace view;
 
@@ -105,7 +106,7 @@ std::vector<GameScreen::TextLine> GameScreen::militaryReportLines() const {
     std::vector<TextLine> lines = {{x, 320, QStringLiteral("MILITARY REPORT"), Qt::black}};
     int i = 0;
     for (const std::string& line : game_.eventLog)
-        lines.push_back({x, 360 + 20 * i++, QString::fromLatin1(line.data(), qsizetype(line.size())), Qt::black});
+        lines.push_back({x, 360 + 20 * i++, QString::fromLatin1(correctedEnglish(line).c_str()), Qt::black});
     return lines;
 }
 
@@ -126,7 +127,7 @@ GameScreen::InfoLine GameScreen::provinceInfo(const Province* province) const {
         for (int i = 0; i < 4; ++i) info.coins.push_back({o + places[i], province->taxValue > i ? 268 : 269});
     }
     info.texts.push_back({o + 660, 600,
-                          QStringLiteral("Attributes: ") + QString::fromLatin1(province->attributesText().c_str()),
+                          QStringLiteral("Attributes: ") + QString::fromLatin1(correctedEnglish(province->attributesText()).c_str()),
                           Qt::white});
     return info;
 }

@@ -478,14 +478,14 @@ void MainWindow::showHints() {
                      "information to help you guide the Roman Empire\r\nthrough the \"Crisis of the Third "
                      "Century.\"\r\n\r\nWould you like a few hints on playing before we start?")) {
         advisor_.tell("Your empire consists of provinces.  Each turn, your provinces\r\nwill pay taxes and create "
-                      "legions for you. Roman provinces are\r\nshown in light-red.  Enemey-held provinces are "
-                      "other colors");
+                      "legions for you. Roman provinces are\r\nshown in light red.  Enemy-held provinces are in "
+                      "other colours.");
         advisor_.tell("To move a legion, left-click and drag it where you want it to\r\ngo.  If there are enemy "
-                      "legions in the destination or any\r\nprovinces on the way, your legion will attack them");
-        advisor_.tell("When you have moved all your legions, your enemies will move\r\ntheir legions.  If you dont "
-                      "want to move all your legions, \r\njust right-click the mouse to advance the game one turn.");
+                      "legions in the destination or any\r\nprovinces on the way, your legion will attack them.");
+        advisor_.tell("When you have moved all your legions, your enemies will move\r\ntheir legions.  If you don't "
+                      "want to move all your legions,\r\njust right-click the mouse to advance the game one turn.");
         advisor_.tell("Your goal is to hold on to as many Roman provinces\r\nas possible. To win, you must control "
-                      "at least one\r\nprovince when the \"Crisis of the Third Century\" ends\r\nin 285 AD - Good "
+                      "at least one\r\nprovince when the \"Crisis of the Third Century\" ends\r\nin 285 AD.  Good "
                       "luck, Princeps!\r\n");
     }
     advisor_.tell("If at any time you need help, you can refer to\r\nthe video tutorial under the Help menu.\r\n\r\n"
