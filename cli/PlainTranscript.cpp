@@ -68,7 +68,7 @@ void PlainTranscript::dropped(bool done) {
 void PlainTranscript::ordered(OrderResult result, const Province& from, const Province& to) {
     switch (result) {
     case OrderResult::Moved: return line("Legion moved to " + to.name() + ".");
-    case OrderResult::Occupied: return line("Legion moved to " + to.name() + " and took it: no enemy defended it.");
+    case OrderResult::Occupied: return line("Legion moved to " + to.name() + " and took it unopposed.");
     case OrderResult::Won: return line("Our attack on " + to.name() + " succeeded: the province is ours.");
     case OrderResult::Raided: return line("Our raid into " + to.name() + " succeeded.");
     case OrderResult::Fought:
