@@ -3,13 +3,35 @@
 #include <cstdio>
 #include <sstream>
 
+#include "cli/PlainEnglish.h"
 #include "engine/Game.h"
+#include "english/CorrectedEnglish.h"
+
+namespace {
+
+// "1 Roman legion", "3 Germanic legions".
+std::string legionsOf(Power power, int n) {
+    static constexpr const char* Adjectives[PowerCount] = {"Roman", "Germanic", "Sassanid", "rebel"};
+    return std::to_string(n) + ' ' + Adjectives[static_cast<std::size_t>(power)] + (n == 1 ? " legion" : " legions");
+}
+
+// Links are directed, but an order may follow one either way.
+std::string neighboursOf(Game& game, const Province& p) {
+    std::string names;
+    for (const Province* q : game.provinceTable) {
+        if (!Province::isNeighbour(*q, p) && !Province::isNeighbour(p, *q)) continue;
+        names += (names.empty() ? "" : ", ") + q->name();
+    }
+    return names;
+}
+
+}  // namespace
 
 std::string helpText() {
     return "Orders (province names in any case; a unique beginning is enough; '_' for blanks):\n"
            "  drop FROM TO   move or attack with one legion from FROM into TO, or send it marching\n"
            "  end            end the turn (also: e)\n"
-           "  map            list every province with its holder and legions (also: provinces)\n"
+           "  map            every province: its holder, legions and neighbours (also: provinces)\n"
            "  status         the year, the treasury and the latest news\n"
            "  new            start a new game in 235 AD\n"
            "  scenario Y     start a scenario: 260, 308, 410 or 455\n"
@@ -20,7 +42,7 @@ std::string helpText() {
            "  help           this list; quit ends the program\n";
 }
 
-std::string mapListing(Game& game) {
+std::string mapListing(Game& game, int width) {
     std::ostringstream out;
     char line[160];
     std::snprintf(line, sizeof line, "%-14s %-18s %-30s %s\n", "Province", "Holder", "Legions", "Attributes");
@@ -32,7 +54,7 @@ std::string mapListing(Game& game) {
             const int n = e->countLegionsIn(*p);
             if (n == 0) continue;
             if (!legions.empty()) legions += ", ";
-            legions += std::to_string(n) + " " + e->name;
+            legions += legionsOf(e->power, n);
             if (e->isRomans()) {
                 int ready = 0;
                 for (const auto& l : e->legions) {
@@ -43,8 +65,8 @@ std::string mapListing(Game& game) {
         }
         std::snprintf(line, sizeof line, "%-14s %-18s %-30s %s\n", p->name().c_str(),
                       holder ? holder->name.c_str() : "nobody", legions.empty() ? "-" : legions.c_str(),
-                      p->attributesText().c_str());
-        out << line;
+                      correctedEnglish(p->attributesText()).c_str());
+        out << line << wrapped("next to " + neighboursOf(game, *p), width, 4);
     }
     return out.str();
 }
@@ -52,14 +74,15 @@ std::string mapListing(Game& game) {
 std::string statusReport(Game& game) {
     const RomanEmpire& r = game.romans;
     std::ostringstream out;
-    out << "Year " << game.year() << " AD. Treasury " << r.treasury << " sesterces; last year's taxes " << r.taxIncome
-        << ", upkeep " << r.legionCost << ".\n"
-        << "The empire holds " << r.provinces.size() << " provinces and " << r.legions.size()
-        << " legions; it can support " << r.legionLimit() << ".\n";
-    if (r.plague) out << "Plague! It will last " << r.plagueCounter << " more years.\n";
+    out << "Year " << game.year() << " AD. Treasury " << groupedThousands(r.treasury) << " sesterces; last year's taxes "
+        << groupedThousands(r.taxIncome) << ", upkeep " << groupedThousands(r.legionCost) << ".\n"
+        << "The empire holds " << counted(static_cast<long long>(r.provinces.size()), "province", "provinces")
+        << " and " << counted(static_cast<long long>(r.legions.size()), "legion", "legions") << "; it can support "
+        << r.legionLimit() << ".\n";
+    if (r.plague) out << "Plague! It will last " << counted(r.plagueCounter, "more year", "more years") << ".\n";
     if (!game.eventLog.empty()) {
         out << "News:\n";
-        for (const std::string& line : game.eventLog) out << "  " << line << '\n';
+        for (const std::string& line : game.eventLog) out << "  " << correctedEnglish(line) << '\n';
     }
     return out.str();
 }

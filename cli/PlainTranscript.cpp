@@ -1,29 +1,22 @@
-#include <cctype>
 #include <ostream>
 
+#include "cli/LessonTexts.h"
+#include "cli/PlainEnglish.h"
 #include "cli/Transcript.h"
 #include "engine/Game.h"
-#include "cli/LessonTexts.h"
+#include "english/CorrectedEnglish.h"
 
-namespace {
-
-// The game's texts break lines with "\r\n"; a terminal wants plain line feeds.
-std::string paragraph(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        if (c != '\r') out += c;
-    }
-    while (!out.empty() && out.back() == '\n') out.pop_back();
-    return out;
+void PlainTranscript::paragraphs(const std::string& rulesText) {
+    out << '\n' << plainParagraphs(rulesText, width_) << '\n';
 }
 
-}  // namespace
+void PlainTranscript::line(const std::string& text) { out << wrapped(text, width_); }
 
-void PlainTranscript::tell(const std::string& text) { out << '\n' << paragraph(text) << "\n\n"; }
+void PlainTranscript::tell(const std::string& text) { paragraphs(text); }
 
 bool PlainTranscript::question(const std::string& text, const std::string& yesLabel, const std::string& noLabel,
                                const std::function<bool()>& answer) {
-    out << '\n' << paragraph(text) << '\n';
+    out << '\n' << plainParagraphs(text, width_);
     if (yesLabel.empty())
         out << "Answer y (yes) or n (no): ";
     else
@@ -34,37 +27,63 @@ bool PlainTranscript::question(const std::string& text, const std::string& yesLa
     return yes;
 }
 
-void PlainTranscript::report(const std::string& message) { out << '\n' << paragraph(message) << "\n\n"; }
+void PlainTranscript::report(const std::string& message) { paragraphs(message); }
 
 void PlainTranscript::move(const Province& from, const Province& to) {
-    out << "Battle: troops from " << from.name() << " attack " << to.name() << ".\n";
+    line("Battle: troops from " + from.name() + " attack " + to.name() + ".");
 }
 
 void PlainTranscript::defeat(const std::string& empire, const Province& province) {
-    const std::string who = empire == "Romans" ? "Our legions" : "The " + empire;
-    out << who << " lost the fight for " << province.name() << ".\n";
+    const std::string who = empire == "Romans" ? "We" : "The " + empire;
+    line(who + " lost a legion in " + province.name() + ".");
 }
 
-void PlainTranscript::news(const std::string& line) { out << "News: " << line << ".\n"; }
+void PlainTranscript::news(const std::string& text) { line("News: " + correctedEnglish(text) + "."); }
 
 void PlainTranscript::lesson(int year) {
-    if (const LessonText* t = lessonTextOfYear(year))
-        out << "\nHistory lesson: " << t->title << " (" << t->dates << ")\n\n" << t->text << "\n\n";
+    if (const LessonText* t = lessonTextOfYear(year)) {
+        out << '\n';
+        line("History lesson: " + std::string(t->title) + " (" + t->dates + ")");
+        out << '\n' << wrapped(t->text, width_) << '\n';
+    }
 }
 
 void PlainTranscript::results(int invasions, int plagues, int rebellions) {
-    out << "\nYou survived " << invasions << " invasions, " << plagues << " plagues and " << rebellions
-        << " rebellions. Well done, Princeps.\n\n";
+    out << '\n';
+    line("You survived " + counted(invasions, "invasion", "invasions") + ", " + counted(plagues, "plague", "plagues") +
+         " and " + counted(rebellions, "rebellion", "rebellions") + ". Well done, Princeps.");
+    out << '\n';
 }
 
 void PlainTranscript::newGame() { out << "A new game begins in 235 AD.\n"; }
 
 void PlainTranscript::quit() { out << "Vale, Princeps.\n"; }
 
-void PlainTranscript::error(const std::string& text) { out << "Error: " << text << '\n'; }
+void PlainTranscript::error(const std::string& text) { line("Error: " + text); }
 
 void PlainTranscript::dropped(bool done) {
     if (!done) out << "Nothing happened.\n";
+}
+
+void PlainTranscript::ordered(OrderResult result, const Province& from, const Province& to) {
+    switch (result) {
+    case OrderResult::Moved: return line("Legion moved to " + to.name() + ".");
+    case OrderResult::Occupied: return line("Legion moved to " + to.name() + " and took it unopposed.");
+    case OrderResult::Won: return line("Our attack on " + to.name() + " succeeded: the province is ours.");
+    case OrderResult::Raided: return line("Our raid into " + to.name() + " succeeded.");
+    case OrderResult::Fought:
+        return line("Our attack on " + to.name() + " destroyed one enemy legion; more still stand there.");
+    case OrderResult::Lost: return line("Our attack on " + to.name() + " failed: one legion lost.");
+    case OrderResult::Marching: return line("Legion on the march from " + from.name() + " to " + to.name() + ".");
+    case OrderResult::NoLegion: return line("No Roman legion stands in " + from.name() + ".");
+    case OrderResult::NotReady:
+        return line("The legions in " + from.name() + " are on the march and cannot take new orders.");
+    case OrderResult::SameProvince: return line("The legion already stands in " + to.name() + ".");
+    case OrderResult::NoRoute: return line("No route leads from " + from.name() + " to " + to.name() + ".");
+    // The advisor has said why.
+    case OrderResult::AllMoved:
+    case OrderResult::FrontierClosed: return;
+    }
 }
 
 void PlainTranscript::saved() { out << "Game saved.\n"; }

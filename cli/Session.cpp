@@ -6,6 +6,7 @@
 
 #include "cli/LessonTexts.h"
 #include "cli/Listings.h"
+#include "cli/PlainEnglish.h"
 #include "cli/ProvinceNames.h"
 #include "cli/StateLine.h"
 #include "engine/Game.h"
@@ -13,7 +14,7 @@
 Session::Session(Game& game, std::istream& in, std::ostream& out, Options options)
     : game_(game), in_(in), out_(out), options_(std::move(options)) {
     if (options_.plain)
-        transcript_ = std::make_unique<PlainTranscript>(out_);
+        transcript_ = std::make_unique<PlainTranscript>(out_, options_.width);
     else
         transcript_ = std::make_unique<ProtocolTranscript>(out_);
 }
@@ -26,8 +27,9 @@ void Session::run() {
     game.startNewGame();
     game.buildEventList();
     if (options_.plain) {
-        if (const LessonText* intro = lessonTextOfYear(235)) out_ << '\n' << intro->text << "\n\n";
-        out_ << "Ave, Princeps! It is 235 AD. Type help for the list of orders.\n";
+        if (const LessonText* intro = lessonTextOfYear(235))
+            out_ << '\n' << plainParagraphs(intro->text, options_.width) << '\n';
+        out_ << wrapped("Ave, Princeps! It is 235 AD. Type help for the list of orders.", options_.width);
     }
 
     std::string line;
@@ -87,10 +89,10 @@ bool Session::handle(const std::string& line) {
     } else if (order == "help" || order == "?") {
         out_ << helpText();
     } else if (order == "map" || order == "provinces") {
-        out_ << mapListing(game);
+        out_ << mapListing(game, options_.width);
     } else if (order == "status") {
         out_ << statusReport(game);
-    } else if (options_.plain && (order == "quit" || order == "exit")) {
+    } else if (order == "quit" || order == "exit") {
         transcript_->quit();
         return false;
     } else {
@@ -105,7 +107,9 @@ void Session::drop(const std::string& from, const std::string& to) {
     if (target == nullptr) return;
     Province* source = province(from);
     if (source == nullptr) return;
-    afterOrder(succeeded(Orders::move(game_, *source, *target)));
+    const OrderResult result = Orders::move(game_, *source, *target);
+    transcript_->ordered(result, *source, *target);
+    if (succeeded(result) && !game_.romansCanMove()) endTurn();
 }
 
 // A drag-and-drop onto a map point, as a person's mouse would make it.
@@ -113,10 +117,7 @@ void Session::dropAt(const std::string& from, int x, int y) {
     Province* source = province(from);
     if (source == nullptr) return;
     game_.pickUp(source);
-    afterOrder(game_.dropLegions(x, y));
-}
-
-void Session::afterOrder(bool done) {
+    const bool done = game_.dropLegions(x, y);
     transcript_->dropped(done);
     if (done && !game_.romansCanMove()) endTurn();
 }

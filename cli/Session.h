@@ -17,6 +17,7 @@ public:
     struct Options {
         std::optional<std::string> answers;  // scripted answers, cycled
         bool plain = false;                  // paragraphs for a person instead of protocol lines
+        int width = 80;                      // the plain paragraphs' columns
     };
 
     Session(Game& game, std::istream& in, std::ostream& out, Options options);
@@ -47,7 +48,6 @@ private:
     void endTurn();
     void drop(const std::string& from, const std::string& to);
     void dropAt(const std::string& from, int x, int y);
-    void afterOrder(bool done);
     Province* province(const std::string& token);
     bool takeAnswer();
 

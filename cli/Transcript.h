@@ -3,6 +3,8 @@
 #include <iosfwd>
 #include <string>
 
+#include "rules/Orders.h"
+
 class Game;
 class Province;
 
@@ -28,6 +30,11 @@ public:
     virtual void quit() = 0;
     virtual void error(const std::string& text) = 0;
     virtual void dropped(bool done) = 0;
+    // A typed order between two provinces and what became of it.
+    virtual void ordered(OrderResult result, const Province& from, const Province& to) {
+        (void)from, (void)to;
+        dropped(succeeded(result));
+    }
     virtual void saved() = 0;
     // Before each order is read; scripts get no prompt.
     virtual void prompt(const Game& game) { (void)game; }
@@ -58,7 +65,8 @@ public:
 
 class PlainTranscript : public Transcript {
 public:
-    using Transcript::Transcript;
+    // Paragraphs are wrapped at `width` columns.
+    PlainTranscript(std::ostream& out, int width) : Transcript(out), width_(width) {}
     void tell(const std::string& text) override;
     bool question(const std::string& text, const std::string& yesLabel, const std::string& noLabel,
                   const std::function<bool()>& answer) override;
@@ -73,6 +81,15 @@ public:
     void quit() override;
     void error(const std::string& text) override;
     void dropped(bool done) override;
+    void ordered(OrderResult result, const Province& from, const Province& to) override;
     void saved() override;
     void prompt(const Game& game) override;
+
+private:
+    // A rules text as wrapped paragraphs, a blank line before and after.
+    void paragraphs(const std::string& rulesText);
+    // One line of our own, wrapped.
+    void line(const std::string& text);
+
+    int width_;
 };

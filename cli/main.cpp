@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "cli/Json.h"
+#include "cli/PlainEnglish.h"
 #include "cli/Session.h"
 #include "engine/Game.h"
 #include "model/InternalError.h"
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
     std::optional<int> skill;
     Session::Options options;
     options.plain = ::isatty(STDIN_FILENO) != 0;
+    options.width = terminalWidth();
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--plain" || arg == "--protocol") {

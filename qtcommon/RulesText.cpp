@@ -1,7 +1,10 @@
 #include "qtcommon/RulesText.h"
 
+#include "english/CorrectedEnglish.h"
+
 QString fromRulesText(const std::string& text) {
-    QString s = QString::fromUtf8(text.data(), qsizetype(text.size()));
+    const std::string corrected = correctedEnglish(text);
+    QString s = QString::fromUtf8(corrected.data(), qsizetype(corrected.size()));
     s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return s;
 }

@@ -1,6 +1,7 @@
 #include "game/src/GameScreen.h"
 
 #include "engine/Game.h"
+#include "qtcommon/RulesText.h"
 
 using namespace view;
 
@@ -105,7 +106,7 @@ std::vector<GameScreen::TextLine> GameScreen::militaryReportLines() const {
     std::vector<TextLine> lines = {{x, 320, tr("MILITARY REPORT"), Qt::black}};
     int i = 0;
     for (const std::string& line : game_.eventLog)
-        lines.push_back({x, 360 + 20 * i++, QString::fromUtf8(line.data(), qsizetype(line.size())), Qt::black});
+        lines.push_back({x, 360 + 20 * i++, fromRulesText(line), Qt::black});
     return lines;
 }
 
@@ -126,7 +127,7 @@ GameScreen::InfoLine GameScreen::provinceInfo(const Province* province) const {
         for (int i = 0; i < 4; ++i) info.coins.push_back({o + places[i], province->taxValue > i ? 268 : 269});
     }
     info.texts.push_back({o + 660, 600,
-                          tr("Attributes: %1").arg(QString::fromStdString(province->attributesText())),
+                          tr("Attributes: %1").arg(fromRulesText(province->attributesText())),
                           Qt::white});
     return info;
 }

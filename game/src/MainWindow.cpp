@@ -471,14 +471,14 @@ void MainWindow::showHints() {
                         "Century.\"\n\nWould you like a few hints on playing before we start?")
                          .toStdString())) {
         tell(tr("Your empire consists of provinces.  Each turn, your provinces\nwill pay taxes and create "
-                "legions for you. Roman provinces are\nshown in light-red.  Enemey-held provinces are "
-                "other colors"));
+                "legions for you. Roman provinces are\nshown in light red.  Enemy-held provinces are in "
+                "other colours."));
         tell(tr("To move a legion, left-click and drag it where you want it to\ngo.  If there are enemy "
-                "legions in the destination or any\nprovinces on the way, your legion will attack them"));
-        tell(tr("When you have moved all your legions, your enemies will move\ntheir legions.  If you dont "
-                "want to move all your legions, \njust right-click the mouse to advance the game one turn."));
+                "legions in the destination or any\nprovinces on the way, your legion will attack them."));
+        tell(tr("When you have moved all your legions, your enemies will move\ntheir legions.  If you don't "
+                "want to move all your legions,\njust right-click the mouse to advance the game one turn."));
         tell(tr("Your goal is to hold on to as many Roman provinces\nas possible. To win, you must control "
-                "at least one\nprovince when the \"Crisis of the Third Century\" ends\nin 285 AD - Good "
+                "at least one\nprovince when the \"Crisis of the Third Century\" ends\nin 285 AD.  Good "
                 "luck, Princeps!\n"));
     }
     tell(tr("If at any time you need help, you can refer to\nthe tutorial page under the Help menu.\n\n"

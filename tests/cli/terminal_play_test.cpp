@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -13,9 +14,12 @@ namespace {
 
 class Terminal {
 public:
-    explicit Terminal(std::vector<std::string> args) {
-        pid_ = forkpty(&fd_, nullptr, nullptr, nullptr);
+    // A terminal of `columns` columns; 0 leaves its size unknown.
+    explicit Terminal(std::vector<std::string> args, unsigned short columns = 0) {
+        winsize size{24, columns, 0, 0};
+        pid_ = forkpty(&fd_, nullptr, nullptr, columns ? &size : nullptr);
         if (pid_ == 0) {
+            unsetenv("COLUMNS");
             std::vector<char*> argv;
             for (std::string& a : args) argv.push_back(a.data());
             argv.push_back(nullptr);
@@ -81,7 +85,7 @@ TEST(TerminalPlay, APersonPlaysWithPromptsPagesAndTypedAnswers) {
     t.type("map");
     const std::string map = t.readUntil("235 AD > ");
     EXPECT_NE(map.find("Upper Rhine"), std::string::npos);
-    EXPECT_NE(map.find("5 Romans (5 ready)"), std::string::npos);
+    EXPECT_NE(map.find("5 Roman legions (5 ready)"), std::string::npos);
 
     // Names in any case, by a unique beginning; an ambiguous one is explained.
     t.type("drop ITAL raet");
@@ -121,6 +125,28 @@ TEST(TerminalPlay, APersonPlaysWithPromptsPagesAndTypedAnswers) {
 
     t.type("status");
     EXPECT_NE(t.readUntil(" AD > ").find("Treasury"), std::string::npos);
+    t.type("quit");
+    EXPECT_NE(t.readUntil("Vale").find("Vale"), std::string::npos);
+    EXPECT_EQ(t.exitStatus(), 0);
+}
+
+TEST(TerminalPlay, ParagraphsFitTheTerminalAndEveryOrderTellsItsOutcome) {
+    Terminal t({AUROVANE_CLI, "--seed", "1"}, 50);
+    const std::string opening = t.readUntil("235 AD > ");
+    EXPECT_NE(opening.find("Type end to end the year."), std::string::npos);
+    EXPECT_EQ(opening.find("mouse"), std::string::npos);
+    std::istringstream lines(opening);
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        EXPECT_LE(line.size(), 50u) << line;
+    }
+
+    t.type("drop Italia Raetia");
+    EXPECT_NE(t.readUntil("235 AD > ").find("Legion moved to Raetia."), std::string::npos);
+    t.type("end");
+    t.readUntil("236 AD > ");
+    t.type("drop Raetia Pannonia");
+    EXPECT_NE(t.readUntil("236 AD > ").find("Our attack on Pannonia failed: one legion lost."), std::string::npos);
     t.type("quit");
     EXPECT_NE(t.readUntil("Vale").find("Vale"), std::string::npos);
     EXPECT_EQ(t.exitStatus(), 0);

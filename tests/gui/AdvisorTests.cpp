@@ -88,6 +88,17 @@ TEST(AdvisorDialogs, LabelsHoldForOneQuestionOnly) {
     EXPECT_EQ(labels, QStringList({"Farmers/Soldiers", "Yes/No"}));
 }
 
+// The rules keep their own words for the terminal protocol; the window shows them mended.
+TEST(AdvisorDialogs, TheRulesWordsAreShownInCorrectedEnglish) {
+    Harness h;
+    h.game.presenter().tell("Princeps,\r\n\r\nThe Visigoth king Aleric is marching on Rome!");
+    h.game.presenter().ask("Princeps,\r\n\r\nThe Goths are offering peace for 9 years \r\nin exchange for 16000 sesterces.");
+    ASSERT_EQ(h.told.size(), 1u);
+    ASSERT_EQ(h.asked.size(), 1u);
+    EXPECT_EQ(h.told[0], "Princeps,\n\nThe Visigoth king Alaric is marching on Rome!");
+    EXPECT_EQ(h.asked[0], "Princeps,\n\nThe Goths are offering peace for 9 years\nin exchange for 16,000 sesterces.");
+}
+
 TEST(AdvisorDialogs, TextIsShownAsGivenNeverAsAFormat) {
     Harness h;
     h.game.presenter().tell("Princeps,\r\n\r\n100% of the legions %s %d\r\nrefuse.");
@@ -224,6 +235,8 @@ TEST(Reports, MilitaryReportShowsTheLogInOrder) {
     EXPECT_EQ(texts(lines), QStringList({"MILITARY REPORT", "first", "second"}));
     EXPECT_EQ(lines[1].y, 360);
     EXPECT_EQ(lines[2].y, 380);
+    h.game.eventLog = {"The North african legions have rebelled"};
+    EXPECT_EQ(texts(h.screen.militaryReportLines())[1], "The North African legions have rebelled");
 }
 
 TEST(Reports, RefreshRedrawsTheScrollWhenTheLogChanges) {
@@ -259,10 +272,12 @@ TEST(InformationLine, TextsWithAndWithoutAProvince) {
     EXPECT_EQ(texts(h.screen.provinceInfo(nullptr).texts), QStringList({"Province:", "Tax value:", "Attributes:"}));
     Province& rhine = h.game.findProvince("Upper Rhine");
     const auto t = texts(h.screen.provinceInfo(&rhine).texts);
-    EXPECT_EQ(t, QStringList({"Province: Upper Rhine", "Tax value:", "Attributes: Vandal, Frankish territory (hostile)"}));
+    EXPECT_EQ(t, QStringList({"Province: Upper Rhine", "Tax value:", "Attributes: Vandal and Frankish territory (hostile)"}));
     rhine.hostility = Friendly;
-    EXPECT_EQ(texts(h.screen.provinceInfo(&rhine).texts)[2], "Attributes: Vandal, Frankish territory (friendly)");
+    EXPECT_EQ(texts(h.screen.provinceInfo(&rhine).texts)[2], "Attributes: Vandal and Frankish territory (friendly)");
     EXPECT_EQ(texts(h.screen.provinceInfo(&h.game.findProvince("Italia")).texts)[2], "Attributes: Supports 1 legion");
+    EXPECT_EQ(texts(h.screen.provinceInfo(&h.game.findProvince("Upper Danube")).texts)[2],
+              "Attributes: Marcomanni territory (hostile)");
 }
 
 // --------------------------------------------------------------- sounds

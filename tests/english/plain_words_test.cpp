@@ -1,0 +1,93 @@
+// What a person reads: corrected English and plain paragraphs at a terminal,
+// while scripts keep the rules' words letter for letter.
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "cli/PlainEnglish.h"
+#include "cli/Session.h"
+#include "engine/Game.h"
+#include "english/CorrectedEnglish.h"
+
+TEST(CorrectedEnglish, MendsTheRulesWordsAndLeavesGoodOnesAlone) {
+    EXPECT_EQ(correctedEnglish("Princeps,\r\n\r\nThe Visigoth king Aleric is marching on Rome!"),
+              "Princeps,\r\n\r\nThe Visigoth king Alaric is marching on Rome!");
+    EXPECT_EQ(correctedEnglish("The empire has been hit by a plague!  This is will\r\nreduce tax revenue"),
+              "The empire has been hit by a plague!  This will\r\nreduce tax revenue");
+    EXPECT_EQ(correctedEnglish("Marcommani territory (hostile)"), "Marcomanni territory (hostile)");
+    EXPECT_EQ(correctedEnglish("The North african legions have rebelled!"), "The North African legions have rebelled!");
+    // Sums read like the farmers' 5,000, whichever digits the rules wrote.
+    EXPECT_EQ(correctedEnglish("in exchange for 16000 sesterces. A bonus of 120500 sesterces, 5,000 sesterces, "
+                               "900 sesterces"),
+              "in exchange for 16,000 sesterces. A bonus of 120,500 sesterces, 5,000 sesterces, 900 sesterces");
+    const std::string good = "Princeps,\r\n\r\nThe Saxons are preparing to attack Britannia!";
+    EXPECT_EQ(correctedEnglish(good), good);
+    EXPECT_EQ(groupedThousands(-1234567), "-1,234,567");
+    EXPECT_EQ(groupedThousands(0), "0");
+}
+
+TEST(PlainEnglish, ParagraphsAreRefilledToTheTerminalsWidth) {
+    const std::string text =
+        "Princeps,\r\n\r\nAll the units in the province have already moved.\r\nNotice how the legion icon appears "
+        "grayed out.  You will be\r\nable to move grayed out legions again next turn.";
+    const std::string plain = plainParagraphs(text, 30);
+    EXPECT_EQ(plain,
+              "Princeps,\n"
+              "\n"
+              "All the units in the province\n"
+              "have already moved. They can\n"
+              "take new orders next turn.\n");
+    // A word longer than the line stands alone rather than being cut.
+    EXPECT_EQ(wrapped("a Constantinopolitanorumque b", 20, 2), "  a\n  Constantinopolitanorumque\n  b\n");
+    EXPECT_EQ(counted(1, "legion", "legions"), "1 legion");
+    EXPECT_EQ(counted(0, "plague", "plagues"), "0 plagues");
+}
+
+namespace {
+
+std::string play(bool plain, const std::string& orders) {
+    Game game(42);
+    std::istringstream in(orders);
+    std::ostringstream out;
+    Session::Options options{std::string("y"), plain, 80};
+    Session(game, in, out, options).run();
+    return out.str();
+}
+
+}  // namespace
+
+TEST(PlainEnglish, ThePersonReadsCorrectedWordsTheScriptTheRulesOwn) {
+    const std::string orders = "scenario 410\nend\nend\nquit\nend\n";
+    const std::string protocol = play(false, orders);
+    EXPECT_NE(protocol.find("tell \"Princeps,\\r\\n\\r\\nThe Visigoth king Aleric is marching on Rome!\""),
+              std::string::npos);
+    EXPECT_NE(protocol.find("Tigris River"), std::string::npos);
+    // quit ends a script too, with the protocol's own line.
+    EXPECT_EQ(protocol.substr(protocol.size() - 5), "quit\n");
+
+    const std::string person = play(true, orders);
+    EXPECT_NE(person.find("The Visigoth king Alaric is marching on Rome!"), std::string::npos);
+    EXPECT_EQ(person.find("Aleric"), std::string::npos);
+    EXPECT_NE(person.find("across the Tigris river!"), std::string::npos);
+    EXPECT_EQ(person.substr(person.size() - 16), "Vale, Princeps.\n");
+}
+
+TEST(PlainEnglish, EveryOrderSaysWhatBecameOfIt) {
+    const std::string person = play(true,
+                                    "drop Italia Raetia\n"
+                                    "drop Italia Italia\n"
+                                    "drop Italia Britannia\n"
+                                    "drop Dacia Thracia\n"
+                                    "drop Syria Mesopotamia\n"
+                                    "map\n");
+    EXPECT_NE(person.find("> Legion moved to Raetia.\n"), std::string::npos);
+    EXPECT_NE(person.find("> The legion already stands in Italia.\n"), std::string::npos);
+    EXPECT_NE(person.find("> Legion on the march from Italia to Britannia.\n"), std::string::npos);
+    EXPECT_NE(person.find("> No Roman legion stands in Dacia.\n"), std::string::npos);
+    EXPECT_NE(person.find("Roman troops will not cross it"), std::string::npos);
+    EXPECT_EQ(person.find("Nothing happened"), std::string::npos);
+    // Counts agree with their nouns; each province names its neighbours.
+    EXPECT_NE(person.find("1 Roman legion (1 ready)"), std::string::npos);
+    EXPECT_NE(person.find("2 Roman legions (0 ready)"), std::string::npos);
+    EXPECT_NE(person.find("    next to Palestina, Armenia, Mesopotamia, Lydia, Cappadocia\n"), std::string::npos);
+}
