@@ -16,7 +16,7 @@ void Empire::updateLegions() {
     for (std::size_t i = 0; i < legions.size(); ++i) {
         Legion& legion = *legions[i];
         if (legion.hasRoute) legion.followRoute(*this);
-        if (++visited > 100) throw InternalError("Empire::updateLegions() stuck in loop!");
+        if (++visited > MaxLegions) throw InternalError("Empire::updateLegions() stuck in loop!");
     }
 }
 
@@ -27,7 +27,7 @@ void Empire::raiseLegions() {
         if (p->name() != "Dacia") ++p->raiseCounter;
         if (p->raiseCounter >= 3) {
             p->raiseCounter = 0;
-            appendLegion(*p);
+            if (hasRoomForLegion()) appendLegion(*p);
         }
     }
 }
@@ -81,7 +81,7 @@ void Empire::deleteAllLegions() { legions.clear(); }
 
 void Empire::addLegions(const std::string& provinceName, int count) {
     Province& province = Game::instance().findProvince(provinceName);
-    for (int i = 0; i < count; ++i) appendLegion(province);
+    for (int i = 0; i < count && hasRoomForLegion(); ++i) appendLegion(province);
 }
 
 void Empire::setRouteForLegionsIn(const Province& province, const Route& route) {

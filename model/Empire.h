@@ -12,6 +12,10 @@ class Province;
 // matching legion, so the order is part of the game.
 class Empire {
 public:
+    // The most legions one power can hold: more and a power's turn cannot
+    // walk its list (see updateLegions), so the rules raise none beyond it.
+    static constexpr int MaxLegions = 100;
+
     Empire(std::string name, int legionIcon);
     Empire(const Empire&) = delete;
     Empire& operator=(const Empire&) = delete;
@@ -46,6 +50,7 @@ public:
     void setRouteForLegionsIn(const Province& province, const Route& route);
     void advanceRoutedLegions();
 
+    bool hasRoomForLegion() const { return legions.size() < static_cast<std::size_t>(MaxLegions); }
     // Appends one new legion standing in `province` and returns it.
     Legion& appendLegion(Province& province);
     // Removes the first legion standing in `province` that matches; false when none.

@@ -141,5 +141,5 @@ Empire* Game::ownerOf(const Province& province) {
 void Game::addLegions(Province& province, int count) {
     Empire* owner = ownerOf(province);
     if (owner == nullptr) return;
-    for (int i = 0; i < count; ++i) owner->appendLegion(province);
+    for (int i = 0; i < count && owner->hasRoomForLegion(); ++i) owner->appendLegion(province);
 }

@@ -108,6 +108,7 @@ public:
     // The writer and the reader on streams: the same text, the same checks.
     void saveToStream(std::ostream& out);
     FileResult loadFromStream(std::istream& in);
+    FileResult loadFromText(const std::string& text);
 
     // Orders and battles.
     // The first province, in table order, whose legion box holds the map point

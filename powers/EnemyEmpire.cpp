@@ -140,7 +140,7 @@ Route EnemyEmpire::invasionRoute(Province& start, Province& target) {
 }
 
 void EnemyEmpire::raiseArmy(Province& start, const Route& route, int count) {
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count && hasRoomForLegion(); ++i) {
         Legion& legion = appendLegion(start);
         legion.giveRoute(route);
     }

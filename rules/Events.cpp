@@ -23,7 +23,7 @@ InvasionEvent::InvasionEvent(int year, std::string message, Empire& invader, Pro
 void InvasionEvent::execute() {
     GameEvent::execute();
     const Route route = Game::instance().findRoute(*from, *to);
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count && invader->hasRoomForLegion(); ++i) {
         Legion& legion = invader->appendLegion(*from);
         legion.giveRoute(route);
     }

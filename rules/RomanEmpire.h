@@ -17,6 +17,15 @@ public:
     void showHint();
     void checkRevolts();
     void settleTribe(Province& province, int count);
+    // Whether the provinces and the treasury can raise a legion within a few
+    // years: a province that raises legions, no plague that stops it for
+    // decades, and ten years of the present taxes pay for one.
+    bool canRaiseLegionSoon() const;
+    // Adds to the treasury, which stops at MaxTreasury.
+    void earn(int amount);
+
+    // The treasury never grows past this, so that no game can overflow it.
+    static constexpr int MaxTreasury = 1000000000;
 
     int taxIncome = 0;
     int legionCost = 0;

@@ -80,11 +80,11 @@ void Game::raiseRebellion(Province& province) {
 }
 
 void Game::addRebelLegions(Province& province, int count) {
-    for (int i = 0; i < count; ++i) rogueRomans.appendLegion(province);
+    for (int i = 0; i < count && rogueRomans.hasRoomForLegion(); ++i) rogueRomans.appendLegion(province);
 }
 
 void Game::addRebelArmy(Province& province, int count, const Route& route) {
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count && rogueRomans.hasRoomForLegion(); ++i) {
         Legion& legion = rogueRomans.appendLegion(province);
         legion.giveRoute(route);
     }
@@ -165,8 +165,8 @@ void RomanEmpire::settleTribe(Province& province, int count) {
             "service?\r\n\r\n[Settling them as farmers will put 5,000 sesterces into\r\nthe treasury]",
         "Farmers", "Soldiers");
     if (farmers) {
-        treasury += 5000;
+        earn(5000);
         return;
     }
-    for (int i = 0; i < count; ++i) appendLegion(province);
+    for (int i = 0; i < count && hasRoomForLegion(); ++i) appendLegion(province);
 }

@@ -36,7 +36,7 @@ out=$(printf 'save %s\nload %s\nsave %s\n' "$dir/a.avn" "$dir/a.avn" "$dir/b.avn
 check "save prints saved" test "$out" = $'saved\nsaved'
 check "save, load, save gives the same file" cmp -s "$dir/a.avn" "$dir/b.avn"
 out=$(printf 'save %s\n' "$dir/missing/x.avn" | "$cli" --seed 5)
-check "an unwritable path prints the writer's error" test "$out" = 'error "Unable to open file!"'
+check "an unwritable path prints the writer's reason" test "$out" = 'error "Unable to open file: the folder does not exist."'
 rm -rf "$dir"
 
 out=$( (echo 'scenario 455'; yes end | head -n 40) | "$cli" --seed 11 --answers n)

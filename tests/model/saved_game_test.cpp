@@ -160,9 +160,9 @@ TEST_F(SavedGameTest, BadFilesAreRefusedAndChangeNothing) {
     const std::vector<Case> cases = {
         {"an unknown province", unknown, "Atlantis"},
         {"a long line", longLine, "79"},
-        {"a count above the limit", tooMany, "too many"},
+        {"a count above the limit", tooMany, "out of range"},
         {"the ERROR destination", errorDestination, "ERROR"},
-        {"a number beyond 32 bits", hugeNumber, "too large"},
+        {"a number beyond 32 bits", hugeNumber, "out of range"},
         {"a truncated file", good.substr(0, good.find("Sassanids-Legions")), "ends"},
         {"a file without sections", good.substr(0, good.find("Romans-provinces")), "ends"},
         {"an empty file", "", "ends"},
@@ -180,7 +180,7 @@ TEST_F(SavedGameTest, BadFilesAreRefusedAndChangeNothing) {
     const FileResult missing = game().loadFromFile(path("no-such-file.avn"));
     EXPECT_FALSE(missing.ok);
     EXPECT_EQ(missing.error, "Unable to open file");
-    EXPECT_EQ(game().loadFromFile(dir.string()).error, "Unable to open file");
+    EXPECT_EQ(game().loadFromFile(dir.string()).error, "Unable to open file: a folder has that name.");
     EXPECT_EQ(stateLine(game()), before);
 }
 
@@ -217,7 +217,7 @@ TEST_F(SavedGameTest, SavingIsAtomic) {
 
     const FileResult failed = game().saveToFile(path("missing-folder/game.avn"));
     EXPECT_FALSE(failed.ok);
-    EXPECT_EQ(failed.error, "Unable to open file!");
+    EXPECT_EQ(failed.error, "Unable to open file: the folder does not exist.");
     EXPECT_FALSE(fs::exists(path("missing-folder")));
 }
 
