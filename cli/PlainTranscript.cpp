@@ -4,6 +4,7 @@
 #include "cli/Transcript.h"
 #include "model/Game.h"
 #include "cli/LessonTexts.h"
+#include "cli/PrintableText.h"
 
 namespace {
 
@@ -61,7 +62,7 @@ void PlainTranscript::newGame() { out << "A new game begins in 235 AD.\n"; }
 
 void PlainTranscript::quit() { out << "Vale, Princeps.\n"; }
 
-void PlainTranscript::error(const std::string& text) { out << "Error: " << text << '\n'; }
+void PlainTranscript::error(const std::string& text) { out << "Error: " << printableText(text) << '\n'; }
 
 void PlainTranscript::dropped(bool done) {
     if (!done) out << "Nothing happened.\n";
