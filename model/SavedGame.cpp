@@ -82,7 +82,7 @@ SavedPosition readPosition(const std::string& text, Game& game) {
         const int n = reader.number("the number of legions", 0, Empire::MaxLegions);
         for (int i = 0; i < n; ++i) {
             SavedPosition::LegionEntry entry{readProvince(reader, game, "a legion's province"), nullptr};
-            if (reader.number("a legion's route flag (0 or 1)", 0, 1) != 0)
+            if (reader.number("a legion's route flag", 0, 1) != 0)
                 entry.destination = readProvince(reader, game, "a legion's destination");
             pos.legions[e].push_back(entry);
         }

@@ -38,11 +38,21 @@ SavedLineReader::SavedLineReader(std::string text) : text_(std::move(text)) {
     if (text_.rfind("\xEF\xBB\xBF", 0) == 0) next_ = 3;
 }
 
+void SavedLineReader::refuseUtf16() const {
+    // With a byte order mark, or ASCII with every other byte NUL.
+    const auto nul = [&](std::size_t i) { return i < text_.size() && text_[i] == '\0'; };
+    const bool utf16 = text_.rfind("\xFF\xFE", 0) == 0 || text_.rfind("\xFE\xFF", 0) == 0 ||
+                       (text_.size() >= 4 && !nul(0) && nul(1) && !nul(2) && nul(3)) ||
+                       (text_.size() >= 4 && nul(0) && !nul(1) && nul(2) && !nul(3));
+    if (utf16) throw LoadError("Unable to load file: the file is UTF-16 text; save it as plain text (UTF-8) (line 1).");
+}
+
 void SavedLineReader::fail(const std::string& why) const {
     throw LoadError("Unable to load file: " + why + " (line " + std::to_string(lineNumber_) + ").");
 }
 
 bool SavedLineReader::nextValueLine() {
+    if (lineNumber_ == 0) refuseUtf16();
     while (next_ < text_.size()) {
         ++lineNumber_;
         std::size_t end = text_.find('\n', next_);
@@ -55,7 +65,7 @@ bool SavedLineReader::nextValueLine() {
         for (std::size_t i = 0; i < line.size(); ++length) {
             const unsigned char c = static_cast<unsigned char>(line[i]);
             if (c == '\r') fail("a carriage return inside a line (lines must end with a line feed)");
-            if (c == 0) fail("a NUL byte: this is not a text file as the game writes it (UTF-16?)");
+            if (c == 0) fail("a NUL byte: this is not a text file");
             if (c < 0x20 && c != '\t') fail("a control character (code " + std::to_string(c) + ")");
             if (c == 0x7F) fail("a control character (code 127)");
             if (c < 0x80) {

@@ -31,6 +31,7 @@ public:
 private:
     // Moves to the next line that carries a value; false at the end.
     bool nextValueLine();
+    void refuseUtf16() const;
 
     std::string text_;
     std::size_t next_ = 0;
