@@ -77,6 +77,15 @@ SavedPosition readPosition(const std::string& text, Game& game) {
             pos.provinces[e].push_back(p);
         }
     }
+    // The foreign homelands never change hands in a game, nor in the editor;
+    // every invasion sets out from them.
+    for (const Province* p : game.provinceTable) {
+        if (!p->isFrontier()) continue;
+        const std::size_t home = p->name() == "Armenia" || p->name() == "Mesopotamia" ? 2 : 1;
+        const auto& held = pos.provinces[home];
+        if (std::find(held.begin(), held.end(), p) == held.end())
+            reader.fail(p->name() + " is not listed for the " + empires[home]->name + ", who always hold it");
+    }
     for (std::size_t e = 0; e < empires.size(); ++e) {
         readHeader(reader, *empires[e], "-Legions");
         const int n = reader.number("the number of legions", 0, Empire::MaxLegions);

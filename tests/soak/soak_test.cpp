@@ -1,5 +1,4 @@
 #include <cstdlib>
-#include <random>
 #include <regex>
 #include <sstream>
 
@@ -12,56 +11,9 @@
 #include "model/Game.h"
 #include "model/InternalError.h"
 #include "model/Random.h"
-#include "rules/TurnFrontEnd.h"
-#include "tests/support/Invariants.h"
+#include "tests/support/RandomPlayer.h"
 
 namespace {
-
-// The player's whims come from a generator of their own, so that they never
-// disturb the game's single sequence of draws.
-class RandomPlayer : public Advisor, public TurnFrontEnd {
-public:
-    explicit RandomPlayer(std::uint32_t seed) : whim(seed) {}
-
-    std::mt19937 whim;
-    bool over = false;
-    std::vector<std::string> broken;
-
-    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(whim); }
-
-    void redraw() override { check("mid-turn"); }
-    void quit() override { over = true; }
-    void postNewGame() override { over = true; }
-
-    void check(const std::string& when) {
-        for (const std::string& b : brokenInvariants(Game::instance())) broken.push_back(when + ": " + b);
-    }
-
-protected:
-    // The rules' own alarms never sound in a consistent game.
-    void showMessage(const std::string& text) override {
-        for (const char* alarm : {"Route is invalid", "owner by two empires", "something strange", "didn't find",
-                                  "doesn't match"}) {
-            if (text.find(alarm) != std::string::npos) broken.push_back("the advisor said: " + text);
-        }
-    }
-    // Mostly yes, so that games run on past 285 towards 476.
-    bool askQuestion(const std::string& text, const std::string&, const std::string&) override {
-        if (text.find("Tentate Iterum") != std::string::npos) return pick(4) != 0;
-        if (text.find("keep playing until 476") != std::string::npos) return pick(8) != 0;
-        return pick(2) == 0;
-    }
-};
-
-// A map point that belongs to the province, chosen at random.
-void pointIn(RandomPlayer& player, Game& game, const Province& p, int& x, int& y) {
-    for (;;) {
-        const MapRect& r = p.hitRects[static_cast<std::size_t>(player.pick(static_cast<int>(p.hitRects.size())))];
-        x = r.left + 1 + player.pick(std::max(1, r.right - r.left - 1));
-        y = r.top + 1 + player.pick(std::max(1, r.bottom - r.top - 1));
-        if (game.provinceAt(x, y) == &p) return;
-    }
-}
 
 std::string withoutUnsavedLegionState(const std::string& state) {
     static const std::regex legionState(R"("moved":(true|false),"hasRoute":(true|false),"routeIndex":-?\d+,"route":\[[^\]]*\])");
@@ -96,25 +48,7 @@ void playGame(std::uint32_t seed, const std::string& file) {
             if (year == 260 || year == 308) advanceTurn(player);
         }
         for (int turns = 0; !player.over && turns < 400 && player.broken.empty(); ++turns) {
-            for (int orders = player.pick(8); orders > 0 && !game.romans.legions.empty(); --orders) {
-                const auto& legion = game.romans.legions[static_cast<std::size_t>(
-                    player.pick(static_cast<int>(game.romans.legions.size())))];
-                Province& source = *legion->province;
-                const Province* target = nullptr;
-                if (player.pick(3) == 0)
-                    target = game.provinceTable[static_cast<std::size_t>(player.pick(ProvinceCount))];
-                else if (source.neighbourCount > 0)
-                    target = source.neighbours[static_cast<std::size_t>(player.pick(source.neighbourCount))];
-                if (target == nullptr) continue;
-                int x = 0, y = 0;
-                pointIn(player, game, *target, x, y);
-                game.pickUp(&source);
-                if (game.dropLegions(x, y) && !game.romansCanMove()) advanceTurn(player);
-                if (player.over) break;
-            }
-            if (player.over) break;
-            if (player.pick(40) == 0) game.palestinaUprising();
-            advanceTurn(player);
+            playRandomTurn(player, game);
             player.check("after turn " + std::to_string(game.turn));
             if (player.pick(10) == 0) checkSaveAndLoad(player, game, file);
         }

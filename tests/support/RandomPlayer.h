@@ -1,0 +1,40 @@
+#pragma once
+#include <random>
+#include <string>
+#include <vector>
+
+#include "model/Advisor.h"
+#include "rules/TurnFrontEnd.h"
+
+class Game;
+
+// A player who gives orders and answers questions at random and notes every
+// rule a game breaks. The whims come from a generator of their own, so that
+// they never disturb the game's single sequence of draws.
+class RandomPlayer : public Advisor, public TurnFrontEnd {
+public:
+    // `anyPosition`: the game may have started from any position the reader
+    // accepts, so only the rules that hold for every such position are checked.
+    explicit RandomPlayer(std::uint32_t seed, bool anyPosition = false) : whim(seed), anyPosition(anyPosition) {}
+
+    std::mt19937 whim;
+    bool anyPosition;
+    bool over = false;
+    std::vector<std::string> broken;
+
+    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(whim); }
+
+    void redraw() override { check("mid-turn"); }
+    void quit() override { over = true; }
+    void postNewGame() override { over = true; }
+
+    void check(const std::string& when);
+
+protected:
+    void showMessage(const std::string& text) override;
+    bool askQuestion(const std::string& text, const std::string&, const std::string&) override;
+};
+
+// Up to seven orders at random, as a person's mouse would give them, then the
+// end of the turn.
+void playRandomTurn(RandomPlayer& player, Game& game);
