@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "model/SafeFile.h"
+#include "tests/support/FileContents.h"
 
 namespace {
 
@@ -23,12 +24,6 @@ protected:
     void TearDown() override { fs::remove_all(dir); }
 
     std::string path(const std::string& name) const { return (dir / name).string(); }
-    static std::string read(const std::string& file) {
-        std::ifstream in(file, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
     std::vector<std::string> folderContents() const {
         std::vector<std::string> names;
         for (const auto& entry : fs::directory_iterator(dir)) names.push_back(entry.path().filename().string());
@@ -62,7 +57,7 @@ TEST_F(SafeFile, SavingReplacesOnlyRegularFilesAndKeepsTheirPermissions) {
     std::ofstream(path("game.avn")) << "older\n";
     ::chmod(path("game.avn").c_str(), 0600);
     EXPECT_EQ(writeFileDurably(path("game.avn"), "newer\n"), "");
-    EXPECT_EQ(read(path("game.avn")), "newer\n");
+    EXPECT_EQ(fileContents(path("game.avn")), "newer\n");
     EXPECT_EQ(fs::status(path("game.avn")).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
 
     ASSERT_EQ(::mkfifo(path("pipe.avn").c_str(), 0600), 0);
@@ -91,8 +86,8 @@ TEST_F(SafeFile, TemporariesAreOursAloneAndStaleOnesAreCleanedUp) {
     std::ofstream(path("game.avn.saving-" + std::to_string(dead) + "-7")) << "half a sa";
 
     for (int i = 0; i < 3; ++i) EXPECT_EQ(writeFileDurably(path("game.avn"), "saved\n"), "");
-    EXPECT_EQ(read(path("victim")), "precious\n");
-    EXPECT_EQ(read(path("game.avn")), "saved\n");
+    EXPECT_EQ(fileContents(path("victim")), "precious\n");
+    EXPECT_EQ(fileContents(path("game.avn")), "saved\n");
     EXPECT_EQ(folderContents(), (std::vector<std::string>{"game.avn", "game.avn.saving",
                                                           "game.avn.saving-" + std::to_string(::getpid()) + "-0",
                                                           "victim"}));

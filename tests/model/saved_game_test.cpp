@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "cli/StateLine.h"
+#include "tests/support/FileContents.h"
 #include "tests/support/TestGame.h"
 
 namespace {
@@ -23,16 +24,10 @@ protected:
 
     std::string path(const std::string& name) const { return (dir / name).string(); }
 
-    static std::string read(const std::string& file) {
-        std::ifstream in(file, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
 
     std::string saved() {
         EXPECT_TRUE(game().saveToFile(path("probe.avn")).ok);
-        return read(path("probe.avn"));
+        return fileContents(path("probe.avn"));
     }
 
     FileResult loadText(const std::string& text) {
@@ -211,7 +206,7 @@ TEST_F(SavedGameTest, SavingIsAtomic) {
     const std::string target = path("game.avn");
     std::ofstream(target) << "an older save\n";
     ASSERT_TRUE(game().saveToFile(target).ok);
-    EXPECT_EQ(read(target).rfind("0   # turn\n", 0), 0u);
+    EXPECT_EQ(fileContents(target).rfind("0   # turn\n", 0), 0u);
     for (const auto& entry : fs::directory_iterator(dir))
         EXPECT_EQ(entry.path().filename(), "game.avn") << "left behind: " << entry.path();
 

@@ -1,0 +1,111 @@
+// Loads a position and plays on with orders and answers taken from the input:
+// the position's text, a NUL byte, then one byte for every order and every
+// answer. After every order the rules that hold from any position the reader
+// accepts must still hold, and no order may end in an internal error.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "model/Advisor.h"
+#include "model/Game.h"
+#include "model/InternalError.h"
+#include "model/Random.h"
+#include "rules/TurnFrontEnd.h"
+#include "tests/support/Invariants.h"
+
+namespace {
+
+// More turns than this only repeat what the first ones reached.
+constexpr int MaxTurns = 120;
+
+class InputPlayer : public Advisor, public TurnFrontEnd {
+public:
+    InputPlayer(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+
+    bool more() const { return next_ < size_; }
+    int take(int n) { return more() ? data_[next_++] % n : 0; }
+
+    bool over = false;
+    void quit() override { over = true; }
+    void postNewGame() override { over = true; }
+    void redraw() override { check(); }
+
+    static void check() {
+        const auto broken = brokenRules(Game::instance());
+        if (broken.empty()) return;
+        std::fprintf(stderr, "broken rule: %s\n", broken.front().c_str());
+        std::abort();
+    }
+
+protected:
+    void showMessage(const std::string& text) override {
+        for (const char* alarm : {"Route is invalid", "owner by two empires", "something strange", "didn't find",
+                                  "doesn't match"}) {
+            if (text.find(alarm) != std::string::npos) {
+                std::fprintf(stderr, "the advisor said: %s\n", text.c_str());
+                std::abort();
+            }
+        }
+    }
+    // Out of input, every answer is No: the game ends at the next question that can end it.
+    bool askQuestion(const std::string&, const std::string&, const std::string&) override { return take(2) == 1; }
+
+private:
+    const std::uint8_t* data_;
+    std::size_t size_;
+    std::size_t next_ = 0;
+};
+
+// One order from the input: a drop of a Roman legion on a neighbour or
+// anywhere on the map, the end of the turn, or the uprising in Palestina.
+void giveOrder(InputPlayer& player, Game& game) {
+    const int kind = player.take(8);
+    if (kind == 6) {
+        game.palestinaUprising();
+        return;
+    }
+    if (kind == 7 || game.romans.legions.empty()) {
+        advanceTurn(player);
+        return;
+    }
+    Province& source = *game.romans.legions[static_cast<std::size_t>(player.take(static_cast<int>(game.romans.legions.size())))]->province;
+    Province* target = kind < 3 && source.neighbourCount > 0
+                           ? source.neighbours[static_cast<std::size_t>(player.take(source.neighbourCount))]
+                           : game.provinceTable[static_cast<std::size_t>(player.take(ProvinceCount))];
+    int x = 0, y = 0;
+    if (target == nullptr || !game.pointIn(*target, x, y)) return;
+    game.pickUp(&source);
+    if (game.dropLegions(x, y) && !game.romansCanMove()) advanceTurn(player);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string input(reinterpret_cast<const char*>(data), size);
+    const std::size_t split = input.find('\0');
+    const std::string position = input.substr(0, split);
+    const std::size_t orders = split == std::string::npos ? size : split + 1;
+
+    Game::destroyInstance();
+    rng::seed(static_cast<std::uint32_t>(size));
+    InputPlayer player(data + orders, size - orders);
+    Advisor::install(&player);
+    Game& game = Game::instance();
+    game.startNewGame();
+    try {
+        if (game.loadFromText(position).ok) {
+            InputPlayer::check();
+            const int startTurn = game.turn;
+            do {
+                giveOrder(player, game);
+                InputPlayer::check();
+            } while (player.more() && !player.over && game.turn - startTurn < MaxTurns);
+        }
+    } catch (const InternalError& e) {
+        std::fprintf(stderr, "internal error: %s\n", e.what());
+        std::abort();
+    }
+    Advisor::install(nullptr);
+    return 0;
+}
