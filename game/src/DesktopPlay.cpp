@@ -3,6 +3,7 @@
 // and a file given on the command line or by the file manager.
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
@@ -82,14 +83,35 @@ void MainWindow::openStartFile() {
 }
 
 void MainWindow::continueLastGame() {
-    const QString newest = autosave_.newest();
-    if (newest.isEmpty()) {
+    const QStringList kept = autosave_.files();
+    if (kept.isEmpty()) {
         QMessageBox::information(this, QStringLiteral("Continue Last Game"),
                                  QStringLiteral("There is no game to continue yet: a game is kept at the end of "
                                                 "every turn."));
         return;
     }
-    openFile(newest);
+    // A damaged newest file (a full disk, a hand edit) is no reason to lose
+    // the turns kept before it.
+    std::string newestError;
+    for (const QString& path : kept) {
+        const FileResult r = game_.loadFromFile(QFile::encodeName(path).toStdString());
+        if (!r.ok) {
+            if (newestError.empty()) newestError = r.error;
+            continue;
+        }
+        shownProvince_ = nullptr;
+        screen_.paintScreen();
+        if (path != kept.front())
+            QMessageBox::information(
+                this, QStringLiteral("Continue Last Game"),
+                QStringLiteral("The newest kept game could not be loaded:\n%1\n\nThe game goes on from the one kept "
+                               "before it, in %2 AD (%3).")
+                    .arg(QString::fromLocal8Bit(newestError.c_str()))
+                    .arg(game_.year())
+                    .arg(QFileInfo(path).fileName()));
+        return;
+    }
+    QMessageBox::critical(this, QStringLiteral("ERROR"), QString::fromLocal8Bit(newestError.c_str()));
 }
 
 void MainWindow::autosaveTurn() {
