@@ -4,8 +4,10 @@
 #include <vector>
 
 #include "model/Legion.h"
+#include "model/Power.h"
 
 class Province;
+class ProvinceMap;
 
 // The common base of the four powers: a name, the provinces held and the
 // legions owned. Lists keep insertion order, and many rules act on "the first"
@@ -13,10 +15,10 @@ class Province;
 class Empire {
 public:
     // The most legions one power can hold: more and a power's turn cannot
-    // walk its list (see updateLegions), so the rules raise none beyond it.
+    // walk its list (see marchRoutedLegions), so the rules raise none beyond it.
     static constexpr int MaxLegions = 100;
 
-    Empire(std::string name, int legionIcon);
+    Empire(ProvinceMap& map, Power power, int legionIcon);
     Empire(const Empire&) = delete;
     Empire& operator=(const Empire&) = delete;
     virtual ~Empire();
@@ -27,6 +29,7 @@ public:
     virtual void raiseLegions();
     virtual void onProvinceTaken(Province& province);
 
+    const Power power;
     std::string name;
     std::vector<Province*> provinces;
     std::vector<std::unique_ptr<Legion>> legions;
@@ -37,7 +40,7 @@ public:
     bool addProvince(Province& province);
     void removeProvince(const Province& province);
     bool holds(const Province& province) const;
-    bool isRomans() const { return name == "Romans"; }
+    bool isRomans() const { return power == Power::Romans; }
 
     // Legion list; provinces compare by name.
     int countLegionsIn(const Province& province) const;
@@ -47,8 +50,10 @@ public:
     void removeLegionsIn(const Province& province);
     void deleteAllLegions();
     void addLegions(const std::string& provinceName, int count);
+    // Appends `count` new legions standing in `province`, each given its own
+    // copy of `route` (none when the route has no step), as far as there is room.
+    void addLegions(Province& province, int count, const Route& route = {});
     void setRouteForLegionsIn(const Province& province, const Route& route);
-    void advanceRoutedLegions();
 
     bool hasRoomForLegion() const { return legions.size() < static_cast<std::size_t>(MaxLegions); }
     // Appends one new legion standing in `province` and returns it.
@@ -59,4 +64,7 @@ public:
     void removeLegion(const Legion& legion);
     // The position of the legion in the list, or -1.
     int indexOf(const Legion& legion) const;
+
+protected:
+    ProvinceMap& map_;
 };

@@ -5,9 +5,11 @@
 #include <istream>
 #include <sstream>
 
-#include "model/Game.h"
+#include "model/Empire.h"
+#include "model/ProvinceMap.h"
 #include "model/SafeFile.h"
 #include "model/SavedLineReader.h"
+#include "model/SavedPosition.h"
 
 namespace {
 
@@ -15,37 +17,17 @@ namespace {
 // anything far beyond that is not one.
 constexpr std::size_t MaxFileBytes = 1 << 20;
 
-// Ranges that no game reaches but that leave room for hand-made scenarios; the
-// rules never carry a value out of them (the treasury saturates).
-constexpr int MaxTurn = 1000;
-constexpr int MaxCounter = 10000;
-
-// A position read completely and checked before anything in the game changes.
-struct SavedPosition {
-    struct LegionEntry {
-        Province* at;
-        Province* destination;  // nullptr: standing still
-    };
-    int turn = 0;
-    int treasury = 0;
-    bool plague = false;
-    int plagueCounter = 0;
-    std::array<int, 4> countdown{};
-    std::array<std::vector<Province*>, 4> provinces;
-    std::array<std::vector<LegionEntry>, 4> legions;
-};
-
-Province* readProvince(SavedLineReader& reader, const Game& game, const char* what) {
+Province* readProvince(SavedLineReader& reader, const ProvinceMap& map, const char* what) {
     const std::string name = reader.text(what);
-    Province* p = game.provinceNamed(name);
+    Province* p = map.provinceNamed(name);
     if (p == nullptr) reader.fail("\"" + name + "\" is not a province of the map");
     return p;
 }
 
 // Section headers name their power, so that a section that went missing or a
 // count one too low is found at once instead of shifting every power's lands.
-void readHeader(SavedLineReader& reader, const Empire& empire, const char* suffix) {
-    const std::string expected = empire.name + suffix;
+void readHeader(SavedLineReader& reader, Power power, const char* suffix) {
+    const std::string expected = std::string(powerName(power)) + suffix;
     const std::string found = reader.text(("the line \"" + expected + "\"").c_str());
     const bool same = found.size() == expected.size() &&
                       std::equal(found.begin(), found.end(), expected.begin(), [](char a, char b) {
@@ -54,75 +36,59 @@ void readHeader(SavedLineReader& reader, const Empire& empire, const char* suffi
     if (!same) reader.fail("expected the line \"" + expected + "\", found \"" + found + "\"");
 }
 
-SavedPosition readPosition(const std::string& text, Game& game) {
+// The foreign homelands never change hands in a game, nor in the editor;
+// every invasion sets out from them.
+void checkHomelands(SavedLineReader& reader, const ProvinceMap& map, const SavedPosition& pos) {
+    for (const Province* p : map.provinceTable) {
+        if (!p->isFrontier()) continue;
+        const Power home = p->name() == "Armenia" || p->name() == "Mesopotamia" ? Power::Sassanids : Power::Barbarians;
+        const auto& held = pos.provinces[static_cast<std::size_t>(home)];
+        if (std::find(held.begin(), held.end(), p) == held.end())
+            reader.fail(p->name() + " is not listed for the " + powerName(home) + ", who always hold it");
+    }
+}
+
+SavedPosition readPosition(const std::string& text, const ProvinceMap& map) {
     SavedLineReader reader(text);
     SavedPosition pos;
-    pos.turn = reader.number("the turn", 0, MaxTurn);
-    pos.treasury = reader.number("the treasury", -RomanEmpire::MaxTreasury, RomanEmpire::MaxTreasury);
+    constexpr int MaxCounter = SavedPosition::MaxCounter;
+    pos.turn = reader.number("the turn", 0, SavedPosition::MaxTurn);
+    pos.treasury = reader.number("the treasury", -SavedPosition::MaxTreasury, SavedPosition::MaxTreasury);
     // Only 1 means plague; other values have always read as none.
     pos.plague = reader.number("the plague flag", -MaxCounter, MaxCounter) == 1;
     pos.plagueCounter = reader.number("the plague counter", -MaxCounter, MaxCounter);
     for (int& c : pos.countdown) c = reader.number("a tribe countdown", -MaxCounter, MaxCounter);
 
-    const auto empires = game.empires();
     std::vector<Province*> taken;
-    for (std::size_t e = 0; e < empires.size(); ++e) {
-        readHeader(reader, *empires[e], "-provinces");
+    for (Power power : AllPowers) {
+        readHeader(reader, power, "-provinces");
         const int n = reader.number("the number of provinces", 0, ProvinceCount);
         for (int i = 0; i < n; ++i) {
-            Province* p = readProvince(reader, game, "a province name");
+            Province* p = readProvince(reader, map, "a province name");
             // A province listed twice stays with the first power that lists it.
             if (std::find(taken.begin(), taken.end(), p) != taken.end()) continue;
             taken.push_back(p);
-            pos.provinces[e].push_back(p);
+            pos.provinces[static_cast<std::size_t>(power)].push_back(p);
         }
     }
-    // The foreign homelands never change hands in a game, nor in the editor;
-    // every invasion sets out from them.
-    for (const Province* p : game.provinceTable) {
-        if (!p->isFrontier()) continue;
-        const std::size_t home = p->name() == "Armenia" || p->name() == "Mesopotamia" ? 2 : 1;
-        const auto& held = pos.provinces[home];
-        if (std::find(held.begin(), held.end(), p) == held.end())
-            reader.fail(p->name() + " is not listed for the " + empires[home]->name + ", who always hold it");
-    }
-    for (std::size_t e = 0; e < empires.size(); ++e) {
-        readHeader(reader, *empires[e], "-Legions");
+    checkHomelands(reader, map, pos);
+    for (Power power : AllPowers) {
+        readHeader(reader, power, "-Legions");
         const int n = reader.number("the number of legions", 0, Empire::MaxLegions);
         for (int i = 0; i < n; ++i) {
-            SavedPosition::LegionEntry entry{readProvince(reader, game, "a legion's province"), nullptr};
-            if (reader.number("a legion's route flag", 0, 1) != 0)
-                entry.destination = readProvince(reader, game, "a legion's destination");
-            pos.legions[e].push_back(entry);
+            SavedPosition::LegionEntry entry{readProvince(reader, map, "a legion's province"), nullptr};
+            if (reader.number("a legion's route flag", 0, 1) != 0) {
+                entry.destination = readProvince(reader, map, "a legion's destination");
+                entry.hasRoute = true;
+            }
+            pos.legions[static_cast<std::size_t>(power)].push_back(entry);
         }
     }
     if (!reader.atEnd()) reader.fail("there is more after the last legion section");
     return pos;
 }
 
-void applyPosition(Game& game, const SavedPosition& pos) {
-    game.turn = pos.turn;
-    game.romans.treasury = pos.treasury;
-    game.romans.plague = pos.plague;
-    game.romans.plagueCounter = pos.plagueCounter;
-    game.barbarians.tribeCountdown = pos.countdown;
-    const auto empires = game.empires();
-    for (std::size_t e = 0; e < empires.size(); ++e) {
-        empires[e]->provinces.clear();
-        for (Province* p : pos.provinces[e]) empires[e]->addProvince(*p);
-    }
-    for (std::size_t e = 0; e < empires.size(); ++e) {
-        empires[e]->deleteAllLegions();
-        for (const auto& entry : pos.legions[e]) {
-            Legion& legion = empires[e]->appendLegion(*entry.at);
-            if (entry.destination == nullptr || entry.destination->sameAs(*entry.at)) continue;
-            // A destination that cannot be reached leaves the legion standing.
-            legion.giveRoute(game.findRoute(*entry.at, *entry.destination));
-        }
-    }
-}
-
-std::string positionText(Game& game) {
+std::string positionText(const SavedPosition& game) {
     std::ostringstream out;
     char line[128];
     auto number = [&](int value, const char* comment) {
@@ -130,24 +96,26 @@ std::string positionText(Game& game) {
         out << line;
     };
     number(game.turn, "turn");
-    number(game.romans.treasury, "treasury");
-    number(game.romans.plague ? 1 : 0, "plague");
-    number(game.romans.plagueCounter, "plague counter");
-    for (int c : game.barbarians.tribeCountdown) number(c, "roman tribute owned by barbarians");
-    for (Empire* e : game.empires()) {
-        out << e->name << "-provinces\n" << e->provinces.size() << "    #    number of provinces\n";
-        for (Province* p : e->provinces) out << p->name() << '\n';
+    number(game.treasury, "treasury");
+    number(game.plague ? 1 : 0, "plague");
+    number(game.plagueCounter, "plague counter");
+    for (int c : game.countdown) number(c, "roman tribute owned by barbarians");
+    for (Power e : AllPowers) {
+        const auto& provinces = game.provinces[static_cast<std::size_t>(e)];
+        out << powerName(e) << "-provinces\n" << provinces.size() << "    #    number of provinces\n";
+        for (Province* p : provinces) out << p->name() << '\n';
     }
-    for (Empire* e : game.empires()) {
-        out << e->name << "-Legions\n" << e->legions.size() << "     #    number of legions\n";
-        for (const auto& l : e->legions) {
-            out << l->province->name() << "   # current province\n";
-            if (l->hasRoute) {
+    for (Power e : AllPowers) {
+        const auto& legions = game.legions[static_cast<std::size_t>(e)];
+        out << powerName(e) << "-Legions\n" << legions.size() << "     #    number of legions\n";
+        for (const auto& l : legions) {
+            out << l.at->name() << "   # current province\n";
+            if (l.hasRoute) {
                 out << "1    #   has a route\n";
-                if (l->route.empty())
+                if (l.destination == nullptr)
                     out << "ERROR\n";
                 else
-                    out << l->route.back()->name() << "    #   destination\n";
+                    out << l.destination->name() << "    #   destination\n";
             } else {
                 out << "0    #   no route\n";
             }
@@ -158,33 +126,33 @@ std::string positionText(Game& game) {
 
 }  // namespace
 
-void Game::saveToStream(std::ostream& out) { out << positionText(*this); }
+void saveToStream(std::ostream& out, const SavedPosition& position) { out << positionText(position); }
 
-FileResult Game::saveToFile(const std::string& path) {
-    const std::string error = writeFileDurably(path, positionText(*this));
+FileResult saveToFile(const std::string& path, const SavedPosition& position) {
+    const std::string error = writeFileDurably(path, positionText(position));
     if (!error.empty()) return {false, error};
     return {};
 }
 
-FileResult Game::loadFromFile(const std::string& path) {
+FileResult loadFromFile(const std::string& path, const ProvinceMap& map, SavedPosition& position) {
     const FileText file = readRegularFile(path, MaxFileBytes);
     if (!file.ok) return {false, file.error};
-    return loadFromText(file.text);
+    return loadFromText(file.text, map, position);
 }
 
-FileResult Game::loadFromStream(std::istream& in) {
+FileResult loadFromStream(std::istream& in, const ProvinceMap& map, SavedPosition& position) {
     std::string text;
     char buffer[4096];
     while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
         text.append(buffer, static_cast<std::size_t>(in.gcount()));
         if (text.size() > MaxFileBytes) return {false, "Unable to open file: it is far too large to be a saved game."};
     }
-    return loadFromText(text);
+    return loadFromText(text, map, position);
 }
 
-FileResult Game::loadFromText(const std::string& text) {
+FileResult loadFromText(const std::string& text, const ProvinceMap& map, SavedPosition& position) {
     try {
-        applyPosition(*this, readPosition(text, *this));
+        position = readPosition(text, map);
     } catch (const LoadError& e) {
         return {false, e.text};
     }

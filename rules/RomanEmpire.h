@@ -1,10 +1,12 @@
 #pragma once
 #include "model/Empire.h"
 
+class World;
+
 // The player's empire: an Empire with a treasury, taxes, upkeep and plague.
 class RomanEmpire : public Empire {
 public:
-    RomanEmpire();
+    explicit RomanEmpire(World& world);
 
     void takeTurn() override;
     void prepareNewGame() override;
@@ -16,16 +18,16 @@ public:
     void updatePlague();
     void showHint();
     void checkRevolts();
+    // Every marching legion takes its step, first in the list first.
+    void advanceRoutedLegions();
     void settleTribe(Province& province, int count);
     // Whether the provinces and the treasury can raise a legion within a few
     // years: a province that raises legions, no plague that stops it for
     // decades, and ten years of the present taxes pay for one.
     bool canRaiseLegionSoon() const;
-    // Adds to the treasury, which stops at MaxTreasury.
+    // Adds to the treasury, which stops at the most a saved game may hold,
+    // so that no game can overflow it.
     void earn(int amount);
-
-    // The treasury never grows past this, so that no game can overflow it.
-    static constexpr int MaxTreasury = 1000000000;
 
     int taxIncome = 0;
     int legionCost = 0;
@@ -44,4 +46,6 @@ private:
     void checkMoney();
     void considerBonusDemand();
     void revoltIfUngarrisoned(const char* provinceName, const char* message, const char* logLine);
+
+    World& world_;
 };

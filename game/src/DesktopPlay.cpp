@@ -11,7 +11,7 @@
 
 #include "game/src/MainWindow.h"
 #include "game/view/MapDrawing.h"
-#include "model/Game.h"
+#include "engine/Game.h"
 
 namespace {
 

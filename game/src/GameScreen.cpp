@@ -1,6 +1,6 @@
 #include "game/src/GameScreen.h"
 
-#include "model/Game.h"
+#include "engine/Game.h"
 
 using namespace view;
 

@@ -1,6 +1,6 @@
 #include "game/view/MapDrawing.h"
 
-#include "model/Game.h"
+#include "engine/Game.h"
 #include "model/InternalError.h"
 
 namespace view {

@@ -6,7 +6,6 @@
 #include "cli/Json.h"
 #include "cli/Session.h"
 #include "cli/StateLine.h"
-#include "model/Random.h"
 #include "tests/support/TestGame.h"
 
 namespace {
@@ -39,12 +38,13 @@ std::string savedText(Game& game) {
 
 // What the terminal edition prints for the orders, from a fresh game.
 std::string terminal(const std::string& orders) {
-    Game::destroyInstance();
-    rng::seed(7);
+    Game& game = Game::newInstance(7);
     std::istringstream in(orders);
     std::ostringstream out;
-    Session session(in, out, {});
-    session.run();
+    {
+        Session session(game, in, out, {});
+        session.run();
+    }
     Game::destroyInstance();
     return out.str();
 }
@@ -89,6 +89,7 @@ TEST_F(HostileFiles, TheReaderRefusesOrLoadsEachAsTheTableSays) {
         EXPECT_EQ(savedText(game()), loaded) << o.file;
     }
     EXPECT_TRUE(advisor.messages.empty());
+    EXPECT_TRUE(advisor.diagnostics.empty());
 }
 
 TEST_F(HostileFiles, TheTerminalEditionPrintsTheRefusalAndKeepsItsGame) {

@@ -7,11 +7,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "model/Advisor.h"
-#include "model/Game.h"
+#include "engine/Game.h"
 #include "model/InternalError.h"
-#include "model/Random.h"
-#include "rules/TurnFrontEnd.h"
+#include "rules/Presenter.h"
 #include "tests/support/Invariants.h"
 
 namespace {
@@ -19,7 +17,7 @@ namespace {
 // More turns than this only repeat what the first ones reached.
 constexpr int MaxTurns = 120;
 
-class InputPlayer : public Advisor, public TurnFrontEnd {
+class InputPlayer : public Presenter {
 public:
     InputPlayer(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
 
@@ -28,8 +26,15 @@ public:
 
     bool over = false;
     void quit() override { over = true; }
-    void postNewGame() override { over = true; }
+    void newGame() override { over = true; }
     void redraw() override { check(); }
+    // The rules' own alarms never sound in a consistent game.
+    void diagnostic(const std::string& text) override {
+        std::fprintf(stderr, "the rules reported: %s\n", text.c_str());
+        std::abort();
+    }
+    // Out of input, every answer is No: the game ends at the next question that can end it.
+    bool askWithLabels(const std::string&, const std::string&, const std::string&) override { return take(2) == 1; }
 
     static void check() {
         const auto broken = brokenRules(Game::instance());
@@ -37,19 +42,6 @@ public:
         std::fprintf(stderr, "broken rule: %s\n", broken.front().c_str());
         std::abort();
     }
-
-protected:
-    void showMessage(const std::string& text) override {
-        for (const char* alarm : {"Route is invalid", "owner by two empires", "something strange", "didn't find",
-                                  "doesn't match"}) {
-            if (text.find(alarm) != std::string::npos) {
-                std::fprintf(stderr, "the advisor said: %s\n", text.c_str());
-                std::abort();
-            }
-        }
-    }
-    // Out of input, every answer is No: the game ends at the next question that can end it.
-    bool askQuestion(const std::string&, const std::string&, const std::string&) override { return take(2) == 1; }
 
 private:
     const std::uint8_t* data_;
@@ -66,7 +58,7 @@ void giveOrder(InputPlayer& player, Game& game) {
         return;
     }
     if (kind == 7 || game.romans.legions.empty()) {
-        advanceTurn(player);
+        game.advanceTurn();
         return;
     }
     Province& source = *game.romans.legions[static_cast<std::size_t>(player.take(static_cast<int>(game.romans.legions.size())))]->province;
@@ -76,7 +68,7 @@ void giveOrder(InputPlayer& player, Game& game) {
     int x = 0, y = 0;
     if (target == nullptr || !game.pointIn(*target, x, y)) return;
     game.pickUp(&source);
-    if (game.dropLegions(x, y) && !game.romansCanMove()) advanceTurn(player);
+    if (game.dropLegions(x, y) && !game.romansCanMove()) game.advanceTurn();
 }
 
 }  // namespace
@@ -87,11 +79,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string position = input.substr(0, split);
     const std::size_t orders = split == std::string::npos ? size : split + 1;
 
-    Game::destroyInstance();
-    rng::seed(static_cast<std::uint32_t>(size));
     InputPlayer player(data + orders, size - orders);
-    Advisor::install(&player);
-    Game& game = Game::instance();
+    Game& game = Game::newInstance(static_cast<std::uint32_t>(size));
+    game.setPresenter(&player);
     game.startNewGame();
     try {
         if (game.loadFromText(position).ok) {
@@ -106,6 +96,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::fprintf(stderr, "internal error: %s\n", e.what());
         std::abort();
     }
-    Advisor::install(nullptr);
+    Game::destroyInstance();
     return 0;
 }

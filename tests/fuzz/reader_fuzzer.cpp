@@ -11,8 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "model/Game.h"
-#include "model/Random.h"
+#include "engine/Game.h"
 
 namespace {
 
@@ -33,8 +32,7 @@ std::string scratchFolder() {
 // input would cost more than reading the input.
 struct Bench {
     Bench() : file(scratchFolder() + "/aurovane-reader-fuzzer-" + std::to_string(::getpid()) + ".avn") {
-        rng::seed(1);
-        Game::instance().startNewGame();
+        Game::newInstance(1).startNewGame();
     }
     ~Bench() { std::remove(file.c_str()); }
     std::string file;

@@ -9,9 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include "model/Game.h"
+#include "engine/Game.h"
 #include "model/InternalError.h"
-#include "model/Random.h"
 #include "tests/support/RandomPlayer.h"
 
 namespace {
@@ -35,11 +34,10 @@ std::string randomPosition(RandomPlayer& r) {
     Game& game = Game::instance();
     std::ostringstream out;
     out << (r.pick(2) == 0 ? r.pick(1001) : r.pick(246)) << '\n'
-        << anyValue(r, 100000, RomanEmpire::MaxTreasury) << '\n'
+        << anyValue(r, 100000, SavedPosition::MaxTreasury) << '\n'
         << r.pick(2) << '\n'
         << anyValue(r, 20, 10000) << '\n';
     for (int i = 0; i < 4; ++i) out << anyValue(r, 9, 10000) << '\n';
-    const auto empires = game.empires();
     std::array<std::vector<std::string>, 4> lands;
     for (Province* p : game.provinceTable) {
         // The homelands stay with their powers, as in every game.
@@ -48,13 +46,13 @@ std::string randomPosition(RandomPlayer& r) {
         if (owner < 4) lands[static_cast<std::size_t>(owner)].push_back(p->name());
     }
     for (std::size_t e = 0; e < 4; ++e) {
-        out << empires[e]->name << "-provinces\n" << lands[e].size() << '\n';
+        out << powerName(AllPowers[e]) << "-provinces\n" << lands[e].size() << '\n';
         for (const std::string& name : lands[e]) out << name << '\n';
     }
     const auto anywhere = [&] { return game.provinceTable[static_cast<std::size_t>(r.pick(ProvinceCount))]->name(); };
-    for (Empire* e : empires) {
+    for (Power power : AllPowers) {
         const int n = r.pick(3) == 0 ? r.pick(Empire::MaxLegions + 1) : r.pick(12);
-        out << e->name << "-Legions\n" << n << '\n';
+        out << powerName(power) << "-Legions\n" << n << '\n';
         for (int i = 0; i < n; ++i) {
             out << anywhere() << '\n';
             if (r.pick(2) == 0)
@@ -68,11 +66,9 @@ std::string randomPosition(RandomPlayer& r) {
 
 // Plays fifty years on from the position; the failures name `what`.
 void playOn(const std::string& what, std::uint32_t seed, const std::function<bool(Game&, RandomPlayer&)>& load) {
-    Game::destroyInstance();
-    rng::seed(seed);
     RandomPlayer player(seed, true);
-    Advisor::install(&player);
-    Game& game = Game::instance();
+    Game& game = Game::newInstance(seed);
+    game.setPresenter(&player);
     game.skillLevel = player.pick(3);
     game.startNewGame();
     try {
@@ -87,7 +83,6 @@ void playOn(const std::string& what, std::uint32_t seed, const std::function<boo
         ADD_FAILURE() << what << ": internal error " << e.what();
     }
     for (const std::string& b : player.broken) ADD_FAILURE() << what << ": " << b;
-    Advisor::install(nullptr);
     Game::destroyInstance();
 }
 

@@ -7,10 +7,8 @@
 #include <gtest/gtest.h>
 
 #include "cli/StateLine.h"
-#include "model/Advisor.h"
-#include "model/Game.h"
+#include "engine/Game.h"
 #include "model/InternalError.h"
-#include "model/Random.h"
 #include "tests/support/RandomPlayer.h"
 
 namespace {
@@ -31,11 +29,9 @@ void checkSaveAndLoad(RandomPlayer& player, Game& game, const std::string& file)
 
 // One game from 235 to its end: orders at random, questions answered at random.
 void playGame(std::uint32_t seed, const std::string& file) {
-    Game::destroyInstance();
-    rng::seed(seed);
     RandomPlayer player(seed * 7919u + 1);
-    Advisor::install(&player);
-    Game& game = Game::instance();
+    Game& game = Game::newInstance(seed);
+    game.setPresenter(&player);
     game.skillLevel = player.pick(3);
     game.startNewGame();
     game.buildEventList();
@@ -45,7 +41,7 @@ void playGame(std::uint32_t seed, const std::string& file) {
         if (player.pick(2) == 0) {
             const int year = scenarios[player.pick(4)];
             game.startScenario(year);
-            if (year == 260 || year == 308) advanceTurn(player);
+            if (year == 260 || year == 308) game.advanceTurn();
         }
         for (int turns = 0; !player.over && turns < 400 && player.broken.empty(); ++turns) {
             playRandomTurn(player, game);
@@ -56,7 +52,6 @@ void playGame(std::uint32_t seed, const std::string& file) {
         ADD_FAILURE() << "seed " << seed << ": internal error " << e.what();
     }
     for (const std::string& b : player.broken) ADD_FAILURE() << "seed " << seed << ": " << b;
-    Advisor::install(nullptr);
     Game::destroyInstance();
 }
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <set>
 
-#include "model/Game.h"
+#include "engine/Game.h"
 
 namespace {
 
@@ -61,7 +61,7 @@ std::vector<std::string> brokenRules(Game& game) {
         if (e->legions.size() > static_cast<std::size_t>(Empire::MaxLegions))
             broken.push_back(e->name + " has " + std::to_string(e->legions.size()) + " legions");
     }
-    if (game.romans.treasury > RomanEmpire::MaxTreasury) broken.push_back("treasury " + std::to_string(game.romans.treasury));
+    if (game.romans.treasury > SavedPosition::MaxTreasury) broken.push_back("treasury " + std::to_string(game.romans.treasury));
     if (game.eventLog.size() > 10) broken.push_back("news log longer than 10 lines");
     for (auto a = game.events.begin(), b = std::next(a); a != game.events.end() && b != game.events.end(); ++a, ++b) {
         if ((*a)->year > (*b)->year) broken.push_back("events out of order");

@@ -1,6 +1,6 @@
 #include "tests/support/RandomPlayer.h"
 
-#include "model/Game.h"
+#include "engine/Game.h"
 #include "tests/support/Invariants.h"
 
 namespace {
@@ -22,16 +22,8 @@ void RandomPlayer::check(const std::string& when) {
     for (const std::string& b : anyPosition ? brokenRules(game) : brokenInvariants(game)) broken.push_back(when + ": " + b);
 }
 
-// The rules' own alarms never sound in a consistent game.
-void RandomPlayer::showMessage(const std::string& text) {
-    for (const char* alarm : {"Route is invalid", "owner by two empires", "something strange", "didn't find",
-                              "doesn't match"}) {
-        if (text.find(alarm) != std::string::npos) broken.push_back("the advisor said: " + text);
-    }
-}
-
 // Mostly yes, so that games run on past 285 towards 476.
-bool RandomPlayer::askQuestion(const std::string& text, const std::string&, const std::string&) {
+bool RandomPlayer::askWithLabels(const std::string& text, const std::string&, const std::string&) {
     if (text.find("Tentate Iterum") != std::string::npos) return pick(4) != 0;
     if (text.find("keep playing until 476") != std::string::npos) return pick(8) != 0;
     return pick(2) == 0;
@@ -51,9 +43,9 @@ void playRandomTurn(RandomPlayer& player, Game& game) {
         int x = 0, y = 0;
         pointIn(player, game, *target, x, y);
         game.pickUp(&source);
-        if (game.dropLegions(x, y) && !game.romansCanMove()) advanceTurn(player);
+        if (game.dropLegions(x, y) && !game.romansCanMove()) game.advanceTurn();
         if (player.over) return;
     }
     if (player.pick(40) == 0) game.palestinaUprising();
-    advanceTurn(player);
+    game.advanceTurn();
 }

@@ -3,15 +3,14 @@
 #include <string>
 #include <vector>
 
-#include "model/Advisor.h"
-#include "rules/TurnFrontEnd.h"
+#include "rules/Presenter.h"
 
 class Game;
 
 // A player who gives orders and answers questions at random and notes every
 // rule a game breaks. The whims come from a generator of their own, so that
 // they never disturb the game's single sequence of draws.
-class RandomPlayer : public Advisor, public TurnFrontEnd {
+class RandomPlayer : public Presenter {
 public:
     // `anyPosition`: the game may have started from any position the reader
     // accepts, so only the rules that hold for every such position are checked.
@@ -26,13 +25,12 @@ public:
 
     void redraw() override { check("mid-turn"); }
     void quit() override { over = true; }
-    void postNewGame() override { over = true; }
+    void newGame() override { over = true; }
+    // The rules' own alarms never sound in a consistent game.
+    void diagnostic(const std::string& text) override { broken.push_back("the rules reported: " + text); }
+    bool askWithLabels(const std::string& text, const std::string&, const std::string&) override;
 
     void check(const std::string& when);
-
-protected:
-    void showMessage(const std::string& text) override;
-    bool askQuestion(const std::string& text, const std::string&, const std::string&) override;
 };
 
 // Up to seven orders at random, as a person's mouse would give them, then the
