@@ -23,7 +23,11 @@ public:
 
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(whim); }
 
-    void redraw() override { check("mid-turn"); }
+    // Positions far from any real game are crowded: there the checks after
+    // every year are enough, and leave time to play a thousand of them.
+    void redraw() override {
+        if (!anyPosition) check("mid-turn");
+    }
     void quit() override { over = true; }
     void newGame() override { over = true; }
     // The rules' own alarms never sound in a consistent game.
