@@ -9,6 +9,7 @@
 
 #include "engine/Game.h"
 #include "model/InternalError.h"
+#include "rules/Orders.h"
 #include "rules/Presenter.h"
 #include "tests/support/Invariants.h"
 
@@ -49,8 +50,8 @@ private:
     std::size_t next_ = 0;
 };
 
-// One order from the input: a drop of a Roman legion on a neighbour or
-// anywhere on the map, the end of the turn, or the uprising in Palestina.
+// One order from the input: a Roman legion sent to a neighbour or anywhere on
+// the map, the end of the turn, or the uprising in Palestina.
 void giveOrder(InputPlayer& player, Game& game) {
     const int kind = player.take(8);
     if (kind == 6) {
@@ -65,10 +66,8 @@ void giveOrder(InputPlayer& player, Game& game) {
     Province* target = kind < 3 && source.neighbourCount > 0
                            ? source.neighbours[static_cast<std::size_t>(player.take(source.neighbourCount))]
                            : game.provinceTable[static_cast<std::size_t>(player.take(ProvinceCount))];
-    int x = 0, y = 0;
-    if (target == nullptr || !game.pointIn(*target, x, y)) return;
-    game.pickUp(&source);
-    if (game.dropLegions(x, y) && !game.romansCanMove()) game.advanceTurn();
+    if (target == nullptr) return;
+    if (succeeded(Orders::move(game, source, *target)) && !game.romansCanMove()) game.advanceTurn();
 }
 
 }  // namespace
