@@ -4,6 +4,7 @@
 #include "cli/PlainEnglish.h"
 #include "cli/Transcript.h"
 #include "engine/Game.h"
+#include "cli/PrintableText.h"
 #include "english/CorrectedEnglish.h"
 
 void PlainTranscript::paragraphs(const std::string& rulesText) {
@@ -59,7 +60,7 @@ void PlainTranscript::newGame() { out << "A new game begins in 235 AD.\n"; }
 
 void PlainTranscript::quit() { out << "Vale, Princeps.\n"; }
 
-void PlainTranscript::error(const std::string& text) { line("Error: " + text); }
+void PlainTranscript::error(const std::string& text) { line("Error: " + printableText(text)); }
 
 void PlainTranscript::dropped(bool done) {
     if (!done) out << "Nothing happened.\n";

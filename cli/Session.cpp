@@ -7,6 +7,7 @@
 #include "cli/LessonTexts.h"
 #include "cli/Listings.h"
 #include "cli/PlainEnglish.h"
+#include "cli/PrintableText.h"
 #include "cli/ProvinceNames.h"
 #include "cli/StateLine.h"
 #include "engine/Game.h"
@@ -50,6 +51,17 @@ Province* Session::province(const std::string& token) {
     return p;
 }
 
+namespace {
+
+// A path is the rest of the line, blanks inside it included.
+bool restOfLine(std::istream& words, std::string& rest) {
+    std::getline(words >> std::ws, rest);
+    while (!rest.empty() && (rest.back() == ' ' || rest.back() == '\t')) rest.pop_back();
+    return !rest.empty();
+}
+
+}  // namespace
+
 bool Session::handle(const std::string& line) {
     std::istringstream words(line);
     std::string order;
@@ -75,13 +87,13 @@ bool Session::handle(const std::string& line) {
         game.skillLevel = a[0] - '0';
     } else if (order == "pfj") {
         game.palestinaUprising();
-    } else if (order == "save" && words >> a) {
+    } else if (order == "save" && restOfLine(words, a)) {
         const FileResult result = game.saveToFile(a);
         if (result.ok)
             transcript_->saved();
         else
             transcript_->error(result.error);
-    } else if (order == "load" && words >> a) {
+    } else if (order == "load" && restOfLine(words, a)) {
         const FileResult result = game.loadFromFile(a);
         if (!result.ok) transcript_->error(result.error);
     } else if (order == "dump") {
@@ -96,7 +108,7 @@ bool Session::handle(const std::string& line) {
         transcript_->quit();
         return false;
     } else {
-        (options_.plain ? out_ : std::cerr) << "Unknown order: " << line << " (type help for the list)\n";
+        (options_.plain ? out_ : std::cerr) << "Unknown order: " << printableText(line) << " (type help for the list)\n";
     }
     return !quitting_;
 }

@@ -36,6 +36,7 @@ public:
     // The writer and the reader on streams: the same text, the same checks.
     void saveToStream(std::ostream& out);
     FileResult loadFromStream(std::istream& in);
+    FileResult loadFromText(const std::string& text);
     // The position a saved game holds, and the game set to one.
     SavedPosition capturePosition();
     void applyPosition(const SavedPosition& position);

@@ -55,6 +55,13 @@ FileResult Game::loadFromFile(const std::string& path) {
     return result;
 }
 
+FileResult Game::loadFromText(const std::string& text) {
+    SavedPosition pos;
+    FileResult result = ::loadFromText(text, *this, pos);
+    if (result.ok) applyPosition(pos);
+    return result;
+}
+
 FileResult Game::loadFromStream(std::istream& in) {
     SavedPosition pos;
     FileResult result = ::loadFromStream(in, *this, pos);

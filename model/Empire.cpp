@@ -21,7 +21,7 @@ void Empire::raiseLegions() {
         if (p->name() != "Dacia") ++p->raiseCounter;
         if (p->raiseCounter >= 3) {
             p->raiseCounter = 0;
-            appendLegion(*p);
+            if (hasRoomForLegion()) appendLegion(*p);
         }
     }
 }
@@ -78,7 +78,7 @@ void Empire::addLegions(const std::string& provinceName, int count) {
 }
 
 void Empire::addLegions(Province& province, int count, const Route& route) {
-    for (int i = 0; i < count; ++i) appendLegion(province).giveRoute(route);
+    for (int i = 0; i < count && hasRoomForLegion(); ++i) appendLegion(province).giveRoute(route);
 }
 
 void Empire::setRouteForLegionsIn(const Province& province, const Route& route) {

@@ -14,6 +14,10 @@ class ProvinceMap;
 // matching legion, so the order is part of the game.
 class Empire {
 public:
+    // The most legions one power can hold: more and a power's turn cannot
+    // walk its list (see marchRoutedLegions), so the rules raise none beyond it.
+    static constexpr int MaxLegions = 100;
+
     Empire(ProvinceMap& map, Power power, int legionIcon);
     Empire(const Empire&) = delete;
     Empire& operator=(const Empire&) = delete;
@@ -47,10 +51,11 @@ public:
     void deleteAllLegions();
     void addLegions(const std::string& provinceName, int count);
     // Appends `count` new legions standing in `province`, each given its own
-    // copy of `route` (none when the route has no step).
+    // copy of `route` (none when the route has no step), as far as there is room.
     void addLegions(Province& province, int count, const Route& route = {});
     void setRouteForLegionsIn(const Province& province, const Route& route);
 
+    bool hasRoomForLegion() const { return legions.size() < static_cast<std::size_t>(MaxLegions); }
     // Appends one new legion standing in `province` and returns it.
     Legion& appendLegion(Province& province);
     // Removes the first legion standing in `province` that matches; false when none.

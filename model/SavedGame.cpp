@@ -1,127 +1,90 @@
-#include <array>
 #include <algorithm>
-#include <climits>
+#include <array>
+#include <cctype>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <optional>
+#include <istream>
 #include <sstream>
 
+#include "model/Empire.h"
 #include "model/ProvinceMap.h"
+#include "model/SafeFile.h"
+#include "model/SavedLineReader.h"
 #include "model/SavedPosition.h"
 
 namespace {
 
-constexpr std::size_t MaxLineLength = 79;
-constexpr long long MaxCount = 10000;
+// A saved game of the largest position the rules can hold is some 50 KB;
+// anything far beyond that is not one.
+constexpr std::size_t MaxFileBytes = 1 << 20;
 
-class LoadError {
-public:
-    explicit LoadError(std::string text) : text(std::move(text)) {}
-    std::string text;
-};
+Province* readProvince(SavedLineReader& reader, const ProvinceMap& map, const char* what) {
+    const std::string name = reader.text(what);
+    Province* p = map.provinceNamed(name);
+    if (p == nullptr) reader.fail("\"" + name + "\" is not a province of the map");
+    return p;
+}
 
-// Reads the lines of a saved game: comments cut at the first '#', trailing
-// blanks dropped, every failure reported with its line number.
-class LineReader {
-public:
-    explicit LineReader(std::istream& in) : in_(in) {}
+// Section headers name their power, so that a section that went missing or a
+// count one too low is found at once instead of shifting every power's lands.
+void readHeader(SavedLineReader& reader, Power power, const char* suffix) {
+    const std::string expected = std::string(powerName(power)) + suffix;
+    const std::string found = reader.text(("the line \"" + expected + "\"").c_str());
+    const bool same = found.size() == expected.size() &&
+                      std::equal(found.begin(), found.end(), expected.begin(), [](char a, char b) {
+                          return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+                      });
+    if (!same) reader.fail("expected the line \"" + expected + "\", found \"" + found + "\"");
+}
 
-    std::string text(const char* what) {
-        std::string line;
-        int c = in_.get();
-        if (c == EOF) {
-            atEnd_ = true;
-            fail(std::string("the file ends before ") + what);
-        }
-        ++number_;
-        // Never more than a line's worth in memory, whatever the file holds.
-        for (; c != EOF && c != '\n'; c = in_.get()) {
-            line.push_back(static_cast<char>(c));
-            if (line.size() > MaxLineLength + 1) break;
-        }
-        if (!line.empty() && line.back() == '\r' && c == '\n') line.pop_back();
-        if (line.size() > MaxLineLength) fail("the line is longer than 79 characters");
-        if (auto hash = line.find('#'); hash != std::string::npos) line.erase(hash);
-        while (!line.empty() && line.back() == ' ') line.pop_back();
-        return line;
+// The foreign homelands never change hands in a game, nor in the editor;
+// every invasion sets out from them.
+void checkHomelands(SavedLineReader& reader, const ProvinceMap& map, const SavedPosition& pos) {
+    for (const Province* p : map.provinceTable) {
+        if (!p->isFrontier()) continue;
+        const Power home = p->name() == "Armenia" || p->name() == "Mesopotamia" ? Power::Sassanids : Power::Barbarians;
+        const auto& held = pos.provinces[static_cast<std::size_t>(home)];
+        if (std::find(held.begin(), held.end(), p) == held.end())
+            reader.fail(p->name() + " is not listed for the " + powerName(home) + ", who always hold it");
     }
+}
 
-    // Whole-number conversion as C does it: leading blanks, a sign, digits up to
-    // the first other character; no digits read as 0.
-    long long number(const char* what) {
-        const std::string t = text(what);
-        std::size_t i = 0;
-        while (i < t.size() && (t[i] == ' ' || t[i] == '\t')) ++i;
-        bool negative = false;
-        if (i < t.size() && (t[i] == '+' || t[i] == '-')) negative = t[i++] == '-';
-        long long value = 0;
-        for (; i < t.size() && t[i] >= '0' && t[i] <= '9'; ++i) {
-            value = value * 10 + (t[i] - '0');
-            if (value > INT_MAX + 1LL) fail(std::string("the number for ") + what + " is too large");
-        }
-        value = negative ? -value : value;
-        if (value > INT_MAX || value < INT_MIN) fail(std::string("the number for ") + what + " is too large");
-        return value;
-    }
-
-    int count(const char* what) {
-        const long long n = number(what);
-        if (n > MaxCount) fail(std::string("too many ") + what);
-        return n > 0 ? static_cast<int>(n) : 0;
-    }
-
-    Province* province(const ProvinceMap& game, const char* what) {
-        const std::string name = text(what);
-        Province* p = game.provinceNamed(name);
-        if (p == nullptr) fail("\"" + name + "\" is not a province of the map");
-        return p;
-    }
-
-    [[noreturn]] void fail(const std::string& why) const {
-        throw LoadError("Unable to load file: " + why + " (line " + std::to_string(atEnd_ ? number_ + 1 : number_) + ").");
-    }
-
-private:
-    std::istream& in_;
-    int number_ = 0;
-    bool atEnd_ = false;
-};
-
-SavedPosition readPosition(std::istream& in, const ProvinceMap& game) {
-    LineReader reader(in);
+SavedPosition readPosition(const std::string& text, const ProvinceMap& map) {
+    SavedLineReader reader(text);
     SavedPosition pos;
-    pos.turn = static_cast<int>(reader.number("the turn"));
-    if (pos.turn > INT_MAX / 2 || pos.turn < INT_MIN / 2) reader.fail("the turn is out of range");
-    pos.treasury = static_cast<int>(reader.number("the treasury"));
-    pos.plague = reader.number("the plague") == 1;
-    pos.plagueCounter = static_cast<int>(reader.number("the plague counter"));
-    for (int& c : pos.countdown) c = static_cast<int>(reader.number("the tribe countdowns"));
+    constexpr int MaxCounter = SavedPosition::MaxCounter;
+    pos.turn = reader.number("the turn", 0, SavedPosition::MaxTurn);
+    pos.treasury = reader.number("the treasury", -SavedPosition::MaxTreasury, SavedPosition::MaxTreasury);
+    // Only 1 means plague; other values have always read as none.
+    pos.plague = reader.number("the plague flag", -MaxCounter, MaxCounter) == 1;
+    pos.plagueCounter = reader.number("the plague counter", -MaxCounter, MaxCounter);
+    for (int& c : pos.countdown) c = reader.number("a tribe countdown", -MaxCounter, MaxCounter);
 
     std::vector<Province*> taken;
-    for (auto& list : pos.provinces) {
-        reader.text("a province section");
-        const int n = reader.count("provinces");
+    for (Power power : AllPowers) {
+        readHeader(reader, power, "-provinces");
+        const int n = reader.number("the number of provinces", 0, ProvinceCount);
         for (int i = 0; i < n; ++i) {
-            Province* p = reader.province(game, "a province name");
+            Province* p = readProvince(reader, map, "a province name");
             // A province listed twice stays with the first power that lists it.
             if (std::find(taken.begin(), taken.end(), p) != taken.end()) continue;
             taken.push_back(p);
-            list.push_back(p);
+            pos.provinces[static_cast<std::size_t>(power)].push_back(p);
         }
     }
-    for (auto& list : pos.legions) {
-        reader.text("a legion section");
-        const int n = reader.count("legions");
+    checkHomelands(reader, map, pos);
+    for (Power power : AllPowers) {
+        readHeader(reader, power, "-Legions");
+        const int n = reader.number("the number of legions", 0, Empire::MaxLegions);
         for (int i = 0; i < n; ++i) {
-            SavedPosition::LegionEntry entry{reader.province(game, "a legion's province"), nullptr};
-            if (reader.number("a legion's route flag") != 0) {
-                entry.destination = reader.province(game, "a destination");
+            SavedPosition::LegionEntry entry{readProvince(reader, map, "a legion's province"), nullptr};
+            if (reader.number("a legion's route flag", 0, 1) != 0) {
+                entry.destination = readProvince(reader, map, "a legion's destination");
                 entry.hasRoute = true;
             }
-            list.push_back(entry);
+            pos.legions[static_cast<std::size_t>(power)].push_back(entry);
         }
     }
+    if (!reader.atEnd()) reader.fail("there is more after the last legion section");
     return pos;
 }
 
@@ -163,45 +126,33 @@ std::string positionText(const SavedPosition& game) {
 
 }  // namespace
 
-// Written beside the target and renamed over it, so that a crash or a full
-// disk never leaves a half-written save or destroys the old one.
 void saveToStream(std::ostream& out, const SavedPosition& position) { out << positionText(position); }
 
 FileResult saveToFile(const std::string& path, const SavedPosition& position) {
-    const std::string text = positionText(position);
-    const std::filesystem::path target(path);
-    std::filesystem::path temp = target;
-    temp += ".saving";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (out) out << text;
-        if (out) out.flush();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temp, ignored);
-            return {false, "Unable to open file!"};
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, target, ec);
-    if (ec) {
-        std::filesystem::remove(temp, ec);
-        return {false, "Unable to open file!"};
-    }
+    const std::string error = writeFileDurably(path, positionText(position));
+    if (!error.empty()) return {false, error};
     return {};
 }
 
 FileResult loadFromFile(const std::string& path, const ProvinceMap& map, SavedPosition& position) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return {false, "Unable to open file"};
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return {false, "Unable to open file"};
-    return loadFromStream(in, map, position);
+    const FileText file = readRegularFile(path, MaxFileBytes);
+    if (!file.ok) return {false, file.error};
+    return loadFromText(file.text, map, position);
 }
 
 FileResult loadFromStream(std::istream& in, const ProvinceMap& map, SavedPosition& position) {
+    std::string text;
+    char buffer[4096];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        text.append(buffer, static_cast<std::size_t>(in.gcount()));
+        if (text.size() > MaxFileBytes) return {false, "Unable to open file: it is far too large to be a saved game."};
+    }
+    return loadFromText(text, map, position);
+}
+
+FileResult loadFromText(const std::string& text, const ProvinceMap& map, SavedPosition& position) {
     try {
-        position = readPosition(in, map);
+        position = readPosition(text, map);
     } catch (const LoadError& e) {
         return {false, e.text};
     }

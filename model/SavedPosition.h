@@ -19,6 +19,12 @@ struct FileResult {
 // Everything a saved game holds, in the powers' order: read completely and
 // checked before anything in a game changes.
 struct SavedPosition {
+    // Ranges no game reaches but that leave room for hand-made scenarios; the
+    // rules keep every value within them (the treasury stops at its most).
+    static constexpr int MaxTurn = 1000;
+    static constexpr int MaxTreasury = 1000000000;
+    static constexpr int MaxCounter = 10000;
+
     struct LegionEntry {
         Province* at;
         Province* destination;  // nullptr: standing still
@@ -39,3 +45,4 @@ FileResult loadFromFile(const std::string& path, const ProvinceMap& map, SavedPo
 // The writer and the reader on streams: the same text, the same checks.
 void saveToStream(std::ostream& out, const SavedPosition& position);
 FileResult loadFromStream(std::istream& in, const ProvinceMap& map, SavedPosition& position);
+FileResult loadFromText(const std::string& text, const ProvinceMap& map, SavedPosition& position);

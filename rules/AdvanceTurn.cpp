@@ -50,8 +50,11 @@ void World::advanceTurn() {
             return;
         }
         game.romans.showHint();
-        // Past 476 no question is left to stop a run of turns, so an empire
-        // that can never raise a legion would run them for ever: there the
-        // player gets the next turn by hand.
-    } while (!game.romansCanMove() && game.year() < 476);
+        // Years without an order to give run by themselves, but not for ever:
+        // past 476 no question is left to stop them, and an empire without a
+        // legion that cannot raise one soon would run them for decades with
+        // the player unable to do anything. There the player gets the next
+        // year by hand.
+    } while (!game.romansCanMove() && game.year() < 476 &&
+             (!game.romans.legions.empty() || game.romans.canRaiseLegionSoon()));
 }

@@ -59,6 +59,6 @@ void marchRoutedLegions(World& world, Empire& empire) {
     for (std::size_t i = 0; i < empire.legions.size(); ++i) {
         Legion& legion = *empire.legions[i];
         if (legion.hasRoute) followRoute(world, legion, empire);
-        if (++visited > 100) throw InternalError("Empire::updateLegions() stuck in loop!");
+        if (++visited > Empire::MaxLegions) throw InternalError("Empire::updateLegions() stuck in loop!");
     }
 }

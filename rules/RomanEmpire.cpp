@@ -2,13 +2,14 @@
 
 #include <algorithm>
 
+#include "model/SavedPosition.h"
 #include "rules/World.h"
 
 RomanEmpire::RomanEmpire(World& world) : Empire(world, Power::Romans, 0), world_(world) { mapColour = 0; }
 
 void RomanEmpire::takeTurn() {
     const int tax = computeTax();
-    treasury += tax;
+    earn(tax);
     taxIncome = tax;
     raiseLegions();
     checkMoney();
@@ -22,6 +23,17 @@ void RomanEmpire::takeTurn() {
     Province* province = nullptr;
     int count = 0;
     if (game.ceckForFreeLegions(province, count)) settleTribe(*province, count);
+}
+
+bool RomanEmpire::canRaiseLegionSoon() const {
+    const bool raising = std::any_of(provinces.begin(), provinces.end(), [](const Province* p) { return p->name() != "Dacia"; });
+    // No plague of the rules lasts longer than 19 years; a longer one is hand-made.
+    const bool longPlague = plague && plagueCounter > 20;
+    return raising && !longPlague && static_cast<long long>(treasury) + 10LL * computeTax() > 375;
+}
+
+void RomanEmpire::earn(int amount) {
+    treasury = static_cast<int>(std::min<long long>(static_cast<long long>(treasury) + amount, SavedPosition::MaxTreasury));
 }
 
 void RomanEmpire::checkMoney() {

@@ -158,8 +158,8 @@ void RomanEmpire::settleTribe(Province& province, int count) {
             "service?\r\n\r\n[Settling them as farmers will put 5,000 sesterces into\r\nthe treasury]",
         "Farmers", "Soldiers");
     if (farmers) {
-        treasury += 5000;
+        earn(5000);
         return;
     }
-    for (int i = 0; i < count; ++i) appendLegion(province);
+    for (int i = 0; i < count && hasRoomForLegion(); ++i) appendLegion(province);
 }

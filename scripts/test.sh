@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the whole suite, then the core suites
 # again under AddressSanitizer and UndefinedBehaviorSanitizer, with a short
-# fuzzing run of the saved-game reader.
+# run of the saved-game reader's fuzzer and of the play fuzzer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh cmake make g++ pkg-config libgtest-dev libbenchmark-dev \

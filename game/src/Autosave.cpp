@@ -37,7 +37,7 @@ QString Autosave::defaultFolder() {
 }
 
 FileResult Autosave::save(Game& game) const {
-    if (folder_.isEmpty() || !QDir().mkpath(folder_)) return {false, "Unable to open file!"};
+    if (folder_.isEmpty() || !QDir().mkpath(folder_)) return {false, "Unable to open file: the folder for kept games cannot be made."};
     const auto existing = numbered(folder_);
     const qint64 next = existing.empty() ? 1 : existing.front().first + 1;
     const QString name = QStringLiteral("autosave-%1.avn").arg(next, 6, 10, QLatin1Char('0'));

@@ -3,6 +3,7 @@
 // and a file given on the command line or by the file manager.
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
@@ -92,13 +93,35 @@ void MainWindow::openStartFile() {
 }
 
 void MainWindow::continueLastGame() {
-    const QString newest = autosave_.newest();
-    if (newest.isEmpty()) {
+    const QStringList kept = autosave_.files();
+    if (kept.isEmpty()) {
         QMessageBox::information(this, tr("Continue Last Game"),
                                  tr("There is no game to continue yet: a game is kept at the end of every turn."));
         return;
     }
-    openFile(newest);
+    // A damaged newest file (a full disk, a hand edit) is no reason to lose
+    // the turns kept before it.
+    std::string newestError;
+    for (const QString& path : kept) {
+        const FileResult r = game_.loadFromFile(QFile::encodeName(path).toStdString());
+        if (!r.ok) {
+            if (newestError.empty()) newestError = r.error;
+            continue;
+        }
+        gameInProgress_ = false;
+        shownProvince_ = nullptr;
+        screen_.paintScreen();
+        if (path != kept.front())
+            QMessageBox::information(
+                this, tr("Continue Last Game"),
+                tr("The newest kept game could not be loaded:\n%1\n\nThe game goes on from the one kept "
+                   "before it, in %2 AD (%3).")
+                    .arg(fromRulesText(newestError))
+                    .arg(game_.year())
+                    .arg(QFileInfo(path).fileName()));
+        return;
+    }
+    QMessageBox::critical(this, tr("ERROR"), fromRulesText(newestError));
 }
 
 void MainWindow::autosaveTurn() {

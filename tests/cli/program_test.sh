@@ -35,8 +35,16 @@ check "a refused file changes nothing" test "$(sed -n 1p <<<"$out")" = "$(sed -n
 out=$(printf 'save %s\nload %s\nsave %s\n' "$dir/a.avn" "$dir/a.avn" "$dir/b.avn" | "$cli" --seed 5)
 check "save prints saved" test "$out" = $'saved\nsaved'
 check "save, load, save gives the same file" cmp -s "$dir/a.avn" "$dir/b.avn"
+out=$(printf 'save %s\nload %s  \n' "$dir/my game.avn" "$dir/my game.avn" | "$cli" --seed 5)
+check "a path with blanks is saved and loaded whole" test "$out" = saved -a -f "$dir/my game.avn" -a ! -e "$dir/my"
+mkfifo "$dir/pipe.avn"
+out=$(printf 'load %s\n' "$dir/pipe.avn" | timeout 10 "$cli" --seed 5)
+check "a pipe is refused at once" grep -q '^error "Unable to open file: it is not an ordinary file' <<<"$out"
+printf '0 # turn\n\033[2J\033]0;pwned\007\n' > "$dir/escape.avn"
+out=$(printf 'load %s\nno\033[31msuch order\n' "$dir/escape.avn" | "$cli" --seed 5 --plain 2>&1)
+check "no escape sequence from a file or an order reaches the terminal" test "$(tr -d -c '\033\007' <<<"$out")" = ""
 out=$(printf 'save %s\n' "$dir/missing/x.avn" | "$cli" --seed 5)
-check "an unwritable path prints the writer's error" test "$out" = 'error "Unable to open file!"'
+check "an unwritable path prints the writer's reason" test "$out" = 'error "Unable to open file: the folder does not exist."'
 rm -rf "$dir"
 
 out=$( (echo 'scenario 455'; yes end | head -n 40) | "$cli" --seed 11 --answers n)

@@ -546,6 +546,30 @@ TEST(Autosave, ContinueWithABadFileShowsTheReadersMessageAndKeepsTheGame) {
     EXPECT_EQ(stateLine(h.game), before);
 }
 
+TEST(Autosave, ContinueFallsBackToTheNewestKeptGameThatLoadsAndSaysWhich) {
+    DataHome home;
+    Harness h;
+    h.window->rightRelease({});
+    const std::string older = position(h.game);
+    h.window->rightRelease({});
+    h.window->rightRelease({});
+    const QStringList kept = h.window->autosave().files();
+    ASSERT_EQ(kept.size(), 3);
+    for (int i = 0; i < 2; ++i) {
+        QFile f(kept[i]);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(i == 0 ? "" : "\x1b[2J");
+    }
+    h.answers = {true};
+    h.window->action(Command::NewGame)->trigger();
+    BoxWatcher boxes;
+    h.window->action(Command::ContinueLastGame)->trigger();
+    EXPECT_EQ(position(h.game), older);
+    ASSERT_EQ(boxes.seen.size(), 1u);
+    EXPECT_NE(boxes.seen.front().find("the file ends before the turn"), std::string::npos) << boxes.seen.front();
+    EXPECT_NE(boxes.seen.front().find("in 236 AD (autosave-000001.avn)"), std::string::npos) << boxes.seen.front();
+}
+
 TEST(Autosave, ContinueWithNothingKeptSaysSo) {
     DataHome home;
     Harness h;

@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "cli/StateLine.h"
+#include "tests/support/FileContents.h"
 #include "tests/support/TestGame.h"
 
 namespace {
@@ -23,16 +24,10 @@ protected:
 
     std::string path(const std::string& name) const { return (dir / name).string(); }
 
-    static std::string read(const std::string& file) {
-        std::ifstream in(file, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
 
     std::string saved() {
         EXPECT_TRUE(game().saveToFile(path("probe.avn")).ok);
-        return read(path("probe.avn"));
+        return fileContents(path("probe.avn"));
     }
 
     FileResult loadText(const std::string& text) {
@@ -160,9 +155,9 @@ TEST_F(SavedGameTest, BadFilesAreRefusedAndChangeNothing) {
     const std::vector<Case> cases = {
         {"an unknown province", unknown, "Atlantis"},
         {"a long line", longLine, "79"},
-        {"a count above the limit", tooMany, "too many"},
+        {"a count above the limit", tooMany, "out of range"},
         {"the ERROR destination", errorDestination, "ERROR"},
-        {"a number beyond 32 bits", hugeNumber, "too large"},
+        {"a number beyond 32 bits", hugeNumber, "out of range"},
         {"a truncated file", good.substr(0, good.find("Sassanids-Legions")), "ends"},
         {"a file without sections", good.substr(0, good.find("Romans-provinces")), "ends"},
         {"an empty file", "", "ends"},
@@ -180,7 +175,7 @@ TEST_F(SavedGameTest, BadFilesAreRefusedAndChangeNothing) {
     const FileResult missing = game().loadFromFile(path("no-such-file.avn"));
     EXPECT_FALSE(missing.ok);
     EXPECT_EQ(missing.error, "Unable to open file");
-    EXPECT_EQ(game().loadFromFile(dir.string()).error, "Unable to open file");
+    EXPECT_EQ(game().loadFromFile(dir.string()).error, "Unable to open file: a folder has that name.");
     EXPECT_EQ(stateLine(game()), before);
 }
 
@@ -211,13 +206,13 @@ TEST_F(SavedGameTest, SavingIsAtomic) {
     const std::string target = path("game.avn");
     std::ofstream(target) << "an older save\n";
     ASSERT_TRUE(game().saveToFile(target).ok);
-    EXPECT_EQ(read(target).rfind("0   # turn\n", 0), 0u);
+    EXPECT_EQ(fileContents(target).rfind("0   # turn\n", 0), 0u);
     for (const auto& entry : fs::directory_iterator(dir))
         EXPECT_EQ(entry.path().filename(), "game.avn") << "left behind: " << entry.path();
 
     const FileResult failed = game().saveToFile(path("missing-folder/game.avn"));
     EXPECT_FALSE(failed.ok);
-    EXPECT_EQ(failed.error, "Unable to open file!");
+    EXPECT_EQ(failed.error, "Unable to open file: the folder does not exist.");
     EXPECT_FALSE(fs::exists(path("missing-folder")));
 }
 

@@ -1,5 +1,4 @@
 #include <cstdlib>
-#include <random>
 #include <regex>
 #include <sstream>
 
@@ -10,50 +9,9 @@
 #include "cli/StateLine.h"
 #include "engine/Game.h"
 #include "model/InternalError.h"
-#include "rules/Presenter.h"
-#include "tests/support/Invariants.h"
+#include "tests/support/RandomPlayer.h"
 
 namespace {
-
-// The player's whims come from a generator of their own, so that they never
-// disturb the game's single sequence of draws.
-class RandomPlayer : public Presenter {
-public:
-    explicit RandomPlayer(std::uint32_t seed) : whim(seed) {}
-
-    std::mt19937 whim;
-    bool over = false;
-    std::vector<std::string> broken;
-
-    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(whim); }
-
-    void redraw() override { check("mid-turn"); }
-    void quit() override { over = true; }
-    void newGame() override { over = true; }
-
-    void check(const std::string& when) {
-        for (const std::string& b : brokenInvariants(Game::instance())) broken.push_back(when + ": " + b);
-    }
-
-    // The rules' own alarms never sound in a consistent game.
-    void diagnostic(const std::string& text) override { broken.push_back("the rules reported: " + text); }
-    // Mostly yes, so that games run on past 285 towards 476.
-    bool askWithLabels(const std::string& text, const std::string&, const std::string&) override {
-        if (text.find("Tentate Iterum") != std::string::npos) return pick(4) != 0;
-        if (text.find("keep playing until 476") != std::string::npos) return pick(8) != 0;
-        return pick(2) == 0;
-    }
-};
-
-// A map point that belongs to the province, chosen at random.
-void pointIn(RandomPlayer& player, Game& game, const Province& p, int& x, int& y) {
-    for (;;) {
-        const MapRect& r = p.hitRects[static_cast<std::size_t>(player.pick(static_cast<int>(p.hitRects.size())))];
-        x = r.left + 1 + player.pick(std::max(1, r.right - r.left - 1));
-        y = r.top + 1 + player.pick(std::max(1, r.bottom - r.top - 1));
-        if (game.provinceAt(x, y) == &p) return;
-    }
-}
 
 // What a saved file does not hold: the legions' turn state, and the calendar,
 // which a load rebuilds whole.
@@ -90,25 +48,7 @@ void playGame(std::uint32_t seed, const std::string& file) {
             if (Game::firstTurnEndsAtOnce(year)) game.advanceTurn();
         }
         for (int turns = 0; !player.over && turns < 400 && player.broken.empty(); ++turns) {
-            for (int orders = player.pick(8); orders > 0 && !game.romans.legions.empty(); --orders) {
-                const auto& legion = game.romans.legions[static_cast<std::size_t>(
-                    player.pick(static_cast<int>(game.romans.legions.size())))];
-                Province& source = *legion->province;
-                const Province* target = nullptr;
-                if (player.pick(3) == 0)
-                    target = game.provinceTable[static_cast<std::size_t>(player.pick(ProvinceCount))];
-                else if (source.neighbourCount > 0)
-                    target = source.neighbours[static_cast<std::size_t>(player.pick(source.neighbourCount))];
-                if (target == nullptr) continue;
-                int x = 0, y = 0;
-                pointIn(player, game, *target, x, y);
-                game.pickUp(&source);
-                if (game.dropLegions(x, y) && !game.romansCanMove()) game.advanceTurn();
-                if (player.over) break;
-            }
-            if (player.over) break;
-            if (player.pick(40) == 0) game.palestinaUprising();
-            game.advanceTurn();
+            playRandomTurn(player, game);
             player.check("after turn " + std::to_string(game.turn));
             if (player.pick(10) == 0) checkSaveAndLoad(player, game, file);
         }

@@ -40,7 +40,7 @@ void checkRoute(Game& game, const Empire& e, const Legion& l, std::vector<std::s
 
 }  // namespace
 
-std::vector<std::string> brokenInvariants(Game& game) {
+std::vector<std::string> brokenRules(Game& game) {
     std::vector<std::string> broken;
     std::set<const Province*> held;
     for (Empire* e : game.empires()) {
@@ -57,11 +57,25 @@ std::vector<std::string> brokenInvariants(Game& game) {
                 continue;
             }
             checkRoute(game, *e, *l, broken);
-            // Roman troops never stand where Rome does not rule: they win
-            // their way in, and whatever loses a province loses its garrison.
-            if (e == &game.romans && !e->holds(*l->province) && !l->province->isFrontier())
-                broken.push_back("a Roman legion stands in " + l->province->name() + ", which Rome does not hold");
         }
+        if (e->legions.size() > static_cast<std::size_t>(Empire::MaxLegions))
+            broken.push_back(e->name + " has " + std::to_string(e->legions.size()) + " legions");
+    }
+    if (game.romans.treasury > SavedPosition::MaxTreasury) broken.push_back("treasury " + std::to_string(game.romans.treasury));
+    if (game.eventLog.size() > 10) broken.push_back("news log longer than 10 lines");
+    for (auto a = game.events.begin(), b = std::next(a); a != game.events.end() && b != game.events.end(); ++a, ++b) {
+        if ((*a)->year > (*b)->year) broken.push_back("events out of order");
+    }
+    return broken;
+}
+
+std::vector<std::string> brokenInvariants(Game& game) {
+    std::vector<std::string> broken = brokenRules(game);
+    for (const auto& l : game.romans.legions) {
+        // Roman troops never stand where Rome does not rule: they win their
+        // way in, and whatever loses a province loses its garrison.
+        if (!game.romans.holds(*l->province) && !l->province->isFrontier())
+            broken.push_back("a Roman legion stands in " + l->province->name() + ", which Rome does not hold");
     }
     for (const char* name : {"Upper Rhine", "Sarmatia", "Lower Rhine", "Upper Danube", "Lower Danube"}) {
         if (!game.barbarians.holds(game.findProvince(name))) broken.push_back(std::string(name) + " changed hands");
@@ -70,9 +84,5 @@ std::vector<std::string> brokenInvariants(Game& game) {
         if (!game.sassanids.holds(game.findProvince(name))) broken.push_back(std::string(name) + " changed hands");
     }
     if (game.romans.treasury < 0) broken.push_back("treasury " + std::to_string(game.romans.treasury));
-    if (game.eventLog.size() > 10) broken.push_back("news log longer than 10 lines");
-    for (auto a = game.events.begin(), b = std::next(a); a != game.events.end() && b != game.events.end(); ++a, ++b) {
-        if ((*a)->year > (*b)->year) broken.push_back("events out of order");
-    }
     return broken;
 }

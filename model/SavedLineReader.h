@@ -1,0 +1,40 @@
+#pragma once
+#include <string>
+
+// Thrown by the reader with the player's message; nothing has changed yet.
+class LoadError {
+public:
+    explicit LoadError(std::string text) : text(std::move(text)) {}
+    std::string text;
+};
+
+// The lines of a saved game that carry something. Blank lines and lines that
+// are only a comment are skipped wherever they stand; on the others the
+// comment (from the first '#') and the blanks around the value are dropped.
+// The file must be text as the game writes it (ASCII, UTF-8 in comments, line
+// feeds with or without a carriage return). Every refusal is a LoadError
+// naming the line.
+class SavedLineReader {
+public:
+    explicit SavedLineReader(std::string text);
+
+    // The next value; `what` names it in the message when the file ends.
+    std::string text(const char* what);
+    // The next value as a whole number in [min, max]: digits with an optional
+    // sign, nothing else.
+    int number(const char* what, long long min, long long max);
+    // True when only blank and comment lines are left.
+    bool atEnd();
+
+    [[noreturn]] void fail(const std::string& why) const;
+
+private:
+    // Moves to the next line that carries a value; false at the end.
+    bool nextValueLine();
+    void refuseUtf16() const;
+
+    std::string text_;
+    std::size_t next_ = 0;
+    int lineNumber_ = 0;
+    std::string value_;
+};

@@ -1,0 +1,100 @@
+// Loads a position and plays on with orders and answers taken from the input:
+// the position's text, a NUL byte, then one byte for every order and every
+// answer. After every order the rules that hold from any position the reader
+// accepts must still hold, and no order may end in an internal error.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "engine/Game.h"
+#include "model/InternalError.h"
+#include "rules/Orders.h"
+#include "rules/Presenter.h"
+#include "tests/support/Invariants.h"
+
+namespace {
+
+// More turns than this only repeat what the first ones reached.
+constexpr int MaxTurns = 120;
+
+class InputPlayer : public Presenter {
+public:
+    InputPlayer(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+
+    bool more() const { return next_ < size_; }
+    int take(int n) { return more() ? data_[next_++] % n : 0; }
+
+    bool over = false;
+    void quit() override { over = true; }
+    void newGame() override { over = true; }
+    void redraw() override { check(); }
+    // The rules' own alarms never sound in a consistent game.
+    void diagnostic(const std::string& text) override {
+        std::fprintf(stderr, "the rules reported: %s\n", text.c_str());
+        std::abort();
+    }
+    // Out of input, every answer is No: the game ends at the next question that can end it.
+    bool askWithLabels(const std::string&, const std::string&, const std::string&) override { return take(2) == 1; }
+
+    static void check() {
+        const auto broken = brokenRules(Game::instance());
+        if (broken.empty()) return;
+        std::fprintf(stderr, "broken rule: %s\n", broken.front().c_str());
+        std::abort();
+    }
+
+private:
+    const std::uint8_t* data_;
+    std::size_t size_;
+    std::size_t next_ = 0;
+};
+
+// One order from the input: a Roman legion sent to a neighbour or anywhere on
+// the map, the end of the turn, or the uprising in Palestina.
+void giveOrder(InputPlayer& player, Game& game) {
+    const int kind = player.take(8);
+    if (kind == 6) {
+        game.palestinaUprising();
+        return;
+    }
+    if (kind == 7 || game.romans.legions.empty()) {
+        game.advanceTurn();
+        return;
+    }
+    Province& source = *game.romans.legions[static_cast<std::size_t>(player.take(static_cast<int>(game.romans.legions.size())))]->province;
+    Province* target = kind < 3 && source.neighbourCount > 0
+                           ? source.neighbours[static_cast<std::size_t>(player.take(source.neighbourCount))]
+                           : game.provinceTable[static_cast<std::size_t>(player.take(ProvinceCount))];
+    if (target == nullptr) return;
+    if (succeeded(Orders::move(game, source, *target)) && !game.romansCanMove()) game.advanceTurn();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string input(reinterpret_cast<const char*>(data), size);
+    const std::size_t split = input.find('\0');
+    const std::string position = input.substr(0, split);
+    const std::size_t orders = split == std::string::npos ? size : split + 1;
+
+    InputPlayer player(data + orders, size - orders);
+    Game& game = Game::newInstance(static_cast<std::uint32_t>(size));
+    game.setPresenter(&player);
+    game.startNewGame();
+    try {
+        if (game.loadFromText(position).ok) {
+            InputPlayer::check();
+            const int startTurn = game.turn;
+            do {
+                giveOrder(player, game);
+                InputPlayer::check();
+            } while (player.more() && !player.over && game.turn - startTurn < MaxTurns);
+        }
+    } catch (const InternalError& e) {
+        std::fprintf(stderr, "internal error: %s\n", e.what());
+        std::abort();
+    }
+    Game::destroyInstance();
+    return 0;
+}
