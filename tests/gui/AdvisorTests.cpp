@@ -106,13 +106,13 @@ TEST(AdvisorDialogs, ReportPlaysTheMarchAfterARepaintThenLogs) {
     int repaints = 0;
     h.sounds.repaint = [&] { ++repaints; };
     const size_t lines = h.game.eventLog.size();
-    h.game.report("The long form", "Goths raid Dacia");
+    h.game.report({MessageId::BarbariansSighted, {"Goths"}}, {MessageId::BarbariansCrossed, {"Goths"}});
     ASSERT_EQ(h.backend.calls.size(), 1u);
     EXPECT_EQ(h.backend.calls[0].name, "IDR_MARCH_SND");
     EXPECT_EQ(h.backend.calls[0].mode, SoundBackend::Mode::Sync);
     EXPECT_EQ(repaints, 1);
     ASSERT_EQ(h.game.eventLog.size(), lines + 1);
-    EXPECT_EQ(h.game.eventLog.back(), "Goths raid Dacia");
+    EXPECT_EQ(h.game.eventLog.back(), "The Goths have crossed the frontier!");
 }
 
 TEST(Hints, NoGivesOneMessageYesGivesFive) {
@@ -202,7 +202,7 @@ TEST(Reports, RefreshRedrawsTheScrollWhenTheLogChanges) {
     h.screen.paintScreen();
     const QRect scroll(990, 0, 345, 664);
     const QImage before = h.screen.front().image().copy(scroll);
-    h.game.logMessage("Battle in Raetia");
+    h.game.logMessage({MessageId::EnemyDefeated, {"Raetia"}});
     const QImage after = h.screen.front().image().copy(scroll);
     EXPECT_NE(before, after);
 }
