@@ -156,23 +156,31 @@ void AdvisorDialog::closeEvent(QCloseEvent* e) {
     QDialog::closeEvent(e);
 }
 
-QString WindowAdvisor::displayText(const std::string& text) {
-    QString s = QString::fromLatin1(text.data(), qsizetype(text.size()));
-    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return s;
-}
+namespace {
 
-void WindowAdvisor::tell(const std::string& text) {
+// The rules' own text is 8-bit.
+QString fromRules(const std::string& text) { return QString::fromLatin1(text.data(), qsizetype(text.size())); }
+
+QString displayText(QString text) { return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+
+}  // namespace
+
+void WindowAdvisor::tell(const std::string& text) { showMessage(fromRules(text)); }
+
+void WindowAdvisor::showMessage(const QString& text) {
     AdvisorDialog d(owner_, pictures_, AdvisorDialog::Message, displayText(text));
     if (beforeExec) beforeExec(d);
     d.exec();
 }
 
 bool WindowAdvisor::askWithLabels(const std::string& text, const std::string& yesLabel, const std::string& noLabel) {
+    return showQuestion(fromRules(text), fromRules(yesLabel), fromRules(noLabel));
+}
+
+bool WindowAdvisor::showQuestion(const QString& text, const QString& yesLabel, const QString& noLabel) {
     // Labels apply to this one question only; the next plain one shows Yes and No.
-    AdvisorDialog d(owner_, pictures_, AdvisorDialog::Question, displayText(text),
-                    QString::fromLatin1(yesLabel.substr(0, 55).c_str()),
-                    QString::fromLatin1(yesLabel.empty() ? "" : noLabel.substr(0, 55).c_str()));
+    AdvisorDialog d(owner_, pictures_, AdvisorDialog::Question, displayText(text), yesLabel.left(55),
+                    yesLabel.isEmpty() ? QString() : noLabel.left(55));
     if (beforeExec) beforeExec(d);
     d.exec();
     return d.answer() == 3;

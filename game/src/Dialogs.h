@@ -79,14 +79,15 @@ public:
     // Tests answer the dialogs themselves: called with each dialog before it runs.
     std::function<void(AdvisorDialog&)> beforeExec;
 
-    // The 8-bit text of the rules as the dialogs show it.
-    static QString displayText(const std::string& text);
-
     // An informational message with one OK button.
     void tell(const std::string& text);
     // A question whose two buttons carry the given labels (empty: Yes and No); true for the first.
     bool askWithLabels(const std::string& text, const std::string& yesLabel, const std::string& noLabel);
     bool ask(const std::string& text) { return askWithLabels(text, {}, {}); }
+    // The same for text already in Qt's hands, such as a translated message;
+    // its line breaks may still be the rules' \r\n.
+    void showMessage(const QString& text);
+    bool showQuestion(const QString& text, const QString& yesLabel, const QString& noLabel);
 
 private:
     QWidget* owner_;

@@ -19,6 +19,7 @@
 #include <QWindow>
 
 #include "rules/LessonTable.h"
+#include "game/src/MessageCatalogue.h"
 #include "game/view/MapDrawing.h"
 #include "engine/Game.h"
 
@@ -429,6 +430,13 @@ void MainWindow::tell(const std::string& text) { advisor_.tell(text); }
 
 bool MainWindow::askWithLabels(const std::string& text, const std::string& yesLabel, const std::string& noLabel) {
     return advisor_.askWithLabels(text, yesLabel, noLabel);
+}
+
+void MainWindow::tell(const Message& message) { advisor_.showMessage(translatedText(message)); }
+bool MainWindow::ask(const Message& message) { return advisor_.showQuestion(translatedText(message), {}, {}); }
+
+bool MainWindow::askWithLabels(const Message& text, const Message& yesLabel, const Message& noLabel) {
+    return advisor_.showQuestion(translatedText(text), translatedText(yesLabel), translatedText(noLabel));
 }
 
 void MainWindow::sound(SoundKind kind) { sounds_.playGameSound(static_cast<int>(kind)); }

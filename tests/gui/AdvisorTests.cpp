@@ -7,8 +7,10 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #include "GuiTestSupport.h"
+#include "game/src/MessageCatalogue.h"
 
 namespace {
 
@@ -93,6 +95,35 @@ TEST(AdvisorDialogs, TextIsShownAsGivenNeverAsAFormat) {
     h.game.presenter().tell("Princeps,\r\n\r\n100% of the legions %s %d\r\nrefuse.");
     ASSERT_EQ(h.told.size(), 1u);
     EXPECT_EQ(h.told[0], "Princeps,\n\n100% of the legions %s %d\nrefuse.");
+}
+
+// A language whose catalogue has two of the rules' messages, one with its
+// places in another order.
+class TwoMessages : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        if (QByteArray(context) != "Messages") return {};
+        if (QByteArray(source) == englishSource(MessageId::PlagueEnded)) return "Princeps,\r\n\r\nLa peste est finie.";
+        if (QByteArray(source) == englishSource(MessageId::PeaceOffer)) return "%3 sesterces, %2 ans: les %1.";
+        return {};
+    }
+    bool isEmpty() const override { return false; }
+};
+
+TEST(AdvisorDialogs, TheRulesMessagesSpeakTheWindowsLanguage) {
+    Harness h;
+    const Message peace{MessageId::PeaceOffer, {"Goths", "5", "12000"}};
+    const Message riot{MessageId::GrainRiot, {}};
+    EXPECT_EQ(translatedText(peace).toStdString(), englishText(peace));
+    TwoMessages french;
+    QCoreApplication::installTranslator(&french);
+    EXPECT_EQ(translatedText(peace), "12000 sesterces, 5 ans: les Goths.");
+    h.game.presenter().tell({MessageId::PlagueEnded, {}});
+    h.game.presenter().tell(riot);
+    QCoreApplication::removeTranslator(&french);
+    ASSERT_EQ(h.told.size(), 2u);
+    EXPECT_EQ(h.told[0], "Princeps,\n\nLa peste est finie.");
+    EXPECT_EQ(QString::fromStdString(h.told[1]), QString::fromStdString(englishText(riot)).replace("\r\n", "\n"));
 }
 
 TEST(AdvisorDialogs, PlacedAtTheScreenCentreLessThreeHundredAndTwoHundred) {
