@@ -56,9 +56,8 @@ void Barbarians::goToWar(int tribe) {
 }
 
 bool Barbarians::offerPeace(const std::string& tribeName, int years, int amount) {
-    const bool accepted = world_.presenter().ask("Princeps,\r\n\r\nThe " + tribeName + " are offering peace for " +
-                                       std::to_string(years) + " years \r\nin exchange for " + std::to_string(amount) +
-                                       " sesterces.\r\n\r\nDo you accept their offer?");
+    const bool accepted = world_.presenter().ask(
+        {MessageId::PeaceOffer, {tribeName, std::to_string(years), std::to_string(amount)}});
     if (accepted) world_.romans.treasury -= amount;
     return accepted;
 }
@@ -113,7 +112,6 @@ void Barbarians::invade(Province* start) {
     addLegions(*start, world_.random.draw() % spread[skill] + base[skill], route);
     const std::string messageName = tribeNameFor(start->name());
     const std::string logName = tribeNameFor(start->name());
-    world_.report("Princeps,\r\n\r\nAn army of " + messageName + " has been sighted on the frontier!",
-                    "The " + logName + " have crossed the frontier!");
+    world_.report({MessageId::BarbariansSighted, {messageName}}, {MessageId::BarbariansCrossed, {logName}});
     ++world_.invasionCount;
 }

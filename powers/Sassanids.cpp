@@ -17,8 +17,7 @@ void Sassanids::takeTurn() {
         if (Province* target = chooseInvasionTarget()) {
             addLegions(*start, size, invasionRoute(*start, *target));
             if (game.sassanidWarningPending) {
-                game.report("Princeps,\r\n\r\nThe Sassanids are massing troops across the Tigris River!",
-                                "The Sassanids have crossed the Tigris!");
+                game.report({MessageId::SassanidsMassing, {}}, {MessageId::SassanidsCrossed, {}});
                 game.sassanidWarningPending = false;
             }
         }

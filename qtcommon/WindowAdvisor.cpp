@@ -1,5 +1,6 @@
 #include "qtcommon/WindowAdvisor.h"
 
+#include "qtcommon/MessageCatalogue.h"
 #include "qtcommon/RulesText.h"
 
 int WindowAdvisor::run(AdvisorDialog& d) {
@@ -13,16 +14,30 @@ bool WindowAdvisor::askDiscard(const QString& text) {
     return run(d) == AdvisorDialog::Yes;
 }
 
-void WindowAdvisor::tell(const std::string& text) {
-    AdvisorDialog d(owner_, pictures_, AdvisorDialog::Message, fromRulesText(text));
+void WindowAdvisor::showMessage(const QString& text) {
+    AdvisorDialog d(owner_, pictures_, AdvisorDialog::Message, text);
     run(d);
 }
 
-bool WindowAdvisor::askWithLabels(const std::string& text, const std::string& yesLabel, const std::string& noLabel) {
+bool WindowAdvisor::showQuestion(const QString& text, const QString& yesLabel, const QString& noLabel) {
     // Labels apply to this one question only (at most 55 characters each);
     // the next plain one shows Yes and No.
-    const QString yes = fromRulesText(yesLabel).left(55);
-    const QString no = yes.isEmpty() ? QString() : fromRulesText(noLabel).left(55);
-    AdvisorDialog d(owner_, pictures_, AdvisorDialog::Question, fromRulesText(text), yes, no);
+    const QString yes = yesLabel.left(55);
+    const QString no = yes.isEmpty() ? QString() : noLabel.left(55);
+    AdvisorDialog d(owner_, pictures_, AdvisorDialog::Question, text, yes, no);
     return run(d) == AdvisorDialog::Yes;
+}
+
+void WindowAdvisor::tell(const std::string& text) { showMessage(fromRulesText(text)); }
+
+bool WindowAdvisor::askWithLabels(const std::string& text, const std::string& yesLabel, const std::string& noLabel) {
+    return showQuestion(fromRulesText(text), fromRulesText(yesLabel), fromRulesText(noLabel));
+}
+
+void WindowAdvisor::tell(const Message& message) { showMessage(translatedText(message)); }
+
+bool WindowAdvisor::ask(const Message& message) { return showQuestion(translatedText(message), {}, {}); }
+
+bool WindowAdvisor::askWithLabels(const Message& text, const Message& yesLabel, const Message& noLabel) {
+    return showQuestion(translatedText(text), translatedText(yesLabel), translatedText(noLabel));
 }

@@ -22,11 +22,18 @@ public:
 
     void tell(const std::string& text) override;
     bool askWithLabels(const std::string& text, const std::string& yesLabel, const std::string& noLabel) override;
+    // The rules' messages in the window's language.
+    using Presenter::ask;
+    void tell(const Message& message) override;
+    bool ask(const Message& message) override;
+    bool askWithLabels(const Message& text, const Message& yesLabel, const Message& noLabel) override;
     // Whether to throw the game in progress away; Escape and the close box mean No.
     bool askDiscard(const QString& text);
 
 private:
     int run(AdvisorDialog& d);
+    void showMessage(const QString& text);
+    bool showQuestion(const QString& text, const QString& yesLabel, const QString& noLabel);
 
     QWidget* owner_;
     const view::Pictures& pictures_;

@@ -17,8 +17,7 @@ void World::advanceTurn() {
         frontEnd.redraw();
 
         if (game.romans.provinces.empty()) {
-            if (!frontEnd.ask("Princeps,\r\n\r\nOur empire has been defeated.\r\n\r\nTentate Iterum? (Would you "
-                              "like to play again?)")) {
+            if (!frontEnd.ask({MessageId::Defeated, {}})) {
                 frontEnd.quit();
                 return;
             }
@@ -29,21 +28,19 @@ void World::advanceTurn() {
         const int year = game.year();
         if (lessonOfYear(year) != nullptr) {
             if (year == 260)
-                frontEnd.tell("Princeps,\r\n\r\nThe eastern and western ends of the empire\r\nhave rebelled!");
+                frontEnd.tell({MessageId::EndsRebelled, {}});
             frontEnd.lesson(year);
         }
         if (year == 285) {
             frontEnd.results(invasionCount, plagueCount, rebellionCount);
-            if (!frontEnd.ask("Congratulations!\r\n\r\nYou have survived Rome's \"Crisis of the Third "
-                              "Century\"\r\nDo you want to keep playing until 476 AD?")) {
+            if (!frontEnd.ask({MessageId::CrisisSurvived, {}})) {
                 frontEnd.quit();
                 return;
             }
         }
         if (year == 476) {
             frontEnd.results(invasionCount, plagueCount, rebellionCount);
-            if (frontEnd.ask("Congratulations! You have outlasted the Western\r\nRoman Empire.\r\n\r\nDo you wish to "
-                             "play again?\r\n"))
+            if (frontEnd.ask({MessageId::WestOutlasted, {}}))
                 frontEnd.newGame();
             else
                 frontEnd.quit();

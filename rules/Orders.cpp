@@ -13,20 +13,12 @@ void World::pickUp(Province* province) {
         dragSource = province;
 }
 
-namespace {
-
-constexpr const char* AllMovedText =
-    "Princeps,\r\n\r\nAll the units in the province have already moved.\r\nNotice how the legion icon "
-    "appears grayed out.  You will be\r\nable to move grayed out legions again next turn.";
-
-}  // namespace
-
 // Keeps every turn of the mouse: the press decided the source (see pickUp), a
 // source without a ready legion is refused wherever the release falls, and a
 // release on no province or on the source itself does nothing.
 bool World::dropLegions(int x, int y) {
     if (dragSource == nullptr || romans.legions.empty() || !romans.hasReadyLegionIn(*dragSource)) {
-        if (dragSource != nullptr && romans.countLegionsIn(*dragSource) > 0) presenter().tell(AllMovedText);
+        if (dragSource != nullptr && romans.countLegionsIn(*dragSource) > 0) presenter().tell({MessageId::AllMoved, {}});
         return false;
     }
     dropTarget = provinceAt(x, y);
@@ -40,7 +32,7 @@ OrderResult Orders::move(World& world, Province& source, Province& target) {
     if (!romans.hasReadyLegionIn(source)) {
         if (!romans.allLegionsMovedIn(source)) return OrderResult::NotReady;
         if (romans.countLegionsIn(source) == 0) return OrderResult::NoLegion;
-        world.presenter().tell(AllMovedText);
+        world.presenter().tell({MessageId::AllMoved, {}});
         return OrderResult::AllMoved;
     }
     if (target.sameAs(source)) return OrderResult::SameProvince;
@@ -93,14 +85,14 @@ OrderResult World::moveToAdjacent(Province& target, Empire& empire, Province& so
     if (random.draw() % 2 == 0) {
         showDefeat(empire, source);
         empire.removeFirstLegionIn(source, true);
-        logMessage("Our attack on " + target.name() + " failed");
+        logMessage({MessageId::AttackFailed, {target.name()}});
         return OrderResult::Lost;
     }
     showDefeat(*holder, target);
     holder->removeFirstLegionIn(target, false);
     if (holder->countLegionsIn(target) > 0) {
         legion->moved = true;
-        logMessage("Enemy legion in " + target.name() + " defeated");
+        logMessage({MessageId::EnemyDefeated, {target.name()}});
         return OrderResult::Fought;
     }
     transferProvince(empire, target, holder);
@@ -116,13 +108,8 @@ OrderResult World::moveToAdjacent(Province& target, Empire& empire, Province& so
 
 void World::showFrontierRule(const Province& province) {
     if (province.name() == "Armenia" || province.name() == "Mesopotamia") {
-        presenter().tell(
-            "The Romans believed the Tigris river was the\r\n\"natural\" border of the empire. Roman\r\n"
-            "troops will not cross it unless there is an\r\nimmediate military threat.");
+        presenter().tell({MessageId::TigrisRule, {}});
     } else if (province.isFrontier()) {
-        presenter().tell(
-            "In 9 AD, a Roman army of 15,000 men was ambushed\r\nand massacred in the Teutoburg Forest of "
-            "Germania.\r\nConsequently, Roman troops will not enter that \r\nterritory unless there are "
-            "barbarians to attack.");
+        presenter().tell({MessageId::TeutoburgRule, {}});
     }
 }

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "model/Power.h"
+#include "rules/Messages.h"
 
 class Province;
 
@@ -12,6 +13,10 @@ enum class SoundKind { Battle = 0, March = 3, Plague = 4, Uprising = 5, Introduc
 // animations and sounds, the news, and what only a front end does at the end
 // of a turn. One game talks to one presenter; nothing is shown while it has
 // none, and every question is then answered No.
+//
+// The rules speak in Messages. By default a Message is shown as its English
+// text through the std::string method of the same name; a front end that
+// translates overrides the Message methods instead.
 class Presenter {
 public:
     virtual ~Presenter() = default;
@@ -25,8 +30,14 @@ public:
         (void)text, (void)yesLabel, (void)noLabel;
         return false;
     }
+    virtual void tell(const Message& message) { tell(englishText(message)); }
+    virtual bool ask(const Message& message) { return ask(englishText(message)); }
+    virtual bool askWithLabels(const Message& text, const Message& yesLabel, const Message& noLabel) {
+        return askWithLabels(englishText(text), englishText(yesLabel), englishText(noLabel));
+    }
     // The long form of an enemy report; the window shows nothing, a transcript prints it.
     virtual void report(const std::string& text) { (void)text; }
+    virtual void report(const Message& message) { report(englishText(message)); }
 
     // The map.
     virtual void sound(SoundKind kind) { (void)kind; }
@@ -34,6 +45,8 @@ public:
     virtual void defeat(Power loser, Province& province) { (void)loser, (void)province; }
     // A line was added to the news log.
     virtual void news(const std::string& line) { (void)line; }
+    // The news log itself keeps the English line, which saved games and the state line carry.
+    virtual void news(const Message& line) { news(englishText(line)); }
 
     // The end of a turn.
     virtual void redraw() {}

@@ -6,24 +6,25 @@ void World::transferProvince(Empire& newHolder, Province& province, Empire* oldH
     if (province.name() == "Italia" && oldHolder != nullptr && oldHolder->isRomans()) plunderTreasury();
     if (frontier) {
         // The frontier lands never change hands: a won fight there is a raid.
-        logMessage("Our raid into " + province.name() + " was successful");
+        logMessage({MessageId::RaidSucceeded, {province.name()}});
         return;
     }
     if (!newHolder.addProvince(province)) return;
     if (newHolder.isRomans())
-        logMessage("We have reconquered " + province.name());
+        logMessage({MessageId::Reconquered, {province.name()}});
     else if (oldHolder != nullptr && oldHolder->isRomans())
-        logMessage(province.name() + " has been overrun");
+        logMessage({MessageId::Overrun, {province.name()}});
 }
 
 void World::plunderTreasury() {
     romans.treasury /= 2;
-    presenter().tell("Princeps,\r\n\r\nOur enemies have reached Rome and plundered\r\nthe Imperial treasury!");
+    presenter().tell({MessageId::TreasuryPlundered, {}});
 }
 
-void World::logMessage(const std::string& text) {
+void World::logMessage(const Message& line) {
+    const std::string text = englishText(line);
     if (!eventLog.empty() && eventLog.back() == text) return;
     eventLog.push_back(text);
     if (eventLog.size() > 10) eventLog.erase(eventLog.begin());
-    presenter().news(text);
+    presenter().news(line);
 }

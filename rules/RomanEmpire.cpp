@@ -40,11 +40,9 @@ void RomanEmpire::checkMoney() {
     const int m = treasury;
     if (m > 0 && m < 5000 && !moneyWarningShown) {
         moneyWarningShown = true;
-        world_.presenter().tell(
-            "Princeps,\r\n\r\nWe are running out of money!\r\nWe should conquer new provinces to increase our tax "
-            "base.");
+        world_.presenter().tell({MessageId::MoneyRunningOut, {}});
     } else if (m <= 0 && !legions.empty()) {
-        world_.presenter().tell("Princeps,\r\n\r\nThe treasury is empty! The legions are starting to disband.");
+        world_.presenter().tell({MessageId::TreasuryEmpty, {}});
         legions.pop_back();
     }
 }
@@ -96,9 +94,7 @@ void RomanEmpire::raiseLegions() {
         }
     }
     if (limitReached && !legionLimitHintShown && provinces.size() < 23) {
-        world_.presenter().tell(
-            "Princeps,\r\n\r\nThe number of legions we can raise depends on\r\nhow many provinces we control.  To "
-            "increase\r\nthe maximum number of legions we can recruit,\r\nwe must conquer more provinces.");
+        world_.presenter().tell({MessageId::LegionLimitHint, {}});
         legionLimitHintShown = true;
     }
 }
@@ -119,7 +115,7 @@ void RomanEmpire::updatePlague() {
     if (plague) {
         --plagueCounter;
         if (plagueCounter <= 0) {
-            world_.presenter().tell("Princeps,\r\n\r\nThe plague has finally ended.");
+            world_.presenter().tell({MessageId::PlagueEnded, {}});
             plague = false;
         }
         return;
@@ -132,9 +128,7 @@ void RomanEmpire::updatePlague() {
     plagueCounter = world_.random.draw() % 5 + baseYears[game.skillLevel];
     game.playSound(SoundKind::Plague);
     moneyWarningShown = false;
-    world_.presenter().tell(
-        "Princeps,\r\n\r\nThe empire has been hit by a plague!  This is will\r\nreduce tax revenue and slow the "
-        "creation of new\r\nlegions.");
+    world_.presenter().tell({MessageId::PlagueStarted, {}});
 }
 
 void RomanEmpire::prepareNewGame() {
@@ -157,29 +151,18 @@ void RomanEmpire::showHint() {
     if (world_.random.draw() % 10 != 0) return;
     struct Hint {
         bool* shown;
-        const char* text;
+        MessageId text;
     };
     const Hint hints[] = {
-        {&egyptHintShown,
-         "Hint: Egypt was strategically important to\r\nthe Romans because it produced much of the grain which was "
-         "\r\ndispensed for free to Rome's huge number of urban poor.\r\n\r\nIn this game, this province will pay "
-         "three times the tax\r\nand allow you to put two extra legions in the field."},
-        {&britanniaHintShown,
-         "Hint: Britannia was a valuable province.  It\r\nproduced huge amounts of lead, which was used\r\nthe way "
-         "plastics are used today.\r\n\r\nBritannia will pay twice the standard tax amount,\r\nbut may rebel if no "
-         "legions are stationed there.\r\n"},
-        {&daciaHintShown,
-         "Hint:  Dacia was the only part of the Roman Empire\r\non the far side of the Danube river, and "
-         "defending\r\nit against the Goths became increasingly expensive.\r\nThe Romans abandonned it in either "
-         "271 or 275 AD.\r\n\r\nIn this game, Dacia pays half the normal tax\r\nand does not raise legions."},
-        {&northAfricaHintShown,
-         "Hint:  The North African provinces produced\r\nmost of Rome's grain supply.\r\n\r\nNot controlling at "
-         "least one North African\r\nprovince will result in food riots in Rome."},
+        {&egyptHintShown, MessageId::EgyptHint},
+        {&britanniaHintShown, MessageId::BritanniaHint},
+        {&daciaHintShown, MessageId::DaciaHint},
+        {&northAfricaHintShown, MessageId::NorthAfricaHint},
     };
     for (const Hint& h : hints) {
         if (!*h.shown) {
             *h.shown = true;
-            world_.presenter().tell(h.text);
+            world_.presenter().tell({h.text, {}});
             return;
         }
     }

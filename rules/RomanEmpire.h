@@ -1,5 +1,6 @@
 #pragma once
 #include "model/Empire.h"
+#include "rules/Messages.h"
 
 class World;
 
@@ -45,7 +46,7 @@ public:
 private:
     void checkMoney();
     void considerBonusDemand();
-    void revoltIfUngarrisoned(const char* provinceName, const char* message, const char* logLine);
+    void revoltIfUngarrisoned(const char* provinceName, MessageId message);
 
     World& world_;
 };

@@ -13,16 +13,15 @@ LegionGroup* World::findLegionGroup(const Province& province) {
 void World::demandBonus() {
     int amount = romans.treasury / 5;
     if (amount < 10000) amount = 10000;
-    const bool pay = presenter().ask("Princeps,\r\n\r\nThe legions are demanding a bonus of " + std::to_string(amount) +
-                                  " sesterces.\r\n\r\nDo you wish to pay them?");
+    const bool pay = presenter().ask({MessageId::BonusDemand, {std::to_string(amount)}});
     if (pay) {
         if (amount <= romans.treasury) {
             romans.treasury -= amount;
             return;
         }
-        presenter().tell("Princeps,\r\n\r\nWe do not have that much in the treasury.");
+        presenter().tell({MessageId::BonusUnaffordable, {}});
     } else if (random.draw() % 2 != 0) {
-        presenter().tell("Princeps,\r\n\r\nThe troops have backed down from their demands.");
+        presenter().tell({MessageId::BonusDropped, {}});
         return;
     }
     mutinyAfterRefusal();
@@ -55,14 +54,9 @@ void World::mutiny(LegionGroup* group, Province& province) {
             addRebelLegions(*p, n);
         }
     }
-    presenter().tell("Princeps,\r\n\r\nThe " + group->name +
-                  " have rebelled! They have\r\nproclaimed their commander the new Emperor and are\r\nmarching on "
-                  "Rome!");
+    presenter().tell({MessageId::LegionsRebelled, {group->name}});
     if (!romans.rebellionHintShown) {
-        presenter().tell(
-            "When a province rebels it is shown in white, and any legions\r\nin it are shown in red.  You no longer "
-            "control rebelling\r\nlegions.  To regain control of a rebelling province you\r\nmust move a "
-            "non-rebelling legion into it.");
+        presenter().tell({MessageId::RebellionHint, {}});
         romans.rebellionHintShown = true;
     }
     empire(Power::RogueRomans).setRouteForLegionsIn(province, findRoute(province, findProvince("Italia")));
@@ -83,27 +77,21 @@ void World::addRebelArmy(Province& province, int count, const Route& route) {
     empire(Power::RogueRomans).addLegions(province, count, route);
 }
 
-void RomanEmpire::revoltIfUngarrisoned(const char* provinceName, const char* message, const char* logLine) {
+void RomanEmpire::revoltIfUngarrisoned(const char* provinceName, MessageId message) {
     World& game = world_;
     Province& province = game.findProvince(provinceName);
     if (!holds(province) || countLegionsIn(province) > 0) return;
     static constexpr int chance[] = {10, 5, 3};
     if (world_.random.draw() % chance[game.skillLevel] != 0) return;
     ++game.rebellionCount;
-    world_.presenter().tell(message);
-    game.logMessage(logLine);
+    world_.presenter().tell({message, {}});
+    game.logMessage({MessageId::ProvinceRebelled, {province.name()}});
     removeProvince(province);
 }
 
 void RomanEmpire::checkRevolts() {
-    revoltIfUngarrisoned("Britannia",
-                         "Princeps,\r\n\r\nThe tribes of Britannia have rebelled against Roman rule!\r\n\r\nWe should "
-                         "send a legion there to restore order.",
-                         "Britannia has rebelled");
-    revoltIfUngarrisoned("Aegyptus",
-                         "Princeps,\r\n\r\nThe people of Aegyptus have rebelled against Roman rule!\r\n\r\nWe should "
-                         "send a legion there to restore order.",
-                         "Aegyptus has rebelled");
+    revoltIfUngarrisoned("Britannia", MessageId::BritanniaRevolt);
+    revoltIfUngarrisoned("Aegyptus", MessageId::AegyptusRevolt);
     World& game = world_;
     Province& italia = game.findProvince("Italia");
     if (!game.hasGrainShortage() || !holds(italia)) return;
@@ -111,9 +99,7 @@ void RomanEmpire::checkRevolts() {
     if (world_.random.draw() % chance[game.skillLevel] != 0) return;
     removeLegionsIn(italia);
     removeProvince(italia);
-    world_.presenter().tell(
-        "Princeps,\r\n\r\nThe people of Italia are rioting over the lack of grain!\r\n\r\nWe should send a legion "
-        "there to restore order.");
+    world_.presenter().tell({MessageId::GrainRiot, {}});
 }
 
 bool World::hasGrainShortage() {
@@ -127,7 +113,7 @@ void World::palestinaUprising() {
     Province& palestina = findProvince("Palestina");
     if (romans.holds(palestina)) return;
     playSound(SoundKind::Uprising);
-    presenter().tell("Palestina has been overthrown by the\r\nPeople's Front of Judea (the PFJ)!");
+    presenter().tell({MessageId::JudeaOverthrown, {}});
     if (Empire* holder = ownerOf(palestina)) {
         holder->removeLegionsIn(palestina);
         holder->removeProvince(palestina);
@@ -152,11 +138,8 @@ bool World::ceckForFreeLegions(Province*& province, int& count) {
 }
 
 void RomanEmpire::settleTribe(Province& province, int count) {
-    const bool farmers = world_.presenter().askWithLabels(
-        "A tribe from across the Rhine is asking to settle in\r\n" + province.name() +
-            ".  Should we settle them as farmers to\r\nincrease tax revenue, or press them into military "
-            "service?\r\n\r\n[Settling them as farmers will put 5,000 sesterces into\r\nthe treasury]",
-        "Farmers", "Soldiers");
+    const bool farmers = world_.presenter().askWithLabels({MessageId::SettleTribe, {province.name()}}, {MessageId::Farmers, {}},
+                                                          {MessageId::Soldiers, {}});
     if (farmers) {
         earn(5000);
         return;

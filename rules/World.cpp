@@ -53,7 +53,7 @@ void World::addLegions(Province& province, int count) {
     if (Empire* owner = ownerOf(province)) owner->addLegions(province, count);
 }
 
-void World::report(const std::string& message, const std::string& logLine) {
+void World::report(const Message& message, const Message& logLine) {
     presenter().report(message);
     playSound(SoundKind::March);
     logMessage(logLine);

@@ -62,10 +62,10 @@ public:
     // Holders and news.
     void transferProvince(Empire& newHolder, Province& province, Empire* oldHolder);
     void plunderTreasury();
-    void logMessage(const std::string& text);
+    void logMessage(const Message& line);
     // Announces an enemy action: the long form to the presenter, the marching
     // sound, then the news line.
-    void report(const std::string& message, const std::string& logLine);
+    void report(const Message& message, const Message& logLine);
 
     // New game and scenarios.
     void resetForNewGame();

@@ -181,6 +181,14 @@ The game was saved to:
         <source>History Lesson</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Continue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -346,20 +354,34 @@ Would you like a few hints on playing before we start?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>If at any time you need help, you can refer to
+the tutorial page under the Help menu.
+
+Good luck, Princeps!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The newest kept game could not be loaded:
+%1
+
+The game goes on from the one kept before it, in %2 AD (%3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Your empire consists of provinces.  Each turn, your provinces
 will pay taxes and create legions for you. Roman provinces are
-shown in light-red.  Enemey-held provinces are other colors</source>
+shown in light red.  Enemy-held provinces are in other colours.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>To move a legion, left-click and drag it where you want it to
 go.  If there are enemy legions in the destination or any
-provinces on the way, your legion will attack them</source>
+provinces on the way, your legion will attack them.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>When you have moved all your legions, your enemies will move
-their legions.  If you dont want to move all your legions, 
+their legions.  If you don&apos;t want to move all your legions,
 just right-click the mouse to advance the game one turn.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -367,15 +389,326 @@ just right-click the mouse to advance the game one turn.</source>
         <source>Your goal is to hold on to as many Roman provinces
 as possible. To win, you must control at least one
 province when the &quot;Crisis of the Third Century&quot; ends
-in 285 AD - Good luck, Princeps!
+in 285 AD.  Good luck, Princeps!
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Princeps,<byte value="xd"/>
+<byte value="xd"/>
+All the units in the province have already moved.<byte value="xd"/>
+Notice how the legion icon appears grayed out.  You will be<byte value="xd"/>
+able to move grayed out legions again next turn.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Romans believed the Tigris river was the<byte value="xd"/>
+&quot;natural&quot; border of the empire. Roman<byte value="xd"/>
+troops will not cross it unless there is an<byte value="xd"/>
+immediate military threat.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In 9 AD, a Roman army of 15,000 men was ambushed<byte value="xd"/>
+and massacred in the Teutoburg Forest of Germania.<byte value="xd"/>
+Consequently, Roman troops will not enter that <byte value="xd"/>
+territory unless there are barbarians to attack.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Princeps,<byte value="xd"/>
+<byte value="xd"/>
+Our enemies have reached Rome and plundered<byte value="xd"/>
+the Imperial treasury!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Princeps,<byte value="xd"/>
+<byte value="xd"/>
+We are running out of money!<byte value="xd"/>
+We should conquer new provinces to increase our tax base.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Princeps,<byte value="xd"/>
+<byte value="xd"/>
+The treasury is empty! The legions are starting to disband.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Princeps,<byte value="xd"/>
+<byte value="xd"/>
+The number of legions we can raise depends on<byte value="xd"/>
+how many provinces we control.  To increase<byte value="xd"/>
+the maximum number of legions we can recruit,<byte value="xd"/>
+we must conquer more provinces.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Princeps,<byte value="xd"/>
+<byte value="xd"/>
+The empire has been hit by a plague!  This is will<byte value="xd"/>
+reduce tax revenue and slow the creation of new<byte value="xd"/>
+legions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Princeps,<byte value="xd"/>
+<byte value="xd"/>
+The plague has finally ended.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hint: Egypt was strategically important to<byte value="xd"/>
+the Romans because it produced much of the grain which was <byte value="xd"/>
+dispensed for free to Rome&apos;s huge number of urban poor.<byte value="xd"/>
+<byte value="xd"/>
+In this game, this province will pay three times the tax<byte value="xd"/>
+and allow you to put two extra legions in the field.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hint: Britannia was a valuable province.  It<byte value="xd"/>
+produced huge amounts of lead, which was used<byte value="xd"/>
+the way plastics are used today.<byte value="xd"/>
+<byte value="xd"/>
+Britannia will pay twice the standard tax amount,<byte value="xd"/>
+but may rebel if no legions are stationed there.<byte value="xd"/>
 </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>If at any time you need help, you can refer to
-the tutorial page under the Help menu.
-
-Good luck, Princeps!</source>
+        <source>Hint:  Dacia was the only part of the Roman Empire<byte value="xd"/>
+on the far side of the Danube river, and defending<byte value="xd"/>
+it against the Goths became increasingly expensive.<byte value="xd"/>
+The Romans abandonned it in either 271 or 275 AD.<byte value="xd"/>
+<byte value="xd"/>
+In this game, Dacia pays half the normal tax<byte value="xd"/>
+and does not raise legions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hint:  The North African provinces produced<byte value="xd"/>
+most of Rome&apos;s grain supply.<byte value="xd"/>
+<byte value="xd"/>
+Not controlling at least one North African<byte value="xd"/>
+province will result in food riots in Rome.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Princeps,<byte value="xd"/>
+<byte value="xd"/>
+We do not have that much in the treasury.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Princeps,<byte value="xd"/>
+<byte value="xd"/>
+The troops have backed down from their demands.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Princeps,<byte value="xd"/>
+<byte value="xd"/>
+The %1 have rebelled! They have<byte value="xd"/>
+proclaimed their commander the new Emperor and are<byte value="xd"/>
+marching on Rome!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When a province rebels it is shown in white, and any legions<byte value="xd"/>
+in it are shown in red.  You no longer control rebelling<byte value="xd"/>
+legions.  To regain control of a rebelling province you<byte value="xd"/>
+must move a non-rebelling legion into it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Princeps,<byte value="xd"/>
+<byte value="xd"/>
+The tribes of Britannia have rebelled against Roman rule!<byte value="xd"/>
+<byte value="xd"/>
+We should send a legion there to restore order.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Princeps,<byte value="xd"/>
+<byte value="xd"/>
+The people of Aegyptus have rebelled against Roman rule!<byte value="xd"/>
+<byte value="xd"/>
+We should send a legion there to restore order.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Princeps,<byte value="xd"/>
+<byte value="xd"/>
+The people of Italia are rioting over the lack of grain!<byte value="xd"/>
+<byte value="xd"/>
+We should send a legion there to restore order.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Palestina has been overthrown by the<byte value="xd"/>
+People&apos;s Front of Judea (the PFJ)!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Princeps,<byte value="xd"/>
+<byte value="xd"/>
+The eastern and western ends of the empire<byte value="xd"/>
+have rebelled!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The governor of Britannia, Marcus Carausius, has rebelled<byte value="xd"/>
+and several provinces in Gaul have joined him!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Princeps,<byte value="xd"/>
+The Egyptians have rebelled!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Princeps,<byte value="xd"/>
+<byte value="xd"/>
+The eastern emperor Licinius is trying to claim<byte value="xd"/>
+the whole empire for himself. He is marching on <byte value="xd"/>
+Rome with 3 legions!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Princeps,<byte value="xd"/>
+<byte value="xd"/>
+A usurper in Britannia calling himself Constantine III,<byte value="xd"/>
+has rebelled, and is marching in Gaul!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Princeps,<byte value="xd"/>
+<byte value="xd"/>
+The Visigoth king Aleric is marching on Rome!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Princeps,<byte value="xd"/>
+<byte value="xd"/>
+The Saxons are preparing to attack Britannia!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Princeps,<byte value="xd"/>
+<byte value="xd"/>
+A tribe called the Vandals is crossing the Rhine river!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Princeps,<byte value="xd"/>
+<byte value="xd"/>
+The Huns have massed a large army across the Rhine!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Princeps,<byte value="xd"/>
+<byte value="xd"/>
+An army of %1 has been sighted on the frontier!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 have crossed the frontier!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Princeps,<byte value="xd"/>
+<byte value="xd"/>
+The Sassanids are massing troops across the Tigris River!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Sassanids have crossed the Tigris!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Our attack on %1 failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enemy legion in %1 defeated</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Our raid into %1 was successful</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>We have reconquered %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has been overrun</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has rebelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Princeps,<byte value="xd"/>
+<byte value="xd"/>
+The legions are demanding a bonus of %1 sesterces.<byte value="xd"/>
+<byte value="xd"/>
+Do you wish to pay them?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Princeps,<byte value="xd"/>
+<byte value="xd"/>
+The %1 are offering peace for %2 years <byte value="xd"/>
+in exchange for %3 sesterces.<byte value="xd"/>
+<byte value="xd"/>
+Do you accept their offer?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A tribe from across the Rhine is asking to settle in<byte value="xd"/>
+%1.  Should we settle them as farmers to<byte value="xd"/>
+increase tax revenue, or press them into military service?<byte value="xd"/>
+<byte value="xd"/>
+[Settling them as farmers will put 5,000 sesterces into<byte value="xd"/>
+the treasury]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Farmers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soldiers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Princeps,<byte value="xd"/>
+<byte value="xd"/>
+Our empire has been defeated.<byte value="xd"/>
+<byte value="xd"/>
+Tentate Iterum? (Would you like to play again?)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Congratulations!<byte value="xd"/>
+<byte value="xd"/>
+You have survived Rome&apos;s &quot;Crisis of the Third Century&quot;<byte value="xd"/>
+Do you want to keep playing until 476 AD?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Congratulations! You have outlasted the Western<byte value="xd"/>
+Roman Empire.<byte value="xd"/>
+<byte value="xd"/>
+Do you wish to play again?<byte value="xd"/>
+</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -383,17 +716,6 @@ Good luck, Princeps!</source>
     <name>PageViewer</name>
     <message>
         <source>Aurovane</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>PictureDialog</name>
-    <message>
-        <source>Continue</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

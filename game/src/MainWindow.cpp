@@ -422,6 +422,13 @@ bool MainWindow::askWithLabels(const std::string& text, const std::string& yesLa
     return advisor_.askWithLabels(text, yesLabel, noLabel);
 }
 
+void MainWindow::tell(const Message& message) { advisor_.tell(message); }
+bool MainWindow::ask(const Message& message) { return advisor_.ask(message); }
+
+bool MainWindow::askWithLabels(const Message& text, const Message& yesLabel, const Message& noLabel) {
+    return advisor_.askWithLabels(text, yesLabel, noLabel);
+}
+
 void MainWindow::sound(SoundKind kind) { sounds_.playGameSound(kind); }
 void MainWindow::move(Province& from, Province& to) { screen_.animateMove(from, to); }
 void MainWindow::defeat(Power loser, Province& province) { screen_.animateDefeat(powerName(loser), province); }

@@ -117,6 +117,11 @@ public:
     // screen and the sounds.
     void tell(const std::string& text) override;
     bool askWithLabels(const std::string& text, const std::string& yesLabel, const std::string& noLabel) override;
+    // The rules' messages, in the window's language.
+    void tell(const Message& message) override;
+    using Presenter::ask;
+    bool ask(const Message& message) override;
+    bool askWithLabels(const Message& text, const Message& yesLabel, const Message& noLabel) override;
     void sound(SoundKind kind) override;
     void move(Province& from, Province& to) override;
     void defeat(Power loser, Province& province) override;

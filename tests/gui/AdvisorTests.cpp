@@ -7,8 +7,11 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #include "GuiTestSupport.h"
+#include "qtcommon/MessageCatalogue.h"
+#include "qtcommon/RulesText.h"
 
 namespace {
 
@@ -106,6 +109,35 @@ TEST(AdvisorDialogs, TextIsShownAsGivenNeverAsAFormat) {
     EXPECT_EQ(h.told[0], "Princeps,\n\n100% of the legions %s %d\nrefuse.");
 }
 
+// A language whose catalogue has two of the rules' messages, one with its
+// places in another order.
+class TwoMessages : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        if (QByteArray(context) != "Messages") return {};
+        if (QByteArray(source) == englishSource(MessageId::PlagueEnded)) return "Princeps,\r\n\r\nLa peste est finie.";
+        if (QByteArray(source) == englishSource(MessageId::PeaceOffer)) return "%3 sesterces, %2 ans: les %1.";
+        return {};
+    }
+    bool isEmpty() const override { return false; }
+};
+
+TEST(AdvisorDialogs, TheRulesMessagesSpeakTheWindowsLanguage) {
+    Harness h;
+    const Message peace{MessageId::PeaceOffer, {"Goths", "5", "12000"}};
+    const Message riot{MessageId::GrainRiot, {}};
+    EXPECT_EQ(translatedText(peace), fromRulesText(englishText(peace))) << "untranslated: the corrected English";
+    TwoMessages french;
+    QCoreApplication::installTranslator(&french);
+    EXPECT_EQ(translatedText(peace), "12000 sesterces, 5 ans: les Goths.");
+    h.game.presenter().tell({MessageId::PlagueEnded, {}});
+    h.game.presenter().tell(riot);
+    QCoreApplication::removeTranslator(&french);
+    ASSERT_EQ(h.told.size(), 2u);
+    EXPECT_EQ(h.told[0], "Princeps,\n\nLa peste est finie.");
+    EXPECT_EQ(QString::fromStdString(h.told[1]), fromRulesText(englishText(riot)));
+}
+
 TEST(AdvisorDialogs, CentredOverTheWindowAndScaledWithIt) {
     Harness h;
     h.window->show();
@@ -146,13 +178,13 @@ TEST(AdvisorDialogs, ReportPlaysTheMarchAfterARepaintThenLogs) {
     int repaints = 0;
     h.sounds.repaint = [&] { ++repaints; };
     const size_t lines = h.game.eventLog.size();
-    h.game.report("The long form", "Goths raid Dacia");
+    h.game.report({MessageId::BarbariansSighted, {"Goths"}}, {MessageId::BarbariansCrossed, {"Goths"}});
     ASSERT_EQ(h.backend.calls.size(), 1u);
     EXPECT_EQ(h.backend.calls[0].name, "IDR_MARCH_SND");
     EXPECT_EQ(h.backend.calls[0].mode, SoundBackend::Mode::Sync);
     EXPECT_EQ(repaints, 1);
     ASSERT_EQ(h.game.eventLog.size(), lines + 1);
-    EXPECT_EQ(h.game.eventLog.back(), "Goths raid Dacia");
+    EXPECT_EQ(h.game.eventLog.back(), "The Goths have crossed the frontier!");
 }
 
 TEST(Hints, NoGivesOneMessageYesGivesFive) {
@@ -244,7 +276,7 @@ TEST(Reports, RefreshRedrawsTheScrollWhenTheLogChanges) {
     h.screen.paintScreen();
     const QRect scroll(990, 0, 345, 664);
     const QImage before = h.screen.front().image().copy(scroll);
-    h.game.logMessage("Battle in Raetia");
+    h.game.logMessage({MessageId::EnemyDefeated, {"Raetia"}});
     const QImage after = h.screen.front().image().copy(scroll);
     EXPECT_NE(before, after);
 }

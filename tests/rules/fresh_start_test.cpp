@@ -14,7 +14,7 @@ TEST_F(FreshStartTest, NewGamesAndScenariosForgetTheLastGamesPlagueNewsAndAccoun
         romans().taxIncome = 2550;
         romans().legionCost = 9375;
         romans().egyptHintShown = true;
-        game().logMessage("Pannonia has been overrun");
+        game().logMessage({MessageId::Overrun, {"Pannonia"}});
         if (year == 0)
             game().startNewGame();
         else

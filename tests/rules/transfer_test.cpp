@@ -55,17 +55,19 @@ TEST_F(TransferTest, FrontierLandsNeverChangeHands) {
 TEST_F(TransferTest, TheLogKeepsTenDistinctInARow) {
     int reports = 0;
     presenter.onNews = [&] { ++reports; };
-    game().logMessage("a");
-    game().logMessage("a");
+    auto overrun = [](const std::string& name) { return Message{MessageId::Overrun, {name}}; };
+    game().logMessage(overrun("a"));
+    game().logMessage(overrun("a"));
     EXPECT_EQ(game().eventLog.size(), 1u);
     EXPECT_EQ(reports, 1);
-    game().logMessage("b");
-    game().logMessage("a");
-    EXPECT_EQ(game().eventLog, (std::vector<std::string>{"a", "b", "a"}));
-    for (int i = 0; i < 8; ++i) game().logMessage(std::to_string(i));
+    game().logMessage(overrun("b"));
+    game().logMessage(overrun("a"));
+    EXPECT_EQ(game().eventLog,
+              (std::vector<std::string>{"a has been overrun", "b has been overrun", "a has been overrun"}));
+    for (int i = 0; i < 8; ++i) game().logMessage(overrun(std::to_string(i)));
     ASSERT_EQ(game().eventLog.size(), 10u);
-    EXPECT_EQ(game().eventLog.front(), "b");
-    EXPECT_EQ(game().eventLog.back(), "7");
+    EXPECT_EQ(game().eventLog.front(), "b has been overrun");
+    EXPECT_EQ(game().eventLog.back(), "7 has been overrun");
     EXPECT_EQ(reports, 11);
     // A new game starts with no news.
     game().startNewGame();

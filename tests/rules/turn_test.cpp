@@ -45,7 +45,7 @@ TEST_F(TurnTest, TheEventList) {
     for (auto& e : game().events) {
         EXPECT_EQ(e->year, years[i]) << i;
         EXPECT_EQ(e->kind, kinds[i]) << i;
-        EXPECT_EQ(e->hasMessage, messages[i]) << i;
+        EXPECT_EQ(e->message.has_value(), messages[i]) << i;
         ++i;
     }
     auto it = game().events.begin();
@@ -62,7 +62,8 @@ TEST_F(TurnTest, TheEventList) {
     EXPECT_EQ(huns->from, &P("Upper Rhine"));
     EXPECT_EQ(huns->to, &P("Aquitania"));
     EXPECT_EQ(huns->count, 20);
-    EXPECT_EQ(huns->message, "Princeps,\r\n\r\nThe Huns have massed a large army across the Rhine!");
+    ASSERT_TRUE(huns->message);
+    EXPECT_EQ(englishText(*huns->message), "Princeps,\r\n\r\nThe Huns have massed a large army across the Rhine!");
 }
 
 TEST_F(TurnTest, SkippedYearsAreDroppedAndLaterEventsRunOnTime) {
