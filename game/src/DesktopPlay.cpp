@@ -31,7 +31,8 @@ void MainWindow::setUpDesktopPlay() {
 
     KeyboardOrders::Actions a;
     // The keyboard's drop and end of turn are the mouse's own.
-    a.drop = [this](QPoint m) { leftRelease(QPoint(m.x() + screen_.screenOffsetX() + view::MapLeft, m.y() + view::MapTop)); };
+    // The keyboard names its target, so the rules' rectangles read its point.
+    a.drop = [this](QPoint m) { giveOrder(game_.provinceAt(m.x(), m.y()), m); };
     a.endTurn = [this] { rightRelease(QPoint()); };
     a.changed = [this] {
         // The highlighted province's information line, as if the pointer were on it.
@@ -70,6 +71,7 @@ bool MainWindow::openFile(const QString& path) {
     // file leaves the game as it was.
     const FileResult r = game_.loadFromFile(QFile::encodeName(path).toStdString());
     if (!r.ok) QMessageBox::critical(this, QStringLiteral("ERROR"), QString::fromLocal8Bit(r.error.c_str()));
+    else news_->startReign();
     shownProvince_ = nullptr;
     screen_.paintScreen();
     return r.ok;

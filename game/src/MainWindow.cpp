@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
+#include <QSettings>
 #include <QTimer>
 #include <QUrl>
 #include <QWindow>
@@ -65,10 +66,16 @@ ScreenWidget::ScreenWidget(MainWindow& window) : QWidget(&window), window_(windo
 }
 
 QRectF ScreenWidget::targetRect() const {
-    const QSize layout = window_.gameScreen().layoutSize();
-    const qreal s = std::min(qreal(width()) / layout.width(), qreal(height()) / layout.height());
-    const QSizeF size(layout.width() * s, layout.height() * s);
-    return QRectF(QPointF((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+    // What is drawn (from the legend's left edge to the scroll's right one,
+    // from the top to the scroll's foot) is centred with one even margin
+    // around it, whatever blank the composition keeps beside it.
+    constexpr qreal Margin = 12;
+    const GameScreen& screen = window_.gameScreen();
+    const QSize layout = screen.layoutSize();
+    const QRectF drawn = QRectF(screen.screenOffsetX(), 0, 1336, 664).adjusted(-Margin, -Margin, Margin, Margin);
+    const qreal s = std::min(qreal(width()) / drawn.width(), qreal(height()) / drawn.height());
+    const QPointF origin = QPointF(width() / 2.0, height() / 2.0) - drawn.center() * s;
+    return QRectF(origin, QSizeF(layout.width() * s, layout.height() * s));
 }
 
 QPoint ScreenWidget::toLayout(QPointF pos) const {
@@ -95,6 +102,10 @@ void ScreenWidget::mouseMoveEvent(QMouseEvent* e) { window_.pointerMove(toLayout
 
 void ScreenWidget::mousePressEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton) window_.leftPress(toLayout(e->position()));
+}
+
+void ScreenWidget::wheelEvent(QWheelEvent* e) {
+    window_.wheel(toLayout(e->position()), e->angleDelta().y() / 120);
 }
 
 void ScreenWidget::mouseReleaseEvent(QMouseEvent* e) {
@@ -125,6 +136,10 @@ MainWindow::MainWindow(Game& game, const view::Pictures& pictures, GameScreen& s
     screen_.pause = [this](int ms) { pauseFor(ms); };
     sounds_.repaint = [this] { screen_.paintScreen(); };
     Advisor::install(&advisor_);
+    screen_.buildRegions();
+    news_ = std::make_unique<NewsDesk>(game_, screen_, [this] { return inPause(); });
+    news_->setEnabled(options_.yearNews);
+    actions_[Command::YearNews]->setChecked(options_.yearNews);
 
     chooseFile = [this](bool saving) {
         QFileDialog d(this, saving ? QStringLiteral("Save") : QStringLiteral("Load"));
@@ -144,6 +159,7 @@ MainWindow::MainWindow(Game& game, const view::Pictures& pictures, GameScreen& s
 }
 
 MainWindow::~MainWindow() {
+    news_.reset();
     if (&Advisor::current() == &advisor_) Advisor::install(nullptr);
     screen_.present = nullptr;
     screen_.pause = nullptr;
@@ -197,6 +213,7 @@ void MainWindow::buildMenus() {
     QAction* sound = addCommand(options, QStringLiteral("Sound"), Command::Sound);
     sound->setCheckable(true);
     sound->setChecked(sounds_.enabled);
+    addCommand(options, tr("Year's News"), Command::YearNews)->setCheckable(true);
     QMenu* scenarios = options->addMenu(QStringLiteral("Scenarios"));
     addCommand(scenarios, QStringLiteral("Valerian (260 AD)"), Command::Scenario260);
     addCommand(scenarios, QStringLiteral("Constantine (308 AD)"), Command::Scenario308);
@@ -254,6 +271,10 @@ void MainWindow::runCommand(int id, int parameter) {
         case Command::Normal:
         case Command::Hard: setSkill(id); break;
         case Command::Sound: toggleSound(); break;
+        case Command::YearNews:
+            news_->setEnabled(actions_[Command::YearNews]->isChecked());
+            QSettings().setValue(QStringLiteral("yearNews"), news_->enabled());
+            break;
         default:
             if (lessonOfCommand(id)) historyLesson(id);
             break;
@@ -277,6 +298,7 @@ void MainWindow::newGame(int parameter) {
     if (parameter == 0 && !Advisor::ask("Discard the current game?")) return;
     game_.startNewGame();
     shownProvince_ = nullptr;
+    news_->startReign();
     screen_.paintScreen();
 }
 
@@ -291,6 +313,7 @@ void MainWindow::scenario(int id) {
         case Command::Scenario410: game_.scenario410(); break;
         case Command::Scenario455: game_.scenario455(); break;
     }
+    news_->startReign();
     screen_.paintScreen();
     if (id == Command::Scenario260 || id == Command::Scenario308) endTurn();
 }
@@ -346,42 +369,8 @@ void MainWindow::openWebPage(const QString& name) {
     openUrl(QUrl::fromLocalFile(path));
 }
 
-// ------------------------------------------------------------- the pointer
-
-void MainWindow::pointerMove(QPoint layout) {
-    const QPoint m = view::layoutToMap(layout, screen_.screenOffsetX());
-    const Province* hovered = game_.provinceAt(m.x(), m.y());
-    if (hovered == shownProvince_) return;
-    shownProvince_ = hovered;
-    screen_.showProvinceInfo(hovered);
-}
-
-void MainWindow::leftPress(QPoint layout) {
-    const QPoint m = view::layoutToMap(layout, screen_.screenOffsetX());
-    game_.dragSource = nullptr;
-    for (Province* p : game_.provinceTable) {
-        if (!p) continue;
-        const int x = p->legionX();
-        const int y = p->legionY();
-        if (m.x() < x || m.x() > x + 73 || m.y() < y || m.y() > y + 59) continue;
-        if (game_.romans.hasReadyLegionIn(*p) || game_.romans.allLegionsMovedIn(*p)) game_.dragSource = p;
-        return;  // the first box under the pointer decides, even when it refuses
-    }
-}
-
-void MainWindow::leftRelease(QPoint layout) {
-    const QPoint m = view::layoutToMap(layout, screen_.screenOffsetX());
-    ++busy_;
-    if (game_.dropLegions(m.x(), m.y())) {
-        screen_.paintScreen();
-        if (!game_.romansCanMove()) endTurn();
-        else dropQueuedInput();
-    }
-    --busy_;
-    if (relayoutPending_ && !busy_) relayout();
-}
-
 void MainWindow::rightRelease(QPoint) {
+    if (news_->dismiss()) return;
     ++busy_;
     endTurn();
     --busy_;
@@ -423,6 +412,7 @@ void MainWindow::keyUp(int key) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* e) {
+    if (!e->isAutoRepeat() && news_->dismiss()) return;
     // P, F and J keep their meaning whatever the keyboard's orders make of them.
     if (!e->isAutoRepeat()) keyDown(e->key());
     keyboardPress(e);
@@ -435,7 +425,10 @@ void MainWindow::keyReleaseEvent(QKeyEvent* e) {
 
 // --------------------------------------------------------- TurnFrontEnd
 
-void MainWindow::redraw() { screen_.paintScreen(); }
+void MainWindow::redraw() {
+    screen_.paintScreen();
+    news_->redrawn();
+}
 void MainWindow::showTurnBanner() { screen_.showTurnBanner(); }
 void MainWindow::forgetAnimatedMoves() { screen_.forgetAnimatedMoves(); }
 

@@ -8,6 +8,7 @@
 #include "game/src/Dialogs.h"
 #include "game/src/GameScreen.h"
 #include "game/src/KeyboardOrders.h"
+#include "game/src/NewsDesk.h"
 #include "game/src/Sound.h"
 #include "rules/TurnFrontEnd.h"
 
@@ -41,6 +42,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
 
 private:
     MainWindow& window_;
@@ -52,7 +54,7 @@ enum : int {
     Tutorial = 103, About = 104, Exit = 105, StudyGuide = 106, Quiz = 108, Help = 110,
     Scenario260 = 1100, Scenario308 = 1101, Scenario410 = 1102, Scenario455 = 1103,
     Load = 3000, Save = 3001, NewGame = 3002, ContinueLastGame = 3003,
-    Easy = 5000, Normal = 5001, Hard = 5002, Sound = 6000,
+    Easy = 5000, Normal = 5001, Hard = 5002, Sound = 6000, YearNews = 6001,
 };
 }
 
@@ -63,6 +65,7 @@ public:
         bool introduction = true;     // the first paint shows the introduction and the hints
         QString openAtStart;          // a game to load once the window is up (the command line's file)
         QString autosaveFolder;       // where finished turns are kept; empty: the player's data folder
+        bool yearNews = true;         // each year's summary over the map when the year ends
     };
 
     MainWindow(Game& game, const view::Pictures& pictures, GameScreen& screen, GameSounds& sounds,
@@ -81,6 +84,8 @@ public:
     void leftPress(QPoint layout);
     void leftRelease(QPoint layout);
     void rightRelease(QPoint layout);
+    // The wheel over the report scroll reads the reign's news further back.
+    void wheel(QPoint layout, int steps);
     void keyDown(int key);
     void keyUp(int key);
 
@@ -110,6 +115,7 @@ public:
     GameScreen& gameScreen() { return screen_; }
     GameSounds& sounds() { return sounds_; }
     WindowAdvisor& advisor() { return advisor_; }
+    NewsDesk& newsDesk() { return *news_; }
     ScreenWidget* screenWidget() const { return widget_; }
     bool inPause() const { return pauseDepth_ > 0; }
 
@@ -152,6 +158,9 @@ private:
     void autosaveTurn();
     void keyboardPress(QKeyEvent* e);
     void dropQueuedInput();
+    // MapPointer.cpp: the drop of a drag, the order it gives, the refusal.
+    Province* dropTargetAt(QPoint mapPoint);
+    void giveOrder(Province* target, QPoint mapPoint);
 
     Game& game_;
     const view::Pictures& pictures_;
@@ -172,5 +181,9 @@ private:
     bool screenHooked_ = false;
     int busy_ = 0;
     std::unique_ptr<KeyboardOrders> keyboard_;
+    std::unique_ptr<NewsDesk> news_;
+    bool dragging_ = false;
+    bool swallowRelease_ = false;
+    QPoint pressedAt_;
     Autosave autosave_;
 };

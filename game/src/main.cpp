@@ -5,6 +5,7 @@
 #include <QFontDatabase>
 #include <QIcon>
 #include <QScreen>
+#include <QSettings>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -109,6 +110,7 @@ int main(int argc, char** argv) {
             splash.exec();
         }
         MainWindow::Options options;
+        options.yearNews = QSettings().value(QStringLiteral("yearNews"), true).toBool();
         // A saved game or scenario named on the command line (or double-clicked
         // in the file manager) is loaded once the usual start-up is over.
         options.openAtStart = fileArgument(QCoreApplication::arguments());

@@ -1,0 +1,102 @@
+#include "game/src/NewsDesk.h"
+
+#include "game/src/GameScreen.h"
+#include "game/src/YearSummaryText.h"
+#include "model/Game.h"
+
+namespace {
+
+constexpr int FlashMs = 350;
+constexpr int FlashTicks = 10;  // five blinks
+
+}  // namespace
+
+NewsDesk::NewsDesk(Game& game, GameScreen& screen, std::function<bool()> busy)
+    : game_(game), screen_(screen), busy_(std::move(busy)), news_(game) {
+    previousMoveHook_ = game_.moveHook;
+    previousReportHook_ = game_.reportHook;
+    game_.moveHook = [this](Province& from, Province& to) {
+        news_.battleBegins(from, to);
+        if (previousMoveHook_) previousMoveHook_(from, to);
+    };
+    // Every new line of the military report calls the report hook once.
+    game_.reportHook = [this] {
+        if (!game_.eventLog.empty()) news_.newsLogged(game_.eventLog.back());
+        if (previousReportHook_) previousReportHook_();
+    };
+    screen_.setChronicle(&news_.chronicle());
+    flashTimer_.setInterval(FlashMs);
+    connect(&flashTimer_, &QTimer::timeout, this, [this] { flashTick(); });
+    news_.startReign();
+}
+
+NewsDesk::~NewsDesk() {
+    game_.moveHook = previousMoveHook_;
+    game_.reportHook = previousReportHook_;
+    screen_.setChronicle(nullptr);
+    screen_.setNewsPanel({});
+    screen_.setFlashed({});
+}
+
+void NewsDesk::startReign() {
+    news_.startReign();
+    waiting_.clear();
+    flashTimer_.stop();
+    flashing_.clear();
+    screen_.setFlashed({});
+    screen_.setNewsPanel({});
+    screen_.scrollChronicle(-screen_.chronicleScroll());
+}
+
+void NewsDesk::redrawn() {
+    news_.settle();
+    if (game_.year() == news_.openYear()) return;
+    if (game_.year() < news_.openYear()) {
+        // A lost empire started afresh inside the end of the turn.
+        startReign();
+        return;
+    }
+    last_ = news_.finishYear();
+    startFlash(last_);
+    if (!enabled_) return;
+    waiting_.push_back(last_);
+    if (!isShowing()) showNext();
+    screen_.paintScreen();
+}
+
+bool NewsDesk::isShowing() const { return screen_.newsPanel().isShown(); }
+
+void NewsDesk::showNext() {
+    if (waiting_.empty()) {
+        screen_.setNewsPanel({});
+        return;
+    }
+    screen_.setNewsPanel(newsPanelFor(waiting_.front()));
+    waiting_.pop_front();
+}
+
+bool NewsDesk::dismiss() {
+    if (!isShowing()) return false;
+    showNext();
+    screen_.paintScreen();
+    return true;
+}
+
+void NewsDesk::startFlash(const YearSummary& summary) {
+    flashing_.clear();
+    for (const std::string& name : summary.flashes)
+        if (const Province* p = game_.provinceNamed(name)) flashing_.push_back(p);
+    flashTicks_ = 0;
+    if (flashing_.empty()) return;
+    screen_.setFlashed(flashing_);
+    flashTimer_.start();
+}
+
+void NewsDesk::flashTick() {
+    if (busy_ && busy_()) return;
+    ++flashTicks_;
+    const bool over = flashTicks_ >= FlashTicks;
+    if (over) flashTimer_.stop();
+    screen_.setFlashed(!over && flashTicks_ % 2 == 0 ? flashing_ : std::vector<const Province*>{});
+    screen_.paintScreen();
+}

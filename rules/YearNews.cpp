@@ -1,0 +1,128 @@
+#include "rules/YearNews.h"
+
+#include <algorithm>
+
+#include "model/Game.h"
+
+namespace {
+
+Empire* firstWithLegionsIn(Game& game, const Province& province, const Empire* other) {
+    for (Empire* e : game.empires())
+        if (e != other && e->countLegionsIn(province) > 0) return e;
+    return nullptr;
+}
+
+std::vector<std::string> missingFrom(const std::set<std::string>& from, const std::set<std::string>& in) {
+    std::vector<std::string> out;
+    for (const std::string& s : from)
+        if (!in.count(s)) out.push_back(s);
+    return out;
+}
+
+}  // namespace
+
+YearNews::Snapshot YearNews::snapshot() const {
+    Snapshot s;
+    s.year = game_.year();
+    for (const Province* p : game_.romans.provinces) s.romanProvinces.insert(p->name());
+    for (const auto& l : game_.romans.legions) s.romanLegions.insert(l.get());
+    for (const Province* p : game_.provinceTable) {
+        int enemies = 0;
+        for (const Empire* e : {static_cast<const Empire*>(&game_.barbarians), static_cast<const Empire*>(&game_.sassanids),
+                                static_cast<const Empire*>(&game_.rogueRomans)})
+            enemies += e->countLegionsIn(*p);
+        s.enemyLegions.push_back(enemies);
+    }
+    s.treasury = game_.romans.treasury;
+    s.invasions = game_.invasionCount;
+    s.plagues = game_.plagueCount;
+    s.revolts = game_.rebellionCount;
+    return s;
+}
+
+void YearNews::startReign() {
+    chronicle_.clear();
+    for (const std::string& line : game_.eventLog) chronicle_.push_back({0, line});
+    startYear();
+}
+
+void YearNews::startYear() {
+    start_ = snapshot();
+    battles_.clear();
+    pending_.clear();
+    news_.clear();
+    open_ = true;
+}
+
+void YearNews::battleBegins(const Province& from, const Province& to) {
+    settle();
+    Empire* defender = game_.ownerOf(to);
+    Empire* attacker = firstWithLegionsIn(game_, from, defender);
+    if (!defender) defender = firstWithLegionsIn(game_, to, attacker);
+    Pending b;
+    b.place = to.name();
+    b.attacker = attacker ? attacker->name : std::string();
+    b.defender = defender ? defender->name : std::string();
+    b.to = &to;
+    b.defenderLegions = defender ? defender->countLegionsIn(to) : 0;
+    pending_.push_back(b);
+}
+
+void YearNews::newsLogged(const std::string& line) {
+    news_.push_back(line);
+    chronicle_.push_back({game_.year(), line});
+}
+
+void YearNews::settle() {
+    for (const Pending& b : pending_) {
+        BattleNews n{b.place, b.attacker, b.defender, BattleNews::Outcome::Repulsed};
+        const Empire* holder = game_.ownerOf(*b.to);
+        if (holder && !b.attacker.empty() && holder->name == b.attacker && b.attacker != b.defender)
+            n.outcome = BattleNews::Outcome::Taken;
+        else if (!b.defender.empty() && game_.getEmpire(b.defender).countLegionsIn(*b.to) < b.defenderLegions)
+            n.outcome = BattleNews::Outcome::Won;
+        battles_.push_back(n);
+    }
+    pending_.clear();
+}
+
+YearSummary YearNews::finishYear() {
+    settle();
+    const Snapshot end = snapshot();
+    YearSummary s;
+    s.year = start_.year;
+    s.battles = battles_;
+    s.gained = missingFrom(end.romanProvinces, start_.romanProvinces);
+    s.lost = missingFrom(start_.romanProvinces, end.romanProvinces);
+    int gone = 0;
+    for (const void* l : start_.romanLegions) gone += end.romanLegions.count(l) ? 0 : 1;
+    for (const void* l : end.romanLegions) s.legionsRaised += start_.romanLegions.count(l) ? 0 : 1;
+    for (const BattleNews& b : battles_) {
+        const bool attackerLost = b.outcome == BattleNews::Outcome::Repulsed;
+        if ((b.attacker == "Romans" && attackerLost) || (b.defender == "Romans" && !attackerLost))
+            ++s.legionsLostInBattle;
+    }
+    s.legionsLostInBattle = std::min(s.legionsLostInBattle, gone);
+    s.legionsGoneOtherwise = gone - s.legionsLostInBattle;
+    s.legionsAtEnd = int(end.romanLegions.size());
+    s.taxIncome = game_.romans.taxIncome;
+    s.legionCost = game_.romans.legionCost;
+    s.treasuryBefore = start_.treasury;
+    s.treasuryAfter = end.treasury;
+    s.invasions = end.invasions - start_.invasions;
+    s.plagues = end.plagues - start_.plagues;
+    s.revolts = end.revolts - start_.revolts;
+    s.plague = game_.romans.plague;
+    s.news = news_;
+    s.flashes = s.lost;
+    if (s.invasions > 0) {
+        for (std::size_t i = 0; i < game_.provinceTable.size() && i < start_.enemyLegions.size(); ++i) {
+            const Province* p = game_.provinceTable[i];
+            if (p->isFrontier() && end.enemyLegions[i] > start_.enemyLegions[i]) s.flashes.push_back(p->name());
+        }
+    }
+    start_ = end;
+    battles_.clear();
+    news_.clear();
+    return s;
+}
