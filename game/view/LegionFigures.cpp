@@ -18,9 +18,13 @@ struct Nudge {
     int dx, dy;
 };
 constexpr Nudge nudges[] = {
-    {"Macedonia", 0, 73},
-    {"Lower Rhine", -10, -10},
-    {"Africa", -44, 27},
+    {"Macedonia", 0, 73},   // off the Thracian border, south of its name
+    {"Lower Rhine", 6, 28}, // under its name
+    {"Belgica", 15, 60},    // under its name
+    {"Upper Rhine", 0, 30}, // under its name
+    {"Africa", 0, 22},      // out of the sea
+    {"Syria", 0, -6},       // above its name
+    {"Mauretania", 0, -8},  // above its name
 };
 
 QPoint nudgeOf(const Province& province) {
@@ -65,13 +69,18 @@ Province* pickUpBoxAt(const Game& game, QPoint m) {
     return nullptr;
 }
 
-Province* figureAt(Game& game, QPoint m) {
+Province* figureAt(const Game& game, QPoint m) {
     for (Province* p : game.provinceTable) {
         if (!p) continue;
         bool anyone = false;
-        for (Empire* e : game.empires()) anyone = anyone || e->countLegionsIn(*p) > 0;
-        // The icon and the count badge beside it.
-        if (anyone && QRect(figureSpot(*p), QSize(FigureWidth + 30, FigureHeight)).contains(m)) return p;
+        for (const Empire* e : {static_cast<const Empire*>(&game.romans), static_cast<const Empire*>(&game.barbarians),
+                                static_cast<const Empire*>(&game.sassanids), static_cast<const Empire*>(&game.rogueRomans)})
+            anyone = anyone || e->countLegionsIn(*p) > 0;
+        // The icon, and the count badge at its feet.
+        const QPoint s = figureSpot(*p);
+        const QRect icon(s, QSize(FigureWidth, FigureHeight));
+        const QRect badge(s + QPoint(34, 45), QSize(26, 20));
+        if (anyone && (icon.contains(m) || badge.contains(m))) return p;
     }
     return nullptr;
 }

@@ -25,7 +25,7 @@ QRect pickUpBox(const Province& province);
 Province* pickUpBoxAt(const Game& game, QPoint mapPoint);
 // The province whose drawn figures (icon and count) hold the map point, for a
 // drop on a figure; only provinces with legions in them count.
-Province* figureAt(Game& game, QPoint mapPoint);
+Province* figureAt(const Game& game, QPoint mapPoint);
 
 // How a Roman stack stands: legions free for an order, legions marching on a
 // route, and all of them.
