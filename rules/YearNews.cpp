@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "model/Game.h"
+#include "rules/World.h"
 
 namespace {
 
-Empire* firstWithLegionsIn(Game& game, const Province& province, const Empire* other) {
-    for (Empire* e : game.empires())
+Empire* firstWithLegionsIn(const World& world, const Province& province, const Empire* other) {
+    for (Empire* e : world.empires())
         if (e != other && e->countLegionsIn(province) > 0) return e;
     return nullptr;
 }
@@ -23,26 +23,25 @@ std::vector<std::string> missingFrom(const std::set<std::string>& from, const st
 
 YearNews::Snapshot YearNews::snapshot() const {
     Snapshot s;
-    s.year = game_.year();
-    for (const Province* p : game_.romans.provinces) s.romanProvinces.insert(p->name());
-    for (const auto& l : game_.romans.legions) s.romanLegions.insert(l.get());
-    for (const Province* p : game_.provinceTable) {
+    s.year = world_.year();
+    for (const Province* p : world_.romans.provinces) s.romanProvinces.insert(p->name());
+    for (const auto& l : world_.romans.legions) s.romanLegions.insert(l.get());
+    for (const Province* p : world_.provinceTable) {
         int enemies = 0;
-        for (const Empire* e : {static_cast<const Empire*>(&game_.barbarians), static_cast<const Empire*>(&game_.sassanids),
-                                static_cast<const Empire*>(&game_.rogueRomans)})
-            enemies += e->countLegionsIn(*p);
+        for (const Empire* e : world_.empires())
+            if (e != &world_.romans) enemies += e->countLegionsIn(*p);
         s.enemyLegions.push_back(enemies);
     }
-    s.treasury = game_.romans.treasury;
-    s.invasions = game_.invasionCount;
-    s.plagues = game_.plagueCount;
-    s.revolts = game_.rebellionCount;
+    s.treasury = world_.romans.treasury;
+    s.invasions = world_.invasionCount;
+    s.plagues = world_.plagueCount;
+    s.revolts = world_.rebellionCount;
     return s;
 }
 
 void YearNews::startReign() {
     chronicle_.clear();
-    for (const std::string& line : game_.eventLog) chronicle_.push_back({0, line});
+    for (const std::string& line : world_.eventLog) chronicle_.push_back({0, line});
     startYear();
 }
 
@@ -56,9 +55,9 @@ void YearNews::startYear() {
 
 void YearNews::battleBegins(const Province& from, const Province& to) {
     settle();
-    Empire* defender = game_.ownerOf(to);
-    Empire* attacker = firstWithLegionsIn(game_, from, defender);
-    if (!defender) defender = firstWithLegionsIn(game_, to, attacker);
+    Empire* defender = world_.ownerOf(to);
+    Empire* attacker = firstWithLegionsIn(world_, from, defender);
+    if (!defender) defender = firstWithLegionsIn(world_, to, attacker);
     Pending b;
     b.place = to.name();
     b.attacker = attacker ? attacker->name : std::string();
@@ -70,16 +69,16 @@ void YearNews::battleBegins(const Province& from, const Province& to) {
 
 void YearNews::newsLogged(const std::string& line) {
     news_.push_back(line);
-    chronicle_.push_back({game_.year(), line});
+    chronicle_.push_back({world_.year(), line});
 }
 
 void YearNews::settle() {
     for (const Pending& b : pending_) {
         BattleNews n{b.place, b.attacker, b.defender, BattleNews::Outcome::Repulsed};
-        const Empire* holder = game_.ownerOf(*b.to);
+        const Empire* holder = world_.ownerOf(*b.to);
         if (holder && !b.attacker.empty() && holder->name == b.attacker && b.attacker != b.defender)
             n.outcome = BattleNews::Outcome::Taken;
-        else if (!b.defender.empty() && game_.getEmpire(b.defender).countLegionsIn(*b.to) < b.defenderLegions)
+        else if (!b.defender.empty() && world_.getEmpire(b.defender).countLegionsIn(*b.to) < b.defenderLegions)
             n.outcome = BattleNews::Outcome::Won;
         battles_.push_back(n);
     }
@@ -105,19 +104,19 @@ YearSummary YearNews::finishYear() {
     s.legionsLostInBattle = std::min(s.legionsLostInBattle, gone);
     s.legionsGoneOtherwise = gone - s.legionsLostInBattle;
     s.legionsAtEnd = int(end.romanLegions.size());
-    s.taxIncome = game_.romans.taxIncome;
-    s.legionCost = game_.romans.legionCost;
+    s.taxIncome = world_.romans.taxIncome;
+    s.legionCost = world_.romans.legionCost;
     s.treasuryBefore = start_.treasury;
     s.treasuryAfter = end.treasury;
     s.invasions = end.invasions - start_.invasions;
     s.plagues = end.plagues - start_.plagues;
     s.revolts = end.revolts - start_.revolts;
-    s.plague = game_.romans.plague;
+    s.plague = world_.romans.plague;
     s.news = news_;
     s.flashes = s.lost;
     if (s.invasions > 0) {
-        for (std::size_t i = 0; i < game_.provinceTable.size() && i < start_.enemyLegions.size(); ++i) {
-            const Province* p = game_.provinceTable[i];
+        for (std::size_t i = 0; i < world_.provinceTable.size() && i < start_.enemyLegions.size(); ++i) {
+            const Province* p = world_.provinceTable[i];
             if (p->isFrontier() && end.enemyLegions[i] > start_.enemyLegions[i]) s.flashes.push_back(p->name());
         }
     }

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-class Game;
 class Province;
+class World;
 
 // One battle of the year: where, who attacked whom, and how it ended.
 struct BattleNews {
@@ -45,7 +45,7 @@ struct ChronicleLine {
 
 class YearNews {
 public:
-    explicit YearNews(Game& game) : game_(game) {}
+    explicit YearNews(World& world) : world_(world) {}
 
     // A new reign (new game, scenario, load): forgets the chronicle and opens
     // the year the game stands in, its military report kept as earlier news.
@@ -81,7 +81,7 @@ private:
         int defenderLegions = 0;
     };
 
-    Game& game_;
+    World& world_;
     bool open_ = false;
     Snapshot start_;
     std::vector<BattleNews> battles_;

@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 #include <algorithm>
 
+#include "engine/Game.h"
 #include "game/view/LegionFigures.h"
-#include "model/Game.h"
 
 using namespace view;
 

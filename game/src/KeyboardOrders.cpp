@@ -9,7 +9,7 @@
 
 #include "game/view/LegionFigures.h"
 #include "game/view/MapDrawing.h"
-#include "model/Game.h"
+#include "engine/Game.h"
 
 namespace {
 

@@ -21,7 +21,7 @@
 
 #include "rules/LessonTable.h"
 #include "game/view/MapDrawing.h"
-#include "model/Game.h"
+#include "engine/Game.h"
 
 // ---------------------------------------------------------------- InputGate
 
@@ -135,7 +135,10 @@ MainWindow::MainWindow(Game& game, const view::Pictures& pictures, GameScreen& s
     };
     screen_.pause = [this](int ms) { pauseFor(ms); };
     sounds_.repaint = [this] { screen_.paintScreen(); };
-    Advisor::install(&advisor_);
+    // An animated move sounds through the game, so it is silent while the
+    // Sound option is off.
+    screen_.playSound = [this](int kind) { game_.playSound(static_cast<SoundKind>(kind)); };
+    game_.setPresenter(this);
     screen_.buildRegions();
     news_ = std::make_unique<NewsDesk>(game_, screen_, [this] { return inPause(); });
     news_->setEnabled(options_.yearNews);
@@ -159,23 +162,13 @@ MainWindow::MainWindow(Game& game, const view::Pictures& pictures, GameScreen& s
 }
 
 MainWindow::~MainWindow() {
+    if (&game_.presenter() == this) game_.setPresenter(nullptr);
     news_.reset();
-    if (&Advisor::current() == &advisor_) Advisor::install(nullptr);
+    screen_.playSound = nullptr;
     screen_.present = nullptr;
     screen_.pause = nullptr;
     screen_.decorate = nullptr;
     sounds_.repaint = nullptr;
-}
-
-void MainWindow::installDrawingHooks(Game& game, GameScreen& screen) {
-    game.moveHook = [&screen](Province& from, Province& to) { screen.animateMove(from, to); };
-    game.defeatHook = [&screen](const std::string& loser, Province& province) {
-        screen.animateDefeat(loser, province);
-    };
-    game.reportHook = [&screen] { screen.refreshReports(); };
-    // An animated move sounds through the sound hook, so it is silent until
-    // the hook is installed and while the Sound option is off.
-    screen.playSound = [&game](int kind) { game.playSound(kind); };
 }
 
 QAction* MainWindow::addCommand(QMenu* menu, const QString& text, int id) {
@@ -295,7 +288,7 @@ void MainWindow::toggleSound() {
 }
 
 void MainWindow::newGame(int parameter) {
-    if (parameter == 0 && !Advisor::ask("Discard the current game?")) return;
+    if (parameter == 0 && !advisor_.ask("Discard the current game?")) return;
     game_.startNewGame();
     shownProvince_ = nullptr;
     news_->startReign();
@@ -303,7 +296,7 @@ void MainWindow::newGame(int parameter) {
 }
 
 void MainWindow::scenario(int id) {
-    if (!Advisor::ask("Are you sure you want to discard the current game?")) return;
+    if (!advisor_.ask("Are you sure you want to discard the current game?")) return;
     game_.resetForNewGame();
     game_.assignDefaultOwners();
     game_.buildEventList();
@@ -379,7 +372,7 @@ void MainWindow::rightRelease(QPoint) {
 
 void MainWindow::endTurn() {
     if (quitting_) return;
-    ::advanceTurn(*this);
+    game_.advanceTurn();
     autosaveTurn();
     dropQueuedInput();
 }
@@ -423,13 +416,36 @@ void MainWindow::keyReleaseEvent(QKeyEvent* e) {
     keyUp(e->key());
 }
 
-// --------------------------------------------------------- TurnFrontEnd
+// ------------------------------------------------------------ Presenter
+
+void MainWindow::tell(const std::string& text) { advisor_.tell(text); }
+
+bool MainWindow::askWithLabels(const std::string& text, const std::string& yesLabel, const std::string& noLabel) {
+    return advisor_.askWithLabels(text, yesLabel, noLabel);
+}
+
+void MainWindow::sound(SoundKind kind) { sounds_.playGameSound(static_cast<int>(kind)); }
+
+void MainWindow::move(Province& from, Province& to) {
+    news_->battleBegins(from, to);
+    screen_.animateMove(from, to);
+}
+
+void MainWindow::defeat(Power loser, Province& province) { screen_.animateDefeat(powerName(loser), province); }
+
+void MainWindow::news(const std::string& line) {
+    news_->newsLogged(line);
+    screen_.refreshReports();
+}
+
+void MainWindow::diagnostic(const std::string& text) { qWarning("%s", text.c_str()); }
 
 void MainWindow::redraw() {
     screen_.paintScreen();
     news_->redrawn();
 }
-void MainWindow::showTurnBanner() { screen_.showTurnBanner(); }
+
+void MainWindow::banner() { screen_.showTurnBanner(); }
 void MainWindow::forgetAnimatedMoves() { screen_.forgetAnimatedMoves(); }
 
 void MainWindow::showLesson(int year) {
@@ -461,26 +477,26 @@ void MainWindow::quit() {
     if (onQuit) onQuit();
 }
 
-void MainWindow::postNewGame() {
+void MainWindow::newGame() {
     QTimer::singleShot(0, this, [this] { runCommand(Command::NewGame, 1); });
 }
 
 void MainWindow::showHints() {
-    if (Advisor::ask("Welcome, Princeps\r\n\r\nI am your advisor and I will be providing you with\r\n"
+    if (advisor_.ask("Welcome, Princeps\r\n\r\nI am your advisor and I will be providing you with\r\n"
                      "information to help you guide the Roman Empire\r\nthrough the \"Crisis of the Third "
                      "Century.\"\r\n\r\nWould you like a few hints on playing before we start?")) {
-        Advisor::tell("Your empire consists of provinces.  Each turn, your provinces\r\nwill pay taxes and create "
+        advisor_.tell("Your empire consists of provinces.  Each turn, your provinces\r\nwill pay taxes and create "
                       "legions for you. Roman provinces are\r\nshown in light-red.  Enemey-held provinces are "
                       "other colors");
-        Advisor::tell("To move a legion, left-click and drag it where you want it to\r\ngo.  If there are enemy "
+        advisor_.tell("To move a legion, left-click and drag it where you want it to\r\ngo.  If there are enemy "
                       "legions in the destination or any\r\nprovinces on the way, your legion will attack them");
-        Advisor::tell("When you have moved all your legions, your enemies will move\r\ntheir legions.  If you dont "
+        advisor_.tell("When you have moved all your legions, your enemies will move\r\ntheir legions.  If you dont "
                       "want to move all your legions, \r\njust right-click the mouse to advance the game one turn.");
-        Advisor::tell("Your goal is to hold on to as many Roman provinces\r\nas possible. To win, you must control "
+        advisor_.tell("Your goal is to hold on to as many Roman provinces\r\nas possible. To win, you must control "
                       "at least one\r\nprovince when the \"Crisis of the Third Century\" ends\r\nin 285 AD - Good "
                       "luck, Princeps!\r\n");
     }
-    Advisor::tell("If at any time you need help, you can refer to\r\nthe video tutorial under the Help menu.\r\n\r\n"
+    advisor_.tell("If at any time you need help, you can refer to\r\nthe video tutorial under the Help menu.\r\n\r\n"
                   "Good luck, Princeps!");
 }
 

@@ -5,7 +5,7 @@
 #include "game/src/KeyboardOrders.h"
 #include "game/view/LegionFigures.h"
 #include "game/view/MapDrawing.h"
-#include "model/Game.h"
+#include "engine/Game.h"
 
 namespace {
 

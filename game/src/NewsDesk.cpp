@@ -2,7 +2,7 @@
 
 #include "game/src/GameScreen.h"
 #include "game/src/YearSummaryText.h"
-#include "model/Game.h"
+#include "rules/World.h"
 
 namespace {
 
@@ -11,19 +11,8 @@ constexpr int FlashTicks = 10;  // five blinks
 
 }  // namespace
 
-NewsDesk::NewsDesk(Game& game, GameScreen& screen, std::function<bool()> busy)
-    : game_(game), screen_(screen), busy_(std::move(busy)), news_(game) {
-    previousMoveHook_ = game_.moveHook;
-    previousReportHook_ = game_.reportHook;
-    game_.moveHook = [this](Province& from, Province& to) {
-        news_.battleBegins(from, to);
-        if (previousMoveHook_) previousMoveHook_(from, to);
-    };
-    // Every new line of the military report calls the report hook once.
-    game_.reportHook = [this] {
-        if (!game_.eventLog.empty()) news_.newsLogged(game_.eventLog.back());
-        if (previousReportHook_) previousReportHook_();
-    };
+NewsDesk::NewsDesk(World& world, GameScreen& screen, std::function<bool()> busy)
+    : world_(world), screen_(screen), busy_(std::move(busy)), news_(world) {
     screen_.setChronicle(&news_.chronicle());
     flashTimer_.setInterval(FlashMs);
     connect(&flashTimer_, &QTimer::timeout, this, [this] { flashTick(); });
@@ -31,8 +20,6 @@ NewsDesk::NewsDesk(Game& game, GameScreen& screen, std::function<bool()> busy)
 }
 
 NewsDesk::~NewsDesk() {
-    game_.moveHook = previousMoveHook_;
-    game_.reportHook = previousReportHook_;
     screen_.setChronicle(nullptr);
     screen_.setNewsPanel({});
     screen_.setFlashed({});
@@ -50,8 +37,8 @@ void NewsDesk::startReign() {
 
 void NewsDesk::redrawn() {
     news_.settle();
-    if (game_.year() == news_.openYear()) return;
-    if (game_.year() < news_.openYear()) {
+    if (world_.year() == news_.openYear()) return;
+    if (world_.year() < news_.openYear()) {
         // A lost empire started afresh inside the end of the turn.
         startReign();
         return;
@@ -85,7 +72,7 @@ bool NewsDesk::dismiss() {
 void NewsDesk::startFlash(const YearSummary& summary) {
     flashing_.clear();
     for (const std::string& name : summary.flashes)
-        if (const Province* p = game_.provinceNamed(name)) flashing_.push_back(p);
+        if (const Province* p = world_.provinceNamed(name)) flashing_.push_back(p);
     flashTicks_ = 0;
     if (flashing_.empty()) return;
     screen_.setFlashed(flashing_);

@@ -1,8 +1,8 @@
 #pragma once
-// The year's news in the window: gathers it while the year is played (the
-// rules' battle and report hooks), shows each year's summary over the map
-// when the year turns, flashes the provinces lost or invaded, and keeps the
-// reign's news for the military report.
+// The year's news in the window: gathers what the game presents while the
+// year is played (its battles and its news lines), shows each year's summary
+// over the map when the year turns, flashes the provinces lost or invaded, and
+// keeps the reign's news for the military report.
 #include <QObject>
 #include <QTimer>
 #include <deque>
@@ -10,14 +10,13 @@
 
 #include "rules/YearNews.h"
 
-class Game;
 class GameScreen;
+class World;
 
 class NewsDesk : public QObject {
 public:
-    // Chains itself into the game's move and report hooks; `busy` tells when
-    // the window is in a timed pause, which no repaint may disturb.
-    NewsDesk(Game& game, GameScreen& screen, std::function<bool()> busy);
+    // `busy` tells when the window is in a timed pause, which no repaint may disturb.
+    NewsDesk(World& world, GameScreen& screen, std::function<bool()> busy);
     ~NewsDesk() override;
 
     // Whether a summary is shown when a year ends (the Options menu).
@@ -26,6 +25,9 @@ public:
 
     // A new game, scenario or loaded game.
     void startReign();
+    // What the game presents: the move before a battle, a new news line.
+    void battleBegins(const Province& from, const Province& to) { news_.battleBegins(from, to); }
+    void newsLogged(const std::string& line) { news_.newsLogged(line); }
     // The screen was redrawn by the end of the turn: a new year closes the last.
     void redrawn();
     // A click or a key while a summary is shown closes it (true: the input is spent).
@@ -41,7 +43,7 @@ private:
     void startFlash(const YearSummary& summary);
     void flashTick();
 
-    Game& game_;
+    World& world_;
     GameScreen& screen_;
     std::function<bool()> busy_;
     YearNews news_;
@@ -51,6 +53,4 @@ private:
     QTimer flashTimer_;
     std::vector<const Province*> flashing_;
     int flashTicks_ = 0;
-    std::function<void(Province&, Province&)> previousMoveHook_;
-    std::function<void()> previousReportHook_;
 };

@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "model/Game.h"
+#include "engine/Game.h"
 
 namespace {
 

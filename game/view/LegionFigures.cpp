@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "game/view/MapDrawing.h"
-#include "model/Game.h"
+#include "engine/Game.h"
 
 namespace view {
 

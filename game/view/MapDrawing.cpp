@@ -1,8 +1,7 @@
 #include "game/view/MapDrawing.h"
 
+#include "engine/Game.h"
 #include "game/view/LegionFigures.h"
-
-#include "model/Game.h"
 #include "model/InternalError.h"
 
 namespace view {

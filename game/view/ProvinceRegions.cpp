@@ -2,7 +2,7 @@
 
 #include "game/view/Graphic.h"
 #include "game/view/MapDrawing.h"
-#include "model/Game.h"
+#include "engine/Game.h"
 
 namespace view {
 
