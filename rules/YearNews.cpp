@@ -74,12 +74,16 @@ void YearNews::newsLogged(const std::string& line) {
 
 void YearNews::settle() {
     for (const Pending& b : pending_) {
-        BattleNews n{b.place, b.attacker, b.defender, BattleNews::Outcome::Repulsed};
+        // A failed attack costs the attacker a legion; a won one the defender.
+        BattleNews n{b.place, b.attacker, b.defender, BattleNews::Outcome::Repulsed, b.attacker};
         const Empire* holder = world_.ownerOf(*b.to);
-        if (holder && !b.attacker.empty() && holder->name == b.attacker && b.attacker != b.defender)
+        if (holder && !b.attacker.empty() && holder->name == b.attacker && b.attacker != b.defender) {
             n.outcome = BattleNews::Outcome::Taken;
-        else if (!b.defender.empty() && world_.getEmpire(b.defender).countLegionsIn(*b.to) < b.defenderLegions)
+            n.fallen = b.defenderLegions > 0 ? b.defender : std::string();
+        } else if (!b.defender.empty() && world_.getEmpire(b.defender).countLegionsIn(*b.to) < b.defenderLegions) {
             n.outcome = BattleNews::Outcome::Won;
+            n.fallen = b.defender;
+        }
         battles_.push_back(n);
     }
     pending_.clear();
@@ -96,11 +100,7 @@ YearSummary YearNews::finishYear() {
     int gone = 0;
     for (const void* l : start_.romanLegions) gone += end.romanLegions.count(l) ? 0 : 1;
     for (const void* l : end.romanLegions) s.legionsRaised += start_.romanLegions.count(l) ? 0 : 1;
-    for (const BattleNews& b : battles_) {
-        const bool attackerLost = b.outcome == BattleNews::Outcome::Repulsed;
-        if ((b.attacker == "Romans" && attackerLost) || (b.defender == "Romans" && !attackerLost))
-            ++s.legionsLostInBattle;
-    }
+    for (const BattleNews& b : battles_) s.legionsLostInBattle += b.fallen == world_.romans.name ? 1 : 0;
     s.legionsLostInBattle = std::min(s.legionsLostInBattle, gone);
     s.legionsGoneOtherwise = gone - s.legionsLostInBattle;
     s.legionsAtEnd = int(end.romanLegions.size());

@@ -10,13 +10,15 @@
 class Province;
 class World;
 
-// One battle of the year: where, who attacked whom, and how it ended.
+// One battle of the year: where, who attacked whom, how it ended, and whose
+// legion fell in it (empty when the attacker walked into an empty province).
 struct BattleNews {
     enum class Outcome { Taken, Won, Repulsed };
     std::string place;
     std::string attacker;
     std::string defender;
     Outcome outcome = Outcome::Repulsed;
+    std::string fallen;
 };
 
 struct YearSummary {
