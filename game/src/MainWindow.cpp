@@ -372,6 +372,7 @@ void MainWindow::rightRelease(QPoint) {
 
 void MainWindow::endTurn() {
     if (quitting_) return;
+    screen_.setNotice({});
     game_.advanceTurn();
     autosaveTurn();
     dropQueuedInput();

@@ -1,5 +1,7 @@
 #include "game/src/NewsDesk.h"
 
+#include <QApplication>
+
 #include "game/src/GameScreen.h"
 #include "game/src/YearSummaryText.h"
 #include "rules/World.h"
@@ -81,6 +83,9 @@ void NewsDesk::startFlash(const YearSummary& summary) {
 
 void NewsDesk::flashTick() {
     if (busy_ && busy_()) return;
+    // The blinks are counted once the player can see the map: after the
+    // summary and any dialog of the year's end are closed.
+    if (isShowing() || QApplication::activeModalWidget()) return;
     ++flashTicks_;
     const bool over = flashTicks_ >= FlashTicks;
     if (over) flashTimer_.stop();

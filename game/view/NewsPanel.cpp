@@ -29,7 +29,7 @@ void drawNewsPanel(QPainter& p, const NewsPanel& panel, int screenOffsetX) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setPen(QPen(QColor(90, 60, 25), 3));
-    p.setBrush(QColor(243, 228, 190, 245));
+    p.setBrush(QColor(243, 228, 190));
     p.drawRoundedRect(box, 10, 10);
     p.setPen(QPen(QColor(160, 120, 60), 1));
     p.setBrush(Qt::NoBrush);
