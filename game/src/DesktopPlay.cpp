@@ -30,9 +30,8 @@ void MainWindow::setUpDesktopPlay() {
     autosave_ = Autosave(options_.autosaveFolder.isEmpty() ? Autosave::defaultFolder() : options_.autosaveFolder);
 
     KeyboardOrders::Actions a;
-    // The keyboard's drop and end of turn are the mouse's own.
-    // The keyboard names its target, so the rules' rectangles read its point.
-    a.drop = [this](QPoint m) { giveOrder(game_.provinceAt(m.x(), m.y()), m); };
+    // The keyboard's orders go where the mouse's drops go; its end of turn is the mouse's own.
+    a.order = [this](Province& from, Province& to) { order(from, to); };
     a.endTurn = [this] { rightRelease(QPoint()); };
     a.changed = [this] {
         // The highlighted province's information line, as if the pointer were on it.

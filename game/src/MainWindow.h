@@ -83,6 +83,8 @@ public:
     void rightRelease(QPoint layout);
     // The wheel over the report scroll reads the reign's news further back.
     void wheel(QPoint layout, int steps);
+    // An order given without the mouse, and what follows it.
+    void order(Province& from, Province& to);
     void keyDown(int key);
     void keyUp(int key);
 
@@ -166,9 +168,10 @@ private:
     void autosaveTurn();
     void keyboardPress(QKeyEvent* e);
     void dropQueuedInput();
-    // MapPointer.cpp: the drop of a drag, the order it gives, the refusal.
+    // MapPointer.cpp: where a drop lands, and the order given, carried out or
+    // refused with its reason in the information line.
     Province* dropTargetAt(QPoint mapPoint);
-    void giveOrder(Province* target, QPoint mapPoint);
+    void giveOrder(Province* source, Province* target);
 
     Game& game_;
     const view::Pictures& pictures_;

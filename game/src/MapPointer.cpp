@@ -1,8 +1,7 @@
 // The pointer on the map: the information line of the province under it, the
 // legions picked up and carried, the order a drop gives and why one is refused.
 #include "game/src/MainWindow.h"
-#include "game/src/OrderRefusal.h"
-#include "game/src/KeyboardOrders.h"
+#include "game/src/OrderOutcome.h"
 #include "game/view/LegionFigures.h"
 #include "game/view/MapDrawing.h"
 #include "engine/Game.h"
@@ -66,29 +65,33 @@ void MainWindow::leftRelease(QPoint layout) {
     dragging_ = false;
     screen_.setDrag({});
     const QPoint m = view::layoutToMap(layout, screen_.screenOffsetX());
-    Province* target = dropTargetAt(m);
-    // A click that picked nothing up is no order (and the rules would refuse it silently).
-    if (!game_.dragSource && (layout - pressedAt_).manhattanLength() <= DragThreshold) return;
-    // The rules read a drop by their rectangles: the order goes to a point of
-    // theirs inside the province the player sees under the pointer.
-    QPoint point = m;
-    if (target && game_.provinceAt(m.x(), m.y()) != target)
-        if (const auto inside = KeyboardOrders::pointIn(game_, *target)) point = *inside;
-    giveOrder(target, point);
-    if (carried && !busy_) screen_.paintScreen();
+    // A click that picked nothing up is no order.
+    if (!game_.dragSource && !carried && (layout - pressedAt_).manhattanLength() <= DragThreshold) return;
+    giveOrder(game_.dragSource, dropTargetAt(m));
 }
 
-void MainWindow::giveOrder(Province* target, QPoint mapPoint) {
-    const Province* source = game_.dragSource;
+void MainWindow::order(Province& from, Province& to) { giveOrder(&from, &to); }
+
+void MainWindow::giveOrder(Province* source, Province* target) {
     ++busy_;
-    if (game_.dropLegions(mapPoint.x(), mapPoint.y())) {
-        screen_.setNotice({});
-        screen_.paintScreen();
+    bool carriedOut = false;
+    if (!source) {
+        screen_.setNotice(nothingPickedUp());
+    } else if (!target && game_.romans.hasReadyLegionIn(*source)) {
+        screen_.setNotice(noProvinceThere());
+    } else {
+        // Legions that cannot go are refused wherever the drop fell, with the
+        // rules' own words: the order to their own province says why.
+        Province& to = target ? *target : *source;
+        game_.dropTarget = target;
+        const OrderResult result = Orders::move(game_, *source, to);
+        carriedOut = succeeded(result);
+        screen_.setNotice(orderOutcome(result, *source, to));
+    }
+    screen_.paintScreen();
+    if (carriedOut) {
         if (!game_.romansCanMove()) endTurn();
         else dropQueuedInput();
-    } else {
-        screen_.setNotice(orderRefusal(game_, source, target));
-        screen_.paintScreen();
     }
     --busy_;
     if (relayoutPending_ && !busy_) relayout();
