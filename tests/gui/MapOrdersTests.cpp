@@ -202,15 +202,16 @@ TEST(Counts, ReadyOverTotalWhenTheyDiffer) {
 TEST(SharpPictures, TheTwinAtTwiceTheSizeAboveOneAndAHalf) {
     testApp();
     QTemporaryDir dir;
-    QImage plain(10, 10, QImage::Format_ARGB32);
-    plain.fill(Qt::red);
-    plain.save(dir.filePath("900.png"));
+    auto write = [&dir](const char* file, int size, Qt::GlobalColor colour) {
+        QImage picture(size, size, QImage::Format_ARGB32);
+        picture.fill(colour);
+        picture.save(dir.filePath(QLatin1String(file)));
+    };
+    write("900.png", 10, Qt::red);
     view::Graphic only(900, 10, 10);
     ASSERT_TRUE(only.load(dir.path()));
     EXPECT_FALSE(only.hasSharpTwin());
-    QImage twin(20, 20, QImage::Format_ARGB32);
-    twin.fill(Qt::blue);
-    twin.save(dir.filePath("900@2x.png"));
+    write("900@2x.png", 20, Qt::blue);
     view::Graphic g(900, 10, 10);
     ASSERT_TRUE(g.load(dir.path()));
     EXPECT_TRUE(g.hasSharpTwin());
