@@ -69,7 +69,10 @@ bool MainWindow::openFile(const QString& path) {
     // file leaves the game as it was.
     const FileResult r = game_.loadFromFile(QFile::encodeName(path).toStdString());
     if (!r.ok) QMessageBox::critical(this, tr("ERROR"), fromRulesText(r.error));
-    else gameInProgress_ = false;
+    else {
+        gameInProgress_ = false;
+        news_->startReign();
+    }
     shownProvince_ = nullptr;
     screen_.paintScreen();
     return r.ok;

@@ -1,7 +1,11 @@
 #include "game/src/GameScreen.h"
 
+#include <QCoreApplication>
+#include <algorithm>
+
 #include "engine/Game.h"
 #include "qtcommon/RulesText.h"
+#include "game/view/LegionFigures.h"
 
 using namespace view;
 
@@ -30,16 +34,38 @@ void GameScreen::paintScreen() {
     {
         auto p = back_.painter();
         if (game_.year() >= 313) drawConstantinopleLabel(*p, pictures_, o);       // 6
+        for (const Province* flashed : flashed_)
+            if (flashed) regions_.highlight(*p, game_, *flashed, QColor(230, 30, 20), o);
+        if (drag_.carrying && drag_.target) regions_.highlight(*p, game_, *drag_.target, QColor(255, 200, 0), o);
         drawLegions(*p, pictures_, game_, o);                                      // 7
         drawLegend(*p, pictures_, o);                                              // 8
         drawMilitaryReport(*p);                                                    // 9
         drawEconomicReport(*p);
         drawProvinceInfo(*p, hovered_);
         if (decorate) decorate(*p);
+        drawOrdersInProgress(*p);
+        view::drawNewsPanel(*p, newsPanel_, o);
     }
     front_.copyFrom(back_, QRect(QPoint(0, 0), layoutSize_), QPoint(0, 0));      // 10
     drawInstructions();                                                            // 11
     show(QRect(QPoint(0, 0), layoutSize_));
+}
+
+void GameScreen::drawOrdersInProgress(QPainter& p) const {
+    if (!drag_.carrying || !drag_.source) return;
+    // The stack left behind keeps a white rim; the figure rides the pointer.
+    const QRect box(legionSpot(*drag_.source, offsetX_), QSize(35, 65));
+    p.save();
+    p.setPen(QPen(Qt::white, 2, Qt::DashLine));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(box.adjusted(-3, -3, 3, 3));
+    p.restore();
+    view::drawCarriedFigure(p, pictures_, drag_.pointer);
+}
+
+void GameScreen::scrollChronicle(int lines) {
+    const int total = chronicle_ ? int(chronicle_->size()) : 0;
+    chronicleScroll_ = std::clamp(chronicleScroll_ + lines, 0, std::max(0, total - 1));
 }
 
 void GameScreen::drawInstructions() {
@@ -104,9 +130,34 @@ std::vector<GameScreen::TextLine> GameScreen::economicReportLines() const {
 std::vector<GameScreen::TextLine> GameScreen::militaryReportLines() const {
     const int x = offsetX_ + 1010;
     std::vector<TextLine> lines = {{x, 320, tr("MILITARY REPORT"), Qt::black}};
-    int i = 0;
-    for (const std::string& line : game_.eventLog)
-        lines.push_back({x, 360 + 20 * i++, fromRulesText(line), Qt::black});
+    if (!chronicle_) {
+        int i = 0;
+        for (const std::string& line : game_.eventLog)
+            lines.push_back({x, 360 + 20 * i++, fromRulesText(line), Qt::black});
+        return lines;
+    }
+    // The reign's news under the year it came in, the newest at the bottom;
+    // the wheel over the scroll reads further back.
+    std::vector<TextLine> rows;
+    int year = -1;
+    for (const ChronicleLine& c : *chronicle_) {
+        if (c.year != year) {
+            year = c.year;
+            rows.push_back({x, 0, year ? QCoreApplication::translate("GameScreen", "%1 AD").arg(year)
+                                       : QCoreApplication::translate("GameScreen", "Before"),
+                            QColor(130, 20, 20)});
+        }
+        rows.push_back({x + 12, 0, fromRulesText(c.text), Qt::black});
+    }
+    constexpr int Shown = 14;
+    const int last = std::max(0, int(rows.size()) - std::min(chronicleScroll_, int(rows.size())));
+    const int first = std::max(0, last - Shown);
+    if (first > 0)
+        lines.push_back({x + 160, 320, QCoreApplication::translate("GameScreen", "(scroll for more)"), QColor(110, 90, 60)});
+    for (int i = first; i < last; ++i) {
+        rows[std::size_t(i)].y = 345 + 20 * (i - first);
+        lines.push_back(rows[std::size_t(i)]);
+    }
     return lines;
 }
 
@@ -143,6 +194,10 @@ void GameScreen::drawMilitaryReport(QPainter& p) const {
 void GameScreen::drawProvinceInfo(QPainter& p, const Province* province) const {
     const int o = offsetX_;
     p.fillRect(QRect(QPoint(o + 185, 595), QPoint(o + 965 - 1, 618 - 1)), Qt::black);
+    if (!notice_.isEmpty()) {
+        drawTextAt(p, o + 185, 600, notice_, QColor(255, 190, 80));
+        return;
+    }
     const InfoLine info = provinceInfo(province);
     for (const TextLine& l : info.texts) drawTextAt(p, l.x, l.y, l.text, l.colour);
     for (const auto& [x, picture] : info.coins) pictures_.graphic(picture).draw(p, x, 595);
@@ -159,7 +214,7 @@ void GameScreen::showProvinceInfo(const Province* province) {
 
 void GameScreen::wipeIcon(const Province& from, int iconWidth, int iconHeight) {
     const QPoint spot = legionSpot(from, offsetX_);
-    back_.copyFrom(mapCache_, QRect(from.legionX(), from.legionY(), iconWidth, iconHeight), spot);
+    back_.copyFrom(mapCache_, QRect(figureSpot(from), QSize(iconWidth, iconHeight)), spot);
 }
 
 void GameScreen::march(Province& from, Province& to, const Animation& animation, int iconWidth, int iconHeight,
@@ -179,8 +234,8 @@ void GameScreen::animateMove(Province& from, Province& to) {
     if (animated_.count(key)) return;
     Empire* owner = game_.ownerOf(from);
     if (!owner || !owner->isRomans()) animated_.insert(key);
-    const int mx = (from.legionX() + to.legionX()) / 2 + offsetX_ + 205;
-    const int my = (from.legionY() + to.legionY()) / 2 + 44;
+    const int mx = (figureSpot(from).x() + figureSpot(to).x()) / 2 + offsetX_ + 205;
+    const int my = (figureSpot(from).y() + figureSpot(to).y()) / 2 + 44;
     const std::string name = owner ? owner->name : std::string();
     auto sound = [this] { if (playSound) playSound(0); };
     if (name == "Romans") {
@@ -220,7 +275,7 @@ void GameScreen::animateDefeat(const std::string& loser, Province& province) {
     const Animation& a = loser == "Rebelling Legions" ? pictures_.rebelDefeat()
                          : loser == "Sassanids"       ? pictures_.sassanidDefeat()
                                                       : pictures_.barbarianDefeat();
-    a.play(front_, spot.x(), spot.y(), mapCache_, province.legionX(), province.legionY(), false, shown);
+    a.play(front_, spot.x(), spot.y(), mapCache_, figureSpot(province).x(), figureSpot(province).y(), false, shown);
 }
 
 void GameScreen::showTurnBanner() {

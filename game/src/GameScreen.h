@@ -11,7 +11,10 @@
 #include <utility>
 
 #include "game/view/MapDrawing.h"
+#include "game/view/NewsPanel.h"
+#include "game/view/ProvinceRegions.h"
 #include "game/view/Surface.h"
+#include "rules/YearNews.h"
 
 class Game;
 class Province;
@@ -39,6 +42,37 @@ public:
     std::function<void(int kind)> playSound;
     // Drawn over the composed map after the legions (the keyboard's highlight).
     std::function<void(QPainter& p)> decorate;
+
+    // The painted provinces, read from the tints once the pictures are loaded.
+    void buildRegions() { regions_.build(pictures_.tints(), game_); }
+    const view::ProvinceRegions& regions() const { return regions_; }
+
+    // A drag in progress: the province picked up, the one it would land on,
+    // and the pointer (layout pixels) the carried figure follows.
+    struct Drag {
+        const Province* source = nullptr;
+        const Province* target = nullptr;
+        QPoint pointer;
+        bool carrying = false;
+    };
+    void setDrag(const Drag& drag) { drag_ = drag; }
+    const Drag& drag() const { return drag_; }
+
+    // Why the last order was refused, in the information line until the
+    // pointer moves on to another province; empty for none.
+    void setNotice(const QString& notice) { notice_ = notice; }
+    const QString& notice() const { return notice_; }
+
+    // The year's news over the map (empty: none) and the provinces flashed.
+    void setNewsPanel(const view::NewsPanel& panel) { newsPanel_ = panel; }
+    const view::NewsPanel& newsPanel() const { return newsPanel_; }
+    void setFlashed(std::vector<const Province*> provinces) { flashed_ = std::move(provinces); }
+
+    // The reign's news for the military report (nullptr: the rules' last lines
+    // without years), and how many lines it is scrolled back.
+    void setChronicle(const std::vector<ChronicleLine>* chronicle) { chronicle_ = chronicle; }
+    void scrollChronicle(int lines);
+    int chronicleScroll() const { return chronicleScroll_; }
 
     // Composes the whole screen and shows it.
     void paintScreen();
@@ -90,6 +124,7 @@ private:
     void show(const QRect& r) { if (present) present(r); }
     void wait(int ms) { if (pause) pause(ms); }
     void drawInstructions();
+    void drawOrdersInProgress(QPainter& p) const;
     void wipeIcon(const Province& from, int iconWidth, int iconHeight);
     void march(Province& from, Province& to, const view::Animation& animation, int iconWidth, int iconHeight,
                bool mirror);
@@ -103,4 +138,11 @@ private:
     view::Surface front_;
     const Province* hovered_ = nullptr;
     std::set<std::pair<std::string, std::string>> animated_;
+    view::ProvinceRegions regions_;
+    Drag drag_;
+    QString notice_;
+    view::NewsPanel newsPanel_;
+    std::vector<const Province*> flashed_;
+    const std::vector<ChronicleLine>* chronicle_ = nullptr;
+    int chronicleScroll_ = 0;
 };

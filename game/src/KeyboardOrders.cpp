@@ -7,16 +7,13 @@
 #include <limits>
 #include <vector>
 
+#include "game/view/LegionFigures.h"
 #include "game/view/MapDrawing.h"
 #include "engine/Game.h"
 
 namespace {
 
-// The legion box in map pixels, both of its ends included.
-constexpr int BoxWidth = LegionBoxWidth + 1;
-constexpr int BoxHeight = LegionBoxHeight + 1;
-
-QPointF boxCentre(const Province& p) { return QPointF(p.legionX() + BoxWidth / 2.0, p.legionY() + BoxHeight / 2.0); }
+QPointF boxCentre(const Province& p) { return QRectF(view::pickUpBox(p)).center(); }
 
 QString lowerName(const Province& p) { return QString::fromStdString(p.name()).toLower(); }
 
@@ -223,8 +220,7 @@ void KeyboardOrders::draw(QPainter& p, int offsetX) const {
     p.setClipRect(QRect(offsetX + view::MapLeft, view::MapTop, view::MapWidth, view::MapHeight));
     p.setBrush(Qt::NoBrush);
     auto box = [offsetX](const Province& q, int grow) {
-        return QRect(offsetX + view::MapLeft + q.legionX() - grow, view::MapTop + q.legionY() - grow,
-                     BoxWidth + 2 * grow, BoxHeight + 2 * grow);
+        return view::pickUpBox(q).translated(offsetX + view::MapLeft, view::MapTop).adjusted(-grow, -grow, grow, grow);
     };
     const QColor gold(255, 215, 0);
     if (const Province* source = carried()) {

@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
+#include <QSettings>
 #include <QTimer>
 #include <QUrl>
 #include <QWindow>
@@ -67,10 +68,16 @@ ScreenWidget::ScreenWidget(MainWindow& window) : QWidget(&window), window_(windo
 }
 
 QRectF ScreenWidget::targetRect() const {
-    const QSize layout = window_.gameScreen().layoutSize();
-    const qreal s = std::min(qreal(width()) / layout.width(), qreal(height()) / layout.height());
-    const QSizeF size(layout.width() * s, layout.height() * s);
-    return QRectF(QPointF((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+    // What is drawn (from the legend's left edge to the scroll's right one,
+    // from the top to the scroll's foot) is centred with one even margin
+    // around it, whatever blank the composition keeps beside it.
+    constexpr qreal Margin = 12;
+    const GameScreen& screen = window_.gameScreen();
+    const QSize layout = screen.layoutSize();
+    const QRectF drawn = QRectF(screen.screenOffsetX(), 0, 1336, 664).adjusted(-Margin, -Margin, Margin, Margin);
+    const qreal s = std::min(qreal(width()) / drawn.width(), qreal(height()) / drawn.height());
+    const QPointF origin = QPointF(width() / 2.0, height() / 2.0) - drawn.center() * s;
+    return QRectF(origin, QSizeF(layout.width() * s, layout.height() * s));
 }
 
 QPoint ScreenWidget::toLayout(QPointF pos) const {
@@ -97,6 +104,10 @@ void ScreenWidget::mouseMoveEvent(QMouseEvent* e) { window_.pointerMove(toLayout
 
 void ScreenWidget::mousePressEvent(QMouseEvent* e) {
     if (e->button() == Qt::LeftButton) window_.leftPress(toLayout(e->position()));
+}
+
+void ScreenWidget::wheelEvent(QWheelEvent* e) {
+    window_.wheel(toLayout(e->position()), e->angleDelta().y() / 120);
 }
 
 void ScreenWidget::mouseReleaseEvent(QMouseEvent* e) {
@@ -130,6 +141,10 @@ MainWindow::MainWindow(Game& game, const view::Pictures& pictures, GameScreen& s
     // Sound option is off.
     screen_.playSound = [this](int kind) { game_.playSound(static_cast<SoundKind>(kind)); };
     game_.setPresenter(this);
+    screen_.buildRegions();
+    news_ = std::make_unique<NewsDesk>(game_, screen_, [this] { return inPause(); });
+    news_->setEnabled(options_.yearNews);
+    actions_[Command::YearNews]->setChecked(options_.yearNews);
 
     chooseFile = [this](bool saving) {
         return GameFiles::choose(this, saving ? GameFiles::Purpose::Save : GameFiles::Purpose::Open);
@@ -150,6 +165,7 @@ MainWindow::MainWindow(Game& game, const view::Pictures& pictures, GameScreen& s
 
 MainWindow::~MainWindow() {
     if (&game_.presenter() == this) game_.setPresenter(nullptr);
+    news_.reset();
     screen_.playSound = nullptr;
     screen_.present = nullptr;
     screen_.pause = nullptr;
@@ -199,6 +215,7 @@ void MainWindow::buildMenus() {
     QAction* sound = addCommand(options, tr("Sound"), Command::Sound, [this] { toggleSound(); });
     sound->setCheckable(true);
     sound->setChecked(sounds_.enabled);
+    addCommand(options, tr("Year's News"), Command::YearNews, [this] { toggleYearNews(); })->setCheckable(true);
     QMenu* scenarios = options->addMenu(tr("Scenarios"));
     const std::pair<QString, int> scenarioItems[] = {{tr("Valerian (260 AD)"), Command::Scenario260},
                                                      {tr("Constantine (308 AD)"), Command::Scenario308},
@@ -237,6 +254,11 @@ void MainWindow::showAbout() {
     d.exec();
 }
 
+void MainWindow::toggleYearNews() {
+    news_->setEnabled(action(Command::YearNews)->isChecked());
+    QSettings().setValue(QStringLiteral("yearNews"), news_->enabled());
+}
+
 void MainWindow::exitGame() { quit(); }
 void MainWindow::openTutorial() { openWebPage(QStringLiteral("tutorial.html")); }
 void MainWindow::openStudyGuide() { openWebPage(QStringLiteral("guide.html")); }
@@ -262,6 +284,7 @@ void MainWindow::newGameWithoutQuestion() {
     game_.startNewGame();
     gameInProgress_ = false;
     shownProvince_ = nullptr;
+    news_->startReign();
     screen_.paintScreen();
 }
 
@@ -272,6 +295,7 @@ void MainWindow::startScenario(int id) {
                      : id == Command::Scenario410 ? 410
                                                   : 455;
     game_.startScenario(year);
+    news_->startReign();
     screen_.paintScreen();
     if (Game::firstTurnEndsAtOnce(year)) endTurn();
     gameInProgress_ = false;
@@ -329,48 +353,15 @@ void MainWindow::openWebPage(const QString& name) {
     openUrl(QUrl::fromLocalFile(path));
 }
 
-// ------------------------------------------------------------- the pointer
-
-void MainWindow::pointerMove(QPoint layout) {
-    const QPoint m = view::layoutToMap(layout, screen_.screenOffsetX());
-    const Province* hovered = game_.provinceAt(m.x(), m.y());
-    if (hovered == shownProvince_) return;
-    shownProvince_ = hovered;
-    screen_.showProvinceInfo(hovered);
-}
-
-void MainWindow::leftPress(QPoint layout) {
-    const QPoint m = view::layoutToMap(layout, screen_.screenOffsetX());
-    // The first box under the pointer decides, even when it refuses.
-    game_.pickUp(game_.legionBoxAt(m.x(), m.y()));
-}
-
-void MainWindow::leftRelease(QPoint layout) {
-    const QPoint m = view::layoutToMap(layout, screen_.screenOffsetX());
-    carryOut([&] { return game_.dropLegions(m.x(), m.y()); });
-}
-
-void MainWindow::order(Province& from, Province& to) {
-    carryOut([&] { return succeeded(Orders::move(game_, from, to)); });
-}
-
-void MainWindow::carryOut(const std::function<bool()>& order) {
-    asCommand([&] {
-        if (!order()) return;
-        gameInProgress_ = true;
-        screen_.paintScreen();
-        if (!game_.romansCanMove()) endTurn();
-        else dropQueuedInput();
-    });
-}
-
 void MainWindow::rightRelease(QPoint) {
+    if (news_->dismiss()) return;
     asCommand([this] { endTurn(); });
 }
 
 void MainWindow::endTurn() {
     if (quitting_) return;
     gameInProgress_ = true;
+    screen_.setNotice({});
     game_.advanceTurn();
     autosaveTurn();
     dropQueuedInput();
@@ -404,6 +395,7 @@ void MainWindow::keyUp(int key) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* e) {
+    if (!e->isAutoRepeat() && news_->dismiss()) return;
     // P, F and J keep their meaning whatever the keyboard's orders make of them.
     if (!e->isAutoRepeat()) keyDown(e->key());
     keyboardPress(e);
@@ -430,11 +422,26 @@ bool MainWindow::askWithLabels(const Message& text, const Message& yesLabel, con
 }
 
 void MainWindow::sound(SoundKind kind) { sounds_.playGameSound(kind); }
-void MainWindow::move(Province& from, Province& to) { screen_.animateMove(from, to); }
+
+void MainWindow::move(Province& from, Province& to) {
+    news_->battleBegins(from, to);
+    screen_.animateMove(from, to);
+}
+
 void MainWindow::defeat(Power loser, Province& province) { screen_.animateDefeat(powerName(loser), province); }
-void MainWindow::news(const std::string&) { screen_.refreshReports(); }
+
+void MainWindow::news(const std::string& line) {
+    news_->newsLogged(line);
+    screen_.refreshReports();
+}
+
 void MainWindow::diagnostic(const std::string& text) { qWarning("%s", text.c_str()); }
-void MainWindow::redraw() { screen_.paintScreen(); }
+
+void MainWindow::redraw() {
+    screen_.paintScreen();
+    news_->redrawn();
+}
+
 void MainWindow::banner() { screen_.showTurnBanner(); }
 void MainWindow::forgetAnimatedMoves() { screen_.forgetAnimatedMoves(); }
 

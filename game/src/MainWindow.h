@@ -8,6 +8,7 @@
 #include "game/src/Dialogs.h"
 #include "game/src/GameScreen.h"
 #include "game/src/KeyboardOrders.h"
+#include "game/src/NewsDesk.h"
 #include "game/src/Sound.h"
 #include "qtcommon/WindowAdvisor.h"
 #include "rules/Presenter.h"
@@ -43,6 +44,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
 
 private:
     MainWindow& window_;
@@ -55,7 +57,7 @@ enum : int {
     Tutorial = 103, About = 104, Exit = 105, StudyGuide = 106, Quiz = 108, Help = 110,
     Scenario260 = 1100, Scenario308 = 1101, Scenario410 = 1102, Scenario455 = 1103,
     Load = 3000, Save = 3001, NewGame = 3002, ContinueLastGame = 3003,
-    Easy = 5000, Normal = 5001, Hard = 5002, Sound = 6000,
+    Easy = 5000, Normal = 5001, Hard = 5002, Sound = 6000, YearNews = 6001,
 };
 }
 
@@ -67,6 +69,7 @@ public:
         bool introduction = true;     // the first paint shows the introduction and the hints
         QString openAtStart;          // a game to load once the window is up (the command line's file)
         QString autosaveFolder;       // where finished turns are kept; empty: the player's data folder
+        bool yearNews = true;         // each year's summary over the map when the year ends
     };
 
     MainWindow(Game& game, const view::Pictures& pictures, GameScreen& screen, GameSounds& sounds,
@@ -90,6 +93,7 @@ public:
     void openQuiz();
     void setSkill(int level);  // 0 Easy, 1 Normal, 2 Hard
     void toggleSound();
+    void toggleYearNews();
     void continueLastGame();
 
     // The pointer, in layout pixels.
@@ -97,6 +101,8 @@ public:
     void leftPress(QPoint layout);
     void leftRelease(QPoint layout);
     void rightRelease(QPoint layout);
+    // The wheel over the report scroll reads the reign's news further back.
+    void wheel(QPoint layout, int steps);
     // An order given without the mouse, and what follows it.
     void order(Province& from, Province& to);
     void keyDown(int key);
@@ -146,6 +152,7 @@ public:
     GameScreen& gameScreen() { return screen_; }
     GameSounds& sounds() { return sounds_; }
     WindowAdvisor& advisor() { return advisor_; }
+    NewsDesk& newsDesk() { return *news_; }
     ScreenWidget* screenWidget() const { return widget_; }
     bool inPause() const { return pauseDepth_ > 0; }
 
@@ -185,9 +192,11 @@ private:
     void autosaveTurn();
     void keyboardPress(QKeyEvent* e);
     void dropQueuedInput();
-    // Gives the order; once it is carried out, the new map, and the end of the
-    // turn when no legion can move.
-    void carryOut(const std::function<bool()>& order);
+    // MapPointer.cpp: where a drop lands, and the order given, carried out or
+    // refused with its reason in the information line.
+    Province* dropTargetAt(QPoint mapPoint);
+    void giveOrder(Province* source, Province* target);
+    void giveOrderNow(Province* source, Province* target);
 
     Game& game_;
     const view::Pictures& pictures_;
@@ -209,5 +218,9 @@ private:
     bool screenHooked_ = false;
     int busy_ = 0;
     std::unique_ptr<KeyboardOrders> keyboard_;
+    std::unique_ptr<NewsDesk> news_;
+    bool dragging_ = false;
+    bool swallowRelease_ = false;
+    QPoint pressedAt_;
     Autosave autosave_;
 };

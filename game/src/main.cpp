@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QScreen>
+#include <QSettings>
 #include <cstdio>
 
 #include "game/src/CommandLine.h"
@@ -68,6 +69,7 @@ int main(int argc, char** argv) {
             splash.exec();
         }
         MainWindow::Options options;
+        options.yearNews = QSettings().value(QStringLiteral("yearNews"), true).toBool();
         // A saved game or scenario named on the command line (or opened from
         // the file manager); the application object has taken Qt's options out.
         options.openAtStart = CommandLine::parse(QCoreApplication::arguments()).file;

@@ -23,7 +23,14 @@ Graphic::Graphic(int id, int width, int height)
 
 bool Graphic::load(const QString& root) {
     image_ = readPicture(root, stem_);
+    sharp_ = image_.isNull() ? QImage() : readPicture(root, stem_ + QStringLiteral("@2x"));
     return !image_.isNull();
+}
+
+bool Graphic::wantsSharp(const QPainter& target) { return target.deviceTransform().m11() > 1.5; }
+
+const QImage& Graphic::imageFor(const QPainter& target) const {
+    return !sharp_.isNull() && wantsSharp(target) ? sharp_ : image_;
 }
 
 void Graphic::draw(QPainter& target, int x, int y) const {
@@ -31,7 +38,7 @@ void Graphic::draw(QPainter& target, int x, int y) const {
         drawPlaceholder(target, x, y, false);
         return;
     }
-    target.drawImage(QRect(x, y, width_, height_), image_);
+    target.drawImage(QRect(x, y, width_, height_), imageFor(target));
 }
 
 // Magenta frame, a cross and the picture's name: nobody mistakes it for art,
@@ -64,6 +71,7 @@ Sprite::Sprite(int id, int maskId, int width, int height) : Graphic(id, width, h
 bool Sprite::load(const QString& root) {
     const bool ok = Graphic::load(root);
     mirrored_ = ok ? image_.mirrored(true, false) : QImage();
+    sharpMirrored_ = sharp_.isNull() ? QImage() : sharp_.mirrored(true, false);
     return ok;
 }
 
@@ -72,7 +80,9 @@ void Sprite::drawTransparent(QPainter& target, int x, int y, bool mirror) const 
         drawPlaceholder(target, x, y, true);
         return;
     }
-    target.drawImage(QRect(x, y, width(), height()), mirror ? mirrored_ : image_);
+    const bool sharp = !sharp_.isNull() && wantsSharp(target);
+    const QImage& picture = mirror ? (sharp ? sharpMirrored_ : mirrored_) : (sharp ? sharp_ : image_);
+    target.drawImage(QRect(x, y, width(), height()), picture);
 }
 
 Animation::Animation(int firstFrame, int frameCount, int firstMask, int width, int height, int delayMs)

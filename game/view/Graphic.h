@@ -20,7 +20,9 @@ inline const QString DefaultPictureRoot = QStringLiteral(":/bitmaps");
 // A picture addressed by its numeric id (file "<id>.png") or, for the
 // province tints, by a file stem. It is drawn in the size given here, whatever
 // size the file has; a missing or unreadable file draws a clearly marked
-// placeholder of that size instead, never a hole.
+// placeholder of that size instead, never a hole. Where a twin drawn at twice
+// the size ("<id>@2x.png") exists, it is drawn instead on surfaces of more
+// than 1.5 device pixels per layout pixel.
 class Graphic {
 public:
     Graphic(int id, int width, int height);
@@ -36,11 +38,16 @@ public:
     int width() const { return width_; }
     int height() const { return height_; }
     bool isLoaded() const { return !image_.isNull(); }
+    bool hasSharpTwin() const { return !sharp_.isNull(); }
     const QImage& image() const { return image_; }
 
 protected:
     void drawPlaceholder(QPainter& target, int x, int y, bool seeThrough) const;
+    // The picture fit for the target's scale: the 2x twin above 1.5.
+    const QImage& imageFor(const QPainter& target) const;
+    static bool wantsSharp(const QPainter& target);
     QImage image_;
+    QImage sharp_;
 
 private:
     int id_ = 0;
@@ -62,7 +69,7 @@ public:
 
 private:
     int maskId_;
-    QImage mirrored_;
+    QImage mirrored_, sharpMirrored_;
 };
 
 // A frame sequence played in place, each frame wiping the previous one with

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "engine/Game.h"
+#include "game/view/LegionFigures.h"
 #include "model/InternalError.h"
 
 namespace view {
@@ -141,7 +142,7 @@ void drawTextAt(QPainter& p, int x, int y, const QString& text, const QColor& co
 }
 
 QPoint legionSpot(const Province& province, int screenOffsetX) {
-    return QPoint(province.legionX() + screenOffsetX + MapLeft, province.legionY() + MapTop);
+    return figureSpot(province) + QPoint(screenOffsetX + MapLeft, MapTop);
 }
 
 QPoint layoutToMap(QPoint layout, int screenOffsetX) {
@@ -217,23 +218,30 @@ void drawConstantinopleLabel(QPainter& p, const Pictures& pictures, int screenOf
     pictures.graphic(251).draw(p, screenOffsetX + 724, 294);
 }
 
-void drawLegion(QPainter& p, const Pictures& pictures, int x, int y, int kind, int count, int screenOffsetX) {
+void drawLegion(QPainter& p, const Pictures& pictures, QPoint spot, int kind, const QString& count, bool marching,
+                int screenOffsetX) {
     const Sprite& icon = pictures.icon(kind);
-    icon.drawTransparent(p, x + screenOffsetX + MapLeft, y + MapTop, false);
-    if (count != 0)
-        drawTextAt(p, x + screenOffsetX + 220, y + 55, QString::number(count), Qt::black, true, Qt::white);
+    const QPoint corner(spot.x() + screenOffsetX + MapLeft, spot.y() + MapTop);
+    icon.drawTransparent(p, corner.x(), corner.y(), false);
+    if (!count.isEmpty()) drawCountBadge(p, corner, count, marching);
 }
 
 void drawLegions(QPainter& p, const Pictures& pictures, Game& game, int screenOffsetX) {
+    drawMarches(p, game, screenOffsetX);
     for (Province* province : game.provinceTable) {
         if (!province) continue;
         for (Empire* empire : game.empires()) {
             const int count = empire->countLegionsIn(*province);
             if (count <= 0) continue;
-            int kind = empire->legionIcon;
-            if (empire->isRomans())
-                kind = empire->allLegionsMovedIn(*province) ? RomanMoved : RomanActive;
-            drawLegion(p, pictures, province->legionX(), province->legionY(), kind, count, screenOffsetX);
+            if (empire->isRomans()) {
+                const RomanStack stack = romanStack(game, *province);
+                const int kind = empire->allLegionsMovedIn(*province) ? RomanMoved : RomanActive;
+                drawLegion(p, pictures, figureSpot(*province), kind, stackCountText(stack), stack.marching > 0,
+                           screenOffsetX);
+            } else {
+                drawLegion(p, pictures, figureSpot(*province), empire->legionIcon, QString::number(count), false,
+                           screenOffsetX);
+            }
         }
     }
 }

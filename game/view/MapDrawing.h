@@ -92,17 +92,21 @@ void drawOwnership(QPainter& p, const Pictures& pictures, Game& game, int screen
 // The CONSTANTINOPLE label (251), drawn from 313 AD on.
 void drawConstantinopleLabel(QPainter& p, const Pictures& pictures, int screenOffsetX);
 
-// Every empire's legions in every province, with the counts; the Roman icon
-// is greyed when every Roman legion there has moved.
+// Every empire's legions in every province, with the counts, over the routes
+// of the marching Roman legions; the Roman icon is greyed when every Roman
+// legion there has moved, and its count reads ready/total when they differ.
 void drawLegions(QPainter& p, const Pictures& pictures, Game& game, int screenOffsetX);
 
-// One legion icon at map point (x, y); a count other than 0 is written beside it.
-void drawLegion(QPainter& p, const Pictures& pictures, int x, int y, int kind, int count, int screenOffsetX);
+// One legion icon with its corner at map point `spot`; a count other than
+// the empty text is written on a badge beside it, with a pennant when
+// `marching`.
+void drawLegion(QPainter& p, const Pictures& pictures, QPoint spot, int kind, const QString& count, bool marching,
+                int screenOffsetX);
 
 // The legend column and the white frame around the map.
 void drawLegend(QPainter& p, const Pictures& pictures, int screenOffsetX);
 
-// Layout point of a province's legion spot.
+// Layout point of the corner of a province's figures (LegionFigures.h).
 QPoint legionSpot(const Province& province, int screenOffsetX);
 
 // Map coordinates of a layout point.

@@ -12,6 +12,7 @@
 #include "GuiTestSupport.h"
 #include "qtcommon/MessageCatalogue.h"
 #include "qtcommon/RulesText.h"
+#include "game/view/LegionFigures.h"
 
 namespace {
 
@@ -258,17 +259,30 @@ TEST(Reports, PlagueLinesAreRed) {
     EXPECT_EQ(lines[7].colour, QColor(Qt::black));
 }
 
-TEST(Reports, MilitaryReportShowsTheLogInOrder) {
+TEST(Reports, MilitaryReportShowsTheReignsNewsUnderTheirYears) {
     Harness h;
-    h.game.eventLog.clear();
-    EXPECT_EQ(texts(h.screen.militaryReportLines()), QStringList({"MILITARY REPORT"}));
-    h.game.eventLog = {"first", "second"};
+    h.game.eventLog = {"kept in the saved game"};
+    h.window->newsDesk().startReign();
+    h.game.logMessage({MessageId::Overrun, {"first"}});
+    h.game.turn = 3;
+    h.game.logMessage({MessageId::Overrun, {"second"}});
     const auto lines = h.screen.militaryReportLines();
-    EXPECT_EQ(texts(lines), QStringList({"MILITARY REPORT", "first", "second"}));
-    EXPECT_EQ(lines[1].y, 360);
-    EXPECT_EQ(lines[2].y, 380);
-    h.game.eventLog = {"The North african legions have rebelled"};
-    EXPECT_EQ(texts(h.screen.militaryReportLines())[1], "The North African legions have rebelled");
+    EXPECT_EQ(texts(lines), QStringList({"MILITARY REPORT", "Before", "kept in the saved game", "235 AD",
+                                         "first has been overrun", "238 AD", "second has been overrun"}));
+    EXPECT_EQ(lines[1].y, 345);
+    EXPECT_EQ(lines[2].y, 365);
+
+    // More news than the scroll holds: the newest shows, the wheel reads back.
+    for (int i = 0; i < 30; ++i) h.game.logMessage({MessageId::Overrun, {"news " + std::to_string(i)}});
+    EXPECT_EQ(h.screen.militaryReportLines().back().text, "news 29 has been overrun");
+    h.window->wheel(QPoint(1100, 400), 5);
+    EXPECT_EQ(h.screen.militaryReportLines().back().text, "news 24 has been overrun");
+    h.window->wheel(QPoint(500, 400), 5);
+    EXPECT_EQ(h.screen.militaryReportLines().back().text, "news 24 has been overrun") << "the wheel over the map scrolls nothing";
+    h.window->wheel(QPoint(1100, 400), -99);
+    EXPECT_EQ(h.screen.militaryReportLines().back().text, "news 29 has been overrun");
+    h.window->wheel(QPoint(1100, 400), 999);
+    EXPECT_EQ(h.screen.militaryReportLines()[1].text, "Before") << "scrolled back to the first line";
 }
 
 TEST(Reports, RefreshRedrawsTheScrollWhenTheLogChanges) {
@@ -399,8 +413,8 @@ TEST(Animations, MoveOutOfAnUnheldProvinceShowsTheCrossedSwords) {
     h.window->recordedPauses.clear();
     h.screen.animateMove(britannia, belgica);
     EXPECT_EQ(h.window->recordedPauses, std::vector<int>({330}));
-    const int mx = (britannia.legionX() + belgica.legionX()) / 2 + 205;
-    const int my = (britannia.legionY() + belgica.legionY()) / 2 + 44;
+    const int mx = (view::figureSpot(britannia).x() + view::figureSpot(belgica).x()) / 2 + 205;
+    const int my = (view::figureSpot(britannia).y() + view::figureSpot(belgica).y()) / 2 + 44;
     const QRect swords(mx - 11, my, 23, 23);
     EXPECT_NE(before.copy(swords), h.screen.front().image().copy(swords));
     EXPECT_TRUE(h.screen.wasAnimated("Britannia", "Belgica"));

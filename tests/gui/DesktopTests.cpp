@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "GuiTestSupport.h"
+#include "game/view/LegionFigures.h"
 #include "cli/StateLine.h"
 #include "game/src/Autosave.h"
 #include "game/src/CommandLine.h"
@@ -124,21 +125,26 @@ void select(Harness& h, const Province& p) {
     ASSERT_EQ(h.window->keyboard().cursor(), &p) << p.name();
 }
 
-// A point of the legion box that a press of the mouse gives this province for.
+// A point of the box around the province's figures that a press of the mouse
+// picks this province up at.
 std::optional<QPoint> pressPoint(const Game& g, const Province& p) {
-    for (int y = p.legionY() + 59; y >= p.legionY(); --y)
-        for (int x = p.legionX() + 73; x >= p.legionX(); --x)
-            if (g.legionBoxAt(x, y) == &p) return QPoint(x, y);
+    const QRect box = view::pickUpBox(p);
+    for (int y = box.bottom(); y >= box.top(); --y)
+        for (int x = box.right(); x >= box.left(); --x)
+            if (view::pickUpBoxAt(g, QPoint(x, y)) == &p) return QPoint(x, y);
     return std::nullopt;
 }
 
-// A map point of the province for a release of the mouse: searched from the
-// other end than the keyboard searches, so the two do not share a point.
+// A map point of the province for a release of the mouse, off every other
+// province's figures: searched from the other end than the keyboard searches,
+// so the two do not share a point.
 std::optional<QPoint> releasePoint(const Game& g, const Province& p) {
     for (auto r = p.hitRects.rbegin(); r != p.hitRects.rend(); ++r)
         for (int y = r->bottom - 1; y > r->top; --y)
-            for (int x = r->right - 1; x > r->left; --x)
-                if (g.provinceAt(x, y) == &p) return QPoint(x, y);
+            for (int x = r->right - 1; x > r->left; --x) {
+                const Province* figure = view::figureAt(g, QPoint(x, y));
+                if (g.provinceAt(x, y) == &p && (!figure || figure == &p)) return QPoint(x, y);
+            }
     return std::nullopt;
 }
 

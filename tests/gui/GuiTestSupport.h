@@ -58,6 +58,7 @@ struct Harness {
         MainWindow::Options o;
         o.realPauses = false;
         o.introduction = false;
+        o.yearNews = false;  // a summary over the map would take the next click
         window = std::make_unique<MainWindow>(game, pictures, screen, sounds, o);
         window->resize(1366, 720);
         window->onQuit = [this] { ++quits; };

@@ -119,10 +119,9 @@ TEST(ComposedScreen, MovedAndUnmovedRomanLegions) {
     const QImage allMoved = composed(h);
     expectMatchesGolden(allMoved, "italia-all-moved");
     EXPECT_NE(oneReady.copy(icon), allMoved.copy(icon)) << "greyed icon once every legion there has moved";
-    // The count is the same in both: written at +40, +25 in black on white.
-    const QRect count(spot.x() + 40, spot.y() + 25, 14, 18);
-    EXPECT_EQ(oneReady.copy(count), allMoved.copy(count));
-    EXPECT_TRUE(hasColour(allMoved, count, Qt::white));
+    // The badge at the figure's feet reads ready/total: 1/3, then 0/3, in black.
+    const QRect count(spot.x() + 38, spot.y() + 50, 20, 12);
+    EXPECT_NE(oneReady.copy(count), allMoved.copy(count));
     EXPECT_TRUE(hasColour(allMoved, count, Qt::black));
 }
 

@@ -145,10 +145,15 @@ TEST(Pointer, HoverRedrawsTheInformationLineOnlyWhenTheProvinceChanges) {
 TEST(Pointer, WidgetPositionsMapBackToLayoutPixelsAtAnyScale) {
     Harness h;
     ScreenWidget* w = h.window->screenWidget();
-    w->resize(683, 500);  // half the layout's width; letterboxed vertically
+    // Half the drawn width with its margins (1336 + 2 x 12); letterboxed vertically.
+    w->resize(680, 500);
     const QRectF r = w->targetRect();
     EXPECT_DOUBLE_EQ(r.width(), 683.0);
     EXPECT_DOUBLE_EQ(r.height(), 336.0);
+    // Even margins: 6 pixels left of the legend and right of the scroll.
+    EXPECT_DOUBLE_EQ(r.x(), 6.0);
+    EXPECT_DOUBLE_EQ(r.x() + 1336 * 0.5, 680.0 - 6.0);
+    EXPECT_DOUBLE_EQ(r.y() + 332 * 0.5, 250.0) << "the drawn height is centred";
     EXPECT_EQ(w->toLayout(QPointF(r.x(), r.y())), QPoint(0, 0));
     EXPECT_EQ(w->toLayout(QPointF(r.x() + 90.0, r.y() + 15.0)), QPoint(180, 30));
     EXPECT_EQ(w->toLayout(QPointF(r.x() + 90.4, r.y() + 15.6)), QPoint(180, 31));
@@ -196,7 +201,7 @@ TEST(Menu, TitlesItemsAndIdsInOrder) {
     const QStringList expected = {
         "&File > New Game=3002", "&File > &Continue Last Game=3003", "&File > Save=3001", "&File > Load=3000", "&File > E&xit=105",
         "Options > Skill Level > Easy=5000", "Options > Skill Level > Normal=5001", "Options > Skill Level > Hard=5002",
-        "Options > Sound=6000", "Options > Scenarios > Valerian (260 AD)=1100",
+        "Options > Sound=6000", "Options > Year's News=6001", "Options > Scenarios > Valerian (260 AD)=1100",
         "Options > Scenarios > Constantine (308 AD)=1101", "Options > Scenarios > Honorius (410 AD)=1102",
         "Options > Scenarios > Valentinian III (455 AD)=1103",
         "History > History Lessons > Maximinus Thrax=2000", "History > History Lessons > Three Empires=2002",

@@ -1,0 +1,172 @@
+#include "game/view/LegionFigures.h"
+
+#include <QPainterPath>
+#include <cmath>
+#include <cstring>
+
+#include "game/view/MapDrawing.h"
+#include "engine/Game.h"
+
+namespace view {
+
+namespace {
+
+// Figures the rules place mostly over a neighbour or over a name painted on
+// the map, moved (in map pixels) onto their own land.
+struct Nudge {
+    const char* province;
+    int dx, dy;
+};
+constexpr Nudge nudges[] = {
+    {"Macedonia", 0, 73},   // off the Thracian border, south of its name
+    {"Lower Rhine", 6, 28}, // under its name
+    {"Belgica", 15, 60},    // under its name
+    {"Upper Rhine", 0, 30}, // under its name
+    {"Africa", 0, 22},      // out of the sea
+    {"Syria", 0, -6},       // above its name
+    {"Mauretania", 0, -8},  // above its name
+};
+
+QPoint nudgeOf(const Province& province) {
+    for (const Nudge& n : nudges)
+        if (province.name() == n.province) return QPoint(n.dx, n.dy);
+    return QPoint(0, 0);
+}
+
+// The widest legion icon and the tallest.
+constexpr int FigureWidth = 43;
+constexpr int FigureHeight = 65;
+
+// `scale`: device pixels per layout pixel. On a small window the badge grows
+// in layout pixels so that its figures stay 12 device pixels tall or more.
+QFont badgeFont(qreal scale) {
+    // The map's serif has old-style figures, whose 3, 4, 5, 7 and 9 hang below
+    // the line; counts are read in a serif with lining figures.
+    QFont f;
+    f.setFamilies({QStringLiteral("DejaVu Serif"), QStringLiteral("Liberation Serif"), QStringLiteral("Nimbus Roman")});
+    f.setStyleHint(QFont::Serif);
+    f.setPixelSize(std::max(13, int(std::ceil(12 / std::max<qreal>(scale, 0.1)))));
+    f.setBold(true);
+    return f;
+}
+
+QPointF centreOf(const Province& province, int screenOffsetX) {
+    const QPoint s = figureSpot(province);
+    return QPointF(screenOffsetX + MapLeft + s.x() + 17.5, MapTop + s.y() + 40);
+}
+
+}  // namespace
+
+QPoint figureSpot(const Province& province) {
+    return QPoint(province.legionX(), province.legionY()) + nudgeOf(province);
+}
+
+QRect pickUpBox(const Province& province) { return QRect(figureSpot(province), QSize(74, 60)); }
+
+Province* pickUpBoxAt(const Game& game, QPoint m) {
+    for (Province* p : game.provinceTable)
+        if (p && pickUpBox(*p).contains(m)) return p;
+    return nullptr;
+}
+
+Province* figureAt(const Game& game, QPoint m) {
+    for (Province* p : game.provinceTable) {
+        if (!p) continue;
+        bool anyone = false;
+        for (const Empire* e : {static_cast<const Empire*>(&game.romans), static_cast<const Empire*>(&game.barbarians),
+                                static_cast<const Empire*>(&game.sassanids), static_cast<const Empire*>(&game.rogueRomans)})
+            anyone = anyone || e->countLegionsIn(*p) > 0;
+        // The icon, and the count badge at its feet.
+        const QPoint s = figureSpot(*p);
+        const QRect icon(s, QSize(FigureWidth, FigureHeight));
+        const QRect badge(s + QPoint(34, 45), QSize(26, 20));
+        if (anyone && (icon.contains(m) || badge.contains(m))) return p;
+    }
+    return nullptr;
+}
+
+RomanStack romanStack(const Game& game, const Province& province) {
+    RomanStack s;
+    for (const auto& l : game.romans.legions) {
+        if (!l->province->sameAs(province)) continue;
+        ++s.total;
+        if (l->hasRoute) ++s.marching;
+        else if (!l->moved) ++s.ready;
+    }
+    return s;
+}
+
+QString stackCountText(const RomanStack& stack) {
+    if (stack.ready == stack.total) return QString::number(stack.total);
+    return QStringLiteral("%1/%2").arg(stack.ready).arg(stack.total);
+}
+
+void drawCountBadge(QPainter& p, QPoint figure, const QString& text, bool marching) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    const QFont f = badgeFont(p.deviceTransform().m11());
+    p.setFont(f);
+    const QFontMetrics fm(f);
+    const int w = std::max(fm.horizontalAdvance(text) + 8, fm.height() + 2);
+    const int h = fm.height() + 1;
+    // Below the figure's right hand, over its feet's level as the old count was.
+    const QRectF plaque(figure.x() + 34, figure.y() + 64 - h, w, h);
+    p.setPen(QPen(QColor(60, 40, 20), 1.2));
+    p.setBrush(QColor(255, 250, 235));
+    p.drawRoundedRect(plaque, 5, 5);
+    p.setPen(Qt::black);
+    p.drawText(plaque, Qt::AlignCenter, text);
+    if (marching) {
+        // A marching stack carries a red pennant over the plaque.
+        QPainterPath flag;
+        flag.moveTo(plaque.left() + 3, plaque.top());
+        flag.lineTo(plaque.left() + 3, plaque.top() - 14);
+        flag.lineTo(plaque.left() + 15, plaque.top() - 10);
+        flag.lineTo(plaque.left() + 3, plaque.top() - 6);
+        p.setPen(QPen(QColor(90, 10, 10), 1.5));
+        p.setBrush(QColor(200, 30, 30));
+        p.drawPath(flag);
+    }
+    p.restore();
+}
+
+void drawMarches(QPainter& p, const Game& game, int screenOffsetX) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setClipRect(QRect(screenOffsetX + MapLeft, MapTop, MapWidth, MapHeight));
+    const QColor ink(150, 20, 20);
+    for (const auto& l : game.romans.legions) {
+        if (!l->hasRoute) continue;
+        QPolygonF line;
+        line << centreOf(*l->province, screenOffsetX);
+        for (std::size_t i = std::size_t(l->routeIndex) + 1; i < l->route.size(); ++i)
+            line << centreOf(*l->route[i], screenOffsetX);
+        if (line.size() < 2) continue;
+        p.setPen(QPen(QColor(255, 245, 220, 200), 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolyline(line);
+        p.setPen(QPen(ink, 2.5, Qt::DashLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolyline(line);
+        // The arrowhead at the destination.
+        const QPointF tip = line.back();
+        const QPointF d = tip - line[line.size() - 2];
+        const qreal length = std::hypot(d.x(), d.y());
+        if (length < 1) continue;
+        const QPointF u = d / length;
+        const QPointF n(-u.y(), u.x());
+        QPolygonF head;
+        head << tip << tip - u * 14 + n * 7 << tip - u * 14 - n * 7;
+        p.setPen(QPen(QColor(255, 245, 220), 1.5));
+        p.setBrush(ink);
+        p.drawPolygon(head);
+    }
+    p.restore();
+}
+
+void drawCarriedFigure(QPainter& p, const Pictures& pictures, QPoint at) {
+    p.save();
+    p.setOpacity(0.8);
+    pictures.icon(RomanActive).drawTransparent(p, at.x() - 17, at.y() - 40, false);
+    p.restore();
+}
+
+}  // namespace view

@@ -1,0 +1,50 @@
+#pragma once
+// Where the legion figures of a province stand in the window and what they
+// say. The rules keep their own legion spots (the terminal edition's orders
+// and saved games rely on them); the window moves a few figures that would
+// stand mostly on a neighbour or on a province's name, and the boxes a press
+// and a drop are read in move with them.
+#include <QPainter>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+class Game;
+class Province;
+
+namespace view {
+
+class Pictures;
+
+// Map point of the top-left corner of a province's figures.
+QPoint figureSpot(const Province& province);
+// The box a press picks the province's legions up in, in map pixels (74 x 60,
+// as the rules' legion box, moved with the figure).
+QRect pickUpBox(const Province& province);
+// The first province, in table order, whose pick-up box holds the map point.
+Province* pickUpBoxAt(const Game& game, QPoint mapPoint);
+// The province whose drawn figures (icon and count) hold the map point, for a
+// drop on a figure; only provinces with legions in them count.
+Province* figureAt(const Game& game, QPoint mapPoint);
+
+// How a Roman stack stands: legions free for an order, legions marching on a
+// route, and all of them.
+struct RomanStack {
+    int ready = 0;
+    int marching = 0;
+    int total = 0;
+};
+RomanStack romanStack(const Game& game, const Province& province);
+// "ready/total" when some legions cannot take an order, else the total.
+QString stackCountText(const RomanStack& stack);
+
+// The count badge beside a figure whose corner is at layout point `figure`:
+// lining figures on a white plaque the window scales with everything else.
+void drawCountBadge(QPainter& p, QPoint figure, const QString& text, bool marching);
+// A dashed route with an arrowhead from every marching Roman legion to its
+// destination, drawn under the figures.
+void drawMarches(QPainter& p, const Game& game, int screenOffsetX);
+// The figure carried by the pointer during a drag, centred on `layoutPoint`.
+void drawCarriedFigure(QPainter& p, const Pictures& pictures, QPoint layoutPoint);
+
+}  // namespace view

@@ -1,0 +1,108 @@
+#include "game/view/ProvinceRegions.h"
+
+#include "game/view/Graphic.h"
+#include "game/view/MapDrawing.h"
+#include "engine/Game.h"
+
+namespace view {
+
+namespace {
+
+// A tint pixel counts as the province's land from half opacity on.
+constexpr int OpaqueFrom = 128;
+
+// The border pixels of a shape: opaque, with a see-through 4-neighbour.
+QImage rimOf(const QImage& mask) {
+    QImage rim(mask.size(), QImage::Format_Alpha8);
+    rim.fill(0);
+    auto opaque = [&mask](int x, int y) {
+        return x >= 0 && y >= 0 && x < mask.width() && y < mask.height() && qAlpha(mask.pixel(x, y)) >= OpaqueFrom;
+    };
+    for (int y = 0; y < mask.height(); ++y)
+        for (int x = 0; x < mask.width(); ++x)
+            if (opaque(x, y) && !(opaque(x - 1, y) && opaque(x + 1, y) && opaque(x, y - 1) && opaque(x, y + 1)))
+                rim.setPixel(x, y, 255);
+    return rim;
+}
+
+QImage coloured(const QImage& alpha, const QColor& colour) {
+    QImage out(alpha.size(), QImage::Format_ARGB32_Premultiplied);
+    out.fill(Qt::transparent);
+    QPainter p(&out);
+    p.drawImage(0, 0, alpha);
+    p.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    p.fillRect(out.rect(), colour);
+    return out;
+}
+
+}  // namespace
+
+void ProvinceRegions::build(const ProvinceSprites& tints, const Game& game) {
+    lookup_ = QImage(MapWidth, MapHeight, QImage::Format_Grayscale8);
+    lookup_.fill(0);
+    shapes_.clear();
+    for (const ProvinceSprites::Entry& e : tints.entries()) {
+        const Sprite& plain = *e.sprites[0];
+        const Province* province = game.provinceNamed(e.province);
+        if (!plain.isLoaded() || !province) continue;
+        const int index = indexOf(game, *province);
+        if (index < 0) continue;
+        // The tint is drawn in its table size whatever the file's size.
+        const QImage mask = plain.image().scaled(e.width, e.height).convertToFormat(QImage::Format_ARGB32);
+        const QPoint topLeft(e.x - MapLeft, e.y - MapTop);
+        for (int y = 0; y < mask.height(); ++y) {
+            const int my = topLeft.y() + y;
+            if (my < 0 || my >= MapHeight) continue;
+            uchar* line = lookup_.scanLine(my);
+            const QRgb* source = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
+            for (int x = 0; x < mask.width(); ++x) {
+                const int mx = topLeft.x() + x;
+                if (mx >= 0 && mx < MapWidth && qAlpha(source[x]) >= OpaqueFrom) line[mx] = uchar(1 + index);
+            }
+        }
+        shapes_.push_back({index, topLeft, mask});
+    }
+}
+
+int ProvinceRegions::indexOf(const Game& game, const Province& province) const {
+    for (std::size_t i = 0; i < game.provinceTable.size(); ++i)
+        if (game.provinceTable[i] == &province) return int(i);
+    return -1;
+}
+
+Province* ProvinceRegions::at(const Game& game, QPoint m) const {
+    if (!lookup_.isNull() && m.x() >= 0 && m.y() >= 0 && m.x() < MapWidth && m.y() < MapHeight) {
+        const int value = lookup_.constScanLine(m.y())[m.x()];
+        if (value > 0 && value <= int(game.provinceTable.size())) return game.provinceTable[value - 1];
+    }
+    return game.provinceAt(m.x(), m.y());
+}
+
+bool ProvinceRegions::hasShape(const Game& game, const Province& province) const {
+    const int index = indexOf(game, province);
+    for (const Shape& s : shapes_)
+        if (s.tableIndex == index) return true;
+    return false;
+}
+
+void ProvinceRegions::highlight(QPainter& p, const Game& game, const Province& province, const QColor& colour,
+                                int screenOffsetX) const {
+    QColor fill = colour;
+    fill.setAlpha(90);
+    const int index = indexOf(game, province);
+    for (const Shape& s : shapes_) {
+        if (s.tableIndex != index) continue;
+        const QPoint at(screenOffsetX + MapLeft + s.mapTopLeft.x(), MapTop + s.mapTopLeft.y());
+        p.drawImage(at, coloured(s.mask, fill));
+        p.drawImage(at, coloured(rimOf(s.mask), colour));
+        return;
+    }
+    p.save();
+    p.setPen(QPen(colour, 2));
+    p.setBrush(fill);
+    for (const MapRect& r : province.hitRects)
+        p.drawRect(QRect(screenOffsetX + MapLeft + r.left, MapTop + r.top, r.right - r.left, r.bottom - r.top));
+    p.restore();
+}
+
+}  // namespace view

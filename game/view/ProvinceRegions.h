@@ -1,0 +1,49 @@
+#pragma once
+// Which province a map point shows. The hit rectangles of the rules only
+// roughly follow the coasts and borders painted on the map; a player aims at
+// the painted land, so the window reads the painted shapes themselves: a
+// lookup picture built once from the tint pictures, which are exactly the
+// provinces' painted shapes. The seven frontier lands have no tint and keep
+// their rectangles.
+#include <QImage>
+#include <QPoint>
+#include <QPainter>
+#include <vector>
+
+class Game;
+class Province;
+
+namespace view {
+
+class ProvinceSprites;
+
+class ProvinceRegions {
+public:
+    // Builds the lookup picture from the loaded tints; tints that were not
+    // found leave their provinces to the rectangles.
+    void build(const ProvinceSprites& tints, const Game& game);
+
+    // The province painted at a map point: its painted shape where one lies
+    // there, else the rules' rectangles (Game::provinceAt); nullptr for the sea.
+    Province* at(const Game& game, QPoint mapPoint) const;
+    // Whether a province is known by its painted shape (not only by rectangles).
+    bool hasShape(const Game& game, const Province& province) const;
+
+    // Fills the province's painted shape (or its rectangles) with `colour`
+    // and rims it, on a painter in layout pixels.
+    void highlight(QPainter& p, const Game& game, const Province& province, const QColor& colour,
+                   int screenOffsetX) const;
+
+private:
+    int indexOf(const Game& game, const Province& province) const;
+
+    QImage lookup_;  // one byte per map pixel: 0 for none, else 1 + the province's table index
+    struct Shape {
+        int tableIndex;
+        QPoint mapTopLeft;
+        QImage mask;  // the tint's alpha: opaque on the province
+    };
+    std::vector<Shape> shapes_;
+};
+
+}  // namespace view
