@@ -1,8 +1,20 @@
 #include "game/src/GameScreen.h"
 
+#include "game/view/ScreenText.h"
 #include "model/Game.h"
 
 using namespace view;
+
+namespace {
+
+std::vector<GameScreen::TextLine> qtLines(const std::vector<ScreenTextLine>& lines) {
+    std::vector<GameScreen::TextLine> out;
+    for (const ScreenTextLine& l : lines)
+        out.push_back({l.x, l.y, QString::fromLatin1(l.text.data(), qsizetype(l.text.size())), QColor(QRgb(l.colour))});
+    return out;
+}
+
+}  // namespace
 
 GameScreen::GameScreen(Game& game, const Pictures& pictures) : game_(game), pictures_(pictures) {
     setLayout(layoutSize_, 1.0);
@@ -49,8 +61,7 @@ void GameScreen::drawInstructions() {
     p->drawLine(o + 985, 590, o + 985, 620);
     p->drawLine(o + 985, 620, o + 175, 620);
     p->drawLine(o + 175, 620, o + 175, 590);
-    drawTextAt(*p, o + 230, 630, QStringLiteral("Instructions:  Left-click and drag to move legions.  "), Qt::white);
-    drawTextAt(*p, o + 630, 630, QStringLiteral("Right click to advance the game turn"), Qt::white);
+    for (const TextLine& l : qtLines(instructionLines(o))) drawTextAt(*p, l.x, l.y, l.text, l.colour);
 }
 
 void GameScreen::refreshReports() {
@@ -70,65 +81,16 @@ void GameScreen::refreshReports() {
 }
 
 std::vector<GameScreen::TextLine> GameScreen::economicReportLines() const {
-    const int x = offsetX_ + 1010;
-    const QColor black(Qt::black);
-    const RomanEmpire& r = game_.romans;
-    const int net = r.taxIncome - r.legionCost;
-    std::vector<TextLine> lines = {
-        {offsetX_ + 1110, 100, QStringLiteral("YEAR: %1 AD").arg(game_.year()), black},
-        {x, 130, QStringLiteral("ECONOMIC REPORT"), black},
-        {x, 160, QStringLiteral("Tax Revenue: %1").arg(r.taxIncome), black},
-        {x, 180, QStringLiteral("Legion Cost: %1").arg(r.legionCost), black},
-        // Always signed: "+0" when income and cost are equal.
-        {x, 200, QStringLiteral("Net: %1%2").arg(net < 0 ? QStringLiteral("-") : QStringLiteral("+")).arg(qAbs(qint64(net))), black},
-        {x, 220, QStringLiteral("Treasury: %1").arg(r.treasury), black},
-        {x, 240, QStringLiteral("The Empire can support %1 legions").arg(r.legionLimit()), black},
-    };
-    if (r.plague) {
-        const QColor red(255, 0, 0);
-        if (r.treasury <= 0) {
-            lines.push_back({x, 260, QStringLiteral("The Empire is out of money:"), red});
-            lines.push_back({x, 280, QStringLiteral("The legions are disbanding!"), red});
-        } else {
-            lines.push_back({x, 260, QStringLiteral("The Empire is suffering from a plague."), red});
-            lines.push_back({x, 280, QStringLiteral("Legion creation and tax collection is slowed!"), red});
-        }
-    } else {
-        lines.push_back({x, 260, QStringLiteral("Taxes are being collected"), black});
-        lines.push_back({x, 280, QStringLiteral("Legions are being paid"), black});
-    }
-    return lines;
+    return qtLines(::economicReportLines(game_, offsetX_));
 }
 
 std::vector<GameScreen::TextLine> GameScreen::militaryReportLines() const {
-    const int x = offsetX_ + 1010;
-    std::vector<TextLine> lines = {{x, 320, QStringLiteral("MILITARY REPORT"), Qt::black}};
-    int i = 0;
-    for (const std::string& line : game_.eventLog)
-        lines.push_back({x, 360 + 20 * i++, QString::fromLatin1(line.data(), qsizetype(line.size())), Qt::black});
-    return lines;
+    return qtLines(::militaryReportLines(game_, offsetX_));
 }
 
 GameScreen::InfoLine GameScreen::provinceInfo(const Province* province) const {
-    const int o = offsetX_;
-    InfoLine info;
-    if (!province) {
-        info.texts = {{o + 185, 600, QStringLiteral("Province:"), Qt::white},
-                      {o + 430, 600, QStringLiteral("Tax value:"), Qt::white},
-                      {o + 660, 600, QStringLiteral("Attributes:"), Qt::white}};
-        return info;
-    }
-    info.texts.push_back({o + 185, 600, QStringLiteral("Province: ") + QString::fromLatin1(province->name().c_str()), Qt::white});
-    info.texts.push_back({o + 430, 600, QStringLiteral("Tax value:"), Qt::white});
-    // A frontier land (tax value 0) shows no coin places at all.
-    if (province->taxValue != 0) {
-        static const int places[4] = {515, 537, 559, 581};
-        for (int i = 0; i < 4; ++i) info.coins.push_back({o + places[i], province->taxValue > i ? 268 : 269});
-    }
-    info.texts.push_back({o + 660, 600,
-                          QStringLiteral("Attributes: ") + QString::fromLatin1(province->attributesText().c_str()),
-                          Qt::white});
-    return info;
+    const ScreenInfoLine line = provinceInfoLine(province, offsetX_);
+    return {qtLines(line.texts), line.coins};
 }
 
 void GameScreen::drawEconomicReport(QPainter& p) const {
