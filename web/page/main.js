@@ -106,16 +106,14 @@ class Page {
       this.audio.unlock();
       if (this.busy || this.drag) return;
       const at = this.screen.toLayout(e.clientX, e.clientY);
-      if (!at || e.button === 2) return;
-      if (e.button !== 0) return;
+      if (!at || e.button !== 0) return;
       const m = Screen.toMap(at);
       canvas.setPointerCapture(e.pointerId);
+      // A quick flick may end before the pick-up is done: the release waits for it.
       this.drag = { id: e.pointerId, start: at, picked: null };
-      const picked = await this.call('aurovane_pick_up', 'string', ['number', 'number'], [m.x, m.y]);
-      if (this.drag && this.drag.id === e.pointerId) {
-        if (picked) this.drag.picked = picked;
-        else this.drag = null;
-      }
+      this.drag.pickUp = this.call('aurovane_pick_up', 'string', ['number', 'number'], [m.x, m.y]);
+      const picked = await this.drag.pickUp;
+      if (this.drag && this.drag.id === e.pointerId) this.drag.picked = picked;
     });
     canvas.addEventListener('pointermove', (e) => {
       const at = this.screen.toLayout(e.clientX, e.clientY);
@@ -138,7 +136,7 @@ class Page {
       const drag = this.drag;
       this.drag = null;
       this.screen.dragLine = null;
-      if (!drag.picked) return;
+      if (!(await drag.pickUp)) return;
       const at = e.type === 'pointerup' ? this.screen.toLayout(e.clientX, e.clientY) : null;
       if (!at) {
         this.sync('aurovane_cancel_drag', null);
@@ -327,7 +325,9 @@ async function boot() {
   page.wireKeyboard();
   page.wireFiles();
   page.wireMenu();
-  engine.ccall('aurovane_start', null, ['number'], [(Date.now() ^ (Math.random() * 0x7fffffff)) >>> 0]);
+  // ?seed=N replays a game exactly (tests, the benchmark); otherwise every game differs.
+  const seed = Number(new URLSearchParams(location.search).get('seed')) || (Date.now() ^ (Math.random() * 0x7fffffff)) >>> 0;
+  engine.ccall('aurovane_start', null, ['number'], [seed]);
   window.addEventListener('resize', () => page.screen.fitToWindow());
   byId('loading').hidden = true;
   // For the browser tests and the benchmark: the position and the first frame.

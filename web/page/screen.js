@@ -40,7 +40,7 @@ export class Screen {
       // The map band (with its frame and the information line), then legend and scroll side by side.
       const map = { x: 172, y: 22, w: 816, h: 628 };
       const legend = { x: 0, y: 36, w: 172, h: 570 };
-      const scroll = { x: 980, y: 0, w: 360, h: 664 };
+      const scroll = { x: 987, y: 0, w: 350, h: 664 };
       scale = Math.min(width / map.w, height / (map.h + scroll.h), width / (legend.w + scroll.w));
       const left = (width - map.w * scale) / 2;
       const below = map.h * scale;

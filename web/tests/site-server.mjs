@@ -1,0 +1,33 @@
+// A static server for the built site, as any web server would serve it.
+import fs from 'node:fs';
+import http from 'node:http';
+import path from 'node:path';
+
+const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm',
+                '.png': 'image/png', '.svg': 'image/svg+xml', '.mp3': 'audio/mpeg', '.woff2': 'font/woff2',
+                '.webmanifest': 'application/manifest+json', '.txt': 'text/plain' };
+
+// Resolves with { url, close, bytes() } once listening on a free port; bytes() counts what was sent.
+export function serveSite(folder) {
+  const root = path.resolve(folder);
+  let sent = 0;
+  const server = http.createServer((request, response) => {
+    const name = decodeURIComponent(new URL(request.url, 'http://x').pathname);
+    let file = path.join(root, name);
+    if (!file.startsWith(root)) { response.writeHead(403).end(); return; }
+    if (name.endsWith('/')) file = path.join(file, 'index.html');
+    fs.readFile(file, (error, data) => {
+      if (error) { response.writeHead(404).end(); return; }
+      sent += data.length;
+      response.writeHead(200, { 'Content-Type': types[path.extname(file)] || 'application/octet-stream',
+                                'Cache-Control': 'no-cache' });
+      response.end(data);
+    });
+  });
+  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve({
+    url: `http://127.0.0.1:${server.address().port}/`,
+    bytes: () => sent,
+    resetBytes: () => { sent = 0; },
+    close: () => new Promise((r) => server.close(r)),
+  })));
+}
