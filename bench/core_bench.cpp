@@ -3,25 +3,20 @@
 #include <benchmark/benchmark.h>
 
 #include "cli/Session.h"
-#include "model/Advisor.h"
-#include "model/Game.h"
-#include "model/Random.h"
-#include "rules/TurnFrontEnd.h"
+#include "engine/Game.h"
+#include "rules/Presenter.h"
 #include "tests/support/Policy.h"
 
 namespace {
 
 // Answers every question with Yes and shows nothing.
-class QuietPlayer : public Advisor, public TurnFrontEnd {
-protected:
-    void showMessage(const std::string&) override {}
-    bool askQuestion(const std::string&, const std::string&, const std::string&) override { return true; }
+class QuietPlayer : public Presenter {
+public:
+    bool askWithLabels(const std::string&, const std::string&, const std::string&) override { return true; }
 };
 
 Game& freshGame(std::uint32_t seed) {
-    Game::destroyInstance();
-    rng::seed(seed);
-    Game& game = Game::instance();
+    Game& game = Game::newInstance(seed);
     game.startNewGame();
     return game;
 }
@@ -57,8 +52,8 @@ BENCHMARK(BM_FindRoute_AcrossTheMap);
 // on the march. Each iteration replays it from the same saved position.
 void BM_EndOfTurn_CrowdedLateGame(benchmark::State& state) {
     QuietPlayer player;
-    Advisor::install(&player);
     Game& game = freshGame(5);
+    game.setPresenter(&player);
     game.startScenario(455);
     game.barbarians.addLegions("Upper Rhine", 30);
     game.sassanids.addLegions("Armenia", 20);
@@ -72,27 +67,25 @@ void BM_EndOfTurn_CrowdedLateGame(benchmark::State& state) {
         std::istringstream in(saved);
         game.loadFromStream(in);
         game.buildEventList();
-        rng::seed(5);
+        game.random.seed(5);
         state.ResumeTiming();
-        advanceTurn(player);
+        game.advanceTurn();
     }
-    Advisor::install(nullptr);
 }
 BENCHMARK(BM_EndOfTurn_CrowdedLateGame);
 
 // A whole game of 241 turns played by the simple policy through the terminal edition.
 void BM_WholeGame_241Turns(benchmark::State& state) {
     for (auto _ : state) {
-        Game::destroyInstance();
-        rng::seed(9);
-        Game::instance().skillLevel = 0;
+        Game& game = Game::newInstance(9);
+        game.skillLevel = 0;
         std::istringstream none;
         std::ostringstream transcript;
-        Session session(none, transcript, {std::string("y")});
+        Session session(game, none, transcript, {std::string("y")});
         session.run();
         int turns = 0;
         while (turns < 241) {
-            const std::string order = nextPolicyOrder(Game::instance());
+            const std::string order = nextPolicyOrder(game);
             if (order == "end") ++turns;
             if (!session.handle(order)) break;
         }

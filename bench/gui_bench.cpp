@@ -9,8 +9,7 @@
 #include "game/src/MainWindow.h"
 #include "game/src/Sound.h"
 #include "game/view/MapDrawing.h"
-#include "model/Game.h"
-#include "model/Random.h"
+#include "engine/Game.h"
 
 namespace {
 
@@ -27,9 +26,7 @@ QApplication& app() {
 
 Game& freshGame() {
     app();
-    if (Game::exists()) Game::destroyInstance();
-    rng::seed(42);
-    Game& g = Game::instance();
+    Game& g = Game::newInstance(42);
     g.startNewGame();
     return g;
 }
@@ -60,21 +57,17 @@ void BM_FullFrameCopy(benchmark::State& state) {
 }
 BENCHMARK(BM_FullFrameCopy)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
 
-// Start-up as the program does it, less the splash: the game, the hooks, the
+// Start-up as the program does it, less the splash: the game, the
 // new game, the pictures, the window and its first frame.
 void BM_StartupToFirstFrame(benchmark::State& state) {
     app();
     for (auto _ : state) {
-        if (Game::exists()) Game::destroyInstance();
-        rng::seed(42);
-        Game& game = Game::instance();
+        Game& game = Game::newInstance(42);
         view::Pictures pictures;
         GameScreen screen(game, pictures);
-        MainWindow::installDrawingHooks(game, screen);
         game.startNewGame();
         RecordingSoundBackend backend;
         GameSounds sounds(backend);
-        game.soundHook = [&sounds](int kind) { sounds.playGameSound(kind); };
         game.buildEventList();
         pictures.load();
         MainWindow::Options options;
@@ -85,10 +78,6 @@ void BM_StartupToFirstFrame(benchmark::State& state) {
         screen.paintScreen();
         benchmark::DoNotOptimize(screen.front().image().constBits());
         window.hide();
-        game.soundHook = nullptr;
-        game.moveHook = nullptr;
-        game.defeatHook = nullptr;
-        game.reportHook = nullptr;
     }
 }
 BENCHMARK(BM_StartupToFirstFrame)->Unit(benchmark::kMillisecond);

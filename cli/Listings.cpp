@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <sstream>
 
-#include "model/Game.h"
+#include "engine/Game.h"
 
 std::string helpText() {
     return "Orders (province names in any case; a unique beginning is enough; '_' for blanks):\n"

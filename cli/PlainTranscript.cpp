@@ -2,7 +2,7 @@
 #include <ostream>
 
 #include "cli/Transcript.h"
-#include "model/Game.h"
+#include "engine/Game.h"
 #include "cli/LessonTexts.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <cctype>
 #include <vector>
 
-#include "model/Game.h"
+#include "engine/Game.h"
 
 namespace {
 

@@ -8,25 +8,21 @@
 #include "cli/Listings.h"
 #include "cli/ProvinceNames.h"
 #include "cli/StateLine.h"
-#include "model/Game.h"
+#include "engine/Game.h"
 
-Session::Session(std::istream& in, std::ostream& out, Options options)
-    : in_(in), out_(out), options_(std::move(options)) {
+Session::Session(Game& game, std::istream& in, std::ostream& out, Options options)
+    : game_(game), in_(in), out_(out), options_(std::move(options)) {
     if (options_.plain)
         transcript_ = std::make_unique<PlainTranscript>(out_);
     else
         transcript_ = std::make_unique<ProtocolTranscript>(out_);
 }
 
-Session::~Session() { Advisor::install(nullptr); }
+Session::~Session() { game_.setPresenter(nullptr); }
 
 void Session::run() {
-    Game& game = Game::instance();
-    game.moveHook = [this](Province& from, Province& to) { transcript_->move(from, to); };
-    game.defeatHook = [this](const std::string& empire, Province& p) { transcript_->defeat(empire, p); };
-    game.reportHook = [this, &game] { transcript_->news(game.eventLog.back()); };
-    game.soundHook = [this](int kind) { transcript_->sound(kind); };
-    Advisor::install(this);
+    Game& game = game_;
+    game.setPresenter(this);
     game.startNewGame();
     game.buildEventList();
     if (options_.plain) {
@@ -47,7 +43,7 @@ void Session::run() {
 
 Province* Session::province(const std::string& token) {
     std::string why;
-    Province* p = provinceFromToken(Game::instance(), token, why);
+    Province* p = provinceFromToken(game_, token, why);
     if (p == nullptr) (options_.plain ? out_ : std::cerr) << why << '\n';
     return p;
 }
@@ -56,7 +52,7 @@ bool Session::handle(const std::string& line) {
     std::istringstream words(line);
     std::string order;
     if (!(words >> order) || order[0] == '#') return true;
-    Game& game = Game::instance();
+    Game& game = game_;
     std::string a, b, c;
     if (order == "drop" && words >> a >> b) {
         drop(a, b);
@@ -107,11 +103,11 @@ bool Session::handle(const std::string& line) {
 void Session::drop(const std::string& from, const std::string& to) {
     Province* target = province(to);
     int x = 0, y = 0;
-    if (target != nullptr && Game::instance().pointIn(*target, x, y)) dropAt(from, x, y);
+    if (target != nullptr && game_.pointIn(*target, x, y)) dropAt(from, x, y);
 }
 
 void Session::dropAt(const std::string& from, int x, int y) {
-    Game& game = Game::instance();
+    Game& game = game_;
     Province* source = province(from);
     if (source == nullptr) return;
     game.pickUp(source);
@@ -121,11 +117,11 @@ void Session::dropAt(const std::string& from, int x, int y) {
 }
 
 void Session::endTurn() {
-    advanceTurn(*this);
+    game_.advanceTurn();
     if (newGamePosted_ && !quitting_) {
         newGamePosted_ = false;
         transcript_->newGame();
-        Game::instance().startNewGame();
+        game_.startNewGame();
     }
 }
 
@@ -145,19 +141,26 @@ bool Session::takeAnswer() {
     return false;
 }
 
-void Session::showMessage(const std::string& text) { transcript_->tell(text); }
+void Session::tell(const std::string& text) { transcript_->tell(text); }
 
-bool Session::askQuestion(const std::string& text, const std::string& yesLabel, const std::string& noLabel) {
+bool Session::askWithLabels(const std::string& text, const std::string& yesLabel, const std::string& noLabel) {
     return transcript_->question(text, yesLabel, noLabel, [this] { return takeAnswer(); });
 }
 
-void Session::announceReport(const std::string& message) { transcript_->report(message); }
+void Session::report(const std::string& text) { transcript_->report(text); }
 
-void Session::showLesson(int year) { transcript_->lesson(year); }
+void Session::sound(SoundKind kind) { transcript_->sound(static_cast<int>(kind)); }
 
-void Session::showResults() {
-    const Game& game = Game::instance();
-    transcript_->results(game.invasionCount, game.plagueCount, game.rebellionCount);
+void Session::move(Province& from, Province& to) { transcript_->move(from, to); }
+
+void Session::defeat(Power loser, Province& province) { transcript_->defeat(powerName(loser), province); }
+
+void Session::news(const std::string& line) { transcript_->news(line); }
+
+void Session::lesson(int year) { transcript_->lesson(year); }
+
+void Session::results(int invasions, int plagues, int rebellions) {
+    transcript_->results(invasions, plagues, rebellions);
 }
 
 void Session::quit() {
@@ -165,4 +168,7 @@ void Session::quit() {
     quitting_ = true;
 }
 
-void Session::postNewGame() { newGamePosted_ = true; }
+void Session::newGame() { newGamePosted_ = true; }
+
+// Never part of a transcript: scripts compare transcripts byte for byte.
+void Session::diagnostic(const std::string& text) { std::cerr << "diagnostic: " << text << '\n'; }

@@ -5,39 +5,43 @@
 #include <string>
 
 #include "cli/Transcript.h"
-#include "model/Advisor.h"
-#include "rules/TurnFrontEnd.h"
+#include "rules/Presenter.h"
 
+class Game;
 class Province;
 
 // One game played from a stream of orders, with everything the rules say or do
 // shown through a transcript.
-class Session : public Advisor, public TurnFrontEnd {
+class Session : public Presenter {
 public:
     struct Options {
         std::optional<std::string> answers;  // scripted answers, cycled
         bool plain = false;                  // paragraphs for a person instead of protocol lines
     };
 
-    Session(std::istream& in, std::ostream& out, Options options);
+    Session(Game& game, std::istream& in, std::ostream& out, Options options);
     ~Session() override;
 
-    // Installs the hooks and the advisor, sets up the first game, then plays
-    // orders until the input ends or the player quits.
+    // Becomes the game's presenter, sets up the first game, then plays orders
+    // until the input ends or the player quits.
     void run();
 
     // Carries out one order line; false when the session is over.
     bool handle(const std::string& line);
 
-protected:
-    void showMessage(const std::string& text) override;
-    bool askQuestion(const std::string& text, const std::string& yesLabel, const std::string& noLabel) override;
-    void announceReport(const std::string& message) override;
-
-    void showLesson(int year) override;
-    void showResults() override;
+    // Presenter
+    void tell(const std::string& text) override;
+    bool askWithLabels(const std::string& text, const std::string& yesLabel, const std::string& noLabel) override;
+    void report(const std::string& text) override;
+    void sound(SoundKind kind) override;
+    void move(Province& from, Province& to) override;
+    void defeat(Power loser, Province& province) override;
+    void news(const std::string& line) override;
+    void lesson(int year) override;
+    void results(int invasions, int plagues, int rebellions) override;
     void quit() override;
-    void postNewGame() override;
+    void newGame() override;
+    void diagnostic(const std::string& text) override;
 
 private:
     void endTurn();
@@ -46,6 +50,7 @@ private:
     Province* province(const std::string& token);
     bool takeAnswer();
 
+    Game& game_;
     std::istream& in_;
     std::ostream& out_;
     Options options_;

@@ -3,7 +3,7 @@
 #include <sstream>
 
 #include "cli/Json.h"
-#include "model/Game.h"
+#include "engine/Game.h"
 
 namespace {
 

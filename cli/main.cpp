@@ -8,9 +8,8 @@
 
 #include "cli/Json.h"
 #include "cli/Session.h"
-#include "model/Game.h"
+#include "engine/Game.h"
 #include "model/InternalError.h"
-#include "model/Random.h"
 
 namespace {
 
@@ -62,10 +61,9 @@ int main(int argc, char** argv) {
             seed = freshSeed();
             std::cout << "seed " << *seed << '\n';
         }
-        rng::seed(*seed);
-        Game& game = Game::instance();
+        Game& game = Game::newInstance(*seed);
         if (skill) game.skillLevel = *skill;
-        Session session(std::cin, std::cout, options);
+        Session session(game, std::cin, std::cout, options);
         session.run();
     } catch (const InternalError& e) {
         std::cout << "internal " << jsonString(e.what()) << std::endl;

@@ -64,13 +64,13 @@ AdvisorDialog::AdvisorDialog(const std::string& text, const QPixmap& portrait,
     layout->addWidget(buttons);
 }
 
-void EditorAdvisor::showMessage(const std::string& text) {
+void EditorAdvisor::tell(const std::string& text) {
     AdvisorDialog dialog(text, portrait_, {}, {}, false, owner_);
     dialog.exec();
 }
 
-bool EditorAdvisor::askQuestion(const std::string& text, const std::string& yesLabel,
-                                const std::string& noLabel) {
+bool EditorAdvisor::askWithLabels(const std::string& text, const std::string& yesLabel,
+                                  const std::string& noLabel) {
     AdvisorDialog dialog(text, portrait_, yesLabel, noLabel, true, owner_);
     return dialog.exec() == QDialog::Accepted;
 }

@@ -2,7 +2,7 @@
 #include <QDialog>
 #include <QPixmap>
 
-#include "model/Advisor.h"
+#include "rules/Presenter.h"
 
 class QPlainTextEdit;
 class QWidget;
@@ -32,16 +32,16 @@ private:
 
 inline constexpr const char* AdvisorCaption = "Message from the Praetorian Prefect";
 
-class EditorAdvisor : public Advisor {
+// What the game would show, in the editor: only the advisor speaks.
+class EditorAdvisor : public Presenter {
 public:
     explicit EditorAdvisor(QWidget* owner = nullptr) : owner_(owner) {}
     void setOwner(QWidget* owner) { owner_ = owner; }
     void setPortrait(const QPixmap& portrait) { portrait_ = portrait; }
 
-protected:
-    void showMessage(const std::string& text) override;
-    bool askQuestion(const std::string& text, const std::string& yesLabel,
-                     const std::string& noLabel) override;
+    void tell(const std::string& text) override;
+    bool askWithLabels(const std::string& text, const std::string& yesLabel,
+                       const std::string& noLabel) override;
 
 private:
     QWidget* owner_;

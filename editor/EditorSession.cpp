@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "model/Game.h"
+#include "engine/Game.h"
 
 namespace editor {
 

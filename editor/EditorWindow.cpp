@@ -12,8 +12,8 @@
 #include "editor/Messages.h"
 #include "editor/OptionsDialog.h"
 #include "game/view/MapDrawing.h"
-#include "model/Advisor.h"
-#include "model/Game.h"
+#include "rules/Presenter.h"
+#include "engine/Game.h"
 
 namespace editor {
 
@@ -196,7 +196,7 @@ void EditorWindow::afterPaint() {
     QTimer::singleShot(0, this, [this] { showWelcome(); });
 }
 
-void EditorWindow::showWelcome() { Advisor::tell(WelcomeText); }
+void EditorWindow::showWelcome() { session_.game().presenter().tell(WelcomeText); }
 
 QImage EditorWindow::renderScene() {
     QImage image(SceneWidth, SceneHeight, QImage::Format_RGB32);

@@ -16,7 +16,7 @@
 #include "editor/EditorSession.h"
 #include "editor/EditorWindow.h"
 #include "game/view/MapDrawing.h"
-#include "model/Game.h"
+#include "engine/Game.h"
 
 namespace {
 
@@ -88,11 +88,11 @@ int main(int argc, char* argv[]) {
     if (!icon.isNull()) QApplication::setWindowIcon(icon);
 
     editor::EditorAdvisor advisor;
-    Advisor::install(&advisor);
 
     // The random generator is never seeded here: the start-up draws come from
     // its initial state, so the editor starts from the same position each time.
     Game& game = Game::instance();
+    game.setPresenter(&advisor);
     editor::EditorSession session(game);
     session.setUpStartPosition();
 
@@ -110,7 +110,6 @@ int main(int argc, char* argv[]) {
         code = app.exec();
         advisor.setOwner(nullptr);
     }
-    Advisor::install(nullptr);
     Game::destroyInstance();
     return code;
 }

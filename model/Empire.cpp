@@ -2,23 +2,17 @@
 
 #include <algorithm>
 
-#include "model/Game.h"
 #include "model/InternalError.h"
+#include "model/ProvinceMap.h"
 
-Empire::Empire(std::string name, int legionIcon) : name(std::move(name)), legionIcon(legionIcon) {}
+Empire::Empire(ProvinceMap& map, Power power, int legionIcon)
+    : power(power), name(powerName(power)), legionIcon(legionIcon), map_(map) {}
 
 Empire::~Empire() { deleteAllLegions(); }
 
 void Empire::takeTurn() { raiseLegions(); }
 
-void Empire::updateLegions() {
-    int visited = 0;
-    for (std::size_t i = 0; i < legions.size(); ++i) {
-        Legion& legion = *legions[i];
-        if (legion.hasRoute) legion.followRoute(*this);
-        if (++visited > 100) throw InternalError("Empire::updateLegions() stuck in loop!");
-    }
-}
+void Empire::updateLegions() {}
 
 void Empire::prepareNewGame() {}
 
@@ -80,21 +74,16 @@ void Empire::removeLegionsIn(const Province& province) {
 void Empire::deleteAllLegions() { legions.clear(); }
 
 void Empire::addLegions(const std::string& provinceName, int count) {
-    Province& province = Game::instance().findProvince(provinceName);
-    for (int i = 0; i < count; ++i) appendLegion(province);
+    addLegions(map_.findProvince(provinceName), count);
+}
+
+void Empire::addLegions(Province& province, int count, const Route& route) {
+    for (int i = 0; i < count; ++i) appendLegion(province).giveRoute(route);
 }
 
 void Empire::setRouteForLegionsIn(const Province& province, const Route& route) {
     for (auto& l : legions) {
         if (l->province->sameAs(province)) l->giveRoute(route);
-    }
-}
-
-void Empire::advanceRoutedLegions() {
-    for (;;) {
-        auto it = std::find_if(legions.begin(), legions.end(), [](const auto& l) { return l->hasRoute && !l->moved; });
-        if (it == legions.end()) return;
-        (*it)->followRoute(*this);
     }
 }
 

@@ -4,15 +4,17 @@
 #include <vector>
 
 #include "model/Legion.h"
+#include "model/Power.h"
 
 class Province;
+class ProvinceMap;
 
 // The common base of the four powers: a name, the provinces held and the
 // legions owned. Lists keep insertion order, and many rules act on "the first"
 // matching legion, so the order is part of the game.
 class Empire {
 public:
-    Empire(std::string name, int legionIcon);
+    Empire(ProvinceMap& map, Power power, int legionIcon);
     Empire(const Empire&) = delete;
     Empire& operator=(const Empire&) = delete;
     virtual ~Empire();
@@ -23,6 +25,7 @@ public:
     virtual void raiseLegions();
     virtual void onProvinceTaken(Province& province);
 
+    const Power power;
     std::string name;
     std::vector<Province*> provinces;
     std::vector<std::unique_ptr<Legion>> legions;
@@ -33,7 +36,7 @@ public:
     bool addProvince(Province& province);
     void removeProvince(const Province& province);
     bool holds(const Province& province) const;
-    bool isRomans() const { return name == "Romans"; }
+    bool isRomans() const { return power == Power::Romans; }
 
     // Legion list; provinces compare by name.
     int countLegionsIn(const Province& province) const;
@@ -43,8 +46,10 @@ public:
     void removeLegionsIn(const Province& province);
     void deleteAllLegions();
     void addLegions(const std::string& provinceName, int count);
+    // Appends `count` new legions standing in `province`, each given its own
+    // copy of `route` (none when the route has no step).
+    void addLegions(Province& province, int count, const Route& route = {});
     void setRouteForLegionsIn(const Province& province, const Route& route);
-    void advanceRoutedLegions();
 
     // Appends one new legion standing in `province` and returns it.
     Legion& appendLegion(Province& province);
@@ -54,4 +59,7 @@ public:
     void removeLegion(const Legion& legion);
     // The position of the legion in the list, or -1.
     int indexOf(const Legion& legion) const;
+
+protected:
+    ProvinceMap& map_;
 };

@@ -1,8 +1,13 @@
 #include "model/Legion.h"
 
-#include "model/Empire.h"
-#include "model/Game.h"
-#include "model/Random.h"
+#include "model/Province.h"
+
+bool routeFollowsLinks(const Route& route) {
+    for (std::size_t i = 0; i + 1 < route.size(); ++i) {
+        if (!Province::isNeighbour(*route[i + 1], *route[i])) return false;
+    }
+    return true;
+}
 
 // A route needs a start and a next province; a shorter one (a search that
 // found nothing) would send the legion stepping past its end, so it is refused
@@ -28,46 +33,4 @@ void Legion::advance() {
 void Legion::moveTo(Province& target) {
     if (!target.isFrontier()) province = &target;
     moved = true;
-}
-
-Legion::StepResult Legion::followRoute(Empire& stepper) {
-    Game& game = Game::instance();
-    Province& next = nextOnRoute();
-    Empire* holder = game.ownerOf(next);
-
-    auto enter = [&] {
-        advance();
-        stepper.onProvinceTaken(next);
-        return StepResult::Advanced;
-    };
-    if (holder == nullptr || holder->name == stepper.name) {
-        stepper.addProvince(next);
-        return enter();
-    }
-    if (holder->countLegionsIn(next) == 0) {
-        game.transferProvince(stepper, next, holder);
-        return enter();
-    }
-
-    game.playSound(0);
-    game.showMove(*province, next);
-    if (rng::draw() % 2 == 0) {
-        // The attacker loses a legion: the first unmoved one of its stack. When
-        // none is unmoved (rebels' flags are never cleared) the attacker itself
-        // falls, or a routed legion could never lose a battle on the march.
-        Legion* loser = this;
-        for (auto& l : stepper.legions) {
-            if (!l->moved && l->province->sameAs(*province)) {
-                loser = l.get();
-                break;
-            }
-        }
-        const bool self = loser == this;
-        stepper.removeLegion(*loser);
-        return self ? StepResult::Destroyed : StepResult::Fought;
-    }
-    holder->removeFirstLegionIn(next, false);
-    if (holder->countLegionsIn(next) > 0) return StepResult::Fought;
-    game.transferProvince(stepper, next, holder);
-    return enter();
 }

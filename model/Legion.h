@@ -9,12 +9,8 @@ class Legion;
 // given the route, the last one is its destination.
 using Route = std::vector<Province*>;
 
-// Shows "Route is invalid" when some step does not follow the map's links.
-void validateRoute(const Route& route);
-
-// Gives the route to the first ready legion of `empire` in `province` (one that
-// has neither moved nor is marching) and returns it, or nullptr.
-Legion* setLegionRoute(const Province& province, const Route& route, Empire& empire);
+// Whether every step of the route follows the map's links.
+bool routeFollowsLinks(const Route& route);
 
 class Legion {
 public:
@@ -36,9 +32,5 @@ public:
     void advance();
     // Enters `target` unless it is a frontier land (a won fight there is only a raid).
     void moveTo(Province& target);
-    // One step along the route with occupation, conquest or one exchange of battle.
-    // The legion may be destroyed by it: nothing may touch it afterwards unless
-    // the result says it survived.
     enum class StepResult { Advanced, Fought, Destroyed };
-    StepResult followRoute(Empire& stepper);
 };

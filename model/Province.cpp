@@ -1,6 +1,5 @@
 #include "model/Province.h"
 
-#include "model/Advisor.h"
 #include "model/InternalError.h"
 
 Province::Province(std::string name, int raiseCounter) : raiseCounter(raiseCounter), name_(std::move(name)) {}
@@ -44,18 +43,5 @@ std::string Province::attributesText() const {
     case Friendly: return description + " (friendly)";
     case Hostile: return description + " (hostile)";
     default: throw InternalError("invalid hostility flag");
-    }
-}
-
-void Province::showFrontierRule() const {
-    if (name_ == "Armenia" || name_ == "Mesopotamia") {
-        Advisor::tell(
-            "The Romans believed the Tigris river was the\r\n\"natural\" border of the empire. Roman\r\n"
-            "troops will not cross it unless there is an\r\nimmediate military threat.");
-    } else if (isFrontier()) {
-        Advisor::tell(
-            "In 9 AD, a Roman army of 15,000 men was ambushed\r\nand massacred in the Teutoburg Forest of "
-            "Germania.\r\nConsequently, Roman troops will not enter that \r\nterritory unless there are "
-            "barbarians to attack.");
     }
 }

@@ -45,8 +45,6 @@ public:
     bool isFrontier() const;
     static bool isFrontierName(const std::string& name);
     std::string attributesText() const;
-    // Explains why Roman troops stay out of a frontier land.
-    void showFrontierRule() const;
 
     bool sameAs(const Province& other) const { return name_ == other.name_; }
 

@@ -7,27 +7,13 @@
 #include <optional>
 #include <sstream>
 
-#include "model/Game.h"
+#include "model/ProvinceMap.h"
+#include "model/SavedPosition.h"
 
 namespace {
 
 constexpr std::size_t MaxLineLength = 79;
 constexpr long long MaxCount = 10000;
-
-// A position read completely and checked before anything in the game changes.
-struct SavedPosition {
-    struct LegionEntry {
-        Province* at;
-        Province* destination;  // nullptr: standing still
-    };
-    int turn = 0;
-    int treasury = 0;
-    bool plague = false;
-    int plagueCounter = 0;
-    std::array<int, 4> countdown{};
-    std::array<std::vector<Province*>, 4> provinces;
-    std::array<std::vector<LegionEntry>, 4> legions;
-};
 
 class LoadError {
 public:
@@ -85,7 +71,7 @@ public:
         return n > 0 ? static_cast<int>(n) : 0;
     }
 
-    Province* province(const Game& game, const char* what) {
+    Province* province(const ProvinceMap& game, const char* what) {
         const std::string name = text(what);
         Province* p = game.provinceNamed(name);
         if (p == nullptr) fail("\"" + name + "\" is not a province of the map");
@@ -102,7 +88,7 @@ private:
     bool atEnd_ = false;
 };
 
-SavedPosition readPosition(std::istream& in, Game& game) {
+SavedPosition readPosition(std::istream& in, const ProvinceMap& game) {
     LineReader reader(in);
     SavedPosition pos;
     pos.turn = static_cast<int>(reader.number("the turn"));
@@ -129,36 +115,17 @@ SavedPosition readPosition(std::istream& in, Game& game) {
         const int n = reader.count("legions");
         for (int i = 0; i < n; ++i) {
             SavedPosition::LegionEntry entry{reader.province(game, "a legion's province"), nullptr};
-            if (reader.number("a legion's route flag") != 0) entry.destination = reader.province(game, "a destination");
+            if (reader.number("a legion's route flag") != 0) {
+                entry.destination = reader.province(game, "a destination");
+                entry.hasRoute = true;
+            }
             list.push_back(entry);
         }
     }
     return pos;
 }
 
-void applyPosition(Game& game, const SavedPosition& pos) {
-    game.turn = pos.turn;
-    game.romans.treasury = pos.treasury;
-    game.romans.plague = pos.plague;
-    game.romans.plagueCounter = pos.plagueCounter;
-    game.barbarians.tribeCountdown = pos.countdown;
-    const auto empires = game.empires();
-    for (std::size_t e = 0; e < empires.size(); ++e) {
-        empires[e]->provinces.clear();
-        for (Province* p : pos.provinces[e]) empires[e]->addProvince(*p);
-    }
-    for (std::size_t e = 0; e < empires.size(); ++e) {
-        empires[e]->deleteAllLegions();
-        for (const auto& entry : pos.legions[e]) {
-            Legion& legion = empires[e]->appendLegion(*entry.at);
-            if (entry.destination == nullptr || entry.destination->sameAs(*entry.at)) continue;
-            // A destination that cannot be reached leaves the legion standing.
-            legion.giveRoute(game.findRoute(*entry.at, *entry.destination));
-        }
-    }
-}
-
-std::string positionText(Game& game) {
+std::string positionText(const SavedPosition& game) {
     std::ostringstream out;
     char line[128];
     auto number = [&](int value, const char* comment) {
@@ -166,24 +133,26 @@ std::string positionText(Game& game) {
         out << line;
     };
     number(game.turn, "turn");
-    number(game.romans.treasury, "treasury");
-    number(game.romans.plague ? 1 : 0, "plague");
-    number(game.romans.plagueCounter, "plague counter");
-    for (int c : game.barbarians.tribeCountdown) number(c, "roman tribute owned by barbarians");
-    for (Empire* e : game.empires()) {
-        out << e->name << "-provinces\n" << e->provinces.size() << "    #    number of provinces\n";
-        for (Province* p : e->provinces) out << p->name() << '\n';
+    number(game.treasury, "treasury");
+    number(game.plague ? 1 : 0, "plague");
+    number(game.plagueCounter, "plague counter");
+    for (int c : game.countdown) number(c, "roman tribute owned by barbarians");
+    for (Power e : AllPowers) {
+        const auto& provinces = game.provinces[static_cast<std::size_t>(e)];
+        out << powerName(e) << "-provinces\n" << provinces.size() << "    #    number of provinces\n";
+        for (Province* p : provinces) out << p->name() << '\n';
     }
-    for (Empire* e : game.empires()) {
-        out << e->name << "-Legions\n" << e->legions.size() << "     #    number of legions\n";
-        for (const auto& l : e->legions) {
-            out << l->province->name() << "   # current province\n";
-            if (l->hasRoute) {
+    for (Power e : AllPowers) {
+        const auto& legions = game.legions[static_cast<std::size_t>(e)];
+        out << powerName(e) << "-Legions\n" << legions.size() << "     #    number of legions\n";
+        for (const auto& l : legions) {
+            out << l.at->name() << "   # current province\n";
+            if (l.hasRoute) {
                 out << "1    #   has a route\n";
-                if (l->route.empty())
+                if (l.destination == nullptr)
                     out << "ERROR\n";
                 else
-                    out << l->route.back()->name() << "    #   destination\n";
+                    out << l.destination->name() << "    #   destination\n";
             } else {
                 out << "0    #   no route\n";
             }
@@ -196,10 +165,10 @@ std::string positionText(Game& game) {
 
 // Written beside the target and renamed over it, so that a crash or a full
 // disk never leaves a half-written save or destroys the old one.
-void Game::saveToStream(std::ostream& out) { out << positionText(*this); }
+void saveToStream(std::ostream& out, const SavedPosition& position) { out << positionText(position); }
 
-FileResult Game::saveToFile(const std::string& path) {
-    const std::string text = positionText(*this);
+FileResult saveToFile(const std::string& path, const SavedPosition& position) {
+    const std::string text = positionText(position);
     const std::filesystem::path target(path);
     std::filesystem::path temp = target;
     temp += ".saving";
@@ -222,17 +191,17 @@ FileResult Game::saveToFile(const std::string& path) {
     return {};
 }
 
-FileResult Game::loadFromFile(const std::string& path) {
+FileResult loadFromFile(const std::string& path, const ProvinceMap& map, SavedPosition& position) {
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) return {false, "Unable to open file"};
     std::ifstream in(path, std::ios::binary);
     if (!in) return {false, "Unable to open file"};
-    return loadFromStream(in);
+    return loadFromStream(in, map, position);
 }
 
-FileResult Game::loadFromStream(std::istream& in) {
+FileResult loadFromStream(std::istream& in, const ProvinceMap& map, SavedPosition& position) {
     try {
-        applyPosition(*this, readPosition(in, *this));
+        position = readPosition(in, map);
     } catch (const LoadError& e) {
         return {false, e.text};
     }

@@ -1,22 +1,21 @@
 #include "powers/Barbarians.h"
 
-#include "model/Advisor.h"
-#include "model/Game.h"
 #include "model/InternalError.h"
-#include "model/Random.h"
+#include "rules/World.h"
 
 namespace {
 
 constexpr const char* PeaceTribeNames[TribeCount] = {"Saxons", "Franks", "Marcomanni", "Goths"};
 
 // Turns of quiet after a war: 5..9.
-int warCountdown() { return rng::draw() % 5 + 5; }
+int warCountdown(Random& random) { return random.draw() % 5 + 5; }
 
 }  // namespace
 
-Barbarians::Barbarians() : EnemyEmpire("Germanic Tribes", 1) {
-    mapColour = 1;
-    for (int& countdown : tribeCountdown) countdown = rng::draw() % 4 + 2;
+Barbarians::Barbarians(World& world) : EnemyEmpire(world, Power::Barbarians, 1) { mapColour = 1; }
+
+void Barbarians::drawCountdowns() {
+    for (int& countdown : tribeCountdown) countdown = world_.random.draw() % 4 + 2;
 }
 
 void Barbarians::takeTurn() {
@@ -33,15 +32,15 @@ void Barbarians::takeTurn() {
 }
 
 void Barbarians::decide(int tribe) {
-    const int r1 = rng::draw();
-    const int treasury = Game::instance().romans.treasury;
+    const int r1 = world_.random.draw();
+    const int treasury = world_.romans.treasury;
     if (treasury <= 1000 || r1 % 3 != 0) {
         goToWar(tribe);
         return;
     }
-    const int divisor = rng::draw() % 3 + 2;
+    const int divisor = world_.random.draw() % 3 + 2;
     const int amount = treasury / divisor / 1000 * 1000;
-    const int years = rng::draw() % 10 + 5;
+    const int years = world_.random.draw() % 10 + 5;
     if (offerPeace(PeaceTribeNames[tribe], years, amount)) {
         tribeCountdown[static_cast<std::size_t>(tribe)] = years;
         markFrontier(tribe, Friendly);
@@ -52,31 +51,31 @@ void Barbarians::decide(int tribe) {
 
 void Barbarians::goToWar(int tribe) {
     markFrontier(tribe, Hostile);
-    tribeCountdown[static_cast<std::size_t>(tribe)] = warCountdown();
+    tribeCountdown[static_cast<std::size_t>(tribe)] = warCountdown(world_.random);
     invade(frontierOf(tribe));
 }
 
 bool Barbarians::offerPeace(const std::string& tribeName, int years, int amount) {
-    const bool accepted = Advisor::ask("Princeps,\r\n\r\nThe " + tribeName + " are offering peace for " +
+    const bool accepted = world_.presenter().ask("Princeps,\r\n\r\nThe " + tribeName + " are offering peace for " +
                                        std::to_string(years) + " years \r\nin exchange for " + std::to_string(amount) +
                                        " sesterces.\r\n\r\nDo you accept their offer?");
-    if (accepted) Game::instance().romans.treasury -= amount;
+    if (accepted) world_.romans.treasury -= amount;
     return accepted;
 }
 
 Province* Barbarians::frontierOf(int tribe) {
-    Game& game = Game::instance();
+    World& game = world_;
     switch (tribe) {
     case 0: return &game.findProvince("Lower Rhine");
     case 1: return &game.findProvince("Upper Rhine");
     case 2: return &game.findProvince("Upper Danube");
-    case 3: return &game.findProvince(rng::draw() % 2 == 0 ? "Sarmatia" : "Lower Danube");
+    case 3: return &game.findProvince(world_.random.draw() % 2 == 0 ? "Sarmatia" : "Lower Danube");
     default: throw InternalError("invalid cur tribe!");
     }
 }
 
 void Barbarians::markFrontier(int tribe, int hostility) {
-    Game& game = Game::instance();
+    World& game = world_;
     switch (tribe) {
     case 0: game.findProvince("Lower Rhine").hostility = hostility; break;
     case 1: game.findProvince("Upper Rhine").hostility = hostility; break;
@@ -90,10 +89,10 @@ void Barbarians::markFrontier(int tribe, int hostility) {
 }
 
 std::string Barbarians::tribeNameFor(const std::string& provinceName) {
-    if (provinceName == "Upper Rhine") return rng::draw() % 2 == 0 ? "Franks" : "Vandals";
-    if (provinceName == "Sarmatia") return rng::draw() % 2 == 0 ? "Goths" : "Ostrogoths";
+    if (provinceName == "Upper Rhine") return world_.random.draw() % 2 == 0 ? "Franks" : "Vandals";
+    if (provinceName == "Sarmatia") return world_.random.draw() % 2 == 0 ? "Goths" : "Ostrogoths";
     if (provinceName == "Lower Rhine") return "Saxons";
-    if (provinceName == "Lower Danube") return rng::draw() % 2 == 0 ? "Goths" : "Visigoths";
+    if (provinceName == "Lower Danube") return world_.random.draw() % 2 == 0 ? "Goths" : "Visigoths";
     if (provinceName == "Upper Danube") return "Marcomanni";
     return "Franks";
 }
@@ -101,7 +100,7 @@ std::string Barbarians::tribeNameFor(const std::string& provinceName) {
 Province* Barbarians::chooseInvasionTarget() {
     return drawTarget({"Italia", "Aquitania", "Lugdunensis", "Narbonensis", "Raetia", "Britannia", "Pannonia", "Dacia",
                        "Belgica", "Lusitania", "Mauretania", "Terraconensis"},
-                      [](const Empire* holder) { return holder == nullptr || holder->name != "Germanic Tribes"; });
+                      [](const Empire* holder) { return holder == nullptr || holder->power != Power::Barbarians; });
 }
 
 void Barbarians::invade(Province* start) {
@@ -110,11 +109,11 @@ void Barbarians::invade(Province* start) {
     const Route route = invasionRoute(*start, *target);
     static constexpr int base[] = {1, 2, 3};
     static constexpr int spread[] = {1, 2, 3};
-    const int skill = Game::instance().skillLevel;
-    raiseArmy(*start, route, rng::draw() % spread[skill] + base[skill]);
+    const int skill = world_.skillLevel;
+    addLegions(*start, world_.random.draw() % spread[skill] + base[skill], route);
     const std::string messageName = tribeNameFor(start->name());
     const std::string logName = tribeNameFor(start->name());
-    Advisor::report("Princeps,\r\n\r\nAn army of " + messageName + " has been sighted on the frontier!",
+    world_.report("Princeps,\r\n\r\nAn army of " + messageName + " has been sighted on the frontier!",
                     "The " + logName + " have crossed the frontier!");
-    ++Game::instance().invasionCount;
+    ++world_.invasionCount;
 }

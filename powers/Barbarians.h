@@ -9,7 +9,9 @@ constexpr int TribeCount = 4;
 // The Germanic tribes beyond the Rhine and the Danube.
 class Barbarians : public EnemyEmpire {
 public:
-    Barbarians();
+    explicit Barbarians(World& world);
+    // Each tribe's first quiet years, four draws.
+    void drawCountdowns();
 
     void takeTurn() override;
     Province* chooseInvasionTarget() override;
@@ -18,7 +20,7 @@ public:
     Province* frontierOf(int tribe);
     void markFrontier(int tribe, int hostility);
     bool offerPeace(const std::string& tribeName, int years, int amount);
-    static std::string tribeNameFor(const std::string& provinceName);
+    std::string tribeNameFor(const std::string& provinceName);
 
     int currentTribe = 0;
     std::array<int, TribeCount> tribeCountdown{};

@@ -1,7 +1,9 @@
 #include "powers/RogueRomans.h"
 
-RogueRomans::RogueRomans() : Empire("Rebelling Legions", 4) {}
+#include "rules/World.h"
+
+RogueRomans::RogueRomans(World& world) : Empire(world, Power::RogueRomans, 4), world_(world) {}
 
 void RogueRomans::takeTurn() { updateLegions(); }
 
-void RogueRomans::updateLegions() { Empire::updateLegions(); }
+void RogueRomans::updateLegions() { marchRoutedLegions(world_, *this); }

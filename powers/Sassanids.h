@@ -4,7 +4,7 @@
 // The Persian power beyond the Tigris.
 class Sassanids : public EnemyEmpire {
 public:
-    Sassanids();
+    explicit Sassanids(World& world);
 
     void takeTurn() override;
     Province* chooseInvasionTarget() override;

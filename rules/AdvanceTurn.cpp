@@ -1,24 +1,23 @@
-#include "model/Advisor.h"
-#include "model/Game.h"
 #include "rules/LessonTable.h"
-#include "rules/TurnFrontEnd.h"
+#include "rules/World.h"
 
-void advanceTurn(TurnFrontEnd& frontEnd) {
-    Game& game = Game::instance();
+void World::advanceTurn() {
+    World& game = *this;
+    Presenter& frontEnd = presenter();
     do {
         game.romans.takeTurn();
         frontEnd.redraw();
-        frontEnd.showTurnBanner();
+        frontEnd.banner();
         frontEnd.forgetAnimatedMoves();
-        game.barbarians.takeTurn();
-        game.sassanids.takeTurn();
-        game.rogueRomans.takeTurn();
+        empire(Power::Barbarians).takeTurn();
+        empire(Power::Sassanids).takeTurn();
+        empire(Power::RogueRomans).takeTurn();
         ++game.turn;
         game.runDueEvents();
         frontEnd.redraw();
 
         if (game.romans.provinces.empty()) {
-            if (!Advisor::ask("Princeps,\r\n\r\nOur empire has been defeated.\r\n\r\nTentate Iterum? (Would you "
+            if (!frontEnd.ask("Princeps,\r\n\r\nOur empire has been defeated.\r\n\r\nTentate Iterum? (Would you "
                               "like to play again?)")) {
                 frontEnd.quit();
                 return;
@@ -30,22 +29,22 @@ void advanceTurn(TurnFrontEnd& frontEnd) {
         const int year = game.year();
         if (lessonOfYear(year) != nullptr) {
             if (year == 260)
-                Advisor::tell("Princeps,\r\n\r\nThe eastern and western ends of the empire\r\nhave rebelled!");
-            frontEnd.showLesson(year);
+                frontEnd.tell("Princeps,\r\n\r\nThe eastern and western ends of the empire\r\nhave rebelled!");
+            frontEnd.lesson(year);
         }
         if (year == 285) {
-            frontEnd.showResults();
-            if (!Advisor::ask("Congratulations!\r\n\r\nYou have survived Rome's \"Crisis of the Third "
+            frontEnd.results(invasionCount, plagueCount, rebellionCount);
+            if (!frontEnd.ask("Congratulations!\r\n\r\nYou have survived Rome's \"Crisis of the Third "
                               "Century\"\r\nDo you want to keep playing until 476 AD?")) {
                 frontEnd.quit();
                 return;
             }
         }
         if (year == 476) {
-            frontEnd.showResults();
-            if (Advisor::ask("Congratulations! You have outlasted the Western\r\nRoman Empire.\r\n\r\nDo you wish to "
+            frontEnd.results(invasionCount, plagueCount, rebellionCount);
+            if (frontEnd.ask("Congratulations! You have outlasted the Western\r\nRoman Empire.\r\n\r\nDo you wish to "
                              "play again?\r\n"))
-                frontEnd.postNewGame();
+                frontEnd.newGame();
             else
                 frontEnd.quit();
             return;

@@ -1,33 +1,22 @@
-#include "model/Advisor.h"
-#include "model/Game.h"
-#include "model/Random.h"
+#include "rules/World.h"
 
-bool Game::romansCanMove() const {
+bool World::romansCanMove() const {
     for (const auto& l : romans.legions) {
         if (!l->moved) return true;
     }
     return false;
 }
 
-Province* Game::legionBoxAt(int x, int y) const {
-    for (Province* p : provinceTable) {
-        const int left = p->legionX();
-        const int top = p->legionY();
-        if (x >= left && x <= left + LegionBoxWidth && y >= top && y <= top + LegionBoxHeight) return p;
-    }
-    return nullptr;
-}
-
-void Game::pickUp(Province* province) {
+void World::pickUp(Province* province) {
     dragSource = nullptr;
     if (province != nullptr && (romans.hasReadyLegionIn(*province) || romans.allLegionsMovedIn(*province)))
         dragSource = province;
 }
 
-bool Game::dropLegions(int x, int y) {
+bool World::dropLegions(int x, int y) {
     if (dragSource == nullptr || romans.legions.empty() || !romans.hasReadyLegionIn(*dragSource)) {
         if (dragSource != nullptr && romans.countLegionsIn(*dragSource) > 0) {
-            Advisor::tell(
+            presenter().tell(
                 "Princeps,\r\n\r\nAll the units in the province have already moved.\r\nNotice how the legion icon "
                 "appears grayed out.  You will be\r\nable to move grayed out legions again next turn.");
         }
@@ -41,7 +30,7 @@ bool Game::dropLegions(int x, int y) {
         Empire* holder = ownerOf(target);
         if (holder == nullptr || holder->countLegionsIn(target) == 0) {
             // Roman troops enter the frontier lands only to attack.
-            target.showFrontierRule();
+            showFrontierRule(target);
             return false;
         }
     }
@@ -54,13 +43,13 @@ bool Game::dropLegions(int x, int y) {
     if (route.size() < 2) return false;
     // The route goes to a legion the player could have picked up, never to one
     // already marching elsewhere.
-    Legion* legion = setLegionRoute(source, route, romans);
+    Legion* legion = setLegionRoute(*this, source, route, romans);
     if (legion == nullptr) return false;
-    legion->followRoute(romans);
+    followRoute(*this, *legion, romans);
     return true;
 }
 
-void Game::moveToAdjacent(Province& target, Empire& empire, Province& source) {
+void World::moveToAdjacent(Province& target, Empire& empire, Province& source) {
     Legion* legion = nullptr;
     for (auto& l : empire.legions) {
         if (!l->moved && !l->hasRoute && l->province->sameAs(source)) {
@@ -70,11 +59,11 @@ void Game::moveToAdjacent(Province& target, Empire& empire, Province& source) {
     }
     if (legion == nullptr) {
         // The drop rule checks for a ready legion first, so this marks a fault.
-        Advisor::tell("legion's current province (none) doesn't match from->name() (" + source.name());
+        presenter().diagnostic("legion's current province (none) doesn't match from->name() (" + source.name());
         return;
     }
     Empire* holder = ownerOf(target);
-    if (holder == nullptr || holder->name == empire.name) {
+    if (holder == nullptr || holder->power == empire.power) {
         transferProvince(empire, target, nullptr);
         legion->moveTo(target);
         return;
@@ -85,13 +74,13 @@ void Game::moveToAdjacent(Province& target, Empire& empire, Province& source) {
         return;
     }
     showMove(*legion->province, target);
-    if (rng::draw() % 2 == 0) {
-        showDefeat(empire.name, source);
+    if (random.draw() % 2 == 0) {
+        showDefeat(empire, source);
         empire.removeFirstLegionIn(source, true);
         logMessage("Our attack on " + target.name() + " failed");
         return;
     }
-    showDefeat(holder->name, target);
+    showDefeat(*holder, target);
     holder->removeFirstLegionIn(target, false);
     if (holder->countLegionsIn(target) > 0) {
         legion->moved = true;
@@ -100,10 +89,23 @@ void Game::moveToAdjacent(Province& target, Empire& empire, Province& source) {
     }
     transferProvince(empire, target, holder);
     legion->moveTo(target);
-    if (holder->legions.empty() && holder->name != "Rebelling Legions") {
+    if (holder->legions.empty() && holder->power != Power::RogueRomans) {
         static constexpr int mutinyChance[] = {4, 3, 2};
-        if (rng::draw() % mutinyChance[skillLevel] == 0) {
+        if (random.draw() % mutinyChance[skillLevel] == 0) {
             if (LegionGroup* group = findLegionGroup(target)) mutiny(group, target);
         }
+    }
+}
+
+void World::showFrontierRule(const Province& province) {
+    if (province.name() == "Armenia" || province.name() == "Mesopotamia") {
+        presenter().tell(
+            "The Romans believed the Tigris river was the\r\n\"natural\" border of the empire. Roman\r\n"
+            "troops will not cross it unless there is an\r\nimmediate military threat.");
+    } else if (province.isFrontier()) {
+        presenter().tell(
+            "In 9 AD, a Roman army of 15,000 men was ambushed\r\nand massacred in the Teutoburg Forest of "
+            "Germania.\r\nConsequently, Roman troops will not enter that \r\nterritory unless there are "
+            "barbarians to attack.");
     }
 }

@@ -1,7 +1,6 @@
-#include "model/Advisor.h"
-#include "model/Game.h"
+#include "rules/World.h"
 
-void Game::transferProvince(Empire& newHolder, Province& province, Empire* oldHolder) {
+void World::transferProvince(Empire& newHolder, Province& province, Empire* oldHolder) {
     const bool frontier = province.isFrontier();
     if (oldHolder != nullptr && !frontier && oldHolder->holds(province)) oldHolder->removeProvince(province);
     if (province.name() == "Italia" && oldHolder != nullptr && oldHolder->isRomans()) plunderTreasury();
@@ -17,14 +16,14 @@ void Game::transferProvince(Empire& newHolder, Province& province, Empire* oldHo
         logMessage(province.name() + " has been overrun");
 }
 
-void Game::plunderTreasury() {
+void World::plunderTreasury() {
     romans.treasury /= 2;
-    Advisor::tell("Princeps,\r\n\r\nOur enemies have reached Rome and plundered\r\nthe Imperial treasury!");
+    presenter().tell("Princeps,\r\n\r\nOur enemies have reached Rome and plundered\r\nthe Imperial treasury!");
 }
 
-void Game::logMessage(const std::string& text) {
+void World::logMessage(const std::string& text) {
     if (!eventLog.empty() && eventLog.back() == text) return;
     eventLog.push_back(text);
     if (eventLog.size() > 10) eventLog.erase(eventLog.begin());
-    if (reportHook) reportHook();
+    presenter().news(text);
 }

@@ -1,10 +1,10 @@
 #include "rules/RomanEmpire.h"
 
-#include "model/Advisor.h"
-#include "model/Game.h"
-#include "model/Random.h"
+#include <algorithm>
 
-RomanEmpire::RomanEmpire() : Empire("Romans", 0) { mapColour = 0; }
+#include "rules/World.h"
+
+RomanEmpire::RomanEmpire(World& world) : Empire(world, Power::Romans, 0), world_(world) { mapColour = 0; }
 
 void RomanEmpire::takeTurn() {
     const int tax = computeTax();
@@ -18,7 +18,7 @@ void RomanEmpire::takeTurn() {
     advanceRoutedLegions();
     updatePlague();
     checkRevolts();
-    Game& game = Game::instance();
+    World& game = world_;
     Province* province = nullptr;
     int count = 0;
     if (game.ceckForFreeLegions(province, count)) settleTribe(*province, count);
@@ -28,19 +28,19 @@ void RomanEmpire::checkMoney() {
     const int m = treasury;
     if (m > 0 && m < 5000 && !moneyWarningShown) {
         moneyWarningShown = true;
-        Advisor::tell(
+        world_.presenter().tell(
             "Princeps,\r\n\r\nWe are running out of money!\r\nWe should conquer new provinces to increase our tax "
             "base.");
     } else if (m <= 0 && !legions.empty()) {
-        Advisor::tell("Princeps,\r\n\r\nThe treasury is empty! The legions are starting to disband.");
+        world_.presenter().tell("Princeps,\r\n\r\nThe treasury is empty! The legions are starting to disband.");
         legions.pop_back();
     }
 }
 
 void RomanEmpire::considerBonusDemand() {
     static constexpr int chance[] = {30, 20, 10};
-    Game& game = Game::instance();
-    const int r = rng::draw();
+    World& game = world_;
+    const int r = world_.random.draw();
     if (legions.size() > 10 && r % chance[game.skillLevel] == 0) game.demandBonus();
 }
 
@@ -76,7 +76,7 @@ void RomanEmpire::raiseLegions() {
             limitReached = true;
             break;
         }
-        if (!plague && rng::draw() % 3 == 0 && p->name() != "Dacia") ++p->raiseCounter;
+        if (!plague && world_.random.draw() % 3 == 0 && p->name() != "Dacia") ++p->raiseCounter;
         if (p->raiseCounter >= 3) {
             if (treasury <= 375) return;
             p->raiseCounter = 0;
@@ -84,7 +84,7 @@ void RomanEmpire::raiseLegions() {
         }
     }
     if (limitReached && !legionLimitHintShown && provinces.size() < 23) {
-        Advisor::tell(
+        world_.presenter().tell(
             "Princeps,\r\n\r\nThe number of legions we can raise depends on\r\nhow many provinces we control.  To "
             "increase\r\nthe maximum number of legions we can recruit,\r\nwe must conquer more provinces.");
         legionLimitHintShown = true;
@@ -103,38 +103,46 @@ void RomanEmpire::payLegions() {
 // A plague ends once its counter has run down, also when a loaded or edited
 // position starts it at 0 or below: it would otherwise never end.
 void RomanEmpire::updatePlague() {
-    Game& game = Game::instance();
+    World& game = world_;
     if (plague) {
         --plagueCounter;
         if (plagueCounter <= 0) {
-            Advisor::tell("Princeps,\r\n\r\nThe plague has finally ended.");
+            world_.presenter().tell("Princeps,\r\n\r\nThe plague has finally ended.");
             plague = false;
         }
         return;
     }
     static constexpr int chance[] = {20, 15, 10};
     static constexpr int baseYears[] = {5, 10, 15};
-    if (rng::draw() % chance[game.skillLevel] != 0) return;
+    if (world_.random.draw() % chance[game.skillLevel] != 0) return;
     ++game.plagueCount;
     plague = true;
-    plagueCounter = rng::draw() % 5 + baseYears[game.skillLevel];
-    game.playSound(4);
+    plagueCounter = world_.random.draw() % 5 + baseYears[game.skillLevel];
+    game.playSound(SoundKind::Plague);
     moneyWarningShown = false;
-    Advisor::tell(
+    world_.presenter().tell(
         "Princeps,\r\n\r\nThe empire has been hit by a plague!  This is will\r\nreduce tax revenue and slow the "
         "creation of new\r\nlegions.");
 }
 
 void RomanEmpire::prepareNewGame() {
-    Game& game = Game::instance();
+    World& game = world_;
     Province& italia = game.findProvince("Italia");
     for (int i = 0; i < 5; ++i) appendLegion(italia);
     addLegions("Aegyptus", 3);
     addLegions("Syria", 1);
 }
 
+void RomanEmpire::advanceRoutedLegions() {
+    for (;;) {
+        auto it = std::find_if(legions.begin(), legions.end(), [](const auto& l) { return l->hasRoute && !l->moved; });
+        if (it == legions.end()) return;
+        followRoute(world_, **it, *this);
+    }
+}
+
 void RomanEmpire::showHint() {
-    if (rng::draw() % 10 != 0) return;
+    if (world_.random.draw() % 10 != 0) return;
     struct Hint {
         bool* shown;
         const char* text;
@@ -159,7 +167,7 @@ void RomanEmpire::showHint() {
     for (const Hint& h : hints) {
         if (!*h.shown) {
             *h.shown = true;
-            Advisor::tell(h.text);
+            world_.presenter().tell(h.text);
             return;
         }
     }

@@ -1,10 +1,12 @@
 #pragma once
 #include "model/Empire.h"
 
+class World;
+
 // The player's empire: an Empire with a treasury, taxes, upkeep and plague.
 class RomanEmpire : public Empire {
 public:
-    RomanEmpire();
+    explicit RomanEmpire(World& world);
 
     void takeTurn() override;
     void prepareNewGame() override;
@@ -16,6 +18,8 @@ public:
     void updatePlague();
     void showHint();
     void checkRevolts();
+    // Every marching legion takes its step, first in the list first.
+    void advanceRoutedLegions();
     void settleTribe(Province& province, int count);
 
     int taxIncome = 0;
@@ -35,4 +39,6 @@ private:
     void checkMoney();
     void considerBonusDemand();
     void revoltIfUngarrisoned(const char* provinceName, const char* message, const char* logLine);
+
+    World& world_;
 };

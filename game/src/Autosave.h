@@ -2,7 +2,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "model/Game.h"
+#include "engine/Game.h"
 
 // The games kept for "Continue Last Game": one file per finished turn in a
 // folder of the player's data, the newest few kept. The files are ordinary

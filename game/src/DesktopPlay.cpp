@@ -10,7 +10,7 @@
 
 #include "game/src/MainWindow.h"
 #include "game/view/MapDrawing.h"
-#include "model/Game.h"
+#include "engine/Game.h"
 
 namespace {
 

@@ -162,13 +162,13 @@ QString WindowAdvisor::displayText(const std::string& text) {
     return s;
 }
 
-void WindowAdvisor::showMessage(const std::string& text) {
+void WindowAdvisor::tell(const std::string& text) {
     AdvisorDialog d(owner_, pictures_, AdvisorDialog::Message, displayText(text));
     if (beforeExec) beforeExec(d);
     d.exec();
 }
 
-bool WindowAdvisor::askQuestion(const std::string& text, const std::string& yesLabel, const std::string& noLabel) {
+bool WindowAdvisor::askWithLabels(const std::string& text, const std::string& yesLabel, const std::string& noLabel) {
     // Labels apply to this one question only; the next plain one shows Yes and No.
     AdvisorDialog d(owner_, pictures_, AdvisorDialog::Question, displayText(text),
                     QString::fromLatin1(yesLabel.substr(0, 55).c_str()),

@@ -3,7 +3,6 @@
 #include <functional>
 #include <string>
 
-#include "model/Advisor.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -72,8 +71,8 @@ private:
     QPlainTextEdit* edit_ = nullptr;
 };
 
-// The advisor the rules talk to in the window.
-class WindowAdvisor : public Advisor {
+// The advisor's dialogs in the window.
+class WindowAdvisor {
 public:
     WindowAdvisor(QWidget* owner, const view::Pictures& pictures) : owner_(owner), pictures_(pictures) {}
 
@@ -83,9 +82,11 @@ public:
     // The 8-bit text of the rules as the dialogs show it.
     static QString displayText(const std::string& text);
 
-protected:
-    void showMessage(const std::string& text) override;
-    bool askQuestion(const std::string& text, const std::string& yesLabel, const std::string& noLabel) override;
+    // An informational message with one OK button.
+    void tell(const std::string& text);
+    // A question whose two buttons carry the given labels (empty: Yes and No); true for the first.
+    bool askWithLabels(const std::string& text, const std::string& yesLabel, const std::string& noLabel);
+    bool ask(const std::string& text) { return askWithLabels(text, {}, {}); }
 
 private:
     QWidget* owner_;

@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "model/Game.h"
+#include "engine/Game.h"
 #include "model/InternalError.h"
 
 QString emergencySavePath() {

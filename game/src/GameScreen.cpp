@@ -1,7 +1,7 @@
 #include "game/src/GameScreen.h"
 
+#include "engine/Game.h"
 #include "game/view/ScreenText.h"
-#include "model/Game.h"
 
 using namespace view;
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "game/view/MapDrawing.h"
-#include "model/Game.h"
+#include "engine/Game.h"
 
 namespace {
 

@@ -21,7 +21,7 @@
 #include "rules/LessonTable.h"
 #include "rules/WelcomeHints.h"
 #include "game/view/MapDrawing.h"
-#include "model/Game.h"
+#include "engine/Game.h"
 
 // ---------------------------------------------------------------- InputGate
 
@@ -125,7 +125,10 @@ MainWindow::MainWindow(Game& game, const view::Pictures& pictures, GameScreen& s
     };
     screen_.pause = [this](int ms) { pauseFor(ms); };
     sounds_.repaint = [this] { screen_.paintScreen(); };
-    Advisor::install(&advisor_);
+    // An animated move sounds through the game, so it is silent while the
+    // Sound option is off.
+    screen_.playSound = [this](int kind) { game_.playSound(static_cast<SoundKind>(kind)); };
+    game_.setPresenter(this);
 
     chooseFile = [this](bool saving) {
         QFileDialog d(this, saving ? QStringLiteral("Save") : QStringLiteral("Load"));
@@ -145,22 +148,12 @@ MainWindow::MainWindow(Game& game, const view::Pictures& pictures, GameScreen& s
 }
 
 MainWindow::~MainWindow() {
-    if (&Advisor::current() == &advisor_) Advisor::install(nullptr);
+    if (&game_.presenter() == this) game_.setPresenter(nullptr);
+    screen_.playSound = nullptr;
     screen_.present = nullptr;
     screen_.pause = nullptr;
     screen_.decorate = nullptr;
     sounds_.repaint = nullptr;
-}
-
-void MainWindow::installDrawingHooks(Game& game, GameScreen& screen) {
-    game.moveHook = [&screen](Province& from, Province& to) { screen.animateMove(from, to); };
-    game.defeatHook = [&screen](const std::string& loser, Province& province) {
-        screen.animateDefeat(loser, province);
-    };
-    game.reportHook = [&screen] { screen.refreshReports(); };
-    // An animated move sounds through the sound hook, so it is silent until
-    // the hook is installed and while the Sound option is off.
-    screen.playSound = [&game](int kind) { game.playSound(kind); };
 }
 
 QAction* MainWindow::addCommand(QMenu* menu, const QString& text, int id) {
@@ -275,14 +268,14 @@ void MainWindow::toggleSound() {
 }
 
 void MainWindow::newGame(int parameter) {
-    if (parameter == 0 && !Advisor::ask("Discard the current game?")) return;
+    if (parameter == 0 && !advisor_.ask("Discard the current game?")) return;
     game_.startNewGame();
     shownProvince_ = nullptr;
     screen_.paintScreen();
 }
 
 void MainWindow::scenario(int id) {
-    if (!Advisor::ask("Are you sure you want to discard the current game?")) return;
+    if (!advisor_.ask("Are you sure you want to discard the current game?")) return;
     game_.resetForNewGame();
     game_.assignDefaultOwners();
     game_.buildEventList();
@@ -391,7 +384,7 @@ void MainWindow::rightRelease(QPoint) {
 
 void MainWindow::endTurn() {
     if (quitting_) return;
-    ::advanceTurn(*this);
+    game_.advanceTurn();
     autosaveTurn();
     dropQueuedInput();
 }
@@ -434,10 +427,21 @@ void MainWindow::keyReleaseEvent(QKeyEvent* e) {
     keyUp(e->key());
 }
 
-// --------------------------------------------------------- TurnFrontEnd
+// ------------------------------------------------------------ Presenter
 
+void MainWindow::tell(const std::string& text) { advisor_.tell(text); }
+
+bool MainWindow::askWithLabels(const std::string& text, const std::string& yesLabel, const std::string& noLabel) {
+    return advisor_.askWithLabels(text, yesLabel, noLabel);
+}
+
+void MainWindow::sound(SoundKind kind) { sounds_.playGameSound(static_cast<int>(kind)); }
+void MainWindow::move(Province& from, Province& to) { screen_.animateMove(from, to); }
+void MainWindow::defeat(Power loser, Province& province) { screen_.animateDefeat(powerName(loser), province); }
+void MainWindow::news(const std::string&) { screen_.refreshReports(); }
+void MainWindow::diagnostic(const std::string& text) { qWarning("%s", text.c_str()); }
 void MainWindow::redraw() { screen_.paintScreen(); }
-void MainWindow::showTurnBanner() { screen_.showTurnBanner(); }
+void MainWindow::banner() { screen_.showTurnBanner(); }
 void MainWindow::forgetAnimatedMoves() { screen_.forgetAnimatedMoves(); }
 
 void MainWindow::showLesson(int year) {
@@ -469,11 +473,11 @@ void MainWindow::quit() {
     if (onQuit) onQuit();
 }
 
-void MainWindow::postNewGame() {
+void MainWindow::newGame() {
     QTimer::singleShot(0, this, [this] { runCommand(Command::NewGame, 1); });
 }
 
-void MainWindow::showHints() { tellWelcomeHints(); }
+void MainWindow::showHints() { tellWelcomeHints(*this); }
 
 // ------------------------------------------------------------ the window
 

@@ -9,7 +9,7 @@
 #include "game/src/GameScreen.h"
 #include "game/src/KeyboardOrders.h"
 #include "game/src/Sound.h"
-#include "rules/TurnFrontEnd.h"
+#include "rules/Presenter.h"
 
 class QAction;
 class QActionGroup;
@@ -56,7 +56,7 @@ enum : int {
 };
 }
 
-class MainWindow : public QMainWindow, public TurnFrontEnd {
+class MainWindow : public QMainWindow, public Presenter {
 public:
     struct Options {
         bool realPauses = true;       // false: pauses are recorded, not waited (tests)
@@ -68,9 +68,6 @@ public:
     MainWindow(Game& game, const view::Pictures& pictures, GameScreen& screen, GameSounds& sounds,
                Options options);
     ~MainWindow() override;
-
-    // Installs the rules' move, defeat and report hooks (start-up step 5).
-    static void installDrawingHooks(Game& game, GameScreen& screen);
 
     // Menu commands, as the menu gives them (`parameter` 1: no question asked).
     void runCommand(int id, int parameter = 0);
@@ -93,14 +90,25 @@ public:
     KeyboardOrders& keyboard() { return *keyboard_; }
     const Autosave& autosave() const { return autosave_; }
 
-    // TurnFrontEnd
+    // Presenter: what the game shows goes to the advisor's dialogs, the
+    // screen and the sounds.
+    void tell(const std::string& text) override;
+    bool askWithLabels(const std::string& text, const std::string& yesLabel, const std::string& noLabel) override;
+    void sound(SoundKind kind) override;
+    void move(Province& from, Province& to) override;
+    void defeat(Power loser, Province& province) override;
+    void news(const std::string& line) override;
     void redraw() override;
-    void showTurnBanner() override;
+    void banner() override;
     void forgetAnimatedMoves() override;
-    void showLesson(int year) override;
-    void showResults() override;
+    void lesson(int year) override { showLesson(year); }
+    void results(int, int, int) override { showResults(); }
     void quit() override;
-    void postNewGame() override;
+    void newGame() override;
+    void diagnostic(const std::string& text) override;
+
+    void showLesson(int year);
+    void showResults();
 
     void showHints();
     void showLessonDialog(int picture);

@@ -17,9 +17,8 @@
 #include "game/src/MainWindow.h"
 #include "game/src/Sound.h"
 #include "game/view/MapDrawing.h"
-#include "model/Game.h"
+#include "engine/Game.h"
 #include "model/InternalError.h"
-#include "model/Random.h"
 
 namespace {
 
@@ -87,12 +86,10 @@ int main(int argc, char** argv) {
 
     int code = 0;
     try {
-        rng::seed(seed ? *seed : std::uint32_t(QDateTime::currentMSecsSinceEpoch()));
-
-        Game& game = Game::instance();                               // 4
+        Game& game = Game::newInstance(seed ? *seed : std::uint32_t(QDateTime::currentMSecsSinceEpoch()));  // 4
         view::Pictures pictures;
         GameScreen screen(game, pictures);
-        MainWindow::installDrawingHooks(game, screen);               // 5
+        // 5 and 7, the drawing and the sounds: the window presents the game once it stands.
         game.startNewGame();                                         // 6
 
         std::unique_ptr<MainWindow> window;
@@ -100,7 +97,6 @@ int main(int argc, char** argv) {
             if (window) window->pauseFor(ms);
         });
         GameSounds sounds(backend);
-        game.soundHook = [&sounds](int kind) { sounds.playGameSound(kind); };  // 7
         game.buildEventList();
 
         pictures.load();                                             // 10
@@ -127,10 +123,6 @@ int main(int argc, char** argv) {
             credits.exec();
         }
         backend.stop();
-        game.soundHook = nullptr;
-        game.moveHook = nullptr;
-        game.defeatHook = nullptr;
-        game.reportHook = nullptr;
         window.reset();
         Game::destroyInstance();
     } catch (const std::exception& e) {

@@ -1,8 +1,8 @@
 #include "game/view/MapDrawing.h"
 
+#include "engine/Game.h"
 #include "game/view/PictureTable.h"
 #include "game/view/ScreenText.h"
-#include "model/Game.h"
 #include "model/InternalError.h"
 
 namespace view {

@@ -3,9 +3,9 @@
 #include <cstdlib>
 
 #include "game/view/PictureTable.h"
-#include "model/Game.h"
+#include "rules/World.h"
 
-std::vector<ScreenTextLine> economicReportLines(const Game& game, int offsetX) {
+std::vector<ScreenTextLine> economicReportLines(const World& game, int offsetX) {
     const int x = offsetX + 1010;
     const RomanEmpire& r = game.romans;
     const long long net = static_cast<long long>(r.taxIncome) - r.legionCost;
@@ -34,7 +34,7 @@ std::vector<ScreenTextLine> economicReportLines(const Game& game, int offsetX) {
     return lines;
 }
 
-std::vector<ScreenTextLine> militaryReportLines(const Game& game, int offsetX) {
+std::vector<ScreenTextLine> militaryReportLines(const World& game, int offsetX) {
     const int x = offsetX + 1010;
     std::vector<ScreenTextLine> lines = {{x, 320, "MILITARY REPORT", ScreenBlack}};
     int i = 0;

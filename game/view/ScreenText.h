@@ -3,7 +3,7 @@
 #include <utility>
 #include <vector>
 
-class Game;
+class World;
 class Province;
 
 // The words of the map screen and where they stand, for every front end that
@@ -18,8 +18,8 @@ struct ScreenTextLine {
 
 inline constexpr unsigned ScreenBlack = 0x000000, ScreenRed = 0xff0000, ScreenWhite = 0xffffff;
 
-std::vector<ScreenTextLine> economicReportLines(const Game& game, int offsetX);
-std::vector<ScreenTextLine> militaryReportLines(const Game& game, int offsetX);
+std::vector<ScreenTextLine> economicReportLines(const World& game, int offsetX);
+std::vector<ScreenTextLine> militaryReportLines(const World& game, int offsetX);
 
 // The information line: its texts and the coin places (x, picture id), at y 595.
 struct ScreenInfoLine {

@@ -6,19 +6,18 @@
 
 #include "editor/EditorSession.h"
 #include "editor/Messages.h"
-#include "model/Advisor.h"
-#include "model/Game.h"
+#include "engine/Game.h"
+#include "rules/Presenter.h"
 
 namespace editor::test {
 
-// Records what the model's Advisor would have told the designer.
-class RecordingAdvisor : public Advisor {
+// Records what the game would have told the designer.
+class RecordingAdvisor : public Presenter {
 public:
     std::vector<std::string> told;
 
-protected:
-    void showMessage(const std::string& text) override { told.push_back(text); }
-    bool askQuestion(const std::string& text, const std::string&, const std::string&) override {
+    void tell(const std::string& text) override { told.push_back(text); }
+    bool askWithLabels(const std::string& text, const std::string&, const std::string&) override {
         told.push_back(text);
         return false;
     }
@@ -35,7 +34,7 @@ class EditorFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         Game::destroyInstance();
-        Advisor::install(&advisor);
+        Game::instance().setPresenter(&advisor);
         setMessageBoxHandler([this](QWidget*, const std::string& caption, const std::string& text) {
             boxes.push_back({caption, text});
         });
@@ -46,7 +45,6 @@ protected:
     void TearDown() override {
         session.reset();
         setMessageBoxHandler({});
-        Advisor::install(nullptr);
         Game::destroyInstance();
     }
 

@@ -2,7 +2,6 @@
 #include <limits>
 
 #include "EditorFixture.h"
-#include "model/Random.h"
 
 namespace editor::test {
 namespace {
@@ -36,9 +35,7 @@ TEST_F(Session, StartsFromTheDefaultPositionWithoutRomanLegions) {
 // state always gives the same position as the game's own start from it.
 TEST(StartPosition, DrawsFromTheGeneratorWithoutReseedingIt) {
     auto startFrom = [](std::uint32_t state, bool inEditor) {
-        Game::destroyInstance();
-        rng::seed(state);
-        Game& game = Game::instance();
+        Game& game = Game::newInstance(state);
         if (inEditor) {
             EditorSession(game).setUpStartPosition();
         } else {
@@ -47,7 +44,7 @@ TEST(StartPosition, DrawsFromTheGeneratorWithoutReseedingIt) {
         }
         std::vector<int> seen(game.barbarians.tribeCountdown.begin(), game.barbarians.tribeCountdown.end());
         for (const Province* p : game.provinceTable) seen.push_back(p->raiseCounter);
-        seen.push_back(static_cast<int>(rng::state() & 0x7fffffff));
+        seen.push_back(static_cast<int>(game.random.state() & 0x7fffffff));
         Game::destroyInstance();
         return seen;
     };

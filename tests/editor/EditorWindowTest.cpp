@@ -19,7 +19,6 @@
 #include "editor/EditorWindow.h"
 #include "editor/OptionsDialog.h"
 #include "game/view/MapDrawing.h"
-#include "model/Random.h"
 #include "tests/editor/PositionSnapshot.h"
 
 namespace editor::test {
@@ -451,9 +450,7 @@ TEST_F(Window, AScenarioBuiltInTheEditorOpensInTheGame) {
 
     // The game program: a fresh Game, seeded and started as the game does,
     // then its Load.
-    Game::destroyInstance();
-    rng::seed(12345);
-    Game::instance().startNewGame();
+    Game::newInstance(12345).startNewGame();
     ASSERT_NE(PositionSnapshot::of(game()), built);
     const FileResult loaded = Game::instance().loadFromFile((dir / "designed.AVN").string());
     ASSERT_TRUE(loaded.ok) << loaded.error;

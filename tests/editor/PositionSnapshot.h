@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "model/Game.h"
+#include "engine/Game.h"
 
 // What a scenario file carries, read off a game: enough to compare the
 // position the editor saved with the one the game loaded.

@@ -7,16 +7,14 @@
 #include <string>
 
 #include "cli/StateLine.h"
-#include "model/Game.h"
-#include "model/Random.h"
+#include "engine/Game.h"
 
 namespace {
 
 Game& freshGame() {
     static bool ready = false;
     if (!ready) {
-        rng::seed(1);
-        Game::instance().startNewGame();
+        Game::newInstance(1).startNewGame();
         ready = true;
     }
     return Game::instance();

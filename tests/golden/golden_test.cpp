@@ -4,8 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/Session.h"
-#include "model/Game.h"
-#include "model/Random.h"
+#include "engine/Game.h"
 
 namespace {
 
@@ -27,13 +26,12 @@ std::string read(const std::string& path) {
 // Replays the script through the terminal edition, in this process, exactly as
 // `aurovane-cli --seed N --skill S --answers A < script` would.
 std::string transcriptOf(const Replay& r) {
-    Game::destroyInstance();
-    rng::seed(r.seed);
-    Game::instance().skillLevel = r.skill;
+    Game& game = Game::newInstance(r.seed);
+    game.skillLevel = r.skill;
     std::istringstream orders(read(std::string(AUROVANE_SOURCE_DIR) + "/" + r.script + ".script"));
     std::ostringstream out;
     {
-        Session session(orders, out, {r.answers.empty() ? std::nullopt : std::optional<std::string>(r.answers)});
+        Session session(game, orders, out, {r.answers.empty() ? std::nullopt : std::optional<std::string>(r.answers)});
         session.run();
     }
     Game::destroyInstance();

@@ -6,8 +6,7 @@
 #include <sstream>
 
 #include "cli/Session.h"
-#include "model/Game.h"
-#include "model/Random.h"
+#include "engine/Game.h"
 #include "tests/support/Policy.h"
 
 namespace {
@@ -22,12 +21,11 @@ struct GoldenGame {
 };
 
 void play(const GoldenGame& g, const std::string& dir) {
-    Game::destroyInstance();
-    rng::seed(g.seed);
-    Game::instance().skillLevel = g.skill;
+    Game& game = Game::newInstance(g.seed);
+    game.skillLevel = g.skill;
     std::istringstream none;
     std::ostringstream transcript;
-    Session session(none, transcript, {g.answers});
+    Session session(game, none, transcript, {g.answers});
     session.run();  // sets the game up; no orders yet
 
     std::ostringstream script;

@@ -83,14 +83,14 @@ TEST(AdvisorDialogs, LabelsHoldForOneQuestionOnly) {
         if (d.yesButton()) labels << d.yesButton()->text() + "/" + d.noButton()->text();
         recorder(d);
     };
-    Advisor::askWithLabels("Princeps,\r\n\r\nWho shall it be?", "Farmers", "Soldiers");
-    Advisor::ask("Princeps,\r\n\r\nAgain?");
+    h.game.presenter().askWithLabels("Princeps,\r\n\r\nWho shall it be?", "Farmers", "Soldiers");
+    h.game.presenter().ask("Princeps,\r\n\r\nAgain?");
     EXPECT_EQ(labels, QStringList({"Farmers/Soldiers", "Yes/No"}));
 }
 
 TEST(AdvisorDialogs, TextIsShownAsGivenNeverAsAFormat) {
     Harness h;
-    Advisor::tell("Princeps,\r\n\r\n100% of the legions %s %d\r\nrefuse.");
+    h.game.presenter().tell("Princeps,\r\n\r\n100% of the legions %s %d\r\nrefuse.");
     ASSERT_EQ(h.told.size(), 1u);
     EXPECT_EQ(h.told[0], "Princeps,\n\n100% of the legions %s %d\nrefuse.");
 }
@@ -106,7 +106,7 @@ TEST(AdvisorDialogs, ReportPlaysTheMarchAfterARepaintThenLogs) {
     int repaints = 0;
     h.sounds.repaint = [&] { ++repaints; };
     const size_t lines = h.game.eventLog.size();
-    Advisor::report("The long form", "Goths raid Dacia");
+    h.game.report("The long form", "Goths raid Dacia");
     ASSERT_EQ(h.backend.calls.size(), 1u);
     EXPECT_EQ(h.backend.calls[0].name, "IDR_MARCH_SND");
     EXPECT_EQ(h.backend.calls[0].mode, SoundBackend::Mode::Sync);

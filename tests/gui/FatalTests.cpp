@@ -9,9 +9,8 @@
 #include <optional>
 
 #include "game/src/Emergency.h"
-#include "model/Game.h"
+#include "engine/Game.h"
 #include "model/InternalError.h"
-#include "model/Random.h"
 
 namespace {
 
@@ -29,8 +28,7 @@ QString saveFolder() {
     static char* argv[] = {name, nullptr};
     GameApplication app(argc, argv);
     GameApplication::showErrorBox = false;
-    rng::seed(5);
-    Game& g = Game::instance();
+    Game& g = Game::newInstance(5);
     g.startNewGame();
     g.turn = 33;
     QTimer::singleShot(0, [] { throw InternalError("Empire::updateLegions() stuck in loop!"); });

@@ -19,8 +19,7 @@
 #include "game/src/MainWindow.h"
 #include "game/src/Sound.h"
 #include "game/view/MapDrawing.h"
-#include "model/Game.h"
-#include "model/Random.h"
+#include "engine/Game.h"
 
 inline QApplication& testApp() {
     static int argc = 1;
@@ -48,9 +47,7 @@ inline QApplication& testApp() {
 // A fresh game, as the program starts one, with a known seed.
 inline Game& freshGame(std::uint32_t seed = 1) {
     testApp();
-    if (Game::exists()) Game::destroyInstance();
-    rng::seed(seed);
-    Game& g = Game::instance();
+    Game& g = Game::newInstance(seed);
     g.startNewGame();
     return g;
 }
@@ -58,8 +55,6 @@ inline Game& freshGame(std::uint32_t seed = 1) {
 struct Harness {
     explicit Harness(std::uint32_t seed = 1) : game(freshGame(seed)), screen(game, pictures), sounds(backend) {
         pictures.load(QStringLiteral("/nonexistent-aurovane-pictures"));
-        MainWindow::installDrawingHooks(game, screen);
-        game.soundHook = [this](int kind) { sounds.playGameSound(kind); };
         MainWindow::Options o;
         o.realPauses = false;
         o.introduction = false;
@@ -90,10 +85,6 @@ struct Harness {
     }
     ~Harness() {
         window.reset();
-        game.soundHook = nullptr;
-        game.moveHook = nullptr;
-        game.defeatHook = nullptr;
-        game.reportHook = nullptr;
     }
 
     // Layout point of a map point.

@@ -235,11 +235,11 @@ TEST(Menu, SoundToggleSilencesTheGameSoundsOnly) {
     sound->trigger();
     EXPECT_FALSE(sound->isChecked());
     EXPECT_FALSE(h.sounds.enabled);
-    h.game.playSound(0);
+    h.game.playSound(SoundKind::Battle);
     EXPECT_TRUE(h.backend.calls.empty());
     sound->trigger();
     EXPECT_TRUE(sound->isChecked());
-    h.game.playSound(0);
+    h.game.playSound(SoundKind::Battle);
     ASSERT_EQ(h.backend.calls.size(), 1u);
     EXPECT_EQ(h.backend.calls[0].name, "IDR_SWORD_SND");
 }

@@ -58,12 +58,12 @@ TEST_F(PowersTest, APoorEmpireStillCostsTheDecisionDraw) {
     // need no name draw.
     romans().treasury = 0;
     tribes().tribeCountdown[0] = 0;
-    rng::seed(99);
+    generator().seed(99);
     tribes().takeTurn();
-    const std::uint32_t after = rng::state();
-    rng::seed(99);
-    for (int i = 0; i < 4; ++i) rng::draw();
-    EXPECT_EQ(after, rng::state());
+    const std::uint32_t after = generator().state();
+    generator().seed(99);
+    for (int i = 0; i < 4; ++i) generator().draw();
+    EXPECT_EQ(after, generator().state());
     EXPECT_EQ(game().eventLog, std::vector<std::string>{"The Saxons have crossed the frontier!"});
 }
 
@@ -72,8 +72,8 @@ TEST_F(PowersTest, AnOfferFrom1500MayBeForNothing) {
     tribes().tribeCountdown[0] = 0;
     int years = 0;
     seedWhere([&] {
-        if (rng::draw() % 3 != 0 || rng::draw() % 3 != 0) return false;  // r1, then divisor 2
-        years = rng::draw() % 10 + 5;
+        if (generator().draw() % 3 != 0 || generator().draw() % 3 != 0) return false;  // r1, then divisor 2
+        years = generator().draw() % 10 + 5;
         return true;
     });
     advisor.answers = {true};
@@ -95,7 +95,7 @@ TEST_F(PowersTest, OfferAmountsAreWholeThousandsOfAShare) {
         advisor = RecordingAdvisor{};
         romans().treasury = 49999;
         tribes().tribeCountdown[2] = 0;
-        seedWhere([&] { return rng::draw() % 3 == 0 && rng::draw() % 3 == c.divisorDraw && rng::draw() % 10 == 0; });
+        seedWhere([&] { return generator().draw() % 3 == 0 && generator().draw() % 3 == c.divisorDraw && generator().draw() % 10 == 0; });
         advisor.answers = {true};
         tribes().takeTurn();
         EXPECT_EQ(advisor.questions, std::vector<std::string>{peaceText("Marcomanni", 5, c.amount)});
@@ -106,16 +106,16 @@ TEST_F(PowersTest, OfferAmountsAreWholeThousandsOfAShare) {
 TEST_F(PowersTest, AcceptedPeaceKeepsTheTribeQuietForItsYears) {
     romans().treasury = 20000;
     tribes().tribeCountdown[1] = 0;
-    seedWhere([] { return rng::draw() % 3 == 0 && rng::draw() >= 0 && rng::draw() % 10 == 2; });
+    seedWhere([] { return generator().draw() % 3 == 0 && generator().draw() >= 0 && generator().draw() % 10 == 2; });
     advisor.answers = {true};
     tribes().takeTurn();
     ASSERT_EQ(advisor.questions.size(), 1u);
     EXPECT_EQ(tribes().tribeCountdown[1], 7);
     EXPECT_EQ(P("Upper Rhine").hostility, Friendly);
     for (int turn = 0; turn < 7; ++turn) {
-        const std::uint32_t before = rng::state();
+        const std::uint32_t before = generator().state();
         tribes().takeTurn();
-        EXPECT_EQ(rng::state(), before) << turn;
+        EXPECT_EQ(generator().state(), before) << turn;
     }
     EXPECT_EQ(tribes().tribeCountdown[1], 0);
     // The eighth turn brings a new decision; with no money it is war.
@@ -132,10 +132,10 @@ TEST_F(PowersTest, RefusedPeaceMeansWar) {
     tribes().tribeCountdown[0] = 0;
     int countdown = 0;
     seedWhere([&] {
-        if (rng::draw() % 3 != 0) return false;
-        rng::draw();
-        rng::draw();
-        countdown = rng::draw() % 5 + 5;
+        if (generator().draw() % 3 != 0) return false;
+        generator().draw();
+        generator().draw();
+        countdown = generator().draw() % 5 + 5;
         return true;
     });
     tribes().takeTurn();  // No
@@ -157,7 +157,7 @@ TEST_F(PowersTest, InvasionArmySizesFollowSkill) {
         for (std::uint32_t s = 1; s < 60; ++s) {
             SetUp();
             game().skillLevel = c.skill;
-            rng::seed(s * 7919);
+            generator().seed(s * 7919);
             tribes().invade(&P("Upper Danube"));
             sizes.insert(tribes().legions.size());
         }
@@ -173,11 +173,11 @@ TEST_F(PowersTest, AnInvasionArmySpendsItsFirstMoveAtHome) {
     std::string target;
     int size = 0;
     seedWhere([&] {
-        rng::draw();                    // war
-        rng::draw();                    // countdown
-        const int t = rng::draw() % 12;  // target
+        generator().draw();                    // war
+        generator().draw();                    // countdown
+        const int t = generator().draw() % 12;  // target
         if (t != 0) return false;        // Italia
-        size = rng::draw() % 2 + 2;
+        size = generator().draw() % 2 + 2;
         return true;
     });
     tribes().takeTurn();
@@ -200,11 +200,11 @@ TEST_F(PowersTest, AnInvasionArmySpendsItsFirstMoveAtHome) {
 
 TEST_F(PowersTest, InvasionReportNamesTheTribeByTwoSeparateDraws) {
     std::vector<std::string> sounds;
-    game().soundHook = [&](int k) { sounds.push_back(std::to_string(k)); };
+    presenter.onSound = [&](int k) { sounds.push_back(std::to_string(k)); };
     seedWhere([] {
-        rng::draw();                      // target
-        rng::draw();                      // size
-        return rng::draw() % 2 == 1 && rng::draw() % 2 == 0;  // Ostrogoths, then Goths
+        generator().draw();                      // target
+        generator().draw();                      // size
+        return generator().draw() % 2 == 1 && generator().draw() % 2 == 0;  // Ostrogoths, then Goths
     });
     tribes().invade(&P("Sarmatia"));
     ASSERT_EQ(advisor.reports.size(), 1u);
@@ -221,16 +221,16 @@ TEST_F(PowersTest, TribeNamesByStartProvince) {
     };
     for (const Case c : {Case{"Upper Rhine", "Franks", "Vandals"}, Case{"Sarmatia", "Goths", "Ostrogoths"},
                          Case{"Lower Danube", "Goths", "Visigoths"}}) {
-        seedWhere([] { return rng::draw() % 2 == 0; });
-        EXPECT_EQ(Barbarians::tribeNameFor(c.province), c.even);
-        seedWhere([] { return rng::draw() % 2 == 1; });
-        EXPECT_EQ(Barbarians::tribeNameFor(c.province), c.odd);
+        seedWhere([] { return generator().draw() % 2 == 0; });
+        EXPECT_EQ(tribes().tribeNameFor(c.province), c.even);
+        seedWhere([] { return generator().draw() % 2 == 1; });
+        EXPECT_EQ(tribes().tribeNameFor(c.province), c.odd);
     }
-    const std::uint32_t before = rng::state();
-    EXPECT_EQ(Barbarians::tribeNameFor("Lower Rhine"), "Saxons");
-    EXPECT_EQ(Barbarians::tribeNameFor("Upper Danube"), "Marcomanni");
-    EXPECT_EQ(Barbarians::tribeNameFor("Italia"), "Franks");
-    EXPECT_EQ(rng::state(), before);
+    const std::uint32_t before = generator().state();
+    EXPECT_EQ(tribes().tribeNameFor("Lower Rhine"), "Saxons");
+    EXPECT_EQ(tribes().tribeNameFor("Upper Danube"), "Marcomanni");
+    EXPECT_EQ(tribes().tribeNameFor("Italia"), "Franks");
+    EXPECT_EQ(generator().state(), before);
 }
 
 TEST_F(PowersTest, TheGothsChooseTheirFrontierByADraw) {
@@ -240,7 +240,7 @@ TEST_F(PowersTest, TheGothsChooseTheirFrontierByADraw) {
         for (auto& l : tribes().legions) (void)l;
         tribes().deleteAllLegions();
         tribes().tribeCountdown[3] = 0;
-        seedWhere([&] { return rng::draw() >= 0 && rng::draw() >= 0 && rng::draw() % 2 == parity; });
+        seedWhere([&] { return generator().draw() >= 0 && generator().draw() >= 0 && generator().draw() % 2 == parity; });
         tribes().takeTurn();
         ASSERT_FALSE(tribes().legions.empty());
         EXPECT_EQ(tribes().legions[0]->route.front(), &P(parity == 0 ? "Sarmatia" : "Lower Danube"));
@@ -269,7 +269,7 @@ TEST_F(PowersTest, InvasionTargetsAreTheWesternProvincesNotHeldByTheTribes) {
     give(tribes(), {"Aquitania"});
     std::set<std::string> seen;
     for (std::uint32_t s = 1; s < 400; ++s) {
-        rng::seed(s);
+        generator().seed(s);
         seen.insert(tribes().chooseInvasionTarget()->name());
     }
     EXPECT_EQ(seen, (std::set<std::string>{"Italia", "Lugdunensis", "Narbonensis", "Raetia", "Britannia", "Pannonia",
@@ -296,7 +296,7 @@ TEST_F(PowersTest, SassanidArmySizesAndChancesFollowSkill) {
         for (int s = 1; s <= tries; ++s) {
             SetUp();
             game().skillLevel = c.skill;
-            rng::seed(static_cast<std::uint32_t>(s) * 104729u);
+            generator().seed(static_cast<std::uint32_t>(s) * 104729u);
             persians().takeTurn();
             if (!persians().legions.empty()) {
                 ++invasions;
@@ -315,10 +315,10 @@ TEST_F(PowersTest, SassanidArmySizesAndChancesFollowSkill) {
 TEST_F(PowersTest, SassanidInvasionFromMesopotamiaOnAnEvenDraw) {
     int size = 0;
     seedWhere([&] {
-        if (rng::draw() % 3 != 0) return false;
-        size = rng::draw() % 5 + 4;
-        if (rng::draw() % 2 != 0) return false;
-        return rng::draw() % 9 == 4;  // the fifth of nine candidates: Syria
+        if (generator().draw() % 3 != 0) return false;
+        size = generator().draw() % 5 + 4;
+        if (generator().draw() % 2 != 0) return false;
+        return generator().draw() % 9 == 4;  // the fifth of nine candidates: Syria
     });
     persians().takeTurn();
     ASSERT_EQ(persians().legions.size(), static_cast<std::size_t>(size));
@@ -333,7 +333,7 @@ TEST_F(PowersTest, SassanidInvasionFromMesopotamiaOnAnEvenDraw) {
 
 TEST_F(PowersTest, SassanidsWarnOnlyOnceAndRaiseNoArmyWhileOneLives) {
     auto invade = [&] {
-        seedWhere([] { return rng::draw() % 3 == 0; });
+        seedWhere([] { return generator().draw() % 3 == 0; });
         persians().takeTurn();
     };
     invade();
@@ -363,7 +363,7 @@ TEST_F(PowersTest, SassanidsWarnOnlyOnceAndRaiseNoArmyWhileOneLives) {
 TEST_F(PowersTest, SassanidsFindNoTargetWhenTheTribesHoldTheEast) {
     give(tribes(),
          {"Pontus", "Lydia", "Cappadocia", "Phrygia", "Syria", "Palestina", "Aegyptus", "Thracia", "Macedonia"});
-    seedWhere([] { return rng::draw() % 3 == 0; });
+    seedWhere([] { return generator().draw() % 3 == 0; });
     persians().takeTurn();
     EXPECT_TRUE(persians().legions.empty());
     EXPECT_EQ(game().invasionCount, 1);
@@ -379,7 +379,7 @@ TEST_F(PowersTest, SassanidTargetsAreRomanRebelOrFreeEasternProvinces) {
     // Thracia and Macedonia have no holder.
     std::set<std::string> seen;
     for (std::uint32_t s = 1; s < 300; ++s) {
-        rng::seed(s);
+        generator().seed(s);
         seen.insert(persians().chooseInvasionTarget()->name());
     }
     EXPECT_EQ(seen, (std::set<std::string>{"Pontus", "Lydia", "Thracia", "Macedonia"}));
@@ -389,7 +389,7 @@ TEST_F(PowersTest, SassanidChanceFollowsSkill) {
     for (int skill : {0, 1}) {
         SetUp();
         game().skillLevel = skill;
-        seedWhere([] { return rng::draw() % 12 == 3; });  // a third, not a quarter
+        seedWhere([] { return generator().draw() % 12 == 3; });  // a third, not a quarter
         persians().takeTurn();
         EXPECT_EQ(game().invasionCount, skill == 1 ? 1 : 0) << skill;
     }
@@ -399,9 +399,9 @@ TEST_F(PowersTest, SassanidChanceFollowsSkill) {
 
 TEST_F(PowersTest, RebelsWithoutLegionsChangeNothing) {
     give(game().rogueRomans, {"Syria"});
-    const std::uint32_t before = rng::state();
+    const std::uint32_t before = generator().state();
     game().rogueRomans.takeTurn();
-    EXPECT_EQ(rng::state(), before);
+    EXPECT_EQ(generator().state(), before);
     EXPECT_EQ(game().rogueRomans.provinces, std::vector<Province*>{&P("Syria")});
     EXPECT_TRUE(game().eventLog.empty());
     EXPECT_EQ(romans().provinces.size(), 13u);

@@ -10,13 +10,13 @@ protected:
     // Draws made by `action`, counted from a known state.
     template <class F>
     int drawsMadeBy(F action) {
-        rng::seed(12345);
+        generator().seed(12345);
         action();
-        const std::uint32_t after = rng::state();
-        rng::seed(12345);
+        const std::uint32_t after = generator().state();
+        generator().seed(12345);
         for (int n = 0; n < 10000; ++n) {
-            if (rng::state() == after) return n;
-            rng::draw();
+            if (generator().state() == after) return n;
+            generator().draw();
         }
         return -1;
     }
@@ -106,11 +106,11 @@ TEST_F(EconomyTest, CountersGrowOnlyOnADrawDivisibleByThreeAndNeverInDacia) {
     give(romans(), {"Italia", "Dacia"});
     P("Italia").raiseCounter = 0;
     P("Dacia").raiseCounter = 0;
-    seedWhere([] { return rng::draw() % 3 == 0 && rng::draw() % 3 == 0; });
+    seedWhere([] { return generator().draw() % 3 == 0 && generator().draw() % 3 == 0; });
     romans().raiseLegions();
     EXPECT_EQ(P("Italia").raiseCounter, 1);
     EXPECT_EQ(P("Dacia").raiseCounter, 0);
-    seedWhere([] { return rng::draw() % 3 != 0 && rng::draw() % 3 == 0; });
+    seedWhere([] { return generator().draw() % 3 != 0 && generator().draw() % 3 == 0; });
     romans().raiseLegions();
     EXPECT_EQ(P("Italia").raiseCounter, 1);
     // Dacia still takes its draw.
@@ -204,7 +204,7 @@ TEST_F(EndOfTurnTest, BonusDemandNeedsMoreThanTenLegions) {
     for (int legions : {10, 11}) {
         SetUp();
         quiet(legions);
-        seedWhere([] { return rng::draw() % 20 == 0; });
+        seedWhere([] { return generator().draw() % 20 == 0; });
         romans().takeTurn();
         const bool asked = !advisor.questions.empty() &&
                            advisor.questions[0].rfind("Princeps,\r\n\r\nThe legions are demanding a bonus of ", 0) == 0;
@@ -217,7 +217,7 @@ TEST_F(EndOfTurnTest, BonusDemandChanceFollowsSkill) {
         SetUp();
         game().skillLevel = skill;
         quiet(11);
-        seedWhere([] { return rng::draw() % 30 == 10; });
+        seedWhere([] { return generator().draw() % 30 == 10; });
         romans().takeTurn();
         EXPECT_EQ(advisor.questions.size(), skill == 2 ? 1u : 0u) << skill;
     }
@@ -267,7 +267,7 @@ TEST_F(EndOfTurnTest, RoutedLegionsMarchToTheEndOfTheirBattle) {
     romans().legions[0]->giveRoute({&P("Italia"), &P("Pannonia"), &P("Dalmatia")});
     romans().legions[0]->moved = true;
     // The bonus draw comes first, then the exchanges.
-    seedWhere([] { return rng::draw() >= 0 && rng::draw() % 2 == 1 && rng::draw() % 2 == 1 && rng::draw() % 2 == 1; });
+    seedWhere([] { return generator().draw() >= 0 && generator().draw() % 2 == 1 && generator().draw() % 2 == 1 && generator().draw() % 2 == 1; });
     Legion* marcher = romans().legions[0].get();
     romans().takeTurn();
     // (A tribe may then settle in the newly won Pannonia: look at the marcher only.)
@@ -287,7 +287,7 @@ TEST_F(EndOfTurnTest, ALostMarchExchangeCostsTheFirstLegionOfTheStack) {
     Legion* waiting = romans().legions[0].get();
     Legion* marcher = romans().legions[1].get();
     marcher->giveRoute({&P("Italia"), &P("Pannonia")});
-    seedWhere([] { return rng::draw() >= 0 && rng::draw() % 2 == 0 && rng::draw() % 2 == 1; });
+    seedWhere([] { return generator().draw() >= 0 && generator().draw() % 2 == 0 && generator().draw() % 2 == 1; });
     romans().takeTurn();
     // The first loss takes the waiting legion in front; the march goes on and wins.
     EXPECT_EQ(romans().indexOf(*waiting), -1);
@@ -304,25 +304,25 @@ TEST_F(EconomyTest, TheEndOfTurnDrawsOnlyWhereItMust) {
     station(romans(), "Britannia", 1);
     romans().legionLimitHintShown = true;
     const std::uint32_t s = seedWhere([] {
-        for (int i = 0; i < 4; ++i) rng::draw();
-        return rng::draw() % 15 != 0 && rng::draw() % 15 != 0;
+        for (int i = 0; i < 4; ++i) generator().draw();
+        return generator().draw() % 15 != 0 && generator().draw() % 15 != 0;
     });
     romans().takeTurn();
-    const std::uint32_t after = rng::state();
-    rng::seed(s);
-    for (int i = 0; i < 6; ++i) rng::draw();
-    EXPECT_EQ(after, rng::state());
+    const std::uint32_t after = generator().state();
+    generator().seed(s);
+    for (int i = 0; i < 6; ++i) generator().draw();
+    EXPECT_EQ(after, generator().state());
 }
 
 TEST_F(EconomyTest, PlagueBreaksOutWithItsCounterAndSound) {
     give(romans(), {"Italia"});
     romans().moneyWarningShown = true;
     std::vector<int> sounds;
-    game().soundHook = [&](int k) { sounds.push_back(k); };
+    presenter.onSound = [&](int k) { sounds.push_back(k); };
     int expectedCounter = 0;
     seedWhere([&] {
-        if (rng::draw() % 15 != 0) return false;
-        expectedCounter = rng::draw() % 5 + 10;
+        if (generator().draw() % 15 != 0) return false;
+        expectedCounter = generator().draw() % 5 + 10;
         return true;
     });
     romans().updatePlague();
@@ -341,7 +341,7 @@ TEST_F(EconomyTest, PlagueLengthFollowsSkill) {
         SetUp();
         game().skillLevel = skill;
         const int chance = skill == 0 ? 20 : 10;
-        seedWhere([&] { return rng::draw() % chance == 0 && rng::draw() % 5 == 4; });
+        seedWhere([&] { return generator().draw() % chance == 0 && generator().draw() % 5 == 4; });
         romans().updatePlague();
         EXPECT_TRUE(romans().plague);
         EXPECT_EQ(romans().plagueCounter, skill == 0 ? 9 : 19);
@@ -383,15 +383,15 @@ TEST_F(EconomyTest, StartingLegionsOfANewGame) {
 TEST_F(EconomyTest, HintsComeInOrderOneAtATimeOnATenthDraw) {
     const std::string firstWords[] = {"Hint: Egypt", "Hint: Britannia", "Hint:  Dacia", "Hint:  The North African"};
     for (int i = 0; i < 4; ++i) {
-        seedWhere([] { return rng::draw() % 10 != 0; });
+        seedWhere([] { return generator().draw() % 10 != 0; });
         romans().showHint();
         EXPECT_EQ(advisor.messages.size(), static_cast<std::size_t>(i));
-        seedWhere([] { return rng::draw() % 10 == 0; });
+        seedWhere([] { return generator().draw() % 10 == 0; });
         romans().showHint();
         ASSERT_EQ(advisor.messages.size(), static_cast<std::size_t>(i + 1));
         EXPECT_EQ(advisor.messages.back().rfind(firstWords[i], 0), 0u) << advisor.messages.back();
     }
-    seedWhere([] { return rng::draw() % 10 == 0; });
+    seedWhere([] { return generator().draw() % 10 == 0; });
     romans().showHint();
     EXPECT_EQ(advisor.messages.size(), 4u);
 }

@@ -28,10 +28,10 @@ protected:
     Legion& legionAt(Empire& e, std::size_t i) { return *e.legions.at(i); }
     // The generator state after `n` draws from `s`, to tell how many draws a rule made.
     static std::uint32_t stateAfter(std::uint32_t s, int n) {
-        rng::seed(s);
-        for (int i = 0; i < n; ++i) rng::draw();
-        const std::uint32_t st = rng::state();
-        rng::seed(s);
+        generator().seed(s);
+        for (int i = 0; i < n; ++i) generator().draw();
+        const std::uint32_t st = generator().state();
+        generator().seed(s);
         return st;
     }
 };
@@ -77,11 +77,11 @@ TEST_F(OrdersTest, DistantDefendedFrontierLandDoesNothingAndSaysNothing) {
     station(game().romans, "Italia", 2);
     station(game().barbarians, "Lower Rhine", 1);
     station(game().sassanids, "Armenia", 1);
-    const std::uint32_t before = rng::state();
+    const std::uint32_t before = generator().state();
     EXPECT_FALSE(drag(P("Italia"), P("Lower Rhine")));
     EXPECT_FALSE(drag(P("Italia"), P("Armenia")));
     EXPECT_TRUE(advisor.messages.empty());
-    EXPECT_EQ(rng::state(), before);
+    EXPECT_EQ(generator().state(), before);
     for (auto& l : game().romans.legions) {
         EXPECT_FALSE(l->moved);
         EXPECT_FALSE(l->hasRoute);
@@ -95,8 +95,8 @@ TEST_F(OrdersTest, WonRaidIntoAdjacentFrontierLandKeepsTheLegionHome) {
     station(game().barbarians, "Upper Danube", 1);
     station(game().barbarians, "Sarmatia", 1);  // the tribes keep a legion: no victory mutiny draw
     std::vector<std::string> defeats;
-    game().defeatHook = [&](const std::string& e, Province& p) { defeats.push_back(e + "/" + p.name()); };
-    seedWhere([] { return rng::draw() % 2 == 1; });
+    presenter.onDefeat = [&](const std::string& e, Province& p) { defeats.push_back(e + "/" + p.name()); };
+    seedWhere([] { return generator().draw() % 2 == 1; });
     EXPECT_TRUE(drag(P("Pannonia"), P("Upper Danube")));
     Legion& l = legionAt(game().romans, 0);
     EXPECT_EQ(l.province, &P("Pannonia"));
@@ -114,8 +114,8 @@ TEST_F(OrdersTest, LostAttackOnFrontierLandCostsTheLegion) {
     station(game().romans, "Pannonia", 1);
     station(game().barbarians, "Upper Danube", 1);
     std::vector<std::string> defeats;
-    game().defeatHook = [&](const std::string& e, Province& p) { defeats.push_back(e + "/" + p.name()); };
-    seedWhere([] { return rng::draw() % 2 == 0; });
+    presenter.onDefeat = [&](const std::string& e, Province& p) { defeats.push_back(e + "/" + p.name()); };
+    seedWhere([] { return generator().draw() % 2 == 0; });
     EXPECT_TRUE(drag(P("Pannonia"), P("Upper Danube")));
     EXPECT_TRUE(game().romans.legions.empty());
     EXPECT_EQ(game().barbarians.countLegionsIn(P("Upper Danube")), 1);
@@ -204,7 +204,7 @@ TEST_F(OrdersTest, DistantDropFightsOneExchangeOnItsFirstStep) {
     give(game().romans, {"Macedonia"});
     station(game().romans, "Italia", 2);
     station(game().rogueRomans, "Dalmatia", 2);
-    seedWhere([] { return rng::draw() % 2 == 1; });
+    seedWhere([] { return generator().draw() % 2 == 1; });
     EXPECT_TRUE(drag(P("Italia"), P("Macedonia")));
     // The won exchange leaves one rebel; the legion keeps its route, unmoved, for the end of turn.
     EXPECT_EQ(game().rogueRomans.countLegionsIn(P("Dalmatia")), 1);
@@ -234,9 +234,9 @@ TEST_F(OrdersTest, UndefendedEnemyProvinceIsTakenWithoutADraw) {
     give(game().sassanids, {"Lydia"});
     give(game().romans, {"Pontus"});
     station(game().romans, "Pontus", 1);
-    const std::uint32_t before = rng::state();
+    const std::uint32_t before = generator().state();
     EXPECT_TRUE(drag(P("Pontus"), P("Lydia")));
-    EXPECT_EQ(rng::state(), before);
+    EXPECT_EQ(generator().state(), before);
     EXPECT_EQ(game().ownerOf(P("Lydia")), &game().romans);
     EXPECT_FALSE(game().sassanids.holds(P("Lydia")));
     EXPECT_EQ(legionAt(game().romans, 0).province, &P("Lydia"));
@@ -248,11 +248,11 @@ TEST_F(OrdersTest, SeveralDefendersNeedOneWonOrderEach) {
     station(game().barbarians, "Raetia", 2);
     station(game().barbarians, "Sarmatia", 1);  // no victory mutiny draw
     std::vector<std::string> defeats;
-    game().defeatHook = [&](const std::string& e, Province& p) { defeats.push_back(e + "/" + p.name()); };
+    presenter.onDefeat = [&](const std::string& e, Province& p) { defeats.push_back(e + "/" + p.name()); };
     std::vector<std::string> moves;
-    game().moveHook = [&](Province& a, Province& b) { moves.push_back(a.name() + ">" + b.name()); };
+    presenter.onMove = [&](Province& a, Province& b) { moves.push_back(a.name() + ">" + b.name()); };
 
-    seedWhere([] { return rng::draw() % 2 == 1 && rng::draw() % 2 == 1; });
+    seedWhere([] { return generator().draw() % 2 == 1 && generator().draw() % 2 == 1; });
     EXPECT_TRUE(drag(P("Italia"), P("Raetia")));
     EXPECT_EQ(game().barbarians.countLegionsIn(P("Raetia")), 1);
     EXPECT_EQ(game().eventLog.back(), "Enemy legion in Raetia defeated");
@@ -281,7 +281,7 @@ TEST_F(OrdersTest, LostBattleRemovesTheFirstUnmovedLegionOfTheSource) {
     marching->giveRoute({&P("Italia"), &P("Dalmatia")});
     legionAt(game().romans, 1).moved = true;
     Legion* actor = &legionAt(game().romans, 2);
-    seedWhere([] { return rng::draw() % 2 == 0; });
+    seedWhere([] { return generator().draw() % 2 == 0; });
     EXPECT_TRUE(drag(P("Italia"), P("Raetia")));
     ASSERT_EQ(game().romans.legions.size(), 2u);
     EXPECT_EQ(game().romans.indexOf(*marching), -1);
@@ -297,7 +297,7 @@ TEST_F(OrdersTest, VictoryOverALastLegionMayTurnTheVictorsIntoRebels) {
     station(game().romans, "Palestina", 2);
     station(game().romans, "Lydia", 1);
     station(game().sassanids, "Syria", 1);
-    seedWhere([] { return rng::draw() % 2 == 1 && rng::draw() % 3 == 0; });
+    seedWhere([] { return generator().draw() % 2 == 1 && generator().draw() % 3 == 0; });
     EXPECT_TRUE(drag(P("Palestina"), P("Syria")));
     EXPECT_TRUE(advisor.toldAny("The Eastern legions have rebelled!"));
     // Syria, Palestina, Aegyptus and Lydia went over; Italia and Pannonia stay.
@@ -313,10 +313,10 @@ TEST_F(OrdersTest, VictoryMutinyNeedsItsDraw) {
     give(game().sassanids, {"Lydia"});
     station(game().romans, "Syria", 1);
     station(game().sassanids, "Lydia", 1);
-    const std::uint32_t s = seedWhere([] { return rng::draw() % 2 == 1 && rng::draw() % 3 != 0; });
+    const std::uint32_t s = seedWhere([] { return generator().draw() % 2 == 1 && generator().draw() % 3 != 0; });
     const std::uint32_t afterTwo = stateAfter(s, 2);
     EXPECT_TRUE(drag(P("Syria"), P("Lydia")));
-    EXPECT_EQ(rng::state(), afterTwo);
+    EXPECT_EQ(generator().state(), afterTwo);
     EXPECT_FALSE(advisor.toldAny("rebelled"));
     EXPECT_EQ(game().ownerOf(P("Lydia")), &game().romans);
 }
@@ -326,10 +326,10 @@ TEST_F(OrdersTest, NoVictoryMutinyDrawWhileTheLoserKeepsALegion) {
     station(game().romans, "Syria", 1);
     station(game().sassanids, "Lydia", 1);
     station(game().sassanids, "Armenia", 1);
-    const std::uint32_t s = seedWhere([] { return rng::draw() % 2 == 1; });
+    const std::uint32_t s = seedWhere([] { return generator().draw() % 2 == 1; });
     const std::uint32_t afterOne = stateAfter(s, 1);
     EXPECT_TRUE(drag(P("Syria"), P("Lydia")));
-    EXPECT_EQ(rng::state(), afterOne);
+    EXPECT_EQ(generator().state(), afterOne);
     EXPECT_EQ(game().ownerOf(P("Lydia")), &game().romans);
 }
 
@@ -337,10 +337,10 @@ TEST_F(OrdersTest, BeatingTheLastRebelNeverSetsOffAMutiny) {
     give(game().rogueRomans, {"Lydia"});
     station(game().romans, "Syria", 1);
     station(game().rogueRomans, "Lydia", 1);
-    const std::uint32_t s = seedWhere([] { return rng::draw() % 2 == 1 && rng::draw() % 3 == 0; });
+    const std::uint32_t s = seedWhere([] { return generator().draw() % 2 == 1 && generator().draw() % 3 == 0; });
     const std::uint32_t afterOne = stateAfter(s, 1);
     EXPECT_TRUE(drag(P("Syria"), P("Lydia")));
-    EXPECT_EQ(rng::state(), afterOne);
+    EXPECT_EQ(generator().state(), afterOne);
     EXPECT_FALSE(advisor.toldAny("rebelled"));
     EXPECT_EQ(game().ownerOf(P("Lydia")), &game().romans);
     EXPECT_EQ(game().eventLog.back(), "We have reconquered Lydia");
@@ -354,7 +354,7 @@ TEST_F(OrdersTest, VictoryMutinyChanceFollowsSkill) {
         give(game().sassanids, {"Lydia"});
         station(game().romans, "Syria", 1);
         station(game().sassanids, "Lydia", 1);
-        seedWhere([] { return rng::draw() % 2 == 1 && rng::draw() % 4 == 2; });
+        seedWhere([] { return generator().draw() % 2 == 1 && generator().draw() % 4 == 2; });
         EXPECT_TRUE(drag(P("Syria"), P("Lydia")));
         EXPECT_EQ(advisor.toldAny("The Eastern legions have rebelled!"), skill == 2) << skill;
     }
@@ -364,10 +364,10 @@ TEST_F(OrdersTest, VictoryInAProvinceOfNoGroupDrawsButChangesNothing) {
     give(game().sassanids, {"Macedonia"});
     station(game().romans, "Dalmatia", 1);
     station(game().sassanids, "Macedonia", 1);
-    const std::uint32_t s = seedWhere([] { return rng::draw() % 2 == 1 && rng::draw() % 3 == 0; });
+    const std::uint32_t s = seedWhere([] { return generator().draw() % 2 == 1 && generator().draw() % 3 == 0; });
     const std::uint32_t afterTwo = stateAfter(s, 2);
     EXPECT_TRUE(drag(P("Dalmatia"), P("Macedonia")));
-    EXPECT_EQ(rng::state(), afterTwo);
+    EXPECT_EQ(generator().state(), afterTwo);
     EXPECT_FALSE(advisor.toldAny("rebelled"));
     EXPECT_EQ(game().ownerOf(P("Macedonia")), &game().romans);
 }

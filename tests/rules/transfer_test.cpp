@@ -54,7 +54,7 @@ TEST_F(TransferTest, FrontierLandsNeverChangeHands) {
 
 TEST_F(TransferTest, TheLogKeepsTenDistinctInARow) {
     int reports = 0;
-    game().reportHook = [&] { ++reports; };
+    presenter.onNews = [&] { ++reports; };
     game().logMessage("a");
     game().logMessage("a");
     EXPECT_EQ(game().eventLog.size(), 1u);

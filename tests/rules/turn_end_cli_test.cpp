@@ -5,18 +5,16 @@
 #include <gtest/gtest.h>
 
 #include "cli/Session.h"
-#include "model/Game.h"
-#include "model/Random.h"
+#include "engine/Game.h"
 
 namespace {
 
 std::string play(const std::string& script) {
-    rng::seed(5);
-    Game::destroyInstance();
+    Game& game = Game::newInstance(5);
     std::istringstream in(script);
     std::ostringstream out;
     {
-        Session session(in, out, Session::Options{std::string("n")});
+        Session session(game, in, out, Session::Options{std::string("n")});
         session.run();
     }
     Game::destroyInstance();

@@ -150,7 +150,7 @@ TEST_F(TurnTest, AScenarioStartingIn259RunsTheSplitAtItsFirstEndOfTurn) {
     game().scenario260();
     for (Province* p : game().provinceTable) p->raiseCounter = -1000;  // garrisons stay as set up
     ASSERT_EQ(game().year(), 259);
-    advanceTurn(frontEnd);
+    game().advanceTurn();
     EXPECT_EQ(game().year(), 260);
     for (const char* n : {"Britannia", "Lugdunensis", "Aquitania", "Belgica", "Terraconensis", "Narbonensis", "Raetia",
                           "Lusitania", "Palestina", "Syria", "Aegyptus", "Lydia", "Cappadocia"})
@@ -170,7 +170,7 @@ TEST_F(TurnTest, MarchingLegionsLetSeveralYearsPassInOneCall) {
     station(romans(), "Italia", 1);
     romans().legions[0]->giveRoute({&P("Italia"), &P("Aquitania"), &P("Terraconensis"), &P("Lusitania")});
     advisor.answers = {true};
-    advanceTurn(frontEnd);
+    game().advanceTurn();
     // Three marching years, then a year in which the arrived legion waits for orders.
     EXPECT_EQ(game().year(), 287);
     EXPECT_EQ(frontEnd.banners, 4);
@@ -187,7 +187,7 @@ TEST_F(TurnTest, MarchingLegionsLetSeveralYearsPassInOneCall) {
 TEST_F(TurnTest, WithoutLegionsTheYearsRunOnUntilThe285Question) {
     quietWorld({"Italia", "Africa", "Dacia"});
     game().turn = 45;
-    advanceTurn(frontEnd);  // No to the question
+    game().advanceTurn();  // No to the question
     EXPECT_EQ(game().year(), 285);
     EXPECT_TRUE(frontEnd.quitted);
     EXPECT_EQ(advisor.questions, std::vector<std::string>{crisisQuestion});
@@ -199,7 +199,7 @@ TEST_F(TurnTest, WithoutLegionsTheYearsRunOnUntilALegionIsRaised) {
     quietWorld({"Italia", "Africa"});
     P("Italia").raiseCounter = 0;
     P("Africa").raiseCounter = 0;
-    advanceTurn(frontEnd);
+    game().advanceTurn();
     ASSERT_EQ(romans().legions.size(), 1u);
     EXPECT_FALSE(romans().legions[0]->moved);
     EXPECT_GE(game().turn, 1);
@@ -211,9 +211,9 @@ TEST_F(TurnTest, PastTheEndAnEmpireThatCannotRaiseGetsEachTurnByHand) {
     // Dacia raises nothing, and no question comes after 476 to stop the run.
     quietWorld({"Dacia"});
     game().turn = 250;
-    advanceTurn(frontEnd);
+    game().advanceTurn();
     EXPECT_EQ(game().year(), 486);
-    advanceTurn(frontEnd);
+    game().advanceTurn();
     EXPECT_EQ(game().year(), 487);
     EXPECT_TRUE(romans().legions.empty());
     EXPECT_FALSE(frontEnd.quitted);
@@ -223,7 +223,7 @@ TEST_F(TurnTest, The285QuestionIsNotAskedInALaterGame) {
     quietWorld({"Italia", "Africa"});
     game().turn = 51;
     station(romans(), "Italia", 1);
-    advanceTurn(frontEnd);
+    game().advanceTurn();
     EXPECT_TRUE(advisor.questions.empty());
     EXPECT_EQ(game().year(), 287);
 }
@@ -237,7 +237,7 @@ TEST_F(TurnTest, DefeatYesStartsAFreshGameWithTheFullEventList) {
     romans().plagueCounter = 100;
     station(game().barbarians, "Raetia", 1);  // seizes the empty Italia
     advisor.answers = {true};
-    advanceTurn(frontEnd);
+    game().advanceTurn();
     EXPECT_EQ(count(advisor.questions, tentate), 1);
     EXPECT_FALSE(frontEnd.quitted);
     EXPECT_EQ(game().turn, 0);
@@ -257,7 +257,7 @@ TEST_F(TurnTest, DefeatNoQuitsAtOnce) {
     romans().plague = true;
     romans().plagueCounter = 100;
     station(game().barbarians, "Raetia", 1);
-    advanceTurn(frontEnd);
+    game().advanceTurn();
     EXPECT_EQ(advisor.questions, std::vector<std::string>{tentate});
     EXPECT_TRUE(frontEnd.quitted);
     EXPECT_EQ(game().turn, 61);
@@ -272,7 +272,7 @@ TEST_F(TurnTest, The476QuestionEndsTheGame) {
         game().turn = 240;
         station(romans(), "Italia", 1);
         advisor.answers = {again};
-        advanceTurn(frontEnd);
+        game().advanceTurn();
         EXPECT_EQ(game().year(), 476);
         EXPECT_EQ(advisor.questions, std::vector<std::string>{endQuestion});
         EXPECT_EQ(frontEnd.results, 1);
@@ -292,7 +292,7 @@ TEST_F(TurnTest, TheTribesMoveBeforeTheSassanids) {
     game().sassanids.addProvince(P("Macedonia"));
     station(game().barbarians, "Pannonia", 1);
     station(game().sassanids, "Macedonia", 1);
-    advanceTurn(frontEnd);
+    game().advanceTurn();
     EXPECT_EQ(game().ownerOf(P("Dalmatia")), &game().barbarians);
     EXPECT_EQ(game().barbarians.legions[0]->province, &P("Dalmatia"));
     EXPECT_EQ(game().year(), 236);
@@ -330,7 +330,7 @@ TEST_F(TurnTest, TheVandalsOf455FightTheirWayIntoMauretania) {
     game().scenario455();
     for (int& c : game().barbarians.tribeCountdown) c = 1000;
     // The one Roman legion of Mauretania faces ten: the first winning attack takes it.
-    seedWhere([] { return rng::draw() % 2 == 1; });
+    seedWhere([] { return generator().draw() % 2 == 1; });
     game().barbarians.updateLegions();
     EXPECT_EQ(romans().countLegionsIn(P("Mauretania")), 0);
     EXPECT_EQ(game().ownerOf(P("Mauretania")), &game().barbarians);

@@ -48,9 +48,9 @@ TEST_F(UnrestTest, PayingMoreThanTheTreasuryHoldsIsARefusal) {
     station(romans(), "Raetia", 2);
     romans().treasury = 9999;
     advisor.answers = {true};
-    const std::uint32_t before = rng::state();
+    const std::uint32_t before = generator().state();
     game().demandBonus();
-    EXPECT_EQ(rng::state(), before);  // no backing-down draw after a Yes
+    EXPECT_EQ(generator().state(), before);  // no backing-down draw after a Yes
     EXPECT_EQ(romans().treasury, 9999);
     ASSERT_GE(advisor.messages.size(), 2u);
     EXPECT_EQ(advisor.messages[0], "Princeps,\r\n\r\nWe do not have that much in the treasury.");
@@ -62,7 +62,7 @@ TEST_F(UnrestTest, RefusalMayBeAcceptedByTheTroops) {
     give(romans(), {"Raetia"});
     station(romans(), "Raetia", 1);
     romans().treasury = 50000;
-    seedWhere([] { return rng::draw() % 2 == 1; });
+    seedWhere([] { return generator().draw() % 2 == 1; });
     game().demandBonus();
     EXPECT_EQ(advisor.messages, std::vector<std::string>{"Princeps,\r\n\r\nThe troops have backed down from their demands."});
     EXPECT_EQ(romans().treasury, 50000);
@@ -73,7 +73,7 @@ TEST_F(UnrestTest, RefusalWithLegionsOnlyInRaetiaRaisesTheDanubeLegions) {
     give(romans(), {"Italia", "Raetia", "Dacia", "Thracia", "Pannonia", "Britannia", "Belgica"});
     station(romans(), "Raetia", 2);
     romans().treasury = 50000;
-    seedWhere([] { return rng::draw() % 2 == 0; });
+    seedWhere([] { return generator().draw() % 2 == 0; });
     game().demandBonus();
     EXPECT_EQ(advisor.messages[0], mutinyText("Danube legions"));
     for (const char* n : {"Raetia", "Dacia", "Thracia", "Pannonia"}) EXPECT_EQ(game().ownerOf(P(n)), &rebels()) << n;
@@ -217,16 +217,16 @@ TEST_F(UnrestTest, GarrisonedBritanniaNeverRevolts) {
     give(romans(), {"Britannia", "Aegyptus", "Italia"});
     station(romans(), "Britannia", 1);
     station(romans(), "Aegyptus", 1);
-    const std::uint32_t before = rng::state();
+    const std::uint32_t before = generator().state();
     for (int i = 0; i < 50; ++i) romans().checkRevolts();
-    EXPECT_EQ(rng::state(), before);  // Aegyptus is held: no riot draw either
+    EXPECT_EQ(generator().state(), before);  // Aegyptus is held: no riot draw either
     EXPECT_TRUE(romans().holds(P("Britannia")));
 }
 
 TEST_F(UnrestTest, UngarrisonedBritanniaRevoltsOnItsDraw) {
     give(romans(), {"Britannia", "Aegyptus"});
     station(romans(), "Aegyptus", 1);
-    seedWhere([] { return rng::draw() % 5 == 0; });
+    seedWhere([] { return generator().draw() % 5 == 0; });
     romans().checkRevolts();
     EXPECT_EQ(game().ownerOf(P("Britannia")), nullptr);
     EXPECT_EQ(game().rebellionCount, 1);
@@ -242,7 +242,7 @@ TEST_F(UnrestTest, EgyptRevoltThenGrainRiotInTheSameEndOfTurn) {
     // end of turn; the riot empties Italia and logs nothing.
     give(romans(), {"Italia", "Aegyptus"});
     station(romans(), "Italia", 2);
-    seedWhere([] { return rng::draw() % 5 == 0 && rng::draw() % 10 == 0; });
+    seedWhere([] { return generator().draw() % 5 == 0 && generator().draw() % 10 == 0; });
     romans().checkRevolts();
     EXPECT_EQ(game().ownerOf(P("Aegyptus")), nullptr);
     EXPECT_EQ(game().ownerOf(P("Italia")), nullptr);
@@ -261,18 +261,18 @@ TEST_F(UnrestTest, GrainRiotNeedsItaliaAndNoGrainProvince) {
         give(romans(), {"Italia", grain});
         station(romans(), "Italia", 1);
         station(romans(), grain, 1);
-        const std::uint32_t before = rng::state();
+        const std::uint32_t before = generator().state();
         romans().checkRevolts();
-        EXPECT_EQ(rng::state(), before) << grain;
+        EXPECT_EQ(generator().state(), before) << grain;
         EXPECT_FALSE(game().hasGrainShortage());
     }
     SetUp();
     give(romans(), {"Britannia"});
     station(romans(), "Britannia", 1);
     EXPECT_TRUE(game().hasGrainShortage());
-    const std::uint32_t before = rng::state();
+    const std::uint32_t before = generator().state();
     romans().checkRevolts();
-    EXPECT_EQ(rng::state(), before);  // no Italia to riot
+    EXPECT_EQ(generator().state(), before);  // no Italia to riot
 }
 
 TEST_F(UnrestTest, RevoltChancesFollowSkill) {
@@ -281,7 +281,7 @@ TEST_F(UnrestTest, RevoltChancesFollowSkill) {
         SetUp();
         game().skillLevel = skill;
         give(romans(), {"Britannia", "Africa"});
-        seedWhere([] { return rng::draw() % 30 == 6; });
+        seedWhere([] { return generator().draw() % 30 == 6; });
         romans().checkRevolts();
         EXPECT_EQ(romans().holds(P("Britannia")), skill != 2) << skill;
     }
@@ -292,7 +292,7 @@ TEST_F(UnrestTest, PeoplesFrontOfJudeaTakesPalestinaFromTheSassanids) {
     station(game().sassanids, "Palestina", 2);
     station(game().sassanids, "Syria", 1);
     std::vector<int> sounds;
-    game().soundHook = [&](int k) { sounds.push_back(k); };
+    presenter.onSound = [&](int k) { sounds.push_back(k); };
     game().palestinaUprising();
     EXPECT_EQ(game().ownerOf(P("Palestina")), &romans());
     EXPECT_EQ(romans().countLegionsIn(P("Palestina")), 5);
@@ -322,27 +322,27 @@ TEST_F(UnrestTest, SettlersOnlyForHeldCandidates) {
     Province* province = nullptr;
     int count = 0;
     give(romans(), {"Italia"});
-    seedWhere([] { return rng::draw() % 10 == 0; });
+    seedWhere([] { return generator().draw() % 10 == 0; });
     EXPECT_FALSE(game().ceckForFreeLegions(province, count));
 
     give(romans(), {"Belgica", "Raetia"});
-    seedWhere([] { return rng::draw() % 10 == 0 && rng::draw() % 2 == 1; });
+    seedWhere([] { return generator().draw() % 10 == 0 && generator().draw() % 2 == 1; });
     EXPECT_TRUE(game().ceckForFreeLegions(province, count));
     EXPECT_EQ(province, &P("Raetia"));
     EXPECT_EQ(count, 1);
 
-    seedWhere([] { return rng::draw() % 10 != 0; });
+    seedWhere([] { return generator().draw() % 10 != 0; });
     EXPECT_FALSE(game().ceckForFreeLegions(province, count));
 
     // The candidates in order: Belgica, Pannonia, Raetia.
     give(romans(), {"Pannonia"});
-    seedWhere([] { return rng::draw() % 10 == 0 && rng::draw() % 3 == 1; });
+    seedWhere([] { return generator().draw() % 10 == 0 && generator().draw() % 3 == 1; });
     EXPECT_TRUE(game().ceckForFreeLegions(province, count));
     EXPECT_EQ(province, &P("Pannonia"));
 
     // On Hard one in twenty: a draw of 10 is not enough.
     game().skillLevel = 2;
-    seedWhere([] { return rng::draw() % 20 == 10; });
+    seedWhere([] { return generator().draw() % 20 == 10; });
     EXPECT_FALSE(game().ceckForFreeLegions(province, count));
 }
 

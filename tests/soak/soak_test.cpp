@@ -8,18 +8,16 @@
 #include <gtest/gtest.h>
 
 #include "cli/StateLine.h"
-#include "model/Advisor.h"
-#include "model/Game.h"
+#include "engine/Game.h"
 #include "model/InternalError.h"
-#include "model/Random.h"
-#include "rules/TurnFrontEnd.h"
+#include "rules/Presenter.h"
 #include "tests/support/Invariants.h"
 
 namespace {
 
 // The player's whims come from a generator of their own, so that they never
 // disturb the game's single sequence of draws.
-class RandomPlayer : public Advisor, public TurnFrontEnd {
+class RandomPlayer : public Presenter {
 public:
     explicit RandomPlayer(std::uint32_t seed) : whim(seed) {}
 
@@ -31,22 +29,16 @@ public:
 
     void redraw() override { check("mid-turn"); }
     void quit() override { over = true; }
-    void postNewGame() override { over = true; }
+    void newGame() override { over = true; }
 
     void check(const std::string& when) {
         for (const std::string& b : brokenInvariants(Game::instance())) broken.push_back(when + ": " + b);
     }
 
-protected:
     // The rules' own alarms never sound in a consistent game.
-    void showMessage(const std::string& text) override {
-        for (const char* alarm : {"Route is invalid", "owner by two empires", "something strange", "didn't find",
-                                  "doesn't match"}) {
-            if (text.find(alarm) != std::string::npos) broken.push_back("the advisor said: " + text);
-        }
-    }
+    void diagnostic(const std::string& text) override { broken.push_back("the rules reported: " + text); }
     // Mostly yes, so that games run on past 285 towards 476.
-    bool askQuestion(const std::string& text, const std::string&, const std::string&) override {
+    bool askWithLabels(const std::string& text, const std::string&, const std::string&) override {
         if (text.find("Tentate Iterum") != std::string::npos) return pick(4) != 0;
         if (text.find("keep playing until 476") != std::string::npos) return pick(8) != 0;
         return pick(2) == 0;
@@ -79,11 +71,9 @@ void checkSaveAndLoad(RandomPlayer& player, Game& game, const std::string& file)
 
 // One game from 235 to its end: orders at random, questions answered at random.
 void playGame(std::uint32_t seed, const std::string& file) {
-    Game::destroyInstance();
-    rng::seed(seed);
     RandomPlayer player(seed * 7919u + 1);
-    Advisor::install(&player);
-    Game& game = Game::instance();
+    Game& game = Game::newInstance(seed);
+    game.setPresenter(&player);
     game.skillLevel = player.pick(3);
     game.startNewGame();
     game.buildEventList();
@@ -93,7 +83,7 @@ void playGame(std::uint32_t seed, const std::string& file) {
         if (player.pick(2) == 0) {
             const int year = scenarios[player.pick(4)];
             game.startScenario(year);
-            if (year == 260 || year == 308) advanceTurn(player);
+            if (year == 260 || year == 308) game.advanceTurn();
         }
         for (int turns = 0; !player.over && turns < 400 && player.broken.empty(); ++turns) {
             for (int orders = player.pick(8); orders > 0 && !game.romans.legions.empty(); --orders) {
@@ -109,12 +99,12 @@ void playGame(std::uint32_t seed, const std::string& file) {
                 int x = 0, y = 0;
                 pointIn(player, game, *target, x, y);
                 game.pickUp(&source);
-                if (game.dropLegions(x, y) && !game.romansCanMove()) advanceTurn(player);
+                if (game.dropLegions(x, y) && !game.romansCanMove()) game.advanceTurn();
                 if (player.over) break;
             }
             if (player.over) break;
             if (player.pick(40) == 0) game.palestinaUprising();
-            advanceTurn(player);
+            game.advanceTurn();
             player.check("after turn " + std::to_string(game.turn));
             if (player.pick(10) == 0) checkSaveAndLoad(player, game, file);
         }
@@ -122,7 +112,6 @@ void playGame(std::uint32_t seed, const std::string& file) {
         ADD_FAILURE() << "seed " << seed << ": internal error " << e.what();
     }
     for (const std::string& b : player.broken) ADD_FAILURE() << "seed " << seed << ": " << b;
-    Advisor::install(nullptr);
     Game::destroyInstance();
 }
 

@@ -4,17 +4,16 @@
 #include <stdexcept>
 #include <string>
 
-#include "model/Game.h"
-#include "model/Random.h"
+#include "engine/Game.h"
 
 // Forcing chance in a test: search for a generator state from which the next
 // draws satisfy `wanted` (which draws exactly as the rules under test will),
-// then restart the generator from it. The rules themselves stay untouched.
+// then restart the game's generator from it. The rules themselves stay untouched.
 inline std::uint32_t seedWhere(const std::function<bool()>& wanted, std::uint32_t from = 1) {
     for (std::uint32_t s = from; s < from + 2000000; ++s) {
-        rng::seed(s);
+        Game::instance().random.seed(s);
         if (wanted()) {
-            rng::seed(s);
+            Game::instance().random.seed(s);
             return s;
         }
     }

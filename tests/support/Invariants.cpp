@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <set>
 
-#include "model/Game.h"
+#include "engine/Game.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "tests/support/Policy.h"
 
-#include "model/Game.h"
+#include "engine/Game.h"
 
 namespace {
 

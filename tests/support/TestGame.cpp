@@ -1,6 +1,5 @@
 #include "tests/support/TestGame.h"
 
-#include "model/Random.h"
 
 bool RecordingAdvisor::toldAny(const std::string& fragment) const {
     for (const std::string& m : messages) {
@@ -9,7 +8,7 @@ bool RecordingAdvisor::toldAny(const std::string& fragment) const {
     return false;
 }
 
-bool RecordingAdvisor::askQuestion(const std::string& text, const std::string&, const std::string&) {
+bool RecordingAdvisor::answer(const std::string& text) {
     questions.push_back(text);
     if (answers.empty()) return false;
     const bool answer = answers.front();
@@ -19,16 +18,11 @@ bool RecordingAdvisor::askQuestion(const std::string& text, const std::string&, 
 
 void GameTest::SetUp() { restart(1); }
 
-void GameTest::TearDown() {
-    Advisor::install(nullptr);
-    Game::destroyInstance();
-}
+void GameTest::TearDown() { Game::destroyInstance(); }
 
 void GameTest::restart(std::uint32_t seed) {
-    Game::destroyInstance();
-    rng::seed(seed);
-    Advisor::install(&advisor);
-    Game::instance().startNewGame();
+    Game::newInstance(seed).setPresenter(&presenter);
+    game().startNewGame();
 }
 
 void GameTest::clearMap() {

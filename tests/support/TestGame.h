@@ -1,54 +1,85 @@
 #pragma once
 #include <deque>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "model/Advisor.h"
-#include "model/Game.h"
-#include "rules/TurnFrontEnd.h"
+#include "engine/Game.h"
+#include "rules/Presenter.h"
 
 // Everything the rules said, and scripted answers to their questions.
-class RecordingAdvisor : public Advisor {
-public:
-    std::vector<std::string> messages;   // tell
-    std::vector<std::string> questions;  // ask and askWithLabels
-    std::vector<std::string> reports;    // the long form of report
-    std::deque<bool> answers;            // consumed front first; No when empty
+struct RecordingAdvisor {
+    std::vector<std::string> messages;     // tell
+    std::vector<std::string> questions;    // ask and askWithLabels
+    std::vector<std::string> reports;      // the long form of report
+    std::vector<std::string> diagnostics;  // never shown to the player
+    std::deque<bool> answers;              // consumed front first; No when empty
 
     bool toldAny(const std::string& fragment) const;
-
-protected:
-    void showMessage(const std::string& text) override { messages.push_back(text); }
-    bool askQuestion(const std::string& text, const std::string&, const std::string&) override;
-    void announceReport(const std::string& message) override { reports.push_back(message); }
+    bool answer(const std::string& question);
 };
 
-// What advanceTurn asked of the front end.
-class RecordingFrontEnd : public TurnFrontEnd {
-public:
+// What the end of a turn asked of the front end.
+struct RecordingFrontEnd {
     std::vector<int> lessons;
     int results = 0;
     int banners = 0;
     bool quitted = false;
     bool newGamePosted = false;
-
-    void showTurnBanner() override { ++banners; }
-    void showLesson(int year) override { lessons.push_back(year); }
-    void showResults() override { ++results; }
-    void quit() override { quitted = true; }
-    void postNewGame() override { newGamePosted = true; }
 };
 
-// A fresh Game for every test, seeded, with a recording advisor installed.
+// A presenter that records into the two; tests watch the map through the hooks.
+class RecordingPresenter : public Presenter {
+public:
+    RecordingPresenter(RecordingAdvisor& advisor, RecordingFrontEnd& frontEnd) : advisor_(advisor), frontEnd_(frontEnd) {}
+
+    void tell(const std::string& text) override { advisor_.messages.push_back(text); }
+    bool askWithLabels(const std::string& text, const std::string&, const std::string&) override {
+        return advisor_.answer(text);
+    }
+    void report(const std::string& text) override { advisor_.reports.push_back(text); }
+    void diagnostic(const std::string& text) override { advisor_.diagnostics.push_back(text); }
+    void banner() override { ++frontEnd_.banners; }
+    void lesson(int year) override { frontEnd_.lessons.push_back(year); }
+    void results(int, int, int) override { ++frontEnd_.results; }
+    void quit() override { frontEnd_.quitted = true; }
+    void newGame() override { frontEnd_.newGamePosted = true; }
+    void sound(SoundKind kind) override {
+        if (onSound) onSound(static_cast<int>(kind));
+    }
+    void move(Province& from, Province& to) override {
+        if (onMove) onMove(from, to);
+    }
+    void defeat(Power loser, Province& province) override {
+        if (onDefeat) onDefeat(powerName(loser), province);
+    }
+    void news(const std::string&) override {
+        if (onNews) onNews();
+    }
+
+    std::function<void(int kind)> onSound;
+    std::function<void(Province& from, Province& to)> onMove;
+    std::function<void(const std::string& loser, Province& province)> onDefeat;
+    std::function<void()> onNews;
+
+private:
+    RecordingAdvisor& advisor_;
+    RecordingFrontEnd& frontEnd_;
+};
+
+// The generator of the game under test.
+inline Random& generator() { return Game::instance().random; }
+
+// A fresh Game for every test, seeded, with a recording presenter.
 class GameTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Restarts the shared generator and builds a new Game on it.
+    // Builds a new Game on the seed.
     void restart(std::uint32_t seed);
 
     Province& P(const std::string& name) { return game().findProvince(name); }
@@ -73,6 +104,7 @@ protected:
 
     RecordingAdvisor advisor;
     RecordingFrontEnd frontEnd;
+    RecordingPresenter presenter{advisor, frontEnd};
 };
 
 // A game whose powers hold nothing and own no legion, for positions set up by hand.

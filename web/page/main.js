@@ -24,7 +24,11 @@ class Page {
       cancel: () => this.engine.ccall('aurovane_cancel_drag', null, [], []),
       endTurn: () => this.endTurn(),
       hints: () => this.call('aurovane_hints', null, [], []),
-      changed: () => this.screen.draw(),
+      changed: () => {
+        // The highlighted province's information line, as if the pointer were on it.
+        if (this.keyboard.cursor) this.screen.hovered = this.keyboard.cursor;
+        this.screen.draw();
+      },
     });
     this.busy = false;
     this.drag = null;

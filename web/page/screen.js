@@ -61,7 +61,8 @@ export class Screen {
     this.canvas.style.width = `${this.cssWidth}px`;
     this.canvas.style.height = `${this.cssHeight}px`;
     this.canvas.style.left = `${Math.max(0, (width - this.cssWidth) / 2)}px`;
-    this.canvas.style.top = `${Math.max(0, (height - this.cssHeight) / 2)}px`;
+    // On a tall phone the map sits right under the bar.
+    this.canvas.style.top = portrait ? '0px' : `${Math.max(0, (height - this.cssHeight) / 2)}px`;
     this.canvas.width = Math.round(this.cssWidth * dpr);
     this.canvas.height = Math.round(this.cssHeight * dpr);
     this.composition.width = Math.round(LayoutWidth * this.deviceScale);

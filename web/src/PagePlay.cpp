@@ -4,14 +4,13 @@
 // rules keep their synchronous questions and the page its event loop.
 #include <emscripten.h>
 
+#include <memory>
 #include <sstream>
 #include <string>
 
 #include "cli/StateLine.h"
-#include "model/Advisor.h"
-#include "model/Game.h"
-#include "model/Random.h"
-#include "rules/TurnFrontEnd.h"
+#include "engine/Game.h"
+#include "rules/Presenter.h"
 #include "rules/WelcomeHints.h"
 #include "web/src/PageState.h"
 #include "web/src/PageTables.h"
@@ -38,52 +37,59 @@ EM_JS(void, pageQuit, (), { Module.page.quit(); });
 
 void showState() { pageShowState(pageState(Game::instance()).c_str()); }
 
-class PageFrontEnd : public Advisor, public TurnFrontEnd {
+class PagePresenter : public Presenter {
 public:
     bool newGamePosted = false;
 
+    void tell(const std::string& text) override {
+        showState();
+        pageTell(text.c_str());
+    }
+    bool askWithLabels(const std::string& text, const std::string& yesLabel, const std::string& noLabel) override {
+        showState();
+        return pageAsk(text.c_str(), yesLabel.c_str(), noLabel.c_str()) != 0;
+    }
+    void sound(SoundKind kind) override {
+        // The march under an enemy report sounds over the screen as it now stands.
+        if (kind == SoundKind::March) showState();
+        pageSound(static_cast<int>(kind));
+    }
+    // A march or a fight between two provinces; an enemy's is shown once a turn.
+    void move(Province& from, Province& to) override {
+        const std::string key = from.name() + '\n' + to.name() + '\t';
+        if (animated_.find(key) != std::string::npos) return;
+        const Empire* owner = Game::instance().ownerOf(from);
+        if (!owner || !owner->isRomans()) animated_ += key;
+        showState();
+        pageMove(from.name().c_str(), to.name().c_str(), owner ? owner->name.c_str() : "");
+    }
+    void defeat(Power loser, Province& province) override {
+        showState();
+        pageDefeat(powerName(loser), province.name().c_str());
+    }
+    void news(const std::string&) override { showState(); }
     void redraw() override { showState(); }
-    void showTurnBanner() override {
+    void banner() override {
         showState();
         pageBanner();
     }
     void forgetAnimatedMoves() override { animated_.clear(); }
-    void showLesson(int year) override {
+    void lesson(int year) override {
         showState();
         pageLesson(year);
     }
-    void showResults() override {
+    void results(int, int, int) override {
         showState();
         pageResults();
     }
     void quit() override { pageQuit(); }
-    void postNewGame() override { newGamePosted = true; }
-
-    // A march or a fight between two provinces; an enemy's is shown once a turn.
-    void move(Province& from, Province& to) {
-        const std::string key = from.name() + '\n' + to.name();
-        if (animated_.find(key) != std::string::npos) return;
-        Empire* owner = Game::instance().ownerOf(from);
-        if (!owner || !owner->isRomans()) animated_ += key + '\t';
-        showState();
-        pageMove(from.name().c_str(), to.name().c_str(), owner ? owner->name.c_str() : "");
-    }
-
-protected:
-    void showMessage(const std::string& text) override {
-        showState();
-        pageTell(text.c_str());
-    }
-    bool askQuestion(const std::string& text, const std::string& yesLabel, const std::string& noLabel) override {
-        showState();
-        return pageAsk(text.c_str(), yesLabel.c_str(), noLabel.c_str()) != 0;
-    }
+    void newGame() override { newGamePosted = true; }
 
 private:
     std::string animated_;
 };
 
-PageFrontEnd frontEnd;
+PagePresenter presenter;
 std::string reply;
 
 const char* answer(std::string text) {
@@ -93,9 +99,9 @@ const char* answer(std::string text) {
 
 void endTurn() {
     Game& game = Game::instance();
-    advanceTurn(frontEnd);
-    if (frontEnd.newGamePosted) {
-        frontEnd.newGamePosted = false;
+    game.advanceTurn();
+    if (presenter.newGamePosted) {
+        presenter.newGamePosted = false;
         game.startNewGame();
     }
     showState();
@@ -105,21 +111,10 @@ void endTurn() {
 
 extern "C" {
 
-// Sets up the one game of the page: its seed, its hooks and the 235 AD position.
+// Sets up the one game of the page with its seed and the 235 AD position.
 EMSCRIPTEN_KEEPALIVE void aurovane_start(unsigned seed) {
-    rng::seed(seed);
-    Game& game = Game::instance();
-    game.moveHook = [](Province& from, Province& to) { frontEnd.move(from, to); };
-    game.defeatHook = [](const std::string& loser, Province& p) {
-        showState();
-        pageDefeat(loser.c_str(), p.name().c_str());
-    };
-    game.reportHook = [] { showState(); };
-    game.soundHook = [](int kind) {
-        if (kind == 3) showState();
-        pageSound(kind);
-    };
-    Advisor::install(&frontEnd);
+    Game& game = Game::newInstance(seed);
+    game.setPresenter(&presenter);
     game.startNewGame();
     game.buildEventList();
     showState();
@@ -215,6 +210,6 @@ EMSCRIPTEN_KEEPALIVE void aurovane_palestina_uprising() {
 }
 
 // The advisor's welcome and hints, as F1 gives them.
-EMSCRIPTEN_KEEPALIVE void aurovane_hints() { tellWelcomeHints(); }
+EMSCRIPTEN_KEEPALIVE void aurovane_hints() { tellWelcomeHints(presenter); }
 
 }  // extern "C"

@@ -6,7 +6,7 @@
 #include "game/view/PictureTable.h"
 #include "game/view/ScreenText.h"
 #include "game/view/TintTable.h"
-#include "model/Game.h"
+#include "engine/Game.h"
 
 namespace {
 

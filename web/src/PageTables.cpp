@@ -8,7 +8,7 @@
 #include "game/view/ScreenText.h"
 #include "game/view/TintTable.h"
 #include "web/src/PageState.h"
-#include "model/Game.h"
+#include "engine/Game.h"
 #include "rules/LessonTable.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // examples and the golden games, then a few hundred seeded scripts of random
 // orders. Every transcript, error line, exit code and saved file must match.
 //   node cli-equivalence.mjs NATIVE_CLI NODE_CLI_JS [SCRIPT_COUNT]
-import { spawnSync } from 'node:child_process';
+import { spawn, spawnSync } from 'node:child_process';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
@@ -22,17 +22,30 @@ const scriptCount = Number(countArg || 300);
 function run(command, args, input, folder) {
   fs.rmSync(folder, { recursive: true, force: true });
   fs.mkdirSync(folder, { recursive: true });
-  const r = spawnSync(command, args, { input, cwd: folder, encoding: 'latin1', maxBuffer: 1 << 28 });
-  const files = {};
-  for (const name of fs.readdirSync(folder).sort()) files[name] = fs.readFileSync(path.join(folder, name), 'latin1');
-  return { stdout: r.stdout, stderr: r.stderr, status: r.status, files };
+  return new Promise((resolve, reject) => {
+    const child = spawn(command, args, { cwd: folder });
+    const out = [];
+    const err = [];
+    child.stdout.on('data', (d) => out.push(d));
+    child.stderr.on('data', (d) => err.push(d));
+    child.on('error', reject);
+    child.on('close', (status) => {
+      const files = {};
+      for (const name of fs.readdirSync(folder).sort()) files[name] = fs.readFileSync(path.join(folder, name), 'latin1');
+      resolve({ stdout: Buffer.concat(out).toString('latin1'), stderr: Buffer.concat(err).toString('latin1'), status, files });
+    });
+    child.stdin.on('error', () => {});  // a game may end before it has read every order
+    child.stdin.end(input, 'latin1');
+  });
 }
 
 const work = fs.mkdtempSync(path.join(os.tmpdir(), 'aurovane-equivalence-'));
 let failures = 0;
-function compare(label, args, input, expectedStdout) {
-  const a = run(nativeCli, args, input, path.join(work, 'native'));
-  const b = run(process.execPath, [nodeCli, ...args], input, path.join(work, 'node'));
+let runs = 0;
+async function compare(label, args, input, expectedStdout) {
+  const slot = path.join(work, String(++runs));
+  const [a, b] = await Promise.all([run(nativeCli, args, input, `${slot}-native`),
+                                    run(process.execPath, [nodeCli, ...args], input, `${slot}-node`)]);
   const problems = [];
   if (expectedStdout !== undefined && b.stdout !== expectedStdout) problems.push('node transcript differs from the committed one');
   for (const key of ['stdout', 'stderr', 'status'])
@@ -44,6 +57,8 @@ function compare(label, args, input, expectedStdout) {
     fs.writeFileSync(keep, `# ${args.join(' ')}\n${input}`);
     console.error(`FAIL ${label}: ${problems.join(', ')} (script kept in ${keep})`);
   }
+  fs.rmSync(`${slot}-native`, { recursive: true, force: true });
+  fs.rmSync(`${slot}-node`, { recursive: true, force: true });
 }
 
 // The three worked examples, against their committed transcripts.
@@ -51,7 +66,7 @@ const examples = [['new-game', ['--seed', '1']], ['opening', ['--seed', '42', '-
                   ['scenario-260', ['--seed', '7', '--answers', 'y']]];
 for (const [name, args] of examples) {
   const dir = path.join(root, 'tests/cli/examples');
-  compare(`example ${name}`, args, fs.readFileSync(path.join(dir, `${name}.script`), 'latin1'),
+  await compare(`example ${name}`, args, fs.readFileSync(path.join(dir, `${name}.script`), 'latin1'),
           fs.readFileSync(path.join(dir, `${name}.transcript`), 'latin1'));
 }
 // The golden games carry their arguments on the first line.
@@ -59,7 +74,7 @@ const goldenDir = path.join(root, 'tests/golden');
 for (const name of fs.readdirSync(goldenDir).filter((f) => f.endsWith('.script')).sort()) {
   const text = fs.readFileSync(path.join(goldenDir, name), 'latin1');
   const args = text.split('\n')[0].replace(/^# aurovane-cli\s*/, '').split(/\s+/).filter(Boolean);
-  compare(`golden ${name}`, args, text);
+  await compare(`golden ${name}`, args, text);
 }
 
 // The province names, as the native program lists them.
@@ -104,10 +119,16 @@ function randomScript(number) {
   return { args, input: lines.join('\n') + '\n' };
 }
 
-for (let n = 1; n <= scriptCount; ++n) {
-  const { args, input } = randomScript(n);
-  compare(`random script ${n}`, args, input);
+// A few games at a time, one per core.
+let next = 1;
+async function worker() {
+  while (next <= scriptCount) {
+    const n = next++;
+    const { args, input } = randomScript(n);
+    await compare(`random script ${n}`, args, input);
+  }
 }
+await Promise.all(Array.from({ length: Math.max(1, os.cpus().length) }, worker));
 
 const total = examples.length + fs.readdirSync(goldenDir).filter((f) => f.endsWith(".script")).length + scriptCount;
 if (failures) {

@@ -4,13 +4,14 @@
 
 class Empire;
 class Province;
+class World;
 
 // A scripted event of the calendar.
 class GameEvent {
 public:
     GameEvent(int year, int kind, std::string message);
     virtual ~GameEvent() = default;
-    virtual void execute();
+    virtual void execute(World& world);
 
     int year;
     int kind;
@@ -21,14 +22,14 @@ public:
 class RebellionEvent : public GameEvent {
 public:
     RebellionEvent(int year, std::string message, std::vector<std::string> provinces);
-    void execute() override;
+    void execute(World& world) override;
     std::vector<std::string> provinces;
 };
 
 class InvasionEvent : public GameEvent {
 public:
     InvasionEvent(int year, std::string message, Empire& invader, Province& from, Province& to, int count);
-    void execute() override;
+    void execute(World& world) override;
     Empire* invader;
     Province* from;
     Province* to;

@@ -1,0 +1,59 @@
+#include <fstream>
+
+#include "engine/Game.h"
+
+SavedPosition Game::capturePosition() {
+    SavedPosition pos;
+    pos.turn = turn;
+    pos.treasury = romans.treasury;
+    pos.plague = romans.plague;
+    pos.plagueCounter = romans.plagueCounter;
+    pos.countdown = barbarians.tribeCountdown;
+    const auto all = empires();
+    for (std::size_t e = 0; e < all.size(); ++e) {
+        pos.provinces[e] = all[e]->provinces;
+        for (const auto& l : all[e]->legions)
+            pos.legions[e].push_back({l->province, l->route.empty() ? nullptr : l->route.back(), l->hasRoute});
+    }
+    return pos;
+}
+
+void Game::applyPosition(const SavedPosition& pos) {
+    turn = pos.turn;
+    romans.treasury = pos.treasury;
+    romans.plague = pos.plague;
+    romans.plagueCounter = pos.plagueCounter;
+    barbarians.tribeCountdown = pos.countdown;
+    const auto all = empires();
+    for (std::size_t e = 0; e < all.size(); ++e) {
+        all[e]->provinces.clear();
+        for (Province* p : pos.provinces[e]) all[e]->addProvince(*p);
+    }
+    for (std::size_t e = 0; e < all.size(); ++e) {
+        all[e]->deleteAllLegions();
+        for (const auto& entry : pos.legions[e]) {
+            Legion& legion = all[e]->appendLegion(*entry.at);
+            if (entry.destination == nullptr || entry.destination->sameAs(*entry.at)) continue;
+            // A destination that cannot be reached leaves the legion standing.
+            legion.giveRoute(findRoute(*entry.at, *entry.destination));
+        }
+    }
+}
+
+void Game::saveToStream(std::ostream& out) { ::saveToStream(out, capturePosition()); }
+
+FileResult Game::saveToFile(const std::string& path) { return ::saveToFile(path, capturePosition()); }
+
+FileResult Game::loadFromFile(const std::string& path) {
+    SavedPosition pos;
+    FileResult result = ::loadFromFile(path, *this, pos);
+    if (result.ok) applyPosition(pos);
+    return result;
+}
+
+FileResult Game::loadFromStream(std::istream& in) {
+    SavedPosition pos;
+    FileResult result = ::loadFromStream(in, *this, pos);
+    if (result.ok) applyPosition(pos);
+    return result;
+}

@@ -1,0 +1,15 @@
+#include "model/Power.h"
+
+namespace {
+constexpr std::array<const char*, PowerCount> Names = {"Romans", "Germanic Tribes", "Sassanids", "Rebelling Legions"};
+}
+
+const char* powerName(Power power) { return Names[static_cast<std::size_t>(power)]; }
+
+std::optional<Power> powerNamed(const std::string& name) {
+    for (Power p : AllPowers) {
+        if (name == powerName(p)) return p;
+    }
+    if (name == "Rogue Romans") return Power::RogueRomans;
+    return std::nullopt;
+}

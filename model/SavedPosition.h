@@ -1,0 +1,41 @@
+#pragma once
+#include <array>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "model/Power.h"
+
+class Province;
+class ProvinceMap;
+
+// What a save or a load came to; `error` is the text a front end shows in
+// its "ERROR" box when `ok` is false.
+struct FileResult {
+    bool ok = true;
+    std::string error;
+};
+
+// Everything a saved game holds, in the powers' order: read completely and
+// checked before anything in a game changes.
+struct SavedPosition {
+    struct LegionEntry {
+        Province* at;
+        Province* destination;  // nullptr: standing still
+        bool hasRoute = false;  // a route without a destination is written as ERROR
+    };
+    int turn = 0;
+    int treasury = 0;
+    bool plague = false;
+    int plagueCounter = 0;
+    std::array<int, 4> countdown{};
+    std::array<std::vector<Province*>, PowerCount> provinces;
+    std::array<std::vector<LegionEntry>, PowerCount> legions;
+};
+
+// The saved-game text; province names are looked up in `map`.
+FileResult saveToFile(const std::string& path, const SavedPosition& position);
+FileResult loadFromFile(const std::string& path, const ProvinceMap& map, SavedPosition& position);
+// The writer and the reader on streams: the same text, the same checks.
+void saveToStream(std::ostream& out, const SavedPosition& position);
+FileResult loadFromStream(std::istream& in, const ProvinceMap& map, SavedPosition& position);
