@@ -51,7 +51,9 @@ async function settle(page, { answer = 'yes' } = {}) {
   while (quiet < 3) {
     const open = await page.evaluate(() => [...document.querySelectorAll('dialog[open]')].map((d) => d.id));
     const busy = await page.evaluate(() => window.aurovane.page.busy);
-    if (open.includes('advisor')) await page.click(answer === 'yes' ? '#advisor-yes' : '#advisor-no');
+    // A message has only its OK button.
+    if (open.includes('advisor'))
+      await page.click(answer === 'no' && await page.isVisible('#advisor-no') ? '#advisor-no' : '#advisor-yes');
     else if (open.includes('picture')) await page.click('#picture-close');
     quiet = open.length || busy ? 0 : quiet + 1;
     await page.waitForTimeout(open.length ? 20 : 60);
@@ -172,7 +174,7 @@ await check('a new game shows the 235 AD position', async () => {
   await page.waitForSelector('#advisor[open]');
   assert.match(await page.textContent('#advisor-text'), /Would you like a few hints/);
   await page.click('#advisor-no');
-  await page.waitForSelector('#advisor[open] #advisor-no[hidden]');
+  await page.waitForSelector('#advisor[open] #advisor-no[hidden]', { state: 'attached' });
   assert.match(await page.textContent('#advisor-text'), /Good luck, Princeps/);
   await page.click('#advisor-yes');
   await settle(page);
