@@ -5,7 +5,7 @@ import { Audio } from './audio.js';
 import { ask, showPicture, tell } from './dialogs.js';
 import { Keyboard } from './keyboard.js';
 import { download, keepYear, newestKept, readSavedGame } from './keep.js';
-import { loadPictures } from './pictures.js';
+import { loadPictures, whenPictureArrives } from './pictures.js';
 import { Animations, Screen } from './screen.js';
 
 const byId = (id) => document.getElementById(id);
@@ -317,13 +317,21 @@ class Page {
 async function boot() {
   const engine = await createAurovane();
   const tables = JSON.parse(engine.ccall('aurovane_tables', 'string', [], []));
-  const t = tables;
-  const tintIds = t.tints.flatMap((x) => x.pictures);
+  // The first frame's pictures; the rest follow as they are needed.
   await Promise.all([
     document.fonts.load('16px "EB Garamond"'),
-    loadPictures([111, 264, 185, 251, 234, 229, 268, 269, 182, ...t.legend.pictures.map((p) => p[2]), 170, ...tintIds]),
+    loadPictures([111, 264, ...tables.legend.pictures.map((p) => p[2])]),
   ]);
   const page = new Page(engine, tables);
+  let redrawQueued = false;
+  whenPictureArrives(() => {
+    if (redrawQueued) return;
+    redrawQueued = true;
+    requestAnimationFrame(() => {
+      redrawQueued = false;
+      page.screen.draw();
+    });
+  });
   engine.page = page.bridge();
   page.wirePointer();
   page.wireKeyboard();
@@ -337,13 +345,17 @@ async function boot() {
   // For the browser tests and the benchmark: the position and the first frame.
   window.aurovane = { page, dump: () => page.sync('aurovane_dump'), ready: true };
   performance.mark('aurovane-first-map');
+  // The rest of the screen's pictures, before the first year's end needs them.
+  loadPictures([182, 185, 229, 234, 251, 268, 269, ...tables.legionIcons, ...tables.tints.flatMap((x) => x.pictures),
+                ...Object.values(tables.animations).flatMap((a) => a.frames)]);
+  // Offline play: the service worker fetches its files once the game is ready, not before.
+  if ('serviceWorker' in navigator && location.protocol !== 'file:') {
+    navigator.serviceWorker.register('service-worker.js').catch((e) => console.warn('Aurovane: no offline play:', e.message));
+  }
   await page.introduction();
   await page.call('aurovane_hints', null, [], []);
 }
 
-if ('serviceWorker' in navigator && location.protocol !== 'file:') {
-  navigator.serviceWorker.register('service-worker.js').catch((e) => console.warn('Aurovane: offline play unavailable:', e.message));
-}
 boot().catch((e) => {
   byId('loading').textContent = `Aurovane could not start: ${e.message}`;
   throw e;

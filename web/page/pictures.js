@@ -1,12 +1,22 @@
-// The game's pictures, fetched once by id from bitmaps/.
+// The game's pictures, fetched once by id from bitmaps/. Pictures not needed
+// for the first frame (the tints, the animations) come when first drawn, and
+// the screen is drawn again as each arrives.
 const cache = new Map();
+let arrived = () => {};
+
+export function whenPictureArrives(callback) {
+  arrived = callback;
+}
 
 export function picture(id) {
   if (!cache.has(id)) {
     const image = new Image();
     image.decoding = 'async';
     const ready = new Promise((resolve) => {
-      image.onload = () => resolve(image);
+      image.onload = () => {
+        resolve(image);
+        arrived();
+      };
       // A missing picture leaves a gap rather than stopping the game.
       image.onerror = () => resolve(null);
     });

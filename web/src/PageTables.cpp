@@ -71,7 +71,14 @@ std::string pageTables(const Game& game) {
         out << "],\"width\":" << a.width << ",\"height\":" << a.height << ",\"delay\":" << a.delayMs << '}';
         first = false;
     }
-    out << "},\"legend\":{\"pictures\":[";
+    out << "},\"legionIcons\":[";
+    first = true;
+    for (int picture : LegionIconPictures) {
+        if (picture == 0) continue;
+        out << (first ? "" : ",") << picture;
+        first = false;
+    }
+    out << "],\"legend\":{\"pictures\":[";
     const std::vector<ScreenPicture> legend = legendPictures(0);
     for (std::size_t i = 0; i < legend.size(); ++i)
         out << (i ? "," : "") << '[' << legend[i].x << ',' << legend[i].y << ',' << legend[i].picture << ']';

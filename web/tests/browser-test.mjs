@@ -36,8 +36,14 @@ async function openGame(context, seed = 1) {
   page.on('console', (m) => { if (m.type() === 'error') problems.push(`console: ${m.text()}`); });
   page.on('pageerror', (e) => problems.push(`page error: ${e.message}`));
   await page.goto(`${site.url}?seed=${seed}`);
-  await page.waitForFunction(() => window.aurovane?.ready, null, { timeout: 30000 });
+  await waitForIntroduction(page);
   return page;
+}
+
+// Every visit begins with the introduction.
+async function waitForIntroduction(page) {
+  await page.waitForFunction(() => window.aurovane?.ready, null, { timeout: 30000 });
+  await page.waitForSelector('#picture[open]');
 }
 
 const dump = (page) => page.evaluate(() => JSON.parse(window.aurovane.dump()));
@@ -250,7 +256,7 @@ await check('after a reload, Continue Last Game brings back the last year', asyn
   await settle(page);
   const kept = await position(page);
   await page.reload();
-  await page.waitForFunction(() => window.aurovane?.ready);
+  await waitForIntroduction(page);
   await settle(page, { answer: 'no' });
   assert.equal((await dump(page)).turn, 0, 'a new game after the reload');
   await menu(page, 'continue');
@@ -261,10 +267,10 @@ await check('after a reload, Continue Last Game brings back the last year', asyn
 await check('the game plays offline after the first visit', async () => {
   await page.evaluate(() => navigator.serviceWorker.ready);
   await page.reload();
-  await page.waitForFunction(() => window.aurovane?.ready);
+  await waitForIntroduction(page);
   await desktop.setOffline(true);
   await page.reload();
-  await page.waitForFunction(() => window.aurovane?.ready, null, { timeout: 15000 });
+  await waitForIntroduction(page);
   await settle(page, { answer: 'no' });
   await page.click('#end-year');
   await settle(page);
