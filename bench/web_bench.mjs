@@ -1,5 +1,5 @@
 // The browser edition measured: from headless Chromium, the time from the
-// start of navigation to the first drawn map and the bytes sent until then;
+// start of navigation to the first drawn map and the bytes received until then;
 // then a whole seeded 241-turn game in the engine compiled to WebAssembly
 // (the node terminal edition) against the native terminal edition.
 //   node bench/web_bench.mjs [SITE_FOLDER] [NATIVE_CLI] [NODE_CLI_JS]
@@ -16,18 +16,17 @@ const [siteFolder = 'build-web/site', nativeCli = 'build/cli/aurovane-cli', node
 // The test tools live with the browser tests.
 const require = createRequire(path.join(root, 'web/package.json'));
 const { chromium } = require('playwright-core');
-const { serveSite } = await import(path.join(root, 'web/tests/site-server.mjs'));
+const { bytesUntilReady, serveSite } = await import(path.join(root, 'web/tests/site-server.mjs'));
 
 const median = (values) => values.slice().sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
 async function firstMap(browser, site) {
   const context = await browser.newContext({ viewport: { width: 1366, height: 768 } });
   const page = await context.newPage();
-  site.resetBytes();
   await page.goto(`${site.url}?seed=1`);
   await page.waitForFunction(() => window.aurovane?.ready, null, { timeout: 30000 });
   const ms = await page.evaluate(() => performance.getEntriesByName('aurovane-first-map')[0].startTime);
-  const bytes = site.bytes();
+  const bytes = await page.evaluate(bytesUntilReady);
   await context.close();
   return { ms, bytes };
 }
@@ -39,7 +38,7 @@ for (let i = 0; i < 5; ++i) loads.push(await firstMap(browser, site));
 await browser.close();
 await site.close();
 console.log(`first drawn map: ${median(loads.map((l) => l.ms)).toFixed(0)} ms after navigation (median of ${loads.length} fresh visits)`);
-console.log(`sent until then: ${(median(loads.map((l) => l.bytes)) / 1024).toFixed(0)} KiB`);
+console.log(`received until then: ${(median(loads.map((l) => l.bytes)) / 1024).toFixed(0)} KiB`);
 
 // The golden whole game: 241 years, 235 to 476, with its orders and answers.
 const script = fs.readFileSync(path.join(root, 'tests/golden/whole-game.script'), 'latin1');

@@ -11,7 +11,7 @@ import { fileURLToPath } from 'node:url';
 import pixelmatch from 'pixelmatch';
 import { chromium } from 'playwright-core';
 import { PNG } from 'pngjs';
-import { serveSite } from './site-server.mjs';
+import { bytesUntilReady, serveSite } from './site-server.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const goldenDir = path.join(here, 'golden');
@@ -166,6 +166,16 @@ async function assertSamePosition(page, expected) {
   assert.equal(actual.shown, expected.shown, 'the screen shows the same position');
   assert.equal(actual.file, expected.file, 'the game holds the same position');
 }
+
+await check('the engine and the first visit stay light', async () => {
+  const wasm = fs.statSync(path.join(process.argv[2] || 'build-web/site', 'aurovane.wasm')).size;
+  assert.ok(wasm <= 600 * 1024, `the engine is ${wasm} bytes`);
+  const context = await browser.newContext();
+  const page = await openGame(context);
+  const bytes = await page.evaluate(bytesUntilReady);
+  assert.ok(bytes <= 3 * 1024 * 1024, `${bytes} bytes were sent before the game was ready`);
+  await context.close();
+});
 
 const desktop = await browser.newContext({ viewport: { width: 1366, height: 768 }, acceptDownloads: true });
 const page = await openGame(desktop);

@@ -7,10 +7,9 @@ const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/cs
                 '.png': 'image/png', '.svg': 'image/svg+xml', '.mp3': 'audio/mpeg', '.woff2': 'font/woff2',
                 '.webmanifest': 'application/manifest+json', '.txt': 'text/plain' };
 
-// Resolves with { url, close, bytes() } once listening on a free port; bytes() counts what was sent.
+// Resolves with { url, close } once listening on a free port.
 export function serveSite(folder) {
   const root = path.resolve(folder);
-  let sent = 0;
   const server = http.createServer((request, response) => {
     const name = decodeURIComponent(new URL(request.url, 'http://x').pathname);
     let file = path.join(root, name);
@@ -18,7 +17,6 @@ export function serveSite(folder) {
     if (name.endsWith('/')) file = path.join(file, 'index.html');
     fs.readFile(file, (error, data) => {
       if (error) { response.writeHead(404).end(); return; }
-      sent += data.length;
       response.writeHead(200, { 'Content-Type': types[path.extname(file)] || 'application/octet-stream',
                                 'Cache-Control': 'no-cache' });
       response.end(data);
@@ -26,8 +24,14 @@ export function serveSite(folder) {
   });
   return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve({
     url: `http://127.0.0.1:${server.address().port}/`,
-    bytes: () => sent,
-    resetBytes: () => { sent = 0; },
     close: () => new Promise((r) => server.close(r)),
   })));
+}
+
+// In the page: the bytes of the page and of every file it had received when
+// the first map was drawn.
+export function bytesUntilReady() {
+  const ready = performance.getEntriesByName('aurovane-first-map')[0].startTime;
+  return performance.getEntriesByType('navigation').concat(performance.getEntriesByType('resource'))
+    .filter((e) => e.responseEnd <= ready).reduce((sum, e) => sum + e.transferSize, 0);
 }
