@@ -99,21 +99,26 @@ bool Session::handle(const std::string& line) {
     return !quitting_;
 }
 
-// A drag-and-drop onto a point of the target, as a person's mouse would make it.
+// The order between two named provinces (the target is looked up first).
 void Session::drop(const std::string& from, const std::string& to) {
     Province* target = province(to);
-    int x = 0, y = 0;
-    if (target != nullptr && game_.pointIn(*target, x, y)) dropAt(from, x, y);
-}
-
-void Session::dropAt(const std::string& from, int x, int y) {
-    Game& game = game_;
+    if (target == nullptr) return;
     Province* source = province(from);
     if (source == nullptr) return;
-    game.pickUp(source);
-    const bool dropped = game.dropLegions(x, y);
-    transcript_->dropped(dropped);
-    if (dropped && !game.romansCanMove()) endTurn();
+    afterOrder(succeeded(Orders::move(game_, *source, *target)));
+}
+
+// A drag-and-drop onto a map point, as a person's mouse would make it.
+void Session::dropAt(const std::string& from, int x, int y) {
+    Province* source = province(from);
+    if (source == nullptr) return;
+    game_.pickUp(source);
+    afterOrder(game_.dropLegions(x, y));
+}
+
+void Session::afterOrder(bool done) {
+    transcript_->dropped(done);
+    if (done && !game_.romansCanMove()) endTurn();
 }
 
 void Session::endTurn() {

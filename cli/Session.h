@@ -47,6 +47,7 @@ private:
     void endTurn();
     void drop(const std::string& from, const std::string& to);
     void dropAt(const std::string& from, int x, int y);
+    void afterOrder(bool done);
     Province* province(const std::string& token);
     bool takeAnswer();
 

@@ -5,7 +5,8 @@
 
 constexpr int ProvinceCount = 30;
 constexpr int MaxNeighbours = 6;
-// The box, from a province's legion spot, in which its legion icon is drawn and picked up.
+// The box, from a province's legion spot, in which its legion icon is drawn and
+// picked up: both ends included, so it spans 74 x 60 map pixels.
 constexpr int LegionBoxWidth = 73;
 constexpr int LegionBoxHeight = 59;
 

@@ -61,6 +61,16 @@ Province* ProvinceMap::provinceAt(int x, int y) const {
 }
 
 bool ProvinceMap::pointIn(const Province& province, int& x, int& y) const {
+    // The centre of a rectangle first: where a player would aim the mouse.
+    for (const MapRect& r : province.hitRects) {
+        const int cx = (r.left + r.right) / 2;
+        const int cy = (r.top + r.bottom) / 2;
+        if (provinceAt(cx, cy) == &province) {
+            x = cx;
+            y = cy;
+            return true;
+        }
+    }
     for (const MapRect& r : province.hitRects) {
         for (int py = r.top + 1; py < r.bottom; ++py) {
             for (int px = r.left + 1; px < r.right; ++px) {

@@ -13,43 +13,59 @@ void World::pickUp(Province* province) {
         dragSource = province;
 }
 
+namespace {
+
+constexpr const char* AllMovedText =
+    "Princeps,\r\n\r\nAll the units in the province have already moved.\r\nNotice how the legion icon "
+    "appears grayed out.  You will be\r\nable to move grayed out legions again next turn.";
+
+}  // namespace
+
+// Keeps every turn of the mouse: the press decided the source (see pickUp), a
+// source without a ready legion is refused wherever the release falls, and a
+// release on no province or on the source itself does nothing.
 bool World::dropLegions(int x, int y) {
     if (dragSource == nullptr || romans.legions.empty() || !romans.hasReadyLegionIn(*dragSource)) {
-        if (dragSource != nullptr && romans.countLegionsIn(*dragSource) > 0) {
-            presenter().tell(
-                "Princeps,\r\n\r\nAll the units in the province have already moved.\r\nNotice how the legion icon "
-                "appears grayed out.  You will be\r\nable to move grayed out legions again next turn.");
-        }
+        if (dragSource != nullptr && romans.countLegionsIn(*dragSource) > 0) presenter().tell(AllMovedText);
         return false;
     }
-    Province& source = *dragSource;
     dropTarget = provinceAt(x, y);
-    if (dropTarget == nullptr || dropTarget->sameAs(source)) return false;
-    Province& target = *dropTarget;
-    if (target.isFrontier()) {
-        Empire* holder = ownerOf(target);
-        if (holder == nullptr || holder->countLegionsIn(target) == 0) {
-            // Roman troops enter the frontier lands only to attack.
-            showFrontierRule(target);
-            return false;
-        }
-    }
-    if (Province::isNeighbour(target, source) || Province::isNeighbour(source, target)) {
-        moveToAdjacent(target, romans, source);
-        return true;
-    }
-    if (target.isFrontier()) return false;
-    const Route route = findRoute(source, target);
-    if (route.size() < 2) return false;
-    // The route goes to a legion the player could have picked up, never to one
-    // already marching elsewhere.
-    Legion* legion = setLegionRoute(*this, source, route, romans);
-    if (legion == nullptr) return false;
-    followRoute(*this, *legion, romans);
-    return true;
+    if (dropTarget == nullptr) return false;
+    return succeeded(Orders::move(*this, *dragSource, *dropTarget));
 }
 
-void World::moveToAdjacent(Province& target, Empire& empire, Province& source) {
+// The same source the mouse could pick up, with the same words when it cannot.
+OrderResult Orders::move(World& world, Province& source, Province& target) {
+    RomanEmpire& romans = world.romans;
+    if (!romans.hasReadyLegionIn(source)) {
+        if (!romans.allLegionsMovedIn(source)) return OrderResult::NotReady;
+        if (romans.countLegionsIn(source) == 0) return OrderResult::NoLegion;
+        world.presenter().tell(AllMovedText);
+        return OrderResult::AllMoved;
+    }
+    if (target.sameAs(source)) return OrderResult::SameProvince;
+    if (target.isFrontier()) {
+        Empire* holder = world.ownerOf(target);
+        if (holder == nullptr || holder->countLegionsIn(target) == 0) {
+            // Roman troops enter the frontier lands only to attack.
+            world.showFrontierRule(target);
+            return OrderResult::FrontierClosed;
+        }
+    }
+    if (Province::isNeighbour(target, source) || Province::isNeighbour(source, target))
+        return world.moveToAdjacent(target, romans, source);
+    if (target.isFrontier()) return OrderResult::NoRoute;
+    const Route route = world.findRoute(source, target);
+    if (route.size() < 2) return OrderResult::NoRoute;
+    // The route goes to a legion the player could have picked up, never to one
+    // already marching elsewhere.
+    Legion* legion = setLegionRoute(world, source, route, romans);
+    if (legion == nullptr) return OrderResult::NoLegion;
+    followRoute(world, *legion, romans);
+    return OrderResult::Marching;
+}
+
+OrderResult World::moveToAdjacent(Province& target, Empire& empire, Province& source) {
     Legion* legion = nullptr;
     for (auto& l : empire.legions) {
         if (!l->moved && !l->hasRoute && l->province->sameAs(source)) {
@@ -60,32 +76,32 @@ void World::moveToAdjacent(Province& target, Empire& empire, Province& source) {
     if (legion == nullptr) {
         // The drop rule checks for a ready legion first, so this marks a fault.
         presenter().diagnostic("legion's current province (none) doesn't match from->name() (" + source.name());
-        return;
+        return OrderResult::NoLegion;
     }
     Empire* holder = ownerOf(target);
     if (holder == nullptr || holder->power == empire.power) {
         transferProvince(empire, target, nullptr);
         legion->moveTo(target);
-        return;
+        return OrderResult::Moved;
     }
     if (holder->countLegionsIn(target) < 1) {
         transferProvince(empire, target, holder);
         legion->moveTo(target);
-        return;
+        return OrderResult::Occupied;
     }
     showMove(*legion->province, target);
     if (random.draw() % 2 == 0) {
         showDefeat(empire, source);
         empire.removeFirstLegionIn(source, true);
         logMessage("Our attack on " + target.name() + " failed");
-        return;
+        return OrderResult::Lost;
     }
     showDefeat(*holder, target);
     holder->removeFirstLegionIn(target, false);
     if (holder->countLegionsIn(target) > 0) {
         legion->moved = true;
         logMessage("Enemy legion in " + target.name() + " defeated");
-        return;
+        return OrderResult::Fought;
     }
     transferProvince(empire, target, holder);
     legion->moveTo(target);
@@ -95,6 +111,7 @@ void World::moveToAdjacent(Province& target, Empire& empire, Province& source) {
             if (LegionGroup* group = findLegionGroup(target)) mutiny(group, target);
         }
     }
+    return target.isFrontier() ? OrderResult::Raided : OrderResult::Won;
 }
 
 void World::showFrontierRule(const Province& province) {

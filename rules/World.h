@@ -10,6 +10,7 @@
 #include "model/Random.h"
 #include "rules/GameEvent.h"
 #include "rules/LegionGroup.h"
+#include "rules/Orders.h"
 #include "rules/Presenter.h"
 #include "rules/RomanEmpire.h"
 
@@ -80,12 +81,14 @@ public:
     bool startScenario(int year);
 
     // Orders and battles.
-    // A press on a province's legions: it becomes dragSource when the player may
-    // give it an order (or be told why not); otherwise dragSource is cleared.
+    // The mouse's orders (the typed ones are Orders::move). A press on a
+    // province's legions: it becomes dragSource when the player may give it an
+    // order (or be told why not); otherwise dragSource is cleared.
     void pickUp(Province* province);
+    // The release at a map point: the order to the province there, if any.
     bool dropLegions(int x, int y);
     bool romansCanMove() const;
-    void moveToAdjacent(Province& target, Empire& empire, Province& source);
+    OrderResult moveToAdjacent(Province& target, Empire& empire, Province& source);
     // Explains why Roman troops stay out of a frontier land.
     void showFrontierRule(const Province& province);
 

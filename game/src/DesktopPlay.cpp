@@ -30,8 +30,8 @@ void MainWindow::setUpDesktopPlay() {
     autosave_ = Autosave(options_.autosaveFolder.isEmpty() ? Autosave::defaultFolder() : options_.autosaveFolder);
 
     KeyboardOrders::Actions a;
-    // The keyboard's drop and end of turn are the mouse's own.
-    a.drop = [this](QPoint m) { leftRelease(QPoint(m.x() + screen_.screenOffsetX() + view::MapLeft, m.y() + view::MapTop)); };
+    // The keyboard's orders go where the mouse's drops go; its end of turn is the mouse's own.
+    a.order = [this](Province& from, Province& to) { order(from, to); };
     a.endTurn = [this] { rightRelease(QPoint()); };
     a.changed = [this] {
         // The highlighted province's information line, as if the pointer were on it.

@@ -12,9 +12,9 @@
 
 namespace {
 
-// The legion box spans 74 x 60 map pixels (both ends of 73 and 59 included).
-constexpr int BoxWidth = 74;
-constexpr int BoxHeight = 60;
+// The legion box in map pixels, both of its ends included.
+constexpr int BoxWidth = LegionBoxWidth + 1;
+constexpr int BoxHeight = LegionBoxHeight + 1;
 
 QPointF boxCentre(const Province& p) { return QPointF(p.legionX() + BoxWidth / 2.0, p.legionY() + BoxHeight / 2.0); }
 
@@ -41,19 +41,6 @@ const Province* KeyboardOrders::carried() const {
     const Province* p = at(carried_);
     // A press of the mouse, a new game or a load may have replaced the pick-up.
     return p && game_.dragSource == p ? p : nullptr;
-}
-
-std::optional<QPoint> KeyboardOrders::pointIn(const Game& game, const Province& province) {
-    // The centre of a rectangle first: where a player would aim the mouse.
-    for (const MapRect& r : province.hitRects) {
-        const QPoint c((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-        if (game.provinceAt(c.x(), c.y()) == &province) return c;
-    }
-    for (const MapRect& r : province.hitRects)
-        for (int y = r.top + 1; y < r.bottom; ++y)
-            for (int x = r.left + 1; x < r.right; ++x)
-                if (game.provinceAt(x, y) == &province) return QPoint(x, y);
-    return std::nullopt;
 }
 
 const Province* KeyboardOrders::nextInDirection(const Game& game, const Province& from, int key) {
@@ -155,13 +142,11 @@ void KeyboardOrders::enter() {
     }
     Province& here = *game_.provinceTable[std::size_t(cursor_)];
     if (const Province* source = carried()) {
-        // The drop, as a release of the left button over the highlighted
-        // province. A province the others cover entirely cannot be hit with
-        // the mouse either: the release then falls on no province.
-        const QPoint point = pointIn(game_, here).value_or(QPoint(-1, -1));
+        // The order to the highlighted province.
+        Province& from = *game_.provinceTable[std::size_t(carried_)];
         const int sourceIndex = carried_;
         carried_ = -1;
-        if (actions_.drop) actions_.drop(point);
+        if (actions_.order) actions_.order(from, here);
         // More legions to send from the same place: back to it.
         if (game_.romans.hasReadyLegionIn(*source)) cursor_ = sourceIndex;
         notify();
@@ -170,10 +155,10 @@ void KeyboardOrders::enter() {
     game_.pickUp(&here);
     if (game_.dragSource == &here && game_.romans.hasReadyLegionIn(here)) {
         carried_ = cursor_;
-    } else if (game_.dragSource == &here && actions_.drop) {
-        // Nothing here can move: the drop of it says why, as it does for the
-        // mouse, and changes nothing.
-        actions_.drop(pointIn(game_, here).value_or(QPoint(-1, -1)));
+    } else if (game_.dragSource == &here && actions_.order) {
+        // Nothing here can move: the order says why, as the mouse's drop
+        // does, and changes nothing.
+        actions_.order(here, here);
     }
     notify();
 }

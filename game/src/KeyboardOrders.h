@@ -18,9 +18,9 @@ class QPainter;
 class KeyboardOrders {
 public:
     struct Actions {
-        // A release of the left button at a map point: Game::dropLegions and
-        // what follows a successful drop.
-        std::function<void(QPoint mapPoint)> drop;
+        // The order from one province to another (Orders::move) and what
+        // follows a successful one.
+        std::function<void(Province& from, Province& to)> order;
         // A release of the right button: the end of the turn.
         std::function<void()> endTurn;
         // The highlight or the pick-up changed: show them.
@@ -47,9 +47,6 @@ public:
     // The highlight, drawn over the map in layout pixels.
     void draw(QPainter& p, int screenOffsetX) const;
 
-    // A map point that Game::provinceAt gives `province` for; none when the
-    // earlier provinces cover every point of it, as they do for the mouse.
-    static std::optional<QPoint> pointIn(const Game& game, const Province& province);
     // The nearest province from `from` in the direction of an arrow key, by
     // the centres of the legion boxes; none when there is none that way.
     static const Province* nextInDirection(const Game& game, const Province& from, int arrowKey);

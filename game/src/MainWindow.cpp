@@ -352,21 +352,22 @@ void MainWindow::pointerMove(QPoint layout) {
 
 void MainWindow::leftPress(QPoint layout) {
     const QPoint m = view::layoutToMap(layout, screen_.screenOffsetX());
-    game_.dragSource = nullptr;
-    for (Province* p : game_.provinceTable) {
-        if (!p) continue;
-        const int x = p->legionX();
-        const int y = p->legionY();
-        if (m.x() < x || m.x() > x + 73 || m.y() < y || m.y() > y + 59) continue;
-        if (game_.romans.hasReadyLegionIn(*p) || game_.romans.allLegionsMovedIn(*p)) game_.dragSource = p;
-        return;  // the first box under the pointer decides, even when it refuses
-    }
+    // The first box under the pointer decides, even when it refuses.
+    game_.pickUp(game_.legionBoxAt(m.x(), m.y()));
 }
 
 void MainWindow::leftRelease(QPoint layout) {
     const QPoint m = view::layoutToMap(layout, screen_.screenOffsetX());
+    carryOut([&] { return game_.dropLegions(m.x(), m.y()); });
+}
+
+void MainWindow::order(Province& from, Province& to) {
+    carryOut([&] { return succeeded(Orders::move(game_, from, to)); });
+}
+
+void MainWindow::carryOut(const std::function<bool()>& order) {
     ++busy_;
-    if (game_.dropLegions(m.x(), m.y())) {
+    if (order()) {
         screen_.paintScreen();
         if (!game_.romansCanMove()) endTurn();
         else dropQueuedInput();

@@ -78,6 +78,8 @@ public:
     void leftPress(QPoint layout);
     void leftRelease(QPoint layout);
     void rightRelease(QPoint layout);
+    // An order given without the mouse, and what follows it.
+    void order(Province& from, Province& to);
     void keyDown(int key);
     void keyUp(int key);
 
@@ -160,6 +162,9 @@ private:
     void autosaveTurn();
     void keyboardPress(QKeyEvent* e);
     void dropQueuedInput();
+    // Gives the order; once it is carried out, the new map, and the end of the
+    // turn when no legion can move.
+    void carryOut(const std::function<bool()>& order);
 
     Game& game_;
     const view::Pictures& pictures_;

@@ -223,15 +223,6 @@ TEST(Keyboard, OrdersGiveTheSameGameAsTheMouse) {
     EXPECT_NE(mouse.front(), mouse.back());
 }
 
-TEST(Keyboard, EveryProvinceHasAPointThatIsItsOwn) {
-    Game& g = freshGame();
-    for (Province* p : g.provinceTable) {
-        const auto point = KeyboardOrders::pointIn(g, *p);
-        ASSERT_TRUE(point.has_value()) << p->name();
-        EXPECT_EQ(g.provinceAt(point->x(), point->y()), p) << p->name();
-    }
-}
-
 TEST(Keyboard, ArrowsReachEveryProvinceFromEveryProvince) {
     Game& g = freshGame();
     const int arrows[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down};

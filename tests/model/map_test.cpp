@@ -58,6 +58,20 @@ TEST_F(MapTest, AttributesShowHostility) {
     EXPECT_THROW((void)ur.attributesText(), InternalError);
 }
 
+// So the mouse can drop on every province, and a typed order and a drop on the
+// province's point always agree.
+TEST_F(MapTest, EveryProvinceHasAPointThatIsItsOwnCentreFirst) {
+    for (Province* p : game().provinceTable) {
+        int x = 0, y = 0;
+        ASSERT_TRUE(game().pointIn(*p, x, y)) << p->name();
+        EXPECT_EQ(game().provinceAt(x, y), p) << p->name();
+    }
+    int x = 0, y = 0;
+    game().pointIn(P("Italia"), x, y);
+    const MapRect& first = P("Italia").hitRects.front();
+    EXPECT_EQ(std::make_pair(x, y), std::make_pair((first.left + first.right) / 2, (first.top + first.bottom) / 2));
+}
+
 TEST_F(MapTest, FreshGameDefaultsAndRaiseCountersInRange) {
     Game fresh(1);
     EXPECT_EQ(fresh.skillLevel, 1);

@@ -10,6 +10,7 @@ from PIL import Image, ImageDraw  # noqa: E402
 
 import pictures  # noqa: E402
 import soldiers  # noqa: E402
+import common  # noqa: E402
 from common import BITMAPS, ICONS, INK, OUT, PARCHMENT, font, rgb, save_bitmap  # noqa: E402
 
 ICON_SIZES = (16, 32, 48, 64, 128, 256)
@@ -131,7 +132,9 @@ def contact_sheet(stills, anims, icon_sizes):
     sheet.convert("RGB").save(os.path.join(OUT, "contact-sheet.png"), optimize=True)
 
 
-def main():
+def write_pictures(scale):
+    """Every picture id at one scale (1: "<id>.png", 2: "<id>@2x.png")."""
+    common.set_scale(scale)
     stills = still_pictures()
     for rid, img in stills.items():
         save_bitmap(img, rid)
@@ -143,14 +146,20 @@ def main():
         frames = fn()
         assert len(frames) == len(ids), name
         for rid, img in zip(ids, frames):
-            assert img.size == size, (name, rid, img.size)
+            assert img.size == (size[0] * scale, size[1] * scale), (name, rid, img.size)
             save_bitmap(img, rid)
         anims[name] = frames
+    count = len(stills) + len(icons) + sum(len(v) for v in anims.values())
+    print("wrote %d pictures at %dx to %s" % (count, scale, BITMAPS))
+    return stills, icons, anims
+
+
+def main():
+    write_pictures(2)
+    stills, icons, anims = write_pictures(1)
     icon_sizes = write_icons()
     stills["icons"] = icons
     contact_sheet(stills, anims, icon_sizes)
-    count = len(stills) - 1 + len(icons) + sum(len(v) for v in anims.values())
-    print("wrote %d pictures to %s" % (count, BITMAPS))
 
 
 if __name__ == "__main__":

@@ -17,6 +17,21 @@ ICONS = os.path.join(ROOT, "game", "resources", "icons")
 FONTS = os.path.join(ROOT, "game", "resources", "fonts")
 OUT = os.path.join(ROOT, "tools", "art", "out")
 
+# Pixels per picture unit. Every picture is laid out in the units the game places it
+# by (its 1x size); at 2 the same drawing comes out twice as large and twice as sharp,
+# for large and high-density screens, and is saved as "<id>@2x.png".
+SCALE = 1
+
+
+def set_scale(factor):
+    global SCALE
+    SCALE = factor
+
+
+def px(v):
+    """A length in picture units, in pixels of the picture being made."""
+    return v * SCALE
+
 # The game's one palette.
 PARCHMENT = "#E9DCB8"
 INK = "#3A2A1A"
@@ -53,12 +68,15 @@ FONT_ITALIC = os.path.join(FONTS, "EBGaramond12-Italic.otf")
 
 
 def font(size, style="regular"):
+    """EB Garamond at `size` picture units."""
     path = {"regular": FONT_REGULAR, "bold": FONT_BOLD, "italic": FONT_ITALIC}[style]
-    return ImageFont.truetype(path, size)
+    return ImageFont.truetype(path, int(round(px(size))))
 
 
 def render_svg(svg, width, height):
-    """Render an SVG document to an RGBA PIL image of exactly width x height."""
+    """Render an SVG document sized width x height units to an RGBA PIL image of that
+    size in pixels (the SVG's viewBox keeps the drawing in units)."""
+    width, height = px(width), px(height)
     proc = subprocess.run(
         ["rsvg-convert", "-w", str(width), "-h", str(height), "-f", "png"],
         input=svg.encode("utf-8"), stdout=subprocess.PIPE, check=True)
@@ -81,7 +99,9 @@ def supersample(svg_body, width, height, factor=4):
 
 
 def shrink(img, width, height):
-    """Downsample an RGBA picture on premultiplied alpha so edges do not pick up dark fringes."""
+    """Downsample an RGBA picture on premultiplied alpha so edges do not pick up dark fringes.
+    width and height are in units."""
+    width, height = px(width), px(height)
     a = np.asarray(img).astype(np.float64) / 255.0
     premul = a.copy()
     premul[..., :3] *= a[..., 3:4]
@@ -116,9 +136,18 @@ def opaque(img, background="#000000"):
     return base.convert("RGB")
 
 
+def bitmap_name(rid):
+    """The file of a picture id at the current scale: "168.png", "168@2x.png"."""
+    return "%d%s.png" % (rid, "" if SCALE == 1 else "@%dx" % SCALE)
+
+
 def save_bitmap(img, rid):
     os.makedirs(BITMAPS, exist_ok=True)
-    path = os.path.join(BITMAPS, "%d.png" % rid)
+    path = os.path.join(BITMAPS, bitmap_name(rid))
+    if img.mode == "RGB":
+        # Opaque pictures keep their look in 256 colours at half the bytes: the
+        # browser edition loads them before the game starts.
+        img = img.quantize(colors=256, method=Image.Quantize.MEDIANCUT)
     img.save(path, optimize=True)
     return path
 
@@ -130,7 +159,15 @@ def text_size(draw, txt, fnt):
 
 def draw_text(img, xy, txt, fnt, fill, anchor="la", stroke=0, stroke_fill=None, shadow=None,
               spacing=0):
-    """Set a line of text; optional outline, drop shadow and extra letter spacing."""
+    """Set a line of text; optional outline, drop shadow and extra letter spacing.
+    Positions, outline, shadow offset and spacing are in units; fnt comes from font()."""
+    if shadow:
+        shadow = (px(shadow[0]), px(shadow[1]), shadow[2])
+    _draw_text(img, (px(xy[0]), px(xy[1])), txt, fnt, fill, anchor, int(round(px(stroke))), stroke_fill,
+               shadow, px(spacing))
+
+
+def _draw_text(img, xy, txt, fnt, fill, anchor, stroke, stroke_fill, shadow, spacing):
     d = ImageDraw.Draw(img)
     if spacing:
         # Letter-spaced capitals: place glyph by glyph, then shift for the anchor.
@@ -142,8 +179,7 @@ def draw_text(img, xy, txt, fnt, fill, anchor="la", stroke=0, stroke_fill=None, 
         elif anchor[0] == "r":
             x -= total
         for ch, w in zip(txt, widths):
-            draw_text(img, (x, y), ch, fnt, fill, anchor="l" + anchor[1], stroke=stroke,
-                      stroke_fill=stroke_fill, shadow=shadow)
+            _draw_text(img, (x, y), ch, fnt, fill, "l" + anchor[1], stroke, stroke_fill, shadow, 0)
             x += w + spacing
         return
     if shadow:

@@ -177,9 +177,11 @@ class Outfit:
 
 
 LEGIONARY = Outfit("legionary")
-# Rebels wear the usurper's purple: the same kit, their own colour.
+# Rebels wear the usurper's purple: the same kit, their own colour, and the red
+# cloak and crest that mark them out on the map.
 REBEL = Outfit("legionary", tunic=PURPLE, tunic_dark=mix(PURPLE, INK, 0.5), shield=PURPLE,
-               shield_trim=GOLD_LIGHT, crest=PURPLE, helmet=mix(GOLD, STONE, 0.35))
+               shield_trim=GOLD_LIGHT, crest=RED, helmet=mix(GOLD, STONE, 0.35),
+               extras={"cloak": RED})
 BARBARIAN = Outfit("barbarian", tunic=mix(GOLD, BRONZE, 0.45), tunic_dark=mix(BRONZE, INK, 0.3),
                    shield=BRONZE, shield_trim=GOLD, legs=mix(NIGHT, STONE, 0.45),
                    legs_dark=mix(NIGHT, STONE, 0.2), hair=mix(GOLD, PARCHMENT, 0.25))
@@ -286,6 +288,13 @@ def scutum(o, angle=0.0):
               o.shield)
     s += path("M -2.6 -10.1 C -0.8 -10.7 2.0 -10.7 3.6 -10.1 L 3.9 10.1 C 2.0 10.7 -0.6 10.7 -2.4 10.1 Z",
               "none", stroke=o.shield_trim, sw=0.55)
+    if o.extras.get("emblem") == "chi-rho":
+        # the sign Constantine's soldiers painted on their shields at the Milvian Bridge
+        s += limb([(-1.6, -4.0), (2.8, 4.0)], 0.7, o.shield_trim, ow=0)
+        s += limb([(2.8, -4.0), (-1.6, 4.0)], 0.7, o.shield_trim, ow=0)
+        s += limb([(0.6, 7.5), (0.6, -7.0)], 0.7, o.shield_trim, ow=0)
+        s += path("M 0.6 -7.0 C 3.6 -7.4 3.6 -3.4 0.6 -3.8", "none", stroke=o.shield_trim, sw=0.7)
+        return '<g transform="rotate(%.2f)">%s</g>' % (angle, s)
     # wings and thunderbolt, reduced to strokes that survive the icon size
     s += limb([(0.6, -7.5), (0.6, -2.6)], 0.5, o.shield_trim, ow=0)
     s += limb([(0.6, 2.6), (0.6, 7.5)], 0.5, o.shield_trim, ow=0)
@@ -339,6 +348,12 @@ def draw_figure(o, p):
     near_leg_pts = [j.hip, j.near_knee, j.near_ankle]
     far_leg_pts = [j.hip, j.far_knee, j.far_ankle]
     shoe = INK if o.kind != "barbarian" else mix(BRONZE, INK, 0.5)
+
+    if "cloak" in o.extras:
+        # hangs from the shoulders down the back, behind everything else
+        s += group(path("M 2.0 -14.6 C -3.0 -15.6 -6.0 -11.0 -7.4 -4.0 L -10.2 8.4 "
+                        "C -6.0 10.2 -3.0 10.0 -0.6 8.8 L -0.8 -5.0 Z",
+                        o.extras["cloak"]), j.hip, p.lean)
 
     # weapon in the far hand, behind the body
     if o.kind == "legionary":

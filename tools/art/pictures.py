@@ -9,20 +9,26 @@ from PIL import Image, ImageDraw
 from common import (BRONZE, GOLD, GOLD_LIGHT, INK, NIGHT, PARCHMENT, PARCHMENT_DARK, PURPLE,
                     RED, SKIN, SKIN_DARK, STEEL, STEEL_DARK, STONE, clean_alpha, draw_text,
                     font, mix, noise_texture, opaque, render_svg, rgb, supersample, svg_doc)
+import common
 from figures import LEGIONARY, Pose, figure_svg, place
 
 
 def textured(img, seed, strength=9.0, scale=6):
     """Grain and fibres over a picture's painted areas (alpha is kept)."""
     a = np.asarray(img.convert("RGBA")).astype(np.float64)
-    n = noise_texture(img.width, img.height, seed, strength, scale)
+    # the same grain at every scale, only enlarged: a 2x picture stays the 1x one made sharp
+    k = common.SCALE
+    n = noise_texture(img.width // k, img.height // k, seed, strength, scale)
+    if k > 1:
+        n = np.asarray(Image.fromarray(n.astype(np.float32), "F").resize(img.size, Image.BILINEAR))
     a[..., :3] = np.clip(a[..., :3] + n[..., None], 0, 255)
     return Image.fromarray(a.astype(np.uint8), "RGBA")
 
 
 def letter_width(txt, fnt, spacing):
+    """Width in units of a line set glyph by glyph."""
     d = ImageDraw.Draw(Image.new("RGB", (1, 1)))
-    return sum(d.textlength(ch, font=fnt) for ch in txt) + spacing * (len(txt) - 1)
+    return sum(d.textlength(ch, font=fnt) for ch in txt) / common.SCALE + spacing * (len(txt) - 1)
 
 
 def fit_font(txt, style, max_width, start, spacing=0, minimum=6):
@@ -359,8 +365,9 @@ def splash():
     draw_text(img, (320, 84), "Aurovane", title, rgb(GOLD) + (255,), anchor="mm", stroke=2,
               stroke_fill=rgb(INK) + (255,), shadow=(3, 4, (0, 0, 0, 170)))
     d = ImageDraw.Draw(img)
-    d.line([(120, 146), (218, 146)], fill=rgb(GOLD), width=1)
-    d.line([(422, 146), (520, 146)], fill=rgb(GOLD), width=1)
+    k = common.SCALE
+    d.line([(120 * k, 146 * k), (218 * k, 146 * k)], fill=rgb(GOLD), width=k)
+    d.line([(422 * k, 146 * k), (520 * k, 146 * k)], fill=rgb(GOLD), width=k)
     draw_text(img, (320, 146), "235 \u2013 476 AD", font(30, "regular"), rgb(PARCHMENT) + (255,),
               anchor="mm", spacing=1)
     draw_text(img, (320, 186), "An educational strategy game of the late Roman Empire",

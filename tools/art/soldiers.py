@@ -14,8 +14,8 @@ from dataclasses import replace
 import numpy as np
 from PIL import Image
 
-from common import (GOLD, INK, RED, clean_alpha, render_svg,
-                    shrink, svg_doc)
+import common
+from common import clean_alpha, render_svg, shrink, svg_doc
 from figures import (BARBARIAN, LEGIONARY, REBEL, SASSANID, figure_svg, mirrored,
                      place, standing, walk)
 
@@ -26,7 +26,7 @@ def frame_offset(width):
     return (width - 30) // 2 if width > 30 else 0
 
 
-def render_frame(width, height, parts, faces_left=False, background=""):
+def render_frame(width, height, parts, faces_left=False):
     """parts: list of (outfit, pose, hip_x in final picture pixels, scale, centre_x or None)."""
     body = ''
     for o, p, x, scale, centre in parts:
@@ -41,7 +41,7 @@ def render_frame(width, height, parts, faces_left=False, background=""):
         body += fig
     if faces_left:
         body = mirrored(body, width)
-    big = render_svg(svg_doc(width * SUPER, height * SUPER, background + body,
+    big = render_svg(svg_doc(width * SUPER, height * SUPER, body,
                              view="0 0 %d %d" % (width, height)), width * SUPER, height * SUPER)
     return shrink(big, width, height)
 
@@ -69,13 +69,8 @@ def greyed(img):
 
 
 def rebel_icon():
-    """A purple-clad legionary on an opaque red field: the rebels' standard."""
-    field = ('<rect x="0" y="0" width="35" height="65" fill="%s"/>'
-             '<rect x="0.75" y="0.75" width="33.5" height="63.5" fill="none" stroke="%s" stroke-width="1.5"/>'
-             '<rect x="2.5" y="2.5" width="30" height="60" fill="none" stroke="%s" stroke-width="0.6"/>'
-             % (RED, INK, GOLD))
-    img = render_frame(35, 65, [(REBEL, standing(REBEL), ROMAN_HIP + 1, 0.98, None)], background=field)
-    return img.convert("RGB").convert("RGBA")
+    """A legionary in the usurper's purple with a red cloak, standing free like the others."""
+    return roman_icon(REBEL)
 
 
 def barbarian_icon():
@@ -83,7 +78,7 @@ def barbarian_icon():
                        faces_left=True)
     a = np.array(img)
     # The march wipes only 42 columns of this 43-wide icon: keep the last one empty.
-    a[:, 42, :] = 0
+    a[:, 42 * common.SCALE:, :] = 0
     return clean_alpha(Image.fromarray(a, "RGBA"))
 
 
@@ -129,6 +124,33 @@ def sassanid_march():
     return frames
 
 
+# --- walking in place ------------------------------------------------------
+# Eight moments of a step cycle with the soldier standing where his icon stands, so
+# the window can carry him along a route line from his province to the target
+# and loop the frames as he goes.
+
+def walk_in_place(outfit, size, hip, scale, faces_left=False, stride=26.0):
+    w, h = size
+    return [clean_alpha(render_frame(w, h, [(outfit, walk(outfit, i / 8.0, stride=stride), hip, scale, None)],
+                                     faces_left=faces_left)) for i in range(8)]
+
+
+def roman_walk():
+    return walk_in_place(LEGIONARY, (35, 65), ROMAN_HIP, ROMAN_SCALE, stride=20)
+
+
+def rebel_walk():
+    return walk_in_place(REBEL, (35, 65), ROMAN_HIP, ROMAN_SCALE, stride=20)
+
+
+def barbarian_walk():
+    return walk_in_place(BARBARIAN, (43, 60), BARB_HIP, BARB_SCALE, faces_left=True, stride=30)
+
+
+def sassanid_walk():
+    return walk_in_place(SASSANID, (40, 60), SASS_HIP, SASS_SCALE, faces_left=True, stride=20)
+
+
 # --- falls -----------------------------------------------------------------
 # Struck, the soldier reels back, drops what he holds, sinks to his knees and
 # collapses forward into a heap; the wide Roman frame has room for him to fall
@@ -151,9 +173,16 @@ def _heap(o, base):
                    near_arm=(-70, 20), far_arm=(-55, 15))
 
 
+def _toppling(o, base):
+    """Knees buckling, arms flung up, the whole body going over backwards."""
+    return replace(base, lean=-8, head=-22, near_leg=(34, 52), far_leg=(12, 38),
+                   near_arm=(35, 60), far_arm=(95, 45), rot=-38)
+
+
 def _on_back(o, base):
-    return replace(base, lean=0, head=-14, near_leg=(6, 4), far_leg=(-4, 10),
-                   near_arm=(8, 6), far_arm=(172, 8), rot=-90)
+    """Sprawled on his back: one knee still raised, head rolled back, an arm thrown wide."""
+    return replace(base, lean=4, head=-24, near_leg=(62, 100), far_leg=(14, 18),
+                   near_arm=(-8, 25), far_arm=(165, 30), rot=-90)
 
 
 def roman_defeat():
@@ -163,11 +192,11 @@ def roman_defeat():
     hip = ROMAN_HIP + frame_offset(w)
     pilum = (12, -1.0, 80)
     f0 = replace(_recoil(o, base), weapon=-35)
-    f1 = replace(_knees(o, base, bow=20), weapon_drop=pilum, shield_drop=(10, -10.5, 22))
+    f1 = replace(_toppling(o, base), weapon_drop=pilum)
     f2 = replace(_on_back(o, base), weapon_drop=pilum, shield_drop=(19, -3.0, 90))
     frames = [
         render_frame(w, h, [(o, f0, hip - 3, ROMAN_SCALE, None)]),
-        render_frame(w, h, [(o, f1, hip - 5, ROMAN_SCALE, None)]),
+        render_frame(w, h, [(o, f1, hip + 4, ROMAN_SCALE, None)]),
         render_frame(w, h, [(o, f2, hip, ROMAN_SCALE, w / 2)]),
     ]
     return [clean_alpha(f) for f in frames]
@@ -235,6 +264,10 @@ ANIMATIONS = {
     "Barbarian defeat": (list(range(294, 298)), (54, 60), barbarian_defeat),
     "Sassanid defeat": (list(range(316, 322)), (49, 60), sassanid_defeat),
     "Rebel defeat": ([260, 262], (46, 60), rebel_defeat),
+    "Roman walk in place": (list(range(400, 408)), (35, 65), roman_walk),
+    "Rebel walk in place": (list(range(430, 438)), (35, 65), rebel_walk),
+    "Barbarian walk in place": (list(range(410, 418)), (43, 60), barbarian_walk),
+    "Sassanid walk in place": (list(range(420, 428)), (40, 60), sassanid_walk),
 }
 
 

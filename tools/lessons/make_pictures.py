@@ -5,12 +5,14 @@ Everything is drawn here: parchment, frame, title, year, the text, and an
 illustration (a map detail, a coin portrait or a scene). The square where the
 game draws its play/stop button, (75,18)-(99,42), stays plain parchment.
 
-Writes game/resources/bitmaps/<id>.png, game/resources/lessons.json,
+Writes game/resources/bitmaps/<id>.png and its twin <id>@2x.png at twice the
+size (the same drawing, sharp on large screens), game/resources/lessons.json,
 the bundled fonts and out/contact-sheet.png.
 
 Usage: /usr/bin/python3 tools/lessons/make_pictures.py
 """
 
+import dataclasses
 import json
 import math
 import os
@@ -20,12 +22,23 @@ import sys
 
 from PIL import Image, ImageDraw, ImageFilter, ImageFont
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, HERE)
+sys.path.insert(1, os.path.join(HERE, "..", "art"))
 import geo  # noqa: E402
 import lessondata  # noqa: E402
+import coins  # noqa: E402
+import figures  # noqa: E402  (the soldiers of the game's own pictures)
+from common import render_svg, svg_doc  # noqa: E402
 
 W, H = 600, 400
-SS = 3  # drawn at three times the size and scaled down, for smooth edges
+SCALE = 1        # output pixels per picture unit: 1 for "<id>.png", 2 for "<id>@2x.png"
+SS = 3 * SCALE   # drawn at three times the output size and scaled down, for smooth edges
+
+
+def set_scale(factor):
+    global SCALE, SS
+    SCALE, SS = factor, 3 * factor
 
 PARCHMENT = (0xE9, 0xDC, 0xB8)
 INK = (0x3A, 0x2A, 0x1A)
@@ -45,7 +58,7 @@ FONT_FILES = {"regular": "EBGaramond12-Regular.otf", "italic": "EBGaramond12-Ita
               "bold": "EBGaramond12-Bold.otf"}
 
 TEXT_BOX = (24, 84, 318, 386)       # left column: the lesson text
-ART_BOX = (332, 84, 580, 366)       # right column: the illustration
+ART_BOX = (332, 84, 580, 360)       # right column: the illustration, clear of the caption
 CAPTION_Y = 370
 
 
@@ -106,7 +119,21 @@ class Canvas:
                     stroke_width=int(1.6 * SS), stroke_fill=halo)
 
     def finish(self):
-        return self.img.resize((W, H), Image.LANCZOS)
+        return self.img.resize((W * SCALE, H * SCALE), Image.LANCZOS)
+
+    def svg(self, body, box):
+        """SVG shapes written in picture units, drawn over the box (x0, y0, x1, y1)."""
+        x0, y0, x1, y1 = box
+        w, h = int(round((x1 - x0) * SS)), int(round((y1 - y0) * SS))
+        img = render_svg(svg_doc(w, h, body, view="%g %g %g %g" % (x0, y0, x1 - x0, y1 - y0)), w, h)
+        self.img.paste(img, (int(round(x0 * SS)), int(round(y0 * SS))), img)
+
+    def figure(self, svg, x, ground, scale, mirror=False):
+        """A soldier from the game's figure rig (figure units), his origin at (x, ground)."""
+        body = figures.place(svg, x, ground, scale)
+        if mirror:
+            body = '<g transform="translate(%g 0) scale(-1 1)">%s</g>' % (2 * x, body)
+        self.svg(body, (x - 40 * scale, ground - 76 * scale, x + 40 * scale, ground + 4 * scale))
 
 
 # ---------------------------------------------------------------- page frame
@@ -147,7 +174,7 @@ def clear_button_area(img, background):
     """Bare parchment where the game draws the play/stop button: the page's own
     background is put back there, so the square does not show as a patch."""
     x0, y0, x1, y1 = BUTTON_CLEAR
-    box = (x0, y0, x1 + 1, y1 + 1)
+    box = (x0 * SCALE, y0 * SCALE, (x1 + 1) * SCALE, (y1 + 1) * SCALE)
     img.paste(background.crop(box), box)
 
 
@@ -163,27 +190,6 @@ def header(c, lesson):
     c.line([(22, y), (W - 22, y)], BRONZE, 1.2)
     c.poly([(W / 2 - 7, y), (W / 2, y - 4), (W / 2 + 7, y), (W / 2, y + 4)], fill=GOLD,
            outline=BRONZE, width=0.6)
-    # a small laurel sprig left of the button
-    sprig(c, 40, 31)
-
-
-def sprig(c, cx, cy):
-    c.line([(cx - 14, cy + 8), (cx + 14, cy - 8)], BRONZE, 1.2)
-    for i in range(5):
-        t = -0.8 + i * 0.4
-        x, y = cx + 14 * t, cy - 8 * t
-        leaf(c, x, y, -0.52 - 0.9, 6, GOLD)
-        leaf(c, x, y, -0.52 + 0.9, 6, GOLD)
-
-
-def leaf(c, x, y, angle, length, colour):
-    dx, dy = math.cos(angle), -math.sin(angle)
-    nx, ny = -dy, dx
-    w = length * 0.32
-    tip = (x + dx * length, y + dy * length)
-    mid = (x + dx * length * 0.5, y + dy * length * 0.5)
-    c.poly([(x, y), (mid[0] + nx * w, mid[1] + ny * w), tip, (mid[0] - nx * w, mid[1] - ny * w)],
-           fill=colour, outline=mix(colour, INK, 0.5), width=0.5)
 
 
 def wrap(c, text, f, width):
@@ -428,31 +434,7 @@ def coin_legend(c, cx, cy, r, text, colour, size):
         a += w / r
 
 
-PROFILE = [  # a right-facing head and bust, unit square centred on the face
-    (-0.05, -0.76), (0.18, -0.72), (0.32, -0.60), (0.40, -0.44), (0.41, -0.34), (0.38, -0.29),
-    (0.48, -0.15), (0.56, -0.08), (0.45, -0.06), (0.45, -0.02), (0.41, 0.01), (0.44, 0.06),
-    (0.38, 0.12), (0.40, 0.19), (0.36, 0.27), (0.26, 0.31), (0.14, 0.30), (0.16, 0.45),
-    (0.20, 0.58), (0.46, 0.70), (0.50, 0.86), (-0.60, 0.86), (-0.62, 0.70), (-0.34, 0.56),
-    (-0.36, 0.36), (-0.49, 0.10), (-0.51, -0.20), (-0.42, -0.52), (-0.25, -0.70),
-]
-
-
-def profile_points(jaw=0.0, youth=0.0):
-    """The bust, with a heavier jaw (jaw > 0) or a boyish face (youth > 0)."""
-    out = []
-    for x, y in PROFILE:
-        if y > 0.05 and y < 0.35 and x > 0.0:   # chin and jaw
-            x += jaw * 0.07
-            y += jaw * 0.05 * (x > 0.3)
-        if -0.2 < y < 0.0 and x > 0.4:          # nose
-            x -= youth * 0.05
-        if y > 0.05 and y < 0.35:
-            x -= youth * 0.04 * (x > 0)
-        out.append((x, y))
-    return out
-
-
-def coin(c, cx, cy, r, legend, jaw=0.0, youth=0.0, headgear="laurel", cuirass=True):
+def coin(c, cx, cy, r, legend, jaw=0.0, youth=0.0, headgear="laurel"):
     metal = mix(GOLD, PARCHMENT, 0.15)
     relief = mix(GOLD, BRONZE, 0.55)
     deep = mix(BRONZE, INK, 0.35)
@@ -464,62 +446,8 @@ def coin(c, cx, cy, r, legend, jaw=0.0, youth=0.0, headgear="laurel", cuirass=Tr
         c.circle(cx + (r - 3) * math.cos(a), cy + (r - 3) * math.sin(a), 1.2,
                  fill=mix(GOLD, BRONZE, 0.45))
     coin_legend(c, cx, cy, r - 15, legend, deep, 14 if len(legend) < 24 else 12.5)
-    s = r * 0.66
-    ox, oy = cx + 2, cy + 6
-    pts = [(ox + x * s, oy + y * s) for x, y in profile_points(jaw, youth)]
-    # clip the bust at the inner circle
-    c.poly(pts, fill=relief, outline=deep, width=1.3)
-    # hair: rows of short curls over the skull
-    rnd = random.Random(legend)
-    for i in range(46):
-        a = rnd.uniform(math.radians(200), math.radians(330))
-        rr = rnd.uniform(0.35, 0.68)
-        hx, hy = ox + (-0.05 + rr * math.cos(a)) * s, oy + (-0.22 + rr * math.sin(a) * 0.85) * s
-        c.ellipse(hx, hy, 2.4, 1.8, outline=deep, width=0.7)
-    # a short soldier's beard along the jaw: rows of small strokes
-    if jaw > 0:
-        for k in range(16):
-            t = k / 15
-            bx = ox + (0.02 + 0.34 * t) * s
-            by = oy + (0.30 - 0.20 * t * t + 0.03 * jaw) * s
-            c.line([(bx, by - 4), (bx + 1.5, by)], deep, 0.9)
-            c.line([(bx - 1, by - 10), (bx + 0.5, by - 6)], deep, 0.7)
-    # ear, eye, brow, mouth
-    c.ellipse(ox - 0.08 * s, oy - 0.06 * s, 0.07 * s, 0.11 * s, outline=deep, width=1)
-    c.line([(ox + 0.25 * s, oy - 0.30 * s), (ox + 0.37 * s, oy - 0.33 * s)], deep, 1.2)
-    c.ellipse(ox + 0.31 * s, oy - 0.25 * s, 0.04 * s, 0.02 * s, fill=deep)
-    c.line([(ox + 0.35 * s, oy + 0.02 * s), (ox + 0.42 * s, oy + 0.01 * s)], deep, 1)
-    if cuirass:  # folds of the cloak on the shoulders
-        for k in range(4):
-            y0 = oy + (0.62 + k * 0.06) * s
-            c.line([(ox - 0.5 * s, y0), (ox - 0.1 * s, y0 - 0.04 * s), (ox + 0.38 * s, y0 + 0.02 * s)],
-                   deep, 0.8)
-        c.circle(ox + 0.05 * s, oy + 0.66 * s, 0.05 * s, fill=mix(GOLD, PARCHMENT, 0.3),
-                 outline=deep, width=0.8)  # brooch
-    if headgear == "laurel":
-        band = [(-0.46, 0.02), (-0.44, -0.2), (-0.33, -0.42), (-0.15, -0.58), (0.08, -0.64),
-                (0.22, -0.60)]
-        for (x0, y0), (x1, y1) in zip(band, band[1:]):
-            a = math.atan2(-(y1 - y0), x1 - x0)
-            for t in (0.0, 0.5):
-                lx, ly = ox + (x0 + (x1 - x0) * t) * s, oy + (y0 + (y1 - y0) * t) * s
-                leaf(c, lx, ly, a + 0.7, 0.15 * s, mix(GOLD, BRONZE, 0.2))
-                leaf(c, lx, ly, a - 0.5, 0.13 * s, mix(GOLD, BRONZE, 0.35))
-        for k in (0, 1):  # ribbon ends at the nape
-            c.line([(ox - 0.46 * s, oy + 0.02 * s), (ox - (0.55 + 0.06 * k) * s,
-                                                     oy + (0.18 + 0.1 * k) * s)], deep, 1.3)
-    elif headgear == "diadem":
-        band = [(-0.48, -0.05), (-0.40, -0.30), (-0.22, -0.48), (0.0, -0.56), (0.22, -0.52),
-                (0.33, -0.44)]
-        c.line([(ox + x * s, oy + y * s) for x, y in band], deep, 3.2)
-        for (x0, y0), (x1, y1) in zip(band, band[1:]):
-            for t in (0.0, 0.33, 0.66):
-                c.circle(ox + (x0 + (x1 - x0) * t) * s, oy + (y0 + (y1 - y0) * t) * s, 1.6,
-                         fill=PARCHMENT)
-        c.circle(ox + 0.05 * s, oy - 0.56 * s, 3, fill=RED, outline=deep, width=0.6)
-        for k in (0, 1):
-            c.line([(ox - 0.48 * s, oy - 0.05 * s), (ox - (0.58 + 0.05 * k) * s,
-                                                     oy + (0.12 + 0.1 * k) * s)], deep, 1.3)
+    k = r / 145   # the bust, about 200 units from crown to truncation, within the rim
+    c.svg(coins.bust_svg(cx - 2, cy + 6 - 22 * k, k, jaw, youth, headgear), (cx - r, cy - r, cx + r, cy + r))
 
 
 # ---------------------------------------------------------------- illustrations
@@ -545,8 +473,8 @@ def art_three_empires(c):
     m.rivers(["Rhine", "Danube", "Euphrates", "Tigris"])
     m.city("Cologne", 4, -13, size=11, r=2.2)
     m.city("Rome", 4, 1, size=11, r=2.2)
-    m.city("Palmyra", 4, 1, size=11, r=2.2)
-    m.city("Edessa", 4, -13, size=11, r=2.2)
+    m.city("Palmyra", -4, 1, size=11, r=2.2, anchor="ra")
+    m.city("Edessa", -4, -13, size=11, r=2.2, anchor="ra")
     m.finish()
     y = m.box[3] + 12
     legend(c, ART_BOX[0] + 4, y, [
@@ -656,19 +584,11 @@ def art_constantine(c):
     for k in range(0, int(x1 - x0), 9):  # stone courses on the parapet
         c.line([(x0 + k, deck), (x0 + k, deck + 6)], mix(STONE, INK, 0.3), 0.5)
     c.line([(x0, deck + 6), (x1, deck + 6)], mix(STONE, INK, 0.3), 0.6)
-    rnd = random.Random(28)
-    # soldiers crossing with marked shields
-    for k in range(7):
-        px = x0 + 18 + k * 32
-        base = deck
-        c.line([(px + 8, base - 52), (px + 8, base)], INK, 1.2)             # spear
-        c.poly([(px + 6, base - 52), (px + 8, base - 59), (px + 10, base - 52)], fill=INK)
-        c.circle(px, base - 38, 5.5, fill=mix(BRONZE, INK, 0.2))            # helmeted head
-        c.rect((px - 4, base - 33, px + 4, base - 10), fill=mix(RED, INK, 0.2))  # tunic
-        c.line([(px - 2, base - 10), (px - 4, base)], INK, 1.6)
-        c.line([(px + 2, base - 10), (px + 4, base)], INK, 1.6)
-        c.ellipse(px - 4, base - 22, 8, 13, fill=RED, outline=GOLD, width=1)  # shield
-        chi_rho(c, px - 4, base - 22, 6, GOLD, 1.1)
+    # Constantine's men crossing, the sign on their shields
+    marked = dataclasses.replace(figures.LEGIONARY, extras={"emblem": "chi-rho"})
+    for k in range(6):
+        c.figure(figures.figure_svg(marked, figures.walk(marked, (k * 0.37) % 1.0)),
+                 x0 + 26 + k * 38, deck, 1.05)
     c.rect(ART_BOX, outline=INK, width=1.2)
     caption(c, "The Milvian Bridge, 28 October 312")
 
@@ -690,7 +610,7 @@ def art_adrianople(c):
     m.arrow([(20.0, 45.2), (21.7, 43.7), (22.8, 42.6)], mix(PURPLE, PARCHMENT, 0.35), 2.0)
     m.label(28.6, 46.4, "Goths 376", 13, RED, "bold", anchor="la")
     m.label(21.2, 45.7, "Gratian", 12, PURPLE, "italic", anchor="la")
-    m.label(23.2, 42.3, "too late", 11, PURPLE, "italic", anchor="la")
+    m.label(22.9, 42.05, "too late", 11, PURPLE, "italic", anchor="ra")
     m.city("Marcianople", 4, -4, size=11, r=2)
     m.city("Constantinople", 2, 6, size=12, anchor="ma")
     x, y = m.xy(*geo.PLACES["Adrianople"])
@@ -712,7 +632,7 @@ def art_theodosius(c):
     m.border_line([(19.3, 52.0), (19.3, 48.5), (19.5, 45.0), (19.0, 42.3), (19.0, 38.5),
                    (19.5, 33.5), (19.0, 26.0)], INK, 1.5)
     m.rivers(["Rhine", "Danube"])
-    m.city("Milan", -4, -13, anchor="ra", size=11, r=2.2)
+    m.city("Milan", -4, 0, anchor="ra", size=11, r=2.2)
     m.city("Rome", 3, 1, size=11, r=2.2)
     m.city("Constantinople", 0, -16, anchor="ma", size=11, r=2.4)
     x, y = m.xy(*geo.PLACES["Frigidus"])
@@ -782,15 +702,15 @@ def art_sack_410(c):
     c.rect((gx - 26, arch_top, gx + 26, y1), fill=mix(RED, GOLD, 0.4))  # fire seen through
     c.ellipse(gx, arch_top, 26, 26, fill=mix(RED, GOLD, 0.4))
     c.rect((gx - 26, y1 - 4, gx + 26, y1), fill=stone)
-    # Goths pouring in: a file of dark figures with spears and a banner
-    for k in range(6):
-        fx = gx - 110 + k * 20 + (k > 2) * 60
-        fy = y1 - 6
-        c.circle(fx, fy - 32, 5, fill=INK)
-        c.poly([(fx - 6, fy - 26), (fx + 6, fy - 26), (fx + 8, fy), (fx - 8, fy)], fill=INK)
-        c.line([(fx + 7, fy - 58), (fx + 7, fy)], INK, 1.3)
+    # Goths pouring in from both sides, a banner before them
     c.line([(gx - 70, y1 - 80), (gx - 70, y1 - 6)], INK, 1.5)
     c.poly([(gx - 70, y1 - 80), (gx - 44, y1 - 74), (gx - 70, y1 - 66)], fill=RED)
+    goth = figures.BARBARIAN
+    for k in range(3):
+        step = figures.walk(goth, 0.3 * k + 0.1, stride=30)
+        c.figure(figures.figure_svg(goth, step), gx - 122 + k * 25, y1 - 3, 1.15)
+        c.figure(figures.figure_svg(goth, figures.walk(goth, 0.3 * k + 0.55, stride=30)),
+                 gx + 122 - k * 25, y1 - 3, 1.15, mirror=True)
     c.rect(ART_BOX, outline=INK, width=1.2)
     caption(c, "The Goths enter by the Salarian Gate")
 
@@ -809,7 +729,7 @@ def art_sack_455(c):
     m.label(-6.6, 35.2, "429", 12, RED, "bold")
     m.city("Carthage", -2, 5, anchor="ma", label="Carthage 439")
     m.city("Rome", -5, -16, label="Rome 455", size=12, anchor="ra")
-    m.label(13.0, 33.0, "Vandal fleet", 12, PURPLE)
+    m.label(10.6, 38.05, "Vandal fleet", 12, PURPLE, anchor="rm")
     m.finish()
     caption(c, "The Vandals' road to Africa and Rome")
 
@@ -835,8 +755,9 @@ def art_intro(c):
     m.arrow([(13.0, 55.0), (10.5, 51.8), (8.8, 49.4)], RED, 2.2, head=6)
     m.arrow([(24.0, 52.0), (22.5, 48.2), (23.0, 45.3)], RED, 2.2, head=6)
     m.arrow([(49.0, 32.0), (44.0, 34.5), (40.5, 35.8)], RED, 2.2, head=6)
-    m.label(4.5, 53.2, "Germanic tribes", 11, RED, "bold")
-    m.label(41.5, 28.0, "Sassanids", 11, RED, "bold")
+    m.label(5.0, 54.0, "Germanic", 11, RED, "bold")
+    m.label(5.0, 52.2, "tribes", 11, RED, "bold")
+    m.label(41.5, 29.6, "Sassanids", 11, RED, "bold")
     m.city("Rome", 3, 2, size=11, r=2.2, label="Roma")
     m.finish()
     # how to play: a mouse with its two buttons
@@ -855,7 +776,7 @@ def art_intro(c):
                           radius=17 * SS, outline=INK, width=int(1.2 * SS))
     c.line([(mx, my - 30), (mx, my - 4)], INK, 1)
     c.line([(mx - 19, my - 4), (mx + 19, my - 4)], INK, 1)
-    c.line([(mx, my - 30), (mx + 2, my - 40), (mx - 3, my - 48), (mx + 1, my - 56)], INK, 1.2)
+    c.line([(mx, my - 30), (mx + 2, my - 36), (mx - 2, my - 41), (mx + 1, my - 46)], INK, 1.2)
     f, fi = font("bold", 13), font("italic", 12.5)
     c.text(mx + 36, my - 36, "Left: drag a legion", f, fill=mix(INK, BRONZE, 0.2))
     c.text(mx + 36, my - 21, "to march or attack", fi)
@@ -880,6 +801,12 @@ def render(lesson):
     img = c.finish()
     clear_button_area(img, background)
     return img
+
+
+def save_picture(img, path):
+    """256 colours are plenty for parchment, ink and flat colours, and a third of the
+    bytes: the browser edition loads these pictures before the game starts."""
+    img.quantize(colors=256, method=Image.Quantize.MEDIANCUT).save(path, optimize=True)
 
 
 def contact_sheet(images, path):
@@ -935,10 +862,13 @@ def main():
     for lesson in lessons:
         if only and lesson.picture not in only:
             continue
+        set_scale(2)
+        save_picture(render(lesson), os.path.join(bitmaps, "%d@2x.png" % lesson.picture))
+        set_scale(1)
         img = render(lesson)
-        img.save(os.path.join(bitmaps, "%d.png" % lesson.picture), optimize=True)
+        save_picture(img, os.path.join(bitmaps, "%d.png" % lesson.picture))
         images.append((lesson.picture, img))
-        print("wrote %d.png  (%s)" % (lesson.picture, lesson.title))
+        print("wrote %d.png and %d@2x.png  (%s)" % (lesson.picture, lesson.picture, lesson.title))
     if not only:
         contact_sheet(images, os.path.join(lessondata.HERE, "out", "contact-sheet.png"))
         bundle_fonts()

@@ -28,6 +28,9 @@ FONT_SMALL = os.path.join(FONT_DIR, 'EBGaramond08-Regular.otf')
 
 W, H = 800, 548
 SS = 4                      # supersampling of outlines and borders
+# The map and the tints are also written at twice the size ("<id>@2x.png"),
+# from the same supersampled land and provinces, for large screens.
+SCALES = (1, 2)
 
 # Colours.  The tints replace only the land fill, so borders, coasts and
 # names look the same whoever holds a province.
@@ -180,22 +183,30 @@ def assign_provinces(provinces, land, overrides):
     return label
 
 
-def pixel_owner(label, land):
-    """Owner of each map pixel: the most common province among its land
-    supersamples, unless unowned land outweighs it (-1: sea or unowned)."""
-    votes = np.zeros((H, W, 31), np.int16)
-    yy, xx = np.mgrid[0:H, 0:W]
-    sub = label.reshape(H, SS, W, SS)
-    for i in range(SS):
-        for j in range(SS):
+def blocks(a, k):
+    """The supersamples of each pixel of the map drawn k times as large, as
+    axes 1 and 3."""
+    n = SS // k
+    return a.reshape(H * k, n, W * k, n)
+
+
+def pixel_owner(label, land, k=1):
+    """Owner of each pixel of the map at scale k: the most common province
+    among its land supersamples, unless unowned land outweighs it (-1: sea or
+    unowned)."""
+    votes = np.zeros((H * k, W * k, 31), np.int16)
+    yy, xx = np.mgrid[0:H * k, 0:W * k]
+    sub = blocks(label, k)
+    for i in range(SS // k):
+        for j in range(SS // k):
             votes[yy, xx, sub[:, i, :, j] + 1] += 1
     votes[:, :, 0] = 0
     best = votes.argmax(axis=2)
     best_votes = votes.max(axis=2)
-    unowned = ((label < 0) & land).reshape(H, SS, W, SS).sum(axis=(1, 3))
+    unowned = blocks((label < 0) & land, k).sum(axis=(1, 3))
     owner = best - 1
     owner[(best_votes == 0) | (unowned > best_votes)] = -1
-    landfrac = land.reshape(H, SS, W, SS).mean(axis=(1, 3))
+    landfrac = blocks(land, k).mean(axis=(1, 3))
     return owner.astype(np.int16), landfrac
 
 
@@ -242,22 +253,18 @@ def clean_fragments(label, land, provinces, min_px=40):
 
 # ---------------------------------------------------------------- drawing
 
-def block_mean(a):
-    return a.reshape(H, SS, W, SS).mean(axis=(1, 3))
-
-
-def line_cover(edge, grow):
+def line_cover(edge, grow, k):
     if grow:
         edge = ndimage.binary_dilation(edge, iterations=grow)
-    return block_mean(edge.astype(np.float32))
+    return blocks(edge.astype(np.float32), k).mean(axis=(1, 3))
 
 
-def coast_cover(land):
+def coast_cover(land, k):
     edge = land ^ ndimage.binary_erosion(land)
-    return np.clip(line_cover(edge, 1) * 1.25, 0, 1)
+    return np.clip(line_cover(edge, 1, k) * 1.25, 0, 1)
 
 
-def border_cover(label, land):
+def border_cover(label, land, k):
     """Thin lines where two provinces, or a province and unowned land, meet."""
     e = np.zeros(label.shape, bool)
     a, b = label[:, :-1], label[:, 1:]
@@ -266,11 +273,12 @@ def border_cover(label, land):
     a, b = label[:-1, :], label[1:, :]
     both = land[:-1, :] & land[1:, :]
     e[:-1, :] |= both & (a != b)
-    return np.clip(line_cover(e, 1) * 1.1, 0, 1)
+    return np.clip(line_cover(e, 1, k) * 1.1, 0, 1)
 
 
-def sea_colour(landfrac):
-    dist = ndimage.distance_transform_edt(landfrac < 0.5)
+def sea_colour(landfrac, k):
+    # distances in pixels of the 1x map, so both sizes have the same coastal band
+    dist = ndimage.distance_transform_edt(landfrac < 0.5) / k
     t = np.exp(-np.maximum(dist - 1.0, 0) / 4.5)[..., None]
     col = SEA * (1 - t) + SEA_COAST * t
     # A faint engraved line following the coast, as old maps have.
@@ -311,7 +319,7 @@ def text_size(font, text, tracking):
 def draw_text(layer, font, text, tracking, x, y):
     """Draws spaced capitals into a float alpha layer, top-left at (x, y)
     being the cap line."""
-    img = Image.new('L', (W, H), 0)
+    img = Image.new('L', (layer.shape[1], layer.shape[0]), 0)
     d = ImageDraw.Draw(img)
     cx = float(x)
     asc, _ = font.getmetrics()
@@ -507,6 +515,62 @@ def report(provinces, shares, agree, legion):
     return ok
 
 
+# ---------------------------------------------------------------- pictures
+
+def picture_name(pid, k):
+    return '%d.png' % pid if k == 1 else '%d@%dx.png' % (pid, k)
+
+
+def scaled_font(f, k):
+    return f if k == 1 else ImageFont.truetype(f.path, f.size * k)
+
+
+def write_pictures(k, provinces, tints, label, land, lat, texture, names, seas):
+    """The map and every tint at k times the size; returns the map.  Names
+    keep the places found for the 1x map, set in a k times larger type."""
+    owner, landfrac = pixel_owner(label, land, k)
+    if k > 1:
+        lat = ndimage.zoom(lat, k, order=1)
+        texture = ndimage.zoom(texture, k, order=1)
+    sea = sea_colour(landfrac, k)
+    coast = coast_cover(land, k)
+    border = border_cover(label, land, k)
+
+    name_layer = np.zeros((H * k, W * k), np.float32)
+    for (i, lines, box, f, lh) in names:
+        fk = scaled_font(f, k)
+        for n, ln in enumerate(lines):
+            lw, _ = text_size(f, ln, 1.0)
+            x = box[0] + 1 + (box[2] - box[0] - 2 - lw) / 2
+            draw_text(name_layer, fk, ln, 1.0 * k, round(x) * k, (box[1] + 1 + n * lh) * k)
+    sea_layer = np.zeros((H * k, W * k), np.float32)
+    for text, box, f in seas:
+        draw_text(sea_layer, scaled_font(f, k), text, 1.0 * k, box[0] * k, box[1] * k)
+    layers = [(sea_layer * 0.9, SEA_TEXT_INK), (name_layer, TEXT_INK)]
+
+    def render(tint):
+        return compose(land_fill(owner, provinces, lat, tint), sea, landfrac, coast, border, texture, layers)
+
+    base = render(None)
+    os.makedirs(os.path.join(BITMAPS), exist_ok=True)
+    Image.fromarray(base, 'RGB').save(os.path.join(BITMAPS, picture_name(111, k)), optimize=True)
+    variants = [render(TINT_PLAIN), render(BARBARIAN), render(SASSANID)]
+    for t in tints:
+        p = next(q for q in provinces if q.name == t.name)
+        x0, y0, w, h = t.x * k, t.y * k, t.w * k, t.h * k
+        own = owner[y0:y0 + h, x0:x0 + w] == p.index
+        assert own.shape == (h, w)
+        if (owner == p.index).sum() != own.sum():
+            raise SystemExit('%s spills out of its tint box' % p.name)
+        for pid, var in zip(t.ids, variants):
+            rgba = np.zeros((h, w, 4), np.uint8)
+            rgba[..., :3] = var[y0:y0 + h, x0:x0 + w]
+            rgba[..., 3] = own * 255
+            rgba[~own, :3] = 0
+            Image.fromarray(rgba, 'RGBA').save(os.path.join(BITMAPS, picture_name(pid, k)), optimize=True)
+    return base
+
+
 # ---------------------------------------------------------------- main
 
 def main():
@@ -535,43 +599,11 @@ def main():
         return 0
 
     lat = warpmod.latitude_field(warp, W, H)
-    sea = sea_colour(landfrac)
     texture = 1.0 + 0.025 * smooth_noise((H, W), 3.0, 5) + 0.02 * smooth_noise((H, W), 18.0, 6)
-    coast = coast_cover(land)
-    border = border_cover(label, land)
-
     names = place_province_labels(provinces, owner, landfrac)
-    name_layer = np.zeros((H, W), np.float32)
-    for (i, lines, box, f, lh) in names:
-        for k, ln in enumerate(lines):
-            lw, _ = text_size(f, ln, 1.0)
-            x = box[0] + 1 + (box[2] - box[0] - 2 - lw) / 2
-            draw_text(name_layer, f, ln, 1.0, round(x), box[1] + 1 + k * lh)
     seas = place_sea_labels(provinces, landfrac, [n[2] for n in names])
-    sea_layer = np.zeros((H, W), np.float32)
-    for text, box, f in seas:
-        draw_text(sea_layer, f, text, 1.0, box[0], box[1])
-    layers = [(sea_layer * 0.9, SEA_TEXT_INK), (name_layer, TEXT_INK)]
-
-    def render(tint):
-        return compose(land_fill(owner, provinces, lat, tint), sea, landfrac, coast, border, texture, layers)
-
-    base = render(None)
-    os.makedirs(os.path.join(BITMAPS), exist_ok=True)
-    Image.fromarray(base, 'RGB').save(os.path.join(BITMAPS, '111.png'), optimize=True)
-    variants = [render(TINT_PLAIN), render(BARBARIAN), render(SASSANID)]
-    for t in tints:
-        p = next(q for q in provinces if q.name == t.name)
-        own = owner[t.y:t.y + t.h, t.x:t.x + t.w] == p.index
-        assert own.shape == (t.h, t.w)
-        if (owner == p.index).sum() != own.sum():
-            raise SystemExit('%s spills out of its tint box' % p.name)
-        for pid, var in zip(t.ids, variants):
-            rgba = np.zeros((t.h, t.w, 4), np.uint8)
-            rgba[..., :3] = var[t.y:t.y + t.h, t.x:t.x + t.w]
-            rgba[..., 3] = own * 255
-            rgba[~own, :3] = 0
-            Image.fromarray(rgba, 'RGBA').save(os.path.join(BITMAPS, '%d.png' % pid), optimize=True)
+    for k in reversed(SCALES):          # the 1x map last: the checks below read it
+        base = write_pictures(k, provinces, tints, label, land, lat, texture, names, seas)
 
     regions = np.where(owner >= 0, owner + 1, 0).astype(np.uint8)
     regions[(owner < 0) & reads_as_land(base)] = 255
