@@ -54,8 +54,8 @@ for wav in (resources / 'sounds').glob('*.wav'):
         # Mono speech and short effects: 48 kbit/s keeps them clear and small.
         subprocess.run(['lame', '--quiet', '-m', 'm', '--abr', '48', str(wav), str(mp3)], check=True)
 
-# Played offline: everything but the recordings and the big dialog pictures,
-# which are cached once they have been shown.
+# Played offline: everything but the recordings, the big dialog pictures and
+# the twins for sharp screens, which are cached once they have been shown.
 dialog_pictures = {160, 161, 162, 163, 164, 165, 187, 233, 235, 248, 249, 250, 266, 267}
 core = ['./']
 digest = hashlib.sha256()
@@ -64,7 +64,7 @@ for f in sorted(p for p in site.rglob('*') if p.is_file() and p.name != 'service
     digest.update(name.encode() + f.read_bytes())
     if name.startswith('sounds/'):
         continue
-    if name.startswith('bitmaps/') and int(f.stem) in dialog_pictures:
+    if name.startswith('bitmaps/') and ('@' in f.stem or int(f.stem) in dialog_pictures):
         continue
     core.append(name)
 worker = (root / 'web' / 'page' / 'service-worker.js').read_text()

@@ -6,7 +6,7 @@ const TypingPauseMs = 1000;
 export class Keyboard {
   constructor(screen, actions) {
     this.screen = screen;
-    this.actions = actions;  // pickUp(name), drop(name), cancel(), endTurn(), hints(), changed()
+    this.actions = actions;  // pickUp(name), order(from, to), cancel(), endTurn(), hints(), changed()
     this.cursor = null;
     this.carried = null;
     this.typed = '';
@@ -79,10 +79,13 @@ export class Keyboard {
       else if (this.carried) {
         const from = this.carried;
         this.carried = null;
-        await this.actions.drop(this.cursor);
-        if (this.screen.state.dragSource === '' && this.stillReady(from)) this.cursor = from;
+        await this.actions.order(from, this.cursor);
+        // More legions to send from the same place: back to it.
+        if (this.stillReady(from)) this.cursor = from;
       } else if (await this.actions.pickUp(this.cursor) === this.cursor) {
-        this.carried = this.cursor;
+        // Nothing here can move: the order says why, and changes nothing.
+        if (this.stillReady(this.cursor)) this.carried = this.cursor;
+        else await this.actions.order(this.cursor, this.cursor);
       }
     } else if (e.key === 'Escape') {
       this.typed = '';

@@ -20,7 +20,7 @@ class Page {
     this.animations = new Animations(this.screen, (kind) => this.audio.gameSound(kind));
     this.keyboard = new Keyboard(this.screen, {
       pickUp: (name) => this.call('aurovane_pick_up_province', 'string', ['string'], [name]),
-      drop: (name) => this.dropOn(name),
+      order: (from, to) => this.order(from, to),
       cancel: () => this.engine.ccall('aurovane_cancel_drag', null, [], []),
       endTurn: () => this.endTurn(),
       hints: () => this.call('aurovane_hints', null, [], []),
@@ -95,10 +95,10 @@ class Page {
     if (this.screen.state.year !== year) this.keepYear();
   }
 
-  async dropOn(name) {
-    const point = this.sync('aurovane_point_in', 'string', ['string'], [name]);
-    const [x, y] = point ? point.split(' ').map(Number) : [-1, -1];
-    await this.dropAt(x, y);
+  async order(from, to) {
+    const year = this.screen.state.year;
+    await this.call('aurovane_order', 'number', ['string', 'string'], [from, to]);
+    if (this.screen.state.year !== year) this.keepYear();
   }
 
   // --- the pointer: a left button, a finger or a pen drags legions; a right click ends the year

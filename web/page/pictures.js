@@ -1,15 +1,23 @@
-// The game's pictures, fetched once by id from bitmaps/. Pictures not needed
-// for the first frame (the tints, the animations) come when first drawn, and
-// the screen is drawn again as each arrives.
+// The game's pictures, fetched once from bitmaps/: each in its own size and,
+// for a sharp screen at high density, its twin at twice the size. Pictures
+// not needed for the first frame come when first drawn, and the screen is
+// drawn again as each arrives.
 const cache = new Map();
 let arrived = () => {};
+let density = 1;
 
 export function whenPictureArrives(callback) {
   arrived = callback;
 }
 
-export function picture(id) {
-  if (!cache.has(id)) {
+// 2 where a layout pixel covers more than one and a half device pixels.
+export function setPictureDensity(deviceScale) {
+  density = deviceScale > 1.5 ? 2 : 1;
+}
+
+function load(id, scale) {
+  const key = `${id}@${scale}`;
+  if (!cache.has(key)) {
     const image = new Image();
     image.decoding = 'async';
     const ready = new Promise((resolve) => {
@@ -20,10 +28,15 @@ export function picture(id) {
       // A missing picture leaves a gap rather than stopping the game.
       image.onerror = () => resolve(null);
     });
-    image.src = `bitmaps/${id}.png`;
-    cache.set(id, { image, ready });
+    image.src = scale === 1 ? `bitmaps/${id}.png` : `bitmaps/${id}@${scale}x.png`;
+    cache.set(key, { image, ready });
   }
-  return cache.get(id);
+  return cache.get(key);
+}
+
+// A picture in its own size.
+export function picture(id) {
+  return load(id, 1);
 }
 
 // Waits until every picture of `ids` is loaded (or known missing).
@@ -31,17 +44,27 @@ export function loadPictures(ids) {
   return Promise.all([...new Set(ids)].map((id) => picture(id).ready));
 }
 
-// Draws a picture at (x, y) in its natural size, mirrored about its own middle if asked.
+const usable = (image) => image.complete && image.naturalWidth > 0;
+
+// Draws a picture at (x, y) in its own size, mirrored about its own middle if
+// asked: the sharp twin once it is there, the plain one until then.
 export function drawPicture(ctx, id, x, y, mirror = false) {
-  const { image } = picture(id);
-  if (!image.complete || !image.naturalWidth) return;
+  let scale = density;
+  let { image } = load(id, scale);
+  if (!usable(image) && scale !== 1) {
+    scale = 1;
+    image = load(id, 1).image;
+  }
+  if (!usable(image)) return;
+  const w = image.naturalWidth / scale;
+  const h = image.naturalHeight / scale;
   if (!mirror) {
-    ctx.drawImage(image, x, y);
+    ctx.drawImage(image, x, y, w, h);
     return;
   }
   ctx.save();
-  ctx.translate(x + image.naturalWidth, y);
+  ctx.translate(x + w, y);
   ctx.scale(-1, 1);
-  ctx.drawImage(image, 0, 0);
+  ctx.drawImage(image, 0, 0, w, h);
   ctx.restore();
 }

@@ -2,7 +2,7 @@
 // layout pixels (1366 x 672), shown letterboxed and sharp at any size. On a
 // tall phone the composition is shown in three panes: the map on top, the
 // legend and the report scroll below it.
-import { drawPicture } from './pictures.js';
+import { drawPicture, setPictureDensity } from './pictures.js';
 
 export const LayoutWidth = 1366;
 export const LayoutHeight = 672;
@@ -58,6 +58,7 @@ export class Screen {
     this.scale = scale;
     this.panes = panes;
     this.deviceScale = scale * dpr;
+    setPictureDensity(this.deviceScale);
     this.canvas.style.width = `${this.cssWidth}px`;
     this.canvas.style.height = `${this.cssHeight}px`;
     this.canvas.style.left = `${Math.max(0, (width - this.cssWidth) / 2)}px`;

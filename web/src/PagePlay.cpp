@@ -10,6 +10,7 @@
 
 #include "cli/StateLine.h"
 #include "engine/Game.h"
+#include "rules/Orders.h"
 #include "rules/Presenter.h"
 #include "rules/WelcomeHints.h"
 #include "web/src/PageState.h"
@@ -157,13 +158,18 @@ EMSCRIPTEN_KEEPALIVE const char* aurovane_pick_up_province(const char* name) {
     return answer(game.dragSource ? game.dragSource->name() : "");
 }
 
-// A map point inside a province, as the keyboard drops on it: "x y", or "".
-EMSCRIPTEN_KEEPALIVE const char* aurovane_point_in(const char* name) {
+// The keyboard's order to one legion of `from`: a step or a march to `to`.
+// 1 when it was carried out; a refusal is explained to the player.
+EMSCRIPTEN_KEEPALIVE int aurovane_order(const char* from, const char* to) {
     Game& game = Game::instance();
-    const Province* p = game.provinceNamed(name);
-    int x = 0, y = 0;
-    if (!p || !game.pointIn(*p, x, y)) return answer("");
-    return answer(std::to_string(x) + ' ' + std::to_string(y));
+    Province* source = game.provinceNamed(from);
+    Province* target = game.provinceNamed(to);
+    if (!source || !target) return 0;
+    game.dragSource = nullptr;
+    const bool done = succeeded(Orders::move(game, *source, *target));
+    showState();
+    if (done && !game.romansCanMove()) endTurn();
+    return done ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE void aurovane_cancel_drag() { Game::instance().dragSource = nullptr; }

@@ -210,6 +210,18 @@ await check('a mouse drag moves a legion', async () => {
   assert.equal(legions(s, 'Raetia'), 1);
 });
 
+await check('the keyboard gives an order: a name typed, Enter, another name, Enter', async () => {
+  await page.keyboard.type('ital');
+  await page.keyboard.press('Enter');
+  await page.waitForTimeout(1100);  // a pause starts a new name
+  await page.keyboard.type('aq');
+  await page.keyboard.press('Enter');
+  await settle(page);
+  const s = await state(page);
+  assert.equal(legions(s, 'Italia'), 3);
+  assert.equal(legions(s, 'Aquitania'), 1);
+});
+
 await check('a right click ends the year, and the lesson of 236 opens and closes', async () => {
   const centre = await clientPoint(page, 600, 300);
   await page.mouse.click(centre.x, centre.y, { button: 'right' });
