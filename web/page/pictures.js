@@ -34,9 +34,9 @@ function load(id, scale) {
   return cache.get(key);
 }
 
-// A picture in its own size.
-export function picture(id) {
-  return load(id, 1);
+// A picture in its own size, or its twin at `scale` 2.
+export function picture(id, scale = 1) {
+  return load(id, scale);
 }
 
 // Waits until every picture of `ids` is loaded (or known missing).
