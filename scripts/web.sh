@@ -20,7 +20,9 @@ case "$mode" in
     echo "Built the site in build-web/site/ and the terminal edition in build-web/cli/aurovane-cli.js"
     ;;
   test)
-    bash scripts/deps.sh npm chromium
+    # A node from elsewhere (NodeSource) brings its own npm and refuses Debian's.
+    bash scripts/deps.sh chromium
+    command -v npm >/dev/null || bash scripts/deps.sh npm
     (cd web && PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
     node web/tests/cli-equivalence.mjs build/cli/aurovane-cli build-web/cli/aurovane-cli.js 250
     node web/tests/browser-test.mjs build-web/site
