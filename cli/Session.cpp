@@ -68,7 +68,7 @@ bool Session::handle(const std::string& line) {
             (options_.plain ? out_ : std::cerr) << "There is no scenario " << a << ": try 260, 308, 410 or 455.\n";
             return true;
         }
-        if (year == 260 || year == 308) endTurn();
+        if (Game::firstTurnEndsAtOnce(year)) endTurn();
     } else if (order == "skill" && words >> a && (a == "0" || a == "1" || a == "2")) {
         game.skillLevel = a[0] - '0';
     } else if (order == "pfj") {

@@ -18,7 +18,11 @@ SavedPosition Game::capturePosition() {
     return pos;
 }
 
+// The calendar is rebuilt, so that a file plays the same whatever the program
+// did before opening it; the events of earlier years are dropped at the next
+// end of turn.
 void Game::applyPosition(const SavedPosition& pos) {
+    buildEventList();
     turn = pos.turn;
     romans.treasury = pos.treasury;
     romans.plague = pos.plague;

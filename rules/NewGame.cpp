@@ -1,6 +1,13 @@
 #include "rules/World.h"
 
+// Every new game and scenario opens here: nothing of the last game's plague,
+// news or accounts is carried over. The hints stay once per run.
 void World::resetForNewGame() {
+    romans.plague = false;
+    romans.plagueCounter = 0;
+    romans.taxIncome = 0;
+    romans.legionCost = 0;
+    eventLog.clear();
     invasionCount = 0;
     plagueCount = 0;
     rebellionCount = 0;

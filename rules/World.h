@@ -79,6 +79,9 @@ public:
     // The first three steps of a new game, then the set-up of the scenario that
     // starts in `year` (260, 308, 410 or 455); false for any other year.
     bool startScenario(int year);
+    // The 260 and 308 set-ups give the player nothing to order: the front end
+    // ends their first turn at once.
+    static bool firstTurnEndsAtOnce(int year) { return year == 260 || year == 308; }
 
     // Orders and battles.
     // The mouse's orders (the typed ones are Orders::move). A press on a

@@ -276,17 +276,13 @@ void MainWindow::newGame(int parameter) {
 
 void MainWindow::scenario(int id) {
     if (!advisor_.ask("Are you sure you want to discard the current game?")) return;
-    game_.resetForNewGame();
-    game_.assignDefaultOwners();
-    game_.buildEventList();
-    switch (id) {
-        case Command::Scenario260: game_.scenario260(); break;
-        case Command::Scenario308: game_.scenario308(); break;
-        case Command::Scenario410: game_.scenario410(); break;
-        case Command::Scenario455: game_.scenario455(); break;
-    }
+    const int year = id == Command::Scenario260   ? 260
+                     : id == Command::Scenario308 ? 308
+                     : id == Command::Scenario410 ? 410
+                                                  : 455;
+    game_.startScenario(year);
     screen_.paintScreen();
-    if (id == Command::Scenario260 || id == Command::Scenario308) endTurn();
+    if (Game::firstTurnEndsAtOnce(year)) endTurn();
 }
 
 void MainWindow::historyLesson(int id) {
