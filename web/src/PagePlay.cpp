@@ -181,12 +181,12 @@ EMSCRIPTEN_KEEPALIVE void aurovane_new_game() {
     showState();
 }
 
-// The set-up of the scenario starting in `year`; the two that begin with an
-// uprising play their first turn at once, as in the window.
+// The set-up of the scenario starting in `year`, and its first turn's end
+// where the set-up leaves nothing to order.
 EMSCRIPTEN_KEEPALIVE void aurovane_scenario(int year) {
     if (!Game::instance().startScenario(year)) return;
     showState();
-    if (year == 260 || year == 308) endTurn();
+    if (Game::firstTurnEndsAtOnce(year)) endTurn();
 }
 
 EMSCRIPTEN_KEEPALIVE void aurovane_set_skill(int skill) {
