@@ -159,6 +159,35 @@ const char* englishSource(MessageId id) {
         return QT_TRANSLATE_NOOP("Messages",
                                  "Congratulations! You have outlasted the Western\r\nRoman Empire.\r\n\r\nDo you wish "
                                  "to play again?\r\n");
+    case MessageId::WelcomeQuestion:
+        return QT_TRANSLATE_NOOP("Messages",
+                                 "Welcome, Princeps\r\n\r\nI am your advisor and I will be providing you with\r\n"
+                                 "information to help you guide the Roman Empire\r\nthrough the \"Crisis of the Third "
+                                 "Century.\"\r\n\r\nWould you like a few hints on playing before we start?");
+    case MessageId::HintProvinces:
+        return QT_TRANSLATE_NOOP("Messages",
+                                 "Your empire consists of provinces.  Each turn, your provinces\r\nwill pay taxes and "
+                                 "create legions for you. Roman provinces are\r\nshown in light-red.  Enemey-held "
+                                 "provinces are other colors");
+    case MessageId::HintMoving:
+        return QT_TRANSLATE_NOOP("Messages",
+                                 "To move a legion, left-click and drag it where you want it to\r\ngo.  If there are "
+                                 "enemy legions in the destination or any\r\nprovinces on the way, your legion will "
+                                 "attack them");
+    case MessageId::HintEndTurn:
+        return QT_TRANSLATE_NOOP("Messages",
+                                 "When you have moved all your legions, your enemies will move\r\ntheir legions.  If "
+                                 "you dont want to move all your legions, \r\njust right-click the mouse to advance "
+                                 "the game one turn.");
+    case MessageId::HintGoal:
+        return QT_TRANSLATE_NOOP("Messages",
+                                 "Your goal is to hold on to as many Roman provinces\r\nas possible. To win, you must "
+                                 "control at least one\r\nprovince when the \"Crisis of the Third Century\" "
+                                 "ends\r\nin 285 AD - Good luck, Princeps!\r\n");
+    case MessageId::HintHelp:
+        return QT_TRANSLATE_NOOP("Messages",
+                                 "If at any time you need help, you can refer to\r\nthe video tutorial under the Help "
+                                 "menu.\r\n\r\nGood luck, Princeps!");
     }
     return "";
 }

@@ -59,10 +59,17 @@ enum class MessageId {
     Defeated,
     CrisisSurvived,
     WestOutlasted,
+    // The welcome at the start and on request.
+    WelcomeQuestion,
+    HintProvinces,
+    HintMoving,
+    HintEndTurn,
+    HintGoal,
+    HintHelp,
 };
 
 // The last id; a table over all ids runs up to it.
-constexpr MessageId LastMessageId = MessageId::WestOutlasted;
+constexpr MessageId LastMessageId = MessageId::HintHelp;
 
 struct Message {
     MessageId id;

@@ -174,6 +174,18 @@ The game was saved to:
         <source>Attributes: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 AD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(scroll for more)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LessonDialog</name>
@@ -344,23 +356,6 @@ the game plays without sound and narration.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Welcome, Princeps
-
-I am your advisor and I will be providing you with
-information to help you guide the Roman Empire
-through the &quot;Crisis of the Third Century.&quot;
-
-Would you like a few hints on playing before we start?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>If at any time you need help, you can refer to
-the tutorial page under the Help menu.
-
-Good luck, Princeps!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The newest kept game could not be loaded:
 %1
 
@@ -368,29 +363,7 @@ The game goes on from the one kept before it, in %2 AD (%3).</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Your empire consists of provinces.  Each turn, your provinces
-will pay taxes and create legions for you. Roman provinces are
-shown in light red.  Enemy-held provinces are in other colours.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>To move a legion, left-click and drag it where you want it to
-go.  If there are enemy legions in the destination or any
-provinces on the way, your legion will attack them.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>When you have moved all your legions, your enemies will move
-their legions.  If you don&apos;t want to move all your legions,
-just right-click the mouse to advance the game one turn.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your goal is to hold on to as many Roman provinces
-as possible. To win, you must control at least one
-province when the &quot;Crisis of the Third Century&quot; ends
-in 285 AD.  Good luck, Princeps!
-</source>
+        <source>Year&apos;s News</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -711,6 +684,49 @@ Do you wish to play again?<byte value="xd"/>
 </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Welcome, Princeps<byte value="xd"/>
+<byte value="xd"/>
+I am your advisor and I will be providing you with<byte value="xd"/>
+information to help you guide the Roman Empire<byte value="xd"/>
+through the &quot;Crisis of the Third Century.&quot;<byte value="xd"/>
+<byte value="xd"/>
+Would you like a few hints on playing before we start?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your empire consists of provinces.  Each turn, your provinces<byte value="xd"/>
+will pay taxes and create legions for you. Roman provinces are<byte value="xd"/>
+shown in light-red.  Enemey-held provinces are other colors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To move a legion, left-click and drag it where you want it to<byte value="xd"/>
+go.  If there are enemy legions in the destination or any<byte value="xd"/>
+provinces on the way, your legion will attack them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When you have moved all your legions, your enemies will move<byte value="xd"/>
+their legions.  If you dont want to move all your legions, <byte value="xd"/>
+just right-click the mouse to advance the game one turn.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your goal is to hold on to as many Roman provinces<byte value="xd"/>
+as possible. To win, you must control at least one<byte value="xd"/>
+province when the &quot;Crisis of the Third Century&quot; ends<byte value="xd"/>
+in 285 AD - Good luck, Princeps!<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If at any time you need help, you can refer to<byte value="xd"/>
+the video tutorial under the Help menu.<byte value="xd"/>
+<byte value="xd"/>
+Good luck, Princeps!</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PageViewer</name>
@@ -934,35 +950,107 @@ open it using Aurovane executable.</source>
 <context>
     <name>view</name>
     <message>
-        <source>Roman Legion</source>
+        <source>The year %1 AD</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Barbarians</source>
+        <source>Click or press a key to go on — Options ▸ Year&apos;s News switches this off</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Sassanids</source>
+        <source>Alarms</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Rebelling Legion</source>
+        <source>An invasion crosses the frontier</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The number next to an</source>
+        <source>%1 invasions cross the frontier</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>icon indicates how many</source>
+        <source>Plague breaks out in the Empire</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>legions are in that</source>
+        <source>The plague still rages</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>province</source>
+        <source>A province revolts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 provinces revolt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Battles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 took it from %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 beat %3, who hold on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 threw back %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>… and %1 more battles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Provinces</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Won: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lost: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Legions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 raised</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 fell in battle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 disbanded or deserted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>: %1 under arms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Treasury</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Taxes %1, legions&apos; pay %2: treasury %3 (%4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reports</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -19,6 +19,7 @@
 #include <QWindow>
 
 #include "game/src/PageViewer.h"
+#include "rules/WelcomeHints.h"
 #include "game/view/MapDrawing.h"
 #include "engine/Game.h"
 #include "qtcommon/GameFiles.h"
@@ -478,26 +479,7 @@ void MainWindow::newGame() {
     QTimer::singleShot(0, this, [this] { asCommand([this] { newGameWithoutQuestion(); }); });
 }
 
-void MainWindow::showHints() {
-    auto tell = [this](const QString& text) { advisor_.tell(text.toStdString()); };
-    if (advisor_.ask(tr("Welcome, Princeps\n\nI am your advisor and I will be providing you with\n"
-                        "information to help you guide the Roman Empire\nthrough the \"Crisis of the Third "
-                        "Century.\"\n\nWould you like a few hints on playing before we start?")
-                         .toStdString())) {
-        tell(tr("Your empire consists of provinces.  Each turn, your provinces\nwill pay taxes and create "
-                "legions for you. Roman provinces are\nshown in light red.  Enemy-held provinces are in "
-                "other colours."));
-        tell(tr("To move a legion, left-click and drag it where you want it to\ngo.  If there are enemy "
-                "legions in the destination or any\nprovinces on the way, your legion will attack them."));
-        tell(tr("When you have moved all your legions, your enemies will move\ntheir legions.  If you don't "
-                "want to move all your legions,\njust right-click the mouse to advance the game one turn."));
-        tell(tr("Your goal is to hold on to as many Roman provinces\nas possible. To win, you must control "
-                "at least one\nprovince when the \"Crisis of the Third Century\" ends\nin 285 AD.  Good "
-                "luck, Princeps!\n"));
-    }
-    tell(tr("If at any time you need help, you can refer to\nthe tutorial page under the Help menu.\n\n"
-            "Good luck, Princeps!"));
-}
+void MainWindow::showHints() { tellWelcomeHints(*this); }
 
 // ------------------------------------------------------------ the window
 

@@ -85,12 +85,6 @@ void Sprite::drawTransparent(QPainter& target, int x, int y, bool mirror) const 
     target.drawImage(QRect(x, y, width(), height()), picture);
 }
 
-Animation::Animation(int firstFrame, int frameCount, int firstMask, int width, int height, int delayMs)
-    : delay_(delayMs) {
-    for (int i = 0; i < frameCount; ++i)
-        frames_.push_back(std::make_unique<Sprite>(firstFrame + i, firstMask + i, width, height));
-}
-
 Animation::Animation(const std::vector<std::pair<int, int>>& frames, int width, int height, int delayMs)
     : delay_(delayMs) {
     for (const auto& [id, mask] : frames) frames_.push_back(std::make_unique<Sprite>(id, mask, width, height));

@@ -76,7 +76,6 @@ private:
 // the background it was drawn over.
 class Animation {
 public:
-    Animation(int firstFrame, int frameCount, int firstMask, int width, int height, int delayMs);
     // Frames given one by one as (picture id, mask id).
     Animation(const std::vector<std::pair<int, int>>& frames, int width, int height, int delayMs);
     void load(const QString& root);

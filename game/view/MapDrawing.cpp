@@ -4,6 +4,8 @@
 
 #include "engine/Game.h"
 #include "game/view/LegionFigures.h"
+#include "game/view/PictureTable.h"
+#include "game/view/ScreenText.h"
 #include "model/InternalError.h"
 
 namespace view {
@@ -19,21 +21,6 @@ QFont& fontSlot() {
     }();
     return font;
 }
-
-struct PictureSpec { int id; int mask; int w; int h; };
-
-// Every picture of the game's screens with the size it is drawn in; mask 0
-// marks a plain picture, any other value a picture with transparency.
-constexpr PictureSpec pictureSpecs[] = {
-    {111, 0, 800, 548},  {264, 265, 355, 664}, {185, 0, 162, 57},   {251, 0, 100, 15},
-    {234, 0, 254, 38},   {168, 169, 35, 65},   {170, 169, 35, 65},  {179, 180, 43, 60},
-    {114, 119, 40, 60},  {183, 184, 35, 65},   {229, 230, 23, 23},  {268, 0, 20, 20},
-    {269, 0, 20, 20},    {231, 0, 25, 25},     {232, 0, 25, 25},    {160, 0, 600, 400},
-    {161, 0, 600, 400},  {162, 0, 600, 400},   {163, 0, 600, 400},  {164, 0, 600, 400},
-    {187, 0, 600, 400},  {233, 0, 600, 400},   {235, 0, 600, 400},  {248, 0, 600, 400},
-    {249, 0, 600, 400},  {266, 0, 600, 400},   {165, 0, 640, 480},  {267, 0, 600, 400},
-    {250, 0, 600, 400},  {182, 0, 68, 78},
-};
 
 QColor tintColour(int colour) {
     switch (colour) {
@@ -51,20 +38,25 @@ QFont screenFont() { return fontSlot(); }
 void setScreenFont(const QFont& font) { fontSlot() = font; }
 
 Pictures::Pictures() {
-    for (const PictureSpec& s : pictureSpecs) {
+    for (const PictureSpec& s : PictureTable) {
         if (s.mask)
-            graphics_[s.id] = std::make_unique<Sprite>(s.id, s.mask, s.w, s.h);
+            graphics_[s.id] = std::make_unique<Sprite>(s.id, s.mask, s.width, s.height);
         else
-            graphics_[s.id] = std::make_unique<Graphic>(s.id, s.w, s.h);
+            graphics_[s.id] = std::make_unique<Graphic>(s.id, s.width, s.height);
     }
-    romanMarch_ = std::make_unique<Animation>(270, 9, 279, 87, 65, 50);
-    barbarianMarch_ = std::make_unique<Animation>(302, 3, 305, 63, 60, 100);
-    sassanidMarch_ = std::make_unique<Animation>(308, 4, 312, 40, 60, 75);
-    romanDefeat_ = std::make_unique<Animation>(288, 3, 291, 87, 65, 150);
-    barbarianDefeat_ = std::make_unique<Animation>(294, 4, 298, 54, 60, 100);
-    sassanidDefeat_ = std::make_unique<Animation>(316, 6, 322, 49, 60, 100);
-    // The rebel defeat's frames are not consecutive: 260 and 262, masks 261 and 263.
-    rebelDefeat_ = std::make_unique<Animation>(std::vector<std::pair<int, int>>{{260, 261}, {262, 263}}, 46, 60, 100);
+    auto animation = [](const char* name) {
+        const AnimationSpec& a = animationNamed(name);
+        std::vector<std::pair<int, int>> frames;
+        for (std::size_t i = 0; i < a.frames.size() && a.frames[i]; ++i) frames.push_back({a.frames[i], a.masks[i]});
+        return std::make_unique<Animation>(frames, a.width, a.height, a.delayMs);
+    };
+    romanMarch_ = animation("romanMarch");
+    barbarianMarch_ = animation("barbarianMarch");
+    sassanidMarch_ = animation("sassanidMarch");
+    romanDefeat_ = animation("romanDefeat");
+    barbarianDefeat_ = animation("barbarianDefeat");
+    sassanidDefeat_ = animation("sassanidDefeat");
+    rebelDefeat_ = animation("rebelDefeat");
 }
 
 void Pictures::load(const QString& root) {
@@ -99,15 +91,9 @@ const Sprite& Pictures::sprite(int id) const {
 }
 
 const Sprite& Pictures::icon(int kind) const {
-    switch (kind) {
-        case RomanActive: return sprite(168);
-        case BarbarianIcon: return sprite(179);
-        case UnsupportedIcon: throw InternalError("barbarians 2 graphics not implemented yet!");
-        case SassanidIcon: return sprite(114);
-        case RebelIcon: return sprite(183);
-        case RomanMoved: return sprite(170);
-        default: throw InternalError("drawLegion() can't draw unsupported icon");
-    }
+    if (kind == UnsupportedIcon) throw InternalError("barbarians 2 graphics not implemented yet!");
+    if (kind < 0 || kind >= int(LegionIconPictures.size())) throw InternalError("drawLegion() can't draw unsupported icon");
+    return sprite(LegionIconPictures[kind]);
 }
 
 int Pictures::loadedCount() const {
@@ -256,20 +242,14 @@ void drawLegend(QPainter& p, const Pictures& pictures, int screenOffsetX) {
     p.drawLine(o + 175, 25, o + 985, 25);
     p.restore();
 
-    pictures.icon(RomanActive).drawTransparent(p, o + 50, 110, false);
-    drawTextAt(p, o + 20, 180, QCoreApplication::translate("view", "Roman Legion"), Qt::white);
-    pictures.icon(BarbarianIcon).drawTransparent(p, o + 50, 210, false);
-    drawTextAt(p, o + 30, 270, QCoreApplication::translate("view", "Barbarians"), Qt::white);
-    pictures.icon(SassanidIcon).drawTransparent(p, o + 50, 300, false);
-    drawTextAt(p, o + 20, 370, QCoreApplication::translate("view", "Sassanids"), Qt::white);
-    pictures.icon(RebelIcon).drawTransparent(p, o + 50, 410, false);
-    drawTextAt(p, o + 20, 475, QCoreApplication::translate("view", "Rebelling Legion"), Qt::white);
-    drawTextAt(p, o + 10, 530, QCoreApplication::translate("view", "The number next to an"), Qt::white);
-    drawTextAt(p, o + 10, 550, QCoreApplication::translate("view", "icon indicates how many"), Qt::white);
-    drawTextAt(p, o + 10, 570, QCoreApplication::translate("view", "legions are in that"), Qt::white);
-    drawTextAt(p, o + 10, 590, QCoreApplication::translate("view", "province"), Qt::white);
-
-    pictures.graphic(185).draw(p, o, 40);
+    for (const ScreenPicture& picture : legendPictures(o)) {
+        if (picture.picture == 185)
+            pictures.graphic(picture.picture).draw(p, picture.x, picture.y);
+        else
+            pictures.sprite(picture.picture).drawTransparent(p, picture.x, picture.y, false);
+    }
+    for (const ScreenTextLine& l : legendLines(o))
+        drawTextAt(p, l.x, l.y, QCoreApplication::translate("view", l.text.c_str()), QColor(QRgb(l.colour)));
 }
 
 }  // namespace view

@@ -1,0 +1,95 @@
+// Sounds, music and narrations through Web Audio. Browsers let a page sound
+// only after the player's first tap or click: the context is made and
+// resumed then. Recordings are fetched the first time they are wanted.
+const buffers = new Map();
+
+// The rules' sound kinds: the recording each plays, and whether the game
+// waits for its end (the enemy's march under a report does).
+const GameSounds = { 0: ['IDR_SWORD_SND', false], 3: ['IDR_MARCH_SND', true], 4: ['IDR_COUGH_SND', false],
+                     5: ['IDR_PFJ_SND', false], 6: ['IDR_INTRO_SND', false] };
+
+export class Audio {
+  constructor() {
+    this.context = null;
+    this.enabled = true;
+    this.effect = null;   // the one game sound playing: a new one replaces it
+    this.voice = null;    // the music or a narration
+    this.pendingVoice = null;
+    this.voiceTicket = 0;
+  }
+
+  // Called on the first tap, click or key: from then on the page may sound.
+  unlock() {
+    if (!this.context) {
+      const Context = window.AudioContext || window.webkitAudioContext;
+      if (!Context) return;
+      this.context = new Context();
+    }
+    if (this.context.state === 'suspended') this.context.resume();
+    if (this.pendingVoice) {
+      const [name, loop] = this.pendingVoice;
+      this.pendingVoice = null;
+      this.playVoice(name, loop);
+    }
+  }
+
+  async buffer(name) {
+    if (!buffers.has(name)) {
+      buffers.set(name, fetch(`sounds/${name}.mp3`).then((r) => {
+        if (!r.ok) throw new Error(`${name}: ${r.status}`);
+        return r.arrayBuffer();
+      }).then((data) => new Promise((resolve, reject) => this.context.decodeAudioData(data, resolve, reject)))
+        .catch(() => null));
+    }
+    return buffers.get(name);
+  }
+
+  async start(name, loop) {
+    if (!this.context) return null;
+    const buffer = await this.buffer(name);
+    if (!buffer) return null;
+    const source = this.context.createBufferSource();
+    source.buffer = buffer;
+    source.loop = loop;
+    source.connect(this.context.destination);
+    source.ended = new Promise((resolve) => { source.onended = resolve; });
+    source.start();
+    return source;
+  }
+
+  // A sound of the rules; resolves when the game may go on.
+  async gameSound(kind) {
+    const entry = GameSounds[kind];
+    if (!entry || !this.enabled || !this.context) return;
+    if (this.effect) this.effect.stop();
+    const source = await this.start(entry[0], false);
+    this.effect = source;
+    if (source && entry[1]) await Promise.race([source.ended, new Promise((r) => setTimeout(r, 20000))]);
+  }
+
+  // Music or a narration; before the first tap it waits for it.
+  async playVoice(name, loop = false) {
+    this.stopVoice();
+    const ticket = ++this.voiceTicket;
+    if (!this.context) {
+      this.pendingVoice = [name, loop];
+      return null;
+    }
+    const source = await this.start(name, loop);
+    if (ticket !== this.voiceTicket) {
+      if (source) source.stop();
+      return null;
+    }
+    this.voice = source;
+    return source;
+  }
+
+  stopVoice() {
+    ++this.voiceTicket;
+    this.pendingVoice = null;
+    if (this.voice) {
+      try { this.voice.stop(); } catch (e) { /* already ended */ }
+    }
+    this.voice = null;
+  }
+}

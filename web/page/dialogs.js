@@ -1,0 +1,99 @@
+// The dialogs over the map: the advisor's messages and questions with his
+// portrait, and the picture dialogs (introduction, lessons, results, about).
+import { picture } from './pictures.js';
+
+const byId = (id) => document.getElementById(id);
+
+// Opens a dialog and resolves with what `wire` resolves with once it is closed.
+function modal(dialog, wire) {
+  return new Promise((resolve) => {
+    const finish = (value) => {
+      dialog.close();
+      resolve(value);
+    };
+    wire(finish);
+    dialog.showModal();
+  });
+}
+
+// The advisor's words keep their line breaks; the rules write them with CR LF.
+const plain = (text) => text.replace(/\r\n/g, '\n');
+
+export function tell(text) {
+  return ask(text, 'OK', null);
+}
+
+// Resolves true for the first button. Escape answers No (or OK).
+export function ask(text, yesLabel, noLabel) {
+  const dialog = byId('advisor');
+  const yes = byId('advisor-yes');
+  const no = byId('advisor-no');
+  byId('advisor-text').textContent = plain(text);
+  yes.textContent = yesLabel || 'Yes';
+  no.textContent = noLabel || 'No';
+  no.hidden = noLabel === null;
+  return modal(dialog, (finish) => {
+    yes.onclick = () => finish(true);
+    no.onclick = () => finish(false);
+    dialog.oncancel = (e) => {
+      e.preventDefault();
+      finish(noLabel === null);
+    };
+    yes.focus();
+  });
+}
+
+// A 600x400 picture with words under it and, for a lesson, its narration.
+// `counts` are written over the picture (the results' numbers).
+export async function showPicture({ id, title, words = [], narration = null, counts = [], audio }) {
+  const dialog = byId('picture');
+  const canvas = byId('picture-canvas');
+  const play = byId('narration');
+  const close = byId('picture-close');
+  dialog.setAttribute('aria-label', title);
+  // Sharp on high-density screens: the picture's twin on a canvas of twice the pixels.
+  const scale = window.devicePixelRatio > 1 ? 2 : 1;
+  const image = (await picture(id, scale).ready) || (await picture(id).ready);
+  canvas.width = 600 * scale;
+  canvas.height = 400 * scale;
+  const ctx = canvas.getContext('2d');
+  ctx.setTransform(scale, 0, 0, scale, 0, 0);
+  ctx.fillStyle = '#000';
+  ctx.fillRect(0, 0, 600, 400);
+  if (image) ctx.drawImage(image, 0, 0, 600, 400);
+  ctx.font = '16px "EB Garamond", Georgia, serif';
+  ctx.textBaseline = 'top';
+  ctx.fillStyle = '#fff';
+  for (const [x, y, text] of counts) ctx.fillText(text, x, y);
+  // The picture carries its words; screen readers get them as the canvas's text.
+  canvas.textContent = [title, ...words].filter(Boolean).join('\n');
+  play.hidden = !narration;
+  let playing = null;
+  const setPlaying = (source) => {
+    playing = source;
+    play.textContent = source ? 'Stop' : 'Play';
+    if (source) source.ended.then(() => { if (playing === source) setPlaying(null); });
+  };
+  if (narration) setPlaying(await audio.playVoice(narration));
+  return modal(dialog, (finish) => {
+    play.onclick = async () => {
+      audio.unlock();
+      if (playing) {
+        audio.stopVoice();
+        setPlaying(null);
+      } else {
+        setPlaying(await audio.playVoice(narration));
+      }
+    };
+    const done = () => {
+      if (narration) audio.stopVoice();
+      finish();
+    };
+    close.onclick = done;
+    dialog.oncancel = (e) => {
+      e.preventDefault();
+      done();
+    };
+    close.focus();
+  });
+}

@@ -1,0 +1,49 @@
+// Games kept by the browser: one saved game at the end of every year, the
+// last ten, for Continue Last Game after a reload; and saved games as files.
+const Key = 'aurovane.kept';
+const Kept = 10;
+
+function keptGames() {
+  try {
+    const list = JSON.parse(localStorage.getItem(Key) || '[]');
+    return Array.isArray(list) ? list.filter((g) => typeof g?.text === 'string') : [];
+  } catch (e) {
+    return [];
+  }
+}
+
+export function keepYear(year, text) {
+  const list = keptGames();
+  list.push({ year, text, time: Date.now() });
+  while (list.length > Kept) list.shift();
+  try {
+    localStorage.setItem(Key, JSON.stringify(list));
+  } catch (e) {
+    // Storage full or refused: the game goes on without this year kept.
+    console.warn('Aurovane: the year could not be kept:', e.name);
+  }
+}
+
+export function newestKept() {
+  const list = keptGames();
+  return list.length ? list[list.length - 1] : null;
+}
+
+// Hands the player a file with the saved game.
+export function download(text, year) {
+  const url = URL.createObjectURL(new Blob([text], { type: 'application/octet-stream' }));
+  const a = Object.assign(document.createElement('a'), { href: url, download: `aurovane-${year}.avn` });
+  document.body.append(a);
+  a.click();
+  a.remove();
+  setTimeout(() => URL.revokeObjectURL(url), 10000);
+}
+
+// Saved games are small: anything much bigger is not one, and is not read into memory.
+const LargestSavedGame = 1 << 20;
+
+// The bytes of a chosen or dropped file; an error message for one too big to be a saved game.
+export async function readSavedGame(file) {
+  if (file.size > LargestSavedGame) return { error: `${file.name} is too large to be a saved game.` };
+  return { bytes: new Uint8Array(await file.arrayBuffer()) };
+}

@@ -1,0 +1,281 @@
+// The map screen on a canvas: the same composition as the window's, in its
+// layout pixels (1366 x 672), shown letterboxed and sharp at any size. On a
+// tall phone the composition is shown in three panes: the map on top, the
+// legend and the report scroll below it.
+import { drawPicture, setPictureDensity } from './pictures.js';
+
+export const LayoutWidth = 1366;
+export const LayoutHeight = 672;
+const MapLeft = 180;
+const MapTop = 30;
+const FontSize = 16;
+
+const colourOf = (rgb) => `#${rgb.toString(16).padStart(6, '0')}`;
+
+export class Screen {
+  constructor(canvas, tables) {
+    this.canvas = canvas;
+    this.tables = tables;
+    this.provinces = new Map(tables.provinces.map((p) => [p.name, p]));
+    this.tints = new Map(tables.tints.map((t) => [t.name, t]));
+    this.composition = document.createElement('canvas');
+    this.state = null;
+    this.hovered = null;      // the province of the information line
+    this.hiddenSpot = null;   // a province whose icons an animation has lifted
+    this.overlay = null;      // drawn last: an animation frame, the banner, a zoom frame
+    this.dragLine = null;     // [x0, y0, x1, y1] in layout pixels while dragging
+    this.fitToWindow();
+  }
+
+  // Panes: parts of the layout and where they go on the canvas, in CSS pixels.
+  fitToWindow() {
+    const stage = this.canvas.parentElement;
+    const width = stage.clientWidth;
+    const height = stage.clientHeight;
+    const dpr = window.devicePixelRatio || 1;
+    const portrait = height > width * 1.2;
+    let panes;
+    let scale;
+    if (portrait) {
+      // The map band (with its frame and the information line), then legend and scroll side by side.
+      const map = { x: 172, y: 22, w: 816, h: 628 };
+      const legend = { x: 0, y: 36, w: 172, h: 570 };
+      const scroll = { x: 987, y: 0, w: 350, h: 664 };
+      scale = Math.min(width / map.w, height / (map.h + scroll.h), width / (legend.w + scroll.w));
+      const left = (width - map.w * scale) / 2;
+      const below = map.h * scale;
+      const lower = (width - (legend.w + scroll.w) * scale) / 2;
+      panes = [{ from: map, x: left, y: 0 }, { from: legend, x: lower, y: below },
+               { from: scroll, x: lower + legend.w * scale, y: below }];
+      this.cssWidth = width;
+      this.cssHeight = Math.ceil(below + scroll.h * scale);
+    } else {
+      scale = Math.min(width / LayoutWidth, height / LayoutHeight);
+      panes = [{ from: { x: 0, y: 0, w: LayoutWidth, h: LayoutHeight }, x: 0, y: 0 }];
+      this.cssWidth = Math.floor(LayoutWidth * scale);
+      this.cssHeight = Math.floor(LayoutHeight * scale);
+    }
+    this.scale = scale;
+    this.panes = panes;
+    this.deviceScale = scale * dpr;
+    setPictureDensity(this.deviceScale);
+    this.canvas.style.width = `${this.cssWidth}px`;
+    this.canvas.style.height = `${this.cssHeight}px`;
+    this.canvas.style.left = `${Math.max(0, (width - this.cssWidth) / 2)}px`;
+    // On a tall phone the map sits right under the bar.
+    this.canvas.style.top = portrait ? '0px' : `${Math.max(0, (height - this.cssHeight) / 2)}px`;
+    this.canvas.width = Math.round(this.cssWidth * dpr);
+    this.canvas.height = Math.round(this.cssHeight * dpr);
+    this.composition.width = Math.round(LayoutWidth * this.deviceScale);
+    this.composition.height = Math.round(LayoutHeight * this.deviceScale);
+    this.draw();
+  }
+
+  // A pointer position (client pixels) in layout pixels, or null off the panes.
+  toLayout(clientX, clientY) {
+    const r = this.canvas.getBoundingClientRect();
+    const x = clientX - r.left;
+    const y = clientY - r.top;
+    for (const p of this.panes) {
+      const lx = p.from.x + (x - p.x) / this.scale;
+      const ly = p.from.y + (y - p.y) / this.scale;
+      if (lx >= p.from.x && lx < p.from.x + p.from.w && ly >= p.from.y && ly < p.from.y + p.from.h) return { x: lx, y: ly };
+    }
+    return null;
+  }
+
+  static toMap(layout) {
+    return { x: Math.floor(layout.x) - MapLeft, y: Math.floor(layout.y) - MapTop };
+  }
+
+  setState(state) {
+    this.state = state;
+    this.draw();
+  }
+
+  text(ctx, line) {
+    ctx.fillStyle = colourOf(line.colour);
+    ctx.fillText(line.text, line.x, line.y);
+  }
+
+  compose() {
+    const ctx = this.composition.getContext('2d');
+    const t = this.tables;
+    const s = this.state;
+    ctx.setTransform(this.deviceScale, 0, 0, this.deviceScale, 0, 0);
+    ctx.imageSmoothingQuality = 'high';
+    ctx.font = `${FontSize}px "EB Garamond", Georgia, serif`;
+    ctx.textBaseline = 'top';
+    ctx.fillStyle = '#000';
+    ctx.fillRect(0, 0, LayoutWidth, LayoutHeight);
+    drawPicture(ctx, 264, 980, 0);
+    drawPicture(ctx, 111, MapLeft, MapTop);
+    if (!s) return;
+    for (const p of s.provinces) {
+      const tint = p.tint && this.tints.get(p.name);
+      if (tint) drawPicture(ctx, p.tint, MapLeft + tint.mapX, MapTop + tint.mapY);
+    }
+    if (s.year >= 313) drawPicture(ctx, 251, t.constantinople[0], t.constantinople[1]);
+    for (const p of s.provinces) {
+      if (p.name === this.hiddenSpot) continue;
+      const spot = this.provinces.get(p.name);
+      for (const l of p.legions) {
+        drawPicture(ctx, l.picture, MapLeft + spot.legionX, MapTop + spot.legionY);
+        const label = String(l.count);
+        const w = ctx.measureText(label).width;
+        ctx.fillStyle = '#fff';
+        ctx.fillRect(spot.legionX + 220, spot.legionY + 55, w, FontSize + 3);
+        ctx.fillStyle = '#000';
+        ctx.fillText(label, spot.legionX + 220, spot.legionY + 55);
+      }
+    }
+    // The legend, the frames around the map and the information line.
+    ctx.strokeStyle = '#fff';
+    ctx.lineWidth = 1;
+    ctx.strokeRect(175.5, 25.5, 810, 558);
+    ctx.strokeRect(175.5, 590.5, 810, 30);
+    for (const [x, y, id] of t.legend.pictures) drawPicture(ctx, id, x, y);
+    for (const line of t.legend.texts) this.text(ctx, line);
+    for (const line of s.reports) this.text(ctx, line);
+    const info = this.hovered ? s.provinces.find((p) => p.name === this.hovered).info : t.noProvinceInfo;
+    ctx.fillStyle = '#000';
+    ctx.fillRect(185, 595, 779, 22);
+    for (const line of info.texts) this.text(ctx, line);
+    for (const [x, id] of info.coins) drawPicture(ctx, id, x, 595);
+    for (const line of t.instructions) this.text(ctx, line);
+    if (this.dragLine) {
+      const [x0, y0, x1, y1] = this.dragLine;
+      ctx.strokeStyle = 'rgba(255, 240, 160, 0.9)';
+      ctx.lineWidth = 3;
+      ctx.setLineDash([8, 6]);
+      ctx.beginPath();
+      ctx.moveTo(x0, y0);
+      ctx.lineTo(x1, y1);
+      ctx.stroke();
+      ctx.setLineDash([]);
+    }
+    if (this.overlay) this.overlay(ctx);
+  }
+
+  draw() {
+    this.compose();
+    const ctx = this.canvas.getContext('2d');
+    const dpr = window.devicePixelRatio || 1;
+    ctx.setTransform(1, 0, 0, 1, 0, 0);
+    ctx.fillStyle = '#000';
+    ctx.fillRect(0, 0, this.canvas.width, this.canvas.height);
+    const d = this.deviceScale;
+    for (const p of this.panes) {
+      ctx.drawImage(this.composition, p.from.x * d, p.from.y * d, p.from.w * d, p.from.h * d,
+                    Math.round(p.x * dpr), Math.round(p.y * dpr), p.from.w * d, p.from.h * d);
+    }
+  }
+
+  legionSpot(name) {
+    const p = this.provinces.get(name);
+    return { x: MapLeft + p.legionX, y: MapTop + p.legionY };
+  }
+}
+
+export const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+// The animations the rules ask for, drawn over the composed screen.
+export class Animations {
+  constructor(screen, sound) {
+    this.screen = screen;
+    this.sound = sound;
+  }
+
+  async play(name, spot, mirror, bareMap) {
+    const a = this.screen.tables.animations[name];
+    // Wide frames are centred on the 30-pixel spot of a standing legion.
+    const x = a.width > 30 ? spot.x - Math.floor((a.width - 30) / 2) : spot.x;
+    for (const frame of a.frames) {
+      this.screen.overlay = (ctx) => {
+        if (bareMap) this.bareMap(ctx, x, spot.y, a.width, a.height);
+        drawPicture(ctx, frame, x, spot.y, mirror);
+      };
+      this.screen.draw();
+      await sleep(a.delay);
+    }
+  }
+
+  // The map and its tints only, in one rectangle: where a beaten enemy falls.
+  bareMap(ctx, x, y, w, h) {
+    ctx.save();
+    ctx.beginPath();
+    ctx.rect(x, y, w, h);
+    ctx.clip();
+    drawPicture(ctx, 111, MapLeft, MapTop);
+    for (const p of this.screen.state.provinces) {
+      const tint = p.tint && this.screen.tints.get(p.name);
+      if (tint) drawPicture(ctx, p.tint, MapLeft + tint.mapX, MapTop + tint.mapY);
+    }
+    ctx.restore();
+  }
+
+  async move(from, to, owner) {
+    const f = this.screen.provinces.get(from);
+    const t = this.screen.provinces.get(to);
+    const spot = this.screen.legionSpot(from);
+    const marches = { Romans: ['romanMarch', t.legionX < f.legionX], 'Germanic Tribes': ['barbarianMarch', t.legionX >= f.legionX],
+                      Sassanids: ['sassanidMarch', t.legionX >= f.legionX] };
+    this.sound(0);
+    if (marches[owner]) {
+      this.screen.hiddenSpot = from;
+      await this.play(marches[owner][0], spot, marches[owner][1], false);
+    } else {
+      // Rebels, and a move out of a province nobody holds: the crossed swords.
+      const mx = Math.floor((f.legionX + t.legionX) / 2) + 205;
+      const my = Math.floor((f.legionY + t.legionY) / 2) + 44;
+      this.screen.overlay = (ctx) => drawPicture(ctx, 229, mx - 11, my);
+      this.screen.draw();
+    }
+    await sleep(330);
+    this.screen.overlay = null;
+    this.screen.hiddenSpot = null;
+    this.screen.draw();
+  }
+
+  async defeat(loser, province) {
+    const spot = this.screen.legionSpot(province);
+    const names = { Romans: 'romanDefeat', 'Rebelling Legions': 'rebelDefeat', Sassanids: 'sassanidDefeat' };
+    if (loser === 'Romans') this.screen.hiddenSpot = province;
+    await this.play(names[loser] || 'barbarianDefeat', spot, false, loser !== 'Romans');
+    this.screen.overlay = null;
+    this.screen.hiddenSpot = null;
+    this.screen.draw();
+  }
+
+  async banner() {
+    this.screen.overlay = (ctx) => drawPicture(ctx, 234, 453, 285);
+    this.screen.draw();
+    await sleep(500);
+    this.screen.overlay = null;
+    this.screen.draw();
+  }
+
+  // A frame growing from a map point to the place of the lesson dialog.
+  async zoom(x, y) {
+    const W = LayoutWidth;
+    const H = LayoutHeight;
+    let left = x; let right = x; let top = y; let bottom = y;
+    const frames = [];
+    for (let i = 0; i < 10; ++i) {
+      frames.push([left, top, right, bottom]);
+      this.screen.overlay = (ctx) => {
+        ctx.strokeStyle = '#000';
+        ctx.lineWidth = 1;
+        for (const [l, tp, r, b] of frames) ctx.strokeRect(Math.min(l, r) + 0.5, Math.min(tp, b) + 0.5, Math.abs(r - l), Math.abs(b - tp));
+      };
+      this.screen.draw();
+      left += Math.trunc((W / 2 - x - 300) / 10);
+      right += Math.trunc((W / 2 - x + 300) / 10);
+      top += Math.trunc((H / 2 - y - 200) / 10);
+      bottom += Math.trunc((H / 2 - y + 200) / 10);
+      await sleep(50);
+    }
+    this.screen.overlay = null;
+    this.screen.draw();
+  }
+}

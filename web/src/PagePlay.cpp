@@ -1,0 +1,221 @@
+// The game as the page plays it: the rules' front end and the orders the page
+// gives. Whatever the rules show (a message, a question, a march, a lesson)
+// goes to the page, and the engine waits for it there through Asyncify: the
+// rules keep their synchronous questions and the page its event loop.
+#include <emscripten.h>
+
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "cli/StateLine.h"
+#include "engine/Game.h"
+#include "rules/Orders.h"
+#include "rules/Presenter.h"
+#include "rules/WelcomeHints.h"
+#include "web/src/PageState.h"
+#include "web/src/PageTables.h"
+
+namespace {
+
+// The page's side of each call: page.js sets these up on Module.page.
+EM_JS(void, pageShowState, (const char* json), { Module.page.setState(JSON.parse(UTF8ToString(json))); });
+EM_ASYNC_JS(void, pageTell, (const char* text), { await Module.page.tell(UTF8ToString(text)); });
+EM_ASYNC_JS(int, pageAsk, (const char* text, const char* yes, const char* no), {
+    return (await Module.page.ask(UTF8ToString(text), UTF8ToString(yes), UTF8ToString(no))) ? 1 : 0;
+});
+EM_ASYNC_JS(void, pageMove, (const char* from, const char* to, const char* owner), {
+    await Module.page.move(UTF8ToString(from), UTF8ToString(to), UTF8ToString(owner));
+});
+EM_ASYNC_JS(void, pageDefeat, (const char* loser, const char* province), {
+    await Module.page.defeat(UTF8ToString(loser), UTF8ToString(province));
+});
+EM_ASYNC_JS(void, pageSound, (int kind), { await Module.page.sound(kind); });
+EM_ASYNC_JS(void, pageBanner, (), { await Module.page.banner(); });
+EM_ASYNC_JS(void, pageLesson, (int year), { await Module.page.lesson(year); });
+EM_ASYNC_JS(void, pageResults, (), { await Module.page.results(); });
+EM_JS(void, pageQuit, (), { Module.page.quit(); });
+
+void showState() { pageShowState(pageState(Game::instance()).c_str()); }
+
+class PagePresenter : public Presenter {
+public:
+    bool newGamePosted = false;
+
+    void tell(const std::string& text) override {
+        showState();
+        pageTell(text.c_str());
+    }
+    bool askWithLabels(const std::string& text, const std::string& yesLabel, const std::string& noLabel) override {
+        showState();
+        return pageAsk(text.c_str(), yesLabel.c_str(), noLabel.c_str()) != 0;
+    }
+    void sound(SoundKind kind) override {
+        // The march under an enemy report sounds over the screen as it now stands.
+        if (kind == SoundKind::March) showState();
+        pageSound(static_cast<int>(kind));
+    }
+    // A march or a fight between two provinces; an enemy's is shown once a turn.
+    void move(Province& from, Province& to) override {
+        const std::string key = from.name() + '\n' + to.name() + '\t';
+        if (animated_.find(key) != std::string::npos) return;
+        const Empire* owner = Game::instance().ownerOf(from);
+        if (!owner || !owner->isRomans()) animated_ += key;
+        showState();
+        pageMove(from.name().c_str(), to.name().c_str(), owner ? owner->name.c_str() : "");
+    }
+    void defeat(Power loser, Province& province) override {
+        showState();
+        pageDefeat(powerName(loser), province.name().c_str());
+    }
+    void news(const std::string&) override { showState(); }
+    void redraw() override { showState(); }
+    void banner() override {
+        showState();
+        pageBanner();
+    }
+    void forgetAnimatedMoves() override { animated_.clear(); }
+    void lesson(int year) override {
+        showState();
+        pageLesson(year);
+    }
+    void results(int, int, int) override {
+        showState();
+        pageResults();
+    }
+    void quit() override { pageQuit(); }
+    void newGame() override { newGamePosted = true; }
+
+private:
+    std::string animated_;
+};
+
+PagePresenter presenter;
+std::string reply;
+
+const char* answer(std::string text) {
+    reply = std::move(text);
+    return reply.c_str();
+}
+
+void endTurn() {
+    Game& game = Game::instance();
+    game.advanceTurn();
+    if (presenter.newGamePosted) {
+        presenter.newGamePosted = false;
+        game.startNewGame();
+    }
+    showState();
+}
+
+}  // namespace
+
+extern "C" {
+
+// Sets up the one game of the page with its seed and the 235 AD position.
+EMSCRIPTEN_KEEPALIVE void aurovane_start(unsigned seed) {
+    Game& game = Game::newInstance(seed);
+    game.setPresenter(&presenter);
+    game.startNewGame();
+    game.buildEventList();
+    showState();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* aurovane_tables() { return answer(pageTables(Game::instance())); }
+EMSCRIPTEN_KEEPALIVE const char* aurovane_state() { return answer(pageState(Game::instance())); }
+// The whole position, as the terminal edition's dump prints it.
+EMSCRIPTEN_KEEPALIVE const char* aurovane_dump() { return answer(stateLine(Game::instance())); }
+
+// The province whose land holds a map point, for the information line.
+EMSCRIPTEN_KEEPALIVE const char* aurovane_province_at(int x, int y) {
+    const Province* p = Game::instance().provinceAt(x, y);
+    return answer(p ? p->name() : "");
+}
+
+// A press on the map: the legions under it are picked up when they may move.
+// The name of the province picked up, or "".
+EMSCRIPTEN_KEEPALIVE const char* aurovane_pick_up(int x, int y) {
+    Game& game = Game::instance();
+    game.pickUp(game.legionBoxAt(x, y));
+    showState();
+    return answer(game.dragSource ? game.dragSource->name() : "");
+}
+
+// The release of a drag at a map point; 1 when legions were sent.
+EMSCRIPTEN_KEEPALIVE int aurovane_drop(int x, int y) {
+    Game& game = Game::instance();
+    const bool dropped = game.dropLegions(x, y);
+    showState();
+    if (dropped && !game.romansCanMove()) endTurn();
+    return dropped ? 1 : 0;
+}
+
+// Picks up the legions of a province by name, as the keyboard does; "" when none.
+EMSCRIPTEN_KEEPALIVE const char* aurovane_pick_up_province(const char* name) {
+    Game& game = Game::instance();
+    game.pickUp(game.provinceNamed(name));
+    showState();
+    return answer(game.dragSource ? game.dragSource->name() : "");
+}
+
+// The keyboard's order to one legion of `from`: a step or a march to `to`.
+// 1 when it was carried out; a refusal is explained to the player.
+EMSCRIPTEN_KEEPALIVE int aurovane_order(const char* from, const char* to) {
+    Game& game = Game::instance();
+    Province* source = game.provinceNamed(from);
+    Province* target = game.provinceNamed(to);
+    if (!source || !target) return 0;
+    game.dragSource = nullptr;
+    const bool done = succeeded(Orders::move(game, *source, *target));
+    showState();
+    if (done && !game.romansCanMove()) endTurn();
+    return done ? 1 : 0;
+}
+
+EMSCRIPTEN_KEEPALIVE void aurovane_cancel_drag() { Game::instance().dragSource = nullptr; }
+
+EMSCRIPTEN_KEEPALIVE void aurovane_end_turn() { endTurn(); }
+
+EMSCRIPTEN_KEEPALIVE void aurovane_new_game() {
+    Game::instance().startNewGame();
+    showState();
+}
+
+// The set-up of the scenario starting in `year`, and its first turn's end
+// where the set-up leaves nothing to order.
+EMSCRIPTEN_KEEPALIVE void aurovane_scenario(int year) {
+    if (!Game::instance().startScenario(year)) return;
+    showState();
+    if (Game::firstTurnEndsAtOnce(year)) endTurn();
+}
+
+EMSCRIPTEN_KEEPALIVE void aurovane_set_skill(int skill) {
+    if (skill >= 0 && skill <= 2) Game::instance().skillLevel = skill;
+}
+
+// The game as a saved file's text.
+EMSCRIPTEN_KEEPALIVE const char* aurovane_save() {
+    std::ostringstream out;
+    Game::instance().saveToStream(out);
+    return answer(out.str());
+}
+
+// Reads a saved game from the bytes of a file; "" when it was read,
+// otherwise the reader's message (and the game is as it was).
+EMSCRIPTEN_KEEPALIVE const char* aurovane_load(const char* bytes, int length) {
+    std::istringstream in{std::string(bytes, length > 0 ? std::size_t(length) : 0)};
+    const FileResult r = Game::instance().loadFromStream(in);
+    showState();
+    return answer(r.ok ? "" : r.error);
+}
+
+// The Palestina uprising, the window's P+F+J.
+EMSCRIPTEN_KEEPALIVE void aurovane_palestina_uprising() {
+    Game::instance().palestinaUprising();
+    showState();
+}
+
+// The advisor's welcome and hints, as F1 gives them.
+EMSCRIPTEN_KEEPALIVE void aurovane_hints() { tellWelcomeHints(presenter); }
+
+}  // extern "C"

@@ -1,0 +1,93 @@
+#include "web/src/PageTables.h"
+
+#include <sstream>
+
+#include "cli/Json.h"
+#include "cli/LessonTexts.h"
+#include "game/view/PictureTable.h"
+#include "game/view/ScreenText.h"
+#include "game/view/TintTable.h"
+#include "web/src/PageState.h"
+#include "engine/Game.h"
+#include "rules/LessonTable.h"
+
+namespace {
+
+void writeLessonText(std::ostream& out, int year) {
+    const LessonText* t = lessonTextOfYear(year);
+    out << ",\"title\":" << jsonString(t ? t->title : "") << ",\"dates\":" << jsonString(t ? t->dates : "")
+        << ",\"text\":" << jsonString(t ? t->text : "");
+}
+
+}  // namespace
+
+std::string pageTables(const Game& game) {
+    std::ostringstream out;
+    out << "{\"legionBox\":[" << LegionBoxWidth << ',' << LegionBoxHeight << "],\"provinces\":[";
+    bool first = true;
+    for (const Province* p : game.provinceTable) {
+        out << (first ? "" : ",") << "{\"name\":" << jsonString(p->name()) << ",\"legionX\":" << p->legionX()
+            << ",\"legionY\":" << p->legionY() << ",\"rects\":[";
+        first = false;
+        for (std::size_t i = 0; i < p->hitRects.size(); ++i) {
+            const MapRect& r = p->hitRects[i];
+            out << (i ? "," : "") << '[' << r.left << ',' << r.top << ',' << r.right << ',' << r.bottom << ']';
+        }
+        out << "]}";
+    }
+    out << "],\"tints\":[";
+    first = true;
+    for (const TintSpec& t : TintTable) {
+        out << (first ? "" : ",") << "{\"name\":" << jsonString(std::string(t.name)) << ",\"pictures\":["
+            << t.plainId << ',' << t.yellowId << ',' << t.blueId << "],\"mapX\":" << t.mapX()
+            << ",\"mapY\":" << t.mapY() << '}';
+        first = false;
+    }
+    out << "],\"constantinople\":[" << ConstantinopleWindowX << ',' << ConstantinopleWindowY << ']';
+    out << ",\"introduction\":{\"picture\":" << IntroductionPicture
+        << ",\"music\":" << jsonString(IntroductionMusic);
+    writeLessonText(out, 235);
+    out << "},\"lessons\":[";
+    first = true;
+    for (const Lesson& l : LessonTable) {
+        out << (first ? "" : ",") << "{\"menuText\":" << jsonString(l.menuText) << ",\"year\":" << l.year
+            << ",\"zoom\":[" << l.zoomX << ',' << l.zoomY << "],\"picture\":" << l.picture
+            << ",\"narration\":" << jsonString(l.narration);
+        writeLessonText(out, l.year);
+        out << '}';
+        first = false;
+    }
+    out << "],\"pictures\":[";
+    first = true;
+    for (const PictureSpec& p : PictureTable) {
+        out << (first ? "" : ",") << '[' << p.id << ',' << p.width << ',' << p.height << ']';
+        first = false;
+    }
+    out << "],\"animations\":{";
+    first = true;
+    for (const AnimationSpec& a : AnimationTable) {
+        out << (first ? "" : ",") << jsonString(a.name) << ":{\"frames\":[";
+        for (std::size_t i = 0; i < a.frames.size() && a.frames[i]; ++i) out << (i ? "," : "") << a.frames[i];
+        out << "],\"width\":" << a.width << ",\"height\":" << a.height << ",\"delay\":" << a.delayMs << '}';
+        first = false;
+    }
+    out << "},\"legionIcons\":[";
+    first = true;
+    for (int picture : LegionIconPictures) {
+        if (picture == 0) continue;
+        out << (first ? "" : ",") << picture;
+        first = false;
+    }
+    out << "],\"legend\":{\"pictures\":[";
+    const std::vector<ScreenPicture> legend = legendPictures(0);
+    for (std::size_t i = 0; i < legend.size(); ++i)
+        out << (i ? "," : "") << '[' << legend[i].x << ',' << legend[i].y << ',' << legend[i].picture << ']';
+    out << "],\"texts\":";
+    writeScreenLines(out, legendLines(0));
+    out << "},\"instructions\":";
+    writeScreenLines(out, instructionLines(0));
+    out << ",\"noProvinceInfo\":";
+    writeInfoLine(out, nullptr);
+    out << '}';
+    return out.str();
+}

@@ -1,0 +1,338 @@
+// The browser edition in Debian's chromium, driven as a player would: the
+// first position, mouse and touch drags, the end of a year, questions and
+// lessons, saving and loading, a bad file, Continue after a reload, offline
+// play, and the screen against the committed pictures at three sizes.
+//   node browser-test.mjs SITE_FOLDER   (UPDATE_GOLDEN=1 writes the pictures anew)
+import assert from 'node:assert/strict';
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { fileURLToPath } from 'node:url';
+import pixelmatch from 'pixelmatch';
+import { chromium } from 'playwright-core';
+import { PNG } from 'pngjs';
+import { bytesUntilReady, serveSite } from './site-server.mjs';
+
+const here = path.dirname(fileURLToPath(import.meta.url));
+const goldenDir = path.join(here, 'golden');
+const site = await serveSite(process.argv[2] || 'build-web/site');
+const browser = await chromium.launch({ executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+                                        args: ['--no-sandbox', '--autoplay-policy=no-user-gesture-required'] });
+const problems = [];
+let failures = 0;
+
+async function check(name, body) {
+  try {
+    await body();
+    console.log(`ok   ${name}`);
+  } catch (e) {
+    failures++;
+    console.log(`FAIL ${name}: ${e.message.split('\n').slice(0, 6).join('\n')}`);
+  }
+}
+
+async function openGame(context, seed = 1) {
+  const page = await context.newPage();
+  page.on('console', (m) => { if (m.type() === 'error') problems.push(`console: ${m.text()}`); });
+  page.on('pageerror', (e) => problems.push(`page error: ${e.message}`));
+  await page.goto(`${site.url}?seed=${seed}`);
+  await waitForIntroduction(page);
+  return page;
+}
+
+// Every visit begins with the introduction.
+async function waitForIntroduction(page) {
+  await page.waitForFunction(() => window.aurovane?.ready, null, { timeout: 30000 });
+  await page.waitForSelector('#picture[open]');
+}
+
+const dump = (page) => page.evaluate(() => JSON.parse(window.aurovane.dump()));
+const state = (page) => page.evaluate(() => window.aurovane.page.screen.state);
+const legions = (s, province, empire = 'Romans') =>
+  s.provinces.find((p) => p.name === province).legions.find((l) => l.empire === empire)?.count ?? 0;
+
+// Answers every dialog with its first button until the game waits for the player again.
+async function settle(page, { answer = 'yes' } = {}) {
+  let quiet = 0;
+  while (quiet < 3) {
+    const open = await page.evaluate(() => [...document.querySelectorAll('dialog[open]')].map((d) => d.id));
+    const busy = await page.evaluate(() => window.aurovane.page.busy);
+    // A message has only its OK button.
+    if (open.includes('advisor'))
+      await page.click(answer === 'no' && await page.isVisible('#advisor-no') ? '#advisor-no' : '#advisor-yes');
+    else if (open.includes('picture')) await page.click('#picture-close');
+    quiet = open.length || busy ? 0 : quiet + 1;
+    await page.waitForTimeout(open.length ? 20 : 60);
+  }
+}
+
+// The client point of a layout point, through the panes of the screen.
+function clientPoint(page, layoutX, layoutY) {
+  return page.evaluate(([x, y]) => {
+    const screen = window.aurovane.page.screen;
+    const r = screen.canvas.getBoundingClientRect();
+    for (const p of screen.panes) {
+      if (x >= p.from.x && x < p.from.x + p.from.w && y >= p.from.y && y < p.from.y + p.from.h)
+        return { x: r.left + p.x + (x - p.from.x) * screen.scale, y: r.top + p.y + (y - p.from.y) * screen.scale };
+    }
+    return null;
+  }, [layoutX, layoutY]);
+}
+
+// A legion's place and, where a player would aim, the middle of one of the
+// target's rectangles that is its own, in layout pixels.
+async function places(page, from, to) {
+  return page.evaluate(([a, b]) => {
+    const t = window.aurovane.page.tables;
+    const spot = t.provinces.find((p) => p.name === a);
+    const at = (x, y) => window.aurovane.page.engine.ccall('aurovane_province_at', 'string', ['number', 'number'], [x, y]);
+    const middle = t.provinces.find((p) => p.name === b).rects.map(([l, tp, r, bt]) => [(l + r) >> 1, (tp + bt) >> 1])
+      .find(([x, y]) => at(x, y) === b);
+    return { from: [spot.legionX + 180 + 15, spot.legionY + 30 + 30], to: [middle[0] + 180, middle[1] + 30] };
+  }, [from, to]);
+}
+
+async function mouseDrag(page, from, to) {
+  const p = await places(page, from, to);
+  const a = await clientPoint(page, ...p.from);
+  const b = await clientPoint(page, ...p.to);
+  await page.mouse.move(a.x, a.y);
+  await page.mouse.down();
+  await page.mouse.move((a.x + b.x) / 2, (a.y + b.y) / 2, { steps: 4 });
+  await page.mouse.move(b.x, b.y, { steps: 4 });
+  await page.mouse.up();
+  await settle(page);
+}
+
+async function touchDrag(page, from, to) {
+  const p = await places(page, from, to);
+  const a = await clientPoint(page, ...p.from);
+  const b = await clientPoint(page, ...p.to);
+  const cdp = await page.context().newCDPSession(page);
+  const touch = (type, at) => cdp.send('Input.dispatchTouchEvent', { type, touchPoints: at ? [{ x: at.x, y: at.y }] : [] });
+  await touch('touchStart', a);
+  await page.waitForTimeout(50);
+  for (let i = 1; i <= 5; ++i) await touch('touchMove', { x: a.x + (b.x - a.x) * i / 5, y: a.y + (b.y - a.y) * i / 5 });
+  await touch('touchEnd');
+  await settle(page);
+}
+
+async function menu(page, command, year) {
+  await page.click('#menu-button');
+  await page.click(year ? `#menu button[data-command=${command}][data-year="${year}"]` : `#menu button[data-command=${command}]`);
+}
+
+async function compareWithGolden(page, name) {
+  const shot = PNG.sync.read(await page.screenshot());
+  const file = path.join(goldenDir, `${name}.png`);
+  if (process.env.UPDATE_GOLDEN || !fs.existsSync(file)) {
+    fs.mkdirSync(goldenDir, { recursive: true });
+    fs.writeFileSync(file, PNG.sync.write(shot));
+    if (!process.env.UPDATE_GOLDEN) throw new Error(`no golden picture ${name}.png yet: written, check it and commit it`);
+    return;
+  }
+  const golden = PNG.sync.read(fs.readFileSync(file));
+  assert.deepEqual([shot.width, shot.height], [golden.width, golden.height], 'screenshot size');
+  const diff = new PNG({ width: golden.width, height: golden.height });
+  const differing = pixelmatch(shot.data, golden.data, diff.data, golden.width, golden.height, { threshold: 0.15 });
+  const share = differing / (golden.width * golden.height);
+  if (share > 0.005) {
+    const out = path.join(os.tmpdir(), `aurovane-${name}-diff.png`);
+    fs.writeFileSync(out, PNG.sync.write(diff));
+    throw new Error(`${(share * 100).toFixed(2)}% of the pixels differ from ${name}.png (difference in ${out})`);
+  }
+}
+
+// The position as a saved game holds it and as the screen shows it. Last
+// year's tax and upkeep figures, the provinces' raising counters and the
+// legions' moved flags have no place in the file; a legion that has reached
+// the end of its road is read back as a standing one.
+async function position(page) {
+  return page.evaluate(() => {
+    const p = window.aurovane.page;
+    const d = JSON.parse(p.sync('aurovane_dump'));
+    const { year, treasury, provinces } = p.screen.state;
+    return {
+      file: JSON.stringify([d.turn, d.treasury, d.plague, d.plagueCounter, d.tribeCountdown,
+                            d.empires.map((e) => [e.name, e.provinces, e.legions.map((l) => l.province)])]),
+      shown: JSON.stringify({ year, treasury, provinces }),
+      saved: p.sync('aurovane_save'),
+    };
+  });
+}
+
+async function assertSamePosition(page, expected) {
+  const actual = await position(page);
+  assert.equal(actual.shown, expected.shown, 'the screen shows the same position');
+  assert.equal(actual.file, expected.file, 'the game holds the same position');
+}
+
+await check('the engine and the first visit stay light', async () => {
+  const wasm = fs.statSync(path.join(process.argv[2] || 'build-web/site', 'aurovane.wasm')).size;
+  assert.ok(wasm <= 600 * 1024, `the engine is ${wasm} bytes`);
+  const context = await browser.newContext();
+  const page = await openGame(context);
+  const bytes = await page.evaluate(bytesUntilReady);
+  assert.ok(bytes <= 3 * 1024 * 1024, `${bytes} bytes were sent before the game was ready`);
+  await context.close();
+});
+
+const desktop = await browser.newContext({ viewport: { width: 1366, height: 768 }, acceptDownloads: true });
+const page = await openGame(desktop);
+let saved;
+let savedFile;
+
+await check('a new game shows the 235 AD position', async () => {
+  assert.equal(await page.textContent('#year-label'), '235 AD');
+  assert.equal(await page.isVisible('#picture'), true, 'the introduction is shown');
+  await page.click('#picture-close');
+  // The advisor's welcome is a question: answered No with a click, then his good wishes.
+  await page.waitForSelector('#advisor[open]');
+  assert.match(await page.textContent('#advisor-text'), /Would you like a few hints/);
+  await page.click('#advisor-no');
+  await page.waitForSelector('#advisor[open] #advisor-no[hidden]', { state: 'attached' });
+  assert.match(await page.textContent('#advisor-text'), /Good luck, Princeps/);
+  await page.click('#advisor-yes');
+  await settle(page);
+  const d = await dump(page);
+  assert.equal(d.turn, 0);
+  const s = await state(page);
+  assert.equal(legions(s, 'Italia'), 5);
+  assert.equal(legions(s, 'Upper Rhine', 'Germanic Tribes'), 2);
+});
+
+await check('the screen matches the committed picture at 1366x768', () => compareWithGolden(page, 'screen-1366x768'));
+
+await check('a mouse drag moves a legion', async () => {
+  await mouseDrag(page, 'Italia', 'Raetia');
+  const s = await state(page);
+  assert.equal(legions(s, 'Italia'), 4);
+  assert.equal(legions(s, 'Raetia'), 1);
+});
+
+await check('the keyboard gives an order: a name typed, Enter, another name, Enter', async () => {
+  await page.keyboard.type('ital');
+  await page.keyboard.press('Enter');
+  await page.waitForTimeout(1100);  // a pause starts a new name
+  await page.keyboard.type('aq');
+  await page.keyboard.press('Enter');
+  await settle(page);
+  const s = await state(page);
+  assert.equal(legions(s, 'Italia'), 3);
+  assert.equal(legions(s, 'Aquitania'), 1);
+});
+
+await check('a right click ends the year, and the lesson of 236 opens and closes', async () => {
+  const centre = await clientPoint(page, 600, 300);
+  await page.mouse.click(centre.x, centre.y, { button: 'right' });
+  await page.waitForSelector('#picture[open]', { timeout: 20000 });
+  assert.equal(await page.getAttribute('#picture', 'aria-label'), 'Maximinus Thrax');
+  assert.equal(await page.isVisible('#narration'), true, 'the lesson has its narration');
+  await page.click('#narration');
+  await page.click('#picture-close');
+  await settle(page);
+  assert.equal(await page.isVisible('#picture'), false);
+  assert.equal((await dump(page)).turn, 1);
+  assert.equal(await page.textContent('#year-label'), '236 AD');
+});
+
+await check('a lesson from the menu opens and closes', async () => {
+  await menu(page, 'lesson', 313);
+  await page.waitForSelector('#picture[open]');
+  assert.equal(await page.getAttribute('#picture', 'aria-label'), 'Constantine I');
+  await page.keyboard.press('Escape');
+  await page.waitForFunction(() => !document.getElementById('picture').open);
+});
+
+await check('save, then load, leaves the position identical', async () => {
+  saved = await position(page);
+  const [download] = await Promise.all([page.waitForEvent('download'), menu(page, 'save')]);
+  assert.match(download.suggestedFilename(), /\.avn$/);
+  savedFile = path.join(os.tmpdir(), `aurovane-test-${process.pid}.avn`);
+  await download.saveAs(savedFile);
+  assert.equal(fs.readFileSync(savedFile, 'latin1'), saved.saved, 'the file holds the game');
+  await page.click('#end-year');
+  await settle(page);
+  assert.equal((await dump(page)).turn, 2, 'the year was played');
+  await menu(page, 'load');
+  await page.setInputFiles('#file-input', savedFile);
+  await settle(page);
+  await assertSamePosition(page, saved);
+});
+
+await check('a bad file gets the reader\'s message and changes nothing', async () => {
+  const before = await dump(page);
+  await menu(page, 'load');
+  await page.setInputFiles('#file-input', { name: 'broken.avn', mimeType: 'application/octet-stream',
+                                            buffer: Buffer.from('0   # turn\nnot a saved game\0\xff\n') });
+  await page.waitForSelector('#advisor[open]');
+  const message = await page.textContent('#advisor-text');
+  assert.ok(message.length > 5, `a message: "${message}"`);
+  await page.click('#advisor-yes');
+  await settle(page);
+  assert.deepEqual(await dump(page), before);
+});
+
+await check('after a reload, Continue Last Game brings back the last year', async () => {
+  await page.click('#end-year');
+  await settle(page);
+  const kept = await position(page);
+  await page.reload();
+  await waitForIntroduction(page);
+  await settle(page, { answer: 'no' });
+  assert.equal((await dump(page)).turn, 0, 'a new game after the reload');
+  await menu(page, 'continue');
+  await settle(page);
+  await assertSamePosition(page, kept);
+});
+
+await check('the game plays offline after the first visit', async () => {
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await page.reload();
+  await waitForIntroduction(page);
+  await desktop.setOffline(true);
+  await page.reload();
+  await waitForIntroduction(page);
+  await settle(page, { answer: 'no' });
+  await page.click('#end-year');
+  await settle(page);
+  assert.equal((await dump(page)).turn, 1);
+  await desktop.setOffline(false);
+});
+await desktop.close();
+
+const wide = await browser.newContext({ viewport: { width: 1920, height: 1080 } });
+await check('the screen matches the committed picture at 1920x1080', async () => {
+  const p = await openGame(wide);
+  await settle(p, { answer: 'no' });
+  await compareWithGolden(p, 'screen-1920x1080');
+});
+await wide.close();
+
+const phone = await browser.newContext({ viewport: { width: 390, height: 844 }, hasTouch: true, isMobile: true,
+                                         deviceScaleFactor: 2 });
+await check('on a phone: the screen matches the committed picture, and a touch drag moves a legion', async () => {
+  const p = await openGame(phone);
+  await settle(p, { answer: 'no' });
+  await compareWithGolden(p, 'screen-390x844');
+  await touchDrag(p, 'Italia', 'Pannonia');
+  const s = await state(p);
+  assert.equal(legions(s, 'Italia'), 4);
+  assert.equal(legions(s, 'Pannonia'), 1);
+  await p.setViewportSize({ width: 844, height: 390 });
+  await p.waitForTimeout(200);
+  await touchDrag(p, 'Italia', 'Dalmatia');
+  assert.equal(legions(await state(p), 'Dalmatia'), 1);
+});
+await phone.close();
+
+await check('no errors on the console', () => assert.deepEqual(problems, []));
+
+await browser.close();
+await site.close();
+if (savedFile) fs.rmSync(savedFile, { force: true });
+if (failures) {
+  console.log(`${failures} browser checks failed`);
+  process.exit(1);
+}
+console.log('every browser check passed');
