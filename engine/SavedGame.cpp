@@ -1,5 +1,3 @@
-#include <fstream>
-
 #include "engine/Game.h"
 
 SavedPosition Game::capturePosition() {
