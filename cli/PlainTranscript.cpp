@@ -62,8 +62,20 @@ void PlainTranscript::quit() { out << "Vale, Princeps.\n"; }
 
 void PlainTranscript::error(const std::string& text) { line("Error: " + printableText(text)); }
 
-void PlainTranscript::dropped(bool done) {
-    if (!done) out << "Nothing happened.\n";
+// The refusals of the mouse itself in their own words; an order given is told
+// as the typed order to the same province would be.
+void PlainTranscript::droppedAt(const DropResult& result, const Province& from, int x, int y) {
+    switch (result.refusal) {
+    case DropResult::Refusal::NothingPickedUp:
+        return line("Nothing picked up: the legions in " + from.name() +
+                    " are on the march and cannot take new orders.");
+    case DropResult::Refusal::NoProvince:
+        return line("No province lies at map point (" + std::to_string(x) + ", " + std::to_string(y) +
+                    "): drop the legions on a province.");
+    case DropResult::Refusal::None:
+        // A refusal about the source alone names no target.
+        return ordered(result.order, from, result.target ? *result.target : from);
+    }
 }
 
 void PlainTranscript::ordered(OrderResult result, const Province& from, const Province& to) {

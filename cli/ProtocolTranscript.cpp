@@ -41,6 +41,13 @@ void ProtocolTranscript::quit() { out << "quit\n"; }
 
 void ProtocolTranscript::error(const std::string& text) { out << "error " << jsonString(text) << '\n'; }
 
+// Both kinds of order answer with one line: whether it was carried out.
 void ProtocolTranscript::dropped(bool done) { out << "dropped " << (done ? "true" : "false") << '\n'; }
+
+void ProtocolTranscript::ordered(OrderResult result, const Province&, const Province&) { dropped(succeeded(result)); }
+
+void ProtocolTranscript::droppedAt(const DropResult& result, const Province&, int, int) {
+    dropped(result.carriedOut());
+}
 
 void ProtocolTranscript::saved() { out << "saved\n"; }

@@ -129,9 +129,9 @@ void Session::dropAt(const std::string& from, int x, int y) {
     Province* source = province(from);
     if (source == nullptr) return;
     game_.pickUp(source);
-    const bool done = game_.dropLegions(x, y);
-    transcript_->dropped(done);
-    if (done && !game_.romansCanMove()) endTurn();
+    const DropResult result = game_.dropLegions(x, y);
+    transcript_->droppedAt(result, *source, x, y);
+    if (result.carriedOut() && !game_.romansCanMove()) endTurn();
 }
 
 void Session::endTurn() {

@@ -29,12 +29,11 @@ public:
     virtual void newGame() = 0;
     virtual void quit() = 0;
     virtual void error(const std::string& text) = 0;
-    virtual void dropped(bool done) = 0;
     // A typed order between two provinces and what became of it.
-    virtual void ordered(OrderResult result, const Province& from, const Province& to) {
-        (void)from, (void)to;
-        dropped(succeeded(result));
-    }
+    virtual void ordered(OrderResult result, const Province& from, const Province& to) = 0;
+    // The legions of `from` dropped at map point (x, y), as a mouse would, and
+    // what became of it.
+    virtual void droppedAt(const DropResult& result, const Province& from, int x, int y) = 0;
     virtual void saved() = 0;
     // Before each order is read; scripts get no prompt.
     virtual void prompt(const Game& game) { (void)game; }
@@ -59,8 +58,12 @@ public:
     void newGame() override;
     void quit() override;
     void error(const std::string& text) override;
-    void dropped(bool done) override;
+    void ordered(OrderResult result, const Province& from, const Province& to) override;
+    void droppedAt(const DropResult& result, const Province& from, int x, int y) override;
     void saved() override;
+
+private:
+    void dropped(bool done);
 };
 
 class PlainTranscript : public Transcript {
@@ -80,8 +83,8 @@ public:
     void newGame() override;
     void quit() override;
     void error(const std::string& text) override;
-    void dropped(bool done) override;
     void ordered(OrderResult result, const Province& from, const Province& to) override;
+    void droppedAt(const DropResult& result, const Province& from, int x, int y) override;
     void saved() override;
     void prompt(const Game& game) override;
 

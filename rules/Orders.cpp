@@ -16,14 +16,27 @@ void World::pickUp(Province* province) {
 // Keeps every turn of the mouse: the press decided the source (see pickUp), a
 // source without a ready legion is refused wherever the release falls, and a
 // release on no province or on the source itself does nothing.
-bool World::dropLegions(int x, int y) {
-    if (dragSource == nullptr || romans.legions.empty() || !romans.hasReadyLegionIn(*dragSource)) {
-        if (dragSource != nullptr && romans.countLegionsIn(*dragSource) > 0) presenter().tell({MessageId::AllMoved, {}});
-        return false;
+DropResult World::dropLegions(int x, int y) {
+    DropResult result;
+    if (dragSource == nullptr) {
+        result.refusal = DropResult::Refusal::NothingPickedUp;
+        return result;
+    }
+    if (romans.legions.empty() || !romans.hasReadyLegionIn(*dragSource)) {
+        if (romans.countLegionsIn(*dragSource) > 0) {
+            presenter().tell({MessageId::AllMoved, {}});
+            result.order = OrderResult::AllMoved;
+        }
+        return result;
     }
     dropTarget = provinceAt(x, y);
-    if (dropTarget == nullptr) return false;
-    return succeeded(Orders::move(*this, *dragSource, *dropTarget));
+    if (dropTarget == nullptr) {
+        result.refusal = DropResult::Refusal::NoProvince;
+        return result;
+    }
+    result.target = dropTarget;
+    result.order = Orders::move(*this, *dragSource, *dropTarget);
+    return result;
 }
 
 // The same source the mouse could pick up, with the same words when it cannot.

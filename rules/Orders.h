@@ -25,6 +25,22 @@ enum class OrderResult {
 // Whether the order was carried out.
 inline bool succeeded(OrderResult result) { return result <= OrderResult::Marching; }
 
+// What became of a release of the mouse: the order it gave, or why it gave none.
+struct DropResult {
+    enum class Refusal {
+        None,             // an order was given: see `order`
+        NothingPickedUp,  // the press took up no legions
+        NoProvince,       // the release fell on no province
+    };
+    Refusal refusal = Refusal::None;
+    OrderResult order = OrderResult::NoLegion;
+    // The province the order went to; none when it was refused before a
+    // target counted.
+    Province* target = nullptr;
+
+    bool carriedOut() const { return refusal == Refusal::None && succeeded(order); }
+};
+
 namespace Orders {
 
 // The player's order to one legion of the province `from`: a step into a

@@ -89,7 +89,7 @@ public:
     // order (or be told why not); otherwise dragSource is cleared.
     void pickUp(Province* province);
     // The release at a map point: the order to the province there, if any.
-    bool dropLegions(int x, int y);
+    DropResult dropLegions(int x, int y);
     bool romansCanMove() const;
     OrderResult moveToAdjacent(Province& target, Empire& empire, Province& source);
     // Explains why Roman troops stay out of a frontier land.

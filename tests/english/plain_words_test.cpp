@@ -79,15 +79,25 @@ TEST(PlainEnglish, EveryOrderSaysWhatBecameOfIt) {
                                     "drop Italia Britannia\n"
                                     "drop Dacia Thracia\n"
                                     "drop Syria Mesopotamia\n"
+                                    "dropat Italia 5 5\n"
+                                    "dropat Italia 260 210\n"
+                                    "dropat Dacia 250 160\n"
+                                    "dropat Italia 250 160\n"
                                     "map\n");
     EXPECT_NE(person.find("> Legion moved to Raetia.\n"), std::string::npos);
     EXPECT_NE(person.find("> The legion already stands in Italia.\n"), std::string::npos);
     EXPECT_NE(person.find("> Legion on the march from Italia to Britannia.\n"), std::string::npos);
     EXPECT_NE(person.find("> No Roman legion stands in Dacia.\n"), std::string::npos);
     EXPECT_NE(person.find("Roman troops will not cross it"), std::string::npos);
+    // A drop at a map point says the same, or why the mouse gave no order.
+    EXPECT_NE(person.find("> No province lies at map point (5, 5): drop the legions on a province.\n"),
+              std::string::npos);
+    EXPECT_NE(person.find("> The legion already stands in Italia.\n235 AD > No Roman legion stands in Dacia.\n"
+                          "235 AD > Legion moved to Raetia.\n"),
+              std::string::npos);
     EXPECT_EQ(person.find("Nothing happened"), std::string::npos);
     // Counts agree with their nouns; each province names its neighbours.
     EXPECT_NE(person.find("1 Roman legion (1 ready)"), std::string::npos);
-    EXPECT_NE(person.find("2 Roman legions (0 ready)"), std::string::npos);
+    EXPECT_NE(person.find("3 Roman legions (0 ready)"), std::string::npos);
     EXPECT_NE(person.find("    next to Palestina, Armenia, Mesopotamia, Lydia, Cappadocia\n"), std::string::npos);
 }

@@ -140,16 +140,27 @@ TEST_F(OrdersTest, ProvinceWithOnlyMovedOrMarchingLegionsSaysAllHaveMoved) {
     // No drag at all.
     game().dragSource = nullptr;
     const auto [x, y] = pointIn(P("Dalmatia"));
-    EXPECT_FALSE(game().dropLegions(x, y));
+    EXPECT_EQ(game().dropLegions(x, y).refusal, DropResult::Refusal::NothingPickedUp);
     EXPECT_TRUE(advisor.messages.empty());
+    // The typed results say which refusal it was.
+    game().dragSource = &P("Italia");
+    const DropResult moved = game().dropLegions(x, y);
+    EXPECT_EQ(moved.refusal, DropResult::Refusal::None);
+    EXPECT_EQ(moved.order, OrderResult::AllMoved);
+    EXPECT_EQ(moved.target, nullptr);
+    game().dragSource = &P("Pannonia");
+    EXPECT_EQ(game().dropLegions(x, y).order, OrderResult::NoLegion);
 }
 
 TEST_F(OrdersTest, DropOnSeaOrOnTheSourceDoesNothing) {
     station(game().romans, "Italia", 1);
     game().dragSource = &P("Italia");
-    EXPECT_FALSE(game().dropLegions(5, 5));
+    EXPECT_EQ(game().dropLegions(5, 5).refusal, DropResult::Refusal::NoProvince);
     const auto [x, y] = pointIn(P("Italia"));
-    EXPECT_FALSE(game().dropLegions(x, y));
+    const DropResult home = game().dropLegions(x, y);
+    EXPECT_FALSE(home.carriedOut());
+    EXPECT_EQ(home.order, OrderResult::SameProvince);
+    EXPECT_EQ(home.target, &P("Italia"));
     EXPECT_FALSE(legionAt(game().romans, 0).moved);
     EXPECT_TRUE(advisor.messages.empty());
 }

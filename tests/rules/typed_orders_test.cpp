@@ -73,7 +73,7 @@ TEST_F(TypedOrdersTest, TheDropIsTheOrderToTheProvinceUnderThePointer) {
     EXPECT_TRUE(drag(P("Italia"), P("Dalmatia")));
     EXPECT_EQ(romans().legions[0]->province, &P("Dalmatia"));
     game().dragSource = &P("Italia");
-    EXPECT_FALSE(game().dropLegions(-5, -5));  // nothing ready: told so, even off the map
+    EXPECT_FALSE(game().dropLegions(-5, -5).carriedOut());  // nothing ready: told so, even off the map
     EXPECT_EQ(advisor.messages.size(), 1u);
     // The press on a legion box picks its province up: the first box wins.
     game().pickUp(game().legionBoxAt(P("Dalmatia").legionX() + LegionBoxWidth, P("Dalmatia").legionY()));

@@ -33,5 +33,5 @@ inline bool drag(Province& from, Province& to) {
     Game& game = Game::instance();
     game.dragSource = &from;
     const auto [x, y] = pointIn(to);
-    return game.dropLegions(x, y);
+    return game.dropLegions(x, y).carriedOut();
 }

@@ -43,7 +43,7 @@ void playRandomTurn(RandomPlayer& player, Game& game) {
         int x = 0, y = 0;
         pointIn(player, game, *target, x, y);
         game.pickUp(&source);
-        if (game.dropLegions(x, y) && !game.romansCanMove()) game.advanceTurn();
+        if (game.dropLegions(x, y).carriedOut() && !game.romansCanMove()) game.advanceTurn();
         if (player.over) return;
     }
     if (player.pick(40) == 0) game.palestinaUprising();

@@ -144,7 +144,7 @@ EMSCRIPTEN_KEEPALIVE const char* aurovane_pick_up(int x, int y) {
 // The release of a drag at a map point; 1 when legions were sent.
 EMSCRIPTEN_KEEPALIVE int aurovane_drop(int x, int y) {
     Game& game = Game::instance();
-    const bool dropped = game.dropLegions(x, y);
+    const bool dropped = game.dropLegions(x, y).carriedOut();
     showState();
     if (dropped && !game.romansCanMove()) endTurn();
     return dropped ? 1 : 0;
