@@ -217,16 +217,18 @@ void GameScreen::wipeIcon(const Province& from, int iconWidth, int iconHeight) {
     back_.copyFrom(mapCache_, QRect(figureSpot(from), QSize(iconWidth, iconHeight)), spot);
 }
 
-void GameScreen::march(Province& from, Province& to, const Animation& animation, int iconWidth, int iconHeight,
-                       bool mirror) {
+void GameScreen::march(Province& from, Province& to, const Animation& walk, int iconWidth, int iconHeight,
+                       bool facesRight) {
     wipeIcon(from, iconWidth, iconHeight);
-    const QPoint spot = legionSpot(from, offsetX_);
-    animation.play(front_, spot.x(), spot.y(), back_, spot.x(), spot.y(), mirror,
-                   [this](const QRect& changed, int delay) {
-                       show(changed);
-                       wait(delay);
-                   });
-    (void)to;
+    const QPoint start = legionSpot(from, offsetX_);
+    // Halfway to the target's figure: the soldier sets out for the border
+    // and stops short of any figure standing there.
+    const QPoint end = start + (legionSpot(to, offsetX_) - start) / 2;
+    const bool westward = end.x() < start.x();
+    walk.walk(front_, start, end, back_, facesRight == westward, [this](const QRect& changed, int delay) {
+        show(changed);
+        wait(delay);
+    });
 }
 
 void GameScreen::animateMove(Province& from, Province& to) {
@@ -240,13 +242,13 @@ void GameScreen::animateMove(Province& from, Province& to) {
     auto sound = [this] { if (playSound) playSound(0); };
     if (name == "Romans") {
         sound();
-        march(from, to, pictures_.romanMarch(), 35, 65, to.legionX() < from.legionX());
+        march(from, to, pictures_.romanWalk(), 35, 65, true);
     } else if (name == "Germanic Tribes") {
         sound();
-        march(from, to, pictures_.barbarianMarch(), 42, 60, to.legionX() >= from.legionX());
+        march(from, to, pictures_.barbarianWalk(), 43, 60, false);
     } else if (name == "Sassanids") {
         sound();
-        march(from, to, pictures_.sassanidMarch(), 40, 60, to.legionX() >= from.legionX());
+        march(from, to, pictures_.sassanidWalk(), 40, 60, false);
     } else {
         // Rebels, and a move out of a province nobody holds: the crossed swords.
         {

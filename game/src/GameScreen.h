@@ -126,8 +126,10 @@ private:
     void drawInstructions();
     void drawOrdersInProgress(QPainter& p) const;
     void wipeIcon(const Province& from, int iconWidth, int iconHeight);
-    void march(Province& from, Province& to, const view::Animation& animation, int iconWidth, int iconHeight,
-               bool mirror);
+    // The soldier of `from` walks toward `to`; `facesRight`: how his pictures
+    // are drawn (they are mirrored to face the way he goes).
+    void march(Province& from, Province& to, const view::Animation& walk, int iconWidth, int iconHeight,
+               bool facesRight);
 
     Game& game_;
     const view::Pictures& pictures_;

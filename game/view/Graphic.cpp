@@ -115,6 +115,24 @@ void Animation::play(Surface& target, int x, int y, const Surface& background, i
     }
 }
 
+void Animation::walk(Surface& target, QPoint from, QPoint to, const Surface& background, bool mirror,
+                     const FrameShown& shown) const {
+    const int last = int(frames_.size()) - 1;
+    QRect previous;
+    for (int i = 0; i <= last; ++i) {
+        const Sprite& frame = *frames_[std::size_t(i)];
+        const QRect here(last > 0 ? from + (to - from) * i / last : from, QSize(frame.width(), frame.height()));
+        const QRect changed = previous.isNull() ? here : previous.united(here);
+        target.copyFrom(background, changed, changed.topLeft());
+        {
+            auto p = target.painter();
+            frame.drawTransparent(*p, here.x(), here.y(), mirror);
+        }
+        if (shown) shown(changed, delay_);
+        previous = here;
+    }
+}
+
 ProvinceSprites::ProvinceSprites() {
     entries_.reserve(TintTable.size());
     for (const TintSpec& t : TintTable) {

@@ -85,6 +85,10 @@ public:
     using FrameShown = std::function<void(const QRect& changed, int delayMs)>;
     void play(Surface& target, int x, int y, const Surface& background, int bx, int by, bool mirror,
               const FrameShown& shown) const;
+    // The frames carried in even steps from corner `from` to corner `to`,
+    // each wiping the one before with the background at the same place.
+    void walk(Surface& target, QPoint from, QPoint to, const Surface& background, bool mirror,
+              const FrameShown& shown) const;
 
     int delay() const { return delay_; }
     const std::vector<std::unique_ptr<Sprite>>& frames() const { return frames_; }

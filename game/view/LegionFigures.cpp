@@ -12,26 +12,40 @@ namespace view {
 namespace {
 
 // Figures the rules place mostly over a neighbour or over a name painted on
-// the map, moved (in map pixels) onto their own land.
-struct Nudge {
+// the map, moved (in map pixels) onto their own land, and the badges that
+// would touch a name or a neighbour's figure moved to another side. Where a
+// province is too small for a figure between the names (Belgica, the Lower
+// Rhine, Pontus), the figure keeps clear of the names and stands on its own
+// land as far as it can.
+struct Placement {
     const char* province;
-    int dx, dy;
+    FigurePlace place;
 };
-constexpr Nudge nudges[] = {
-    {"Macedonia", 0, 73},   // off the Thracian border, south of its name
-    {"Lower Rhine", 6, 28}, // under its name
-    {"Belgica", 15, 60},    // under its name
-    {"Upper Rhine", 0, 30}, // under its name
-    {"Africa", 0, 22},      // out of the sea
-    {"Syria", 0, -6},       // above its name
-    {"Mauretania", 0, -8},  // above its name
+constexpr Placement placements[] = {
+    {"Terraconensis", {0, -3, false, false}},
+    {"Upper Rhine", {0, -57, false, true}},     // above its name
+    {"Mauretania", {-63, 19, true, false}},     // west of its name
+    {"Africa", {-2, 2, false, false}},
+    {"Dalmatia", {0, 0, true, true}},
+    {"Macedonia", {0, -6, false, false}},       // above its name
+    {"Pontus", {-35, 0, true, false}},         // on its coast, west of its name
+    {"Palestina", {1, -6, false, false}},
+    {"Armenia", {7, 0, true, false}},
+    {"Syria", {1, -6, false, false}},
+    {"Dacia", {-17, 3, false, true}},
+    {"Pannonia", {-24, 0, true, false}},
+    {"Britannia", {0, -6, false, false}},
+    {"Thracia", {-31, 0, false, true}},         // off Dacia, west of its name
+    {"Belgica", {12, 60, false, false}},        // under its name
+    {"Lower Rhine", {20, 30, true, true}},      // between Belgica's name and the Upper Rhine's
+    {"Lugdunensis", {0, 6, false, false}},
+    {"Narbonensis", {0, -6, false, false}},
+    {"Raetia", {0, -6, false, false}},
+    {"Lydia", {28, 2, false, false}},
+    {"Mesopotamia", {-5, 0, false, false}},
+    {"Phrygia", {0, -6, false, false}},
+    {"Cappadocia", {-18, 1, true, false}},
 };
-
-QPoint nudgeOf(const Province& province) {
-    for (const Nudge& n : nudges)
-        if (province.name() == n.province) return QPoint(n.dx, n.dy);
-    return QPoint(0, 0);
-}
 
 // The widest legion icon and the tallest.
 constexpr int FigureWidth = 43;
@@ -57,9 +71,29 @@ QPointF centreOf(const Province& province, int screenOffsetX) {
 
 }  // namespace
 
-QPoint figureSpot(const Province& province) {
-    return QPoint(province.legionX(), province.legionY()) + nudgeOf(province);
+FigurePlace figurePlace(std::string_view province) {
+    for (const Placement& p : placements)
+        if (province == p.province) return p.place;
+    return {};
 }
+
+QPoint figureSpot(const Province& province) {
+    const FigurePlace place = figurePlace(province.name());
+    return QPoint(province.legionX() + place.dx, province.legionY() + place.dy);
+}
+
+QRectF countPlaque(QPoint figure, const FigurePlace& place, const QString& text, qreal scale) {
+    const QFontMetrics fm(badgeFont(scale));
+    const int w = std::max(fm.horizontalAdvance(text) + 8, fm.height() + 2);
+    const int h = fm.height() + 1;
+    // Beside the figure's feet, as the old count was, or beside its head
+    // under room for the pennant.
+    const qreal x = place.badgeLeft ? figure.x() + 4 - w : figure.x() + 34;
+    const qreal y = place.badgeHigh ? figure.y() + 15 : figure.y() + 64 - h;
+    return QRectF(x, y, w, h);
+}
+
+QRectF pennantOver(const QRectF& plaque) { return QRectF(plaque.left() + 3, plaque.top() - 14, 12, 14); }
 
 QRect pickUpBox(const Province& province) { return QRect(figureSpot(province), QSize(74, 60)); }
 
@@ -79,7 +113,7 @@ Province* figureAt(const Game& game, QPoint m) {
         // The icon, and the count badge at its feet.
         const QPoint s = figureSpot(*p);
         const QRect icon(s, QSize(FigureWidth, FigureHeight));
-        const QRect badge(s + QPoint(34, 45), QSize(26, 20));
+        const QRect badge = countPlaque(s, figurePlace(p->name()), QStringLiteral("00"), 1).toAlignedRect();
         if (anyone && (icon.contains(m) || badge.contains(m))) return p;
     }
     return nullptr;
@@ -101,16 +135,12 @@ QString stackCountText(const RomanStack& stack) {
     return QStringLiteral("%1/%2").arg(stack.ready).arg(stack.total);
 }
 
-void drawCountBadge(QPainter& p, QPoint figure, const QString& text, bool marching) {
+void drawCountBadge(QPainter& p, QPoint figure, const FigurePlace& place, const QString& text, bool marching) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
-    const QFont f = badgeFont(p.deviceTransform().m11());
-    p.setFont(f);
-    const QFontMetrics fm(f);
-    const int w = std::max(fm.horizontalAdvance(text) + 8, fm.height() + 2);
-    const int h = fm.height() + 1;
-    // Below the figure's right hand, over its feet's level as the old count was.
-    const QRectF plaque(figure.x() + 34, figure.y() + 64 - h, w, h);
+    const qreal scale = p.deviceTransform().m11();
+    p.setFont(badgeFont(scale));
+    const QRectF plaque = countPlaque(figure, place, text, scale);
     p.setPen(QPen(QColor(60, 40, 20), 1.2));
     p.setBrush(QColor(255, 250, 235));
     p.drawRoundedRect(plaque, 5, 5);
@@ -118,11 +148,12 @@ void drawCountBadge(QPainter& p, QPoint figure, const QString& text, bool marchi
     p.drawText(plaque, Qt::AlignCenter, text);
     if (marching) {
         // A marching stack carries a red pennant over the plaque.
+        const QRectF pole = pennantOver(plaque);
         QPainterPath flag;
-        flag.moveTo(plaque.left() + 3, plaque.top());
-        flag.lineTo(plaque.left() + 3, plaque.top() - 14);
-        flag.lineTo(plaque.left() + 15, plaque.top() - 10);
-        flag.lineTo(plaque.left() + 3, plaque.top() - 6);
+        flag.moveTo(pole.bottomLeft());
+        flag.lineTo(pole.topLeft());
+        flag.lineTo(pole.right(), pole.top() + 4);
+        flag.lineTo(pole.left(), pole.top() + 8);
         p.setPen(QPen(QColor(90, 10, 10), 1.5));
         p.setBrush(QColor(200, 30, 30));
         p.drawPath(flag);

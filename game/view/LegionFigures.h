@@ -7,7 +7,9 @@
 #include <QPainter>
 #include <QPoint>
 #include <QRect>
+#include <QRectF>
 #include <QString>
+#include <string_view>
 
 class Game;
 class Province;
@@ -16,8 +18,22 @@ namespace view {
 
 class Pictures;
 
+// How the window places a province's figures: moved by (dx, dy) map pixels
+// from the rules' spot, the count badge beside the feet or the head, right or
+// left of the figure.
+struct FigurePlace {
+    int dx = 0, dy = 0;
+    bool badgeLeft = false;
+    bool badgeHigh = false;
+};
+FigurePlace figurePlace(std::string_view province);
 // Map point of the top-left corner of a province's figures.
 QPoint figureSpot(const Province& province);
+// The count badge's plaque for a figure whose corner is at `figure`, drawn at
+// `scale` device pixels per layout pixel, and the pennant a marching stack
+// flies over it.
+QRectF countPlaque(QPoint figure, const FigurePlace& place, const QString& text, qreal scale);
+QRectF pennantOver(const QRectF& plaque);
 // The box a press picks the province's legions up in, in map pixels (74 x 60,
 // as the rules' legion box, moved with the figure).
 QRect pickUpBox(const Province& province);
@@ -40,7 +56,7 @@ QString stackCountText(const RomanStack& stack);
 
 // The count badge beside a figure whose corner is at layout point `figure`:
 // lining figures on a white plaque the window scales with everything else.
-void drawCountBadge(QPainter& p, QPoint figure, const QString& text, bool marching);
+void drawCountBadge(QPainter& p, QPoint figure, const FigurePlace& place, const QString& text, bool marching);
 // A dashed route with an arrowhead from every marching Roman legion to its
 // destination, drawn under the figures.
 void drawMarches(QPainter& p, const Game& game, int screenOffsetX);

@@ -50,9 +50,9 @@ Pictures::Pictures() {
         for (std::size_t i = 0; i < a.frames.size() && a.frames[i]; ++i) frames.push_back({a.frames[i], a.masks[i]});
         return std::make_unique<Animation>(frames, a.width, a.height, a.delayMs);
     };
-    romanMarch_ = animation("romanMarch");
-    barbarianMarch_ = animation("barbarianMarch");
-    sassanidMarch_ = animation("sassanidMarch");
+    romanWalk_ = animation("romanWalk");
+    barbarianWalk_ = animation("barbarianWalk");
+    sassanidWalk_ = animation("sassanidWalk");
     romanDefeat_ = animation("romanDefeat");
     barbarianDefeat_ = animation("barbarianDefeat");
     sassanidDefeat_ = animation("sassanidDefeat");
@@ -63,7 +63,7 @@ void Pictures::load(const QString& root) {
     root_ = root;
     for (auto& [id, g] : graphics_) g->load(root);
     tints_.load(root);
-    for (Animation* a : {romanMarch_.get(), barbarianMarch_.get(), sassanidMarch_.get(), romanDefeat_.get(),
+    for (Animation* a : {romanWalk_.get(), barbarianWalk_.get(), sassanidWalk_.get(), romanDefeat_.get(),
                          barbarianDefeat_.get(), sassanidDefeat_.get(), rebelDefeat_.get()})
         a->load(root);
 }
@@ -101,7 +101,7 @@ int Pictures::loadedCount() const {
     for (const auto& [id, g] : graphics_) n += g->isLoaded();
     for (const auto& e : tints_.entries())
         for (const auto& s : e.sprites) n += s->isLoaded();
-    for (const Animation* a : {romanMarch_.get(), barbarianMarch_.get(), sassanidMarch_.get(), romanDefeat_.get(),
+    for (const Animation* a : {romanWalk_.get(), barbarianWalk_.get(), sassanidWalk_.get(), romanDefeat_.get(),
                                barbarianDefeat_.get(), sassanidDefeat_.get(), rebelDefeat_.get()})
         for (const auto& f : a->frames()) n += f->isLoaded();
     return n;
@@ -109,7 +109,7 @@ int Pictures::loadedCount() const {
 
 int Pictures::pictureCount() const {
     int n = int(graphics_.size()) + int(tints_.entries().size()) * 3;
-    for (const Animation* a : {romanMarch_.get(), barbarianMarch_.get(), sassanidMarch_.get(), romanDefeat_.get(),
+    for (const Animation* a : {romanWalk_.get(), barbarianWalk_.get(), sassanidWalk_.get(), romanDefeat_.get(),
                                barbarianDefeat_.get(), sassanidDefeat_.get(), rebelDefeat_.get()})
         n += int(a->frames().size());
     return n;
@@ -204,29 +204,26 @@ void drawConstantinopleLabel(QPainter& p, const Pictures& pictures, int screenOf
     pictures.graphic(251).draw(p, screenOffsetX + 724, 294);
 }
 
-void drawLegion(QPainter& p, const Pictures& pictures, QPoint spot, int kind, const QString& count, bool marching,
-                int screenOffsetX) {
-    const Sprite& icon = pictures.icon(kind);
-    const QPoint corner(spot.x() + screenOffsetX + MapLeft, spot.y() + MapTop);
-    icon.drawTransparent(p, corner.x(), corner.y(), false);
-    if (!count.isEmpty()) drawCountBadge(p, corner, count, marching);
-}
-
 void drawLegions(QPainter& p, const Pictures& pictures, Game& game, int screenOffsetX) {
     drawMarches(p, game, screenOffsetX);
-    for (Province* province : game.provinceTable) {
-        if (!province) continue;
-        for (Empire* empire : game.empires()) {
-            const int count = empire->countLegionsIn(*province);
-            if (count <= 0) continue;
-            if (empire->isRomans()) {
-                const RomanStack stack = romanStack(game, *province);
-                const int kind = empire->allLegionsMovedIn(*province) ? RomanMoved : RomanActive;
-                drawLegion(p, pictures, figureSpot(*province), kind, stackCountText(stack), stack.marching > 0,
-                           screenOffsetX);
-            } else {
-                drawLegion(p, pictures, figureSpot(*province), empire->legionIcon, QString::number(count), false,
-                           screenOffsetX);
+    // Every figure first, then every badge: no neighbour's figure hides a count.
+    for (const bool badges : {false, true}) {
+        for (Province* province : game.provinceTable) {
+            if (!province) continue;
+            const QPoint corner = legionSpot(*province, screenOffsetX);
+            for (Empire* empire : game.empires()) {
+                const int count = empire->countLegionsIn(*province);
+                if (count <= 0) continue;
+                if (!badges) {
+                    const bool greyed = empire->isRomans() && empire->allLegionsMovedIn(*province);
+                    pictures.icon(empire->isRomans() ? (greyed ? RomanMoved : RomanActive) : empire->legionIcon)
+                        .drawTransparent(p, corner.x(), corner.y(), false);
+                } else if (empire->isRomans()) {
+                    const RomanStack stack = romanStack(game, *province);
+                    drawCountBadge(p, corner, figurePlace(province->name()), stackCountText(stack), stack.marching > 0);
+                } else {
+                    drawCountBadge(p, corner, figurePlace(province->name()), QString::number(count), false);
+                }
             }
         }
     }

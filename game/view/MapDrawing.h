@@ -33,7 +33,7 @@ constexpr int MapHeight = 548;
 // (width − 1366) / 2 for a composition wider than 1366 pixels, else 0.
 int screenOffsetFor(int layoutWidth);
 
-// The icon kinds of drawLegion.
+// The kinds of legion figure.
 enum LegionIcon { RomanActive = 0, BarbarianIcon = 1, UnsupportedIcon = 2, SassanidIcon = 3, RebelIcon = 4, RomanMoved = 5 };
 
 // Every picture of the map screen, loaded once.
@@ -50,9 +50,10 @@ public:
     const Sprite& icon(int kind) const;  // by LegionIcon; throws InternalError for 2 and unknown kinds
     const ProvinceSprites& tints() const { return tints_; }
 
-    const Animation& romanMarch() const { return *romanMarch_; }
-    const Animation& barbarianMarch() const { return *barbarianMarch_; }
-    const Animation& sassanidMarch() const { return *sassanidMarch_; }
+    // A soldier walking on his own spot, carried along by the window's march.
+    const Animation& romanWalk() const { return *romanWalk_; }
+    const Animation& barbarianWalk() const { return *barbarianWalk_; }
+    const Animation& sassanidWalk() const { return *sassanidWalk_; }
     const Animation& romanDefeat() const { return *romanDefeat_; }
     const Animation& barbarianDefeat() const { return *barbarianDefeat_; }
     const Animation& sassanidDefeat() const { return *sassanidDefeat_; }
@@ -65,7 +66,7 @@ public:
 private:
     std::map<int, std::unique_ptr<Graphic>> graphics_;
     ProvinceSprites tints_;
-    std::unique_ptr<Animation> romanMarch_, barbarianMarch_, sassanidMarch_;
+    std::unique_ptr<Animation> romanWalk_, barbarianWalk_, sassanidWalk_;
     std::unique_ptr<Animation> romanDefeat_, barbarianDefeat_, sassanidDefeat_, rebelDefeat_;
     QString root_;
 };
@@ -96,12 +97,6 @@ void drawConstantinopleLabel(QPainter& p, const Pictures& pictures, int screenOf
 // of the marching Roman legions; the Roman icon is greyed when every Roman
 // legion there has moved, and its count reads ready/total when they differ.
 void drawLegions(QPainter& p, const Pictures& pictures, Game& game, int screenOffsetX);
-
-// One legion icon with its corner at map point `spot`; a count other than
-// the empty text is written on a badge beside it, with a pennant when
-// `marching`.
-void drawLegion(QPainter& p, const Pictures& pictures, QPoint spot, int kind, const QString& count, bool marching,
-                int screenOffsetX);
 
 // The legend column and the white frame around the map.
 void drawLegend(QPainter& p, const Pictures& pictures, int screenOffsetX);

@@ -42,6 +42,12 @@ inline constexpr AnimationSpec AnimationTable[] = {
     {"sassanidDefeat", {316, 317, 318, 319, 320, 321}, {322, 323, 324, 325, 326, 327}, 49, 60, 100},
     // The rebel defeat's frames are not consecutive.
     {"rebelDefeat", {260, 262}, {261, 263}, 46, 60, 100},
+    // Steps of a soldier carried from his province toward the target, in the
+    // marches' number of frames and pace (an eight-frame step cycle, every
+    // second frame where a march is short); masks in the pictures' alpha.
+    {"romanWalk", {400, 401, 402, 403, 404, 405, 406, 407, 400}, {}, 35, 65, 50},
+    {"barbarianWalk", {410, 412, 414}, {}, 43, 60, 100},
+    {"sassanidWalk", {420, 422, 424, 426}, {}, 40, 60, 75},
 };
 
 inline const AnimationSpec& animationNamed(const char* name) {

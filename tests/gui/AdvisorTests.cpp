@@ -540,47 +540,60 @@ TEST(Results, CountsStandBesideTheirLabels) {
     EXPECT_EQ(shown.copy(QRect(0, 0, 420, 400)), plain.copy(QRect(0, 0, 420, 400)));
 }
 
-// A picture folder of its own: march frames red on their left half only, so
+// A picture folder of its own: walk frames red on their left half only, so
 // that a mirrored frame shows red on the right.
-TEST(Animations, MarchesFaceTheirWay) {
+TEST(Animations, MarchesWalkTowardTheTargetFacingTheirWay) {
     Harness h;
     QTemporaryDir root;
     ASSERT_TRUE(root.isValid());
-    auto frames = [&](int first, int count, QSize size) {
-        for (int id = first; id < first + count; ++id) {
+    auto frames = [&](int first, QSize size) {
+        for (int id = first; id < first + 8; ++id) {
             QImage img(size, QImage::Format_ARGB32);
             img.fill(Qt::transparent);
             QPainter(&img).fillRect(QRect(0, 0, size.width() / 2, size.height()), Qt::red);
             ASSERT_TRUE(img.save(root.filePath(QStringLiteral("%1.png").arg(id))));
         }
     };
-    frames(270, 9, QSize(87, 65));
-    frames(302, 3, QSize(63, 60));
+    frames(400, QSize(35, 65));
+    frames(410, QSize(43, 60));
     h.pictures.load(root.path());
-    h.screen.paintScreen();
     Game& g = h.game;
-    // Which half of the last frame, drawn at the mover's spot, is red.
-    auto redSide = [&](Province& from, int width) {
-        const QPoint spot = view::legionSpot(from, 0);
-        const int x = spot.x() - (width - 30) / 2;
+    // Which half of the last frame is red; it stands halfway to the target.
+    auto redSide = [&](Province& from, Province& to, int width) {
+        const QPoint start = view::legionSpot(from, 0);
+        const QPoint at = start + (view::legionSpot(to, 0) - start) / 2;
         const QImage img = h.screen.front().image();
-        const bool left = QColor(img.pixel(x + 5, spot.y() + 20)) == QColor(Qt::red);
-        const bool right = QColor(img.pixel(x + width - 5, spot.y() + 20)) == QColor(Qt::red);
+        const bool left = QColor(img.pixel(at.x() + 3, at.y() + 20)) == QColor(Qt::red);
+        const bool right = QColor(img.pixel(at.x() + width - 3, at.y() + 20)) == QColor(Qt::red);
         return left && !right ? 'L' : right && !left ? 'R' : '?';
     };
     Province& italia = g.findProvince("Italia");       // legion spot x 295
     Province& dalmatia = g.findProvince("Dalmatia");   // legion spot x 390
-    h.screen.animateMove(italia, dalmatia);
-    EXPECT_EQ(redSide(italia, 87), 'L') << "a Roman marching east is drawn as painted";
-    h.screen.paintScreen();
-    h.screen.animateMove(dalmatia, italia);
-    EXPECT_EQ(redSide(dalmatia, 87), 'R') << "a Roman marching west is mirrored";
+    std::vector<QRect> shown;
+    auto march = [&](Province& from, Province& to) {
+        h.screen.paintScreen();
+        shown.clear();
+        const auto present = h.screen.present;
+        h.screen.present = [&](const QRect& r) {
+            shown.push_back(r);
+            present(r);
+        };
+        h.screen.animateMove(from, to);
+        h.screen.present = present;
+    };
+    march(italia, dalmatia);
+    EXPECT_EQ(redSide(italia, dalmatia, 35), 'L') << "a Roman marching east is drawn as painted";
+    ASSERT_EQ(shown.size(), 9u);
+    EXPECT_LT(shown.front().left(), shown.back().left()) << "he walks east, step by step";
+    const QPoint home = view::legionSpot(italia, 0) + QPoint(10, 20);
+    EXPECT_NE(QColor(h.screen.front().image().pixel(home)), QColor(Qt::red)) << "no soldier is left behind";
+    march(dalmatia, italia);
+    EXPECT_EQ(redSide(dalmatia, italia, 35), 'R') << "a Roman marching west is mirrored";
     // The Barbarian pictures face the other way: mirrored when marching east.
     g.transferProvince(g.barbarians, dalmatia, &g.romans);
-    h.screen.paintScreen();
-    h.screen.animateMove(dalmatia, g.findProvince("Thracia"));  // 390 -> 470
-    EXPECT_EQ(redSide(dalmatia, 63), 'R');
-    h.screen.paintScreen();
-    h.screen.animateMove(dalmatia, italia);
-    EXPECT_EQ(redSide(dalmatia, 63), 'L');
+    march(dalmatia, g.findProvince("Thracia"));  // 390 -> 470
+    EXPECT_EQ(redSide(dalmatia, g.findProvince("Thracia"), 43), 'R');
+    EXPECT_EQ(shown.size(), 3u);
+    march(dalmatia, italia);
+    EXPECT_EQ(redSide(dalmatia, italia, 43), 'L');
 }

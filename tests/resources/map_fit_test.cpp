@@ -7,8 +7,13 @@
 // player sees.
 #include "map_geometry.h"
 
+#ifdef AUROVANE_WINDOW_FIGURES
+#include "game/view/LegionFigures.h"
+#endif
+
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QString>
 
@@ -325,6 +330,60 @@ TEST_F(MapPictures, LegionBoxesStandOnTheirOwnProvince) {
         }
     }
     std::printf("(c) legion boxes on own province or sea: lowest %.1f%%\n", 100 * lowest);
+#ifdef AUROVANE_WINDOW_FIGURES
+    // The window's figures, where it moves them: every kind's painted pixels
+    // and a count badge as wide as "3/5" or "12" under a marching pennant, at
+    // the badge's size on a screen of 1366 pixels or more and on a small one.
+    static int argc = 1;
+    static char name[] = "map_fit_test";
+    static char* argv[] = {name, nullptr};
+    if (!QGuiApplication::instance()) new QGuiApplication(argc, argv);
+    QRect icon;
+    for (int id : {168, 170, 179, 114, 183}) {
+        const QImage img = bitmap(id);
+        ASSERT_FALSE(img.isNull()) << id;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if (qAlpha(img.pixel(x, y)) > 0) icon |= QRect(x, y, 1, 1);
+    }
+    for (int i = 0; i < mapgeo::ProvinceCount; ++i) {
+        const auto& p = mapgeo::provinces[i];
+        const std::string name(p.name);
+        const view::FigurePlace place = view::figurePlace(name);
+        const QPoint spot(p.legionX + place.dx, p.legionY + place.dy);
+        std::vector<QRectF> covered{icon.translated(spot)};
+        for (qreal scale : {1.0, 2.0, 0.75})
+            for (const char* count : {"3/5", "12"}) {
+                const QRectF plaque = view::countPlaque(spot, place, QString::fromLatin1(count), scale);
+                covered.push_back(plaque);
+                covered.push_back(view::pennantOver(plaque));
+            }
+        for (const QRectF& r : covered) {
+            EXPECT_TRUE(QRectF(0, 0, MapWidth, MapHeight).contains(r)) << name << " reaches off the map";
+            for (const auto& l : labels) {
+                // Touching counts: one pixel of map between them at least.
+                const QRectF label(l.left - 1, l.top - 1, l.right - l.left + 2, l.bottom - l.top + 2);
+                EXPECT_FALSE(r.intersects(label)) << name << "'s figure or count touches the name of " << l.province;
+            }
+        }
+        // The figure stands on its own land: the most of its land is its own
+        // province's, and so is the ground under its feet where the province
+        // has room for a figure between the names.
+        const QRect box = icon.translated(spot);
+        std::vector<int> landOf(mapgeo::ProvinceCount + 1);
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x)
+                if (int d = drawnAt(x, y); d >= 0) ++landOf[d];
+        const int own = landOf[i];
+        for (int j = 0; j < mapgeo::ProvinceCount; ++j)
+            EXPECT_TRUE(j == i || landOf[j] < own) << name << "'s figure stands on " << mapgeo::provinces[j].name;
+        int feet = 0, ownFeet = 0;
+        for (int x = box.left() + 8; x <= box.right() - 8; ++x, ++feet) ownFeet += drawnAt(x, box.bottom() - 2) == i;
+        if (name != "Belgica") {
+            EXPECT_GE(ownFeet * 2, feet) << name << "'s figure has its feet on other ground";
+        }
+    }
+#endif
 }
 
 TEST_F(MapPictures, ConstantinopleLabelCoversNoName) {
