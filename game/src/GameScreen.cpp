@@ -219,6 +219,9 @@ void GameScreen::wipeIcon(const Province& from, int iconWidth, int iconHeight) {
 
 void GameScreen::march(Province& from, Province& to, const Animation& walk, int iconWidth, int iconHeight,
                        bool facesRight) {
+    // Composed afresh: the figure a drag carried and its target's highlight
+    // are gone before the soldier sets out.
+    paintScreen();
     wipeIcon(from, iconWidth, iconHeight);
     const QPoint start = legionSpot(from, offsetX_);
     // Halfway to the target's figure: the soldier sets out for the border
