@@ -222,7 +222,9 @@ void GameScreen::march(Province& from, Province& to, const Animation& walk, int 
     // Composed afresh: the figure a drag carried and its target's highlight
     // are gone before the soldier sets out.
     paintScreen();
-    wipeIcon(from, iconWidth, iconHeight);
+    // One soldier steps out of a stack; the last one leaves his spot empty.
+    const Empire* owner = game_.ownerOf(from);
+    if (!owner || owner->countLegionsIn(from) <= 1) wipeIcon(from, iconWidth, iconHeight);
     const QPoint start = legionSpot(from, offsetX_);
     // Halfway to the target's figure: the soldier sets out for the border
     // and stops short of any figure standing there.
