@@ -31,6 +31,7 @@ class Page {
       },
     });
     this.busy = false;
+    this.menuWanted = false;  // asked for during a turn: opened once the year is over
     this.drag = null;
     this.lastKeptYear = null;
   }
@@ -52,6 +53,8 @@ class Page {
       lesson: (year) => this.lesson(this.tables.lessons.find((l) => l.year === year), true),
       results: () => this.results(),
       quit: () => this.openMenu(),
+      // Years that would run by themselves stop for the menu the player asked for.
+      runAnotherYear: () => !this.menuWanted,
     };
   }
 
@@ -67,6 +70,10 @@ class Page {
       this.busy = false;
       document.body.classList.remove('busy');
       this.screen.draw();
+      if (this.menuWanted) {
+        this.menuWanted = false;
+        this.openMenu();
+      }
     }
   }
 
@@ -235,7 +242,8 @@ class Page {
     const menu = byId('menu');
     byId('menu-button').addEventListener('click', () => {
       this.audio.unlock();
-      if (!this.busy) this.openMenu();
+      if (this.busy) this.menuWanted = true;
+      else this.openMenu();
     });
     const list = byId('lesson-list');
     for (const lesson of this.tables.lessons) {

@@ -35,6 +35,7 @@ EM_ASYNC_JS(void, pageBanner, (), { await Module.page.banner(); });
 EM_ASYNC_JS(void, pageLesson, (int year), { await Module.page.lesson(year); });
 EM_ASYNC_JS(void, pageResults, (), { await Module.page.results(); });
 EM_JS(void, pageQuit, (), { Module.page.quit(); });
+EM_JS(int, pageRunAnotherYear, (), { return Module.page.runAnotherYear() ? 1 : 0; });
 
 void showState() { pageShowState(pageState(Game::instance()).c_str()); }
 
@@ -85,6 +86,7 @@ public:
     }
     void quit() override { pageQuit(); }
     void newGame() override { newGamePosted = true; }
+    bool runAnotherYear() override { return pageRunAnotherYear() != 0; }
 
 private:
     std::string animated_;

@@ -273,6 +273,38 @@ await check('a bad file gets the reader\'s message and changes nothing', async (
   assert.deepEqual(await dump(page), before);
 });
 
+await check('the menu asked for while years run by themselves opens once the year is over', async () => {
+  // No Roman legion, and a debt that the taxes of three years pay off before
+  // the next is raised: the years run by themselves.
+  const barracksEmpty = fs.readFileSync(path.join(here, '../../tests/files/base/new-game.avn'), 'latin1')
+    .replace(/^75000 /m, '-20000 ')
+    .replace(/Romans-Legions\n9 [^\n]*\n(?:[^\n]*\n){18}/, 'Romans-Legions\n0    #    number of legions\n');
+  const load = async () => {
+    await menu(page, 'load');
+    await page.setInputFiles('#file-input', { name: 'barracks.avn', mimeType: 'application/octet-stream',
+                                              buffer: Buffer.from(barracksEmpty, 'latin1') });
+    await settle(page);
+    assert.equal((await dump(page)).turn, 0);
+  };
+  await load();
+  await page.click('#end-year');
+  await settle(page);
+  assert.ok((await dump(page)).turn > 1, 'left alone, several years run');
+  await load();
+  await page.evaluate(() => {
+    document.getElementById('end-year').click();
+    document.getElementById('menu-button').click();
+  });
+  for (const end = Date.now() + 30000; !(await page.isVisible('#menu'));) {
+    assert.ok(Date.now() < end, 'the menu opens');
+    if (await page.isVisible('#advisor')) await page.click('#advisor-yes');
+    else if (await page.isVisible('#picture')) await page.click('#picture-close');
+    await page.waitForTimeout(30);
+  }
+  assert.equal((await dump(page)).turn, 1, 'the next year waits for the player');
+  await page.keyboard.press('Escape');
+});
+
 await check('after a reload, Continue Last Game brings back the last year', async () => {
   await page.click('#end-year');
   await settle(page);
