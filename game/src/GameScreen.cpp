@@ -6,8 +6,23 @@
 #include "engine/Game.h"
 #include "qtcommon/RulesText.h"
 #include "game/view/LegionFigures.h"
+#include "game/view/ScreenText.h"
 
 using namespace view;
+
+namespace {
+
+GameScreen::TextLine windowLine(const ScreenTextLine& line) {
+    return {line.x, line.y, screenText(line), QColor(QRgb(line.colour))};
+}
+
+std::vector<GameScreen::TextLine> windowLines(const std::vector<ScreenTextLine>& lines) {
+    std::vector<GameScreen::TextLine> shown;
+    for (const ScreenTextLine& l : lines) shown.push_back(windowLine(l));
+    return shown;
+}
+
+}  // namespace
 
 GameScreen::GameScreen(Game& game, const Pictures& pictures) : game_(game), pictures_(pictures) {
     setLayout(layoutSize_, 1.0);
@@ -76,8 +91,7 @@ void GameScreen::drawInstructions() {
     p->drawLine(o + 985, 590, o + 985, 620);
     p->drawLine(o + 985, 620, o + 175, 620);
     p->drawLine(o + 175, 620, o + 175, 590);
-    drawTextAt(*p, o + 230, 630, tr("Instructions:  Left-click and drag to move legions.  "), Qt::white);
-    drawTextAt(*p, o + 630, 630, tr("Right click to advance the game turn"), Qt::white);
+    for (const TextLine& l : windowLines(instructionLines(o))) drawTextAt(*p, l.x, l.y, l.text, l.colour);
 }
 
 void GameScreen::refreshReports() {
@@ -97,45 +111,13 @@ void GameScreen::refreshReports() {
 }
 
 std::vector<GameScreen::TextLine> GameScreen::economicReportLines() const {
-    const int x = offsetX_ + 1010;
-    const QColor black(Qt::black);
-    const RomanEmpire& r = game_.romans;
-    const int net = r.taxIncome - r.legionCost;
-    std::vector<TextLine> lines = {
-        {offsetX_ + 1110, 100, tr("YEAR: %1 AD").arg(game_.year()), black},
-        {x, 130, tr("ECONOMIC REPORT"), black},
-        {x, 160, tr("Tax Revenue: %1").arg(r.taxIncome), black},
-        {x, 180, tr("Legion Cost: %1").arg(r.legionCost), black},
-        // Always signed: "+0" when income and cost are equal.
-        {x, 200, tr("Net: %1%2").arg(net < 0 ? QStringLiteral("-") : QStringLiteral("+")).arg(qAbs(qint64(net))), black},
-        {x, 220, tr("Treasury: %1").arg(r.treasury), black},
-        {x, 240, tr("The Empire can support %1 legions").arg(r.legionLimit()), black},
-    };
-    if (r.plague) {
-        const QColor red(255, 0, 0);
-        if (r.treasury <= 0) {
-            lines.push_back({x, 260, tr("The Empire is out of money:"), red});
-            lines.push_back({x, 280, tr("The legions are disbanding!"), red});
-        } else {
-            lines.push_back({x, 260, tr("The Empire is suffering from a plague."), red});
-            lines.push_back({x, 280, tr("Legion creation and tax collection is slowed!"), red});
-        }
-    } else {
-        lines.push_back({x, 260, tr("Taxes are being collected"), black});
-        lines.push_back({x, 280, tr("Legions are being paid"), black});
-    }
-    return lines;
+    return windowLines(::economicReportLines(game_, offsetX_));
 }
 
 std::vector<GameScreen::TextLine> GameScreen::militaryReportLines() const {
+    if (!chronicle_) return windowLines(::militaryReportLines(game_, offsetX_));
     const int x = offsetX_ + 1010;
-    std::vector<TextLine> lines = {{x, 320, tr("MILITARY REPORT"), Qt::black}};
-    if (!chronicle_) {
-        int i = 0;
-        for (const std::string& line : game_.eventLog)
-            lines.push_back({x, 360 + 20 * i++, fromRulesText(line), Qt::black});
-        return lines;
-    }
+    std::vector<TextLine> lines = {windowLine(militaryReportTitle(offsetX_))};
     // The reign's news under the year it came in, the newest at the bottom;
     // the wheel over the scroll reads further back.
     std::vector<TextLine> rows;
@@ -162,25 +144,8 @@ std::vector<GameScreen::TextLine> GameScreen::militaryReportLines() const {
 }
 
 GameScreen::InfoLine GameScreen::provinceInfo(const Province* province) const {
-    const int o = offsetX_;
-    InfoLine info;
-    if (!province) {
-        info.texts = {{o + 185, 600, tr("Province:"), Qt::white},
-                      {o + 430, 600, tr("Tax value:"), Qt::white},
-                      {o + 660, 600, tr("Attributes:"), Qt::white}};
-        return info;
-    }
-    info.texts.push_back({o + 185, 600, tr("Province: %1").arg(QString::fromStdString(province->name())), Qt::white});
-    info.texts.push_back({o + 430, 600, tr("Tax value:"), Qt::white});
-    // A frontier land (tax value 0) shows no coin places at all.
-    if (province->taxValue != 0) {
-        static const int places[4] = {515, 537, 559, 581};
-        for (int i = 0; i < 4; ++i) info.coins.push_back({o + places[i], province->taxValue > i ? 268 : 269});
-    }
-    info.texts.push_back({o + 660, 600,
-                          tr("Attributes: %1").arg(fromRulesText(province->attributesText())),
-                          Qt::white});
-    return info;
+    const ScreenInfoLine info = provinceInfoLine(province, offsetX_);
+    return {windowLines(info.texts), info.coins};
 }
 
 void GameScreen::drawEconomicReport(QPainter& p) const {

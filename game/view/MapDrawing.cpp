@@ -249,7 +249,13 @@ void drawLegend(QPainter& p, const Pictures& pictures, int screenOffsetX) {
             pictures.sprite(picture.picture).drawTransparent(p, picture.x, picture.y, false);
     }
     for (const ScreenTextLine& l : legendLines(o))
-        drawTextAt(p, l.x, l.y, QCoreApplication::translate("view", l.text.c_str()), QColor(QRgb(l.colour)));
+        drawTextAt(p, l.x, l.y, screenText(l), QColor(QRgb(l.colour)));
+}
+
+QString screenText(const ScreenTextLine& line) {
+    QString text = QCoreApplication::translate("ScreenText", line.form);
+    for (const ScreenTextArg& word : line.args) text = text.arg(QString::fromStdString(shownWord(word)));
+    return text;
 }
 
 }  // namespace view

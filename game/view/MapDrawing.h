@@ -18,6 +18,7 @@
 
 class Game;
 class Province;
+struct ScreenTextLine;
 
 namespace view {
 
@@ -105,6 +106,9 @@ void drawLegion(QPainter& p, const Pictures& pictures, QPoint spot, int kind, co
 
 // The legend column and the white frame around the map.
 void drawLegend(QPainter& p, const Pictures& pictures, int screenOffsetX);
+// A line of the screen's words as the window shows it: its form translated
+// (context "ScreenText"), then its words put in.
+QString screenText(const ScreenTextLine& line);
 
 // Layout point of the corner of a province's figures (LegionFigures.h).
 QPoint legionSpot(const Province& province, int screenOffsetX);

@@ -29,7 +29,7 @@ void writeScreenLines(std::ostream& out, const std::vector<ScreenTextLine>& line
     out << '[';
     for (std::size_t i = 0; i < lines.size(); ++i)
         out << (i ? "," : "") << "{\"x\":" << lines[i].x << ",\"y\":" << lines[i].y
-            << ",\"text\":" << jsonString(lines[i].text) << ",\"colour\":" << lines[i].colour << '}';
+            << ",\"text\":" << jsonString(englishText(lines[i])) << ",\"colour\":" << lines[i].colour << '}';
     out << ']';
 }
 
