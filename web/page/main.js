@@ -351,6 +351,12 @@ async function boot() {
   // Offline play: the service worker fetches its files once the game is ready, not before.
   if ('serviceWorker' in navigator && location.protocol !== 'file:') {
     navigator.serviceWorker.register('service-worker.js').catch((e) => console.warn('Aurovane: no offline play:', e.message));
+    // Then the rest of the game in the background, lessons and all.
+    navigator.serviceWorker.ready.then((registration) => {
+      const channel = new MessageChannel();
+      channel.port1.onmessage = () => { window.aurovane.keptOffline = true; };
+      registration.active.postMessage({ cacheLater: true, sharp: window.devicePixelRatio > 1 }, [channel.port2]);
+    });
   }
   await page.introduction();
   await page.call('aurovane_hints', null, [], []);

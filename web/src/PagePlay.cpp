@@ -10,6 +10,7 @@
 
 #include "cli/StateLine.h"
 #include "engine/Game.h"
+#include "english/CorrectedEnglish.h"
 #include "rules/Orders.h"
 #include "rules/Presenter.h"
 #include "rules/WelcomeHints.h"
@@ -42,13 +43,15 @@ class PagePresenter : public Presenter {
 public:
     bool newGamePosted = false;
 
+    // A player reads the advisor in corrected English, as in the window.
     void tell(const std::string& text) override {
         showState();
-        pageTell(text.c_str());
+        pageTell(correctedEnglish(text).c_str());
     }
     bool askWithLabels(const std::string& text, const std::string& yesLabel, const std::string& noLabel) override {
         showState();
-        return pageAsk(text.c_str(), yesLabel.c_str(), noLabel.c_str()) != 0;
+        return pageAsk(correctedEnglish(text).c_str(), correctedEnglish(yesLabel).c_str(),
+                       correctedEnglish(noLabel).c_str()) != 0;
     }
     void sound(SoundKind kind) override {
         // The march under an enemy report sounds over the screen as it now stands.
@@ -206,7 +209,7 @@ EMSCRIPTEN_KEEPALIVE const char* aurovane_load(const char* bytes, int length) {
     std::istringstream in{std::string(bytes, length > 0 ? std::size_t(length) : 0)};
     const FileResult r = Game::instance().loadFromStream(in);
     showState();
-    return answer(r.ok ? "" : r.error);
+    return answer(r.ok ? "" : correctedEnglish(r.error));
 }
 
 // The Palestina uprising, the window's P+F+J.

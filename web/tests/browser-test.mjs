@@ -201,6 +201,15 @@ await check('a new game shows the 235 AD position', async () => {
   assert.equal(legions(s, 'Upper Rhine', 'Germanic Tribes'), 2);
 });
 
+await check('the reports and the information line read as the window\'s, in corrected English', async () => {
+  const s = await state(page);
+  const texts = (lines) => lines.map((l) => l.text);
+  assert.deepEqual(texts(s.reports).slice(0, 2), ['YEAR: 235 AD', 'ECONOMIC REPORT']);
+  assert.ok(texts(s.reports).includes('MILITARY REPORT'));
+  const danube = s.provinces.find((p) => p.name === 'Upper Danube').info;
+  assert.deepEqual(texts(danube.texts), ['Province: Upper Danube', 'Tax value:', 'Attributes: Marcomanni territory (hostile)']);
+});
+
 await check('the screen matches the committed picture at 1366x768', () => compareWithGolden(page, 'screen-1366x768'));
 
 await check('a mouse drag moves a legion', async () => {
@@ -286,10 +295,11 @@ await check('after a reload, Continue Last Game brings back the last year', asyn
   await assertSamePosition(page, kept);
 });
 
-await check('the game plays offline after the first visit', async () => {
+await check('the game plays offline after the first visit, a lesson never opened included', async () => {
   await page.evaluate(() => navigator.serviceWorker.ready);
   await page.reload();
   await waitForIntroduction(page);
+  await page.waitForFunction(() => window.aurovane.keptOffline, null, { timeout: 60000 });
   await desktop.setOffline(true);
   await page.reload();
   await waitForIntroduction(page);
@@ -297,6 +307,14 @@ await check('the game plays offline after the first visit', async () => {
   await page.click('#end-year');
   await settle(page);
   assert.equal((await dump(page)).turn, 1);
+  const lesson = await page.evaluate(() => window.aurovane.page.tables.lessons.find((l) => l.year === 476));
+  await menu(page, 'lesson', 476);
+  await page.waitForSelector('#picture[open]');
+  assert.equal(await page.getAttribute('#picture', 'aria-label'), lesson.title);
+  const fetched = await page.evaluate((l) => Promise.all([`bitmaps/${l.picture}.png`, `sounds/${l.narration}.mp3`]
+    .map((url) => fetch(url).then((r) => r.ok, () => false))), lesson);
+  assert.deepEqual(fetched, [true, true], 'its picture and its narration are there offline');
+  await page.keyboard.press('Escape');
   await desktop.setOffline(false);
 });
 await desktop.close();
