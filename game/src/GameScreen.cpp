@@ -12,6 +12,8 @@ using namespace view;
 
 namespace {
 
+QRect shifted(const LayoutRect& r, int offsetX) { return QRect(offsetX + r.x, r.y, r.w, r.h); }
+
 GameScreen::TextLine windowLine(const ScreenTextLine& line) {
     return {line.x, line.y, screenText(line), QColor(QRgb(line.colour))};
 }
@@ -41,7 +43,7 @@ void GameScreen::paintScreen() {
     {
         auto p = back_.painter();
         p->fillRect(QRect(QPoint(0, 0), layoutSize_), Qt::black);                  // 1
-        pictures_.sprite(264).drawTransparent(*p, o + 980, 0, false);              // 2
+        pictures_.sprite(264).drawTransparent(*p, o + ScrollPlace.x, ScrollPlace.y, false);  // 2
         drawMapPicture(*p, pictures_, game_, o);                                   // 3
         drawOwnership(*p, pictures_, game_, o);                                    // 4
     }
@@ -87,10 +89,11 @@ void GameScreen::drawInstructions() {
     const int o = offsetX_;
     auto p = front_.painter();
     p->setPen(QPen(Qt::white, 1));
-    p->drawLine(o + 175, 590, o + 985, 590);
-    p->drawLine(o + 985, 590, o + 985, 620);
-    p->drawLine(o + 985, 620, o + 175, 620);
-    p->drawLine(o + 175, 620, o + 175, 590);
+    const LayoutRect f = InfoFrame;
+    p->drawLine(o + f.x, f.y, o + f.x + f.w, f.y);
+    p->drawLine(o + f.x + f.w, f.y, o + f.x + f.w, f.y + f.h);
+    p->drawLine(o + f.x + f.w, f.y + f.h, o + f.x, f.y + f.h);
+    p->drawLine(o + f.x, f.y + f.h, o + f.x, f.y);
     for (const TextLine& l : windowLines(instructionLines(o))) drawTextAt(*p, l.x, l.y, l.text, l.colour);
 }
 
@@ -101,7 +104,7 @@ void GameScreen::refreshReports() {
         // The scroll is drawn over black, as a full paint would: old report
         // lines never show through it.
         p->fillRect(QRect(o + 980, 0, 355, 664), Qt::black);
-        pictures_.sprite(264).drawTransparent(*p, o + 980, 0, false);
+        pictures_.sprite(264).drawTransparent(*p, o + ScrollPlace.x, ScrollPlace.y, false);
         drawEconomicReport(*p);
         drawMilitaryReport(*p);
     }
@@ -158,9 +161,9 @@ void GameScreen::drawMilitaryReport(QPainter& p) const {
 
 void GameScreen::drawProvinceInfo(QPainter& p, const Province* province) const {
     const int o = offsetX_;
-    p.fillRect(QRect(QPoint(o + 185, 595), QPoint(o + 965 - 1, 618 - 1)), Qt::black);
+    p.fillRect(shifted(InfoBox, o), Qt::black);
     if (!notice_.isEmpty()) {
-        drawTextAt(p, o + 185, 600, notice_, QColor(255, 190, 80));
+        drawTextAt(p, o + InfoBox.x, 600, notice_, QColor(255, 190, 80));
         return;
     }
     const InfoLine info = provinceInfo(province);
@@ -174,7 +177,7 @@ void GameScreen::showProvinceInfo(const Province* province) {
         auto p = front_.painter();
         drawProvinceInfo(*p, province);
     }
-    show(QRect(offsetX_ + 185, 595, 780, 23));
+    show(shifted(InfoBox, offsetX_));
 }
 
 void GameScreen::wipeIcon(const Province& from, int iconWidth, int iconHeight) {
@@ -199,8 +202,7 @@ void GameScreen::animateMove(Province& from, Province& to) {
     if (animated_.count(key)) return;
     Empire* owner = game_.ownerOf(from);
     if (!owner || !owner->isRomans()) animated_.insert(key);
-    const int mx = (figureSpot(from).x() + figureSpot(to).x()) / 2 + offsetX_ + 205;
-    const int my = (figureSpot(from).y() + figureSpot(to).y()) / 2 + 44;
+    const LayoutPoint swords = crossedSwordsPlace(from, to);
     const std::string name = owner ? owner->name : std::string();
     auto sound = [this] { if (playSound) playSound(0); };
     if (name == "Romans") {
@@ -216,9 +218,9 @@ void GameScreen::animateMove(Province& from, Province& to) {
         // Rebels, and a move out of a province nobody holds: the crossed swords.
         {
             auto p = front_.painter();
-            pictures_.sprite(229).drawTransparent(*p, mx - 11, my, false);
+            pictures_.sprite(229).drawTransparent(*p, offsetX_ + swords.x, swords.y, false);
         }
-        show(QRect(mx - 11, my, 23, 23));
+        show(QRect(offsetX_ + swords.x, swords.y, 23, 23));
         sound();
     }
     wait(330);
@@ -244,7 +246,7 @@ void GameScreen::animateDefeat(const std::string& loser, Province& province) {
 }
 
 void GameScreen::showTurnBanner() {
-    const QRect area(offsetX_ + 453, 285, 254, 38);
+    const QRect area = shifted(BannerPlace, offsetX_);
     Surface saved(area.size(), front_.scale());
     saved.copyFrom(front_, area, QPoint(0, 0));
     {
@@ -258,28 +260,19 @@ void GameScreen::showTurnBanner() {
 }
 
 void GameScreen::zoomToDialog(int x, int y) {
-    const int W = layoutSize_.width();
-    const int H = layoutSize_.height();
-    int left = x, right = x, top = y, bottom = y;
-    const int dLeft = (W / 2 - x - 300) / 10;
-    const int dRight = (W / 2 - x + 300) / 10;
-    const int dTop = (H / 2 - y - 200) / 10;
-    const int dBottom = (H / 2 - y + 200) / 10;
-    for (int i = 0; i < 10; ++i) {
+    const std::vector<LayoutRect> frames = zoomFrames(x, y, layoutSize_.width(), layoutSize_.height());
+    for (std::size_t i = 0; i + 1 < frames.size(); ++i) {
+        const QRect frame(frames[i].x, frames[i].y, frames[i].w, frames[i].h);
         {
             auto p = front_.painter();
             p->setPen(QPen(Qt::black, 1));
             p->setBrush(Qt::NoBrush);
-            p->drawRect(QRect(QPoint(left, top), QPoint(right, bottom)).normalized().adjusted(0, 0, -1, -1));
+            p->drawRect(frame);
         }
-        show(QRect(QPoint(left, top), QPoint(right, bottom)).normalized().adjusted(-1, -1, 1, 1));
-        left += dLeft;
-        right += dRight;
-        top += dTop;
-        bottom += dBottom;
+        show(frame.adjusted(-1, -1, 2, 2));
         wait(50);
     }
-    const QRect area(left, top, 600, 400);
+    const QRect area(frames.back().x, frames.back().y, frames.back().w, frames.back().h);
     front_.copyFrom(back_, area, area.topLeft());
     show(area);
 }

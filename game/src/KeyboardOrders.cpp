@@ -3,8 +3,6 @@
 #include <QPainter>
 #include <QPen>
 #include <algorithm>
-#include <cmath>
-#include <limits>
 #include <vector>
 
 #include "game/view/LegionFigures.h"
@@ -12,8 +10,6 @@
 #include "engine/Game.h"
 
 namespace {
-
-QPointF boxCentre(const Province& p) { return QRectF(view::pickUpBox(p)).center(); }
 
 QString lowerName(const Province& p) { return QString::fromStdString(p.name()).toLower(); }
 
@@ -41,33 +37,13 @@ const Province* KeyboardOrders::carried() const {
 }
 
 const Province* KeyboardOrders::nextInDirection(const Game& game, const Province& from, int key) {
-    const QPointF origin = boxCentre(from);
-    const Province* best = nullptr;
-    bool bestInCone = false;
-    double bestScore = std::numeric_limits<double>::max();
-    for (const Province* q : game.provinceTable) {
-        if (!q || q == &from) continue;
-        const QPointF d = boxCentre(*q) - origin;
-        double along = 0, across = 0;
-        switch (key) {
-            case Qt::Key_Right: along = d.x(); across = std::abs(d.y()); break;
-            case Qt::Key_Left: along = -d.x(); across = std::abs(d.y()); break;
-            case Qt::Key_Down: along = d.y(); across = std::abs(d.x()); break;
-            case Qt::Key_Up: along = -d.y(); across = std::abs(d.x()); break;
-            default: return nullptr;
-        }
-        if (along <= 0) continue;
-        // Within 60 degrees either side of the arrow a province counts as lying
-        // that way; off to the side it is taken only when nothing lies that way.
-        const bool inCone = across <= along * 1.75;
-        const double score = along + 2.0 * across;
-        if ((inCone && !bestInCone) || (inCone == bestInCone && score < bestScore)) {
-            best = q;
-            bestInCone = inCone;
-            bestScore = score;
-        }
+    switch (key) {
+        case Qt::Key_Right: return view::nextInDirection(game, from, 1, 0);
+        case Qt::Key_Left: return view::nextInDirection(game, from, -1, 0);
+        case Qt::Key_Down: return view::nextInDirection(game, from, 0, 1);
+        case Qt::Key_Up: return view::nextInDirection(game, from, 0, -1);
+        default: return nullptr;
     }
-    return best;
 }
 
 void KeyboardOrders::placeCursor() {

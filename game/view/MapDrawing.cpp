@@ -236,10 +236,11 @@ void drawLegend(QPainter& p, const Pictures& pictures, int screenOffsetX) {
     const int o = screenOffsetX;
     p.save();
     p.setPen(QPen(Qt::white, 1));
-    p.drawLine(o + 175, 25, o + 175, 583);
-    p.drawLine(o + 175, 583, o + 985, 583);
-    p.drawLine(o + 985, 25, o + 985, 583);
-    p.drawLine(o + 175, 25, o + 985, 25);
+    const LayoutRect f = MapFrame;
+    p.drawLine(o + f.x, f.y, o + f.x, f.y + f.h);
+    p.drawLine(o + f.x, f.y + f.h, o + f.x + f.w, f.y + f.h);
+    p.drawLine(o + f.x + f.w, f.y, o + f.x + f.w, f.y + f.h);
+    p.drawLine(o + f.x, f.y, o + f.x + f.w, f.y);
     p.restore();
 
     for (const ScreenPicture& picture : legendPictures(o)) {

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "game/view/Graphic.h"
+#include "game/view/ScreenLayout.h"
 #include "game/view/Surface.h"
 
 class Game;
@@ -21,15 +22,6 @@ class Province;
 struct ScreenTextLine;
 
 namespace view {
-
-constexpr int LayoutWidth = 1366;
-// Tall enough for the report scroll (664) with a margin; wider compositions
-// keep this height.
-constexpr int LayoutHeight = 672;
-constexpr int MapLeft = 180;
-constexpr int MapTop = 30;
-constexpr int MapWidth = 800;
-constexpr int MapHeight = 548;
 
 // (width − 1366) / 2 for a composition wider than 1366 pixels, else 0.
 int screenOffsetFor(int layoutWidth);

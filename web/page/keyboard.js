@@ -6,38 +6,13 @@ const TypingPauseMs = 1000;
 export class Keyboard {
   constructor(screen, actions) {
     this.screen = screen;
-    this.actions = actions;  // pickUp(name), order(from, to), cancel(), endTurn(), hints(), changed()
+    // pickUp(name), order(from, to), cancel(), endTurn(), hints(), changed(),
+    // next(name, dx, dy): the engine's nearest province that way, as the window finds it
+    this.actions = actions;
     this.cursor = null;
     this.carried = null;
     this.typed = '';
     this.lastTyped = 0;
-  }
-
-  centre(name) {
-    const p = this.screen.provinces.get(name);
-    const [w, h] = this.screen.tables.legionBox;
-    return { x: p.legionX + w / 2, y: p.legionY + h / 2 };
-  }
-
-  // The nearest province that way, by the centres of the legion boxes: within
-  // 60 degrees of the arrow first, off to the side only when none lies that way.
-  nextInDirection(from, key) {
-    const o = this.centre(from);
-    let best = null; let bestInCone = false; let bestScore = Infinity;
-    for (const p of this.screen.tables.provinces) {
-      if (p.name === from) continue;
-      const c = this.centre(p.name);
-      const dx = c.x - o.x; const dy = c.y - o.y;
-      const [along, across] = { ArrowRight: [dx, Math.abs(dy)], ArrowLeft: [-dx, Math.abs(dy)],
-                                ArrowDown: [dy, Math.abs(dx)], ArrowUp: [-dy, Math.abs(dx)] }[key];
-      if (along <= 0) continue;
-      const inCone = across <= along * 1.75;
-      const score = along + 2 * across;
-      if ((inCone && !bestInCone) || (inCone === bestInCone && score < bestScore)) {
-        best = p.name; bestInCone = inCone; bestScore = score;
-      }
-    }
-    return best;
   }
 
   // Where an order is most likely wanted: the first province with a legion ready, else the first Roman one.
@@ -71,7 +46,8 @@ export class Keyboard {
     const now = performance.now();
     if (e.key.startsWith('Arrow')) {
       this.typed = '';
-      if (this.cursor) this.cursor = this.nextInDirection(this.cursor, e.key) || this.cursor;
+      const [dx, dy] = { ArrowRight: [1, 0], ArrowLeft: [-1, 0], ArrowDown: [0, 1], ArrowUp: [0, -1] }[e.key];
+      if (this.cursor) this.cursor = this.actions.next(this.cursor, dx, dy) || this.cursor;
       else this.placeCursor();
     } else if (e.key === 'Enter') {
       this.typed = '';
@@ -115,7 +91,7 @@ export class Keyboard {
   // The highlight, and the order being given, over the map.
   draw(ctx) {
     if (!this.cursor) return;
-    const [w, h] = this.screen.tables.legionBox;
+    const [w, h] = this.screen.layout.pickUpBox;
     const box = (name, grow) => {
       const s = this.screen.legionSpot(name);
       return [s.x - grow, s.y - grow, w + 2 * grow, h + 2 * grow];

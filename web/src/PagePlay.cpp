@@ -10,6 +10,7 @@
 
 #include "cli/StateLine.h"
 #include "engine/Game.h"
+#include "game/view/ScreenLayout.h"
 #include "english/CorrectedEnglish.h"
 #include "rules/Orders.h"
 #include "rules/Presenter.h"
@@ -25,8 +26,8 @@ EM_ASYNC_JS(void, pageTell, (const char* text), { await Module.page.tell(UTF8ToS
 EM_ASYNC_JS(int, pageAsk, (const char* text, const char* yes, const char* no), {
     return (await Module.page.ask(UTF8ToString(text), UTF8ToString(yes), UTF8ToString(no))) ? 1 : 0;
 });
-EM_ASYNC_JS(void, pageMove, (const char* from, const char* to, const char* owner), {
-    await Module.page.move(UTF8ToString(from), UTF8ToString(to), UTF8ToString(owner));
+EM_ASYNC_JS(void, pageMove, (const char* from, const char* owner, int westward, int swordsX, int swordsY), {
+    await Module.page.move(UTF8ToString(from), UTF8ToString(owner), westward !== 0, [swordsX, swordsY]);
 });
 EM_ASYNC_JS(void, pageDefeat, (const char* loser, const char* province), {
     await Module.page.defeat(UTF8ToString(loser), UTF8ToString(province));
@@ -65,7 +66,9 @@ public:
         const Empire* owner = Game::instance().ownerOf(from);
         if (!owner || !owner->isRomans()) animated_ += key;
         showState();
-        pageMove(from.name().c_str(), to.name().c_str(), owner ? owner->name.c_str() : "");
+        const view::LayoutPoint swords = view::crossedSwordsPlace(from, to);
+        pageMove(from.name().c_str(), owner ? owner->name.c_str() : "", to.legionX() < from.legionX() ? 1 : 0, swords.x,
+                 swords.y);
     }
     void defeat(Power loser, Province& province) override {
         showState();
@@ -135,11 +138,12 @@ EMSCRIPTEN_KEEPALIVE const char* aurovane_province_at(int x, int y) {
     return answer(p ? p->name() : "");
 }
 
-// A press on the map: the legions under it are picked up when they may move.
+// A press on the map: the legions under it are picked up when they may move,
+// from the boxes around the figures as the window draws them.
 // The name of the province picked up, or "".
 EMSCRIPTEN_KEEPALIVE const char* aurovane_pick_up(int x, int y) {
     Game& game = Game::instance();
-    game.pickUp(game.legionBoxAt(x, y));
+    game.pickUp(view::pickUpBoxAt(game, x, y));
     showState();
     return answer(game.dragSource ? game.dragSource->name() : "");
 }
@@ -173,6 +177,15 @@ EMSCRIPTEN_KEEPALIVE int aurovane_order(const char* from, const char* to) {
     showState();
     if (done && !game.romansCanMove()) endTurn();
     return done ? 1 : 0;
+}
+
+// The keyboard's arrow from a province: the nearest one that way (dx, dy a
+// unit step, y down), or "" when none lies that way.
+EMSCRIPTEN_KEEPALIVE const char* aurovane_next_in_direction(const char* from, int dx, int dy) {
+    Game& game = Game::instance();
+    const Province* source = game.provinceNamed(from);
+    const Province* next = source ? view::nextInDirection(game, *source, dx, dy) : nullptr;
+    return answer(next ? next->name() : "");
 }
 
 EMSCRIPTEN_KEEPALIVE void aurovane_cancel_drag() { Game::instance().dragSource = nullptr; }

@@ -88,7 +88,8 @@ async function places(page, from, to) {
     const at = (x, y) => window.aurovane.page.engine.ccall('aurovane_province_at', 'string', ['number', 'number'], [x, y]);
     const middle = t.provinces.find((p) => p.name === b).rects.map(([l, tp, r, bt]) => [(l + r) >> 1, (tp + bt) >> 1])
       .find(([x, y]) => at(x, y) === b);
-    return { from: [spot.legionX + 180 + 15, spot.legionY + 30 + 30], to: [middle[0] + 180, middle[1] + 30] };
+    const [mapX, mapY] = t.layout.map;
+    return { from: [spot.figure[0] + mapX + 15, spot.figure[1] + mapY + 30], to: [middle[0] + mapX, middle[1] + mapY] };
   }, [from, to]);
 }
 
