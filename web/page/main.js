@@ -25,6 +25,10 @@ class Page {
       endTurn: () => this.endTurn(),
       hints: () => this.call('aurovane_hints', null, [], []),
       next: (name, dx, dy) => this.sync('aurovane_next_in_direction', 'string', ['string', 'number', 'number'], [name, dx, dy]),
+      typeLetter: (letter, now, cursor) =>
+        this.sync('aurovane_type_letter', 'string', ['number', 'number', 'string'], [letter.charCodeAt(0), now, cursor]),
+      typing: (now) => this.sync('aurovane_typing', 'number', ['number'], [now]) !== 0,
+      clearTyping: () => this.sync('aurovane_clear_typing', null),
       changed: () => {
         // The highlighted province's information line, as if the pointer were on it.
         if (this.keyboard.cursor) this.screen.hovered = this.keyboard.cursor;

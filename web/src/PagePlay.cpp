@@ -10,6 +10,7 @@
 
 #include "cli/StateLine.h"
 #include "engine/Game.h"
+#include "game/view/NameTyping.h"
 #include "game/view/ScreenLayout.h"
 #include "english/CorrectedEnglish.h"
 #include "rules/Orders.h"
@@ -97,6 +98,7 @@ private:
 };
 
 PagePresenter presenter;
+NameTyping names;
 std::string reply;
 
 const char* answer(std::string text) {
@@ -187,6 +189,22 @@ EMSCRIPTEN_KEEPALIVE const char* aurovane_next_in_direction(const char* from, in
     const Province* next = source ? view::nextInDirection(game, *source, dx, dy) : nullptr;
     return answer(next ? next->name() : "");
 }
+
+// A letter of a province's name typed at `nowMs` with the highlight on
+// `cursor`: the province now highlighted, or "" when the letter was not taken.
+EMSCRIPTEN_KEEPALIVE const char* aurovane_type_letter(int letter, double nowMs, const char* cursor) {
+    Game& game = Game::instance();
+    int index = -1;
+    for (std::size_t i = 0; i < game.provinceTable.size(); ++i)
+        if (game.provinceTable[i]->name() == cursor) index = int(i);
+    if (!names.type(game, char(letter), static_cast<long long>(nowMs), index) || index < 0) return answer("");
+    return answer(game.provinceTable[std::size_t(index)]->name());
+}
+
+// 1 while a name is being typed (E and the blank then go on with it), 0 otherwise.
+EMSCRIPTEN_KEEPALIVE int aurovane_typing(double nowMs) { return names.typing(static_cast<long long>(nowMs)) ? 1 : 0; }
+
+EMSCRIPTEN_KEEPALIVE void aurovane_clear_typing() { names.clear(); }
 
 EMSCRIPTEN_KEEPALIVE void aurovane_cancel_drag() { Game::instance().dragSource = nullptr; }
 

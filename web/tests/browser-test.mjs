@@ -220,6 +220,18 @@ await check('a mouse drag moves a legion', async () => {
   assert.equal(legions(s, 'Raetia'), 1);
 });
 
+await check('a press picks legions up where their figure is drawn, moved as in the window', async () => {
+  // Syria's figure stands a little above the rules' spot for it.
+  const picked = await page.evaluate(() => {
+    const p = window.aurovane.page;
+    const [x, y] = p.tables.provinces.find((q) => q.name === 'Syria').figure;
+    const name = p.sync('aurovane_pick_up', 'string', ['number', 'number'], [x + 10, y + 2]);
+    p.sync('aurovane_cancel_drag', null);
+    return name;
+  });
+  assert.equal(picked, 'Syria');
+});
+
 await check('the keyboard gives an order: a name typed, Enter, another name, Enter', async () => {
   await page.keyboard.type('ital');
   await page.keyboard.press('Enter');
