@@ -59,22 +59,6 @@ Province* figureAt(const Game& game, QPoint m) {
     return nullptr;
 }
 
-RomanStack romanStack(const Game& game, const Province& province) {
-    RomanStack s;
-    for (const auto& l : game.romans.legions) {
-        if (!l->province->sameAs(province)) continue;
-        ++s.total;
-        if (l->hasRoute) ++s.marching;
-        else if (!l->moved) ++s.ready;
-    }
-    return s;
-}
-
-QString stackCountText(const RomanStack& stack) {
-    if (stack.ready == stack.total) return QString::number(stack.total);
-    return QStringLiteral("%1/%2").arg(stack.ready).arg(stack.total);
-}
-
 void drawCountBadge(QPainter& p, QPoint figure, const QString& text, bool marching) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);

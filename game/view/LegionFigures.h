@@ -9,6 +9,8 @@
 #include <QRect>
 #include <QString>
 
+#include "game/view/FigureCounts.h"
+
 class Game;
 class Province;
 
@@ -26,17 +28,6 @@ Province* pickUpBoxAt(const Game& game, QPoint mapPoint);
 // The province whose drawn figures (icon and count) hold the map point, for a
 // drop on a figure; only provinces with legions in them count.
 Province* figureAt(const Game& game, QPoint mapPoint);
-
-// How a Roman stack stands: legions free for an order, legions marching on a
-// route, and all of them.
-struct RomanStack {
-    int ready = 0;
-    int marching = 0;
-    int total = 0;
-};
-RomanStack romanStack(const Game& game, const Province& province);
-// "ready/total" when some legions cannot take an order, else the total.
-QString stackCountText(const RomanStack& stack);
 
 // The count badge beside a figure whose corner is at layout point `figure`:
 // lining figures on a white plaque the window scales with everything else.

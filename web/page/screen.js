@@ -134,7 +134,7 @@ export class Screen {
       for (const l of p.legions) {
         drawPicture(ctx, l.picture, spot.x, spot.y);
         // The count on a plaque at the figure's feet, where the window puts it.
-        const label = String(l.count);
+        const label = l.countText;
         const w = ctx.measureText(label).width;
         const top = spot.y + footY - (FontSize + 3);
         ctx.fillStyle = '#fff';

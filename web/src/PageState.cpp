@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "cli/Json.h"
+#include "game/view/FigureCounts.h"
 #include "game/view/PictureTable.h"
 #include "game/view/ScreenText.h"
 #include "game/view/TintTable.h"
@@ -71,8 +72,12 @@ std::string pageState(Game& game) {
             int kind = e->legionIcon;
             if (e->isRomans()) kind = e->allLegionsMovedIn(*p) ? 5 : 0;
             const int picture = kind >= 0 && kind < int(LegionIconPictures.size()) ? LegionIconPictures[kind] : 0;
+            // The count as the window writes it: "ready/total" while some Romans march.
+            const view::RomanStack stack = e->isRomans() ? view::romanStack(game, *p) : view::RomanStack{};
+            const std::string countText = e->isRomans() ? view::stackCountText(stack) : std::to_string(count);
             out << (firstIcon ? "" : ",") << "{\"empire\":" << jsonString(e->name) << ",\"picture\":" << picture
-                << ",\"count\":" << count << '}';
+                << ",\"count\":" << count << ",\"countText\":" << jsonString(countText)
+                << ",\"marching\":" << (stack.marching > 0 ? "true" : "false") << '}';
             firstIcon = false;
         }
         out << "]}";
