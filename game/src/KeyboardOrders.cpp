@@ -38,25 +38,7 @@ const Province* KeyboardOrders::nextInDirection(const Game& game, const Province
     }
 }
 
-void KeyboardOrders::placeCursor() {
-    // Where the player most likely wants to give an order: the first province
-    // with a legion ready to move, else the first Roman one.
-    for (std::size_t i = 0; i < game_.provinceTable.size(); ++i) {
-        const Province* p = game_.provinceTable[i];
-        if (p && game_.romans.hasReadyLegionIn(*p)) {
-            cursor_ = int(i);
-            return;
-        }
-    }
-    for (std::size_t i = 0; i < game_.provinceTable.size(); ++i) {
-        const Province* p = game_.provinceTable[i];
-        if (p && game_.romans.holds(*p)) {
-            cursor_ = int(i);
-            return;
-        }
-    }
-    cursor_ = 0;
-}
+void KeyboardOrders::placeCursor() { cursor_ = firstHighlight(game_); }
 
 bool KeyboardOrders::typeLetter(QChar c, qint64 nowMs) {
     if (!names_.type(game_, c.toLatin1(), nowMs, cursor_)) return false;

@@ -5,7 +5,7 @@
 #include <functional>
 #include <optional>
 
-#include "game/view/NameTyping.h"
+#include "game/view/KeyboardChoice.h"
 
 class Game;
 class Province;

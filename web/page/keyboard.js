@@ -7,17 +7,14 @@ export class Keyboard {
   constructor(screen, actions) {
     this.screen = screen;
     // pickUp(name), order(from, to), cancel(), endTurn(), hints(), changed(),
-    // next(name, dx, dy), typeLetter(letter, now, cursor), typing(now), clearTyping()
+    // next(name, dx, dy), firstHighlight(), typeLetter(letter, now, cursor), typing(now), clearTyping()
     this.actions = actions;
     this.cursor = null;
     this.carried = null;
   }
 
-  // Where an order is most likely wanted: the first province with a legion ready, else the first Roman one.
   placeCursor() {
-    const s = this.screen.state;
-    const ready = s.provinces.find((p) => p.legions.some((l) => l.empire === 'Romans' && l.picture === 168));
-    this.cursor = (ready || s.provinces[0]).name;
+    this.cursor = this.actions.firstHighlight();
   }
 
   async key(e) {

@@ -27,6 +27,7 @@ class Page {
       next: (name, dx, dy) => this.sync('aurovane_next_in_direction', 'string', ['string', 'number', 'number'], [name, dx, dy]),
       typeLetter: (letter, now, cursor) =>
         this.sync('aurovane_type_letter', 'string', ['number', 'number', 'string'], [letter.charCodeAt(0), now, cursor]),
+      firstHighlight: () => this.sync('aurovane_first_highlight'),
       typing: (now) => this.sync('aurovane_typing', 'number', ['number'], [now]) !== 0,
       clearTyping: () => this.sync('aurovane_clear_typing', null),
       changed: () => {

@@ -10,7 +10,7 @@
 
 #include "cli/StateLine.h"
 #include "engine/Game.h"
-#include "game/view/NameTyping.h"
+#include "game/view/KeyboardChoice.h"
 #include "game/view/ScreenLayout.h"
 #include "english/CorrectedEnglish.h"
 #include "rules/Orders.h"
@@ -199,6 +199,12 @@ EMSCRIPTEN_KEEPALIVE const char* aurovane_type_letter(int letter, double nowMs, 
         if (game.provinceTable[i]->name() == cursor) index = int(i);
     if (!names.type(game, char(letter), static_cast<long long>(nowMs), index) || index < 0) return answer("");
     return answer(game.provinceTable[std::size_t(index)]->name());
+}
+
+// The province the keyboard's highlight starts on.
+EMSCRIPTEN_KEEPALIVE const char* aurovane_first_highlight() {
+    Game& game = Game::instance();
+    return answer(game.provinceTable.at(std::size_t(firstHighlight(game)))->name());
 }
 
 // 1 while a name is being typed (E and the blank then go on with it), 0 otherwise.

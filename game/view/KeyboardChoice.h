@@ -1,12 +1,18 @@
 #pragma once
-// The start of a province's name typed on the keyboard, for the window and the
-// page alike: each letter moves the highlight to the first province, in
-// alphabetical order, whose name starts with what has been typed; the same
-// letter again goes on to the next name with that letter; a pause starts afresh.
+// Which province the keyboard's highlight goes to, for the window and the
+// page alike: where it starts, and the start of a name typed.
 #include <string>
 
 class World;
 
+// Where the player most likely wants to give an order: the first province
+// with a legion ready to move, else the first Roman one (indexes of the
+// province table).
+int firstHighlight(const World& game);
+
+// Each letter typed moves the highlight to the first province, in
+// alphabetical order, whose name starts with what has been typed; the same
+// letter again goes on to the next name with that letter; a pause starts afresh.
 class NameTyping {
 public:
     // A name typed after a longer pause than this starts afresh.

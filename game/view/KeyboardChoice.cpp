@@ -1,4 +1,4 @@
-#include "game/view/NameTyping.h"
+#include "game/view/KeyboardChoice.h"
 
 #include <algorithm>
 #include <cctype>
@@ -28,6 +28,18 @@ std::vector<std::pair<std::string, int>> matching(const World& game, const std::
 }
 
 }  // namespace
+
+int firstHighlight(const World& game) {
+    for (std::size_t i = 0; i < game.provinceTable.size(); ++i) {
+        const Province* p = game.provinceTable[i];
+        if (p && game.romans.hasReadyLegionIn(*p)) return int(i);
+    }
+    for (std::size_t i = 0; i < game.provinceTable.size(); ++i) {
+        const Province* p = game.provinceTable[i];
+        if (p && game.romans.holds(*p)) return int(i);
+    }
+    return 0;
+}
 
 bool NameTyping::typing(long long nowMs) const {
     return !typed_.empty() && nowMs - lastMs_ <= PauseMs && nowMs >= lastMs_;
