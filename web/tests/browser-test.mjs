@@ -232,7 +232,7 @@ await check('a press picks legions up where their figure is drawn, moved as in t
   assert.equal(picked, 'Syria');
 });
 
-await check('the keyboard gives an order: a name typed, Enter, another name, Enter', async () => {
+await check('the keyboard gives an order: a name typed, Enter, another name, Enter; an arrow moves the highlight', async () => {
   await page.keyboard.type('ital');
   await page.keyboard.press('Enter');
   await page.waitForTimeout(1100);  // a pause starts a new name
@@ -242,6 +242,16 @@ await check('the keyboard gives an order: a name typed, Enter, another name, Ent
   const s = await state(page);
   assert.equal(legions(s, 'Italia'), 3);
   assert.equal(legions(s, 'Aquitania'), 1);
+  // An arrow moves the highlight the way it points.
+  await page.waitForTimeout(1100);
+  await page.keyboard.type('ital');
+  await page.keyboard.press('ArrowRight');
+  const [from, to] = await page.evaluate(() => {
+    const p = window.aurovane.page;
+    const figure = (name) => p.tables.provinces.find((q) => q.name === name).figure;
+    return [figure('Italia'), figure(p.keyboard.cursor)];
+  });
+  assert.ok(to[0] > from[0], `east of Italia: ${to}`);
 });
 
 await check('a right click ends the year, and the lesson of 236 opens and closes', async () => {
