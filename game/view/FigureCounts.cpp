@@ -15,7 +15,7 @@ RomanStack romanStack(const World& game, const Province& province) {
     return s;
 }
 
-std::string stackCountText(const RomanStack& stack) {
+std::string stackCountLabel(const RomanStack& stack) {
     if (stack.ready == stack.total) return std::to_string(stack.total);
     return std::to_string(stack.ready) + '/' + std::to_string(stack.total);
 }

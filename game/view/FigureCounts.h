@@ -16,6 +16,6 @@ struct RomanStack {
 };
 RomanStack romanStack(const World& game, const Province& province);
 // "ready/total" when some legions cannot take an order, else the total.
-std::string stackCountText(const RomanStack& stack);
+std::string stackCountLabel(const RomanStack& stack);
 
 }  // namespace view

@@ -59,6 +59,8 @@ Province* figureAt(const Game& game, QPoint m) {
     return nullptr;
 }
 
+QString stackCountText(const RomanStack& stack) { return QString::fromStdString(stackCountLabel(stack)); }
+
 void drawCountBadge(QPainter& p, QPoint figure, const QString& text, bool marching) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);

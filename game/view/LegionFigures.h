@@ -29,6 +29,10 @@ Province* pickUpBoxAt(const Game& game, QPoint mapPoint);
 // drop on a figure; only provinces with legions in them count.
 Province* figureAt(const Game& game, QPoint mapPoint);
 
+// "ready/total" when some legions cannot take an order, else the total
+// (RomanStack and romanStack are in FigureCounts.h).
+QString stackCountText(const RomanStack& stack);
+
 // The count badge beside a figure whose corner is at layout point `figure`:
 // lining figures on a white plaque the window scales with everything else.
 void drawCountBadge(QPainter& p, QPoint figure, const QString& text, bool marching);

@@ -222,8 +222,7 @@ void drawLegions(QPainter& p, const Pictures& pictures, Game& game, int screenOf
             if (empire->isRomans()) {
                 const RomanStack stack = romanStack(game, *province);
                 const int kind = empire->allLegionsMovedIn(*province) ? RomanMoved : RomanActive;
-                drawLegion(p, pictures, figureSpot(*province), kind, QString::fromStdString(stackCountText(stack)),
-                           stack.marching > 0,
+                drawLegion(p, pictures, figureSpot(*province), kind, stackCountText(stack), stack.marching > 0,
                            screenOffsetX);
             } else {
                 drawLegion(p, pictures, figureSpot(*province), empire->legionIcon, QString::number(count), false,

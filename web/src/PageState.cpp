@@ -74,7 +74,7 @@ std::string pageState(Game& game) {
             const int picture = kind >= 0 && kind < int(LegionIconPictures.size()) ? LegionIconPictures[kind] : 0;
             // The count as the window writes it: "ready/total" while some Romans march.
             const view::RomanStack stack = e->isRomans() ? view::romanStack(game, *p) : view::RomanStack{};
-            const std::string countText = e->isRomans() ? view::stackCountText(stack) : std::to_string(count);
+            const std::string countText = e->isRomans() ? view::stackCountLabel(stack) : std::to_string(count);
             out << (firstIcon ? "" : ",") << "{\"empire\":" << jsonString(e->name) << ",\"picture\":" << picture
                 << ",\"count\":" << count << ",\"countText\":" << jsonString(countText)
                 << ",\"marching\":" << (stack.marching > 0 ? "true" : "false") << '}';
