@@ -196,7 +196,7 @@ EMSCRIPTEN_KEEPALIVE const char* aurovane_type_letter(int letter, double nowMs, 
     Game& game = Game::instance();
     int index = -1;
     for (std::size_t i = 0; i < game.provinceTable.size(); ++i)
-        if (game.provinceTable[i]->name() == cursor) index = int(i);
+        if (game.provinceTable[i] && game.provinceTable[i]->name() == cursor) index = int(i);
     if (!names.type(game, char(letter), static_cast<long long>(nowMs), index) || index < 0) return answer("");
     return answer(game.provinceTable[std::size_t(index)]->name());
 }
