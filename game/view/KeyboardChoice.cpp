@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <utility>
-#include <vector>
 
 #include "rules/World.h"
 
@@ -14,17 +13,25 @@ std::string lowered(std::string s) {
     return s;
 }
 
-// The provinces whose names start with a text, in alphabetical order: (name, index).
-std::vector<std::pair<std::string, int>> matching(const World& game, const std::string& start) {
-    std::vector<std::pair<std::string, int>> found;
+// A province as the alphabetical order of the names sees it: (lower-case name, index).
+using NameKey = std::pair<std::string, int>;
+
+// The first province in that order whose name starts with `start`, after
+// `after` when given; -1 when there is none.
+int firstNamed(const World& game, const std::string& start, const NameKey* after = nullptr) {
+    int best = -1;
+    NameKey bestKey;
     for (std::size_t i = 0; i < game.provinceTable.size(); ++i) {
         const Province* p = game.provinceTable[i];
         if (!p) continue;
-        std::string name = lowered(p->name());
-        if (name.compare(0, start.size(), start) == 0) found.emplace_back(std::move(name), int(i));
+        NameKey key{lowered(p->name()), int(i)};
+        if (key.first.compare(0, start.size(), start) != 0 || (after && !(*after < key))) continue;
+        if (best < 0 || key < bestKey) {
+            best = int(i);
+            bestKey = std::move(key);
+        }
     }
-    std::sort(found.begin(), found.end());
-    return found;
+    return best;
 }
 
 }  // namespace
@@ -49,23 +56,26 @@ bool NameTyping::type(const World& game, char letter, long long nowMs, int& curs
     const char c = static_cast<char>(std::tolower(static_cast<unsigned char>(letter)));
     if (!typing(nowMs)) typed_.clear();
     const std::string longer = typed_ + c;
-    auto found = matching(game, longer);
-    if (!found.empty()) {
+    const std::string one(1, c);
+    if (const int found = firstNamed(game, longer); found >= 0) {
         typed_ = longer;
-        cursor = found.front().second;
+        cursor = found;
     } else if (longer.size() > 1 && std::count(longer.begin(), longer.end(), c) == std::ptrdiff_t(longer.size())) {
-        // The same letter again: the next province that starts with it.
-        const auto same = matching(game, std::string(1, c));
-        if (same.empty()) return false;
-        auto it = std::find_if(same.begin(), same.end(), [cursor](const auto& m) { return m.second == cursor; });
-        cursor = (it == same.end() || std::next(it) == same.end()) ? same.front().second : std::next(it)->second;
+        // The same letter again: the next province that starts with it, round to the first.
+        if (firstNamed(game, one) < 0) return false;
+        int next = -1;
+        if (cursor >= 0 && std::size_t(cursor) < game.provinceTable.size() && game.provinceTable[std::size_t(cursor)]) {
+            const NameKey here{lowered(game.provinceTable[std::size_t(cursor)]->name()), cursor};
+            if (here.first.compare(0, 1, one) == 0) next = firstNamed(game, one, &here);
+        }
+        cursor = next >= 0 ? next : firstNamed(game, one);
         typed_ = longer;
     } else {
         // A letter that continues no name begins a new one, if any starts with it.
-        found = matching(game, std::string(1, c));
-        if (found.empty()) return typing(nowMs);  // a slip within a name is swallowed
-        typed_ = std::string(1, c);
-        cursor = found.front().second;
+        const int found = firstNamed(game, one);
+        if (found < 0) return typing(nowMs);  // a slip within a name is swallowed
+        typed_ = one;
+        cursor = found;
     }
     lastMs_ = nowMs;
     return true;
