@@ -2,7 +2,6 @@
 
 #include <QPainterPath>
 #include <cmath>
-#include <cstring>
 
 #include "game/view/MapDrawing.h"
 #include "engine/Game.h"
@@ -10,28 +9,6 @@
 namespace view {
 
 namespace {
-
-// Figures the rules place mostly over a neighbour or over a name painted on
-// the map, moved (in map pixels) onto their own land.
-struct Nudge {
-    const char* province;
-    int dx, dy;
-};
-constexpr Nudge nudges[] = {
-    {"Macedonia", 0, 73},   // off the Thracian border, south of its name
-    {"Lower Rhine", 6, 28}, // under its name
-    {"Belgica", 15, 60},    // under its name
-    {"Upper Rhine", 0, 30}, // under its name
-    {"Africa", 0, 22},      // out of the sea
-    {"Syria", 0, -6},       // above its name
-    {"Mauretania", 0, -8},  // above its name
-};
-
-QPoint nudgeOf(const Province& province) {
-    for (const Nudge& n : nudges)
-        if (province.name() == n.province) return QPoint(n.dx, n.dy);
-    return QPoint(0, 0);
-}
 
 // The widest legion icon and the tallest.
 constexpr int FigureWidth = 43;
@@ -58,16 +35,13 @@ QPointF centreOf(const Province& province, int screenOffsetX) {
 }  // namespace
 
 QPoint figureSpot(const Province& province) {
-    return QPoint(province.legionX(), province.legionY()) + nudgeOf(province);
+    const LayoutPoint c = figureCorner(province);
+    return QPoint(c.x, c.y);
 }
 
-QRect pickUpBox(const Province& province) { return QRect(figureSpot(province), QSize(74, 60)); }
+QRect pickUpBox(const Province& province) { return QRect(figureSpot(province), QSize(PickUpBoxWidth, PickUpBoxHeight)); }
 
-Province* pickUpBoxAt(const Game& game, QPoint m) {
-    for (Province* p : game.provinceTable)
-        if (p && pickUpBox(*p).contains(m)) return p;
-    return nullptr;
-}
+Province* pickUpBoxAt(const Game& game, QPoint m) { return pickUpBoxAt(game, m.x(), m.y()); }
 
 Province* figureAt(const Game& game, QPoint m) {
     for (Province* p : game.provinceTable) {
@@ -79,27 +53,13 @@ Province* figureAt(const Game& game, QPoint m) {
         // The icon, and the count badge at its feet.
         const QPoint s = figureSpot(*p);
         const QRect icon(s, QSize(FigureWidth, FigureHeight));
-        const QRect badge(s + QPoint(34, 45), QSize(26, 20));
+        const QRect badge(s + QPoint(CountBadgeFoot.x, CountBadgeFoot.y - 19), QSize(26, 20));
         if (anyone && (icon.contains(m) || badge.contains(m))) return p;
     }
     return nullptr;
 }
 
-RomanStack romanStack(const Game& game, const Province& province) {
-    RomanStack s;
-    for (const auto& l : game.romans.legions) {
-        if (!l->province->sameAs(province)) continue;
-        ++s.total;
-        if (l->hasRoute) ++s.marching;
-        else if (!l->moved) ++s.ready;
-    }
-    return s;
-}
-
-QString stackCountText(const RomanStack& stack) {
-    if (stack.ready == stack.total) return QString::number(stack.total);
-    return QStringLiteral("%1/%2").arg(stack.ready).arg(stack.total);
-}
+QString stackCountText(const RomanStack& stack) { return QString::fromStdString(stackCountLabel(stack)); }
 
 void drawCountBadge(QPainter& p, QPoint figure, const QString& text, bool marching) {
     p.save();
@@ -110,7 +70,7 @@ void drawCountBadge(QPainter& p, QPoint figure, const QString& text, bool marchi
     const int w = std::max(fm.horizontalAdvance(text) + 8, fm.height() + 2);
     const int h = fm.height() + 1;
     // Below the figure's right hand, over its feet's level as the old count was.
-    const QRectF plaque(figure.x() + 34, figure.y() + 64 - h, w, h);
+    const QRectF plaque(figure.x() + CountBadgeFoot.x, figure.y() + CountBadgeFoot.y - h, w, h);
     p.setPen(QPen(QColor(60, 40, 20), 1.2));
     p.setBrush(QColor(255, 250, 235));
     p.drawRoundedRect(plaque, 5, 5);

@@ -9,6 +9,8 @@
 #include <QRect>
 #include <QString>
 
+#include "game/view/FigureCounts.h"
+
 class Game;
 class Province;
 
@@ -27,15 +29,8 @@ Province* pickUpBoxAt(const Game& game, QPoint mapPoint);
 // drop on a figure; only provinces with legions in them count.
 Province* figureAt(const Game& game, QPoint mapPoint);
 
-// How a Roman stack stands: legions free for an order, legions marching on a
-// route, and all of them.
-struct RomanStack {
-    int ready = 0;
-    int marching = 0;
-    int total = 0;
-};
-RomanStack romanStack(const Game& game, const Province& province);
-// "ready/total" when some legions cannot take an order, else the total.
+// "ready/total" when some legions cannot take an order, else the total
+// (RomanStack and romanStack are in FigureCounts.h).
 QString stackCountText(const RomanStack& stack);
 
 // The count badge beside a figure whose corner is at layout point `figure`:
