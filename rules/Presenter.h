@@ -60,6 +60,10 @@ public:
     virtual void quit() {}
     // The player wants another game after 476: set it up once the turn is over.
     virtual void newGame() {}
+    // Asked before each year that would run by itself (no order left to
+    // give): false hands that year to the player instead, for a front end
+    // whose player asked for something else in the meantime.
+    virtual bool runAnotherYear() { return true; }
 
     // An inconsistency ordinary play cannot produce, for the log; never shown to the player.
     virtual void diagnostic(const std::string& text) { (void)text; }

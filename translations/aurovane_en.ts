@@ -91,90 +91,6 @@ The game was saved to:
 <context>
     <name>GameScreen</name>
     <message>
-        <source>Instructions:  Left-click and drag to move legions.  </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Right click to advance the game turn</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>YEAR: %1 AD</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ECONOMIC REPORT</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tax Revenue: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Legion Cost: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Net: %1%2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Treasury: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The Empire can support %1 legions</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The Empire is out of money:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The legions are disbanding!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The Empire is suffering from a plague.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Legion creation and tax collection is slowed!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Taxes are being collected</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Legions are being paid</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>MILITARY REPORT</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Province:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tax value:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Attributes:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Province: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Attributes: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1 AD</source>
         <translation type="unfinished"></translation>
     </message>
@@ -743,6 +659,125 @@ Good luck, Princeps!</source>
     </message>
     <message>
         <source>About Aurovane</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ScreenText</name>
+    <message>
+        <source>YEAR: %1 AD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ECONOMIC REPORT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tax Revenue: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Legion Cost: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Net: %1%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Treasury: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Empire can support %1 legions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Empire is out of money:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The legions are disbanding!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Empire is suffering from a plague.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Legion creation and tax collection is slowed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Taxes are being collected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Legions are being paid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MILITARY REPORT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Province:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tax value:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attributes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Province: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attributes: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Roman Legion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Barbarians</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sassanids</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rebelling Legion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number next to an</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>icon indicates how many</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>legions are in that</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>province</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instructions:  Left-click and drag to move legions.  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right click to advance the game turn</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -54,19 +54,21 @@ for wav in (resources / 'sounds').glob('*.wav'):
         # Mono speech and short effects: 48 kbit/s keeps them clear and small.
         subprocess.run(['lame', '--quiet', '-m', 'm', '--abr', '48', str(wav), str(mp3)], check=True)
 
-# Played offline: everything but the recordings, the big dialog pictures and
-# the twins for sharp screens, which are cached once they have been shown.
+# Played offline at once: everything but the recordings, the big dialog
+# pictures and the twins for sharp screens, which follow in the background
+# once the game is ready to play.
 dialog_pictures = {160, 161, 162, 163, 164, 165, 187, 233, 235, 248, 249, 250, 266, 267}
 core = ['./']
+later = []
 digest = hashlib.sha256()
 for f in sorted(p for p in site.rglob('*') if p.is_file() and p.name != 'service-worker.js'):
     name = f.relative_to(site).as_posix()
     digest.update(name.encode() + f.read_bytes())
-    if name.startswith('sounds/'):
-        continue
-    if name.startswith('bitmaps/') and ('@' in f.stem or int(f.stem) in dialog_pictures):
-        continue
-    core.append(name)
+    if name.startswith('sounds/') or (name.startswith('bitmaps/') and ('@' in f.stem or int(f.stem) in dialog_pictures)):
+        later.append(name)
+    else:
+        core.append(name)
 worker = (root / 'web' / 'page' / 'service-worker.js').read_text()
-worker = worker.replace('@VERSION@', digest.hexdigest()[:16]).replace('@CORE_FILES@', json.dumps(core))
+worker = (worker.replace('@VERSION@', digest.hexdigest()[:16]).replace('@CORE_FILES@', json.dumps(core))
+          .replace('@LATER_FILES@', json.dumps(later)))
 (site / 'service-worker.js').write_text(worker)

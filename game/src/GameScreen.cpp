@@ -6,8 +6,25 @@
 #include "engine/Game.h"
 #include "qtcommon/RulesText.h"
 #include "game/view/LegionFigures.h"
+#include "game/view/ScreenText.h"
 
 using namespace view;
+
+namespace {
+
+QRect shifted(const LayoutRect& r, int offsetX) { return QRect(offsetX + r.x, r.y, r.w, r.h); }
+
+GameScreen::TextLine windowLine(const ScreenTextLine& line) {
+    return {line.x, line.y, screenText(line), QColor(QRgb(line.colour))};
+}
+
+std::vector<GameScreen::TextLine> windowLines(const std::vector<ScreenTextLine>& lines) {
+    std::vector<GameScreen::TextLine> shown;
+    for (const ScreenTextLine& l : lines) shown.push_back(windowLine(l));
+    return shown;
+}
+
+}  // namespace
 
 GameScreen::GameScreen(Game& game, const Pictures& pictures) : game_(game), pictures_(pictures) {
     setLayout(layoutSize_, 1.0);
@@ -26,7 +43,7 @@ void GameScreen::paintScreen() {
     {
         auto p = back_.painter();
         p->fillRect(QRect(QPoint(0, 0), layoutSize_), Qt::black);                  // 1
-        pictures_.sprite(264).drawTransparent(*p, o + 980, 0, false);              // 2
+        pictures_.sprite(264).drawTransparent(*p, o + ScrollPlace.x, ScrollPlace.y, false);  // 2
         drawMapPicture(*p, pictures_, game_, o);                                   // 3
         drawOwnership(*p, pictures_, game_, o);                                    // 4
     }
@@ -72,12 +89,12 @@ void GameScreen::drawInstructions() {
     const int o = offsetX_;
     auto p = front_.painter();
     p->setPen(QPen(Qt::white, 1));
-    p->drawLine(o + 175, 590, o + 985, 590);
-    p->drawLine(o + 985, 590, o + 985, 620);
-    p->drawLine(o + 985, 620, o + 175, 620);
-    p->drawLine(o + 175, 620, o + 175, 590);
-    drawTextAt(*p, o + 230, 630, tr("Instructions:  Left-click and drag to move legions.  "), Qt::white);
-    drawTextAt(*p, o + 630, 630, tr("Right click to advance the game turn"), Qt::white);
+    const LayoutRect f = InfoFrame;
+    p->drawLine(o + f.x, f.y, o + f.x + f.w, f.y);
+    p->drawLine(o + f.x + f.w, f.y, o + f.x + f.w, f.y + f.h);
+    p->drawLine(o + f.x + f.w, f.y + f.h, o + f.x, f.y + f.h);
+    p->drawLine(o + f.x, f.y + f.h, o + f.x, f.y);
+    for (const TextLine& l : windowLines(instructionLines(o))) drawTextAt(*p, l.x, l.y, l.text, l.colour);
 }
 
 void GameScreen::refreshReports() {
@@ -87,7 +104,7 @@ void GameScreen::refreshReports() {
         // The scroll is drawn over black, as a full paint would: old report
         // lines never show through it.
         p->fillRect(QRect(o + 980, 0, 355, 664), Qt::black);
-        pictures_.sprite(264).drawTransparent(*p, o + 980, 0, false);
+        pictures_.sprite(264).drawTransparent(*p, o + ScrollPlace.x, ScrollPlace.y, false);
         drawEconomicReport(*p);
         drawMilitaryReport(*p);
     }
@@ -97,45 +114,13 @@ void GameScreen::refreshReports() {
 }
 
 std::vector<GameScreen::TextLine> GameScreen::economicReportLines() const {
-    const int x = offsetX_ + 1010;
-    const QColor black(Qt::black);
-    const RomanEmpire& r = game_.romans;
-    const int net = r.taxIncome - r.legionCost;
-    std::vector<TextLine> lines = {
-        {offsetX_ + 1110, 100, tr("YEAR: %1 AD").arg(game_.year()), black},
-        {x, 130, tr("ECONOMIC REPORT"), black},
-        {x, 160, tr("Tax Revenue: %1").arg(r.taxIncome), black},
-        {x, 180, tr("Legion Cost: %1").arg(r.legionCost), black},
-        // Always signed: "+0" when income and cost are equal.
-        {x, 200, tr("Net: %1%2").arg(net < 0 ? QStringLiteral("-") : QStringLiteral("+")).arg(qAbs(qint64(net))), black},
-        {x, 220, tr("Treasury: %1").arg(r.treasury), black},
-        {x, 240, tr("The Empire can support %1 legions").arg(r.legionLimit()), black},
-    };
-    if (r.plague) {
-        const QColor red(255, 0, 0);
-        if (r.treasury <= 0) {
-            lines.push_back({x, 260, tr("The Empire is out of money:"), red});
-            lines.push_back({x, 280, tr("The legions are disbanding!"), red});
-        } else {
-            lines.push_back({x, 260, tr("The Empire is suffering from a plague."), red});
-            lines.push_back({x, 280, tr("Legion creation and tax collection is slowed!"), red});
-        }
-    } else {
-        lines.push_back({x, 260, tr("Taxes are being collected"), black});
-        lines.push_back({x, 280, tr("Legions are being paid"), black});
-    }
-    return lines;
+    return windowLines(::economicReportLines(game_, offsetX_));
 }
 
 std::vector<GameScreen::TextLine> GameScreen::militaryReportLines() const {
+    if (!chronicle_) return windowLines(::militaryReportLines(game_, offsetX_));
     const int x = offsetX_ + 1010;
-    std::vector<TextLine> lines = {{x, 320, tr("MILITARY REPORT"), Qt::black}};
-    if (!chronicle_) {
-        int i = 0;
-        for (const std::string& line : game_.eventLog)
-            lines.push_back({x, 360 + 20 * i++, fromRulesText(line), Qt::black});
-        return lines;
-    }
+    std::vector<TextLine> lines = {windowLine(militaryReportTitle(offsetX_))};
     // The reign's news under the year it came in, the newest at the bottom;
     // the wheel over the scroll reads further back.
     std::vector<TextLine> rows;
@@ -162,25 +147,8 @@ std::vector<GameScreen::TextLine> GameScreen::militaryReportLines() const {
 }
 
 GameScreen::InfoLine GameScreen::provinceInfo(const Province* province) const {
-    const int o = offsetX_;
-    InfoLine info;
-    if (!province) {
-        info.texts = {{o + 185, 600, tr("Province:"), Qt::white},
-                      {o + 430, 600, tr("Tax value:"), Qt::white},
-                      {o + 660, 600, tr("Attributes:"), Qt::white}};
-        return info;
-    }
-    info.texts.push_back({o + 185, 600, tr("Province: %1").arg(QString::fromStdString(province->name())), Qt::white});
-    info.texts.push_back({o + 430, 600, tr("Tax value:"), Qt::white});
-    // A frontier land (tax value 0) shows no coin places at all.
-    if (province->taxValue != 0) {
-        static const int places[4] = {515, 537, 559, 581};
-        for (int i = 0; i < 4; ++i) info.coins.push_back({o + places[i], province->taxValue > i ? 268 : 269});
-    }
-    info.texts.push_back({o + 660, 600,
-                          tr("Attributes: %1").arg(fromRulesText(province->attributesText())),
-                          Qt::white});
-    return info;
+    const ScreenInfoLine info = provinceInfoLine(province, offsetX_);
+    return {windowLines(info.texts), info.coins};
 }
 
 void GameScreen::drawEconomicReport(QPainter& p) const {
@@ -193,9 +161,9 @@ void GameScreen::drawMilitaryReport(QPainter& p) const {
 
 void GameScreen::drawProvinceInfo(QPainter& p, const Province* province) const {
     const int o = offsetX_;
-    p.fillRect(QRect(QPoint(o + 185, 595), QPoint(o + 965 - 1, 618 - 1)), Qt::black);
+    p.fillRect(shifted(InfoBox, o), Qt::black);
     if (!notice_.isEmpty()) {
-        drawTextAt(p, o + 185, 600, notice_, QColor(255, 190, 80));
+        drawTextAt(p, o + InfoBox.x, 600, notice_, QColor(255, 190, 80));
         return;
     }
     const InfoLine info = provinceInfo(province);
@@ -209,7 +177,7 @@ void GameScreen::showProvinceInfo(const Province* province) {
         auto p = front_.painter();
         drawProvinceInfo(*p, province);
     }
-    show(QRect(offsetX_ + 185, 595, 780, 23));
+    show(shifted(InfoBox, offsetX_));
 }
 
 void GameScreen::wipeIcon(const Province& from, int iconWidth, int iconHeight) {
@@ -241,8 +209,7 @@ void GameScreen::animateMove(Province& from, Province& to) {
     if (animated_.count(key)) return;
     Empire* owner = game_.ownerOf(from);
     if (!owner || !owner->isRomans()) animated_.insert(key);
-    const int mx = (figureSpot(from).x() + figureSpot(to).x()) / 2 + offsetX_ + 205;
-    const int my = (figureSpot(from).y() + figureSpot(to).y()) / 2 + 44;
+    const LayoutPoint swords = crossedSwordsPlace(from, to);
     const std::string name = owner ? owner->name : std::string();
     auto sound = [this] { if (playSound) playSound(0); };
     if (name == "Romans") {
@@ -258,9 +225,9 @@ void GameScreen::animateMove(Province& from, Province& to) {
         // Rebels, and a move out of a province nobody holds: the crossed swords.
         {
             auto p = front_.painter();
-            pictures_.sprite(229).drawTransparent(*p, mx - 11, my, false);
+            pictures_.sprite(229).drawTransparent(*p, offsetX_ + swords.x, swords.y, false);
         }
-        show(QRect(mx - 11, my, 23, 23));
+        show(QRect(offsetX_ + swords.x, swords.y, 23, 23));
         sound();
     }
     wait(330);
@@ -286,7 +253,7 @@ void GameScreen::animateDefeat(const std::string& loser, Province& province) {
 }
 
 void GameScreen::showTurnBanner() {
-    const QRect area(offsetX_ + 453, 285, 254, 38);
+    const QRect area = shifted(BannerPlace, offsetX_);
     Surface saved(area.size(), front_.scale());
     saved.copyFrom(front_, area, QPoint(0, 0));
     {
@@ -300,28 +267,19 @@ void GameScreen::showTurnBanner() {
 }
 
 void GameScreen::zoomToDialog(int x, int y) {
-    const int W = layoutSize_.width();
-    const int H = layoutSize_.height();
-    int left = x, right = x, top = y, bottom = y;
-    const int dLeft = (W / 2 - x - 300) / 10;
-    const int dRight = (W / 2 - x + 300) / 10;
-    const int dTop = (H / 2 - y - 200) / 10;
-    const int dBottom = (H / 2 - y + 200) / 10;
-    for (int i = 0; i < 10; ++i) {
+    const std::vector<LayoutRect> frames = zoomFrames(x, y, layoutSize_.width(), layoutSize_.height());
+    for (std::size_t i = 0; i + 1 < frames.size(); ++i) {
+        const QRect frame(frames[i].x, frames[i].y, frames[i].w, frames[i].h);
         {
             auto p = front_.painter();
             p->setPen(QPen(Qt::black, 1));
             p->setBrush(Qt::NoBrush);
-            p->drawRect(QRect(QPoint(left, top), QPoint(right, bottom)).normalized().adjusted(0, 0, -1, -1));
+            p->drawRect(frame);
         }
-        show(QRect(QPoint(left, top), QPoint(right, bottom)).normalized().adjusted(-1, -1, 1, 1));
-        left += dLeft;
-        right += dRight;
-        top += dTop;
-        bottom += dBottom;
+        show(frame.adjusted(-1, -1, 2, 2));
         wait(50);
     }
-    const QRect area(left, top, 600, 400);
+    const QRect area(frames.back().x, frames.back().y, frames.back().w, frames.back().h);
     front_.copyFrom(back_, area, area.topLeft());
     show(area);
 }

@@ -2,22 +2,10 @@
 
 #include <QPainter>
 #include <QPen>
-#include <algorithm>
-#include <cmath>
-#include <limits>
-#include <vector>
 
 #include "game/view/LegionFigures.h"
 #include "game/view/MapDrawing.h"
 #include "engine/Game.h"
-
-namespace {
-
-QPointF boxCentre(const Province& p) { return QRectF(view::pickUpBox(p)).center(); }
-
-QString lowerName(const Province& p) { return QString::fromStdString(p.name()).toLower(); }
-
-}  // namespace
 
 KeyboardOrders::KeyboardOrders(Game& game, Actions actions) : game_(game), actions_(std::move(actions)) {}
 
@@ -41,97 +29,25 @@ const Province* KeyboardOrders::carried() const {
 }
 
 const Province* KeyboardOrders::nextInDirection(const Game& game, const Province& from, int key) {
-    const QPointF origin = boxCentre(from);
-    const Province* best = nullptr;
-    bool bestInCone = false;
-    double bestScore = std::numeric_limits<double>::max();
-    for (const Province* q : game.provinceTable) {
-        if (!q || q == &from) continue;
-        const QPointF d = boxCentre(*q) - origin;
-        double along = 0, across = 0;
-        switch (key) {
-            case Qt::Key_Right: along = d.x(); across = std::abs(d.y()); break;
-            case Qt::Key_Left: along = -d.x(); across = std::abs(d.y()); break;
-            case Qt::Key_Down: along = d.y(); across = std::abs(d.x()); break;
-            case Qt::Key_Up: along = -d.y(); across = std::abs(d.x()); break;
-            default: return nullptr;
-        }
-        if (along <= 0) continue;
-        // Within 60 degrees either side of the arrow a province counts as lying
-        // that way; off to the side it is taken only when nothing lies that way.
-        const bool inCone = across <= along * 1.75;
-        const double score = along + 2.0 * across;
-        if ((inCone && !bestInCone) || (inCone == bestInCone && score < bestScore)) {
-            best = q;
-            bestInCone = inCone;
-            bestScore = score;
-        }
+    switch (key) {
+        case Qt::Key_Right: return view::nextInDirection(game, from, 1, 0);
+        case Qt::Key_Left: return view::nextInDirection(game, from, -1, 0);
+        case Qt::Key_Down: return view::nextInDirection(game, from, 0, 1);
+        case Qt::Key_Up: return view::nextInDirection(game, from, 0, -1);
+        default: return nullptr;
     }
-    return best;
 }
 
-void KeyboardOrders::placeCursor() {
-    // Where the player most likely wants to give an order: the first province
-    // with a legion ready to move, else the first Roman one.
-    for (std::size_t i = 0; i < game_.provinceTable.size(); ++i) {
-        const Province* p = game_.provinceTable[i];
-        if (p && game_.romans.hasReadyLegionIn(*p)) {
-            cursor_ = int(i);
-            return;
-        }
-    }
-    for (std::size_t i = 0; i < game_.provinceTable.size(); ++i) {
-        const Province* p = game_.provinceTable[i];
-        if (p && game_.romans.holds(*p)) {
-            cursor_ = int(i);
-            return;
-        }
-    }
-    cursor_ = 0;
-}
-
-bool KeyboardOrders::typing(qint64 nowMs) const {
-    return !typed_.isEmpty() && nowMs - lastTypedMs_ <= TypingPauseMs && nowMs >= lastTypedMs_;
-}
+void KeyboardOrders::placeCursor() { cursor_ = firstHighlight(game_); }
 
 bool KeyboardOrders::typeLetter(QChar c, qint64 nowMs) {
-    if (!typing(nowMs)) typed_.clear();
-    // The provinces whose names start with a text, in alphabetical order.
-    auto matching = [this](const QString& start) {
-        std::vector<std::pair<QString, int>> found;
-        for (std::size_t i = 0; i < game_.provinceTable.size(); ++i) {
-            const Province* p = game_.provinceTable[i];
-            if (p && lowerName(*p).startsWith(start)) found.emplace_back(lowerName(*p), int(i));
-        }
-        std::sort(found.begin(), found.end());
-        return found;
-    };
-    const QString longer = typed_ + c;
-    auto found = matching(longer);
-    if (!found.empty()) {
-        typed_ = longer;
-        cursor_ = found.front().second;
-    } else if (longer.size() > 1 && longer.count(c) == longer.size()) {
-        // The same letter again: the next province that starts with it.
-        const auto same = matching(QString(c));
-        if (same.empty()) return false;
-        auto it = std::find_if(same.begin(), same.end(), [this](const auto& m) { return m.second == cursor_; });
-        cursor_ = (it == same.end() || std::next(it) == same.end()) ? same.front().second : std::next(it)->second;
-        typed_ = longer;
-    } else {
-        // A letter that continues no name begins a new one, if any starts with it.
-        found = matching(QString(c));
-        if (found.empty()) return typing(nowMs);  // a slip within a name is swallowed
-        typed_ = QString(c);
-        cursor_ = found.front().second;
-    }
-    lastTypedMs_ = nowMs;
+    if (!names_.type(game_, c.toLatin1(), nowMs, cursor_)) return false;
     notify();
     return true;
 }
 
 void KeyboardOrders::enter() {
-    typed_.clear();
+    names_.clear();
     if (cursor() == nullptr) {
         placeCursor();
         notify();
@@ -169,7 +85,7 @@ bool KeyboardOrders::keyPress(int key, const QString& text, Qt::KeyboardModifier
         case Qt::Key_Right:
         case Qt::Key_Up:
         case Qt::Key_Down: {
-            typed_.clear();
+            names_.clear();
             if (const Province* from = cursor()) {
                 if (const Province* to = nextInDirection(game_, *from, key)) cursor_ = indexOf(to);
             } else {
@@ -183,7 +99,7 @@ bool KeyboardOrders::keyPress(int key, const QString& text, Qt::KeyboardModifier
             if (!autoRepeat) enter();
             return true;
         case Qt::Key_Escape:
-            typed_.clear();
+            names_.clear();
             if (carried()) {
                 // As a press of the mouse outside every legion box.
                 game_.pickUp(nullptr);
@@ -203,8 +119,8 @@ bool KeyboardOrders::keyPress(int key, const QString& text, Qt::KeyboardModifier
         // E and the blank continue a name being typed ("Lower Rhine"); otherwise
         // they end the turn.
         const QChar letter = key == Qt::Key_Space ? QLatin1Char(' ') : (key == Qt::Key_E ? QLatin1Char('e') : c);
-        if (!endsTurn || typing(nowMs)) return typeLetter(letter, nowMs);
-        typed_.clear();
+        if (!endsTurn || names_.typing(nowMs)) return typeLetter(letter, nowMs);
+        names_.clear();
         carried_ = -1;
         if (actions_.endTurn) actions_.endTurn();
         notify();

@@ -5,6 +5,8 @@
 #include <functional>
 #include <optional>
 
+#include "game/view/KeyboardChoice.h"
+
 class Game;
 class Province;
 class QPainter;
@@ -28,7 +30,7 @@ public:
     };
 
     // A name typed after a longer pause than this starts afresh.
-    static constexpr qint64 TypingPauseMs = 1000;
+    static constexpr qint64 TypingPauseMs = NameTyping::PauseMs;
 
     KeyboardOrders(Game& game, Actions actions);
 
@@ -42,7 +44,7 @@ public:
     // rules' drag source; none otherwise.
     const Province* carried() const;
     // What has been typed of a name so far.
-    const QString& typed() const { return typed_; }
+    QString typed() const { return QString::fromStdString(names_.typed()); }
 
     // The highlight, drawn over the map in layout pixels.
     void draw(QPainter& p, int screenOffsetX) const;
@@ -55,7 +57,6 @@ private:
     int indexOf(const Province* p) const;
     const Province* at(int index) const;
     void placeCursor();
-    bool typing(qint64 nowMs) const;
     bool typeLetter(QChar c, qint64 nowMs);
     void enter();
     void notify() const {
@@ -66,6 +67,5 @@ private:
     Actions actions_;
     int cursor_ = -1;
     int carried_ = -1;
-    QString typed_;
-    qint64 lastTypedMs_ = 0;
+    NameTyping names_;
 };

@@ -9,6 +9,7 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
@@ -28,6 +29,14 @@
 
 // ---------------------------------------------------------------- InputGate
 
+void InputGate::close() {
+    if (depth_++ == 0) qApp->installEventFilter(this);
+}
+
+void InputGate::open() {
+    if (--depth_ == 0) qApp->removeEventFilter(this);
+}
+
 bool InputGate::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::MouseButtonPress:
@@ -37,18 +46,20 @@ bool InputGate::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::Wheel:
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
-        case QEvent::Shortcut:
-        case QEvent::ShortcutOverride:
         case QEvent::ContextMenu:
         case QEvent::TouchBegin:
         case QEvent::TouchUpdate:
         case QEvent::TouchEnd:
+            // A window passes its input on to its widgets, where it is sorted.
+            if (!watched || !watched->isWidgetType()) return false;
+            if (qobject_cast<QMenuBar*>(watched) || qobject_cast<QMenu*>(watched)) return false;
             ++dropped;
             return true;
         case QEvent::Close:
-            // Closing the window in the middle of an animation would end the
-            // program under the rules' feet: the close is refused.
-            if (watched && watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow()) {
+            // The window's close box is heard (the program ends once the turn
+            // is over); any other window closed in the middle of an animation
+            // would pull it from under the rules' feet.
+            if (watched && watched != window && watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow()) {
                 event->ignore();
                 ++dropped;
                 return true;
@@ -124,6 +135,7 @@ MainWindow::MainWindow(Game& game, const view::Pictures& pictures, GameScreen& s
       advisor_(this, pictures) {
     setWindowTitle(tr("Aurovane"));
     widget_ = new ScreenWidget(*this);
+    gate_.window = this;
     setCentralWidget(widget_);
     buildMenus();
     setUpDesktopPlay();
@@ -175,19 +187,34 @@ MainWindow::~MainWindow() {
     sounds_.noOutputNotice = nullptr;
 }
 
-QAction* MainWindow::addCommand(QMenu* menu, const QString& text, int id, std::function<void()> run) {
+QAction* MainWindow::addCommand(QMenu* menu, const QString& text, int id, std::function<void()> run,
+                                bool safeAnytime) {
     QAction* a = menu->addAction(text);
     a->setData(id);
-    connect(a, &QAction::triggered, this, [this, run = std::move(run)] { asCommand(run); });
+    if (safeAnytime) connect(a, &QAction::triggered, this, std::move(run));
+    else connect(a, &QAction::triggered, this, [this, run = std::move(run)] { asCommand(run); });
     actions_[id] = a;
     return a;
 }
 
 void MainWindow::asCommand(const std::function<void()>& run) {
+    // Called from the event loop of a pause, not by the command under way.
+    if (gate_.isClosed()) {
+        waiting_.push_back(run);
+        return;
+    }
     ++busy_;
     run();
-    --busy_;
-    if (relayoutPending_ && !busy_) relayout();
+    if (--busy_ > 0) return;
+    if (relayoutPending_) relayout();
+    runWaitingCommands();
+}
+
+void MainWindow::runWaitingCommands() {
+    if (busy_ > 0 || gate_.isClosed() || waiting_.empty()) return;
+    const std::function<void()> next = waiting_.front();
+    waiting_.erase(waiting_.begin());
+    asCommand(next);
 }
 
 QAction* MainWindow::action(int id) const {
@@ -213,10 +240,10 @@ void MainWindow::buildMenus() {
         skillGroup_->addAction(a);
     }
     actions_[Command::Easy + std::clamp(game_.skillLevel, 0, 2)]->setChecked(true);
-    QAction* sound = addCommand(options, tr("Sound"), Command::Sound, [this] { toggleSound(); });
+    QAction* sound = addCommand(options, tr("Sound"), Command::Sound, [this] { toggleSound(); }, true);
     sound->setCheckable(true);
     sound->setChecked(sounds_.enabled);
-    addCommand(options, tr("Year's News"), Command::YearNews, [this] { toggleYearNews(); })->setCheckable(true);
+    addCommand(options, tr("Year's News"), Command::YearNews, [this] { toggleYearNews(); }, true)->setCheckable(true);
     QMenu* scenarios = options->addMenu(tr("Scenarios"));
     const std::pair<QString, int> scenarioItems[] = {{tr("Valerian (260 AD)"), Command::Scenario260},
                                                      {tr("Constantine (308 AD)"), Command::Scenario308},
@@ -372,9 +399,10 @@ void MainWindow::endTurn() {
 // (between its pauses and animations) are dropped, not replayed now.
 void MainWindow::dropQueuedInput() {
     if (!options_.realPauses || pauseDepth_ > 0) return;
-    qApp->installEventFilter(&gate_);
+    gate_.close();
     QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    qApp->removeEventFilter(&gate_);
+    gate_.open();
+    runWaitingCommands();
 }
 
 void MainWindow::keyDown(int key) {
@@ -489,11 +517,13 @@ void MainWindow::pauseFor(int ms) {
         return;
     }
     ++pauseDepth_;
-    if (pauseDepth_ == 1) qApp->installEventFilter(&gate_);
+    gate_.close();
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
-    if (--pauseDepth_ == 0) qApp->removeEventFilter(&gate_);
+    gate_.open();
+    --pauseDepth_;
+    runWaitingCommands();
 }
 
 void MainWindow::relayout() {
@@ -537,5 +567,5 @@ void MainWindow::firstPaint() {
 
 void MainWindow::closeEvent(QCloseEvent* e) {
     e->ignore();
-    quit();
+    asCommand([this] { quit(); });
 }

@@ -20,12 +20,22 @@ class Province;
 struct Lesson;
 namespace view { class Pictures; }
 
-// Refuses keyboard and pointer input while a timed pause runs; what was typed
-// or clicked meanwhile is dropped, not delivered afterwards.
+// Refuses keyboard and pointer input to the game while a timed pause runs;
+// what was typed or clicked meanwhile is dropped, not delivered afterwards.
+// The menus, their shortcuts and the close box of `window` still answer: what
+// they ask for waits until the turn or order under way is over.
 class InputGate : public QObject {
 public:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Closes for the length of a pause; pauses may nest.
+    void close();
+    void open();
+    bool isClosed() const { return depth_ > 0; }
+    const QWidget* window = nullptr;
     int dropped = 0;
+
+private:
+    int depth_ = 0;
 };
 
 // The widget that shows the composed screen, scaled to fit with its
@@ -139,6 +149,7 @@ public:
     void results(int, int, int) override { showResults(); }
     void quit() override;
     void newGame() override;
+    bool runAnotherYear() override { return waiting_.empty() && !quitting_; }
     void diagnostic(const std::string& text) override;
 
     void showLesson(int year);
@@ -179,11 +190,16 @@ protected:
 
 private:
     void buildMenus();
-    // A menu item: `run` is what it does, `id` its command id.
-    QAction* addCommand(QMenu* menu, const QString& text, int id, std::function<void()> run);
+    // A menu item: `run` is what it does, `id` its command id; an item that
+    // is `safeAnytime` does not wait for a turn under way to end.
+    QAction* addCommand(QMenu* menu, const QString& text, int id, std::function<void()> run,
+                        bool safeAnytime = false);
     // Runs a command or an input handler; a resize asked for meanwhile
-    // waits until it is over.
+    // waits until it is over. One asked for while another runs (a menu
+    // chosen during a turn's pauses) runs after it, and stops the years
+    // that would have followed by themselves.
     void asCommand(const std::function<void()>& run);
+    void runWaitingCommands();
     void openWebPage(const QString& name);
     void firstPaint();
     // DesktopPlay.cpp: the keyboard's orders, the kept turns, the start-up file.
@@ -217,6 +233,7 @@ private:
     bool relayoutPending_ = false;
     bool screenHooked_ = false;
     int busy_ = 0;
+    std::vector<std::function<void()>> waiting_;
     std::unique_ptr<KeyboardOrders> keyboard_;
     std::unique_ptr<NewsDesk> news_;
     bool dragging_ = false;

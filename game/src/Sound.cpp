@@ -6,6 +6,9 @@
 #include <QSoundEffect>
 #include <QUrl>
 
+#include "game/view/SoundTable.h"
+#include "rules/LessonTable.h"
+
 QtSoundBackend::QtSoundBackend(std::function<void(int)> wait) : wait_(std::move(wait)) {
     hasOutput_ = !QMediaDevices::audioOutputs().isEmpty();
 }
@@ -53,26 +56,14 @@ void GameSounds::play(const QString& name, SoundBackend::Mode mode) {
 }
 
 void GameSounds::playGameSound(SoundKind kind) {
-    if (!enabled) return;
-    switch (kind) {
-        case SoundKind::Battle: play(QStringLiteral("IDR_SWORD_SND"), SoundBackend::Mode::Async); break;
-        case SoundKind::March:
-            if (repaint) repaint();
-            play(QStringLiteral("IDR_MARCH_SND"), SoundBackend::Mode::Sync);
-            break;
-        case SoundKind::Plague: play(QStringLiteral("IDR_COUGH_SND"), SoundBackend::Mode::Async); break;
-        case SoundKind::Uprising: play(QStringLiteral("IDR_PFJ_SND"), SoundBackend::Mode::Async); break;
-        case SoundKind::Introduction: play(QStringLiteral("IDR_INTRO_SND"), SoundBackend::Mode::Async); break;
-    }
+    const GameSoundSpec* sound = gameSoundOf(kind);
+    if (!enabled || !sound) return;
+    // The screen as it stands shows while the game waits for the sound.
+    if (sound->waits && repaint) repaint();
+    play(QString::fromLatin1(sound->recording), sound->waits ? SoundBackend::Mode::Sync : SoundBackend::Mode::Async);
 }
-
 QString GameSounds::narrationFor(int picture) {
-    static const std::map<int, QString> table = {
-        {162, "IDR_MAXIMINUS_THRAX"}, {233, "IDR_VALERIAN"},    {187, "IDR_AURELIAN"},
-        {160, "IDR_DIOCLETIAN"},      {161, "IDR_CONSTANTINE"}, {249, "IDR_ADRIANOPLE"},
-        {248, "IDR_THEODOSIUS"},      {235, "IDR_VISIGOTHS"},   {163, "IDR_VANDAL_SACK"},
-        {164, "IDR_ODOACER"},
-    };
-    auto it = table.find(picture);
-    return it == table.end() ? QString() : it->second;
+    for (const Lesson& l : LessonTable)
+        if (l.picture == picture) return QString::fromLatin1(l.narration);
+    return QString();
 }

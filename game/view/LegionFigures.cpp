@@ -2,7 +2,6 @@
 
 #include <QPainterPath>
 #include <cmath>
-#include <cstring>
 
 #include "game/view/MapDrawing.h"
 #include "engine/Game.h"
@@ -10,42 +9,6 @@
 namespace view {
 
 namespace {
-
-// Figures the rules place mostly over a neighbour or over a name painted on
-// the map, moved (in map pixels) onto their own land, and the badges that
-// would touch a name or a neighbour's figure moved to another side. Where a
-// province is too small for a figure between the names (Belgica, the Lower
-// Rhine, Pontus), the figure keeps clear of the names and stands on its own
-// land as far as it can.
-struct Placement {
-    const char* province;
-    FigurePlace place;
-};
-constexpr Placement placements[] = {
-    {"Terraconensis", {0, -3, false, false}},
-    {"Upper Rhine", {0, -57, false, true}},     // above its name
-    {"Mauretania", {-63, 19, true, false}},     // west of its name
-    {"Africa", {-2, 2, false, false}},
-    {"Dalmatia", {0, 0, true, true}},
-    {"Macedonia", {0, -6, false, false}},       // above its name
-    {"Pontus", {-35, 0, true, false}},         // on its coast, west of its name
-    {"Palestina", {1, -6, false, false}},
-    {"Armenia", {7, 0, true, false}},
-    {"Syria", {1, -6, false, false}},
-    {"Dacia", {-17, 3, false, true}},
-    {"Pannonia", {-24, 0, true, false}},
-    {"Britannia", {0, -6, false, false}},
-    {"Thracia", {-31, 0, false, true}},         // off Dacia, west of its name
-    {"Belgica", {12, 60, false, false}},        // under its name
-    {"Lower Rhine", {20, 30, true, true}},      // between Belgica's name and the Upper Rhine's
-    {"Lugdunensis", {0, 6, false, false}},
-    {"Narbonensis", {0, -6, false, false}},
-    {"Raetia", {0, -6, false, false}},
-    {"Lydia", {28, 2, false, false}},
-    {"Mesopotamia", {-5, 0, false, false}},
-    {"Phrygia", {0, -6, false, false}},
-    {"Cappadocia", {-18, 1, true, false}},
-};
 
 // The widest legion icon and the tallest.
 constexpr int FigureWidth = 43;
@@ -71,15 +34,9 @@ QPointF centreOf(const Province& province, int screenOffsetX) {
 
 }  // namespace
 
-FigurePlace figurePlace(std::string_view province) {
-    for (const Placement& p : placements)
-        if (province == p.province) return p.place;
-    return {};
-}
-
 QPoint figureSpot(const Province& province) {
-    const FigurePlace place = figurePlace(province.name());
-    return QPoint(province.legionX() + place.dx, province.legionY() + place.dy);
+    const LayoutPoint c = figureCorner(province);
+    return QPoint(c.x, c.y);
 }
 
 QRectF countPlaque(QPoint figure, const FigurePlace& place, const QString& text, qreal scale) {
@@ -88,20 +45,16 @@ QRectF countPlaque(QPoint figure, const FigurePlace& place, const QString& text,
     const int h = fm.height() + 1;
     // Beside the figure's feet, as the old count was, or beside its head
     // under room for the pennant.
-    const qreal x = place.badgeLeft ? figure.x() + 4 - w : figure.x() + 34;
-    const qreal y = place.badgeHigh ? figure.y() + 15 : figure.y() + 64 - h;
+    const qreal x = place.badgeLeft ? figure.x() + CountBadgeLeftEdge - w : figure.x() + CountBadgeFoot.x;
+    const qreal y = place.badgeHigh ? figure.y() + CountBadgeHighTop : figure.y() + CountBadgeFoot.y - h;
     return QRectF(x, y, w, h);
 }
 
 QRectF pennantOver(const QRectF& plaque) { return QRectF(plaque.left() + 3, plaque.top() - 14, 12, 14); }
 
-QRect pickUpBox(const Province& province) { return QRect(figureSpot(province), QSize(74, 60)); }
+QRect pickUpBox(const Province& province) { return QRect(figureSpot(province), QSize(PickUpBoxWidth, PickUpBoxHeight)); }
 
-Province* pickUpBoxAt(const Game& game, QPoint m) {
-    for (Province* p : game.provinceTable)
-        if (p && pickUpBox(*p).contains(m)) return p;
-    return nullptr;
-}
+Province* pickUpBoxAt(const Game& game, QPoint m) { return pickUpBoxAt(game, m.x(), m.y()); }
 
 Province* figureAt(const Game& game, QPoint m) {
     for (Province* p : game.provinceTable) {
@@ -119,21 +72,7 @@ Province* figureAt(const Game& game, QPoint m) {
     return nullptr;
 }
 
-RomanStack romanStack(const Game& game, const Province& province) {
-    RomanStack s;
-    for (const auto& l : game.romans.legions) {
-        if (!l->province->sameAs(province)) continue;
-        ++s.total;
-        if (l->hasRoute) ++s.marching;
-        else if (!l->moved) ++s.ready;
-    }
-    return s;
-}
-
-QString stackCountText(const RomanStack& stack) {
-    if (stack.ready == stack.total) return QString::number(stack.total);
-    return QStringLiteral("%1/%2").arg(stack.ready).arg(stack.total);
-}
+QString stackCountText(const RomanStack& stack) { return QString::fromStdString(stackCountLabel(stack)); }
 
 void drawCountBadge(QPainter& p, QPoint figure, const FigurePlace& place, const QString& text, bool marching) {
     p.save();

@@ -9,7 +9,9 @@
 #include <QRect>
 #include <QRectF>
 #include <QString>
-#include <string_view>
+
+#include "game/view/FigureCounts.h"
+#include "game/view/ScreenLayout.h"
 
 class Game;
 class Province;
@@ -18,15 +20,6 @@ namespace view {
 
 class Pictures;
 
-// How the window places a province's figures: moved by (dx, dy) map pixels
-// from the rules' spot, the count badge beside the feet or the head, right or
-// left of the figure.
-struct FigurePlace {
-    int dx = 0, dy = 0;
-    bool badgeLeft = false;
-    bool badgeHigh = false;
-};
-FigurePlace figurePlace(std::string_view province);
 // Map point of the top-left corner of a province's figures.
 QPoint figureSpot(const Province& province);
 // The count badge's plaque for a figure whose corner is at `figure`, drawn at
@@ -43,15 +36,8 @@ Province* pickUpBoxAt(const Game& game, QPoint mapPoint);
 // drop on a figure; only provinces with legions in them count.
 Province* figureAt(const Game& game, QPoint mapPoint);
 
-// How a Roman stack stands: legions free for an order, legions marching on a
-// route, and all of them.
-struct RomanStack {
-    int ready = 0;
-    int marching = 0;
-    int total = 0;
-};
-RomanStack romanStack(const Game& game, const Province& province);
-// "ready/total" when some legions cannot take an order, else the total.
+// "ready/total" when some legions cannot take an order, else the total
+// (RomanStack and romanStack are in FigureCounts.h).
 QString stackCountText(const RomanStack& stack);
 
 // The count badge beside a figure whose corner is at layout point `figure`:

@@ -233,10 +233,11 @@ void drawLegend(QPainter& p, const Pictures& pictures, int screenOffsetX) {
     const int o = screenOffsetX;
     p.save();
     p.setPen(QPen(Qt::white, 1));
-    p.drawLine(o + 175, 25, o + 175, 583);
-    p.drawLine(o + 175, 583, o + 985, 583);
-    p.drawLine(o + 985, 25, o + 985, 583);
-    p.drawLine(o + 175, 25, o + 985, 25);
+    const LayoutRect f = MapFrame;
+    p.drawLine(o + f.x, f.y, o + f.x, f.y + f.h);
+    p.drawLine(o + f.x, f.y + f.h, o + f.x + f.w, f.y + f.h);
+    p.drawLine(o + f.x + f.w, f.y, o + f.x + f.w, f.y + f.h);
+    p.drawLine(o + f.x, f.y, o + f.x + f.w, f.y);
     p.restore();
 
     for (const ScreenPicture& picture : legendPictures(o)) {
@@ -246,7 +247,13 @@ void drawLegend(QPainter& p, const Pictures& pictures, int screenOffsetX) {
             pictures.sprite(picture.picture).drawTransparent(p, picture.x, picture.y, false);
     }
     for (const ScreenTextLine& l : legendLines(o))
-        drawTextAt(p, l.x, l.y, QCoreApplication::translate("view", l.text.c_str()), QColor(QRgb(l.colour)));
+        drawTextAt(p, l.x, l.y, screenText(l), QColor(QRgb(l.colour)));
+}
+
+QString screenText(const ScreenTextLine& line) {
+    QString text = QCoreApplication::translate("ScreenText", line.form);
+    for (const ScreenTextArg& word : line.args) text = text.arg(QString::fromStdString(shownWord(word)));
+    return text;
 }
 
 }  // namespace view

@@ -14,21 +14,14 @@
 #include <string>
 
 #include "game/view/Graphic.h"
+#include "game/view/ScreenLayout.h"
 #include "game/view/Surface.h"
 
 class Game;
 class Province;
+struct ScreenTextLine;
 
 namespace view {
-
-constexpr int LayoutWidth = 1366;
-// Tall enough for the report scroll (664) with a margin; wider compositions
-// keep this height.
-constexpr int LayoutHeight = 672;
-constexpr int MapLeft = 180;
-constexpr int MapTop = 30;
-constexpr int MapWidth = 800;
-constexpr int MapHeight = 548;
 
 // (width − 1366) / 2 for a composition wider than 1366 pixels, else 0.
 int screenOffsetFor(int layoutWidth);
@@ -100,6 +93,9 @@ void drawLegions(QPainter& p, const Pictures& pictures, Game& game, int screenOf
 
 // The legend column and the white frame around the map.
 void drawLegend(QPainter& p, const Pictures& pictures, int screenOffsetX);
+// A line of the screen's words as the window shows it: its form translated
+// (context "ScreenText"), then its words put in.
+QString screenText(const ScreenTextLine& line);
 
 // Layout point of the corner of a province's figures (LegionFigures.h).
 QPoint legionSpot(const Province& province, int screenOffsetX);

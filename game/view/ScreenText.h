@@ -10,15 +10,38 @@ class Province;
 // draws it: the reports on the scroll, the information line under the map,
 // the legend and the instructions. Places are layout pixels with the
 // horizontal screen offset already added.
+//
+// Each line is an English form with %1-style places and the words that fill
+// them, so that the window can translate the form (context "ScreenText") and
+// the page can show the English: one copy of every text.
+
+// A word put into a form: a number, a name, or a text of the rules, which a
+// player reads in corrected English.
+struct ScreenTextArg {
+    std::string text;
+    bool fromRules = false;
+};
+
 struct ScreenTextLine {
     int x, y;
-    std::string text;
     unsigned colour;  // 0xRRGGBB
+    const char* form;
+    std::vector<ScreenTextArg> args = {};
 };
 
 inline constexpr unsigned ScreenBlack = 0x000000, ScreenRed = 0xff0000, ScreenWhite = 0xffffff;
 
+// A form with its words in place, filled as Qt's QString::arg fills one word
+// after another: each takes every place of the lowest number still in the text.
+std::string fillForm(std::string form, const std::vector<std::string>& words);
+// A word as a player reads it: the rules' texts in corrected English.
+std::string shownWord(const ScreenTextArg& arg);
+// The line in English, as the window shows it untranslated.
+std::string englishText(const ScreenTextLine& line);
+
 std::vector<ScreenTextLine> economicReportLines(const World& game, int offsetX);
+ScreenTextLine militaryReportTitle(int offsetX);
+// The title and the year's news under it.
 std::vector<ScreenTextLine> militaryReportLines(const World& game, int offsetX);
 
 // The information line: its texts and the coin places (x, picture id), at y 595.

@@ -13,6 +13,8 @@
 #include "qtcommon/MessageCatalogue.h"
 #include "qtcommon/RulesText.h"
 #include "game/view/LegionFigures.h"
+#include "game/view/MapDrawing.h"
+#include "game/view/ScreenText.h"
 
 namespace {
 
@@ -324,6 +326,28 @@ TEST(InformationLine, TextsWithAndWithoutAProvince) {
     EXPECT_EQ(texts(h.screen.provinceInfo(&h.game.findProvince("Italia")).texts)[2], "Attributes: Supports 1 legion");
     EXPECT_EQ(texts(h.screen.provinceInfo(&h.game.findProvince("Upper Danube")).texts)[2],
               "Attributes: Marcomanni territory (hostile)");
+}
+
+// The page shows the same lines as the window, from the same English forms.
+TEST(ScreenTexts, TheWindowsUntranslatedLinesAreThePagesEnglish) {
+    Harness h;
+    h.game.romans.plague = true;
+    h.game.eventLog = {"Rome has been plundered", "The Marcommani have abandonned Raetia"};
+    std::vector<ScreenTextLine> lines = ::economicReportLines(h.game, 95);
+    for (ScreenTextLine& l : ::militaryReportLines(h.game, 95)) lines.push_back(l);
+    for (ScreenTextLine& l : legendLines(95)) lines.push_back(l);
+    for (ScreenTextLine& l : instructionLines(95)) lines.push_back(l);
+    for (const Province* p : h.game.provinceTable)
+        for (ScreenTextLine& l : provinceInfoLine(p, 95).texts) lines.push_back(l);
+    for (const ScreenTextLine& l : lines) EXPECT_EQ(view::screenText(l).toStdString(), englishText(l)) << l.form;
+
+    // Words are put in as QString::arg puts them, a word's own marks included.
+    for (const std::vector<std::string>& words : std::vector<std::vector<std::string>>{
+             {"a", "b"}, {"%2", "b"}, {"x%1y"}, {"1", "2", "3"}, {}}) {
+        QString filled = QStringLiteral("%2 and %1, %1%10 %0 %");
+        for (const std::string& w : words) filled = filled.arg(QString::fromStdString(w));
+        EXPECT_EQ(fillForm("%2 and %1, %1%10 %0 %", words), filled.toStdString());
+    }
 }
 
 // --------------------------------------------------------------- sounds

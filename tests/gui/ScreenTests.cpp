@@ -7,6 +7,7 @@
 #include <QImage>
 
 #include "GuiTestSupport.h"
+#include "game/view/LegionFigures.h"
 
 namespace {
 
@@ -180,6 +181,30 @@ TEST(ComposedScreen, ScaledCompositionKeepsLayoutCoordinates) {
     // The white map frame at x 175 is at 350..351 when doubled.
     EXPECT_EQ(QColor(small.pixel(175, 300)), QColor(Qt::white));
     EXPECT_EQ(QColor(big.pixel(350, 600)), QColor(Qt::white));
+}
+
+// The places the page is given are the window's: a moved figure is picked up
+// where it is drawn, and the zoom ends on the dialog's place.
+TEST(SharedPlaces, FiguresBoxesAndTheZoomAreTheWindows) {
+    Harness h;
+    for (const Province* p : h.game.provinceTable) {
+        const view::LayoutPoint c = view::figureCorner(*p);
+        EXPECT_EQ(QPoint(c.x, c.y), view::figureSpot(*p)) << p->name();
+    }
+    const Province& macedonia = P(h.game, "Macedonia");
+    const view::LayoutPoint c = view::figureCorner(macedonia);
+    EXPECT_EQ(c.y, macedonia.legionY() - 6) << "moved clear of its name";
+    EXPECT_EQ(view::pickUpBoxAt(h.game, c.x + 20, c.y + 50), &macedonia);
+
+    const auto frames = view::zoomFrames(673, 300, view::LayoutWidth, view::LayoutHeight);
+    ASSERT_EQ(frames.size(), 11u);
+    EXPECT_EQ(frames.front().x, 673);
+    EXPECT_EQ(frames.front().w, 0);
+    const view::LayoutRect place = frames.back();
+    EXPECT_EQ(QSize(place.w, place.h), QSize(600, 400));
+    EXPECT_NEAR(place.x + 300, view::LayoutWidth / 2, 10);
+    EXPECT_NEAR(place.y + 200, view::LayoutHeight / 2, 10);
+    for (std::size_t i = 1; i + 1 < frames.size(); ++i) EXPECT_GT(frames[i].w, frames[i - 1].w) << "the frame grows";
 }
 
 // Every picture, sound and font in the resource folders at configure time is

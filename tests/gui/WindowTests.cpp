@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QActionGroup>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
@@ -464,6 +465,59 @@ TEST(Pauses, InputDuringAPauseIsDroppedNotReplayed) {
     QWidget* w = window.screenWidget();
     QTest::mouseClick(w, Qt::RightButton, Qt::NoModifier, QPoint(50, 50));
     EXPECT_EQ(h.game.turn, 1);
+}
+
+// Years that run by themselves: no Roman legion is left, and no province
+// raises one for at least three years.
+void emptyTheBarracks(Game& g) {
+    g.romans.legions.clear();
+    for (Province* p : g.provinceTable) p->raiseCounter = 0;
+}
+
+TEST(Pauses, TheMenuAndTheCloseBoxAnswerWhileYearsRunByThemselves) {
+    {
+        Harness alone(5);
+        emptyTheBarracks(alone.game);
+        alone.window->rightRelease({});
+        ASSERT_GT(alone.game.turn, 1) << "the position should run several years by itself";
+    }
+    Harness h(5);
+    emptyTheBarracks(h.game);
+    MainWindow::Options o;
+    o.introduction = false;
+    o.yearNews = false;
+    MainWindow window(h.game, h.pictures, h.screen, h.sounds, o);  // real pauses
+    window.advisor().beforeExec = h.window->advisor().beforeExec;
+    window.lessonShown = h.window->lessonShown;
+    window.resize(1366, 720);
+    window.show();
+    int quits = 0;
+    window.onQuit = [&] { ++quits; };
+    // In the first pause of the year the player asks for the hints, then closes the window.
+    bool asked = false;
+    std::size_t toldInThePause = 0;
+    h.screen.pause = [&](int ms) {
+        if (!asked) {
+            asked = true;
+            QTimer::singleShot(0, [&] {
+                // The menu opens under the player's pointer.
+                QMenuBar* bar = window.menuBar();
+                QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->actionGeometry(bar->actions()[0]).center());
+                EXPECT_NE(QApplication::activePopupWidget(), nullptr);
+                if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
+                window.action(Command::Help)->trigger();
+                QCloseEvent close;
+                QApplication::sendEvent(&window, &close);
+                EXPECT_EQ(quits, 0) << "nothing may run under the turn's feet";
+                toldInThePause = h.told.size();
+            });
+        }
+        window.pauseFor(ms);
+    };
+    window.rightRelease({});
+    EXPECT_EQ(h.game.turn, 1) << "the year under way ends, the next is the player's";
+    EXPECT_GT(h.told.size(), toldInThePause) << "the hints come once the year is over";
+    EXPECT_EQ(quits, 1);
 }
 
 // ------------------------------------------------------- internal errors

@@ -3,13 +3,11 @@
 // resumed then. Recordings are fetched the first time they are wanted.
 const buffers = new Map();
 
-// The rules' sound kinds: the recording each plays, and whether the game
-// waits for its end (the enemy's march under a report does).
-const GameSounds = { 0: ['IDR_SWORD_SND', false], 3: ['IDR_MARCH_SND', true], 4: ['IDR_COUGH_SND', false],
-                     5: ['IDR_PFJ_SND', false], 6: ['IDR_INTRO_SND', false] };
-
 export class Audio {
-  constructor() {
+  // `sounds`: the engine's table of the rules' sound kinds, the recording
+  // each plays and whether the game waits for its end.
+  constructor(sounds) {
+    this.sounds = sounds;
     this.context = null;
     this.enabled = true;
     this.effect = null;   // the one game sound playing: a new one replaces it
@@ -59,12 +57,12 @@ export class Audio {
 
   // A sound of the rules; resolves when the game may go on.
   async gameSound(kind) {
-    const entry = GameSounds[kind];
+    const entry = this.sounds[kind];
     if (!entry || !this.enabled || !this.context) return;
     if (this.effect) this.effect.stop();
-    const source = await this.start(entry[0], false);
+    const source = await this.start(entry.recording, false);
     this.effect = source;
-    if (source && entry[1]) await Promise.race([source.ended, new Promise((r) => setTimeout(r, 20000))]);
+    if (source && entry.waits) await Promise.race([source.ended, new Promise((r) => setTimeout(r, 20000))]);
   }
 
   // Music or a narration; before the first tap it waits for it.

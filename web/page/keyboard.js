@@ -1,80 +1,32 @@
 // Orders from the keyboard, as in the window: the arrow keys or the start of
 // a name move a highlight, Enter picks up its legions and Enter on the target
 // sends them, Escape puts them down, E or Space ends the year, F1 the hints.
-const TypingPauseMs = 1000;
+// Which province an arrow or a letter leads to, the engine finds as the window does.
 
 export class Keyboard {
   constructor(screen, actions) {
     this.screen = screen;
-    this.actions = actions;  // pickUp(name), order(from, to), cancel(), endTurn(), hints(), changed()
+    // pickUp(name), order(from, to), cancel(), endTurn(), hints(), changed(),
+    // next(name, dx, dy), firstHighlight(), typeLetter(letter, now, cursor), typing(now), clearTyping()
+    this.actions = actions;
     this.cursor = null;
     this.carried = null;
-    this.typed = '';
-    this.lastTyped = 0;
   }
 
-  centre(name) {
-    const p = this.screen.provinces.get(name);
-    const [w, h] = this.screen.tables.legionBox;
-    return { x: p.legionX + w / 2, y: p.legionY + h / 2 };
-  }
-
-  // The nearest province that way, by the centres of the legion boxes: within
-  // 60 degrees of the arrow first, off to the side only when none lies that way.
-  nextInDirection(from, key) {
-    const o = this.centre(from);
-    let best = null; let bestInCone = false; let bestScore = Infinity;
-    for (const p of this.screen.tables.provinces) {
-      if (p.name === from) continue;
-      const c = this.centre(p.name);
-      const dx = c.x - o.x; const dy = c.y - o.y;
-      const [along, across] = { ArrowRight: [dx, Math.abs(dy)], ArrowLeft: [-dx, Math.abs(dy)],
-                                ArrowDown: [dy, Math.abs(dx)], ArrowUp: [-dy, Math.abs(dx)] }[key];
-      if (along <= 0) continue;
-      const inCone = across <= along * 1.75;
-      const score = along + 2 * across;
-      if ((inCone && !bestInCone) || (inCone === bestInCone && score < bestScore)) {
-        best = p.name; bestInCone = inCone; bestScore = score;
-      }
-    }
-    return best;
-  }
-
-  // Where an order is most likely wanted: the first province with a legion ready, else the first Roman one.
   placeCursor() {
-    const s = this.screen.state;
-    const ready = s.provinces.find((p) => p.legions.some((l) => l.empire === 'Romans' && l.picture === 168));
-    this.cursor = (ready || s.provinces[0]).name;
-  }
-
-  typeLetter(c, now) {
-    if (now - this.lastTyped > TypingPauseMs) this.typed = '';
-    const matching = (start) => this.screen.tables.provinces.map((p) => p.name)
-      .filter((n) => n.toLowerCase().startsWith(start)).sort();
-    let found = matching(this.typed + c);
-    if (found.length) {
-      this.typed += c;
-    } else {
-      found = matching(c);
-      if (!found.length) return;
-      // The same letter again: the next province that starts with it.
-      const at = found.indexOf(this.cursor);
-      if (this.typed === c && at >= 0) found = [found[(at + 1) % found.length]];
-      this.typed = c;
-    }
-    this.cursor = found[0];
-    this.lastTyped = now;
+    this.cursor = this.actions.firstHighlight();
   }
 
   async key(e) {
     if (e.ctrlKey || e.altKey || e.metaKey) return false;
     const now = performance.now();
     if (e.key.startsWith('Arrow')) {
-      this.typed = '';
-      if (this.cursor) this.cursor = this.nextInDirection(this.cursor, e.key) || this.cursor;
+      this.actions.clearTyping();
+      const [dx, dy] = { ArrowRight: [1, 0], ArrowLeft: [-1, 0], ArrowDown: [0, 1], ArrowUp: [0, -1] }[e.key];
+      if (this.cursor) this.cursor = this.actions.next(this.cursor, dx, dy) || this.cursor;
       else this.placeCursor();
     } else if (e.key === 'Enter') {
-      this.typed = '';
+      this.actions.clearTyping();
       if (!this.cursor) this.placeCursor();
       else if (this.carried) {
         const from = this.carried;
@@ -88,18 +40,20 @@ export class Keyboard {
         else await this.actions.order(this.cursor, this.cursor);
       }
     } else if (e.key === 'Escape') {
-      this.typed = '';
+      this.actions.clearTyping();
       if (!this.carried) return false;
       this.carried = null;
       this.actions.cancel();
     } else if (e.key === 'F1') {
       await this.actions.hints();
-    } else if ((e.key === ' ' || e.key === 'e' || e.key === 'E') && !(this.typed && now - this.lastTyped <= TypingPauseMs)) {
-      this.typed = '';
+    } else if ((e.key === ' ' || e.key === 'e' || e.key === 'E') && !this.actions.typing(now)) {
+      this.actions.clearTyping();
       this.carried = null;
       await this.actions.endTurn();
     } else if (/^[a-zA-Z ]$/.test(e.key)) {
-      this.typeLetter(e.key.toLowerCase(), now);
+      const found = this.actions.typeLetter(e.key.toLowerCase(), now, this.cursor || '');
+      if (!found) return false;
+      this.cursor = found;
     } else {
       return false;
     }
@@ -115,7 +69,7 @@ export class Keyboard {
   // The highlight, and the order being given, over the map.
   draw(ctx) {
     if (!this.cursor) return;
-    const [w, h] = this.screen.tables.legionBox;
+    const [w, h] = this.screen.layout.pickUpBox;
     const box = (name, grow) => {
       const s = this.screen.legionSpot(name);
       return [s.x - grow, s.y - grow, w + 2 * grow, h + 2 * grow];

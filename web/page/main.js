@@ -15,7 +15,7 @@ class Page {
   constructor(engine, tables) {
     this.engine = engine;
     this.tables = tables;
-    this.audio = new Audio();
+    this.audio = new Audio(tables.sounds);
     this.screen = new Screen(byId('screen'), tables);
     this.animations = new Animations(this.screen, (kind) => this.audio.gameSound(kind));
     this.keyboard = new Keyboard(this.screen, {
@@ -24,6 +24,12 @@ class Page {
       cancel: () => this.engine.ccall('aurovane_cancel_drag', null, [], []),
       endTurn: () => this.endTurn(),
       hints: () => this.call('aurovane_hints', null, [], []),
+      next: (name, dx, dy) => this.sync('aurovane_next_in_direction', 'string', ['string', 'number', 'number'], [name, dx, dy]),
+      typeLetter: (letter, now, cursor) =>
+        this.sync('aurovane_type_letter', 'string', ['number', 'number', 'string'], [letter.charCodeAt(0), now, cursor]),
+      firstHighlight: () => this.sync('aurovane_first_highlight'),
+      typing: (now) => this.sync('aurovane_typing', 'number', ['number'], [now]) !== 0,
+      clearTyping: () => this.sync('aurovane_clear_typing', null),
       changed: () => {
         // The highlighted province's information line, as if the pointer were on it.
         if (this.keyboard.cursor) this.screen.hovered = this.keyboard.cursor;
@@ -31,6 +37,7 @@ class Page {
       },
     });
     this.busy = false;
+    this.menuWanted = false;  // asked for during a turn: opened once the year is over
     this.drag = null;
     this.lastKeptYear = null;
   }
@@ -45,13 +52,15 @@ class Page {
       },
       tell: (text) => tell(text),
       ask: (text, yes, no) => ask(text, yes, no),
-      move: (from, to, owner) => this.animations.move(from, to, owner),
+      move: (from, owner, westward, swords) => this.animations.move(from, owner, westward, swords),
       defeat: (loser, province) => this.animations.defeat(loser, province),
       sound: (kind) => this.audio.gameSound(kind),
       banner: () => this.animations.banner(),
       lesson: (year) => this.lesson(this.tables.lessons.find((l) => l.year === year), true),
       results: () => this.results(),
       quit: () => this.openMenu(),
+      // Years that would run by themselves stop for the menu the player asked for.
+      runAnotherYear: () => !this.menuWanted,
     };
   }
 
@@ -67,6 +76,10 @@ class Page {
       this.busy = false;
       document.body.classList.remove('busy');
       this.screen.draw();
+      if (this.menuWanted) {
+        this.menuWanted = false;
+        this.openMenu();
+      }
     }
   }
 
@@ -111,7 +124,7 @@ class Page {
       if (this.busy || this.drag) return;
       const at = this.screen.toLayout(e.clientX, e.clientY);
       if (!at || e.button !== 0) return;
-      const m = Screen.toMap(at);
+      const m = this.screen.toMap(at);
       canvas.setPointerCapture(e.pointerId);
       // A quick flick may end before the pick-up is done: the release waits for it.
       this.drag = { id: e.pointerId, start: at, picked: null };
@@ -126,7 +139,7 @@ class Page {
         this.screen.dragLine = [this.drag.start.x, this.drag.start.y, at.x, at.y];
       }
       if (!this.busy) {
-        const m = Screen.toMap(at);
+        const m = this.screen.toMap(at);
         this.screen.hovered = this.sync('aurovane_province_at', 'string', ['number', 'number'], [m.x, m.y]) || null;
       }
       this.screen.draw();
@@ -147,7 +160,7 @@ class Page {
         this.screen.draw();
         return;
       }
-      const m = Screen.toMap(at);
+      const m = this.screen.toMap(at);
       await this.dropAt(m.x, m.y);
     };
     canvas.addEventListener('pointerup', release);
@@ -235,7 +248,8 @@ class Page {
     const menu = byId('menu');
     byId('menu-button').addEventListener('click', () => {
       this.audio.unlock();
-      if (!this.busy) this.openMenu();
+      if (this.busy) this.menuWanted = true;
+      else this.openMenu();
     });
     const list = byId('lesson-list');
     for (const lesson of this.tables.lessons) {
@@ -301,8 +315,8 @@ class Page {
 
   async lesson(lesson, inTurn) {
     if (!lesson) return;
-    await this.animations.zoom(lesson.zoom[0], lesson.zoom[1]);
-    if (inTurn) await this.animations.zoom(lesson.zoom[0], lesson.zoom[1]);
+    await this.animations.zoom(lesson.zoomFrames);
+    if (inTurn) await this.animations.zoom(lesson.zoomFrames);
     await showPicture({ id: lesson.picture, title: lesson.title, words: [lesson.dates, lesson.text],
                         narration: lesson.narration, audio: this.audio });
   }
@@ -351,6 +365,12 @@ async function boot() {
   // Offline play: the service worker fetches its files once the game is ready, not before.
   if ('serviceWorker' in navigator && location.protocol !== 'file:') {
     navigator.serviceWorker.register('service-worker.js').catch((e) => console.warn('Aurovane: no offline play:', e.message));
+    // Then the rest of the game in the background, lessons and all.
+    navigator.serviceWorker.ready.then((registration) => {
+      const channel = new MessageChannel();
+      channel.port1.onmessage = () => { window.aurovane.keptOffline = true; };
+      registration.active.postMessage({ cacheLater: true, sharp: window.devicePixelRatio > 1 }, [channel.port2]);
+    });
   }
   await page.introduction();
   await page.call('aurovane_hints', null, [], []);

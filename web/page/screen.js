@@ -1,13 +1,10 @@
 // The map screen on a canvas: the same composition as the window's, in its
-// layout pixels (1366 x 672), shown letterboxed and sharp at any size. On a
-// tall phone the composition is shown in three panes: the map on top, the
-// legend and the report scroll below it.
+// layout pixels, shown letterboxed and sharp at any size. On a tall phone the
+// composition is shown in three panes: the map on top, the legend and the
+// report scroll below it. Every place of the window's screen comes from the
+// engine's tables (tables.layout, the provinces' figures).
 import { drawPicture, setPictureDensity } from './pictures.js';
 
-export const LayoutWidth = 1366;
-export const LayoutHeight = 672;
-const MapLeft = 180;
-const MapTop = 30;
 const FontSize = 16;
 
 const colourOf = (rgb) => `#${rgb.toString(16).padStart(6, '0')}`;
@@ -18,6 +15,7 @@ export class Screen {
     this.tables = tables;
     this.provinces = new Map(tables.provinces.map((p) => [p.name, p]));
     this.tints = new Map(tables.tints.map((t) => [t.name, t]));
+    this.layout = tables.layout;
     this.composition = document.createElement('canvas');
     this.state = null;
     this.hovered = null;      // the province of the information line
@@ -34,13 +32,16 @@ export class Screen {
     const height = stage.clientHeight;
     const dpr = window.devicePixelRatio || 1;
     const portrait = height > width * 1.2;
+    const [layoutWidth, layoutHeight] = this.layout.size;
     let panes;
     let scale;
     if (portrait) {
-      // The map band (with its frame and the information line), then legend and scroll side by side.
-      const map = { x: 172, y: 22, w: 816, h: 628 };
-      const legend = { x: 0, y: 36, w: 172, h: 570 };
-      const scroll = { x: 987, y: 0, w: 350, h: 664 };
+      // The map band (with its frame, the information line and the
+      // instructions), then legend and scroll side by side.
+      const [fx, fy, fw] = this.layout.mapFrame;
+      const map = { x: fx - 3, y: fy - 3, w: fw + 6, h: 628 };
+      const legend = { x: 0, y: 36, w: map.x, h: 570 };
+      const scroll = { x: map.x + map.w - 1, y: 0, w: 350, h: 664 };
       scale = Math.min(width / map.w, height / (map.h + scroll.h), width / (legend.w + scroll.w));
       const left = (width - map.w * scale) / 2;
       const below = map.h * scale;
@@ -50,10 +51,10 @@ export class Screen {
       this.cssWidth = width;
       this.cssHeight = Math.ceil(below + scroll.h * scale);
     } else {
-      scale = Math.min(width / LayoutWidth, height / LayoutHeight);
-      panes = [{ from: { x: 0, y: 0, w: LayoutWidth, h: LayoutHeight }, x: 0, y: 0 }];
-      this.cssWidth = Math.floor(LayoutWidth * scale);
-      this.cssHeight = Math.floor(LayoutHeight * scale);
+      scale = Math.min(width / layoutWidth, height / layoutHeight);
+      panes = [{ from: { x: 0, y: 0, w: layoutWidth, h: layoutHeight }, x: 0, y: 0 }];
+      this.cssWidth = Math.floor(layoutWidth * scale);
+      this.cssHeight = Math.floor(layoutHeight * scale);
     }
     this.scale = scale;
     this.panes = panes;
@@ -66,8 +67,8 @@ export class Screen {
     this.canvas.style.top = portrait ? '0px' : `${Math.max(0, (height - this.cssHeight) / 2)}px`;
     this.canvas.width = Math.round(this.cssWidth * dpr);
     this.canvas.height = Math.round(this.cssHeight * dpr);
-    this.composition.width = Math.round(LayoutWidth * this.deviceScale);
-    this.composition.height = Math.round(LayoutHeight * this.deviceScale);
+    this.composition.width = Math.round(layoutWidth * this.deviceScale);
+    this.composition.height = Math.round(layoutHeight * this.deviceScale);
     this.draw();
   }
 
@@ -84,8 +85,18 @@ export class Screen {
     return null;
   }
 
-  static toMap(layout) {
-    return { x: Math.floor(layout.x) - MapLeft, y: Math.floor(layout.y) - MapTop };
+  toMap(at) {
+    return { x: Math.floor(at.x) - this.layout.map[0], y: Math.floor(at.y) - this.layout.map[1] };
+  }
+
+  // The bare map: its picture and the tints of the provinces Rome does not hold.
+  drawMap(ctx) {
+    const [mapX, mapY] = this.layout.map;
+    drawPicture(ctx, 111, mapX, mapY);
+    for (const p of this.state.provinces) {
+      const tint = p.tint && this.tints.get(p.name);
+      if (tint) drawPicture(ctx, p.tint, mapX + tint.mapX, mapY + tint.mapY);
+    }
   }
 
   setState(state) {
@@ -106,42 +117,48 @@ export class Screen {
     ctx.imageSmoothingQuality = 'high';
     ctx.font = `${FontSize}px "EB Garamond", Georgia, serif`;
     ctx.textBaseline = 'top';
+    const L = this.layout;
     ctx.fillStyle = '#000';
-    ctx.fillRect(0, 0, LayoutWidth, LayoutHeight);
-    drawPicture(ctx, 264, 980, 0);
-    drawPicture(ctx, 111, MapLeft, MapTop);
-    if (!s) return;
-    for (const p of s.provinces) {
-      const tint = p.tint && this.tints.get(p.name);
-      if (tint) drawPicture(ctx, p.tint, MapLeft + tint.mapX, MapTop + tint.mapY);
+    ctx.fillRect(0, 0, L.size[0], L.size[1]);
+    drawPicture(ctx, 264, L.scroll[0], L.scroll[1]);
+    if (!s) {
+      drawPicture(ctx, 111, L.map[0], L.map[1]);
+      return;
     }
+    this.drawMap(ctx);
     if (s.year >= 313) drawPicture(ctx, 251, t.constantinople[0], t.constantinople[1]);
+    const [footX, footY] = L.countBadgeFoot;
     for (const p of s.provinces) {
       if (p.name === this.hiddenSpot) continue;
-      const spot = this.provinces.get(p.name);
+      const spot = this.legionSpot(p.name);
+      const place = this.provinces.get(p.name);
       for (const l of p.legions) {
-        drawPicture(ctx, l.picture, MapLeft + spot.legionX, MapTop + spot.legionY);
-        const label = String(l.count);
+        drawPicture(ctx, l.picture, spot.x, spot.y);
+        // The count on a plaque where the window puts it: at the figure's
+        // feet, or beside its head or on its left where a name leaves no room.
+        const label = l.countText;
         const w = ctx.measureText(label).width;
+        const top = place.badgeHigh ? spot.y + L.countBadgeHighTop : spot.y + footY - (FontSize + 3);
+        const left = place.badgeLeft ? spot.x + L.countBadgeLeftEdge - w : spot.x + footX;
         ctx.fillStyle = '#fff';
-        ctx.fillRect(spot.legionX + 220, spot.legionY + 55, w, FontSize + 3);
+        ctx.fillRect(left, top, w, FontSize + 3);
         ctx.fillStyle = '#000';
-        ctx.fillText(label, spot.legionX + 220, spot.legionY + 55);
+        ctx.fillText(label, left, top);
       }
     }
     // The legend, the frames around the map and the information line.
     ctx.strokeStyle = '#fff';
     ctx.lineWidth = 1;
-    ctx.strokeRect(175.5, 25.5, 810, 558);
-    ctx.strokeRect(175.5, 590.5, 810, 30);
+    for (const [x, y, w, h] of [L.mapFrame, L.infoFrame]) ctx.strokeRect(x + 0.5, y + 0.5, w, h);
     for (const [x, y, id] of t.legend.pictures) drawPicture(ctx, id, x, y);
     for (const line of t.legend.texts) this.text(ctx, line);
     for (const line of s.reports) this.text(ctx, line);
     const info = this.hovered ? s.provinces.find((p) => p.name === this.hovered).info : t.noProvinceInfo;
+    const [boxX, boxY, boxW, boxH] = L.infoBox;
     ctx.fillStyle = '#000';
-    ctx.fillRect(185, 595, 779, 22);
+    ctx.fillRect(boxX, boxY, boxW, boxH);
     for (const line of info.texts) this.text(ctx, line);
-    for (const [x, id] of info.coins) drawPicture(ctx, id, x, 595);
+    for (const [x, id] of info.coins) drawPicture(ctx, id, x, boxY);
     for (const line of t.instructions) this.text(ctx, line);
     if (this.dragLine) {
       const [x0, y0, x1, y1] = this.dragLine;
@@ -171,9 +188,10 @@ export class Screen {
     }
   }
 
+  // The layout point of a province's figures, as the window places them.
   legionSpot(name) {
-    const p = this.provinces.get(name);
-    return { x: MapLeft + p.legionX, y: MapTop + p.legionY };
+    const [x, y] = this.provinces.get(name).figure;
+    return { x: this.layout.map[0] + x, y: this.layout.map[1] + y };
   }
 }
 
@@ -206,29 +224,22 @@ export class Animations {
     ctx.beginPath();
     ctx.rect(x, y, w, h);
     ctx.clip();
-    drawPicture(ctx, 111, MapLeft, MapTop);
-    for (const p of this.screen.state.provinces) {
-      const tint = p.tint && this.screen.tints.get(p.name);
-      if (tint) drawPicture(ctx, p.tint, MapLeft + tint.mapX, MapTop + tint.mapY);
-    }
+    this.screen.drawMap(ctx);
     ctx.restore();
   }
 
-  async move(from, to, owner) {
-    const f = this.screen.provinces.get(from);
-    const t = this.screen.provinces.get(to);
+  // `westward`: the march goes to the left; `swords`: where a fight's crossed swords go.
+  async move(from, owner, westward, swords) {
     const spot = this.screen.legionSpot(from);
-    const marches = { Romans: ['romanMarch', t.legionX < f.legionX], 'Germanic Tribes': ['barbarianMarch', t.legionX >= f.legionX],
-                      Sassanids: ['sassanidMarch', t.legionX >= f.legionX] };
+    const marches = { Romans: ['romanMarch', westward], 'Germanic Tribes': ['barbarianMarch', !westward],
+                      Sassanids: ['sassanidMarch', !westward] };
     this.sound(0);
     if (marches[owner]) {
       this.screen.hiddenSpot = from;
       await this.play(marches[owner][0], spot, marches[owner][1], false);
     } else {
       // Rebels, and a move out of a province nobody holds: the crossed swords.
-      const mx = Math.floor((f.legionX + t.legionX) / 2) + 205;
-      const my = Math.floor((f.legionY + t.legionY) / 2) + 44;
-      this.screen.overlay = (ctx) => drawPicture(ctx, 229, mx - 11, my);
+      this.screen.overlay = (ctx) => drawPicture(ctx, 229, swords[0], swords[1]);
       this.screen.draw();
     }
     await sleep(330);
@@ -248,31 +259,23 @@ export class Animations {
   }
 
   async banner() {
-    this.screen.overlay = (ctx) => drawPicture(ctx, 234, 453, 285);
+    this.screen.overlay = (ctx) => drawPicture(ctx, 234, this.screen.layout.banner[0], this.screen.layout.banner[1]);
     this.screen.draw();
     await sleep(500);
     this.screen.overlay = null;
     this.screen.draw();
   }
 
-  // A frame growing from a map point to the place of the lesson dialog.
-  async zoom(x, y) {
-    const W = LayoutWidth;
-    const H = LayoutHeight;
-    let left = x; let right = x; let top = y; let bottom = y;
-    const frames = [];
-    for (let i = 0; i < 10; ++i) {
-      frames.push([left, top, right, bottom]);
+  // A frame growing toward the place of the lesson dialog (the engine's frames, the place last).
+  async zoom(frames) {
+    for (let i = 1; i < frames.length; ++i) {
+      const shown = frames.slice(0, i);
       this.screen.overlay = (ctx) => {
         ctx.strokeStyle = '#000';
         ctx.lineWidth = 1;
-        for (const [l, tp, r, b] of frames) ctx.strokeRect(Math.min(l, r) + 0.5, Math.min(tp, b) + 0.5, Math.abs(r - l), Math.abs(b - tp));
+        for (const [x, y, w, h] of shown) ctx.strokeRect(x + 0.5, y + 0.5, w, h);
       };
       this.screen.draw();
-      left += Math.trunc((W / 2 - x - 300) / 10);
-      right += Math.trunc((W / 2 - x + 300) / 10);
-      top += Math.trunc((H / 2 - y - 200) / 10);
-      bottom += Math.trunc((H / 2 - y + 200) / 10);
       await sleep(50);
     }
     this.screen.overlay = null;

@@ -1,9 +1,33 @@
 // Offline play: the files needed to play are cached when the page is first
-// opened; every other file (lesson pictures, narrations) once it was fetched.
-// The build writes this site's version and file list in place of the marks.
+// opened; the rest (lesson pictures, narrations, music, the sharp twins) when
+// the page asks, once it is ready to play, so that every lesson plays offline
+// too without slowing the first visit. The build writes this site's version
+// and file lists in place of the marks.
 const Version = '@VERSION@';
 const Core = @CORE_FILES@;
+const Later = @LATER_FILES@;
 const CacheName = `aurovane-${Version}`;
+
+// One file after another, those not yet cached; a file that fails is tried
+// again on the next visit. The twins at twice the size only for a sharp screen.
+async function cacheLater(sharp) {
+  const cache = await caches.open(CacheName);
+  for (const name of Later) {
+    if (!sharp && name.includes('@2x.')) continue;
+    if (await cache.match(name)) continue;
+    try {
+      await cache.add(name);
+    } catch (e) {
+      console.warn(`Aurovane: ${name} is not kept for offline play: ${e.message}`);
+    }
+  }
+}
+
+// {cacheLater: true, sharp}: the page is ready; the answer on the port says all is kept.
+self.addEventListener('message', (event) => {
+  if (!event.data?.cacheLater) return;
+  event.waitUntil(cacheLater(event.data.sharp).then(() => event.ports[0]?.postMessage('kept')));
+});
 
 self.addEventListener('install', (event) => {
   event.waitUntil(caches.open(CacheName).then((cache) => cache.addAll(Core)).then(() => self.skipWaiting()));

@@ -10,6 +10,9 @@
 
 #include "cli/StateLine.h"
 #include "engine/Game.h"
+#include "game/view/KeyboardChoice.h"
+#include "game/view/ScreenLayout.h"
+#include "english/CorrectedEnglish.h"
 #include "rules/Orders.h"
 #include "rules/Presenter.h"
 #include "rules/WelcomeHints.h"
@@ -24,8 +27,8 @@ EM_ASYNC_JS(void, pageTell, (const char* text), { await Module.page.tell(UTF8ToS
 EM_ASYNC_JS(int, pageAsk, (const char* text, const char* yes, const char* no), {
     return (await Module.page.ask(UTF8ToString(text), UTF8ToString(yes), UTF8ToString(no))) ? 1 : 0;
 });
-EM_ASYNC_JS(void, pageMove, (const char* from, const char* to, const char* owner), {
-    await Module.page.move(UTF8ToString(from), UTF8ToString(to), UTF8ToString(owner));
+EM_ASYNC_JS(void, pageMove, (const char* from, const char* owner, int westward, int swordsX, int swordsY), {
+    await Module.page.move(UTF8ToString(from), UTF8ToString(owner), westward !== 0, [swordsX, swordsY]);
 });
 EM_ASYNC_JS(void, pageDefeat, (const char* loser, const char* province), {
     await Module.page.defeat(UTF8ToString(loser), UTF8ToString(province));
@@ -35,6 +38,7 @@ EM_ASYNC_JS(void, pageBanner, (), { await Module.page.banner(); });
 EM_ASYNC_JS(void, pageLesson, (int year), { await Module.page.lesson(year); });
 EM_ASYNC_JS(void, pageResults, (), { await Module.page.results(); });
 EM_JS(void, pageQuit, (), { Module.page.quit(); });
+EM_JS(int, pageRunAnotherYear, (), { return Module.page.runAnotherYear() ? 1 : 0; });
 
 void showState() { pageShowState(pageState(Game::instance()).c_str()); }
 
@@ -42,13 +46,15 @@ class PagePresenter : public Presenter {
 public:
     bool newGamePosted = false;
 
+    // A player reads the advisor in corrected English, as in the window.
     void tell(const std::string& text) override {
         showState();
-        pageTell(text.c_str());
+        pageTell(correctedEnglish(text).c_str());
     }
     bool askWithLabels(const std::string& text, const std::string& yesLabel, const std::string& noLabel) override {
         showState();
-        return pageAsk(text.c_str(), yesLabel.c_str(), noLabel.c_str()) != 0;
+        return pageAsk(correctedEnglish(text).c_str(), correctedEnglish(yesLabel).c_str(),
+                       correctedEnglish(noLabel).c_str()) != 0;
     }
     void sound(SoundKind kind) override {
         // The march under an enemy report sounds over the screen as it now stands.
@@ -62,7 +68,9 @@ public:
         const Empire* owner = Game::instance().ownerOf(from);
         if (!owner || !owner->isRomans()) animated_ += key;
         showState();
-        pageMove(from.name().c_str(), to.name().c_str(), owner ? owner->name.c_str() : "");
+        const view::LayoutPoint swords = view::crossedSwordsPlace(from, to);
+        pageMove(from.name().c_str(), owner ? owner->name.c_str() : "", to.legionX() < from.legionX() ? 1 : 0, swords.x,
+                 swords.y);
     }
     void defeat(Power loser, Province& province) override {
         showState();
@@ -85,12 +93,14 @@ public:
     }
     void quit() override { pageQuit(); }
     void newGame() override { newGamePosted = true; }
+    bool runAnotherYear() override { return pageRunAnotherYear() != 0; }
 
 private:
     std::string animated_;
 };
 
 PagePresenter presenter;
+NameTyping names;
 std::string reply;
 
 const char* answer(std::string text) {
@@ -132,11 +142,12 @@ EMSCRIPTEN_KEEPALIVE const char* aurovane_province_at(int x, int y) {
     return answer(p ? p->name() : "");
 }
 
-// A press on the map: the legions under it are picked up when they may move.
+// A press on the map: the legions under it are picked up when they may move,
+// from the boxes around the figures as the window draws them.
 // The name of the province picked up, or "".
 EMSCRIPTEN_KEEPALIVE const char* aurovane_pick_up(int x, int y) {
     Game& game = Game::instance();
-    game.pickUp(game.legionBoxAt(x, y));
+    game.pickUp(view::pickUpBoxAt(game, x, y));
     showState();
     return answer(game.dragSource ? game.dragSource->name() : "");
 }
@@ -172,6 +183,37 @@ EMSCRIPTEN_KEEPALIVE int aurovane_order(const char* from, const char* to) {
     return done ? 1 : 0;
 }
 
+// The keyboard's arrow from a province: the nearest one that way (dx, dy a
+// unit step, y down), or "" when none lies that way.
+EMSCRIPTEN_KEEPALIVE const char* aurovane_next_in_direction(const char* from, int dx, int dy) {
+    Game& game = Game::instance();
+    const Province* source = game.provinceNamed(from);
+    const Province* next = source ? view::nextInDirection(game, *source, dx, dy) : nullptr;
+    return answer(next ? next->name() : "");
+}
+
+// A letter of a province's name typed at `nowMs` with the highlight on
+// `cursor`: the province now highlighted, or "" when the letter was not taken.
+EMSCRIPTEN_KEEPALIVE const char* aurovane_type_letter(int letter, double nowMs, const char* cursor) {
+    Game& game = Game::instance();
+    int index = -1;
+    for (std::size_t i = 0; i < game.provinceTable.size(); ++i)
+        if (game.provinceTable[i] && game.provinceTable[i]->name() == cursor) index = int(i);
+    if (!names.type(game, char(letter), static_cast<long long>(nowMs), index) || index < 0) return answer("");
+    return answer(game.provinceTable[std::size_t(index)]->name());
+}
+
+// The province the keyboard's highlight starts on.
+EMSCRIPTEN_KEEPALIVE const char* aurovane_first_highlight() {
+    Game& game = Game::instance();
+    return answer(game.provinceTable.at(std::size_t(firstHighlight(game)))->name());
+}
+
+// 1 while a name is being typed (E and the blank then go on with it), 0 otherwise.
+EMSCRIPTEN_KEEPALIVE int aurovane_typing(double nowMs) { return names.typing(static_cast<long long>(nowMs)) ? 1 : 0; }
+
+EMSCRIPTEN_KEEPALIVE void aurovane_clear_typing() { names.clear(); }
+
 EMSCRIPTEN_KEEPALIVE void aurovane_cancel_drag() { Game::instance().dragSource = nullptr; }
 
 EMSCRIPTEN_KEEPALIVE void aurovane_end_turn() { endTurn(); }
@@ -206,7 +248,7 @@ EMSCRIPTEN_KEEPALIVE const char* aurovane_load(const char* bytes, int length) {
     std::istringstream in{std::string(bytes, length > 0 ? std::size_t(length) : 0)};
     const FileResult r = Game::instance().loadFromStream(in);
     showState();
-    return answer(r.ok ? "" : r.error);
+    return answer(r.ok ? "" : correctedEnglish(r.error));
 }
 
 // The Palestina uprising, the window's P+F+J.

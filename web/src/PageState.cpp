@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "cli/Json.h"
+#include "game/view/FigureCounts.h"
 #include "game/view/PictureTable.h"
 #include "game/view/ScreenText.h"
 #include "game/view/TintTable.h"
@@ -29,7 +30,7 @@ void writeScreenLines(std::ostream& out, const std::vector<ScreenTextLine>& line
     out << '[';
     for (std::size_t i = 0; i < lines.size(); ++i)
         out << (i ? "," : "") << "{\"x\":" << lines[i].x << ",\"y\":" << lines[i].y
-            << ",\"text\":" << jsonString(lines[i].text) << ",\"colour\":" << lines[i].colour << '}';
+            << ",\"text\":" << jsonString(englishText(lines[i])) << ",\"colour\":" << lines[i].colour << '}';
     out << ']';
 }
 
@@ -71,8 +72,12 @@ std::string pageState(Game& game) {
             int kind = e->legionIcon;
             if (e->isRomans()) kind = e->allLegionsMovedIn(*p) ? 5 : 0;
             const int picture = kind >= 0 && kind < int(LegionIconPictures.size()) ? LegionIconPictures[kind] : 0;
+            // The count as the window writes it: "ready/total" while some Romans march.
+            const view::RomanStack stack = e->isRomans() ? view::romanStack(game, *p) : view::RomanStack{};
+            const std::string countText = e->isRomans() ? view::stackCountLabel(stack) : std::to_string(count);
             out << (firstIcon ? "" : ",") << "{\"empire\":" << jsonString(e->name) << ",\"picture\":" << picture
-                << ",\"count\":" << count << '}';
+                << ",\"count\":" << count << ",\"countText\":" << jsonString(countText)
+                << ",\"marching\":" << (stack.marching > 0 ? "true" : "false") << '}';
             firstIcon = false;
         }
         out << "]}";

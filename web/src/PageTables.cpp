@@ -5,7 +5,9 @@
 #include "cli/Json.h"
 #include "cli/LessonTexts.h"
 #include "game/view/PictureTable.h"
+#include "game/view/ScreenLayout.h"
 #include "game/view/ScreenText.h"
+#include "game/view/SoundTable.h"
 #include "game/view/TintTable.h"
 #include "web/src/PageState.h"
 #include "engine/Game.h"
@@ -19,15 +21,44 @@ void writeLessonText(std::ostream& out, int year) {
         << ",\"text\":" << jsonString(t ? t->text : "");
 }
 
+void writeBox(std::ostream& out, const view::LayoutRect& r) {
+    out << '[' << r.x << ',' << r.y << ',' << r.w << ',' << r.h << ']';
+}
+
+void writeRect(std::ostream& out, const char* name, const view::LayoutRect& r) {
+    out << ",\"" << name << "\":";
+    writeBox(out, r);
+}
+
+// The window's places of the parts of the screen.
+void writeLayout(std::ostream& out) {
+    using namespace view;
+    out << "\"layout\":{\"size\":[" << LayoutWidth << ',' << LayoutHeight << ']';
+    writeRect(out, "map", {MapLeft, MapTop, MapWidth, MapHeight});
+    out << ",\"scroll\":[" << ScrollPlace.x << ',' << ScrollPlace.y << ']';
+    writeRect(out, "mapFrame", MapFrame);
+    writeRect(out, "infoFrame", InfoFrame);
+    writeRect(out, "infoBox", InfoBox);
+    writeRect(out, "banner", BannerPlace);
+    out << ",\"countBadgeFoot\":[" << CountBadgeFoot.x << ',' << CountBadgeFoot.y << "],\"countBadgeLeftEdge\":"
+        << CountBadgeLeftEdge << ",\"countBadgeHighTop\":" << CountBadgeHighTop << ",\"pickUpBox\":["
+        << PickUpBoxWidth << ',' << PickUpBoxHeight << "]}";
+}
+
 }  // namespace
 
 std::string pageTables(const Game& game) {
     std::ostringstream out;
-    out << "{\"legionBox\":[" << LegionBoxWidth << ',' << LegionBoxHeight << "],\"provinces\":[";
+    out << '{';
+    writeLayout(out);
+    out << ",\"provinces\":[";
     bool first = true;
     for (const Province* p : game.provinceTable) {
-        out << (first ? "" : ",") << "{\"name\":" << jsonString(p->name()) << ",\"legionX\":" << p->legionX()
-            << ",\"legionY\":" << p->legionY() << ",\"rects\":[";
+        const view::LayoutPoint figure = view::figureCorner(*p);
+        const view::FigurePlace place = view::figurePlace(p->name());
+        out << (first ? "" : ",") << "{\"name\":" << jsonString(p->name()) << ",\"figure\":[" << figure.x << ','
+            << figure.y << "],\"badgeLeft\":" << (place.badgeLeft ? "true" : "false")
+            << ",\"badgeHigh\":" << (place.badgeHigh ? "true" : "false") << ",\"rects\":[";
         first = false;
         for (std::size_t i = 0; i < p->hitRects.size(); ++i) {
             const MapRect& r = p->hitRects[i];
@@ -51,7 +82,14 @@ std::string pageTables(const Game& game) {
     first = true;
     for (const Lesson& l : LessonTable) {
         out << (first ? "" : ",") << "{\"menuText\":" << jsonString(l.menuText) << ",\"year\":" << l.year
-            << ",\"zoom\":[" << l.zoomX << ',' << l.zoomY << "],\"picture\":" << l.picture
+            << ",\"zoomFrames\":[";
+        bool firstFrame = true;
+        for (const view::LayoutRect& r : view::zoomFrames(l.zoomX, l.zoomY, view::LayoutWidth, view::LayoutHeight)) {
+            out << (firstFrame ? "" : ",");
+            writeBox(out, r);
+            firstFrame = false;
+        }
+        out << "],\"picture\":" << l.picture
             << ",\"narration\":" << jsonString(l.narration);
         writeLessonText(out, l.year);
         out << '}';
@@ -78,7 +116,14 @@ std::string pageTables(const Game& game) {
         out << (first ? "" : ",") << picture;
         first = false;
     }
-    out << "],\"legend\":{\"pictures\":[";
+    out << "],\"sounds\":{";
+    first = true;
+    for (const GameSoundSpec& s : GameSoundTable) {
+        out << (first ? "" : ",") << '"' << static_cast<int>(s.kind) << "\":{\"recording\":" << jsonString(s.recording)
+            << ",\"waits\":" << (s.waits ? "true" : "false") << '}';
+        first = false;
+    }
+    out << "},\"legend\":{\"pictures\":[";
     const std::vector<ScreenPicture> legend = legendPictures(0);
     for (std::size_t i = 0; i < legend.size(); ++i)
         out << (i ? "," : "") << '[' << legend[i].x << ',' << legend[i].y << ',' << legend[i].picture << ']';

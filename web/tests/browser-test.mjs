@@ -88,7 +88,8 @@ async function places(page, from, to) {
     const at = (x, y) => window.aurovane.page.engine.ccall('aurovane_province_at', 'string', ['number', 'number'], [x, y]);
     const middle = t.provinces.find((p) => p.name === b).rects.map(([l, tp, r, bt]) => [(l + r) >> 1, (tp + bt) >> 1])
       .find(([x, y]) => at(x, y) === b);
-    return { from: [spot.legionX + 180 + 15, spot.legionY + 30 + 30], to: [middle[0] + 180, middle[1] + 30] };
+    const [mapX, mapY] = t.layout.map;
+    return { from: [spot.figure[0] + mapX + 15, spot.figure[1] + mapY + 30], to: [middle[0] + mapX, middle[1] + mapY] };
   }, [from, to]);
 }
 
@@ -201,6 +202,15 @@ await check('a new game shows the 235 AD position', async () => {
   assert.equal(legions(s, 'Upper Rhine', 'Germanic Tribes'), 2);
 });
 
+await check('the reports and the information line read as the window\'s, in corrected English', async () => {
+  const s = await state(page);
+  const texts = (lines) => lines.map((l) => l.text);
+  assert.deepEqual(texts(s.reports).slice(0, 2), ['YEAR: 235 AD', 'ECONOMIC REPORT']);
+  assert.ok(texts(s.reports).includes('MILITARY REPORT'));
+  const danube = s.provinces.find((p) => p.name === 'Upper Danube').info;
+  assert.deepEqual(texts(danube.texts), ['Province: Upper Danube', 'Tax value:', 'Attributes: Marcomanni territory (hostile)']);
+});
+
 await check('the screen matches the committed picture at 1366x768', () => compareWithGolden(page, 'screen-1366x768'));
 
 await check('a mouse drag moves a legion', async () => {
@@ -210,7 +220,19 @@ await check('a mouse drag moves a legion', async () => {
   assert.equal(legions(s, 'Raetia'), 1);
 });
 
-await check('the keyboard gives an order: a name typed, Enter, another name, Enter', async () => {
+await check('a press picks legions up where their figure is drawn, moved as in the window', async () => {
+  // Syria's figure stands a little above the rules' spot for it.
+  const picked = await page.evaluate(() => {
+    const p = window.aurovane.page;
+    const [x, y] = p.tables.provinces.find((q) => q.name === 'Syria').figure;
+    const name = p.sync('aurovane_pick_up', 'string', ['number', 'number'], [x + 10, y + 2]);
+    p.sync('aurovane_cancel_drag', null);
+    return name;
+  });
+  assert.equal(picked, 'Syria');
+});
+
+await check('the keyboard gives an order: a name typed, Enter, another name, Enter; an arrow moves the highlight', async () => {
   await page.keyboard.type('ital');
   await page.keyboard.press('Enter');
   await page.waitForTimeout(1100);  // a pause starts a new name
@@ -220,6 +242,16 @@ await check('the keyboard gives an order: a name typed, Enter, another name, Ent
   const s = await state(page);
   assert.equal(legions(s, 'Italia'), 3);
   assert.equal(legions(s, 'Aquitania'), 1);
+  // An arrow moves the highlight the way it points.
+  await page.waitForTimeout(1100);
+  await page.keyboard.type('ital');
+  await page.keyboard.press('ArrowRight');
+  const [from, to] = await page.evaluate(() => {
+    const p = window.aurovane.page;
+    const figure = (name) => p.tables.provinces.find((q) => q.name === name).figure;
+    return [figure('Italia'), figure(p.keyboard.cursor)];
+  });
+  assert.ok(to[0] > from[0], `east of Italia: ${to}`);
 });
 
 await check('a right click ends the year, and the lesson of 236 opens and closes', async () => {
@@ -273,6 +305,38 @@ await check('a bad file gets the reader\'s message and changes nothing', async (
   assert.deepEqual(await dump(page), before);
 });
 
+await check('the menu asked for while years run by themselves opens once the year is over', async () => {
+  // No Roman legion, and a debt that the taxes of three years pay off before
+  // the next is raised: the years run by themselves.
+  const barracksEmpty = fs.readFileSync(path.join(here, '../../tests/files/base/new-game.avn'), 'latin1')
+    .replace(/^75000 /m, '-20000 ')
+    .replace(/Romans-Legions\n9 [^\n]*\n(?:[^\n]*\n){18}/, 'Romans-Legions\n0    #    number of legions\n');
+  const load = async () => {
+    await menu(page, 'load');
+    await page.setInputFiles('#file-input', { name: 'barracks.avn', mimeType: 'application/octet-stream',
+                                              buffer: Buffer.from(barracksEmpty, 'latin1') });
+    await settle(page);
+    assert.equal((await dump(page)).turn, 0);
+  };
+  await load();
+  await page.click('#end-year');
+  await settle(page);
+  assert.ok((await dump(page)).turn > 1, 'left alone, several years run');
+  await load();
+  await page.evaluate(() => {
+    document.getElementById('end-year').click();
+    document.getElementById('menu-button').click();
+  });
+  for (const end = Date.now() + 30000; !(await page.isVisible('#menu'));) {
+    assert.ok(Date.now() < end, 'the menu opens');
+    if (await page.isVisible('#advisor')) await page.click('#advisor-yes');
+    else if (await page.isVisible('#picture')) await page.click('#picture-close');
+    await page.waitForTimeout(30);
+  }
+  assert.equal((await dump(page)).turn, 1, 'the next year waits for the player');
+  await page.keyboard.press('Escape');
+});
+
 await check('after a reload, Continue Last Game brings back the last year', async () => {
   await page.click('#end-year');
   await settle(page);
@@ -286,10 +350,11 @@ await check('after a reload, Continue Last Game brings back the last year', asyn
   await assertSamePosition(page, kept);
 });
 
-await check('the game plays offline after the first visit', async () => {
+await check('the game plays offline after the first visit, a lesson never opened included', async () => {
   await page.evaluate(() => navigator.serviceWorker.ready);
   await page.reload();
   await waitForIntroduction(page);
+  await page.waitForFunction(() => window.aurovane.keptOffline, null, { timeout: 60000 });
   await desktop.setOffline(true);
   await page.reload();
   await waitForIntroduction(page);
@@ -297,6 +362,14 @@ await check('the game plays offline after the first visit', async () => {
   await page.click('#end-year');
   await settle(page);
   assert.equal((await dump(page)).turn, 1);
+  const lesson = await page.evaluate(() => window.aurovane.page.tables.lessons.find((l) => l.year === 476));
+  await menu(page, 'lesson', 476);
+  await page.waitForSelector('#picture[open]');
+  assert.equal(await page.getAttribute('#picture', 'aria-label'), lesson.title);
+  const fetched = await page.evaluate((l) => Promise.all([`bitmaps/${l.picture}.png`, `sounds/${l.narration}.mp3`]
+    .map((url) => fetch(url).then((r) => r.ok, () => false))), lesson);
+  assert.deepEqual(fetched, [true, true], 'its picture and its narration are there offline');
+  await page.keyboard.press('Escape');
   await desktop.setOffline(false);
 });
 await desktop.close();
