@@ -59,15 +59,11 @@ Province* pickUpBoxAt(const Game& game, QPoint m) { return pickUpBoxAt(game, m.x
 Province* figureAt(const Game& game, QPoint m) {
     for (Province* p : game.provinceTable) {
         if (!p) continue;
-        bool anyone = false;
-        for (const Empire* e : {static_cast<const Empire*>(&game.romans), static_cast<const Empire*>(&game.barbarians),
-                                static_cast<const Empire*>(&game.sassanids), static_cast<const Empire*>(&game.rogueRomans)})
-            anyone = anyone || e->countLegionsIn(*p) > 0;
         // The icon, and the count badge at its feet.
         const QPoint s = figureSpot(*p);
         const QRect icon(s, QSize(FigureWidth, FigureHeight));
         const QRect badge = countPlaque(s, figurePlace(p->name()), QStringLiteral("00"), 1).toAlignedRect();
-        if (anyone && (icon.contains(m) || badge.contains(m))) return p;
+        if (showsFigure(game, *p) && (icon.contains(m) || badge.contains(m))) return p;
     }
     return nullptr;
 }

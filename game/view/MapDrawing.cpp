@@ -206,9 +206,12 @@ void drawConstantinopleLabel(QPainter& p, const Pictures& pictures, int screenOf
 
 void drawLegions(QPainter& p, const Pictures& pictures, Game& game, int screenOffsetX) {
     drawMarches(p, game, screenOffsetX);
-    // Every figure first, then every badge: no neighbour's figure hides a count.
+    // Every figure first, then every badge: no neighbour's figure hides a
+    // count. Where figures overlap, the first province of the table lies on
+    // top, as a press there picks its legions up.
     for (const bool badges : {false, true}) {
-        for (Province* province : game.provinceTable) {
+        for (auto it = game.provinceTable.rbegin(); it != game.provinceTable.rend(); ++it) {
+            Province* province = *it;
             if (!province) continue;
             const QPoint corner = legionSpot(*province, screenOffsetX);
             for (Empire* empire : game.empires()) {

@@ -65,9 +65,15 @@ LayoutPoint figureCorner(const Province& province) {
     return {province.legionX() + place.dx, province.legionY() + place.dy};
 }
 
+bool showsFigure(const World& game, const Province& province) {
+    for (const Empire* e : game.empires())
+        if (e->countLegionsIn(province) > 0) return true;
+    return false;
+}
+
 Province* pickUpBoxAt(const World& game, int x, int y) {
     for (Province* p : game.provinceTable) {
-        if (!p) continue;
+        if (!p || !showsFigure(game, *p)) continue;
         const LayoutPoint c = figureCorner(*p);
         if (x >= c.x && x < c.x + PickUpBoxWidth && y >= c.y && y < c.y + PickUpBoxHeight) return p;
     }

@@ -61,7 +61,10 @@ LayoutPoint figureCorner(const Province& province);
 // The box a press picks a province's legions up in, in map pixels: the rules'
 // legion box moved with the figure.
 inline constexpr int PickUpBoxWidth = 74, PickUpBoxHeight = 60;
-// The first province, in table order, whose pick-up box holds the map point.
+// Whether any power has legions in the province, so that its figure is drawn.
+bool showsFigure(const World& game, const Province& province);
+// The first province, in table order, whose figure is drawn and whose pick-up
+// box holds the map point (the figures of the first provinces lie on top).
 Province* pickUpBoxAt(const World& game, int mapX, int mapY);
 
 // The nearest province from `from` in a direction (dx, dy one of the four

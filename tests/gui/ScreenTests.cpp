@@ -194,6 +194,9 @@ TEST(SharedPlaces, FiguresBoxesAndTheZoomAreTheWindows) {
     const Province& macedonia = P(h.game, "Macedonia");
     const view::LayoutPoint c = view::figureCorner(macedonia);
     EXPECT_EQ(c.y, macedonia.legionY() - 6) << "moved clear of its name";
+    // A box with no figure drawn in it takes no press.
+    EXPECT_EQ(view::pickUpBoxAt(h.game, c.x + 20, c.y + 50), nullptr);
+    h.game.romans.addLegions("Macedonia", 1);
     EXPECT_EQ(view::pickUpBoxAt(h.game, c.x + 20, c.y + 50), &macedonia);
 
     const auto frames = view::zoomFrames(673, 300, view::LayoutWidth, view::LayoutHeight);

@@ -128,12 +128,17 @@ export class Screen {
     this.drawMap(ctx);
     if (s.year >= 313) drawPicture(ctx, 251, t.constantinople[0], t.constantinople[1]);
     const [footX, footY] = L.countBadgeFoot;
-    for (const p of s.provinces) {
-      if (p.name === this.hiddenSpot) continue;
+    // As in the window: the figures, then their counts, the first provinces
+    // of the table on top, since a press picks the first one's legions up.
+    const shown = s.provinces.filter((p) => p.name !== this.hiddenSpot).reverse();
+    for (const p of shown) {
+      const spot = this.legionSpot(p.name);
+      for (const l of p.legions) drawPicture(ctx, l.picture, spot.x, spot.y);
+    }
+    for (const p of shown) {
       const spot = this.legionSpot(p.name);
       const place = this.provinces.get(p.name);
       for (const l of p.legions) {
-        drawPicture(ctx, l.picture, spot.x, spot.y);
         // The count on a plaque where the window puts it: at the figure's
         // feet, or beside its head or on its left where a name leaves no room.
         const label = l.countText;
