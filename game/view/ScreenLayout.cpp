@@ -72,12 +72,15 @@ bool showsFigure(const World& game, const Province& province) {
 }
 
 Province* pickUpBoxAt(const World& game, int x, int y) {
+    Province* empty = nullptr;
     for (Province* p : game.provinceTable) {
-        if (!p || !showsFigure(game, *p)) continue;
+        if (!p) continue;
         const LayoutPoint c = figureCorner(*p);
-        if (x >= c.x && x < c.x + PickUpBoxWidth && y >= c.y && y < c.y + PickUpBoxHeight) return p;
+        if (x < c.x || x >= c.x + PickUpBoxWidth || y < c.y || y >= c.y + PickUpBoxHeight) continue;
+        if (showsFigure(game, *p)) return p;
+        if (!empty) empty = p;
     }
-    return nullptr;
+    return empty;
 }
 
 const Province* nextInDirection(const World& game, const Province& from, int dx, int dy) {

@@ -64,7 +64,9 @@ inline constexpr int PickUpBoxWidth = 74, PickUpBoxHeight = 60;
 // Whether any power has legions in the province, so that its figure is drawn.
 bool showsFigure(const World& game, const Province& province);
 // The first province, in table order, whose figure is drawn and whose pick-up
-// box holds the map point (the figures of the first provinces lie on top).
+// box holds the map point (the figures of the first provinces lie on top);
+// where no figure is, the first box, whose province then says why nothing
+// can be picked up there.
 Province* pickUpBoxAt(const World& game, int mapX, int mapY);
 
 // The nearest province from `from` in a direction (dx, dy one of the four

@@ -194,10 +194,17 @@ TEST(SharedPlaces, FiguresBoxesAndTheZoomAreTheWindows) {
     const Province& macedonia = P(h.game, "Macedonia");
     const view::LayoutPoint c = view::figureCorner(macedonia);
     EXPECT_EQ(c.y, macedonia.legionY() - 6) << "moved clear of its name";
-    // A box with no figure drawn in it takes no press.
-    EXPECT_EQ(view::pickUpBoxAt(h.game, c.x + 20, c.y + 50), nullptr);
-    h.game.romans.addLegions("Macedonia", 1);
     EXPECT_EQ(view::pickUpBoxAt(h.game, c.x + 20, c.y + 50), &macedonia);
+    // A figure drawn takes the press from a neighbour's box with none.
+    const Province& thracia = P(h.game, "Thracia");
+    const view::LayoutPoint t = view::figureCorner(thracia);
+    std::vector<QPoint> shared;
+    for (int x = t.x; x < t.x + view::PickUpBoxWidth; ++x)
+        for (int y = t.y; y < t.y + view::PickUpBoxHeight; ++y)
+            if (view::pickUpBoxAt(h.game, x, y) != &thracia) shared.push_back({x, y});
+    ASSERT_FALSE(shared.empty()) << "an earlier province's box overlaps Thracia's";
+    h.game.romans.addLegions("Thracia", 1);
+    for (const QPoint& at : shared) EXPECT_EQ(view::pickUpBoxAt(h.game, at.x(), at.y()), &thracia);
 
     const auto frames = view::zoomFrames(673, 300, view::LayoutWidth, view::LayoutHeight);
     ASSERT_EQ(frames.size(), 11u);
