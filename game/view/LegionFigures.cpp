@@ -10,10 +10,6 @@ namespace view {
 
 namespace {
 
-// The widest legion icon and the tallest.
-constexpr int FigureWidth = 43;
-constexpr int FigureHeight = 65;
-
 // `scale`: device pixels per layout pixel. On a small window the badge grows
 // in layout pixels so that its figures stay 12 device pixels tall or more.
 QFont badgeFont(qreal scale) {
@@ -57,15 +53,10 @@ QRect pickUpBox(const Province& province) { return QRect(figureSpot(province), Q
 Province* pickUpBoxAt(const Game& game, QPoint m) { return pickUpBoxAt(game, m.x(), m.y()); }
 
 Province* figureAt(const Game& game, QPoint m) {
-    for (Province* p : game.provinceTable) {
-        if (!p) continue;
-        // The icon, and the count badge at its feet.
-        const QPoint s = figureSpot(*p);
-        const QRect icon(s, QSize(FigureWidth, FigureHeight));
-        const QRect badge = countPlaque(s, figurePlace(p->name()), QStringLiteral("00"), 1).toAlignedRect();
-        if (showsFigure(game, *p) && (icon.contains(m) || badge.contains(m))) return p;
-    }
-    return nullptr;
+    // The icon, and the count badge at its feet.
+    return figureIconAt(game, m.x(), m.y(), [m](const Province& p) {
+        return countPlaque(figureSpot(p), figurePlace(p.name()), QStringLiteral("00"), 1).toAlignedRect().contains(m);
+    });
 }
 
 QString stackCountText(const RomanStack& stack) { return QString::fromStdString(stackCountLabel(stack)); }

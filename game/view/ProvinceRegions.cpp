@@ -8,9 +8,6 @@ namespace view {
 
 namespace {
 
-// A tint pixel counts as the province's land from half opacity on.
-constexpr int OpaqueFrom = 128;
-
 // The border pixels of a shape: opaque, with a see-through 4-neighbour.
 QImage rimOf(const QImage& mask) {
     QImage rim(mask.size(), QImage::Format_Alpha8);
@@ -38,8 +35,7 @@ QImage coloured(const QImage& alpha, const QColor& colour) {
 }  // namespace
 
 void ProvinceRegions::build(const ProvinceSprites& tints, const Game& game) {
-    lookup_ = QImage(MapWidth, MapHeight, QImage::Format_Grayscale8);
-    lookup_.fill(0);
+    painted_ = PaintedProvinces();
     shapes_.clear();
     for (const ProvinceSprites::Entry& e : tints.entries()) {
         const Sprite& plain = *e.sprites[0];
@@ -50,16 +46,13 @@ void ProvinceRegions::build(const ProvinceSprites& tints, const Game& game) {
         // The tint is drawn in its table size whatever the file's size.
         const QImage mask = plain.image().scaled(e.width, e.height).convertToFormat(QImage::Format_ARGB32);
         const QPoint topLeft(e.x - MapLeft, e.y - MapTop);
+        std::vector<unsigned char> alpha;
+        alpha.reserve(std::size_t(mask.width()) * std::size_t(mask.height()));
         for (int y = 0; y < mask.height(); ++y) {
-            const int my = topLeft.y() + y;
-            if (my < 0 || my >= MapHeight) continue;
-            uchar* line = lookup_.scanLine(my);
             const QRgb* source = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
-            for (int x = 0; x < mask.width(); ++x) {
-                const int mx = topLeft.x() + x;
-                if (mx >= 0 && mx < MapWidth && qAlpha(source[x]) >= OpaqueFrom) line[mx] = uchar(1 + index);
-            }
+            for (int x = 0; x < mask.width(); ++x) alpha.push_back(static_cast<unsigned char>(qAlpha(source[x])));
         }
+        painted_.paint(index, topLeft.x(), topLeft.y(), mask.width(), mask.height(), alpha.data());
         shapes_.push_back({index, topLeft, mask});
     }
 }
@@ -70,13 +63,7 @@ int ProvinceRegions::indexOf(const Game& game, const Province& province) const {
     return -1;
 }
 
-Province* ProvinceRegions::at(const Game& game, QPoint m) const {
-    if (!lookup_.isNull() && m.x() >= 0 && m.y() >= 0 && m.x() < MapWidth && m.y() < MapHeight) {
-        const int value = lookup_.constScanLine(m.y())[m.x()];
-        if (value > 0 && value <= int(game.provinceTable.size())) return game.provinceTable[value - 1];
-    }
-    return game.provinceAt(m.x(), m.y());
-}
+Province* ProvinceRegions::at(const Game& game, QPoint m) const { return painted_.at(game, m.x(), m.y()); }
 
 bool ProvinceRegions::hasShape(const Game& game, const Province& province) const {
     const int index = indexOf(game, province);

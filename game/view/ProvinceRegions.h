@@ -1,14 +1,13 @@
 #pragma once
-// Which province a map point shows. The hit rectangles of the rules only
-// roughly follow the coasts and borders painted on the map; a player aims at
-// the painted land, so the window reads the painted shapes themselves: a
-// lookup picture built once from the tint pictures, which are exactly the
-// provinces' painted shapes. The seven frontier lands have no tint and keep
-// their rectangles.
+// The provinces' painted shapes in the window: the lookup of the province a
+// map point shows (PaintedProvinces), fed from the loaded tint pictures, and
+// the shapes themselves for the highlight of a drag's target.
 #include <QImage>
 #include <QPoint>
 #include <QPainter>
 #include <vector>
+
+#include "game/view/PaintedProvinces.h"
 
 class Game;
 class Province;
@@ -37,7 +36,7 @@ public:
 private:
     int indexOf(const Game& game, const Province& province) const;
 
-    QImage lookup_;  // one byte per map pixel: 0 for none, else 1 + the province's table index
+    PaintedProvinces painted_;
     struct Shape {
         int tableIndex;
         QPoint mapTopLeft;

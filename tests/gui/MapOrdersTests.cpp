@@ -7,6 +7,8 @@
 
 #include "GuiTestSupport.h"
 #include "game/view/LegionFigures.h"
+#include "game/view/PaintedProvinces.h"
+#include "game/view/TintTable.h"
 
 namespace {
 
@@ -57,6 +59,33 @@ TEST(DropMapping, PaintedShapesFromTheTints) {
             differ += painted && boxed && painted != boxed;
         }
     EXPECT_GT(differ, 50);
+}
+
+// The page feeds the same lookup by name from the tint files at the table's
+// sizes; every map point must then show what the window shows, and bytes a
+// page hands over wrongly change nothing.
+TEST(DropMapping, ThePagesLookupFromTheTintFilesAgreesWithTheWindows) {
+    PaintedHarness h;
+    view::PaintedProvinces page;
+    for (const TintSpec& t : TintTable) {
+        const QImage image = QImage(QStringLiteral(":/bitmaps/%1.png").arg(t.plainId))
+                                 .scaled(t.width, t.height)
+                                 .convertToFormat(QImage::Format_ARGB32);
+        ASSERT_FALSE(image.isNull()) << t.name;
+        std::vector<unsigned char> alpha;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) alpha.push_back(static_cast<unsigned char>(qAlpha(image.pixel(x, y))));
+        ASSERT_TRUE(page.paintTint(h.game, t.name, alpha)) << t.name;
+    }
+    const std::vector<unsigned char> solid(100, 255);
+    EXPECT_FALSE(page.paintTint(h.game, "Atlantis", solid));
+    EXPECT_FALSE(page.paintTint(h.game, "Italia", solid)) << "bytes of another size";
+    EXPECT_FALSE(page.paintTint(h.game, "Armenia", std::vector<unsigned char>(100 * 100, 255))) << "no tint";
+    int differ = 0;
+    for (int y = 0; y < view::MapHeight; ++y)
+        for (int x = 0; x < view::MapWidth; ++x)
+            differ += page.at(h.game, x, y) != h.screen.regions().at(h.game, QPoint(x, y));
+    EXPECT_EQ(differ, 0);
 }
 
 TEST(DropMapping, TheProvincePaintedUnderThePointerGetsTheOrder) {

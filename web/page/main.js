@@ -5,6 +5,7 @@ import { Audio } from './audio.js';
 import { ask, showPicture, tell } from './dialogs.js';
 import { Keyboard } from './keyboard.js';
 import { download, keepYear, newestKept, readSavedGame } from './keep.js';
+import { handOverPaintedLand } from './painted-land.js';
 import { loadPictures, whenPictureArrives } from './pictures.js';
 import { Animations, Screen } from './screen.js';
 
@@ -139,8 +140,10 @@ class Page {
         this.screen.dragLine = [this.drag.start.x, this.drag.start.y, at.x, at.y];
       }
       if (!this.busy) {
+        // While legions are carried, the province they would land on.
         const m = this.screen.toMap(at);
-        this.screen.hovered = this.sync('aurovane_province_at', 'string', ['number', 'number'], [m.x, m.y]) || null;
+        const lookup = this.screen.dragLine ? 'aurovane_drop_target' : 'aurovane_province_at';
+        this.screen.hovered = this.sync(lookup, 'string', ['number', 'number'], [m.x, m.y]) || null;
       }
       this.screen.draw();
     });
@@ -362,6 +365,7 @@ async function boot() {
   // The rest of the screen's pictures, before the first year's end needs them.
   loadPictures([182, 185, 229, 234, 251, 268, 269, ...tables.legionIcons, ...tables.tints.flatMap((x) => x.pictures),
                 ...Object.values(tables.animations).flatMap((a) => a.frames)]);
+  handOverPaintedLand(engine, tables.tints);
   // Offline play: the service worker fetches its files once the game is ready, not before.
   if ('serviceWorker' in navigator && location.protocol !== 'file:') {
     navigator.serviceWorker.register('service-worker.js').catch((e) => console.warn('Aurovane: no offline play:', e.message));

@@ -7,10 +7,12 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "cli/StateLine.h"
 #include "engine/Game.h"
 #include "game/view/KeyboardChoice.h"
+#include "game/view/PaintedProvinces.h"
 #include "game/view/ScreenLayout.h"
 #include "english/CorrectedEnglish.h"
 #include "rules/Orders.h"
@@ -101,6 +103,9 @@ private:
 
 PagePresenter presenter;
 NameTyping names;
+// The provinces' painted shapes, handed over by the page as the tints arrive;
+// until then the rules' rectangles answer.
+view::PaintedProvinces painted;
 std::string reply;
 
 const char* answer(std::string text) {
@@ -116,6 +121,23 @@ void endTurn() {
         game.startNewGame();
     }
     showState();
+}
+
+// Where a drop at a map point lands, as in the window: on a figure, that
+// figure's province; elsewhere the province painted there.
+Province* dropTargetAt(const Game& game, int x, int y) {
+    Province* figure = view::figureIconAt(game, x, y);
+    return figure ? figure : painted.at(game, x, y);
+}
+
+// A Roman order from `source` to `target`, as the keyboard and a drop give
+// it: the rules' refusals are told to the player. true when carried out.
+bool giveOrder(Province& source, Province& target) {
+    Game& game = Game::instance();
+    const bool done = succeeded(Orders::move(game, source, target));
+    showState();
+    if (done && !game.romansCanMove()) endTurn();
+    return done;
 }
 
 }  // namespace
@@ -136,10 +158,18 @@ EMSCRIPTEN_KEEPALIVE const char* aurovane_state() { return answer(pageState(Game
 // The whole position, as the terminal edition's dump prints it.
 EMSCRIPTEN_KEEPALIVE const char* aurovane_dump() { return answer(stateLine(Game::instance())); }
 
-// The province whose land holds a map point, for the information line.
+// The province painted at a map point, for the information line.
 EMSCRIPTEN_KEEPALIVE const char* aurovane_province_at(int x, int y) {
-    const Province* p = Game::instance().provinceAt(x, y);
+    const Province* p = painted.at(Game::instance(), x, y);
     return answer(p ? p->name() : "");
+}
+
+// The painted shape of a province: the alpha of its plain tint drawn at its
+// table size, `length` bytes row by row. 1 when taken; a name without a tint
+// or bytes of another size change nothing.
+EMSCRIPTEN_KEEPALIVE int aurovane_paint_province(const char* name, const unsigned char* alpha, int length) {
+    const std::vector<unsigned char> bytes(alpha, alpha + (length > 0 ? length : 0));
+    return painted.paintTint(Game::instance(), name, bytes) ? 1 : 0;
 }
 
 // A press on the map: the legions under it are picked up when they may move,
@@ -152,13 +182,27 @@ EMSCRIPTEN_KEEPALIVE const char* aurovane_pick_up(int x, int y) {
     return answer(game.dragSource ? game.dragSource->name() : "");
 }
 
+// The province a drag held at a map point would land on, for the
+// information line; "" for none.
+EMSCRIPTEN_KEEPALIVE const char* aurovane_drop_target(int x, int y) {
+    const Province* p = dropTargetAt(Game::instance(), x, y);
+    return answer(p ? p->name() : "");
+}
+
 // The release of a drag at a map point; 1 when legions were sent.
 EMSCRIPTEN_KEEPALIVE int aurovane_drop(int x, int y) {
     Game& game = Game::instance();
-    const bool dropped = game.dropLegions(x, y).carriedOut();
-    showState();
-    if (dropped && !game.romansCanMove()) endTurn();
-    return dropped ? 1 : 0;
+    Province* source = game.dragSource;
+    Province* target = dropTargetAt(game, x, y);
+    // Nothing picked up, or ready legions dropped on no province: no order.
+    // Legions that cannot go are refused wherever the drop fell, with the
+    // rules' own words: the order to their own province says why.
+    if (!source || (!target && game.romans.hasReadyLegionIn(*source))) {
+        showState();
+        return 0;
+    }
+    game.dropTarget = target;
+    return giveOrder(*source, target ? *target : *source) ? 1 : 0;
 }
 
 // Picks up the legions of a province by name, as the keyboard does; "" when none.
@@ -177,10 +221,7 @@ EMSCRIPTEN_KEEPALIVE int aurovane_order(const char* from, const char* to) {
     Province* target = game.provinceNamed(to);
     if (!source || !target) return 0;
     game.dragSource = nullptr;
-    const bool done = succeeded(Orders::move(game, *source, *target));
-    showState();
-    if (done && !game.romansCanMove()) endTurn();
-    return done ? 1 : 0;
+    return giveOrder(*source, *target) ? 1 : 0;
 }
 
 // The keyboard's arrow from a province: the nearest one that way (dx, dy a

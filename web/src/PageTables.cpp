@@ -70,7 +70,7 @@ std::string pageTables(const Game& game) {
     first = true;
     for (const TintSpec& t : TintTable) {
         out << (first ? "" : ",") << "{\"name\":" << jsonString(std::string(t.name)) << ",\"pictures\":["
-            << t.plainId << ',' << t.yellowId << ',' << t.blueId << "],\"mapX\":" << t.mapX()
+            << t.plainId << ',' << t.yellowId << ',' << t.blueId << "],\"width\":" << t.width << ",\"height\":" << t.height << ",\"mapX\":" << t.mapX()
             << ",\"mapY\":" << t.mapY() << '}';
         first = false;
     }

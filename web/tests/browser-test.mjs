@@ -254,6 +254,40 @@ await check('the keyboard gives an order: a name typed, Enter, another name, Ent
   assert.ok(to[0] > from[0], `east of Italia: ${to}`);
 });
 
+await check('a drop on painted land the rectangles give to no province or another lands where the window would', async () => {
+  // A point of a neighbour of Italia painted as its land but outside its
+  // rectangles and off every figure, once the tints have been handed over.
+  const found = await page.waitForFunction(() => {
+    const p = window.aurovane.page;
+    const ask = (name, x, y) => p.sync(name, 'string', ['number', 'number'], [x, y]);
+    const rectsOf = (name) => p.tables.provinces.find((q) => q.name === name).rects;
+    for (let y = 0; y < 548; y += 2)
+      for (let x = 0; x < 800; x += 2) {
+        const painted = ask('aurovane_province_at', x, y);
+        if (!['Raetia', 'Dalmatia'].includes(painted) || ask('aurovane_drop_target', x, y) !== painted) continue;
+        if (rectsOf(painted).some(([l, t, r, b]) => l <= x && x <= r && t <= y && y <= b)) continue;
+        const boxed = p.tables.provinces.find((q) => q.rects.some(([l, t, r, b]) => l < x && x < r && t < y && y < b));
+        return { painted, boxed: boxed?.name ?? null, at: [x + p.tables.layout.map[0], y + p.tables.layout.map[1]] };
+      }
+    return null;
+  }, null, { timeout: 10000 }).then((h) => h.jsonValue());
+  const before = await state(page);
+  const p = await places(page, 'Italia', found.painted);
+  const a = await clientPoint(page, ...p.from);
+  const b = await clientPoint(page, ...found.at);
+  await page.mouse.move(a.x, a.y);
+  await page.mouse.down();
+  await page.mouse.move(b.x, b.y, { steps: 6 });
+  await page.mouse.up();
+  await settle(page);
+  const s = await state(page);
+  assert.equal(legions(s, found.painted), legions(before, found.painted) + 1, JSON.stringify(found));
+  assert.equal(legions(s, 'Italia'), legions(before, 'Italia') - 1);
+  // A step to the neighbour, not a march toward the province of the rectangles.
+  const marching = (t) => t.provinces.filter((q) => q.legions.some((l) => l.marching)).length;
+  assert.equal(marching(s), marching(before), JSON.stringify(found));
+});
+
 await check('a right click ends the year, and the lesson of 236 opens and closes', async () => {
   const centre = await clientPoint(page, 600, 300);
   await page.mouse.click(centre.x, centre.y, { button: 'right' });
