@@ -185,20 +185,16 @@ void GameScreen::wipeIcon(const Province& from, int iconWidth, int iconHeight) {
     back_.copyFrom(mapCache_, QRect(figureSpot(from), QSize(iconWidth, iconHeight)), spot);
 }
 
-void GameScreen::march(Province& from, Province& to, const Animation& walk, int iconWidth, int iconHeight,
-                       bool facesRight) {
+void GameScreen::march(const Province& from, const view::MarchPlan& plan) {
     // Composed afresh: the figure a drag carried and its target's highlight
     // are gone before the soldier sets out.
     paintScreen();
-    // One soldier steps out of a stack; the last one leaves his spot empty.
-    const Empire* owner = game_.ownerOf(from);
-    if (!owner || owner->countLegionsIn(from) <= 1) wipeIcon(from, iconWidth, iconHeight);
-    const QPoint start = legionSpot(from, offsetX_);
-    // Halfway to the target's figure: the soldier sets out for the border
-    // and stops short of any figure standing there.
-    const QPoint end = start + (legionSpot(to, offsetX_) - start) / 2;
-    const bool westward = end.x() < start.x();
-    walk.walk(front_, start, end, back_, facesRight == westward, [this](const QRect& changed, int delay) {
+    const view::Animation& walk = pictures_.walk(plan.walk);
+    const view::Sprite& step = *walk.frames().front();
+    if (!plan.figureStays) wipeIcon(from, step.width(), step.height());
+    const QPoint start(offsetX_ + plan.start.x, plan.start.y);
+    const QPoint end(offsetX_ + plan.end.x, plan.end.y);
+    walk.walk(front_, start, end, back_, plan.mirror, [this](const QRect& changed, int delay) {
         show(changed);
         wait(delay);
     });
@@ -209,25 +205,18 @@ void GameScreen::animateMove(Province& from, Province& to) {
     if (animated_.count(key)) return;
     Empire* owner = game_.ownerOf(from);
     if (!owner || !owner->isRomans()) animated_.insert(key);
-    const LayoutPoint swords = crossedSwordsPlace(from, to);
-    const std::string name = owner ? owner->name : std::string();
+    const view::MarchPlan plan = view::marchPlan(owner, from, to);
     auto sound = [this] { if (playSound) playSound(0); };
-    if (name == "Romans") {
+    if (plan.walk) {
         sound();
-        march(from, to, pictures_.romanWalk(), 35, 65, true);
-    } else if (name == "Germanic Tribes") {
-        sound();
-        march(from, to, pictures_.barbarianWalk(), 43, 60, false);
-    } else if (name == "Sassanids") {
-        sound();
-        march(from, to, pictures_.sassanidWalk(), 40, 60, false);
+        march(from, plan);
     } else {
         // Rebels, and a move out of a province nobody holds: the crossed swords.
         {
             auto p = front_.painter();
-            pictures_.sprite(229).drawTransparent(*p, offsetX_ + swords.x, swords.y, false);
+            pictures_.sprite(229).drawTransparent(*p, offsetX_ + plan.swords.x, plan.swords.y, false);
         }
-        show(QRect(offsetX_ + swords.x, swords.y, 23, 23));
+        show(QRect(offsetX_ + plan.swords.x, plan.swords.y, 23, 23));
         sound();
     }
     wait(330);

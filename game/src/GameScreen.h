@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "game/view/MapDrawing.h"
+#include "game/view/MarchPlan.h"
 #include "game/view/NewsPanel.h"
 #include "game/view/ProvinceRegions.h"
 #include "game/view/Surface.h"
@@ -126,10 +127,8 @@ private:
     void drawInstructions();
     void drawOrdersInProgress(QPainter& p) const;
     void wipeIcon(const Province& from, int iconWidth, int iconHeight);
-    // The soldier of `from` walks toward `to`; `facesRight`: how his pictures
-    // are drawn (they are mirrored to face the way he goes).
-    void march(Province& from, Province& to, const view::Animation& walk, int iconWidth, int iconHeight,
-               bool facesRight);
+    // A soldier walks as the plan says (view/MarchPlan.h).
+    void march(const Province& from, const view::MarchPlan& plan);
 
     Game& game_;
     const view::Pictures& pictures_;

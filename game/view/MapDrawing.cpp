@@ -68,6 +68,12 @@ void Pictures::load(const QString& root) {
         a->load(root);
 }
 
+const Animation& Pictures::walk(std::string_view name) const {
+    if (name == "barbarianWalk") return *barbarianWalk_;
+    if (name == "sassanidWalk") return *sassanidWalk_;
+    return *romanWalk_;
+}
+
 const Graphic& Pictures::graphic(int id) const {
     auto it = graphics_.find(id);
     if (it != graphics_.end()) return *it->second;

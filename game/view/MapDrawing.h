@@ -12,6 +12,7 @@
 #include <QString>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "game/view/Graphic.h"
 #include "game/view/ScreenLayout.h"
@@ -43,10 +44,9 @@ public:
     const Sprite& icon(int kind) const;  // by LegionIcon; throws InternalError for 2 and unknown kinds
     const ProvinceSprites& tints() const { return tints_; }
 
-    // A soldier walking on his own spot, carried along by the window's march.
-    const Animation& romanWalk() const { return *romanWalk_; }
-    const Animation& barbarianWalk() const { return *barbarianWalk_; }
-    const Animation& sassanidWalk() const { return *sassanidWalk_; }
+    // A soldier walking on his own spot, carried along by a march: the walk
+    // a march plan names.
+    const Animation& walk(std::string_view name) const;
     const Animation& romanDefeat() const { return *romanDefeat_; }
     const Animation& barbarianDefeat() const { return *barbarianDefeat_; }
     const Animation& sassanidDefeat() const { return *sassanidDefeat_; }

@@ -34,17 +34,14 @@ struct AnimationSpec {
 };
 
 inline constexpr AnimationSpec AnimationTable[] = {
-    {"romanMarch", {270, 271, 272, 273, 274, 275, 276, 277, 278}, {279, 280, 281, 282, 283, 284, 285, 286, 287}, 87, 65, 50},
-    {"barbarianMarch", {302, 303, 304}, {305, 306, 307}, 63, 60, 100},
-    {"sassanidMarch", {308, 309, 310, 311}, {312, 313, 314, 315}, 40, 60, 75},
     {"romanDefeat", {288, 289, 290}, {291, 292, 293}, 87, 65, 150},
     {"barbarianDefeat", {294, 295, 296, 297}, {298, 299, 300, 301}, 54, 60, 100},
     {"sassanidDefeat", {316, 317, 318, 319, 320, 321}, {322, 323, 324, 325, 326, 327}, 49, 60, 100},
     // The rebel defeat's frames are not consecutive.
     {"rebelDefeat", {260, 262}, {261, 263}, 46, 60, 100},
-    // Steps of a soldier carried from his province toward the target, in the
-    // marches' number of frames and pace (an eight-frame step cycle, every
-    // second frame where a march is short); masks in the pictures' alpha.
+    // Steps of a soldier carried from his province toward the target (an
+    // eight-frame step cycle, every second frame where a march is short);
+    // masks in the pictures' alpha.
     {"romanWalk", {400, 401, 402, 403, 404, 405, 406, 407, 400}, {}, 35, 65, 50},
     {"barbarianWalk", {410, 412, 414}, {}, 43, 60, 100},
     {"sassanidWalk", {420, 422, 424, 426}, {}, 40, 60, 75},

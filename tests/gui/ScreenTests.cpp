@@ -8,6 +8,8 @@
 
 #include "GuiTestSupport.h"
 #include "game/view/LegionFigures.h"
+#include "game/view/MarchPlan.h"
+#include "game/view/PictureTable.h"
 
 namespace {
 
@@ -215,6 +217,48 @@ TEST(SharedPlaces, FiguresBoxesAndTheZoomAreTheWindows) {
     EXPECT_NEAR(place.x + 300, view::LayoutWidth / 2, 10);
     EXPECT_NEAR(place.y + 200, view::LayoutHeight / 2, 10);
     for (std::size_t i = 1; i + 1 < frames.size(); ++i) EXPECT_GT(frames[i].w, frames[i - 1].w) << "the frame grows";
+}
+
+// A march as both front ends walk it: one soldier of the mover's power from
+// his figure halfway to the target's, facing the way he goes.
+TEST(SharedPlaces, AMarchWalksHalfwayFacingTheWayItGoes) {
+    Harness h;
+    Province& italia = P(h.game, "Italia");
+    const view::LayoutPoint from = view::figureCorner(italia);
+    const Province* west = nullptr;
+    const Province* east = nullptr;
+    for (const Province* p : h.game.provinceTable) {
+        if (view::figureCorner(*p).x < from.x - 40 && !west) west = p;
+        if (view::figureCorner(*p).x > from.x + 40 && !east) east = p;
+    }
+    ASSERT_TRUE(west && east);
+    h.game.romans.removeLegionsIn(italia);
+    h.game.romans.addLegions("Italia", 1);
+    const view::MarchPlan last = view::marchPlan(&h.game.romans, italia, *west);
+    ASSERT_STREQ(last.walk, "romanWalk");
+    EXPECT_TRUE(last.mirror) << "the Roman soldier faces right unless mirrored";
+    EXPECT_FALSE(last.figureStays) << "the last legion takes his figure along";
+    EXPECT_EQ(last.start.x, view::MapLeft + from.x);
+    EXPECT_EQ(last.start.y, view::MapTop + from.y);
+    const view::LayoutPoint target = view::figureCorner(*west);
+    EXPECT_NEAR(2 * (last.end.x - view::MapLeft), from.x + target.x, 1) << "halfway";
+    EXPECT_NEAR(2 * (last.end.y - view::MapTop), from.y + target.y, 1);
+    h.game.romans.addLegions("Italia", 1);
+    const view::MarchPlan one = view::marchPlan(&h.game.romans, italia, *east);
+    EXPECT_FALSE(one.mirror);
+    EXPECT_TRUE(one.figureStays) << "one soldier steps out of a stack";
+    // The enemies' pictures face left: mirrored going east.
+    const view::MarchPlan enemy = view::marchPlan(&h.game.empire(Power::Sassanids), italia, *east);
+    EXPECT_STREQ(enemy.walk, "sassanidWalk");
+    EXPECT_TRUE(enemy.mirror);
+    EXPECT_EQ(animationNamed(enemy.walk).name, std::string("sassanidWalk"));
+    // Rebels and a move out of a province nobody holds: the crossed swords.
+    for (const Empire* owner : {static_cast<const Empire*>(&h.game.rogueRomans), static_cast<const Empire*>(nullptr)}) {
+        const view::MarchPlan swords = view::marchPlan(owner, italia, *east);
+        EXPECT_EQ(swords.walk, nullptr);
+        EXPECT_EQ(swords.swords.x, view::crossedSwordsPlace(italia, *east).x);
+        EXPECT_EQ(swords.swords.y, view::crossedSwordsPlace(italia, *east).y);
+    }
 }
 
 // Every picture, sound and font in the resource folders at configure time is

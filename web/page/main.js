@@ -53,7 +53,7 @@ class Page {
       },
       tell: (text) => tell(text),
       ask: (text, yes, no) => ask(text, yes, no),
-      move: (from, owner, westward, swords) => this.animations.move(from, owner, westward, swords),
+      move: (from, plan) => this.animations.move(from, plan),
       defeat: (loser, province) => this.animations.defeat(loser, province),
       sound: (kind) => this.audio.gameSound(kind),
       banner: () => this.animations.banner(),

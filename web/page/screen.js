@@ -233,24 +233,34 @@ export class Animations {
     ctx.restore();
   }
 
-  // `westward`: the march goes to the left; `swords`: where a fight's crossed swords go.
-  async move(from, owner, westward, swords) {
-    const spot = this.screen.legionSpot(from);
-    const marches = { Romans: ['romanMarch', westward], 'Germanic Tribes': ['barbarianMarch', !westward],
-                      Sassanids: ['sassanidMarch', !westward] };
+  // The engine's plan of the march (view/MarchPlan.h), as the window walks it.
+  async move(from, plan) {
     this.sound(0);
-    if (marches[owner]) {
-      this.screen.hiddenSpot = from;
-      await this.play(marches[owner][0], spot, marches[owner][1], false);
+    if (plan.walk) {
+      await this.walk(from, plan);
     } else {
       // Rebels, and a move out of a province nobody holds: the crossed swords.
-      this.screen.overlay = (ctx) => drawPicture(ctx, 229, swords[0], swords[1]);
+      this.screen.overlay = (ctx) => drawPicture(ctx, 229, plan.swords[0], plan.swords[1]);
       this.screen.draw();
     }
     await sleep(330);
     this.screen.overlay = null;
     this.screen.hiddenSpot = null;
     this.screen.draw();
+  }
+
+  // The walk's frames carried in even steps from the plan's start to its end.
+  async walk(from, plan) {
+    const a = this.screen.tables.animations[plan.walk];
+    if (!plan.figureStays) this.screen.hiddenSpot = from;
+    const last = a.frames.length - 1;
+    for (let i = 0; i <= last; ++i) {
+      const along = (k) => plan.start[k] + (last > 0 ? Math.round((plan.end[k] - plan.start[k]) * i / last) : 0);
+      const frame = a.frames[i];
+      this.screen.overlay = (ctx) => drawPicture(ctx, frame, along(0), along(1), plan.mirror);
+      this.screen.draw();
+      await sleep(a.delay);
+    }
   }
 
   async defeat(loser, province) {

@@ -12,6 +12,7 @@
 #include "cli/StateLine.h"
 #include "engine/Game.h"
 #include "game/view/KeyboardChoice.h"
+#include "game/view/MarchPlan.h"
 #include "game/view/PaintedProvinces.h"
 #include "game/view/ScreenLayout.h"
 #include "english/CorrectedEnglish.h"
@@ -29,8 +30,11 @@ EM_ASYNC_JS(void, pageTell, (const char* text), { await Module.page.tell(UTF8ToS
 EM_ASYNC_JS(int, pageAsk, (const char* text, const char* yes, const char* no), {
     return (await Module.page.ask(UTF8ToString(text), UTF8ToString(yes), UTF8ToString(no))) ? 1 : 0;
 });
-EM_ASYNC_JS(void, pageMove, (const char* from, const char* owner, int westward, int swordsX, int swordsY), {
-    await Module.page.move(UTF8ToString(from), UTF8ToString(owner), westward !== 0, [swordsX, swordsY]);
+EM_ASYNC_JS(void, pageMove, (const char* from, const char* walk, int startX, int startY, int endX, int endY,
+                             int mirror, int figureStays, int swordsX, int swordsY), {
+    await Module.page.move(UTF8ToString(from), {walk: walk ? UTF8ToString(walk) : null, start: [startX, startY],
+                           end: [endX, endY], mirror: mirror !== 0, figureStays: figureStays !== 0,
+                           swords: [swordsX, swordsY]});
 });
 EM_ASYNC_JS(void, pageDefeat, (const char* loser, const char* province), {
     await Module.page.defeat(UTF8ToString(loser), UTF8ToString(province));
@@ -70,9 +74,9 @@ public:
         const Empire* owner = Game::instance().ownerOf(from);
         if (!owner || !owner->isRomans()) animated_ += key;
         showState();
-        const view::LayoutPoint swords = view::crossedSwordsPlace(from, to);
-        pageMove(from.name().c_str(), owner ? owner->name.c_str() : "", to.legionX() < from.legionX() ? 1 : 0, swords.x,
-                 swords.y);
+        const view::MarchPlan p = view::marchPlan(owner, from, to);
+        pageMove(from.name().c_str(), p.walk, p.start.x, p.start.y, p.end.x, p.end.y, p.mirror, p.figureStays,
+                 p.swords.x, p.swords.y);
     }
     void defeat(Power loser, Province& province) override {
         showState();
