@@ -88,12 +88,7 @@ void GameScreen::scrollChronicle(int lines) {
 void GameScreen::drawInstructions() {
     const int o = offsetX_;
     auto p = front_.painter();
-    p->setPen(QPen(Qt::white, 1));
-    const LayoutRect f = InfoFrame;
-    p->drawLine(o + f.x, f.y, o + f.x + f.w, f.y);
-    p->drawLine(o + f.x + f.w, f.y, o + f.x + f.w, f.y + f.h);
-    p->drawLine(o + f.x + f.w, f.y + f.h, o + f.x, f.y + f.h);
-    p->drawLine(o + f.x, f.y + f.h, o + f.x, f.y);
+    drawFrame(*p, InfoFrame, o);
     for (const TextLine& l : windowLines(instructionLines(o))) drawTextAt(*p, l.x, l.y, l.text, l.colour);
 }
 
@@ -103,7 +98,7 @@ void GameScreen::refreshReports() {
         auto p = back_.painter();
         // The scroll is drawn over black, as a full paint would: old report
         // lines never show through it.
-        p->fillRect(QRect(o + 980, 0, 355, 664), Qt::black);
+        p->fillRect(QRect(o + ScrollPlace.x, ScrollPlace.y, 355, 664), Qt::black);
         pictures_.sprite(264).drawTransparent(*p, o + ScrollPlace.x, ScrollPlace.y, false);
         drawEconomicReport(*p);
         drawMilitaryReport(*p);

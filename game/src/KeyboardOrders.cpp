@@ -9,12 +9,6 @@
 
 KeyboardOrders::KeyboardOrders(Game& game, Actions actions) : game_(game), actions_(std::move(actions)) {}
 
-int KeyboardOrders::indexOf(const Province* p) const {
-    for (std::size_t i = 0; i < game_.provinceTable.size(); ++i)
-        if (p && game_.provinceTable[i] == p) return int(i);
-    return -1;
-}
-
 const Province* KeyboardOrders::at(int index) const {
     if (index < 0 || index >= int(game_.provinceTable.size())) return nullptr;
     return game_.provinceTable[std::size_t(index)];
@@ -87,7 +81,7 @@ bool KeyboardOrders::keyPress(int key, const QString& text, Qt::KeyboardModifier
         case Qt::Key_Down: {
             names_.clear();
             if (const Province* from = cursor()) {
-                if (const Province* to = nextInDirection(game_, *from, key)) cursor_ = indexOf(to);
+                if (const Province* to = nextInDirection(game_, *from, key)) cursor_ = game_.indexOf(*to);
             } else {
                 placeCursor();
             }

@@ -54,7 +54,6 @@ public:
     static const Province* nextInDirection(const Game& game, const Province& from, int arrowKey);
 
 private:
-    int indexOf(const Province* p) const;
     const Province* at(int index) const;
     void placeCursor();
     bool typeLetter(QChar c, qint64 nowMs);

@@ -238,16 +238,19 @@ void drawLegions(QPainter& p, const Pictures& pictures, Game& game, int screenOf
     }
 }
 
-void drawLegend(QPainter& p, const Pictures& pictures, int screenOffsetX) {
-    const int o = screenOffsetX;
+void drawFrame(QPainter& p, const LayoutRect& f, int o) {
     p.save();
     p.setPen(QPen(Qt::white, 1));
-    const LayoutRect f = MapFrame;
-    p.drawLine(o + f.x, f.y, o + f.x, f.y + f.h);
-    p.drawLine(o + f.x, f.y + f.h, o + f.x + f.w, f.y + f.h);
-    p.drawLine(o + f.x + f.w, f.y, o + f.x + f.w, f.y + f.h);
     p.drawLine(o + f.x, f.y, o + f.x + f.w, f.y);
+    p.drawLine(o + f.x + f.w, f.y, o + f.x + f.w, f.y + f.h);
+    p.drawLine(o + f.x + f.w, f.y + f.h, o + f.x, f.y + f.h);
+    p.drawLine(o + f.x, f.y + f.h, o + f.x, f.y);
     p.restore();
+}
+
+void drawLegend(QPainter& p, const Pictures& pictures, int screenOffsetX) {
+    const int o = screenOffsetX;
+    drawFrame(p, MapFrame, o);
 
     for (const ScreenPicture& picture : legendPictures(o)) {
         if (picture.picture == 185)

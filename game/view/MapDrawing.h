@@ -91,6 +91,10 @@ void drawConstantinopleLabel(QPainter& p, const Pictures& pictures, int screenOf
 // legion there has moved, and its count reads ready/total when they differ.
 void drawLegions(QPainter& p, const Pictures& pictures, Game& game, int screenOffsetX);
 
+// A white frame whose lines run from (x, y) to (x + w, y + h), moved right
+// by the screen offset.
+void drawFrame(QPainter& p, const LayoutRect& frame, int screenOffsetX);
+
 // The legend column and the white frame around the map.
 void drawLegend(QPainter& p, const Pictures& pictures, int screenOffsetX);
 // A line of the screen's words as the window shows it: its form translated

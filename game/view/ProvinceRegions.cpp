@@ -41,7 +41,7 @@ void ProvinceRegions::build(const ProvinceSprites& tints, const Game& game) {
         const Sprite& plain = *e.sprites[0];
         const Province* province = game.provinceNamed(e.province);
         if (!plain.isLoaded() || !province) continue;
-        const int index = indexOf(game, *province);
+        const int index = game.indexOf(*province);
         if (index < 0) continue;
         // The tint is drawn in its table size whatever the file's size.
         const QImage mask = plain.image().scaled(e.width, e.height).convertToFormat(QImage::Format_ARGB32);
@@ -57,16 +57,10 @@ void ProvinceRegions::build(const ProvinceSprites& tints, const Game& game) {
     }
 }
 
-int ProvinceRegions::indexOf(const Game& game, const Province& province) const {
-    for (std::size_t i = 0; i < game.provinceTable.size(); ++i)
-        if (game.provinceTable[i] == &province) return int(i);
-    return -1;
-}
-
 Province* ProvinceRegions::at(const Game& game, QPoint m) const { return painted_.at(game, m.x(), m.y()); }
 
 bool ProvinceRegions::hasShape(const Game& game, const Province& province) const {
-    const int index = indexOf(game, province);
+    const int index = game.indexOf(province);
     for (const Shape& s : shapes_)
         if (s.tableIndex == index) return true;
     return false;
@@ -76,7 +70,7 @@ void ProvinceRegions::highlight(QPainter& p, const Game& game, const Province& p
                                 int screenOffsetX) const {
     QColor fill = colour;
     fill.setAlpha(90);
-    const int index = indexOf(game, province);
+    const int index = game.indexOf(province);
     for (const Shape& s : shapes_) {
         if (s.tableIndex != index) continue;
         const QPoint at(screenOffsetX + MapLeft + s.mapTopLeft.x(), MapTop + s.mapTopLeft.y());

@@ -34,8 +34,6 @@ public:
                    int screenOffsetX) const;
 
 private:
-    int indexOf(const Game& game, const Province& province) const;
-
     PaintedProvinces painted_;
     struct Shape {
         int tableIndex;
