@@ -432,37 +432,45 @@ TEST(Sounds, WithoutAnAudioDeviceThePlayerIsToldOnceAndThePlayButtonDoesNotStick
 
 // -------------------------------------------------------------- pauses
 
+// The harness's game in a window whose pauses are really waited for, its
+// questions answered as the harness answers them.
+std::unique_ptr<MainWindow> windowWithRealPauses(Harness& h, bool yearNews) {
+    MainWindow::Options o;
+    o.introduction = false;
+    o.yearNews = yearNews;
+    auto window = std::make_unique<MainWindow>(h.game, h.pictures, h.screen, h.sounds, o);
+    window->advisor().beforeExec = h.window->advisor().beforeExec;
+    window->lessonShown = h.window->lessonShown;
+    window->resultsShown = h.window->resultsShown;
+    window->resize(1366, 720);
+    window->show();
+    return window;
+}
+
 TEST(Pauses, InputDuringAPauseIsDroppedNotReplayed) {
     testApp();
     Harness h;
-    MainWindow::Options o;
-    o.introduction = false;
-    MainWindow window(h.game, h.pictures, h.screen, h.sounds, o);  // real pauses
-    window.advisor().beforeExec = h.window->advisor().beforeExec;
-    window.lessonShown = h.window->lessonShown;
-    window.resultsShown = h.window->resultsShown;
-    window.resize(1366, 720);
-    window.show();
+    const std::unique_ptr<MainWindow> window = windowWithRealPauses(h, true);
     int released = 0;
     // A right click while the pause runs would end the turn if it got through.
     QTimer::singleShot(20, [&] {
-        QWidget* w = window.screenWidget();
+        QWidget* w = window->screenWidget();
         const QPointF at(50, 50);
         QMouseEvent press(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::RightButton, Qt::RightButton, Qt::NoModifier);
         QMouseEvent release(QEvent::MouseButtonRelease, at, w->mapToGlobal(at), Qt::RightButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(w, &press);
         QApplication::sendEvent(w, &release);
         QKeyEvent key(QEvent::KeyPress, Qt::Key_P, Qt::NoModifier);
-        QApplication::sendEvent(&window, &key);
+        QApplication::sendEvent(window.get(), &key);
         ++released;
     });
-    window.pauseFor(120);
+    window->pauseFor(120);
     QApplication::processEvents();
     EXPECT_EQ(released, 1);
     EXPECT_EQ(h.game.turn, 0);
-    EXPECT_GE(window.inputDropped(), 3);
+    EXPECT_GE(window->inputDropped(), 3);
     // After the pause input is taken again.
-    QWidget* w = window.screenWidget();
+    QWidget* w = window->screenWidget();
     QTest::mouseClick(w, Qt::RightButton, Qt::NoModifier, QPoint(50, 50));
     EXPECT_EQ(h.game.turn, 1);
 }
@@ -483,16 +491,9 @@ TEST(Pauses, TheMenuAndTheCloseBoxAnswerWhileYearsRunByThemselves) {
     }
     Harness h(5);
     emptyTheBarracks(h.game);
-    MainWindow::Options o;
-    o.introduction = false;
-    o.yearNews = false;
-    MainWindow window(h.game, h.pictures, h.screen, h.sounds, o);  // real pauses
-    window.advisor().beforeExec = h.window->advisor().beforeExec;
-    window.lessonShown = h.window->lessonShown;
-    window.resize(1366, 720);
-    window.show();
+    const std::unique_ptr<MainWindow> window = windowWithRealPauses(h, false);
     int quits = 0;
-    window.onQuit = [&] { ++quits; };
+    window->onQuit = [&] { ++quits; };
     // In the first pause of the year the player asks for the hints, then closes the window.
     bool asked = false;
     std::size_t toldInThePause = 0;
@@ -501,20 +502,20 @@ TEST(Pauses, TheMenuAndTheCloseBoxAnswerWhileYearsRunByThemselves) {
             asked = true;
             QTimer::singleShot(0, [&] {
                 // The menu opens under the player's pointer.
-                QMenuBar* bar = window.menuBar();
+                QMenuBar* bar = window->menuBar();
                 QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->actionGeometry(bar->actions()[0]).center());
                 EXPECT_NE(QApplication::activePopupWidget(), nullptr);
                 if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
-                window.action(Command::Help)->trigger();
+                window->action(Command::Help)->trigger();
                 QCloseEvent close;
-                QApplication::sendEvent(&window, &close);
+                QApplication::sendEvent(window.get(), &close);
                 EXPECT_EQ(quits, 0) << "nothing may run under the turn's feet";
                 toldInThePause = h.told.size();
             });
         }
-        window.pauseFor(ms);
+        window->pauseFor(ms);
     };
-    window.rightRelease({});
+    window->rightRelease({});
     EXPECT_EQ(h.game.turn, 1) << "the year under way ends, the next is the player's";
     EXPECT_GT(h.told.size(), toldInThePause) << "the hints come once the year is over";
     EXPECT_EQ(quits, 1);
