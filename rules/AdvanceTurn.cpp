@@ -47,12 +47,8 @@ void World::advanceTurn() {
             return;
         }
         game.romans.showHint();
-        // Years without an order to give run by themselves, but not for ever:
-        // past 476 no question is left to stop them, and an empire without a
-        // legion that cannot raise one soon would run them for decades with
-        // the player unable to do anything. There the player gets the next
-        // year by hand, as he does when he asks for the menu or to quit
-        // while such years run.
-    } while (!game.romansCanMove() && game.year() < 476 &&
-             (!game.romans.legions.empty() || game.romans.canRaiseLegionSoon()) && frontEnd.runAnotherYear());
+        // Years without an order to give run by themselves. Past 476 no
+        // question is left to stop them, so the player gets each such year by
+        // hand, as he does when he asks for the menu or to quit while they run.
+    } while (!game.romansCanMove() && game.year() < 476 && frontEnd.runAnotherYear());
 }

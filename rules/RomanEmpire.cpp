@@ -25,13 +25,6 @@ void RomanEmpire::takeTurn() {
     if (game.ceckForFreeLegions(province, count)) settleTribe(*province, count);
 }
 
-bool RomanEmpire::canRaiseLegionSoon() const {
-    const bool raising = std::any_of(provinces.begin(), provinces.end(), [](const Province* p) { return p->name() != "Dacia"; });
-    // No plague of the rules lasts longer than 19 years; a longer one is hand-made.
-    const bool longPlague = plague && plagueCounter > 20;
-    return raising && !longPlague && static_cast<long long>(treasury) + 10LL * computeTax() > 375;
-}
-
 void RomanEmpire::earn(int amount) {
     treasury = static_cast<int>(std::min<long long>(static_cast<long long>(treasury) + amount, SavedPosition::MaxTreasury));
 }

@@ -22,10 +22,6 @@ public:
     // Every marching legion takes its step, first in the list first.
     void advanceRoutedLegions();
     void settleTribe(Province& province, int count);
-    // Whether the provinces and the treasury can raise a legion within a few
-    // years: a province that raises legions, no plague that stops it for
-    // decades, and ten years of the present taxes pay for one.
-    bool canRaiseLegionSoon() const;
     // Adds to the treasury, which stops at the most a saved game may hold,
     // so that no game can overflow it.
     void earn(int amount);
