@@ -1,6 +1,6 @@
 #include <ostream>
 
-#include "cli/LessonTexts.h"
+#include "client/LessonTexts.h"
 #include "cli/PlainEnglish.h"
 #include "cli/Transcript.h"
 #include "engine/Game.h"

@@ -1,6 +1,6 @@
 #include <ostream>
 
-#include "cli/Json.h"
+#include "client/Json.h"
 #include "cli/Transcript.h"
 #include "model/Province.h"
 

@@ -4,12 +4,12 @@
 #include <iostream>
 #include <sstream>
 
-#include "cli/LessonTexts.h"
+#include "client/LessonTexts.h"
 #include "cli/Listings.h"
 #include "cli/PlainEnglish.h"
 #include "cli/PrintableText.h"
 #include "cli/ProvinceNames.h"
-#include "cli/StateLine.h"
+#include "client/StateLine.h"
 #include "engine/Game.h"
 
 Session::Session(Game& game, std::istream& in, std::ostream& out, Options options)

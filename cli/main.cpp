@@ -6,7 +6,7 @@
 
 #include <unistd.h>
 
-#include "cli/Json.h"
+#include "client/Json.h"
 #include "cli/PlainEnglish.h"
 #include "cli/Session.h"
 #include "engine/Game.h"

@@ -1,4 +1,4 @@
-#include "game/view/FigureCounts.h"
+#include "client/FigureCounts.h"
 
 #include "rules/World.h"
 

@@ -1,4 +1,4 @@
-#include "cli/Json.h"
+#include "client/Json.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "game/view/KeyboardChoice.h"
+#include "client/KeyboardChoice.h"
 
 #include <algorithm>
 #include <cctype>

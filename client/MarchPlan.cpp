@@ -1,4 +1,4 @@
-#include "game/view/MarchPlan.h"
+#include "client/MarchPlan.h"
 
 #include "model/Empire.h"
 #include "model/Power.h"

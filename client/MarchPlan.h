@@ -1,7 +1,7 @@
 #pragma once
 // How a march between two provinces is shown, for every front end (the window
 // and the page draw the same walk). Plain C++: the page's engine has no Qt.
-#include "game/view/ScreenLayout.h"
+#include "client/ScreenLayout.h"
 
 class Empire;
 

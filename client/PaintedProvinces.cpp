@@ -1,9 +1,9 @@
-#include "game/view/PaintedProvinces.h"
+#include "client/PaintedProvinces.h"
 
 #include <string>
 
-#include "game/view/ScreenLayout.h"
-#include "game/view/TintTable.h"
+#include "client/ScreenLayout.h"
+#include "client/TintTable.h"
 #include "model/ProvinceMap.h"
 
 namespace view {

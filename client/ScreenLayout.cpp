@@ -1,4 +1,4 @@
-#include "game/view/ScreenLayout.h"
+#include "client/ScreenLayout.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,10 +1,10 @@
-#include "game/view/ScreenText.h"
+#include "client/ScreenText.h"
 
 #include <cctype>
 #include <cstdlib>
 
 #include "english/CorrectedEnglish.h"
-#include "game/view/PictureTable.h"
+#include "client/PictureTable.h"
 #include "rules/World.h"
 
 // Built without Qt for the page; the marker lets Qt's lupdate take these very

@@ -1,8 +1,8 @@
-#include "cli/StateLine.h"
+#include "client/StateLine.h"
 
 #include <sstream>
 
-#include "cli/Json.h"
+#include "client/Json.h"
 #include "engine/Game.h"
 
 namespace {

@@ -12,7 +12,7 @@
 
 #include "editor/Messages.h"
 #include "editor/OptionsDialog.h"
-#include "game/view/MapDrawing.h"
+#include "qtcommon/view/MapDrawing.h"
 #include "engine/Game.h"
 #include "qtcommon/GameFiles.h"
 

@@ -5,7 +5,7 @@
 
 #include "editor/EditorSession.h"
 #include "editor/EditorWindow.h"
-#include "game/view/MapDrawing.h"
+#include "qtcommon/view/MapDrawing.h"
 #include "engine/Game.h"
 #include "qtcommon/FatalErrors.h"
 #include "qtcommon/Startup.h"

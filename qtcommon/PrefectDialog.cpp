@@ -10,8 +10,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "game/view/Graphic.h"
-#include "game/view/MapDrawing.h"
+#include "qtcommon/view/Graphic.h"
+#include "qtcommon/view/MapDrawing.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <QTimer>
 
 #include "game/src/MainWindow.h"
-#include "game/view/MapDrawing.h"
+#include "qtcommon/view/MapDrawing.h"
 #include "engine/Game.h"
 #include "qtcommon/RulesText.h"
 

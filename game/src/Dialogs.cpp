@@ -6,7 +6,7 @@
 #include <QTimer>
 
 #include "game/src/Sound.h"
-#include "game/view/MapDrawing.h"
+#include "qtcommon/view/MapDrawing.h"
 #include "qtcommon/PrefectDialog.h"
 #include "rules/LessonTable.h"
 

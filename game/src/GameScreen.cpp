@@ -5,8 +5,8 @@
 
 #include "engine/Game.h"
 #include "qtcommon/RulesText.h"
-#include "game/view/LegionFigures.h"
-#include "game/view/ScreenText.h"
+#include "qtcommon/view/LegionFigures.h"
+#include "client/ScreenText.h"
 
 using namespace view;
 

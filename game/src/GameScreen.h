@@ -10,11 +10,11 @@
 #include <string>
 #include <utility>
 
-#include "game/view/MapDrawing.h"
-#include "game/view/MarchPlan.h"
-#include "game/view/NewsPanel.h"
-#include "game/view/ProvinceRegions.h"
-#include "game/view/Surface.h"
+#include "qtcommon/view/MapDrawing.h"
+#include "client/MarchPlan.h"
+#include "qtcommon/view/NewsPanel.h"
+#include "qtcommon/view/ProvinceRegions.h"
+#include "qtcommon/view/Surface.h"
 #include "rules/YearNews.h"
 
 class Game;

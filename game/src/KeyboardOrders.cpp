@@ -3,8 +3,8 @@
 #include <QPainter>
 #include <QPen>
 
-#include "game/view/LegionFigures.h"
-#include "game/view/MapDrawing.h"
+#include "qtcommon/view/LegionFigures.h"
+#include "qtcommon/view/MapDrawing.h"
 #include "engine/Game.h"
 
 KeyboardOrders::KeyboardOrders(Game& game, Actions actions) : game_(game), actions_(std::move(actions)) {}

@@ -5,7 +5,7 @@
 #include <functional>
 #include <optional>
 
-#include "game/view/KeyboardChoice.h"
+#include "client/KeyboardChoice.h"
 
 class Game;
 class Province;

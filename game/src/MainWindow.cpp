@@ -21,7 +21,7 @@
 
 #include "game/src/PageViewer.h"
 #include "rules/WelcomeHints.h"
-#include "game/view/MapDrawing.h"
+#include "qtcommon/view/MapDrawing.h"
 #include "engine/Game.h"
 #include "qtcommon/GameFiles.h"
 #include "qtcommon/RulesText.h"

@@ -2,8 +2,8 @@
 // legions picked up and carried, the order a drop gives and why one is refused.
 #include "game/src/MainWindow.h"
 #include "game/src/OrderOutcome.h"
-#include "game/view/LegionFigures.h"
-#include "game/view/MapDrawing.h"
+#include "qtcommon/view/LegionFigures.h"
+#include "qtcommon/view/MapDrawing.h"
 #include "engine/Game.h"
 
 namespace {

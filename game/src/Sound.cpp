@@ -6,7 +6,7 @@
 #include <QSoundEffect>
 #include <QUrl>
 
-#include "game/view/SoundTable.h"
+#include "client/SoundTable.h"
 #include "rules/LessonTable.h"
 
 QtSoundBackend::QtSoundBackend(std::function<void(int)> wait) : wait_(std::move(wait)) {

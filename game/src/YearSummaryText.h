@@ -1,6 +1,6 @@
 #pragma once
 // A year's news in words, for the plaque over the map.
-#include "game/view/NewsPanel.h"
+#include "qtcommon/view/NewsPanel.h"
 #include "rules/YearNews.h"
 
 view::NewsPanel newsPanelFor(const YearSummary& summary);

@@ -10,7 +10,7 @@
 #include "game/src/GameScreen.h"
 #include "game/src/MainWindow.h"
 #include "game/src/Sound.h"
-#include "game/view/MapDrawing.h"
+#include "qtcommon/view/MapDrawing.h"
 #include "engine/Game.h"
 #include "qtcommon/FatalErrors.h"
 #include "qtcommon/Startup.h"

@@ -1,8 +1,8 @@
-#include "game/view/Graphic.h"
+#include "qtcommon/view/Graphic.h"
 
 #include <QFile>
 
-#include "game/view/TintTable.h"
+#include "client/TintTable.h"
 
 namespace view {
 

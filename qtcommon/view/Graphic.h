@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "game/view/Surface.h"
+#include "qtcommon/view/Surface.h"
 
 namespace view {
 

@@ -1,9 +1,9 @@
-#include "game/view/LegionFigures.h"
+#include "qtcommon/view/LegionFigures.h"
 
 #include <QPainterPath>
 #include <cmath>
 
-#include "game/view/MapDrawing.h"
+#include "qtcommon/view/MapDrawing.h"
 #include "engine/Game.h"
 
 namespace view {

@@ -10,8 +10,8 @@
 #include <QRectF>
 #include <QString>
 
-#include "game/view/FigureCounts.h"
-#include "game/view/ScreenLayout.h"
+#include "client/FigureCounts.h"
+#include "client/ScreenLayout.h"
 
 class Game;
 class Province;

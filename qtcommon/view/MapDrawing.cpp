@@ -1,11 +1,11 @@
-#include "game/view/MapDrawing.h"
+#include "qtcommon/view/MapDrawing.h"
 
 #include <QCoreApplication>
 
 #include "engine/Game.h"
-#include "game/view/LegionFigures.h"
-#include "game/view/PictureTable.h"
-#include "game/view/ScreenText.h"
+#include "qtcommon/view/LegionFigures.h"
+#include "client/PictureTable.h"
+#include "client/ScreenText.h"
 #include "model/InternalError.h"
 
 namespace view {

@@ -14,9 +14,9 @@
 #include <string>
 #include <string_view>
 
-#include "game/view/Graphic.h"
-#include "game/view/ScreenLayout.h"
-#include "game/view/Surface.h"
+#include "qtcommon/view/Graphic.h"
+#include "client/ScreenLayout.h"
+#include "qtcommon/view/Surface.h"
 
 class Game;
 class Province;

@@ -1,6 +1,6 @@
-#include "game/view/NewsPanel.h"
+#include "qtcommon/view/NewsPanel.h"
 
-#include "game/view/MapDrawing.h"
+#include "qtcommon/view/MapDrawing.h"
 
 namespace view {
 

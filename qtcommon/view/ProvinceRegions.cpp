@@ -1,7 +1,7 @@
-#include "game/view/ProvinceRegions.h"
+#include "qtcommon/view/ProvinceRegions.h"
 
-#include "game/view/Graphic.h"
-#include "game/view/MapDrawing.h"
+#include "qtcommon/view/Graphic.h"
+#include "qtcommon/view/MapDrawing.h"
 #include "engine/Game.h"
 
 namespace view {

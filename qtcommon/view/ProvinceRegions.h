@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <vector>
 
-#include "game/view/PaintedProvinces.h"
+#include "client/PaintedProvinces.h"
 
 class Game;
 class Province;

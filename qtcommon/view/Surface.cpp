@@ -1,4 +1,4 @@
-#include "game/view/Surface.h"
+#include "qtcommon/view/Surface.h"
 
 #include <cmath>
 

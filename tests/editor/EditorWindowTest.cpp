@@ -18,7 +18,7 @@
 #include "EditorFixture.h"
 #include "editor/EditorWindow.h"
 #include "editor/OptionsDialog.h"
-#include "game/view/MapDrawing.h"
+#include "qtcommon/view/MapDrawing.h"
 #include "tests/editor/PositionSnapshot.h"
 
 namespace editor::test {

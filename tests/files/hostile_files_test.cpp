@@ -3,9 +3,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "cli/Json.h"
+#include "client/Json.h"
 #include "cli/Session.h"
-#include "cli/StateLine.h"
+#include "client/StateLine.h"
 #include "tests/support/TestGame.h"
 
 namespace {

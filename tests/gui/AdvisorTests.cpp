@@ -12,9 +12,9 @@
 #include "GuiTestSupport.h"
 #include "qtcommon/MessageCatalogue.h"
 #include "qtcommon/RulesText.h"
-#include "game/view/LegionFigures.h"
-#include "game/view/MapDrawing.h"
-#include "game/view/ScreenText.h"
+#include "qtcommon/view/LegionFigures.h"
+#include "qtcommon/view/MapDrawing.h"
+#include "client/ScreenText.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include <sstream>
 
 #include "GuiTestSupport.h"
-#include "game/view/LegionFigures.h"
-#include "cli/StateLine.h"
+#include "qtcommon/view/LegionFigures.h"
+#include "client/StateLine.h"
 #include "game/src/Autosave.h"
 #include "game/src/CommandLine.h"
 #include "rules/LessonTable.h"

@@ -6,9 +6,9 @@
 #include <QTemporaryDir>
 
 #include "GuiTestSupport.h"
-#include "game/view/LegionFigures.h"
-#include "game/view/PaintedProvinces.h"
-#include "game/view/TintTable.h"
+#include "qtcommon/view/LegionFigures.h"
+#include "client/PaintedProvinces.h"
+#include "client/TintTable.h"
 
 namespace {
 

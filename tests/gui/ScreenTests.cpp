@@ -7,9 +7,9 @@
 #include <QImage>
 
 #include "GuiTestSupport.h"
-#include "game/view/LegionFigures.h"
-#include "game/view/MarchPlan.h"
-#include "game/view/PictureTable.h"
+#include "qtcommon/view/LegionFigures.h"
+#include "client/MarchPlan.h"
+#include "client/PictureTable.h"
 
 namespace {
 

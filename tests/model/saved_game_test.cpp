@@ -2,7 +2,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "cli/StateLine.h"
+#include "client/StateLine.h"
 #include "tests/support/FileContents.h"
 #include "tests/support/TestGame.h"
 

@@ -8,7 +8,7 @@
 #include "map_geometry.h"
 
 #ifdef AUROVANE_WINDOW_FIGURES
-#include "game/view/LegionFigures.h"
+#include "qtcommon/view/LegionFigures.h"
 #endif
 
 #include <gtest/gtest.h>

@@ -6,7 +6,7 @@
 #include <array>
 #include <string_view>
 
-#include "game/view/TintTable.h"
+#include "client/TintTable.h"
 #include "model/MapData.h"
 #include "model/Province.h"
 

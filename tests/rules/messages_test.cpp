@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "cli/Json.h"
+#include "client/Json.h"
 #include "rules/Messages.h"
 #include "rules/Presenter.h"
 

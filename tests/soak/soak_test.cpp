@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "cli/StateLine.h"
+#include "client/StateLine.h"
 #include "engine/Game.h"
 #include "model/InternalError.h"
 #include "tests/support/RandomPlayer.h"

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Generates the map of the Roman world (picture 111) and the 69 province
 tint pictures from Natural Earth land outlines, fitted to the game's fixed
-click geometry (model/MapData.cpp, game/view/TintTable.h).  See README.md."""
+click geometry (model/MapData.cpp, client/TintTable.h).  See README.md."""
 import argparse
 import csv
 import math

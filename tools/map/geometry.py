@@ -1,6 +1,6 @@
 """Reads the fixed map geometry from the game's own tables: the provinces'
 legion spots and hit rectangles from model/MapData.cpp, the tint pictures'
-boxes from game/view/TintTable.h. The drawn map and the click geometry thus
+boxes from client/TintTable.h. The drawn map and the click geometry thus
 come from the very tables the game uses."""
 import os
 import re

@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "cli/StateLine.h"
+#include "client/StateLine.h"
 #include "engine/Game.h"
-#include "game/view/KeyboardChoice.h"
-#include "game/view/MarchPlan.h"
-#include "game/view/PaintedProvinces.h"
-#include "game/view/ScreenLayout.h"
+#include "client/KeyboardChoice.h"
+#include "client/MarchPlan.h"
+#include "client/PaintedProvinces.h"
+#include "client/ScreenLayout.h"
 #include "english/CorrectedEnglish.h"
 #include "rules/Orders.h"
 #include "rules/Presenter.h"

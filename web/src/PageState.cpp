@@ -2,11 +2,11 @@
 
 #include <sstream>
 
-#include "cli/Json.h"
-#include "game/view/FigureCounts.h"
-#include "game/view/PictureTable.h"
-#include "game/view/ScreenText.h"
-#include "game/view/TintTable.h"
+#include "client/Json.h"
+#include "client/FigureCounts.h"
+#include "client/PictureTable.h"
+#include "client/ScreenText.h"
+#include "client/TintTable.h"
 #include "engine/Game.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "game/view/ScreenText.h"
+#include "client/ScreenText.h"
 
 class Game;
 class Province;

@@ -2,13 +2,13 @@
 
 #include <sstream>
 
-#include "cli/Json.h"
-#include "cli/LessonTexts.h"
-#include "game/view/PictureTable.h"
-#include "game/view/ScreenLayout.h"
-#include "game/view/ScreenText.h"
-#include "game/view/SoundTable.h"
-#include "game/view/TintTable.h"
+#include "client/Json.h"
+#include "client/LessonTexts.h"
+#include "client/PictureTable.h"
+#include "client/ScreenLayout.h"
+#include "client/ScreenText.h"
+#include "client/SoundTable.h"
+#include "client/TintTable.h"
 #include "web/src/PageState.h"
 #include "engine/Game.h"
 #include "rules/LessonTable.h"
