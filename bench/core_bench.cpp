@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "cli/Session.h"
+#include "client/PlaySession.h"
 #include "engine/Game.h"
 #include "rules/Presenter.h"
 #include "tests/support/Policy.h"
@@ -77,11 +78,11 @@ BENCHMARK(BM_EndOfTurn_CrowdedLateGame);
 // A whole game of 241 turns played by the simple policy through the terminal edition.
 void BM_WholeGame_241Turns(benchmark::State& state) {
     for (auto _ : state) {
-        Game& game = Game::newInstance(9);
-        game.skillLevel = 0;
+        PlaySession play(9, 0);
+        Game& game = play.game();
         std::istringstream none;
         std::ostringstream transcript;
-        Session session(game, none, transcript, {std::string("y")});
+        Session session(play, none, transcript, {std::string("y")});
         session.run();
         int turns = 0;
         while (turns < 241) {

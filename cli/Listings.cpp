@@ -30,6 +30,7 @@ std::string neighboursOf(Game& game, const Province& p) {
 std::string helpText() {
     return "Orders (province names in any case; a unique beginning is enough; '_' for blanks):\n"
            "  drop FROM TO   move or attack with one legion from FROM into TO, or send it marching\n"
+           "  undo           take back the last order of this year, when it fought no battle\n"
            "  end            end the turn (also: e)\n"
            "  map            every province: its holder, legions and neighbours (also: provinces)\n"
            "  status         the year, the treasury and the latest news\n"

@@ -101,6 +101,8 @@ void PlainTranscript::ordered(OrderResult result, const Province& from, const Pr
 
 void PlainTranscript::saved() { out << "Game saved.\n"; }
 
+void PlainTranscript::undo(bool, const std::string& text) { line(text); }
+
 void PlainTranscript::prompt(const Game& game) {
     out << game.year() << " AD > ";
     out.flush();

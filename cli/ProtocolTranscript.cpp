@@ -51,3 +51,5 @@ void ProtocolTranscript::droppedAt(const DropResult& result, const Province&, in
 }
 
 void ProtocolTranscript::saved() { out << "saved\n"; }
+
+void ProtocolTranscript::undo(bool done, const std::string&) { out << "undone " << (done ? "true" : "false") << '\n'; }

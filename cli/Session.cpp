@@ -10,23 +10,23 @@
 #include "cli/PrintableText.h"
 #include "cli/ProvinceNames.h"
 #include "client/StateLine.h"
+#include "client/PlaySession.h"
+#include "client/UndoText.h"
 #include "engine/Game.h"
 
-Session::Session(Game& game, std::istream& in, std::ostream& out, Options options)
-    : game_(game), in_(in), out_(out), options_(std::move(options)) {
+Session::Session(PlaySession& play, std::istream& in, std::ostream& out, Options options)
+    : play_(play), game_(play.game()), in_(in), out_(out), options_(std::move(options)) {
     if (options_.plain)
         transcript_ = std::make_unique<PlainTranscript>(out_, options_.width);
     else
         transcript_ = std::make_unique<ProtocolTranscript>(out_);
 }
 
-Session::~Session() { game_.setPresenter(nullptr); }
+Session::~Session() { play_.setPresenter(nullptr); }
 
 void Session::run() {
-    Game& game = game_;
-    game.setPresenter(this);
-    game.startNewGame();
-    game.buildEventList();
+    play_.setPresenter(this);
+    play_.start();
     if (options_.plain) {
         if (const LessonText* intro = lessonTextOfYear(235))
             out_ << '\n' << plainParagraphs(intro->text, options_.width) << '\n';
@@ -35,7 +35,7 @@ void Session::run() {
 
     std::string line;
     while (!quitting_) {
-        transcript_->prompt(game);
+        transcript_->prompt(game_);
         if (!std::getline(in_, line)) break;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (!handle(line)) break;
@@ -74,19 +74,21 @@ bool Session::handle(const std::string& line) {
         dropAt(a, std::atoi(b.c_str()), std::atoi(c.c_str()));
     } else if (order == "end" || (options_.plain && order == "e")) {
         endTurn();
+    } else if (order == "undo") {
+        undo();
     } else if (order == "new") {
-        game.startNewGame();
+        play_.give(order::NewGame{});
     } else if (order == "scenario" && words >> a) {
         const int year = std::atoi(a.c_str());
-        if (!game.startScenario(year)) {
+        if (!play_.give(order::Scenario{year}).accepted) {
             (options_.plain ? out_ : std::cerr) << "There is no scenario " << a << ": try 260, 308, 410 or 455.\n";
             return true;
         }
         if (Game::firstTurnEndsAtOnce(year)) endTurn();
     } else if (order == "skill" && words >> a && (a == "0" || a == "1" || a == "2")) {
-        game.skillLevel = a[0] - '0';
+        play_.give(order::Skill{a[0] - '0'});
     } else if (order == "pfj") {
-        game.palestinaUprising();
+        play_.give(order::PalestinaUprising{});
     } else if (order == "save" && restOfLine(words, a)) {
         const FileResult result = game.saveToFile(a);
         if (result.ok)
@@ -94,8 +96,8 @@ bool Session::handle(const std::string& line) {
         else
             transcript_->error(result.error);
     } else if (order == "load" && restOfLine(words, a)) {
-        const FileResult result = game.loadFromFile(a);
-        if (!result.ok) transcript_->error(result.error);
+        const OrderOutcome result = play_.give(order::LoadFile{a});
+        if (!result.file.ok) transcript_->error(result.file.error);
     } else if (order == "dump") {
         out_ << stateLine(game) << '\n';
     } else if (order == "help" || order == "?") {
@@ -119,27 +121,38 @@ void Session::drop(const std::string& from, const std::string& to) {
     if (target == nullptr) return;
     Province* source = province(from);
     if (source == nullptr) return;
-    const OrderResult result = Orders::move(game_, *source, *target);
-    transcript_->ordered(result, *source, *target);
-    if (succeeded(result) && !game_.romansCanMove()) endTurn();
+    const OrderOutcome result = play_.give(order::Move{game_.indexOf(*source), game_.indexOf(*target)});
+    transcript_->ordered(result.move, *source, *target);
+    if (result.carriedOut && play_.yearEndsByItself()) endTurn();
 }
 
 // A drag-and-drop onto a map point, as a person's mouse would make it.
 void Session::dropAt(const std::string& from, int x, int y) {
     Province* source = province(from);
     if (source == nullptr) return;
-    game_.pickUp(source);
-    const DropResult result = game_.dropLegions(x, y);
-    transcript_->droppedAt(result, *source, x, y);
-    if (result.carriedOut() && !game_.romansCanMove()) endTurn();
+    const OrderOutcome result = play_.give(order::DropAt{game_.indexOf(*source), x, y});
+    transcript_->droppedAt(result.drop, *source, x, y);
+    if (result.carriedOut && play_.yearEndsByItself()) endTurn();
+}
+
+// Takes back the last order of the year when it changed nothing hidden.
+void Session::undo() {
+    const Order* last = play_.undoable();
+    if (last == nullptr) {
+        transcript_->undo(false, englishText(undoBlockedText(play_.undoBlock())));
+        return;
+    }
+    const Order taken = *last;
+    play_.undo();
+    transcript_->undo(true, englishText(undoneText(taken, game_)));
 }
 
 void Session::endTurn() {
-    game_.advanceTurn();
+    play_.give(order::EndYear{});
     if (newGamePosted_ && !quitting_) {
         newGamePosted_ = false;
         transcript_->newGame();
-        game_.startNewGame();
+        play_.give(order::NewGame{});
     }
 }
 

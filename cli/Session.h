@@ -8,6 +8,7 @@
 #include "rules/Presenter.h"
 
 class Game;
+class PlaySession;
 class Province;
 
 // One game played from a stream of orders, with everything the rules say or do
@@ -20,7 +21,7 @@ public:
         int width = 80;                      // the plain paragraphs' columns
     };
 
-    Session(Game& game, std::istream& in, std::ostream& out, Options options);
+    Session(PlaySession& play, std::istream& in, std::ostream& out, Options options);
     ~Session() override;
 
     // Becomes the game's presenter, sets up the first game, then plays orders
@@ -48,9 +49,11 @@ private:
     void endTurn();
     void drop(const std::string& from, const std::string& to);
     void dropAt(const std::string& from, int x, int y);
+    void undo();
     Province* province(const std::string& token);
     bool takeAnswer();
 
+    PlaySession& play_;
     Game& game_;
     std::istream& in_;
     std::ostream& out_;

@@ -35,6 +35,8 @@ public:
     // what became of it.
     virtual void droppedAt(const DropResult& result, const Province& from, int x, int y) = 0;
     virtual void saved() = 0;
+    // An undo and what the player is told of it.
+    virtual void undo(bool done, const std::string& text) = 0;
     // Before each order is read; scripts get no prompt.
     virtual void prompt(const Game& game) { (void)game; }
 
@@ -61,6 +63,7 @@ public:
     void ordered(OrderResult result, const Province& from, const Province& to) override;
     void droppedAt(const DropResult& result, const Province& from, int x, int y) override;
     void saved() override;
+    void undo(bool done, const std::string& text) override;
 
 private:
     void dropped(bool done);
@@ -86,6 +89,7 @@ public:
     void ordered(OrderResult result, const Province& from, const Province& to) override;
     void droppedAt(const DropResult& result, const Province& from, int x, int y) override;
     void saved() override;
+    void undo(bool done, const std::string& text) override;
     void prompt(const Game& game) override;
 
 private:

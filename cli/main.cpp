@@ -9,7 +9,7 @@
 #include "client/Json.h"
 #include "cli/PlainEnglish.h"
 #include "cli/Session.h"
-#include "engine/Game.h"
+#include "client/PlaySession.h"
 #include "model/InternalError.h"
 
 namespace {
@@ -63,14 +63,12 @@ int main(int argc, char** argv) {
             seed = freshSeed();
             std::cout << "seed " << *seed << '\n';
         }
-        Game& game = Game::newInstance(*seed);
-        if (skill) game.skillLevel = *skill;
-        Session session(game, std::cin, std::cout, options);
+        PlaySession play(*seed, skill ? *skill : 1);
+        Session session(play, std::cin, std::cout, options);
         session.run();
     } catch (const InternalError& e) {
         std::cout << "internal " << jsonString(e.what()) << std::endl;
         return 70;
     }
-    Game::destroyInstance();
     return 0;
 }

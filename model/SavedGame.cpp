@@ -134,8 +134,10 @@ FileResult saveToFile(const std::string& path, const SavedPosition& position) {
     return {};
 }
 
+FileText readSavedGameFile(const std::string& path) { return readRegularFile(path, MaxFileBytes); }
+
 FileResult loadFromFile(const std::string& path, const ProvinceMap& map, SavedPosition& position) {
-    const FileText file = readRegularFile(path, MaxFileBytes);
+    const FileText file = readSavedGameFile(path);
     if (!file.ok) return {false, file.error};
     return loadFromText(file.text, map, position);
 }

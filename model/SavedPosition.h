@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/Power.h"
+#include "model/SafeFile.h"
 
 class Province;
 class ProvinceMap;
@@ -42,6 +43,8 @@ struct SavedPosition {
 // The saved-game text; province names are looked up in `map`.
 FileResult saveToFile(const std::string& path, const SavedPosition& position);
 FileResult loadFromFile(const std::string& path, const ProvinceMap& map, SavedPosition& position);
+// The text of a saved game's file, read as carefully as loadFromFile reads it.
+FileText readSavedGameFile(const std::string& path);
 // The writer and the reader on streams: the same text, the same checks.
 void saveToStream(std::ostream& out, const SavedPosition& position);
 FileResult loadFromStream(std::istream& in, const ProvinceMap& map, SavedPosition& position);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/Session.h"
+#include "client/PlaySession.h"
 #include "engine/Game.h"
 
 namespace {
@@ -19,8 +20,7 @@ std::vector<std::string> orders(const char* script) {
 
 struct Player {
     Player(std::uint32_t seed, int skill, const char* answers, const char* script)
-        : game(seed), session(game, none, out, {std::string(answers)}), lines(orders(script)) {
-        game.skillLevel = skill;
+        : game(seed, skill), session(game, none, out, {std::string(answers)}), lines(orders(script)) {
         session.run();  // sets the game up; the orders follow one by one
     }
     // Plays the next order; false once the script is over.
@@ -29,7 +29,7 @@ struct Player {
         session.handle(lines[done++]);
         return true;
     }
-    Game game;
+    PlaySession game;
     std::istringstream none;
     std::ostringstream out;
     Session session;

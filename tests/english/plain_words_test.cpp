@@ -6,6 +6,7 @@
 
 #include "cli/PlainEnglish.h"
 #include "cli/Session.h"
+#include "client/PlaySession.h"
 #include "engine/Game.h"
 #include "english/CorrectedEnglish.h"
 
@@ -46,7 +47,7 @@ TEST(PlainEnglish, ParagraphsAreRefilledToTheTerminalsWidth) {
 namespace {
 
 std::string play(bool plain, const std::string& orders) {
-    Game game(42);
+    PlaySession game(42);
     std::istringstream in(orders);
     std::ostringstream out;
     Session::Options options{std::string("y"), plain, 80};

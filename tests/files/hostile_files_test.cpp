@@ -5,6 +5,7 @@
 
 #include "client/Json.h"
 #include "cli/Session.h"
+#include "client/PlaySession.h"
 #include "client/StateLine.h"
 #include "tests/support/TestGame.h"
 
@@ -38,14 +39,10 @@ std::string savedText(Game& game) {
 
 // What the terminal edition prints for the orders, from a fresh game.
 std::string terminal(const std::string& orders) {
-    Game& game = Game::newInstance(7);
+    PlaySession play(7);
     std::istringstream in(orders);
     std::ostringstream out;
-    {
-        Session session(game, in, out, {});
-        session.run();
-    }
-    Game::destroyInstance();
+    Session(play, in, out, {}).run();
     return out.str();
 }
 

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "cli/Session.h"
+#include "client/PlaySession.h"
+#include "client/StateLine.h"
 #include "engine/Game.h"
 
 namespace {
@@ -25,16 +27,19 @@ std::string read(const std::string& path) {
 
 // Replays the script through the terminal edition, in this process, exactly as
 // `aurovane-cli --seed N --skill S --answers A < script` would.
+// The session's log, played again on the same seed, must give the same game:
+// the same position and the same answers to the same questions.
 std::string transcriptOf(const Replay& r) {
-    Game& game = Game::newInstance(r.seed);
-    game.skillLevel = r.skill;
+    PlaySession play(r.seed, r.skill);
     std::istringstream orders(read(std::string(AUROVANE_SOURCE_DIR) + "/" + r.script + ".script"));
     std::ostringstream out;
-    {
-        Session session(game, orders, out, {r.answers.empty() ? std::nullopt : std::optional<std::string>(r.answers)});
-        session.run();
-    }
-    Game::destroyInstance();
+    Session(play, orders, out, {r.answers.empty() ? std::nullopt : std::optional<std::string>(r.answers)}).run();
+    const auto again = PlaySession::replay(r.seed, r.skill, play.log());
+    EXPECT_EQ(stateLine(again->game()), stateLine(play.game())) << r.script << ": the replayed log";
+    std::vector<bool> asked, answered;
+    for (const auto& e : play.log()) asked.insert(asked.end(), e.answers.begin(), e.answers.end());
+    for (const auto& e : again->log()) answered.insert(answered.end(), e.answers.begin(), e.answers.end());
+    EXPECT_EQ(asked, answered) << r.script;
     return out.str();
 }
 

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "cli/Session.h"
+#include "client/PlaySession.h"
 #include "engine/Game.h"
 #include "tests/support/Policy.h"
 
@@ -21,11 +22,10 @@ struct GoldenGame {
 };
 
 void play(const GoldenGame& g, const std::string& dir) {
-    Game& game = Game::newInstance(g.seed);
-    game.skillLevel = g.skill;
+    PlaySession play(g.seed, g.skill);
     std::istringstream none;
     std::ostringstream transcript;
-    Session session(game, none, transcript, {g.answers});
+    Session session(play, none, transcript, {g.answers});
     session.run();  // sets the game up; no orders yet
 
     std::ostringstream script;
@@ -37,7 +37,7 @@ void play(const GoldenGame& g, const std::string& dir) {
     bool going = *g.opening == '\0' || order(g.opening);
     int turns = 0;
     while (going && turns < g.maxTurns) {
-        const std::string next = nextPolicyOrder(Game::instance());
+        const std::string next = nextPolicyOrder(play.game());
         if (next == "end") ++turns;
         going = order(next);
         if (transcript.str().find("\nnewgame\n") != std::string::npos) break;
@@ -45,7 +45,7 @@ void play(const GoldenGame& g, const std::string& dir) {
     going = going && order("dump");
     std::ofstream(dir + "/" + g.name + ".script") << script.str();
     std::ofstream(dir + "/" + g.name + ".transcript") << transcript.str();
-    std::cout << g.name << ": " << turns << " turns, year " << Game::instance().year() << '\n';
+    std::cout << g.name << ": " << turns << " turns, year " << play.game().year() << '\n';
 }
 
 }  // namespace

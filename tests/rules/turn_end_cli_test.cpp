@@ -5,19 +5,16 @@
 #include <gtest/gtest.h>
 
 #include "cli/Session.h"
+#include "client/PlaySession.h"
 #include "engine/Game.h"
 
 namespace {
 
 std::string play(const std::string& script) {
-    Game& game = Game::newInstance(5);
+    PlaySession play(5);
     std::istringstream in(script);
     std::ostringstream out;
-    {
-        Session session(game, in, out, Session::Options{std::string("n")});
-        session.run();
-    }
-    Game::destroyInstance();
+    Session(play, in, out, Session::Options{std::string("n")}).run();
     return out.str();
 }
 

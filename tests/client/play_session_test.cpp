@@ -1,0 +1,136 @@
+// The play session's log and undo: a game given an order and then its undo
+// plays on exactly as the game never given it, and a log played again gives
+// the game it came from.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "client/PlaySession.h"
+#include "client/StateLine.h"
+#include "engine/Game.h"
+#include "tests/support/Policy.h"
+
+namespace {
+
+// Answers every question Yes, and lets every year run by itself.
+struct Yes : Presenter {
+    bool askWithLabels(const std::string&, const std::string&, const std::string&) override { return true; }
+};
+
+int indexNamed(const Game& game, std::string name) {
+    for (char& c : name)
+        if (c == '_') c = ' ';
+    const Province* p = game.provinceNamed(name);
+    return p ? game.indexOf(*p) : -1;
+}
+
+// The policy's next order, as the session takes it.
+Order nextOrder(PlaySession& play) {
+    std::istringstream words(nextPolicyOrder(play.game()));
+    std::string kind, from, to;
+    words >> kind >> from >> to;
+    if (kind != "drop") return order::EndYear{};
+    return order::Move{indexNamed(play.game(), from), indexNamed(play.game(), to)};
+}
+
+// A move that draws nothing: a ready legion into a neighbouring Roman province.
+std::optional<order::Move> quietMove(const Game& game) {
+    for (Province* from : game.romans.provinces) {
+        if (!game.romans.hasReadyLegionIn(*from)) continue;
+        for (Province* to : from->neighbours)
+            if (to && game.romans.holds(*to)) return order::Move{game.indexOf(*from), game.indexOf(*to)};
+    }
+    return std::nullopt;
+}
+
+// Plays `years` years by the policy; `probe` gives an order and undoes it
+// before the first order of each year. The state after every year.
+std::vector<std::string> play(PlaySession& session, int years, bool probe, int* undone = nullptr) {
+    std::vector<std::string> states;
+    for (int year = 0; year < years && session.game().turn < 240; ++year) {
+        if (probe) {
+            if (const auto move = quietMove(session.game())) {
+                const OrderOutcome o = session.give(*move);
+                if (o.carriedOut && session.undoBlock() == UndoBlock::None) {
+                    EXPECT_TRUE(session.undo());
+                    if (undone) ++*undone;
+                } else if (o.carriedOut) {
+                    // Undo refused: the twin game must take the same order.
+                    return states;
+                }
+            }
+        }
+        for (int orders = 0; orders < 40; ++orders) {
+            const Order next = nextOrder(session);
+            const bool ends = std::holds_alternative<order::EndYear>(next);
+            const OrderOutcome o = session.give(next);
+            if (ends || (o.carriedOut && session.yearEndsByItself())) break;
+        }
+        if (!std::holds_alternative<order::EndYear>(session.log().back().order)) session.give(order::EndYear{});
+        states.push_back(stateLine(session.game()) + std::to_string(session.game().random.state()));
+    }
+    return states;
+}
+
+TEST(PlaySession, AnUndoneOrderLeavesTheGameAsIfNeverGiven) {
+    int undone = 0;
+    for (std::uint32_t seed = 1; seed <= 200; ++seed) {
+        Yes yes;
+        PlaySession probed(seed, int(seed % 3)), plain(seed, int(seed % 3));
+        probed.setPresenter(&yes);
+        plain.setPresenter(&yes);
+        probed.start();
+        plain.start();
+        const std::vector<std::string> a = play(probed, 12, true, &undone);
+        const std::vector<std::string> b = play(plain, int(a.size()), false);
+        ASSERT_EQ(a, b) << "seed " << seed;
+        // The log played again on the seed gives the same game.
+        const auto again = PlaySession::replay(seed, int(seed % 3), probed.log());
+        ASSERT_EQ(stateLine(again->game()), stateLine(probed.game())) << "seed " << seed;
+    }
+    EXPECT_GT(undone, 1000);
+}
+
+TEST(PlaySession, UndoRefusesWhatCannotBeTakenBack) {
+    PlaySession session(3);
+    session.start();
+    EXPECT_EQ(session.undoBlock(), UndoBlock::NothingToUndo);
+    EXPECT_FALSE(session.undo());
+    Game& game = session.game();
+    const auto i = [&](const char* name) { return game.indexOf(game.findProvince(name)); };
+    // A quiet move is taken back; an attack on the tribes' legions the next
+    // year fights a battle, which stays.
+    const std::string fresh = stateLine(game);
+    ASSERT_TRUE(session.give(order::Move{i("Italia"), i("Raetia")}).carriedOut);
+    EXPECT_TRUE(session.undo());
+    EXPECT_EQ(stateLine(game), fresh);
+    ASSERT_TRUE(session.give(order::Move{i("Italia"), i("Raetia")}).carriedOut);
+    session.give(order::EndYear{});
+    const std::string before = stateLine(game);
+    std::optional<order::Move> attack;
+    for (Province* from : game.romans.provinces)
+        for (Province* to : from->neighbours)
+            if (to && !attack && game.romans.hasReadyLegionIn(*from) && !game.romans.holds(*to) &&
+                game.barbarians.countLegionsIn(*to) > 0)
+                attack = order::Move{game.indexOf(*from), game.indexOf(*to)};
+    ASSERT_TRUE(attack);
+    ASSERT_TRUE(session.give(*attack).carriedOut);
+    EXPECT_EQ(session.undoBlock(), UndoBlock::DrewChance);
+    const std::string fought = stateLine(game);
+    EXPECT_FALSE(session.undo());
+    EXPECT_EQ(stateLine(game), fought);
+    EXPECT_NE(fought, before);
+    // A refused order changes nothing and is looked past; the year's end closes the year.
+    session.give(order::Move{i("Italia"), i("Italia")});
+    EXPECT_EQ(session.undoBlock(), UndoBlock::DrewChance);
+    session.give(order::EndYear{});
+    EXPECT_EQ(session.undoBlock(), UndoBlock::NothingToUndo);
+    // Orders refused before they touch the game are not logged.
+    const std::size_t logged = session.log().size();
+    EXPECT_FALSE(session.give(order::Scenario{300}).accepted);
+    EXPECT_FALSE(session.give(order::Load{"Dear students,"}).accepted);
+    EXPECT_FALSE(session.give(order::LoadFile{"/nonexistent/game.avn"}).file.ok);
+    EXPECT_EQ(session.log().size(), logged);
+}
+
+}  // namespace
