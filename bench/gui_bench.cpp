@@ -62,17 +62,16 @@ BENCHMARK(BM_FullFrameCopy)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
 void BM_StartupToFirstFrame(benchmark::State& state) {
     app();
     for (auto _ : state) {
-        Game& game = Game::newInstance(42);
+        PlaySession play(42);
         view::Pictures pictures;
-        GameScreen screen(game, pictures);
-        game.startNewGame();
+        GameScreen screen(play.game(), pictures);
+        play.start();
         RecordingSoundBackend backend;
         GameSounds sounds(backend);
-        game.buildEventList();
         pictures.load();
         MainWindow::Options options;
         options.introduction = false;
-        MainWindow window(game, pictures, screen, sounds, options);
+        MainWindow window(play, pictures, screen, sounds, options);
         window.resize(1366, 720);
         window.show();
         screen.paintScreen();

@@ -39,7 +39,8 @@ int main(int argc, char* argv[]) {
 
     // The random generator is never seeded here: the start-up draws come from
     // its initial state, so the editor starts from the same position each time.
-    Game& game = Game::instance();
+    Game game(1);
+    FatalErrorApplication::game = &game;
     game.setPresenter(&advisor);
     editor::EditorSession session(game);
     session.setUpStartPosition();
@@ -54,6 +55,7 @@ int main(int argc, char* argv[]) {
         code = app.exec();
         advisor.setOwner(nullptr);
     }
-    Game::destroyInstance();
+    FatalErrorApplication::game = nullptr;
+    game.setPresenter(nullptr);
     return code;
 }

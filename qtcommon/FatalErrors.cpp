@@ -57,7 +57,7 @@ void FatalErrorApplication::fatal(const char* text) {
     ending = true;
     // No more painting of windows that cannot be drawn.
     for (QWidget* w : QApplication::topLevelWidgets()) w->hide();
-    reportInternalError(Game::exists() ? &Game::instance() : nullptr, text, showErrorBox);
+    reportInternalError(game, text, showErrorBox);
     std::fflush(nullptr);
     std::_Exit(1);
 }

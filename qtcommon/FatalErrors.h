@@ -22,6 +22,8 @@ public:
     using QApplication::QApplication;
     bool notify(QObject* receiver, QEvent* event) override;
     [[noreturn]] static void fatal(const char* text);
+    // The game whose position the emergency save keeps (nullptr: none).
+    static inline Game* game = nullptr;
     // Off only where nobody could answer the box (tests).
     static inline bool showErrorBox = true;
 };

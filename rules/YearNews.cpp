@@ -1,6 +1,9 @@
 #include "rules/YearNews.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <map>
+#include <set>
 
 #include "rules/World.h"
 
@@ -65,6 +68,22 @@ void YearNews::battleBegins(const Province& from, const Province& to) {
     b.to = &to;
     b.defenderLegions = defender ? defender->countLegionsIn(to) : 0;
     pending_.push_back(b);
+}
+
+void YearNews::followRebuiltGame(const std::vector<const void*>& before) {
+    std::map<const void*, const void*> now;
+    for (std::size_t i = 0; i < before.size() && i < world_.romans.legions.size(); ++i)
+        now[before[i]] = world_.romans.legions[i].get();
+    // Legions lost earlier in the year stand for themselves by numbers no
+    // legion's address can be.
+    std::set<const void*> start;
+    std::uintptr_t lost = 0;
+    for (const void* l : start_.romanLegions) {
+        const auto found = now.find(l);
+        start.insert(found != now.end() ? found->second : reinterpret_cast<const void*>(++lost));
+    }
+    start_.romanLegions = std::move(start);
+    for (Pending& b : pending_) b.to = &world_.findProvince(b.place);
 }
 
 void YearNews::newsLogged(const std::string& line) {

@@ -62,6 +62,10 @@ public:
     void settle();
     // The year's news, and the next year opened.
     YearSummary finishYear();
+    // The game's objects were built anew in the state they stood in (an
+    // undo): the year's record follows the Roman legions by their place in
+    // the list, `before` being that list as it was, and its battles by name.
+    void followRebuiltGame(const std::vector<const void*>& before);
 
     bool yearOpen() const { return open_; }
     int openYear() const { return start_.year; }

@@ -67,7 +67,7 @@ void MainWindow::setUpDesktopPlay() {
 bool MainWindow::openFile(const QString& path) {
     // The reader checks the whole file before it changes anything, so a bad
     // file leaves the game as it was.
-    const FileResult r = game_.loadFromFile(QFile::encodeName(path).toStdString());
+    const FileResult r = play_.give(order::LoadFile{QFile::encodeName(path).toStdString()}).file;
     if (!r.ok) QMessageBox::critical(this, tr("ERROR"), fromRulesText(r.error));
     else {
         gameInProgress_ = false;
@@ -84,7 +84,7 @@ void MainWindow::openStartFile() {
     if (path.isEmpty()) return;
     // The position of the file is what the first frame shows: no
     // introduction and no hints over a game the player did not ask for.
-    const FileResult r = game_.loadFromFile(QFile::encodeName(path).toStdString());
+    const FileResult r = play_.give(order::LoadFile{QFile::encodeName(path).toStdString()}).file;
     if (r.ok) {
         firstPaintPending_ = false;
         return;
@@ -106,7 +106,7 @@ void MainWindow::continueLastGame() {
     // the turns kept before it.
     std::string newestError;
     for (const QString& path : kept) {
-        const FileResult r = game_.loadFromFile(QFile::encodeName(path).toStdString());
+        const FileResult r = play_.give(order::LoadFile{QFile::encodeName(path).toStdString()}).file;
         if (!r.ok) {
             if (newestError.empty()) newestError = r.error;
             continue;

@@ -129,9 +129,9 @@ void ScreenWidget::mouseReleaseEvent(QMouseEvent* e) {
 
 // --------------------------------------------------------------- MainWindow
 
-MainWindow::MainWindow(Game& game, const view::Pictures& pictures, GameScreen& screen, GameSounds& sounds,
+MainWindow::MainWindow(PlaySession& play, const view::Pictures& pictures, GameScreen& screen, GameSounds& sounds,
                        Options options)
-    : game_(game), pictures_(pictures), screen_(screen), sounds_(sounds), options_(options),
+    : play_(play), game_(play.game()), pictures_(pictures), screen_(screen), sounds_(sounds), options_(options),
       advisor_(this, pictures) {
     setWindowTitle(tr("Aurovane"));
     widget_ = new ScreenWidget(*this);
@@ -153,7 +153,7 @@ MainWindow::MainWindow(Game& game, const view::Pictures& pictures, GameScreen& s
     // An animated move sounds through the game, so it is silent while the
     // Sound option is off.
     screen_.playSound = [this](int kind) { game_.playSound(static_cast<SoundKind>(kind)); };
-    game_.setPresenter(this);
+    play_.setPresenter(this);
     screen_.buildRegions();
     news_ = std::make_unique<NewsDesk>(game_, screen_, [this] { return inPause(); });
     news_->setEnabled(options_.yearNews);
@@ -177,7 +177,7 @@ MainWindow::MainWindow(Game& game, const view::Pictures& pictures, GameScreen& s
 }
 
 MainWindow::~MainWindow() {
-    if (&game_.presenter() == this) game_.setPresenter(nullptr);
+    play_.setPresenter(nullptr);
     news_.reset();
     screen_.playSound = nullptr;
     screen_.present = nullptr;
@@ -228,6 +228,13 @@ void MainWindow::buildMenus() {
     addCommand(file, tr("Save"), Command::Save, [this] { save(); })->setShortcut(QKeySequence::Save);
     addCommand(file, tr("Load"), Command::Load, [this] { load(); })->setShortcut(QKeySequence::Open);
     addCommand(file, tr("E&xit"), Command::Exit, [this] { exitGame(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    addCommand(edit, tr("&Undo"), Command::Undo, [this] { undo(); })->setShortcut(QKeySequence::Undo);
+    // Greyed in the open menu when nothing can be taken back, but Ctrl+Z
+    // always answers, if only to say why.
+    connect(edit, &QMenu::aboutToShow, this, [this] { refreshUndo(); });
+    connect(edit, &QMenu::aboutToHide, this, [this] { action(Command::Undo)->setEnabled(true); });
 
     QMenu* options = menuBar()->addMenu(tr("Options"));
     QMenu* skill = options->addMenu(tr("Skill Level"));
@@ -294,7 +301,34 @@ void MainWindow::openQuiz() { openWebPage(QStringLiteral("quiz.html")); }
 
 void MainWindow::setSkill(int level) {
     action(Command::Easy + level)->setChecked(true);
-    game_.skillLevel = level;
+    play_.give(order::Skill{level});
+}
+
+void MainWindow::refreshUndo() {
+    QAction* a = action(Command::Undo);
+    a->setEnabled(play_.undoable() != nullptr);
+    a->setText(view::screenText(undoCommandText(play_)));
+}
+
+void MainWindow::undo() {
+    const Order* last = play_.undoable();
+    if (last == nullptr) {
+        screen_.setNotice(view::screenText(undoBlockedText(play_.undoBlock())));
+        screen_.paintScreen();
+        return;
+    }
+    const Order taken = *last;
+    std::vector<const void*> legions;
+    for (const auto& l : game_.romans.legions) legions.push_back(l.get());
+    play_.undo();
+    // The provinces and legions are new objects: nothing may point at the old ones.
+    news_->followRebuiltGame(legions);
+    shownProvince_ = nullptr;
+    dragging_ = false;
+    screen_.setHoveredProvince(nullptr);
+    screen_.setDrag({});
+    screen_.setNotice(view::screenText(undoneText(taken, game_)));
+    screen_.paintScreen();
 }
 
 void MainWindow::toggleSound() {
@@ -309,7 +343,7 @@ void MainWindow::chooseNewGame() {
 }
 
 void MainWindow::newGameWithoutQuestion() {
-    game_.startNewGame();
+    play_.give(order::NewGame{});
     gameInProgress_ = false;
     shownProvince_ = nullptr;
     news_->startReign();
@@ -322,7 +356,7 @@ void MainWindow::startScenario(int id) {
                      : id == Command::Scenario308 ? 308
                      : id == Command::Scenario410 ? 410
                                                   : 455;
-    game_.startScenario(year);
+    play_.give(order::Scenario{year});
     news_->startReign();
     screen_.paintScreen();
     if (Game::firstTurnEndsAtOnce(year)) endTurn();
@@ -390,7 +424,7 @@ void MainWindow::endTurn() {
     if (quitting_) return;
     gameInProgress_ = true;
     screen_.setNotice({});
-    game_.advanceTurn();
+    play_.give(order::EndYear{});
     autosaveTurn();
     dropQueuedInput();
 }
@@ -411,7 +445,7 @@ void MainWindow::keyDown(int key) {
     if (key == Qt::Key_J) keyJ_ = true;
     if (keyP_ && keyF_ && keyJ_) {
         asCommand([this] {
-            game_.palestinaUprising();
+            play_.give(order::PalestinaUprising{});
             screen_.paintScreen();
         });
     }

@@ -11,11 +11,13 @@
 #include "game/src/NewsDesk.h"
 #include "game/src/Sound.h"
 #include "qtcommon/WindowAdvisor.h"
+#include "client/PlaySession.h"
 #include "rules/Presenter.h"
 
 class QAction;
 class QActionGroup;
 class Game;
+class PlaySession;
 class Province;
 struct Lesson;
 namespace view { class Pictures; }
@@ -66,7 +68,7 @@ namespace Command {
 enum : int {
     Tutorial = 103, About = 104, Exit = 105, StudyGuide = 106, Quiz = 108, Help = 110,
     Scenario260 = 1100, Scenario308 = 1101, Scenario410 = 1102, Scenario455 = 1103,
-    Load = 3000, Save = 3001, NewGame = 3002, ContinueLastGame = 3003,
+    Load = 3000, Save = 3001, NewGame = 3002, ContinueLastGame = 3003, Undo = 4000,
     Easy = 5000, Normal = 5001, Hard = 5002, Sound = 6000, YearNews = 6001,
 };
 }
@@ -82,7 +84,7 @@ public:
         bool yearNews = true;         // each year's summary over the map when the year ends
     };
 
-    MainWindow(Game& game, const view::Pictures& pictures, GameScreen& screen, GameSounds& sounds,
+    MainWindow(PlaySession& play, const view::Pictures& pictures, GameScreen& screen, GameSounds& sounds,
                Options options);
     ~MainWindow() override;
 
@@ -105,6 +107,9 @@ public:
     void toggleSound();
     void toggleYearNews();
     void continueLastGame();
+    // Takes back the year's last order when it fought no battle and the
+    // advisor said nothing of it; otherwise the information line says why.
+    void undo();
 
     // The pointer, in layout pixels.
     void pointerMove(QPoint layout);
@@ -190,6 +195,8 @@ protected:
 
 private:
     void buildMenus();
+    // The Undo item names what it would take back, or why it cannot.
+    void refreshUndo();
     // A menu item: `run` is what it does, `id` its command id; an item that
     // is `safeAnytime` does not wait for a turn under way to end.
     QAction* addCommand(QMenu* menu, const QString& text, int id, std::function<void()> run,
@@ -214,6 +221,7 @@ private:
     void giveOrder(Province* source, Province* target);
     void giveOrderNow(Province* source, Province* target);
 
+    PlaySession& play_;
     Game& game_;
     const view::Pictures& pictures_;
     GameScreen& screen_;

@@ -86,15 +86,14 @@ void MainWindow::giveOrderNow(Province* source, Province* target) {
         // Legions that cannot go are refused wherever the drop fell, with the
         // rules' own words: the order to their own province says why.
         Province& to = target ? *target : *source;
-        game_.dropTarget = target;
-        const OrderResult result = Orders::move(game_, *source, to);
+        const OrderResult result = play_.give(order::Move{game_.indexOf(*source), game_.indexOf(to)}).move;
         carriedOut = succeeded(result);
         if (carriedOut) gameInProgress_ = true;
         screen_.setNotice(orderOutcome(result, *source, to));
     }
     screen_.paintScreen();
     if (carriedOut) {
-        if (!game_.romansCanMove()) endTurn();
+        if (play_.yearEndsByItself()) endTurn();
         else dropQueuedInput();
     }
 }

@@ -27,6 +27,13 @@ NewsDesk::~NewsDesk() {
     screen_.setFlashed({});
 }
 
+void NewsDesk::followRebuiltGame(const std::vector<const void*>& before) {
+    news_.followRebuiltGame(before);
+    flashTimer_.stop();
+    flashing_.clear();
+    screen_.setFlashed({});
+}
+
 void NewsDesk::startReign() {
     news_.startReign();
     waiting_.clear();

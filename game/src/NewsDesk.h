@@ -25,6 +25,9 @@ public:
 
     // A new game, scenario or loaded game.
     void startReign();
+    // The game was rebuilt in place by an undo; `before` lists its Roman
+    // legions as they were.
+    void followRebuiltGame(const std::vector<const void*>& before);
     // What the game presents: the move before a battle, a new news line.
     void battleBegins(const Province& from, const Province& to) { news_.battleBegins(from, to); }
     void newsLogged(const std::string& line) { news_.newsLogged(line); }

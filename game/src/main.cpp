@@ -11,6 +11,7 @@
 #include "game/src/MainWindow.h"
 #include "game/src/Sound.h"
 #include "qtcommon/view/MapDrawing.h"
+#include "client/PlaySession.h"
 #include "engine/Game.h"
 #include "qtcommon/FatalErrors.h"
 #include "qtcommon/Startup.h"
@@ -50,18 +51,18 @@ int main(int argc, char** argv) {
 
     int code = 0;
     try {
-        Game& game = Game::newInstance(line.seed ? *line.seed : std::uint32_t(QDateTime::currentMSecsSinceEpoch()));  // 4
+        PlaySession play(line.seed ? *line.seed : std::uint32_t(QDateTime::currentMSecsSinceEpoch()));
+        FatalErrorApplication::game = &play.game();
         view::Pictures pictures;
-        GameScreen screen(game, pictures);
-        // 5 and 7, the drawing and the sounds: the window presents the game once it stands.
-        game.startNewGame();                                         // 6
+        GameScreen screen(play.game(), pictures);
+        // The drawing and the sounds: the window presents the game once it stands.
+        play.start();
 
         std::unique_ptr<MainWindow> window;
         QtSoundBackend backend([&window](int ms) {
             if (window) window->pauseFor(ms);
         });
         GameSounds sounds(backend);
-        game.buildEventList();
 
         pictures.load();                                             // 10
         {
@@ -73,7 +74,7 @@ int main(int argc, char** argv) {
         // A saved game or scenario named on the command line (or opened from
         // the file manager); the application object has taken Qt's options out.
         options.openAtStart = CommandLine::parse(QCoreApplication::arguments()).file;
-        window = std::make_unique<MainWindow>(game, pictures, screen, sounds, options);
+        window = std::make_unique<MainWindow>(play, pictures, screen, sounds, options);
         // The whole screen, as a maximised window: also where no window
         // manager maximises it.
         if (QScreen* s = QGuiApplication::primaryScreen()) window->setGeometry(s->availableGeometry());
@@ -89,7 +90,7 @@ int main(int argc, char** argv) {
         }
         backend.stop();
         window.reset();
-        Game::destroyInstance();
+        FatalErrorApplication::game = nullptr;
     } catch (const std::exception& e) {
         FatalErrorApplication::fatal(e.what());
     }

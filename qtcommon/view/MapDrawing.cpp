@@ -262,10 +262,14 @@ void drawLegend(QPainter& p, const Pictures& pictures, int screenOffsetX) {
         drawTextAt(p, l.x, l.y, screenText(l), QColor(QRgb(l.colour)));
 }
 
-QString screenText(const ScreenTextLine& line) {
-    QString text = QCoreApplication::translate("ScreenText", line.form);
-    for (const ScreenTextArg& word : line.args) text = text.arg(QString::fromStdString(shownWord(word)));
+QString screenText(const char* form, const std::vector<ScreenTextArg>& args) {
+    QString text = QCoreApplication::translate("ScreenText", form);
+    for (const ScreenTextArg& word : args) text = text.arg(QString::fromStdString(shownWord(word)));
     return text;
 }
+
+QString screenText(const ScreenTextLine& line) { return screenText(line.form, line.args); }
+
+QString screenText(const UndoText& text) { return screenText(text.form, text.args); }
 
 }  // namespace view

@@ -16,6 +16,7 @@
 
 #include "qtcommon/view/Graphic.h"
 #include "client/ScreenLayout.h"
+#include "client/UndoText.h"
 #include "qtcommon/view/Surface.h"
 
 class Game;
@@ -99,7 +100,9 @@ void drawFrame(QPainter& p, const LayoutRect& frame, int screenOffsetX);
 void drawLegend(QPainter& p, const Pictures& pictures, int screenOffsetX);
 // A line of the screen's words as the window shows it: its form translated
 // (context "ScreenText"), then its words put in.
+QString screenText(const char* form, const std::vector<ScreenTextArg>& args);
 QString screenText(const ScreenTextLine& line);
+QString screenText(const UndoText& text);
 
 // Layout point of the corner of a province's figures (LegionFigures.h).
 QPoint legionSpot(const Province& province, int screenOffsetX);

@@ -77,7 +77,7 @@ struct BoxWatcher {
 void rebuildWindow(Harness& h, MainWindow::Options o) {
     h.window.reset();
     o.realPauses = false;
-    h.window = std::make_unique<MainWindow>(h.game, h.pictures, h.screen, h.sounds, o);
+    h.window = std::make_unique<MainWindow>(*h.play, h.pictures, h.screen, h.sounds, o);
     h.window->resize(1366, 720);
     h.window->onQuit = [&h] { ++h.quits; };
     h.window->openUrl = [&h](const QUrl& u) {

@@ -52,14 +52,23 @@ inline Game& freshGame(std::uint32_t seed = 1) {
     return g;
 }
 
+// A play session on a fresh game, as the program starts one.
+inline std::unique_ptr<PlaySession> freshSession(std::uint32_t seed = 1) {
+    testApp();
+    auto play = std::make_unique<PlaySession>(seed);
+    play->start();
+    return play;
+}
+
 struct Harness {
-    explicit Harness(std::uint32_t seed = 1) : game(freshGame(seed)), screen(game, pictures), sounds(backend) {
+    explicit Harness(std::uint32_t seed = 1)
+        : play(freshSession(seed)), game(play->game()), screen(game, pictures), sounds(backend) {
         pictures.load(QStringLiteral("/nonexistent-aurovane-pictures"));
         MainWindow::Options o;
         o.realPauses = false;
         o.introduction = false;
         o.yearNews = false;  // a summary over the map would take the next click
-        window = std::make_unique<MainWindow>(game, pictures, screen, sounds, o);
+        window = std::make_unique<MainWindow>(*play, pictures, screen, sounds, o);
         window->resize(1366, 720);
         window->onQuit = [this] { ++quits; };
         window->openUrl = [this](const QUrl& u) {
@@ -94,6 +103,7 @@ struct Harness {
     // Layout point of a map point.
     static QPoint layoutOf(int mx, int my) { return QPoint(mx + view::MapLeft, my + view::MapTop); }
 
+    std::unique_ptr<PlaySession> play;
     Game& game;
     view::Pictures pictures;
     GameScreen screen;

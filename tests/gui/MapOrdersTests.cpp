@@ -3,11 +3,13 @@
 // carried figure, the year's summary over the map, the counts, sharp pictures.
 #include <gtest/gtest.h>
 
+#include <QMenu>
 #include <QTemporaryDir>
 
 #include "GuiTestSupport.h"
 #include "qtcommon/view/LegionFigures.h"
 #include "client/PaintedProvinces.h"
+#include "client/StateLine.h"
 #include "client/TintTable.h"
 
 namespace {
@@ -253,3 +255,41 @@ TEST(SharpPictures, TheTwinAtTwiceTheSizeAboveOneAndAHalf) {
 }
 
 }  // namespace
+
+Province& P(Harness& h, const char* name) { return h.game.findProvince(name); }
+
+// Ctrl+Z takes back a quiet order and says so; after a battle it says why not,
+// and the Edit menu's item names the order or the reason.
+TEST(Undo, TheWindowTakesBackAQuietOrderAndSaysWhyNotAfterABattle) {
+    Harness h(3);
+    h.window->show();
+    const std::string fresh = stateLine(h.game);
+    h.window->order(P(h, "Italia"), P(h, "Raetia"));
+    ASSERT_NE(stateLine(h.game), fresh);
+    QAction* undo = h.window->action(Command::Undo);
+    auto* edit = qobject_cast<QMenu*>(undo->parent());
+    ASSERT_NE(edit, nullptr);
+    ASSERT_EQ(undo->shortcut(), QKeySequence(QKeySequence::Undo));
+    emit edit->aboutToShow();
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_EQ(undo->text(), QStringLiteral("Undo the order from Italia to Raetia"));
+    undo->trigger();
+    EXPECT_EQ(stateLine(h.game), fresh);
+    EXPECT_TRUE(h.screen.notice().contains(QStringLiteral("stands in Italia again")));
+    // The next year, an attack fights its battle: that stays.
+    h.window->order(P(h, "Italia"), P(h, "Raetia"));
+    h.window->endTurn();
+    Province* attacked = nullptr;
+    for (Province* to : P(h, "Raetia").neighbours)
+        if (to && h.game.barbarians.countLegionsIn(*to) > 0) attacked = to;
+    ASSERT_NE(attacked, nullptr);
+    h.window->order(P(h, "Raetia"), *attacked);
+    const std::string fought = stateLine(h.game);
+    emit edit->aboutToShow();
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_TRUE(undo->text().contains(QStringLiteral("battle")));
+    emit edit->aboutToHide();
+    undo->trigger();
+    EXPECT_EQ(stateLine(h.game), fought);
+    EXPECT_TRUE(h.screen.notice().contains(QStringLiteral("battle has been fought")));
+}

@@ -201,6 +201,7 @@ TEST(Menu, TitlesItemsAndIdsInOrder) {
     for (QAction* top : h.window->menuBar()->actions()) walk(top->menu(), top->text() + QStringLiteral(" > "));
     const QStringList expected = {
         "&File > New Game=3002", "&File > &Continue Last Game=3003", "&File > Save=3001", "&File > Load=3000", "&File > E&xit=105",
+        "&Edit > &Undo=4000",
         "Options > Skill Level > Easy=5000", "Options > Skill Level > Normal=5001", "Options > Skill Level > Hard=5002",
         "Options > Sound=6000", "Options > Year's News=6001", "Options > Scenarios > Valerian (260 AD)=1100",
         "Options > Scenarios > Constantine (308 AD)=1101", "Options > Scenarios > Honorius (410 AD)=1102",
@@ -438,7 +439,7 @@ std::unique_ptr<MainWindow> windowWithRealPauses(Harness& h, bool yearNews) {
     MainWindow::Options o;
     o.introduction = false;
     o.yearNews = yearNews;
-    auto window = std::make_unique<MainWindow>(h.game, h.pictures, h.screen, h.sounds, o);
+    auto window = std::make_unique<MainWindow>(*h.play, h.pictures, h.screen, h.sounds, o);
     window->advisor().beforeExec = h.window->advisor().beforeExec;
     window->lessonShown = h.window->lessonShown;
     window->resultsShown = h.window->resultsShown;

@@ -39,14 +39,11 @@ TEST_F(LimitsTest, NoPowerGrowsBeyondTheLegionsItCanHold) {
 
 TEST_F(LimitsTest, AutomaticYearsRunUntilTheRomansFall) {
     // Dacia raises no legions and the treasury is empty: no order can come,
-    // so the years run by themselves until the frontier falls, as they
-    // always did, and the defeat's question ends them.
+    // so the years run by themselves until Dacia falls or 476 comes, as
+    // they always did; they never stop with Dacia held and nothing to do.
     give(romans(), {"Dacia"});
-    give(tribes(), {"Sarmatia"});
-    station(tribes(), "Sarmatia", 40);
     game().advanceTurn();
-    EXPECT_TRUE(romans().provinces.empty() || game().year() == 476);
-    EXPECT_GT(game().turn, 1);
+    EXPECT_TRUE(romans().provinces.empty() || game().year() == 476) << game().year();
 }
 
 }  // namespace
