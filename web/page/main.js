@@ -1,6 +1,7 @@
 // The page: loads the engine and the pictures, then plays the game with the
 // pointer, the keyboard, the menu and the dialogs.
 import createAurovane from './aurovane.js';
+import { bindEngine } from './engine-api.js';
 import { Audio } from './audio.js';
 import { ask, showPicture, tell } from './dialogs.js';
 import { Keyboard } from './keyboard.js';
@@ -13,24 +14,23 @@ const byId = (id) => document.getElementById(id);
 const latin1Bytes = (text) => Uint8Array.from(text, (c) => c.charCodeAt(0) & 0xff);
 
 class Page {
-  constructor(engine, tables) {
-    this.engine = engine;
+  constructor(api, tables) {
+    this.api = api;
     this.tables = tables;
     this.audio = new Audio(tables.sounds);
     this.screen = new Screen(byId('screen'), tables);
     this.animations = new Animations(this.screen, (kind) => this.audio.gameSound(kind));
     this.keyboard = new Keyboard(this.screen, {
-      pickUp: (name) => this.call('aurovane_pick_up_province', 'string', ['string'], [name]),
+      pickUp: (name) => this.call(() => api.pickUpProvince(name)),
       order: (from, to) => this.order(from, to),
-      cancel: () => this.engine.ccall('aurovane_cancel_drag', null, [], []),
+      cancel: () => api.cancelDrag(),
       endTurn: () => this.endTurn(),
-      hints: () => this.call('aurovane_hints', null, [], []),
-      next: (name, dx, dy) => this.sync('aurovane_next_in_direction', 'string', ['string', 'number', 'number'], [name, dx, dy]),
-      typeLetter: (letter, now, cursor) =>
-        this.sync('aurovane_type_letter', 'string', ['number', 'number', 'string'], [letter.charCodeAt(0), now, cursor]),
-      firstHighlight: () => this.sync('aurovane_first_highlight'),
-      typing: (now) => this.sync('aurovane_typing', 'number', ['number'], [now]) !== 0,
-      clearTyping: () => this.sync('aurovane_clear_typing', null),
+      hints: () => this.call(() => api.hints()),
+      next: (name, dx, dy) => api.nextInDirection(name, dx, dy),
+      typeLetter: (letter, now, cursor) => api.typeLetter(letter.charCodeAt(0), now, cursor),
+      firstHighlight: () => api.firstHighlight(),
+      typing: (now) => api.typing(now) !== 0,
+      clearTyping: () => api.clearTyping(),
       changed: () => {
         // The highlighted province's information line, as if the pointer were on it.
         if (this.keyboard.cursor) this.screen.hovered = this.keyboard.cursor;
@@ -67,16 +67,17 @@ class Page {
 
   // One order at a time: while the engine plays one out, the others are refused
   // (as the window drops clicks made during a turn).
-  async call(name, returns, types, args) {
+  async call(order) {
     if (this.busy) return null;
     this.busy = true;
     document.body.classList.add('busy');
     try {
-      return await this.engine.ccall(name, returns, types, args, { async: true });
+      return await order();
     } finally {
       this.busy = false;
       document.body.classList.remove('busy');
       this.screen.draw();
+      this.showUndo();
       if (this.menuWanted) {
         this.menuWanted = false;
         this.openMenu();
@@ -84,15 +85,11 @@ class Page {
     }
   }
 
-  sync(name, returns = 'string', types = [], args = []) {
-    return this.engine.ccall(name, returns, types, args);
-  }
-
   // --- orders
 
   async endTurn() {
     const year = this.screen.state.year;
-    await this.call('aurovane_end_turn', null, [], []);
+    await this.call(() => this.api.endTurn());
     if (this.screen.state.year !== year) this.keepYear();
   }
 
@@ -100,18 +97,18 @@ class Page {
   keepYear() {
     const s = this.screen.state;
     if (s.romanProvinces === 0 || s.year >= 476) return;
-    keepYear(s.year, this.sync('aurovane_save'));
+    keepYear(s.year, this.api.save());
   }
 
   async dropAt(x, y) {
     const year = this.screen.state.year;
-    await this.call('aurovane_drop', 'number', ['number', 'number'], [x, y]);
+    await this.call(() => this.api.drop(x, y));
     if (this.screen.state.year !== year) this.keepYear();
   }
 
   async order(from, to) {
     const year = this.screen.state.year;
-    await this.call('aurovane_order', 'number', ['string', 'string'], [from, to]);
+    await this.call(() => this.api.order(from, to));
     if (this.screen.state.year !== year) this.keepYear();
   }
 
@@ -129,7 +126,7 @@ class Page {
       canvas.setPointerCapture(e.pointerId);
       // A quick flick may end before the pick-up is done: the release waits for it.
       this.drag = { id: e.pointerId, start: at, picked: null };
-      this.drag.pickUp = this.call('aurovane_pick_up', 'string', ['number', 'number'], [m.x, m.y]);
+      this.drag.pickUp = this.call(() => this.api.pickUp(m.x, m.y));
       const picked = await this.drag.pickUp;
       if (this.drag && this.drag.id === e.pointerId) this.drag.picked = picked;
     });
@@ -142,8 +139,8 @@ class Page {
       if (!this.busy) {
         // While legions are carried, the province they would land on.
         const m = this.screen.toMap(at);
-        const lookup = this.screen.dragLine ? 'aurovane_drop_target' : 'aurovane_province_at';
-        this.screen.hovered = this.sync(lookup, 'string', ['number', 'number'], [m.x, m.y]) || null;
+        const lookup = this.screen.dragLine ? this.api.dropTarget : this.api.provinceAt;
+        this.screen.hovered = lookup(m.x, m.y) || null;
       }
       this.screen.draw();
     });
@@ -159,7 +156,7 @@ class Page {
       if (!(await drag.pickUp)) return;
       const at = e.type === 'pointerup' ? this.screen.toLayout(e.clientX, e.clientY) : null;
       if (!at) {
-        this.sync('aurovane_cancel_drag', null);
+        this.api.cancelDrag();
         this.screen.draw();
         return;
       }
@@ -189,7 +186,7 @@ class Page {
       this.held.add(e.key.toLowerCase());
       if (['p', 'f', 'j'].every((k) => this.held.has(k))) {
         this.held.clear();
-        await this.call('aurovane_palestina_uprising', null, [], []);
+        await this.call(() => this.api.palestinaUprising());
         return;
       }
       if (e.key === 'Escape' && !this.keyboard.carried) {
@@ -200,6 +197,29 @@ class Page {
       if (await this.keyboard.key(e)) e.preventDefault();
     });
     window.addEventListener('keyup', (e) => this.held && this.held.delete(e.key.toLowerCase()));
+  }
+
+  // --- undo: the button names what it would take back, or why it cannot
+
+  wireUndo() {
+    const button = byId('undo');
+    button.addEventListener('click', () => this.undo());
+    this.showUndo();
+  }
+
+  showUndo() {
+    const button = byId('undo');
+    button.disabled = this.api.canUndo() === 0;
+    button.title = this.api.undoCommand();
+  }
+
+  undo() {
+    if (this.busy) return;
+    this.screen.notice = this.api.undo();
+    this.screen.hovered = null;
+    this.keyboard.carried = null;
+    this.showUndo();
+    this.screen.draw();
   }
 
   // --- files
@@ -230,7 +250,7 @@ class Page {
 
   // The reader checks the whole file before it changes anything: a bad file leaves the game as it was.
   async loadBytes(bytes) {
-    const error = this.engine.ccall('aurovane_load', 'string', ['array', 'number'], [bytes, bytes.length]);
+    const error = this.api.load(bytes);
     this.screen.hovered = null;
     this.keyboard.carried = null;
     this.screen.draw();
@@ -262,7 +282,7 @@ class Page {
       list.append(b);
     }
     for (const r of menu.querySelectorAll('input[name=skill]'))
-      r.addEventListener('change', () => this.sync('aurovane_set_skill', null, ['number'], [Number(r.value)]));
+      r.addEventListener('change', () => this.api.setSkill(Number(r.value)));
     byId('sound-option').addEventListener('change', (e) => { this.audio.enabled = e.target.checked; });
     menu.addEventListener('click', async (e) => {
       const b = e.target.closest('button[data-command]');
@@ -276,7 +296,7 @@ class Page {
   async command(name, year) {
     switch (name) {
       case 'new':
-        if (await ask('Discard the current game?', '', '')) await this.call('aurovane_new_game', null, [], []);
+        if (await ask('Discard the current game?', '', '')) await this.call(() => this.api.newGame());
         break;
       case 'continue': {
         const kept = newestKept();
@@ -284,20 +304,20 @@ class Page {
         break;
       }
       case 'save':
-        download(this.sync('aurovane_save'), this.screen.state.year);
+        download(this.api.save(), this.screen.state.year);
         break;
       case 'load':
         byId('file-input').click();
         break;
       case 'scenario':
         if (await ask('Are you sure you want to discard the current game?', '', ''))
-          await this.call('aurovane_scenario', null, ['number'], [year]);
+          await this.call(() => this.api.scenario(year));
         break;
       case 'lesson':
         await this.lesson(this.tables.lessons.find((l) => l.year === year), false);
         break;
       case 'hints':
-        await this.call('aurovane_hints', null, [], []);
+        await this.call(() => this.api.hints());
         break;
       case 'about':
         await showPicture({ id: 267, title: 'About Aurovane', audio: this.audio });
@@ -333,13 +353,17 @@ class Page {
 
 async function boot() {
   const engine = await createAurovane();
-  const tables = JSON.parse(engine.ccall('aurovane_tables', 'string', [], []));
+  const api = bindEngine(engine);
+  // ?seed=N replays a game exactly (tests, the benchmark); otherwise every game differs.
+  const seed = Number(new URLSearchParams(location.search).get('seed')) || (Date.now() ^ (Math.random() * 0x7fffffff)) >>> 0;
+  api.start(seed);
+  const tables = JSON.parse(api.tables());
   // The first frame's pictures; the rest follow as they are needed.
   await Promise.all([
     document.fonts.load('16px "EB Garamond"'),
     loadPictures([111, 264, ...tables.legend.pictures.map((p) => p[2])]),
   ]);
-  const page = new Page(engine, tables);
+  const page = new Page(api, tables);
   let redrawQueued = false;
   whenPictureArrives(() => {
     if (redrawQueued) return;
@@ -354,18 +378,17 @@ async function boot() {
   page.wireKeyboard();
   page.wireFiles();
   page.wireMenu();
-  // ?seed=N replays a game exactly (tests, the benchmark); otherwise every game differs.
-  const seed = Number(new URLSearchParams(location.search).get('seed')) || (Date.now() ^ (Math.random() * 0x7fffffff)) >>> 0;
-  engine.ccall('aurovane_start', null, ['number'], [seed]);
+  page.wireUndo();
+  api.show();
   window.addEventListener('resize', () => page.screen.fitToWindow());
   byId('loading').hidden = true;
   // For the browser tests and the benchmark: the position and the first frame.
-  window.aurovane = { page, dump: () => page.sync('aurovane_dump'), ready: true };
+  window.aurovane = { page, api, dump: () => api.dump(), ready: true };
   performance.mark('aurovane-first-map');
   // The rest of the screen's pictures, before the first year's end needs them.
   loadPictures([182, 185, 229, 234, 251, 268, 269, ...tables.legionIcons, ...tables.tints.flatMap((x) => x.pictures),
                 ...Object.values(tables.animations).flatMap((a) => a.frames)]);
-  handOverPaintedLand(engine, tables.tints);
+  handOverPaintedLand(api, tables.tints);
   // Offline play: the service worker fetches its files once the game is ready, not before.
   if ('serviceWorker' in navigator && location.protocol !== 'file:') {
     navigator.serviceWorker.register('service-worker.js').catch((e) => console.warn('Aurovane: no offline play:', e.message));
@@ -377,7 +400,7 @@ async function boot() {
     });
   }
   await page.introduction();
-  await page.call('aurovane_hints', null, [], []);
+  await page.call(() => api.hints());
 }
 
 boot().catch((e) => {

@@ -16,7 +16,7 @@ function alphaOf(image, width, height) {
   return alpha;
 }
 
-export function handOverPaintedLand(engine, tints) {
+export function handOverPaintedLand(api, tints) {
   return Promise.all(tints.map(async (tint) => {
     const image = await picture(tint.pictures[0]).ready;
     if (!image) return;
@@ -26,6 +26,6 @@ export function handOverPaintedLand(engine, tints) {
     } catch {
       return;  // a page opened from the disk may not read its pictures back
     }
-    engine.ccall('aurovane_paint_province', 'number', ['string', 'array', 'number'], [tint.name, alpha, alpha.length]);
+    api.paintProvince(tint.name, alpha);
   }));
 }

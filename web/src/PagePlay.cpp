@@ -1,7 +1,10 @@
 // The game as the page plays it: the rules' front end and the orders the page
 // gives. Whatever the rules show (a message, a question, a march, a lesson)
 // goes to the page, and the engine waits for it there through Asyncify: the
-// rules keep their synchronous questions and the page its event loop.
+// rules keep their synchronous questions and the page its event loop. Each
+// page's game and what the engine keeps for it live in one Page, whose handle
+// the page passes with every call (the exports are declared in
+// page-exports.json).
 #include <emscripten.h>
 
 #include <memory>
@@ -9,7 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "client/PlaySession.h"
 #include "client/StateLine.h"
+#include "client/UndoText.h"
 #include "engine/Game.h"
 #include "client/KeyboardChoice.h"
 #include "client/MarchPlan.h"
@@ -19,6 +24,7 @@
 #include "rules/Orders.h"
 #include "rules/Presenter.h"
 #include "rules/WelcomeHints.h"
+#include "web/src/PageExports.h"
 #include "web/src/PageState.h"
 #include "web/src/PageTables.h"
 
@@ -46,55 +52,47 @@ EM_ASYNC_JS(void, pageResults, (), { await Module.page.results(); });
 EM_JS(void, pageQuit, (), { Module.page.quit(); });
 EM_JS(int, pageRunAnotherYear, (), { return Module.page.runAnotherYear() ? 1 : 0; });
 
-void showState() { pageShowState(pageState(Game::instance()).c_str()); }
+void showState(Page& page);
 
 class PagePresenter : public Presenter {
 public:
+    explicit PagePresenter(Page& page) : page_(page) {}
     bool newGamePosted = false;
 
     // A player reads the advisor in corrected English, as in the window.
     void tell(const std::string& text) override {
-        showState();
+        showState(page_);
         pageTell(correctedEnglish(text).c_str());
     }
     bool askWithLabels(const std::string& text, const std::string& yesLabel, const std::string& noLabel) override {
-        showState();
+        showState(page_);
         return pageAsk(correctedEnglish(text).c_str(), correctedEnglish(yesLabel).c_str(),
                        correctedEnglish(noLabel).c_str()) != 0;
     }
     void sound(SoundKind kind) override {
         // The march under an enemy report sounds over the screen as it now stands.
-        if (kind == SoundKind::March) showState();
+        if (kind == SoundKind::March) showState(page_);
         pageSound(static_cast<int>(kind));
     }
     // A march or a fight between two provinces; an enemy's is shown once a turn.
-    void move(Province& from, Province& to) override {
-        const std::string key = from.name() + '\n' + to.name() + '\t';
-        if (animated_.find(key) != std::string::npos) return;
-        const Empire* owner = Game::instance().ownerOf(from);
-        if (!owner || !owner->isRomans()) animated_ += key;
-        showState();
-        const view::MarchPlan p = view::marchPlan(owner, from, to);
-        pageMove(from.name().c_str(), p.walk, p.start.x, p.start.y, p.end.x, p.end.y, p.mirror, p.figureStays,
-                 p.swords.x, p.swords.y);
-    }
+    void move(Province& from, Province& to) override;
     void defeat(Power loser, Province& province) override {
-        showState();
+        showState(page_);
         pageDefeat(powerName(loser), province.name().c_str());
     }
-    void news(const std::string&) override { showState(); }
-    void redraw() override { showState(); }
+    void news(const std::string&) override { showState(page_); }
+    void redraw() override { showState(page_); }
     void banner() override {
-        showState();
+        showState(page_);
         pageBanner();
     }
     void forgetAnimatedMoves() override { animated_.clear(); }
     void lesson(int year) override {
-        showState();
+        showState(page_);
         pageLesson(year);
     }
     void results(int, int, int) override {
-        showState();
+        showState(page_);
         pageResults();
     }
     void quit() override { pageQuit(); }
@@ -102,45 +100,72 @@ public:
     bool runAnotherYear() override { return pageRunAnotherYear() != 0; }
 
 private:
+    Page& page_;
     std::string animated_;
 };
 
-PagePresenter presenter;
-NameTyping names;
-// The provinces' painted shapes, handed over by the page as the tints arrive;
-// until then the rules' rectangles answer.
-view::PaintedProvinces painted;
-std::string reply;
+}  // namespace
 
-const char* answer(std::string text) {
-    reply = std::move(text);
-    return reply.c_str();
+// Everything the engine keeps of one page between its calls.
+struct Page {
+    explicit Page(std::uint32_t seed) : play(seed), game(play.game()), presenter(*this) {
+        play.setPresenter(&presenter);
+        play.start();
+    }
+    PlaySession play;
+    // The same object for the page's life: undo rebuilds it in place.
+    Game& game;
+    PagePresenter presenter;
+    NameTyping names;
+    // The provinces' painted shapes, handed over by the page as the tints
+    // arrive; until then the rules' rectangles answer.
+    view::PaintedProvinces painted;
+    // The text the last call returned, kept until the next one.
+    std::string reply;
+
+    const char* answer(std::string text) {
+        reply = std::move(text);
+        return reply.c_str();
+    }
+};
+
+namespace {
+
+void showState(Page& page) { pageShowState(pageState(page.game).c_str()); }
+
+void PagePresenter::move(Province& from, Province& to) {
+    const std::string key = from.name() + '\n' + to.name() + '\t';
+    if (animated_.find(key) != std::string::npos) return;
+    const Empire* owner = page_.game.ownerOf(from);
+    if (!owner || !owner->isRomans()) animated_ += key;
+    showState(page_);
+    const view::MarchPlan p = view::marchPlan(owner, from, to);
+    pageMove(from.name().c_str(), p.walk, p.start.x, p.start.y, p.end.x, p.end.y, p.mirror, p.figureStays,
+             p.swords.x, p.swords.y);
 }
 
-void endTurn() {
-    Game& game = Game::instance();
-    game.advanceTurn();
-    if (presenter.newGamePosted) {
-        presenter.newGamePosted = false;
-        game.startNewGame();
+void endTurn(Page& page) {
+    page.play.give(order::EndYear{});
+    if (page.presenter.newGamePosted) {
+        page.presenter.newGamePosted = false;
+        page.play.give(order::NewGame{});
     }
-    showState();
+    showState(page);
 }
 
 // Where a drop at a map point lands, as in the window: on a figure, that
 // figure's province; elsewhere the province painted there.
-Province* dropTargetAt(const Game& game, int x, int y) {
-    Province* figure = view::figureIconAt(game, x, y);
-    return figure ? figure : painted.at(game, x, y);
+Province* dropTargetAt(Page& page, int x, int y) {
+    Province* figure = view::figureIconAt(page.game, x, y);
+    return figure ? figure : page.painted.at(page.game, x, y);
 }
 
 // A Roman order from `source` to `target`, as the keyboard and a drop give
 // it: the rules' refusals are told to the player. true when carried out.
-bool giveOrder(Province& source, Province& target) {
-    Game& game = Game::instance();
-    const bool done = succeeded(Orders::move(game, source, target));
-    showState();
-    if (done && !game.romansCanMove()) endTurn();
+bool giveOrder(Page& page, Province& source, Province& target) {
+    const bool done = page.play.give(order::Move{page.game.indexOf(source), page.game.indexOf(target)}).carriedOut;
+    showState(page);
+    if (done && page.play.yearEndsByItself()) endTurn(page);
     return done;
 }
 
@@ -148,161 +173,148 @@ bool giveOrder(Province& source, Province& target) {
 
 extern "C" {
 
-// Sets up the one game of the page with its seed and the 235 AD position.
-EMSCRIPTEN_KEEPALIVE void aurovane_start(unsigned seed) {
-    Game& game = Game::newInstance(seed);
-    game.setPresenter(&presenter);
-    game.startNewGame();
-    game.buildEventList();
-    showState();
-}
+// The page's game with its seed and the 235 AD position.
+Page* aurovane_start(unsigned seed) { return new Page(seed); }
 
-EMSCRIPTEN_KEEPALIVE const char* aurovane_tables() { return answer(pageTables(Game::instance())); }
-EMSCRIPTEN_KEEPALIVE const char* aurovane_state() { return answer(pageState(Game::instance())); }
-// The whole position, as the terminal edition's dump prints it.
-EMSCRIPTEN_KEEPALIVE const char* aurovane_dump() { return answer(stateLine(Game::instance())); }
+const char* aurovane_tables(Page* page) { return page->answer(pageTables(page->game)); }
 
-// The province painted at a map point, for the information line.
-EMSCRIPTEN_KEEPALIVE const char* aurovane_province_at(int x, int y) {
-    const Province* p = painted.at(Game::instance(), x, y);
-    return answer(p ? p->name() : "");
+void aurovane_show(Page* page) { showState(*page); }
+
+const char* aurovane_dump(Page* page) { return page->answer(stateLine(page->game)); }
+
+const char* aurovane_province_at(Page* page, int x, int y) {
+    const Province* p = page->painted.at(page->game, x, y);
+    return page->answer(p ? p->name() : "");
 }
 
 // The painted shape of a province: the alpha of its plain tint drawn at its
-// table size, `length` bytes row by row. 1 when taken; a name without a tint
-// or bytes of another size change nothing.
-EMSCRIPTEN_KEEPALIVE int aurovane_paint_province(const char* name, const unsigned char* alpha, int length) {
-    const std::vector<unsigned char> bytes(alpha, alpha + (length > 0 ? length : 0));
-    return painted.paintTint(Game::instance(), name, bytes) ? 1 : 0;
+// table size, row by row. A name without a tint or bytes of another size
+// change nothing.
+int aurovane_paint_province(Page* page, const char* name, const unsigned char* alpha, int alphaLength) {
+    const std::vector<unsigned char> bytes(alpha, alpha + (alphaLength > 0 ? alphaLength : 0));
+    return page->painted.paintTint(page->game, name, bytes) ? 1 : 0;
 }
 
 // A press on the map: the legions under it are picked up when they may move,
 // from the boxes around the figures as the window draws them.
-// The name of the province picked up, or "".
-EMSCRIPTEN_KEEPALIVE const char* aurovane_pick_up(int x, int y) {
-    Game& game = Game::instance();
+const char* aurovane_pick_up(Page* page, int x, int y) {
+    Game& game = page->game;
     game.pickUp(view::pickUpBoxAt(game, x, y));
-    showState();
-    return answer(game.dragSource ? game.dragSource->name() : "");
+    showState(*page);
+    return page->answer(game.dragSource ? game.dragSource->name() : "");
 }
 
-// The province a drag held at a map point would land on, for the
-// information line; "" for none.
-EMSCRIPTEN_KEEPALIVE const char* aurovane_drop_target(int x, int y) {
-    const Province* p = dropTargetAt(Game::instance(), x, y);
-    return answer(p ? p->name() : "");
+const char* aurovane_drop_target(Page* page, int x, int y) {
+    const Province* p = dropTargetAt(*page, x, y);
+    return page->answer(p ? p->name() : "");
 }
 
-// The release of a drag at a map point; 1 when legions were sent.
-EMSCRIPTEN_KEEPALIVE int aurovane_drop(int x, int y) {
-    Game& game = Game::instance();
+int aurovane_drop(Page* page, int x, int y) {
+    Game& game = page->game;
     Province* source = game.dragSource;
-    Province* target = dropTargetAt(game, x, y);
+    Province* target = dropTargetAt(*page, x, y);
     // Nothing picked up, or ready legions dropped on no province: no order.
     // Legions that cannot go are refused wherever the drop fell, with the
     // rules' own words: the order to their own province says why.
     if (!source || (!target && game.romans.hasReadyLegionIn(*source))) {
-        showState();
+        showState(*page);
         return 0;
     }
-    game.dropTarget = target;
-    return giveOrder(*source, target ? *target : *source) ? 1 : 0;
+    return giveOrder(*page, *source, target ? *target : *source) ? 1 : 0;
 }
 
-// Picks up the legions of a province by name, as the keyboard does; "" when none.
-EMSCRIPTEN_KEEPALIVE const char* aurovane_pick_up_province(const char* name) {
-    Game& game = Game::instance();
+const char* aurovane_pick_up_province(Page* page, const char* name) {
+    Game& game = page->game;
     game.pickUp(game.provinceNamed(name));
-    showState();
-    return answer(game.dragSource ? game.dragSource->name() : "");
+    showState(*page);
+    return page->answer(game.dragSource ? game.dragSource->name() : "");
 }
 
-// The keyboard's order to one legion of `from`: a step or a march to `to`.
-// 1 when it was carried out; a refusal is explained to the player.
-EMSCRIPTEN_KEEPALIVE int aurovane_order(const char* from, const char* to) {
-    Game& game = Game::instance();
+int aurovane_order(Page* page, const char* from, const char* to) {
+    Game& game = page->game;
     Province* source = game.provinceNamed(from);
     Province* target = game.provinceNamed(to);
     if (!source || !target) return 0;
     game.dragSource = nullptr;
-    return giveOrder(*source, *target) ? 1 : 0;
+    return giveOrder(*page, *source, *target) ? 1 : 0;
 }
 
-// The keyboard's arrow from a province: the nearest one that way (dx, dy a
-// unit step, y down), or "" when none lies that way.
-EMSCRIPTEN_KEEPALIVE const char* aurovane_next_in_direction(const char* from, int dx, int dy) {
-    Game& game = Game::instance();
-    const Province* source = game.provinceNamed(from);
-    const Province* next = source ? view::nextInDirection(game, *source, dx, dy) : nullptr;
-    return answer(next ? next->name() : "");
+// The keyboard's arrow from a province (dx, dy a unit step, y down).
+const char* aurovane_next_in_direction(Page* page, const char* from, int dx, int dy) {
+    const Province* source = page->game.provinceNamed(from);
+    const Province* next = source ? view::nextInDirection(page->game, *source, dx, dy) : nullptr;
+    return page->answer(next ? next->name() : "");
 }
 
-// A letter of a province's name typed at `nowMs` with the highlight on
-// `cursor`: the province now highlighted, or "" when the letter was not taken.
-EMSCRIPTEN_KEEPALIVE const char* aurovane_type_letter(int letter, double nowMs, const char* cursor) {
-    Game& game = Game::instance();
-    int index = -1;
-    for (std::size_t i = 0; i < game.provinceTable.size(); ++i)
-        if (game.provinceTable[i] && game.provinceTable[i]->name() == cursor) index = int(i);
-    if (!names.type(game, char(letter), static_cast<long long>(nowMs), index) || index < 0) return answer("");
-    return answer(game.provinceTable[std::size_t(index)]->name());
+// A letter of a province's name typed at `nowMs` with the highlight on `cursor`.
+const char* aurovane_type_letter(Page* page, int letter, double nowMs, const char* cursor) {
+    Game& game = page->game;
+    const Province* at = game.provinceNamed(cursor);
+    int index = at ? game.indexOf(*at) : -1;
+    if (!page->names.type(game, char(letter), static_cast<long long>(nowMs), index) || index < 0)
+        return page->answer("");
+    return page->answer(game.provinceTable[std::size_t(index)]->name());
 }
 
-// The province the keyboard's highlight starts on.
-EMSCRIPTEN_KEEPALIVE const char* aurovane_first_highlight() {
-    Game& game = Game::instance();
-    return answer(game.provinceTable.at(std::size_t(firstHighlight(game)))->name());
+const char* aurovane_first_highlight(Page* page) {
+    return page->answer(page->game.provinceTable.at(std::size_t(firstHighlight(page->game)))->name());
 }
 
-// 1 while a name is being typed (E and the blank then go on with it), 0 otherwise.
-EMSCRIPTEN_KEEPALIVE int aurovane_typing(double nowMs) { return names.typing(static_cast<long long>(nowMs)) ? 1 : 0; }
+int aurovane_typing(Page* page, double nowMs) { return page->names.typing(static_cast<long long>(nowMs)) ? 1 : 0; }
 
-EMSCRIPTEN_KEEPALIVE void aurovane_clear_typing() { names.clear(); }
+void aurovane_clear_typing(Page* page) { page->names.clear(); }
 
-EMSCRIPTEN_KEEPALIVE void aurovane_cancel_drag() { Game::instance().dragSource = nullptr; }
+void aurovane_cancel_drag(Page* page) { page->game.dragSource = nullptr; }
 
-EMSCRIPTEN_KEEPALIVE void aurovane_end_turn() { endTurn(); }
+void aurovane_end_turn(Page* page) { endTurn(*page); }
 
-EMSCRIPTEN_KEEPALIVE void aurovane_new_game() {
-    Game::instance().startNewGame();
-    showState();
+void aurovane_new_game(Page* page) {
+    page->play.give(order::NewGame{});
+    showState(*page);
 }
 
 // The set-up of the scenario starting in `year`, and its first turn's end
 // where the set-up leaves nothing to order.
-EMSCRIPTEN_KEEPALIVE void aurovane_scenario(int year) {
-    if (!Game::instance().startScenario(year)) return;
-    showState();
-    if (Game::firstTurnEndsAtOnce(year)) endTurn();
+void aurovane_scenario(Page* page, int year) {
+    if (!page->play.give(order::Scenario{year}).accepted) return;
+    showState(*page);
+    if (Game::firstTurnEndsAtOnce(year)) endTurn(*page);
 }
 
-EMSCRIPTEN_KEEPALIVE void aurovane_set_skill(int skill) {
-    if (skill >= 0 && skill <= 2) Game::instance().skillLevel = skill;
-}
+void aurovane_set_skill(Page* page, int skill) { page->play.give(order::Skill{skill}); }
 
-// The game as a saved file's text.
-EMSCRIPTEN_KEEPALIVE const char* aurovane_save() {
+const char* aurovane_save(Page* page) {
     std::ostringstream out;
-    Game::instance().saveToStream(out);
-    return answer(out.str());
+    page->game.saveToStream(out);
+    return page->answer(out.str());
 }
 
-// Reads a saved game from the bytes of a file; "" when it was read,
-// otherwise the reader's message (and the game is as it was).
-EMSCRIPTEN_KEEPALIVE const char* aurovane_load(const char* bytes, int length) {
-    std::istringstream in{std::string(bytes, length > 0 ? std::size_t(length) : 0)};
-    const FileResult r = Game::instance().loadFromStream(in);
-    showState();
-    return answer(r.ok ? "" : correctedEnglish(r.error));
+const char* aurovane_load(Page* page, const unsigned char* file, int fileLength) {
+    const std::string text(reinterpret_cast<const char*>(file), fileLength > 0 ? std::size_t(fileLength) : 0);
+    const OrderOutcome r = page->play.give(order::Load{text});
+    showState(*page);
+    return page->answer(r.file.ok ? "" : correctedEnglish(r.file.error));
 }
 
 // The Palestina uprising, the window's P+F+J.
-EMSCRIPTEN_KEEPALIVE void aurovane_palestina_uprising() {
-    Game::instance().palestinaUprising();
-    showState();
+void aurovane_palestina_uprising(Page* page) {
+    page->play.give(order::PalestinaUprising{});
+    showState(*page);
 }
 
-// The advisor's welcome and hints, as F1 gives them.
-EMSCRIPTEN_KEEPALIVE void aurovane_hints() { tellWelcomeHints(presenter); }
+void aurovane_hints(Page* page) { tellWelcomeHints(page->presenter); }
+
+int aurovane_can_undo(Page* page) { return page->play.undoable() ? 1 : 0; }
+
+const char* aurovane_undo_command(Page* page) { return page->answer(englishText(undoCommandText(page->play))); }
+
+const char* aurovane_undo(Page* page) {
+    const Order* last = page->play.undoable();
+    if (!last) return page->answer(englishText(undoBlockedText(page->play.undoBlock())));
+    const Order taken = *last;
+    page->play.undo();
+    showState(*page);
+    return page->answer(englishText(undoneText(taken, page->game)));
+}
 
 }  // extern "C"

@@ -85,7 +85,7 @@ async function places(page, from, to) {
   return page.evaluate(([a, b]) => {
     const t = window.aurovane.page.tables;
     const spot = t.provinces.find((p) => p.name === a);
-    const at = (x, y) => window.aurovane.page.engine.ccall('aurovane_province_at', 'string', ['number', 'number'], [x, y]);
+    const at = (x, y) => window.aurovane.api.provinceAt(x, y);
     const middle = t.provinces.find((p) => p.name === b).rects.map(([l, tp, r, bt]) => [(l + r) >> 1, (tp + bt) >> 1])
       .find(([x, y]) => at(x, y) === b);
     const [mapX, mapY] = t.layout.map;
@@ -151,13 +151,13 @@ async function compareWithGolden(page, name) {
 async function position(page) {
   return page.evaluate(() => {
     const p = window.aurovane.page;
-    const d = JSON.parse(p.sync('aurovane_dump'));
+    const d = JSON.parse(p.api.dump());
     const { year, treasury, provinces } = p.screen.state;
     return {
       file: JSON.stringify([d.turn, d.treasury, d.plague, d.plagueCounter, d.tribeCountdown,
                             d.empires.map((e) => [e.name, e.provinces, e.legions.map((l) => l.province)])]),
       shown: JSON.stringify({ year, treasury, provinces }),
-      saved: p.sync('aurovane_save'),
+      saved: p.api.save(),
     };
   });
 }
@@ -220,13 +220,30 @@ await check('a mouse drag moves a legion', async () => {
   assert.equal(legions(s, 'Raetia'), 1);
 });
 
+await check('Undo takes the drag back, then the drag again; the state keeps the shape its table declares', async () => {
+  assert.equal(await page.getAttribute('#undo', 'title'), 'Undo the order from Italia to Raetia');
+  const before = await dump(page);
+  await page.click('#undo');
+  await settle(page);
+  let s = await state(page);
+  assert.equal(legions(s, 'Italia'), 5);
+  assert.equal(await page.isDisabled('#undo'), true);
+  assert.equal(await page.getAttribute('#undo', 'title'), 'No order of this year is left to take back.');
+  await mouseDrag(page, 'Italia', 'Raetia');
+  s = await state(page);
+  assert.equal(legions(s, 'Raetia'), 1);
+  assert.deepEqual(await dump(page), before);
+  const keys = await page.evaluate(async () => (await import('./engine-api.js')).stateKeys);
+  assert.deepEqual(Object.keys(s), keys);
+});
+
 await check('a press picks legions up where their figure is drawn, moved as in the window', async () => {
   // Syria's figure stands a little above the rules' spot for it.
-  const picked = await page.evaluate(() => {
+  const picked = await page.evaluate(async () => {
     const p = window.aurovane.page;
     const [x, y] = p.tables.provinces.find((q) => q.name === 'Syria').figure;
-    const name = p.sync('aurovane_pick_up', 'string', ['number', 'number'], [x + 10, y + 2]);
-    p.sync('aurovane_cancel_drag', null);
+    const name = await p.api.pickUp(x + 10, y + 2);
+    p.api.cancelDrag();
     return name;
   });
   assert.equal(picked, 'Syria');
@@ -259,12 +276,12 @@ await check('a drop on painted land the rectangles give to no province or anothe
   // rectangles and off every figure, once the tints have been handed over.
   const found = await page.waitForFunction(() => {
     const p = window.aurovane.page;
-    const ask = (name, x, y) => p.sync(name, 'string', ['number', 'number'], [x, y]);
+    const ask = (name, x, y) => p.api[name](x, y);
     const rectsOf = (name) => p.tables.provinces.find((q) => q.name === name).rects;
     for (let y = 0; y < 548; y += 2)
       for (let x = 0; x < 800; x += 2) {
-        const painted = ask('aurovane_province_at', x, y);
-        if (!['Raetia', 'Dalmatia'].includes(painted) || ask('aurovane_drop_target', x, y) !== painted) continue;
+        const painted = ask('provinceAt', x, y);
+        if (!['Raetia', 'Dalmatia'].includes(painted) || ask('dropTarget', x, y) !== painted) continue;
         if (rectsOf(painted).some(([l, t, r, b]) => l <= x && x <= r && t <= y && y <= b)) continue;
         const boxed = p.tables.provinces.find((q) => q.rects.some(([l, t, r, b]) => l < x && x < r && t < y && y < b));
         return { painted, boxed: boxed?.name ?? null, at: [x + p.tables.layout.map[0], y + p.tables.layout.map[1]] };

@@ -1,0 +1,86 @@
+#!/usr/bin/env python3
+"""Makes, from the table of the page engine's exports (page-exports.json), the
+three things that must agree with it:
+
+  PageExports.h      the C declarations PagePlay.cpp's definitions must match
+  exported.txt       the functions the engine exports, for the linker
+  engine-api.js      the page's only way into the engine, with the types
+
+    page_exports.py TABLE OUT_DIR SITE_DIR
+"""
+import json
+import sys
+from pathlib import Path
+
+C_TYPES = {'void': 'void', 'int': 'int', 'uint': 'unsigned', 'double': 'double', 'string': 'const char*',
+           'handle': 'Page*'}
+JS_TYPES = {'void': None, 'int': 'number', 'uint': 'number', 'double': 'number', 'string': 'string',
+            'handle': 'number'}
+
+
+def camel(name):
+    head, *rest = name.split('_')
+    return head + ''.join(w.capitalize() for w in rest)
+
+
+def c_params(export):
+    params = [] if export['name'] == 'start' else ['Page* page']
+    for arg, kind in export['args']:
+        if kind == 'bytes':
+            params += [f'const unsigned char* {arg}', f'int {arg}Length']
+        else:
+            params.append(f'{C_TYPES[kind]} {arg}')
+    return ', '.join(params)
+
+
+def js_call(export):
+    names, types, values = [], [], []
+    if export['name'] != 'start':
+        types.append("'number'")
+        values.append('page')
+    for arg, kind in export['args']:
+        names.append(arg)
+        if kind == 'bytes':
+            types += ["'array'", "'number'"]
+            values += [arg, f'{arg}.length']
+        else:
+            types.append(f"'{JS_TYPES[kind]}'")
+            values.append(arg)
+    returns = JS_TYPES[export['returns']]
+    returns = 'null' if returns is None else f"'{returns}'"
+    options = ', { async: true }' if export.get('async') else ''
+    call = f"engine.ccall('aurovane_{export['name']}', {returns}, [{', '.join(types)}], [{', '.join(values)}]{options})"
+    if export['name'] == 'start':
+        call = f'(page = {call})'
+    return f"    {camel(export['name'])}: ({', '.join(names)}) => {call},"
+
+
+def main():
+    table = json.loads(Path(sys.argv[1]).read_text())
+    out, site = Path(sys.argv[2]), Path(sys.argv[3])
+    out.mkdir(parents=True, exist_ok=True)
+    site.mkdir(parents=True, exist_ok=True)
+    exports = table['exports']
+    header = ['// Made by web/src/page_exports.py from web/src/page-exports.json.', '#pragma once', '',
+              '// Everything the page engine keeps of one page (PagePlay.cpp).', 'struct Page;', '',
+              'extern "C" {']
+    for e in exports:
+        header.append(f"{C_TYPES[e['returns']]} aurovane_{e['name']}({c_params(e)});")
+    header += ['}', '']
+    write(out / 'PageExports.h', '\n'.join(header))
+    write(out / 'exported.txt', ','.join(f"_aurovane_{e['name']}" for e in exports))
+    js = ['// Made by web/src/page_exports.py from web/src/page-exports.json: the page',
+          "// engine's exports with their types; `start` keeps the handle the others take.",
+          'export function bindEngine(engine) {', '  let page = 0;', '  return {']
+    js += [js_call(e) for e in exports]
+    js += ['  };', '}', '', '// The members of the state the engine hands the page, in order.',
+           f"export const stateKeys = {json.dumps(table['state'])};", '']
+    write(site / 'engine-api.js', '\n'.join(js))
+
+
+def write(path, text):
+    if not path.exists() or path.read_text() != text:
+        path.write_text(text)
+
+
+main()
