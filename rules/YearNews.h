@@ -63,7 +63,6 @@ public:
     // The year's news, and the next year opened.
     YearSummary finishYear();
 
-    bool yearOpen() const { return open_; }
     int openYear() const { return start_.year; }
     const std::vector<ChronicleLine>& chronicle() const { return chronicle_; }
 
@@ -84,7 +83,6 @@ private:
     };
 
     World& world_;
-    bool open_ = false;
     Snapshot start_;
     std::vector<BattleNews> battles_;
     std::vector<Pending> pending_;
