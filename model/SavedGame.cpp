@@ -13,10 +13,6 @@
 
 namespace {
 
-// A saved game of the largest position the rules can hold is some 50 KB;
-// anything far beyond that is not one.
-constexpr std::size_t MaxFileBytes = 1 << 20;
-
 Province* readProvince(SavedLineReader& reader, const ProvinceMap& map, const char* what) {
     const std::string name = reader.text(what);
     Province* p = map.provinceNamed(name);
@@ -135,7 +131,7 @@ FileResult saveToFile(const std::string& path, const SavedPosition& position) {
 }
 
 FileResult loadFromFile(const std::string& path, const ProvinceMap& map, SavedPosition& position) {
-    const FileText file = readRegularFile(path, MaxFileBytes);
+    const FileText file = readRegularFile(path, MaxSavedGameBytes);
     if (!file.ok) return {false, file.error};
     return loadFromText(file.text, map, position);
 }
@@ -145,7 +141,7 @@ FileResult loadFromStream(std::istream& in, const ProvinceMap& map, SavedPositio
     char buffer[4096];
     while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
         text.append(buffer, static_cast<std::size_t>(in.gcount()));
-        if (text.size() > MaxFileBytes) return {false, "Unable to open file: it is far too large to be a saved game."};
+        if (text.size() > MaxSavedGameBytes) return {false, TooLargeForASavedGame};
     }
     return loadFromText(text, map, position);
 }
