@@ -352,7 +352,7 @@ async function boot() {
   window.aurovane = { page, dump: () => page.sync('aurovane_dump'), ready: true };
   performance.mark('aurovane-first-map');
   // The rest of the screen's pictures, before the first year's end needs them.
-  loadPictures([182, 185, 229, 234, 251, 268, 269, ...tables.legionIcons, ...tables.tints.flatMap((x) => x.pictures),
+  loadPictures([182, 185, 251, 268, 269, ...tables.stepPictures, ...tables.legionIcons, ...tables.tints.flatMap((x) => x.pictures),
                 ...Object.values(tables.animations).flatMap((a) => a.frames)]);
   handOverPaintedLand(engine, tables.tints);
   // Offline play: the service worker fetches its files once the game is ready, not before.

@@ -46,8 +46,8 @@ void writeMarchLines(std::ostream& out, const World& game) {
 void writeDecimal(std::ostream& out, double value) {
     // Hundredths are finer than any device pixel; written by hand, the
     // engine carries no floating-point formatting (tens of kilobytes).
-    const long long hundredths = std::llround(value * 100);
-    const unsigned long long magnitude = hundredths < 0 ? 0ULL - hundredths : hundredths;
+    const long hundredths = std::lround(value * 100);
+    const int magnitude = int(hundredths < 0 ? -hundredths : hundredths);
     out << (hundredths < 0 ? "-" : "") << magnitude / 100;
     if (magnitude % 100) out << '.' << magnitude % 100 / 10 << magnitude % 10;
 }

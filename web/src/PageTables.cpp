@@ -130,7 +130,8 @@ std::string pageTables(const Game& game) {
         out << "],\"width\":" << a.width << ",\"height\":" << a.height << ",\"delay\":" << a.delayMs << '}';
         first = false;
     }
-    out << "},\"legionIcons\":[";
+    out << "},\"stepPictures\":[" << view::CrossedSwordsPicture << ',' << view::BannerPicture << ']';
+    out << ",\"legionIcons\":[";
     first = true;
     for (int picture : LegionIconPictures) {
         if (picture == 0) continue;
