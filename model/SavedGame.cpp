@@ -13,10 +13,6 @@
 
 namespace {
 
-// A saved game of the largest position the rules can hold is some 50 KB;
-// anything far beyond that is not one.
-constexpr std::size_t MaxFileBytes = 1 << 20;
-
 Province* readProvince(SavedLineReader& reader, const ProvinceMap& map, const char* what) {
     const std::string name = reader.text(what);
     Province* p = map.provinceNamed(name);
@@ -134,7 +130,7 @@ FileResult saveToFile(const std::string& path, const SavedPosition& position) {
     return {};
 }
 
-FileText readSavedGameFile(const std::string& path) { return readRegularFile(path, MaxFileBytes); }
+FileText readSavedGameFile(const std::string& path) { return readRegularFile(path, MaxSavedGameBytes); }
 
 FileResult loadFromFile(const std::string& path, const ProvinceMap& map, SavedPosition& position) {
     const FileText file = readSavedGameFile(path);
@@ -147,7 +143,7 @@ FileResult loadFromStream(std::istream& in, const ProvinceMap& map, SavedPositio
     char buffer[4096];
     while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
         text.append(buffer, static_cast<std::size_t>(in.gcount()));
-        if (text.size() > MaxFileBytes) return {false, "Unable to open file: it is far too large to be a saved game."};
+        if (text.size() > MaxSavedGameBytes) return {false, TooLargeForASavedGame};
     }
     return loadFromText(text, map, position);
 }

@@ -40,6 +40,11 @@ struct SavedPosition {
     std::array<std::vector<LegionEntry>, PowerCount> legions;
 };
 
+// A saved game of the largest position the rules can hold is some 50 KB;
+// anything far beyond that is not one, and is refused unread with this message.
+inline constexpr std::size_t MaxSavedGameBytes = 1 << 20;
+inline constexpr const char* TooLargeForASavedGame = "Unable to open file: it is far too large to be a saved game.";
+
 // The saved-game text; province names are looked up in `map`.
 FileResult saveToFile(const std::string& path, const SavedPosition& position);
 FileResult loadFromFile(const std::string& path, const ProvinceMap& map, SavedPosition& position);

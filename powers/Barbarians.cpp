@@ -63,25 +63,23 @@ bool Barbarians::offerPeace(const std::string& tribeName, int years, int amount)
 }
 
 Province* Barbarians::frontierOf(int tribe) {
-    World& game = world_;
     switch (tribe) {
-    case 0: return &game.findProvince("Lower Rhine");
-    case 1: return &game.findProvince("Upper Rhine");
-    case 2: return &game.findProvince("Upper Danube");
-    case 3: return &game.findProvince(world_.random.draw() % 2 == 0 ? "Sarmatia" : "Lower Danube");
+    case 0: return &world_.findProvince("Lower Rhine");
+    case 1: return &world_.findProvince("Upper Rhine");
+    case 2: return &world_.findProvince("Upper Danube");
+    case 3: return &world_.findProvince(world_.random.draw() % 2 == 0 ? "Sarmatia" : "Lower Danube");
     default: throw InternalError("invalid cur tribe!");
     }
 }
 
 void Barbarians::markFrontier(int tribe, int hostility) {
-    World& game = world_;
     switch (tribe) {
-    case 0: game.findProvince("Lower Rhine").hostility = hostility; break;
-    case 1: game.findProvince("Upper Rhine").hostility = hostility; break;
-    case 2: game.findProvince("Upper Danube").hostility = hostility; break;
+    case 0: world_.findProvince("Lower Rhine").hostility = hostility; break;
+    case 1: world_.findProvince("Upper Rhine").hostility = hostility; break;
+    case 2: world_.findProvince("Upper Danube").hostility = hostility; break;
     case 3:
-        game.findProvince("Lower Danube").hostility = hostility;
-        game.findProvince("Sarmatia").hostility = hostility;
+        world_.findProvince("Lower Danube").hostility = hostility;
+        world_.findProvince("Sarmatia").hostility = hostility;
         break;
     default: throw InternalError("invalid cur tribe!");
     }

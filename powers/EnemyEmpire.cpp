@@ -28,14 +28,13 @@ void EnemyEmpire::updateLegions() {
 }
 
 bool EnemyEmpire::seizeUndefendedNeighbour(Legion& legion) {
-    World& game = world_;
     const Province& here = *legion.province;
     for (int i = 0; i < here.neighbourCount; ++i) {
         Province* n = here.neighbours[static_cast<std::size_t>(i)];
         if (n == nullptr) continue;
-        Empire* holder = game.ownerOf(*n);
-        if (holder == nullptr || (holder->isRomans() && game.romans.countLegionsIn(*n) == 0)) {
-            game.transferProvince(*this, *n, holder);
+        Empire* holder = world_.ownerOf(*n);
+        if (holder == nullptr || (holder->isRomans() && world_.romans.countLegionsIn(*n) == 0)) {
+            world_.transferProvince(*this, *n, holder);
             legion.moveTo(*n);
             return true;
         }
@@ -44,17 +43,16 @@ bool EnemyEmpire::seizeUndefendedNeighbour(Legion& legion) {
 }
 
 EnemyEmpire::Action EnemyEmpire::attackWeakRomanNeighbour(Legion& legion) {
-    World& game = world_;
     const Province& here = *legion.province;
     const int strength = countLegionsIn(here);
     for (int i = 0; i < here.neighbourCount; ++i) {
         Province* n = here.neighbours[static_cast<std::size_t>(i)];
         if (n == nullptr) continue;
-        const int romans = game.romans.countLegionsIn(*n);
+        const int romans = world_.romans.countLegionsIn(*n);
         if (romans <= 0 || romans > strength) continue;
         // Roman legions in a province nobody holds: the Romans defend it.
-        Empire* holder = game.ownerOf(*n);
-        Empire& defender = holder != nullptr ? *holder : static_cast<Empire&>(game.romans);
+        Empire* holder = world_.ownerOf(*n);
+        Empire& defender = holder != nullptr ? *holder : static_cast<Empire&>(world_.romans);
         if (attack(defender, legion, *this, *n)) return Action::Done;
         removeLegion(legion);
         return Action::Destroyed;
@@ -63,14 +61,13 @@ EnemyEmpire::Action EnemyEmpire::attackWeakRomanNeighbour(Legion& legion) {
 }
 
 bool EnemyEmpire::attack(Empire& defender, Legion& legion, Empire& attacker, Province& target) {
-    World& game = world_;
-    if (!Province::isNeighbour(target, *legion.province)) game.presenter().diagnostic("something strange is going on!");
-    game.showMove(*legion.province, target);
-    if (game.random.draw() % 2 == 0) return false;
+    if (!Province::isNeighbour(target, *legion.province)) world_.presenter().diagnostic("something strange is going on!");
+    world_.showMove(*legion.province, target);
+    if (world_.random.draw() % 2 == 0) return false;
     defender.removeFirstLegionIn(target, false);
     if (defender.countLegionsIn(target) > 0) return true;
-    game.showDefeat(defender, target);
-    game.transferProvince(attacker, target, &defender);
+    world_.showDefeat(defender, target);
+    world_.transferProvince(attacker, target, &defender);
     legion.moveTo(target);
     return true;
 }
@@ -84,16 +81,15 @@ Route EnemyEmpire::findTargetRoute(Province& start) const {
 }
 
 void EnemyEmpire::advanceAlongRoute(Legion& legion, int index) {
-    World& game = world_;
     Province& next = legion.nextOnRoute();
-    Empire* holder = game.ownerOf(next);
+    Empire* holder = world_.ownerOf(next);
     const bool hostile = holder != nullptr && holder->power != power;
     if (hostile && holder->countLegionsIn(next) >= 1) {
         if (!attack(*holder, legion, *this, next)) legions.erase(legions.begin() + index);
         return;
     }
     if (hostile)
-        game.transferProvince(*this, next, holder);
+        world_.transferProvince(*this, next, holder);
     else
         addProvince(next);
     legion.advance();
@@ -107,12 +103,11 @@ Route EnemyEmpire::invasionRoute(Province& start, Province& target) {
 }
 
 Province* EnemyEmpire::drawTarget(std::initializer_list<const char*> names, bool (*wanted)(const Empire* holder)) {
-    World& game = world_;
     std::vector<Province*> candidates;
     for (const char* name : names) {
-        Province& p = game.findProvince(name);
-        if (wanted(game.ownerOf(p))) candidates.push_back(&p);
+        Province& p = world_.findProvince(name);
+        if (wanted(world_.ownerOf(p))) candidates.push_back(&p);
     }
     if (candidates.empty()) return nullptr;
-    return candidates[static_cast<std::size_t>(game.random.draw()) % candidates.size()];
+    return candidates[static_cast<std::size_t>(world_.random.draw()) % candidates.size()];
 }

@@ -7,18 +7,17 @@ Sassanids::Sassanids(World& world) : EnemyEmpire(world, Power::Sassanids, 3) { m
 void Sassanids::takeTurn() {
     static constexpr int chance[] = {4, 3, 2};
     static constexpr int baseSize[] = {2, 4, 7};
-    World& game = world_;
-    const bool invading = game.random.draw() % chance[game.skillLevel] == 0;
-    if (invading) ++game.invasionCount;
+    const bool invading = world_.random.draw() % chance[world_.skillLevel] == 0;
+    if (invading) ++world_.invasionCount;
     if (invading && legions.empty()) {
-        const int size = game.random.draw() % 5 + baseSize[game.skillLevel];
-        Province* start = &game.findProvince("Armenia");
-        if (game.random.draw() % 2 == 0) start = &game.findProvince("Mesopotamia");
+        const int size = world_.random.draw() % 5 + baseSize[world_.skillLevel];
+        Province* start = &world_.findProvince("Armenia");
+        if (world_.random.draw() % 2 == 0) start = &world_.findProvince("Mesopotamia");
         if (Province* target = chooseInvasionTarget()) {
             addLegions(*start, size, invasionRoute(*start, *target));
-            if (game.sassanidWarningPending) {
-                game.report({MessageId::SassanidsMassing, {}}, {MessageId::SassanidsCrossed, {}});
-                game.sassanidWarningPending = false;
+            if (world_.sassanidWarningPending) {
+                world_.report({MessageId::SassanidsMassing, {}}, {MessageId::SassanidsCrossed, {}});
+                world_.sassanidWarningPending = false;
             }
         }
     }

@@ -36,11 +36,3 @@ inline const Lesson* lessonOfYear(int year) {
     }
     return nullptr;
 }
-
-// The lesson of a History menu command, or nullptr.
-inline const Lesson* lessonOfCommand(int command) {
-    for (const Lesson& l : LessonTable) {
-        if (l.command == command) return &l;
-    }
-    return nullptr;
-}

@@ -19,10 +19,9 @@ void RomanEmpire::takeTurn() {
     advanceRoutedLegions();
     updatePlague();
     checkRevolts();
-    World& game = world_;
     Province* province = nullptr;
     int count = 0;
-    if (game.ceckForFreeLegions(province, count)) settleTribe(*province, count);
+    if (world_.ceckForFreeLegions(province, count)) settleTribe(*province, count);
 }
 
 void RomanEmpire::earn(int amount) {
@@ -42,9 +41,8 @@ void RomanEmpire::checkMoney() {
 
 void RomanEmpire::considerBonusDemand() {
     static constexpr int chance[] = {30, 20, 10};
-    World& game = world_;
     const int r = world_.random.draw();
-    if (legions.size() > 10 && r % chance[game.skillLevel] == 0) game.demandBonus();
+    if (legions.size() > 10 && r % chance[world_.skillLevel] == 0) world_.demandBonus();
 }
 
 int RomanEmpire::computeTax() const {
@@ -104,7 +102,6 @@ void RomanEmpire::payLegions() {
 // A plague ends once its counter has run down, also when a loaded or edited
 // position starts it at 0 or below: it would otherwise never end.
 void RomanEmpire::updatePlague() {
-    World& game = world_;
     if (plague) {
         --plagueCounter;
         if (plagueCounter <= 0) {
@@ -115,18 +112,17 @@ void RomanEmpire::updatePlague() {
     }
     static constexpr int chance[] = {20, 15, 10};
     static constexpr int baseYears[] = {5, 10, 15};
-    if (world_.random.draw() % chance[game.skillLevel] != 0) return;
-    ++game.plagueCount;
+    if (world_.random.draw() % chance[world_.skillLevel] != 0) return;
+    ++world_.plagueCount;
     plague = true;
-    plagueCounter = world_.random.draw() % 5 + baseYears[game.skillLevel];
-    game.playSound(SoundKind::Plague);
+    plagueCounter = world_.random.draw() % 5 + baseYears[world_.skillLevel];
+    world_.playSound(SoundKind::Plague);
     moneyWarningShown = false;
     world_.presenter().tell({MessageId::PlagueStarted, {}});
 }
 
 void RomanEmpire::prepareNewGame() {
-    World& game = world_;
-    Province& italia = game.findProvince("Italia");
+    Province& italia = world_.findProvince("Italia");
     for (int i = 0; i < 5; ++i) appendLegion(italia);
     addLegions("Aegyptus", 3);
     addLegions("Syria", 1);

@@ -78,25 +78,23 @@ void World::addRebelArmy(Province& province, int count, const Route& route) {
 }
 
 void RomanEmpire::revoltIfUngarrisoned(const char* provinceName, MessageId message) {
-    World& game = world_;
-    Province& province = game.findProvince(provinceName);
+    Province& province = world_.findProvince(provinceName);
     if (!holds(province) || countLegionsIn(province) > 0) return;
     static constexpr int chance[] = {10, 5, 3};
-    if (world_.random.draw() % chance[game.skillLevel] != 0) return;
-    ++game.rebellionCount;
+    if (world_.random.draw() % chance[world_.skillLevel] != 0) return;
+    ++world_.rebellionCount;
     world_.presenter().tell({message, {}});
-    game.logMessage({MessageId::ProvinceRebelled, {province.name()}});
+    world_.logMessage({MessageId::ProvinceRebelled, {province.name()}});
     removeProvince(province);
 }
 
 void RomanEmpire::checkRevolts() {
     revoltIfUngarrisoned("Britannia", MessageId::BritanniaRevolt);
     revoltIfUngarrisoned("Aegyptus", MessageId::AegyptusRevolt);
-    World& game = world_;
-    Province& italia = game.findProvince("Italia");
-    if (!game.hasGrainShortage() || !holds(italia)) return;
+    Province& italia = world_.findProvince("Italia");
+    if (!world_.hasGrainShortage() || !holds(italia)) return;
     static constexpr int chance[] = {20, 10, 5};
-    if (world_.random.draw() % chance[game.skillLevel] != 0) return;
+    if (world_.random.draw() % chance[world_.skillLevel] != 0) return;
     removeLegionsIn(italia);
     removeProvince(italia);
     world_.presenter().tell({MessageId::GrainRiot, {}});

@@ -53,7 +53,6 @@ void YearNews::startYear() {
     battles_.clear();
     pending_.clear();
     news_.clear();
-    open_ = true;
 }
 
 void YearNews::battleBegins(const Province& from, const Province& to) {

@@ -67,7 +67,6 @@ public:
     // the list, `before` being that list as it was, and its battles by name.
     void followRebuiltGame(const std::vector<const void*>& before);
 
-    bool yearOpen() const { return open_; }
     int openYear() const { return start_.year; }
     const std::vector<ChronicleLine>& chronicle() const { return chronicle_; }
 
@@ -88,7 +87,6 @@ private:
     };
 
     World& world_;
-    bool open_ = false;
     Snapshot start_;
     std::vector<BattleNews> battles_;
     std::vector<Pending> pending_;

@@ -252,23 +252,11 @@ the game plays without sound and narration.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Discard the current game?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Are you sure you want to discard the current game?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Alert</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Game saved</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Results</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -778,6 +766,18 @@ Good luck, Princeps!</source>
     </message>
     <message>
         <source>Right click to advance the game turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discard the current game?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to discard the current game?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Results</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include "client/GameOver.h"
 #include "game/src/MainWindow.h"
 #include "qtcommon/view/MapDrawing.h"
 #include "engine/Game.h"
@@ -128,9 +129,7 @@ void MainWindow::continueLastGame() {
 }
 
 void MainWindow::autosaveTurn() {
-    // A game that is over is none to continue: a lost empire, or the last
-    // year, after which the rules ask no more questions and only play on.
-    if (game_.romans.provinces.empty() || game_.year() >= 476) return;
+    if (!keptAfterTheYear(game_)) return;
     const FileResult r = autosave_.save(game_);
     // The player did not ask for this save; the game goes on without it.
     if (!r.ok) qWarning("aurovane: the game could not be kept in %s: %s", qPrintable(autosave_.folder()), r.error.c_str());

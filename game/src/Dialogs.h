@@ -11,7 +11,6 @@ namespace view { class Pictures; }
 enum DialogPicture : int {
     SplashPicture = 165,   // 640x480
     AboutPicture = 267,    // 600x400, also the credits
-    ResultsPicture = 250,  // 600x400
     PlayPicture = 231,     // the lesson's narration button
     StopPicture = 232,
 };

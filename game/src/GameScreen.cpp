@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <optional>
 
 #include "engine/Game.h"
 #include "qtcommon/RulesText.h"
@@ -175,95 +176,67 @@ void GameScreen::showProvinceInfo(const Province* province) {
     show(shifted(InfoBox, offsetX_));
 }
 
-void GameScreen::wipeIcon(const Province& from, int iconWidth, int iconHeight) {
-    const QPoint spot = legionSpot(from, offsetX_);
-    back_.copyFrom(mapCache_, QRect(figureSpot(from), QSize(iconWidth, iconHeight)), spot);
+void GameScreen::animateMove(Province& from, Province& to) { play(moves_.move(game_, from, to)); }
+
+const Sprite* GameScreen::animationFrame(int picture) const {
+    for (const Animation* a : {&pictures_.walk("romanWalk"), &pictures_.walk("barbarianWalk"),
+                               &pictures_.walk("sassanidWalk"), &pictures_.romanDefeat(), &pictures_.barbarianDefeat(),
+                               &pictures_.sassanidDefeat(), &pictures_.rebelDefeat()})
+        for (const auto& frame : a->frames())
+            if (frame->id() == picture) return frame.get();
+    return nullptr;
 }
 
-void GameScreen::march(const Province& from, const view::MarchPlan& plan) {
-    // Composed afresh: the figure a drag carried and its target's highlight
-    // are gone before the soldier sets out.
-    paintScreen();
-    const view::Animation& walk = pictures_.walk(plan.walk);
-    const view::Sprite& step = *walk.frames().front();
-    if (!plan.figureStays) wipeIcon(from, step.width(), step.height());
-    const QPoint start(offsetX_ + plan.start.x, plan.start.y);
-    const QPoint end(offsetX_ + plan.end.x, plan.end.y);
-    walk.walk(front_, start, end, back_, plan.mirror, [this](const QRect& changed, int delay) {
-        show(changed);
-        wait(delay);
-    });
+QRect GameScreen::drawStepPicture(const ScreenStep& step) {
+    const QPoint at(offsetX_ + step.at.x, step.at.y);
+    const Graphic* graphic = animationFrame(step.picture);
+    if (!graphic) graphic = &pictures_.graphic(step.picture);
+    auto p = front_.painter();
+    if (const auto* sprite = dynamic_cast<const Sprite*>(graphic))
+        sprite->drawTransparent(*p, at.x(), at.y(), step.mirror);
+    else
+        graphic->draw(*p, at.x(), at.y());
+    return QRect(at, QSize(graphic->width(), graphic->height()));
 }
 
-void GameScreen::animateMove(Province& from, Province& to) {
-    const std::pair<std::string, std::string> key{from.name(), to.name()};
-    if (animated_.count(key)) return;
-    Empire* owner = game_.ownerOf(from);
-    if (!owner || !owner->isRomans()) animated_.insert(key);
-    const view::MarchPlan plan = view::marchPlan(owner, from, to);
-    auto sound = [this] { if (playSound) playSound(0); };
-    if (plan.walk) {
-        sound();
-        march(from, plan);
-    } else {
-        // Rebels, and a move out of a province nobody holds: the crossed swords.
-        {
-            auto p = front_.painter();
-            pictures_.sprite(229).drawTransparent(*p, offsetX_ + plan.swords.x, plan.swords.y, false);
+void GameScreen::play(const std::vector<ScreenStep>& steps) {
+    const int o = offsetX_;
+    // The screen as shown before the first step, kept only where a step brings it back.
+    std::optional<Surface> before;
+    for (const ScreenStep& s : steps)
+        if (s.restore && s.backdrop == Backdrop::Before && !before) {
+            before.emplace(layoutSize_, front_.scale());
+            before->copyFrom(front_, QRect(QPoint(0, 0), layoutSize_), QPoint(0, 0));
         }
-        show(QRect(offsetX_ + plan.swords.x, plan.swords.y, 23, 23));
-        sound();
-    }
-    wait(330);
-}
-
-void GameScreen::animateDefeat(const std::string& loser, Province& province) {
-    const QPoint spot = legionSpot(province, offsetX_);
-    auto shown = [this](const QRect& changed, int delay) {
-        show(changed);
-        wait(delay);
-    };
-    // A Roman loses over the composed screen (its own icon wiped first); the
-    // others over the bare tinted map.
-    if (loser == "Romans") {
-        wipeIcon(province, 35, 65);
-        pictures_.romanDefeat().play(front_, spot.x(), spot.y(), back_, spot.x(), spot.y(), false, shown);
-        return;
-    }
-    const Animation& a = loser == "Rebelling Legions" ? pictures_.rebelDefeat()
-                         : loser == "Sassanids"       ? pictures_.sassanidDefeat()
-                                                      : pictures_.barbarianDefeat();
-    a.play(front_, spot.x(), spot.y(), mapCache_, figureSpot(province).x(), figureSpot(province).y(), false, shown);
-}
-
-void GameScreen::showTurnBanner() {
-    const QRect area = shifted(BannerPlace, offsetX_);
-    Surface saved(area.size(), front_.scale());
-    saved.copyFrom(front_, area, QPoint(0, 0));
-    {
-        auto p = front_.painter();
-        pictures_.graphic(234).draw(*p, area.x(), area.y());
-    }
-    show(area);
-    wait(500);
-    front_.copyFrom(saved, QRect(QPoint(0, 0), area.size()), area.topLeft());
-    show(area);
-}
-
-void GameScreen::zoomToDialog(int x, int y) {
-    const std::vector<LayoutRect> frames = zoomFrames(x, y, layoutSize_.width(), layoutSize_.height());
-    for (std::size_t i = 0; i + 1 < frames.size(); ++i) {
-        const QRect frame(frames[i].x, frames[i].y, frames[i].w, frames[i].h);
-        {
-            auto p = front_.painter();
-            p->setPen(QPen(Qt::black, 1));
-            p->setBrush(Qt::NoBrush);
-            p->drawRect(frame);
+    const QPoint mapOrigin(o + MapLeft, MapTop);
+    for (const ScreenStep& s : steps) {
+        if (s.sound && playSound) playSound(static_cast<int>(*s.sound));
+        if (s.compose) paintScreen();
+        if (s.lift) {
+            const QRect area = shifted(*s.lift, o);
+            back_.copyFrom(mapCache_, area.translated(-mapOrigin), area.topLeft());
         }
-        show(frame.adjusted(-1, -1, 2, 2));
-        wait(50);
+        QRect changed;
+        if (s.restore) {
+            const QRect area = shifted(*s.restore, o);
+            if (s.backdrop == Backdrop::BareMap)
+                front_.copyFrom(mapCache_, area.translated(-mapOrigin), area.topLeft());
+            else
+                front_.copyFrom(s.backdrop == Backdrop::Before ? *before : back_, area, area.topLeft());
+            changed = area;
+        }
+        if (s.picture) changed |= drawStepPicture(s);
+        if (s.outline) {
+            const QRect frame = shifted(*s.outline, o);
+            {
+                auto p = front_.painter();
+                p->setPen(QPen(Qt::black, 1));
+                p->setBrush(Qt::NoBrush);
+                p->drawRect(frame);
+            }
+            changed |= frame.adjusted(-1, -1, 2, 2);
+        }
+        if (!changed.isNull()) show(changed);
+        if (s.pauseMs > 0) wait(s.pauseMs);
     }
-    const QRect area(frames.back().x, frames.back().y, frames.back().w, frames.back().h);
-    front_.copyFrom(back_, area, area.topLeft());
-    show(area);
 }

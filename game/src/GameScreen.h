@@ -6,12 +6,11 @@
 #include <QString>
 #include <vector>
 #include <functional>
-#include <set>
 #include <string>
 #include <utility>
 
 #include "qtcommon/view/MapDrawing.h"
-#include "client/MarchPlan.h"
+#include "client/Choreography.h"
 #include "qtcommon/view/NewsPanel.h"
 #include "qtcommon/view/ProvinceRegions.h"
 #include "qtcommon/view/Surface.h"
@@ -84,17 +83,19 @@ public:
     void setHoveredProvince(const Province* province) { hovered_ = province; }
     const Province* hoveredProvince() const { return hovered_; }
 
-    // The rules' hooks.
-    void animateMove(Province& from, Province& to);
-    void animateDefeat(const std::string& loser, Province& province);
-    void forgetAnimatedMoves() { animated_.clear(); }
-    bool wasAnimated(const std::string& from, const std::string& to) const {
-        return animated_.count({from, to}) != 0;
-    }
+    // Plays the steps of the turn's choreography (client/Choreography.h) as
+    // they are given: each drawn, shown and held for its pause.
+    void play(const std::vector<view::ScreenStep>& steps);
 
-    void showTurnBanner();
-    // Grows a frame from a layout point to the 600x400 place of the lesson dialog.
-    void zoomToDialog(int x, int y);
+    // The rules' hooks, played from the client's choreography.
+    void animateMove(Province& from, Province& to);
+    void animateDefeat(Power loser, Province& province) { play(view::defeatSteps(loser, province)); }
+    void forgetAnimatedMoves() { moves_.forgetMoves(); }
+    bool wasAnimated(const std::string& from, const std::string& to) const { return moves_.wasShown(from, to); }
+    void showTurnBanner() { play(view::bannerSteps()); }
+    void zoomToLesson(const Lesson& lesson, bool inTurn) {
+        play(view::lessonZoomSteps(lesson, inTurn, layoutSize_.height()));
+    }
 
     // One text of the screen: where its line starts, what it says, its colour.
     struct TextLine {
@@ -126,9 +127,9 @@ private:
     void wait(int ms) { if (pause) pause(ms); }
     void drawInstructions();
     void drawOrdersInProgress(QPainter& p) const;
-    void wipeIcon(const Province& from, int iconWidth, int iconHeight);
-    // A soldier walks as the plan says (view/MarchPlan.h).
-    void march(const Province& from, const view::MarchPlan& plan);
+    // Draws a step's picture; the area it covers.
+    QRect drawStepPicture(const view::ScreenStep& step);
+    const view::Sprite* animationFrame(int picture) const;
 
     Game& game_;
     const view::Pictures& pictures_;
@@ -138,7 +139,7 @@ private:
     view::Surface mapCache_;
     view::Surface front_;
     const Province* hovered_ = nullptr;
-    std::set<std::pair<std::string, std::string>> animated_;
+    view::MoveChoreography moves_;
     view::ProvinceRegions regions_;
     Drag drag_;
     QString notice_;

@@ -19,6 +19,8 @@
 #include <QUrl>
 #include <QWindow>
 
+#include "client/DiscardQuestions.h"
+#include "client/ResultsDialog.h"
 #include "game/src/PageViewer.h"
 #include "rules/WelcomeHints.h"
 #include "qtcommon/view/MapDrawing.h"
@@ -338,7 +340,7 @@ void MainWindow::toggleSound() {
 }
 
 void MainWindow::chooseNewGame() {
-    if (!advisor_.askDiscard(tr("Discard the current game?"))) return;
+    if (!advisor_.askDiscard(QCoreApplication::translate("ScreenText", DiscardForNewGame))) return;
     newGameWithoutQuestion();
 }
 
@@ -351,7 +353,7 @@ void MainWindow::newGameWithoutQuestion() {
 }
 
 void MainWindow::startScenario(int id) {
-    if (!advisor_.askDiscard(tr("Are you sure you want to discard the current game?"))) return;
+    if (!advisor_.askDiscard(QCoreApplication::translate("ScreenText", DiscardForScenario))) return;
     const int year = id == Command::Scenario260   ? 260
                      : id == Command::Scenario308 ? 308
                      : id == Command::Scenario410 ? 410
@@ -364,7 +366,7 @@ void MainWindow::startScenario(int id) {
 }
 
 void MainWindow::showHistoryLesson(const Lesson& l) {
-    screen_.zoomToDialog(l.zoomX + screen_.screenOffsetX(), l.zoomY);
+    screen_.zoomToLesson(l, false);
     showLessonDialog(l.picture);
 }
 
@@ -378,7 +380,7 @@ void MainWindow::showLessonDialog(int picture) {
 }
 
 void MainWindow::load() {
-    if (gameInProgress_ && !advisor_.askDiscard(tr("Discard the current game?"))) return;
+    if (gameInProgress_ && !advisor_.askDiscard(QCoreApplication::translate("ScreenText", DiscardForNewGame))) return;
     const QString path = chooseFile ? chooseFile(false) : QString();
     if (path.isEmpty()) return;
     openFile(path);
@@ -491,7 +493,7 @@ void MainWindow::move(Province& from, Province& to) {
     screen_.animateMove(from, to);
 }
 
-void MainWindow::defeat(Power loser, Province& province) { screen_.animateDefeat(powerName(loser), province); }
+void MainWindow::defeat(Power loser, Province& province) { screen_.animateDefeat(loser, province); }
 
 void MainWindow::news(const std::string& line) {
     news_->newsLogged(line);
@@ -511,8 +513,7 @@ void MainWindow::forgetAnimatedMoves() { screen_.forgetAnimatedMoves(); }
 void MainWindow::showLesson(int year) {
     const Lesson* l = lessonOfYear(year);
     if (!l) return;
-    screen_.zoomToDialog(l->zoomX + screen_.screenOffsetX(), l->zoomY);
-    screen_.zoomToDialog(l->zoomX + screen_.screenOffsetX(), l->zoomY);
+    screen_.zoomToLesson(*l, true);
     showLessonDialog(l->picture);
 }
 
@@ -521,12 +522,11 @@ void MainWindow::showResults() {
         resultsShown();
         return;
     }
-    PictureDialog d(this, pictures_, ResultsPicture, QSize(600, 400), tr("Results"), false, 0);
-    const int invasions = game_.invasionCount, plagues = game_.plagueCount, rebellions = game_.rebellionCount;
-    d.overlay = [invasions, plagues, rebellions](QPainter& p) {
-        view::drawTextAt(p, 430, 127, QString::number(invasions), Qt::white);
-        view::drawTextAt(p, 430, 168, QString::number(plagues), Qt::white);
-        view::drawTextAt(p, 430, 210, QString::number(rebellions), Qt::white);
+    const ResultsDialog results = resultsDialog(game_);
+    PictureDialog d(this, pictures_, results.picture, QSize(600, 400),
+                    QCoreApplication::translate("ScreenText", results.title), false, 0);
+    d.overlay = [counts = results.counts](QPainter& p) {
+        for (const ScreenTextLine& l : counts) view::drawTextAt(p, l.x, l.y, view::screenText(l), QColor(QRgb(l.colour)));
     };
     d.exec();
 }

@@ -85,52 +85,12 @@ void Sprite::drawTransparent(QPainter& target, int x, int y, bool mirror) const 
     target.drawImage(QRect(x, y, width(), height()), picture);
 }
 
-Animation::Animation(const std::vector<std::pair<int, int>>& frames, int width, int height, int delayMs)
-    : delay_(delayMs) {
+Animation::Animation(const std::vector<std::pair<int, int>>& frames, int width, int height) {
     for (const auto& [id, mask] : frames) frames_.push_back(std::make_unique<Sprite>(id, mask, width, height));
 }
 
 void Animation::load(const QString& root) {
     for (auto& f : frames_) f->load(root);
-}
-
-void Animation::play(Surface& target, int x, int y, const Surface& background, int bx, int by, bool mirror,
-                     const FrameShown& shown) const {
-    if (frames_.empty()) return;
-    const int w = frames_.front()->width();
-    const int h = frames_.front()->height();
-    // Wide frames are centred on the 30-pixel spot of a standing legion.
-    if (w > 30) {
-        const int s = (w - 30) / 2;
-        x -= s;
-        bx -= s;
-    }
-    for (const auto& frame : frames_) {
-        target.copyFrom(background, QRect(bx, by, w, h), QPoint(x, y));
-        {
-            auto p = target.painter();
-            frame->drawTransparent(*p, x, y, mirror);
-        }
-        if (shown) shown(QRect(x, y, w, h), delay_);
-    }
-}
-
-void Animation::walk(Surface& target, QPoint from, QPoint to, const Surface& background, bool mirror,
-                     const FrameShown& shown) const {
-    const int last = int(frames_.size()) - 1;
-    QRect previous;
-    for (int i = 0; i <= last; ++i) {
-        const Sprite& frame = *frames_[std::size_t(i)];
-        const QRect here(last > 0 ? from + (to - from) * i / last : from, QSize(frame.width(), frame.height()));
-        const QRect changed = previous.isNull() ? here : previous.united(here);
-        target.copyFrom(background, changed, changed.topLeft());
-        {
-            auto p = target.painter();
-            frame.drawTransparent(*p, here.x(), here.y(), mirror);
-        }
-        if (shown) shown(changed, delay_);
-        previous = here;
-    }
 }
 
 ProvinceSprites::ProvinceSprites() {

@@ -3,13 +3,10 @@
 #include <array>
 #include <QPainter>
 #include <QString>
-#include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
-
-#include "qtcommon/view/Surface.h"
 
 namespace view {
 
@@ -34,7 +31,6 @@ public:
     virtual void draw(QPainter& target, int x, int y) const;
 
     int id() const { return id_; }
-    const QString& fileStem() const { return stem_; }
     int width() const { return width_; }
     int height() const { return height_; }
     bool isLoaded() const { return !image_.isNull(); }
@@ -72,30 +68,18 @@ private:
     QImage mirrored_, sharpMirrored_;
 };
 
-// A frame sequence played in place, each frame wiping the previous one with
-// the background it was drawn over.
+// The pictures of an animation's frames; where and how long each is shown
+// is the choreography's (client/Choreography.h).
 class Animation {
 public:
     // Frames given one by one as (picture id, mask id).
-    Animation(const std::vector<std::pair<int, int>>& frames, int width, int height, int delayMs);
+    Animation(const std::vector<std::pair<int, int>>& frames, int width, int height);
     void load(const QString& root);
 
-    // Called after each frame with the rectangle (layout pixels) that changed
-    // and the delay to wait; the window shows the frame and pauses there.
-    using FrameShown = std::function<void(const QRect& changed, int delayMs)>;
-    void play(Surface& target, int x, int y, const Surface& background, int bx, int by, bool mirror,
-              const FrameShown& shown) const;
-    // The frames carried in even steps from corner `from` to corner `to`,
-    // each wiping the one before with the background at the same place.
-    void walk(Surface& target, QPoint from, QPoint to, const Surface& background, bool mirror,
-              const FrameShown& shown) const;
-
-    int delay() const { return delay_; }
     const std::vector<std::unique_ptr<Sprite>>& frames() const { return frames_; }
 
 private:
     std::vector<std::unique_ptr<Sprite>> frames_;
-    int delay_;
 };
 
 // The tint pictures of the 23 inner provinces: for each, three sprites (plain,

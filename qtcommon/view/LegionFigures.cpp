@@ -3,6 +3,7 @@
 #include <QPainterPath>
 #include <cmath>
 
+#include "client/MarchLines.h"
 #include "qtcommon/view/MapDrawing.h"
 #include "engine/Game.h"
 
@@ -23,9 +24,10 @@ QFont badgeFont(qreal scale) {
     return f;
 }
 
-QPointF centreOf(const Province& province, int screenOffsetX) {
-    const QPoint s = figureSpot(province);
-    return QPointF(screenOffsetX + MapLeft + s.x() + 17.5, MapTop + s.y() + 40);
+QPolygonF polygonOf(const std::vector<LayoutPointF>& points, int screenOffsetX) {
+    QPolygonF polygon;
+    for (const LayoutPointF& point : points) polygon << QPointF(screenOffsetX + point.x, point.y);
+    return polygon;
 }
 
 }  // namespace
@@ -46,7 +48,10 @@ QRectF countPlaque(QPoint figure, const FigurePlace& place, const QString& text,
     return QRectF(x, y, w, h);
 }
 
-QRectF pennantOver(const QRectF& plaque) { return QRectF(plaque.left() + 3, plaque.top() - 14, 12, 14); }
+QRectF pennantOver(const QRectF& plaque) {
+    const auto corners = pennant(plaque.left(), plaque.top());
+    return QRectF(QPointF(corners[1].x, corners[1].y), QPointF(corners[2].x, corners[0].y));
+}
 
 QRect pickUpBox(const Province& province) { return QRect(figureSpot(province), QSize(PickUpBoxWidth, PickUpBoxHeight)); }
 
@@ -74,14 +79,12 @@ void drawCountBadge(QPainter& p, QPoint figure, const FigurePlace& place, const 
     p.drawText(plaque, Qt::AlignCenter, text);
     if (marching) {
         // A marching stack carries a red pennant over the plaque.
-        const QRectF pole = pennantOver(plaque);
+        const auto corners = pennant(plaque.left(), plaque.top());
         QPainterPath flag;
-        flag.moveTo(pole.bottomLeft());
-        flag.lineTo(pole.topLeft());
-        flag.lineTo(pole.right(), pole.top() + 4);
-        flag.lineTo(pole.left(), pole.top() + 8);
-        p.setPen(QPen(QColor(90, 10, 10), 1.5));
-        p.setBrush(QColor(200, 30, 30));
+        flag.moveTo(corners[0].x, corners[0].y);
+        for (std::size_t i = 1; i < corners.size(); ++i) flag.lineTo(corners[i].x, corners[i].y);
+        p.setPen(QPen(QColor::fromRgba(PennantRim), PennantRimWidth));
+        p.setBrush(QColor::fromRgba(PennantCloth));
         p.drawPath(flag);
     }
     p.restore();
@@ -91,30 +94,18 @@ void drawMarches(QPainter& p, const Game& game, int screenOffsetX) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setClipRect(QRect(screenOffsetX + MapLeft, MapTop, MapWidth, MapHeight));
-    const QColor ink(150, 20, 20);
-    for (const auto& l : game.romans.legions) {
-        if (!l->hasRoute) continue;
-        QPolygonF line;
-        line << centreOf(*l->province, screenOffsetX);
-        for (std::size_t i = std::size_t(l->routeIndex) + 1; i < l->route.size(); ++i)
-            line << centreOf(*l->route[i], screenOffsetX);
-        if (line.size() < 2) continue;
-        p.setPen(QPen(QColor(255, 245, 220, 200), 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    const QColor ink = QColor::fromRgba(MarchInk);
+    for (const MarchLine& march : marchLines(game)) {
+        const QPolygonF line = polygonOf(march.points, screenOffsetX);
+        p.setPen(QPen(QColor::fromRgba(MarchBand), MarchBandWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.drawPolyline(line);
-        p.setPen(QPen(ink, 2.5, Qt::DashLine, Qt::RoundCap, Qt::RoundJoin));
+        // Qt's dash line is MarchDashes.
+        p.setPen(QPen(ink, MarchLineWidth, Qt::DashLine, Qt::RoundCap, Qt::RoundJoin));
         p.drawPolyline(line);
-        // The arrowhead at the destination.
-        const QPointF tip = line.back();
-        const QPointF d = tip - line[line.size() - 2];
-        const qreal length = std::hypot(d.x(), d.y());
-        if (length < 1) continue;
-        const QPointF u = d / length;
-        const QPointF n(-u.y(), u.x());
-        QPolygonF head;
-        head << tip << tip - u * 14 + n * 7 << tip - u * 14 - n * 7;
-        p.setPen(QPen(QColor(255, 245, 220), 1.5));
+        if (march.head.empty()) continue;
+        p.setPen(QPen(QColor::fromRgba(MarchHeadRim), MarchHeadRimWidth));
         p.setBrush(ink);
-        p.drawPolygon(head);
+        p.drawPolygon(polygonOf(march.head, screenOffsetX));
     }
     p.restore();
 }

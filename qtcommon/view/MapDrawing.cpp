@@ -48,7 +48,7 @@ Pictures::Pictures() {
         const AnimationSpec& a = animationNamed(name);
         std::vector<std::pair<int, int>> frames;
         for (std::size_t i = 0; i < a.frames.size() && a.frames[i]; ++i) frames.push_back({a.frames[i], a.masks[i]});
-        return std::make_unique<Animation>(frames, a.width, a.height, a.delayMs);
+        return std::make_unique<Animation>(frames, a.width, a.height);
     };
     romanWalk_ = animation("romanWalk");
     barbarianWalk_ = animation("barbarianWalk");
@@ -100,25 +100,6 @@ const Sprite& Pictures::icon(int kind) const {
     if (kind == UnsupportedIcon) throw InternalError("barbarians 2 graphics not implemented yet!");
     if (kind < 0 || kind >= int(LegionIconPictures.size())) throw InternalError("drawLegion() can't draw unsupported icon");
     return sprite(LegionIconPictures[kind]);
-}
-
-int Pictures::loadedCount() const {
-    int n = 0;
-    for (const auto& [id, g] : graphics_) n += g->isLoaded();
-    for (const auto& e : tints_.entries())
-        for (const auto& s : e.sprites) n += s->isLoaded();
-    for (const Animation* a : {romanWalk_.get(), barbarianWalk_.get(), sassanidWalk_.get(), romanDefeat_.get(),
-                               barbarianDefeat_.get(), sassanidDefeat_.get(), rebelDefeat_.get()})
-        for (const auto& f : a->frames()) n += f->isLoaded();
-    return n;
-}
-
-int Pictures::pictureCount() const {
-    int n = int(graphics_.size()) + int(tints_.entries().size()) * 3;
-    for (const Animation* a : {romanWalk_.get(), barbarianWalk_.get(), sassanidWalk_.get(), romanDefeat_.get(),
-                               barbarianDefeat_.get(), sassanidDefeat_.get(), rebelDefeat_.get()})
-        n += int(a->frames().size());
-    return n;
 }
 
 void drawTextAt(QPainter& p, int x, int y, const QString& text, const QColor& colour, bool opaque,

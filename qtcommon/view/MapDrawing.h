@@ -53,10 +53,6 @@ public:
     const Animation& sassanidDefeat() const { return *sassanidDefeat_; }
     const Animation& rebelDefeat() const { return *rebelDefeat_; }
 
-    // How many of the screen's pictures were found (the rest are placeholders).
-    int loadedCount() const;
-    int pictureCount() const;
-
 private:
     std::map<int, std::unique_ptr<Graphic>> graphics_;
     ProvinceSprites tints_;

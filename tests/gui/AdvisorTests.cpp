@@ -448,15 +448,46 @@ TEST(Animations, DefeatsPlayTheirFrames) {
     Harness h;
     h.screen.paintScreen();
     Province& p = h.game.findProvince("Syria");
-    auto frames = [&](const char* loser, int delay) {
+    auto frames = [&](Power loser, int delay) {
         h.window->recordedPauses.clear();
         h.screen.animateDefeat(loser, p);
         return std::count(h.window->recordedPauses.begin(), h.window->recordedPauses.end(), delay);
     };
-    EXPECT_EQ(frames("Romans", 150), 3);
-    EXPECT_EQ(frames("Rebelling Legions", 100), 2);
-    EXPECT_EQ(frames("Sassanids", 100), 6);
-    EXPECT_EQ(frames("Germanic Tribes", 100), 4);
+    EXPECT_EQ(frames(Power::Romans, 150), 3);
+    EXPECT_EQ(frames(Power::RogueRomans, 100), 2);
+    EXPECT_EQ(frames(Power::Sassanids, 100), 6);
+    EXPECT_EQ(frames(Power::Barbarians, 100), 4);
+}
+
+// The client's steps, played by the window on a wide screen, show the very
+// areas with the very pauses the window's own march always had: the frames
+// carried in even steps (Qt's rounding) from the figure halfway to the target.
+TEST(Animations, TheWindowPlaysAMarchWhereAndAsLongAsItAlwaysDid) {
+    Harness h;
+    h.screen.setLayout(QSize(1600, 672), 1.0);
+    const int o = h.screen.screenOffsetX();
+    ASSERT_GT(o, 0);
+    h.screen.paintScreen();
+    Province& italia = h.game.findProvince("Italia");
+    Province& dalmatia = h.game.findProvince("Dalmatia");
+    std::vector<QRect> shown;
+    h.screen.present = [&](const QRect& r) { shown.push_back(r); };
+    h.window->recordedPauses.clear();
+    h.screen.animateMove(italia, dalmatia);
+    const QPoint start = view::legionSpot(italia, o);
+    const QPoint d = view::legionSpot(dalmatia, o) - start;
+    const QPoint end = start + QPoint((d.x() + (d.x() < 0 ? -1 : 1)) / 2, (d.y() + (d.y() < 0 ? -1 : 1)) / 2);
+    std::vector<QRect> expected = {QRect(QPoint(0, 0), h.screen.layoutSize())};
+    QRect previous;
+    for (int i = 0; i <= 8; ++i) {
+        const QRect here(start + (end - start) * i / 8, QSize(35, 65));
+        expected.push_back(previous.isNull() ? here : previous.united(here));
+        previous = here;
+    }
+    EXPECT_EQ(shown, expected);
+    std::vector<int> pauses(9, 50);
+    pauses.push_back(330);
+    EXPECT_EQ(h.window->recordedPauses, pauses);
 }
 
 TEST(Animations, TurnBannerRestoresWhatItCovered) {

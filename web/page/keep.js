@@ -39,11 +39,9 @@ export function download(text, year) {
   setTimeout(() => URL.revokeObjectURL(url), 10000);
 }
 
-// Saved games are small: anything much bigger is not one, and is not read into memory.
-const LargestSavedGame = 1 << 20;
-
-// The bytes of a chosen or dropped file; an error message for one too big to be a saved game.
-export async function readSavedGame(file) {
-  if (file.size > LargestSavedGame) return { error: `${file.name} is too large to be a saved game.` };
+// The bytes of a chosen or dropped file; the engine's message for one too big
+// to be a saved game (`limits`: the engine's table), which is not read into memory.
+export async function readSavedGame(file, limits) {
+  if (file.size > limits.largest) return { error: limits.tooLarge };
   return { bytes: new Uint8Array(await file.arrayBuffer()) };
 }

@@ -8,7 +8,7 @@ import { Keyboard } from './keyboard.js';
 import { download, keepYear, newestKept, readSavedGame } from './keep.js';
 import { handOverPaintedLand } from './painted-land.js';
 import { loadPictures, whenPictureArrives } from './pictures.js';
-import { Animations, Screen } from './screen.js';
+import { Screen, Steps } from './screen.js';
 
 const byId = (id) => document.getElementById(id);
 const latin1Bytes = (text) => Uint8Array.from(text, (c) => c.charCodeAt(0) & 0xff);
@@ -19,7 +19,7 @@ class Page {
     this.tables = tables;
     this.audio = new Audio(tables.sounds);
     this.screen = new Screen(byId('screen'), tables);
-    this.animations = new Animations(this.screen, (kind) => this.audio.gameSound(kind));
+    this.steps = new Steps(this.screen, (kind) => this.audio.gameSound(kind));
     this.keyboard = new Keyboard(this.screen, {
       pickUp: (name) => this.call(() => api.pickUpProvince(name)),
       order: (from, to) => this.order(from, to),
@@ -53,12 +53,11 @@ class Page {
       },
       tell: (text) => tell(text),
       ask: (text, yes, no) => ask(text, yes, no),
-      move: (from, plan) => this.animations.move(from, plan),
-      defeat: (loser, province) => this.animations.defeat(loser, province),
+      play: (steps) => this.steps.play(steps),
       sound: (kind) => this.audio.gameSound(kind),
-      banner: () => this.animations.banner(),
-      lesson: (year) => this.lesson(this.tables.lessons.find((l) => l.year === year), true),
-      results: () => this.results(),
+      lesson: (year) => this.showLesson(this.tables.lessons.find((l) => l.year === year)),
+      results: (dialog) => this.results(dialog),
+      keep: (year, savedGame) => keepYear(year, savedGame),
       quit: () => this.openMenu(),
       // Years that would run by themselves stop for the menu the player asked for.
       runAnotherYear: () => !this.menuWanted,
@@ -88,28 +87,15 @@ class Page {
   // --- orders
 
   async endTurn() {
-    const year = this.screen.state.year;
     await this.call(() => this.api.endTurn());
-    if (this.screen.state.year !== year) this.keepYear();
-  }
-
-  // A game that is over is none to continue: a lost empire, or the last year.
-  keepYear() {
-    const s = this.screen.state;
-    if (s.romanProvinces === 0 || s.year >= 476) return;
-    keepYear(s.year, this.api.save());
   }
 
   async dropAt(x, y) {
-    const year = this.screen.state.year;
     await this.call(() => this.api.drop(x, y));
-    if (this.screen.state.year !== year) this.keepYear();
   }
 
   async order(from, to) {
-    const year = this.screen.state.year;
     await this.call(() => this.api.order(from, to));
-    if (this.screen.state.year !== year) this.keepYear();
   }
 
   // --- the pointer: a left button, a finger or a pen drags legions; a right click ends the year
@@ -240,7 +226,7 @@ class Page {
   }
 
   async loadFile(file) {
-    const { bytes, error } = await readSavedGame(file);
+    const { bytes, error } = await readSavedGame(file, this.tables.savedGames);
     if (error) {
       await tell(error);
       return;
@@ -296,7 +282,7 @@ class Page {
   async command(name, year) {
     switch (name) {
       case 'new':
-        if (await ask('Discard the current game?', '', '')) await this.call(() => this.api.newGame());
+        if (await ask(this.tables.questions.newGame, '', '')) await this.call(() => this.api.newGame());
         break;
       case 'continue': {
         const kept = newestKept();
@@ -310,11 +296,11 @@ class Page {
         byId('file-input').click();
         break;
       case 'scenario':
-        if (await ask('Are you sure you want to discard the current game?', '', ''))
+        if (await ask(this.tables.questions.scenario, '', ''))
           await this.call(() => this.api.scenario(year));
         break;
       case 'lesson':
-        await this.lesson(this.tables.lessons.find((l) => l.year === year), false);
+        await this.lessonFromMenu(this.tables.lessons.find((l) => l.year === year));
         break;
       case 'hints':
         await this.call(() => this.api.hints());
@@ -336,18 +322,21 @@ class Page {
     this.audio.stopVoice();
   }
 
-  async lesson(lesson, inTurn) {
+  async lessonFromMenu(lesson) {
     if (!lesson) return;
-    await this.animations.zoom(lesson.zoomFrames);
-    if (inTurn) await this.animations.zoom(lesson.zoomFrames);
+    await this.steps.play(lesson.zoom);
+    await this.showLesson(lesson);
+  }
+
+  async showLesson(lesson) {
+    if (!lesson) return;
     await showPicture({ id: lesson.picture, title: lesson.title, words: [lesson.dates, lesson.text],
                         narration: lesson.narration, audio: this.audio });
   }
 
-  results() {
-    const [invasions, plagues, rebellions] = this.screen.state.results;
-    return showPicture({ id: 250, title: 'Results', audio: this.audio,
-                         counts: [[430, 127, String(invasions)], [430, 168, String(plagues)], [430, 210, String(rebellions)]] });
+  results(dialog) {
+    return showPicture({ id: dialog.picture, title: dialog.title, audio: this.audio,
+                         counts: dialog.counts.map((l) => [l.x, l.y, l.text]) });
   }
 }
 
@@ -386,7 +375,7 @@ async function boot() {
   window.aurovane = { page, api, dump: () => api.dump(), ready: true };
   performance.mark('aurovane-first-map');
   // The rest of the screen's pictures, before the first year's end needs them.
-  loadPictures([182, 185, 229, 234, 251, 268, 269, ...tables.legionIcons, ...tables.tints.flatMap((x) => x.pictures),
+  loadPictures([182, 185, 251, 268, 269, ...tables.stepPictures, ...tables.legionIcons, ...tables.tints.flatMap((x) => x.pictures),
                 ...Object.values(tables.animations).flatMap((a) => a.frames)]);
   handOverPaintedLand(api, tables.tints);
   // Offline play: the service worker fetches its files once the game is ready, not before.

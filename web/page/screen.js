@@ -8,6 +8,24 @@ import { drawPicture, setPictureDensity } from './pictures.js';
 const FontSize = 16;
 
 const colourOf = (rgb) => `#${rgb.toString(16).padStart(6, '0')}`;
+// 0xAARRGGBB, as the engine gives the march lines' colours.
+const rgbaOf = (argb) => `rgba(${(argb >>> 16) & 255}, ${(argb >>> 8) & 255}, ${argb & 255}, ${(argb >>> 24) / 255})`;
+
+function path(ctx, points, closed) {
+  ctx.beginPath();
+  points.forEach(([x, y], i) => (i ? ctx.lineTo(x, y) : ctx.moveTo(x, y)));
+  if (closed) ctx.closePath();
+}
+
+// A shape filled and rimmed (colours 0xAARRGGBB).
+function fillShape(ctx, points, closed, fill, rim, rimWidth) {
+  path(ctx, points, closed);
+  ctx.fillStyle = rgbaOf(fill);
+  ctx.fill();
+  ctx.strokeStyle = rgbaOf(rim);
+  ctx.lineWidth = rimWidth;
+  ctx.stroke();
+}
 
 export class Screen {
   constructor(canvas, tables) {
@@ -19,8 +37,7 @@ export class Screen {
     this.composition = document.createElement('canvas');
     this.state = null;
     this.hovered = null;      // the province of the information line
-    this.hiddenSpot = null;   // a province whose icons an animation has lifted
-    this.overlay = null;      // drawn last: an animation frame, the banner, a zoom frame
+    this.playing = false;     // while steps play, the composition is theirs to change
     this.dragLine = null;     // [x0, y0, x1, y1] in layout pixels while dragging
     this.fitToWindow();
   }
@@ -127,10 +144,11 @@ export class Screen {
     }
     this.drawMap(ctx);
     if (s.year >= 313) drawPicture(ctx, 251, t.constantinople[0], t.constantinople[1]);
+    this.drawMarches(ctx);
     const [footX, footY] = L.countBadgeFoot;
     // As in the window: the figures, then their counts, the first provinces
     // of the table on top, since a press picks the first one's legions up.
-    const shown = s.provinces.filter((p) => p.name !== this.hiddenSpot).reverse();
+    const shown = [...s.provinces].reverse();
     for (const p of shown) {
       const spot = this.legionSpot(p.name);
       for (const l of p.legions) drawPicture(ctx, l.picture, spot.x, spot.y);
@@ -149,6 +167,7 @@ export class Screen {
         ctx.fillRect(left, top, w, FontSize + 3);
         ctx.fillStyle = '#000';
         ctx.fillText(label, left, top);
+        if (l.marching) this.drawPennant(ctx, left, top);
       }
     }
     // The legend, the frames around the map and the information line.
@@ -176,11 +195,43 @@ export class Screen {
       ctx.stroke();
       ctx.setLineDash([]);
     }
-    if (this.overlay) this.overlay(ctx);
+  }
+
+  // The routes of the marching legions, as the engine lays them out, under the figures.
+  drawMarches(ctx) {
+    const style = this.tables.marchStyle;
+    const [mapX, mapY, mapW, mapH] = this.layout.map;
+    ctx.save();
+    ctx.beginPath();
+    ctx.rect(mapX, mapY, mapW, mapH);
+    ctx.clip();
+    ctx.lineCap = 'round';
+    ctx.lineJoin = 'round';
+    for (const march of this.state.marches) {
+      path(ctx, march.points);
+      ctx.strokeStyle = rgbaOf(style.band);
+      ctx.lineWidth = style.bandWidth;
+      ctx.stroke();
+      ctx.strokeStyle = rgbaOf(style.ink);
+      ctx.lineWidth = style.lineWidth;
+      ctx.setLineDash(style.dashes.map((d) => d * style.lineWidth));
+      ctx.stroke();
+      ctx.setLineDash([]);
+      if (march.head.length) fillShape(ctx, march.head, true, style.ink, style.headRim, style.headRimWidth);
+    }
+    ctx.restore();
+  }
+
+  // The pennant of a marching stack over its count's plaque.
+  drawPennant(ctx, left, top) {
+    const flag = this.tables.pennant;
+    ctx.save();
+    fillShape(ctx, flag.corners.map(([x, y]) => [left + x, top + y]), false, flag.cloth, flag.rim, flag.rimWidth);
+    ctx.restore();
   }
 
   draw() {
-    this.compose();
+    if (!this.playing) this.compose();
     const ctx = this.canvas.getContext('2d');
     const dpr = window.devicePixelRatio || 1;
     ctx.setTransform(1, 0, 0, 1, 0, 0);
@@ -202,98 +253,70 @@ export class Screen {
 
 export const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
-// The animations the rules ask for, drawn over the composed screen.
-export class Animations {
+// The engine's steps of a march, a fight, the banner or a zoom
+// (client/ScreenStep.h), played as the window plays them: each changes the
+// screen as it says, is shown, and stays for its pause.
+export class Steps {
   constructor(screen, sound) {
     this.screen = screen;
     this.sound = sound;
   }
 
-  async play(name, spot, mirror, bareMap) {
-    const a = this.screen.tables.animations[name];
-    // Wide frames are centred on the 30-pixel spot of a standing legion.
-    const x = a.width > 30 ? spot.x - Math.floor((a.width - 30) / 2) : spot.x;
-    for (const frame of a.frames) {
-      this.screen.overlay = (ctx) => {
-        if (bareMap) this.bareMap(ctx, x, spot.y, a.width, a.height);
-        drawPicture(ctx, frame, x, spot.y, mirror);
-      };
-      this.screen.draw();
-      await sleep(a.delay);
+  async play(steps) {
+    const s = this.screen;
+    s.compose();
+    const before = copyOf(s.composition);
+    let under = copyOf(s.composition);
+    s.playing = true;
+    try {
+      for (const step of steps) {
+        if (step.sound !== undefined) this.sound(step.sound);
+        if (step.compose) {
+          s.compose();
+          under = copyOf(s.composition);
+        }
+        if (step.lift) this.inRect(under, step.lift, (ctx) => s.drawMap(ctx));
+        if (step.restore) {
+          const from = { screen: under, before }[step.backdrop];
+          this.inRect(s.composition, step.restore, (ctx) => (from ? ctx.drawImage(from, 0, 0, ...s.layout.size) : s.drawMap(ctx)));
+        }
+        if (step.picture) this.inRect(s.composition, null, (ctx) => drawPicture(ctx, step.picture, step.at[0], step.at[1], step.mirror));
+        if (step.outline) {
+          this.inRect(s.composition, null, (ctx) => {
+            const [x, y, w, h] = step.outline;
+            ctx.strokeStyle = '#000';
+            ctx.lineWidth = 1;
+            ctx.strokeRect(x + 0.5, y + 0.5, w, h);
+          });
+        }
+        s.draw();
+        if (step.pause) await sleep(step.pause);
+      }
+    } finally {
+      s.playing = false;
+      s.draw();
     }
   }
 
-  // The map and its tints only, in one rectangle: where a beaten enemy falls.
-  bareMap(ctx, x, y, w, h) {
+  // Draws on a canvas of the composition's size in layout pixels, within a layout rectangle when one is given.
+  inRect(canvas, rect, draw) {
+    const ctx = canvas.getContext('2d');
     ctx.save();
-    ctx.beginPath();
-    ctx.rect(x, y, w, h);
-    ctx.clip();
-    this.screen.drawMap(ctx);
+    ctx.setTransform(this.screen.deviceScale, 0, 0, this.screen.deviceScale, 0, 0);
+    if (rect) {
+      ctx.beginPath();
+      ctx.rect(...rect);
+      ctx.clip();
+    }
+    draw(ctx);
     ctx.restore();
   }
+}
 
-  // The engine's plan of the march (view/MarchPlan.h), as the window walks it.
-  async move(from, plan) {
-    this.sound(0);
-    if (plan.walk) {
-      await this.walk(from, plan);
-    } else {
-      // Rebels, and a move out of a province nobody holds: the crossed swords.
-      this.screen.overlay = (ctx) => drawPicture(ctx, 229, plan.swords[0], plan.swords[1]);
-      this.screen.draw();
-    }
-    await sleep(330);
-    this.screen.overlay = null;
-    this.screen.hiddenSpot = null;
-    this.screen.draw();
-  }
-
-  // The walk's frames carried in even steps from the plan's start to its end.
-  async walk(from, plan) {
-    const a = this.screen.tables.animations[plan.walk];
-    if (!plan.figureStays) this.screen.hiddenSpot = from;
-    const last = a.frames.length - 1;
-    for (let i = 0; i <= last; ++i) {
-      const along = (k) => plan.start[k] + (last > 0 ? Math.round((plan.end[k] - plan.start[k]) * i / last) : 0);
-      const frame = a.frames[i];
-      this.screen.overlay = (ctx) => drawPicture(ctx, frame, along(0), along(1), plan.mirror);
-      this.screen.draw();
-      await sleep(a.delay);
-    }
-  }
-
-  async defeat(loser, province) {
-    const spot = this.screen.legionSpot(province);
-    const names = { Romans: 'romanDefeat', 'Rebelling Legions': 'rebelDefeat', Sassanids: 'sassanidDefeat' };
-    if (loser === 'Romans') this.screen.hiddenSpot = province;
-    await this.play(names[loser] || 'barbarianDefeat', spot, false, loser !== 'Romans');
-    this.screen.overlay = null;
-    this.screen.hiddenSpot = null;
-    this.screen.draw();
-  }
-
-  async banner() {
-    this.screen.overlay = (ctx) => drawPicture(ctx, 234, this.screen.layout.banner[0], this.screen.layout.banner[1]);
-    this.screen.draw();
-    await sleep(500);
-    this.screen.overlay = null;
-    this.screen.draw();
-  }
-
-  // A frame growing toward the place of the lesson dialog (the engine's frames, the place last).
-  async zoom(frames) {
-    for (let i = 1; i < frames.length; ++i) {
-      const shown = frames.slice(0, i);
-      this.screen.overlay = (ctx) => {
-        ctx.strokeStyle = '#000';
-        ctx.lineWidth = 1;
-        for (const [x, y, w, h] of shown) ctx.strokeRect(x + 0.5, y + 0.5, w, h);
-      };
-      this.screen.draw();
-      await sleep(50);
-    }
-    this.screen.overlay = null;
-    this.screen.draw();
-  }
+function copyOf(canvas) {
+  const copy = document.createElement('canvas');
+  copy.width = canvas.width;
+  copy.height = canvas.height;
+  copy.getContext('2d').drawImage(canvas, 0, 0);
+  return copy;
 }

@@ -17,15 +17,18 @@
 #include "client/UndoText.h"
 #include "engine/Game.h"
 #include "client/KeyboardChoice.h"
-#include "client/MarchPlan.h"
+#include "client/Choreography.h"
+#include "client/GameOver.h"
 #include "client/PaintedProvinces.h"
 #include "client/ScreenLayout.h"
 #include "english/CorrectedEnglish.h"
+#include "rules/LessonTable.h"
 #include "rules/Orders.h"
 #include "rules/Presenter.h"
 #include "rules/WelcomeHints.h"
 #include "web/src/PageExports.h"
 #include "web/src/PageState.h"
+#include "web/src/PageSteps.h"
 #include "web/src/PageTables.h"
 
 namespace {
@@ -36,19 +39,11 @@ EM_ASYNC_JS(void, pageTell, (const char* text), { await Module.page.tell(UTF8ToS
 EM_ASYNC_JS(int, pageAsk, (const char* text, const char* yes, const char* no), {
     return (await Module.page.ask(UTF8ToString(text), UTF8ToString(yes), UTF8ToString(no))) ? 1 : 0;
 });
-EM_ASYNC_JS(void, pageMove, (const char* from, const char* walk, int startX, int startY, int endX, int endY,
-                             int mirror, int figureStays, int swordsX, int swordsY), {
-    await Module.page.move(UTF8ToString(from), {walk: walk ? UTF8ToString(walk) : null, start: [startX, startY],
-                           end: [endX, endY], mirror: mirror !== 0, figureStays: figureStays !== 0,
-                           swords: [swordsX, swordsY]});
-});
-EM_ASYNC_JS(void, pageDefeat, (const char* loser, const char* province), {
-    await Module.page.defeat(UTF8ToString(loser), UTF8ToString(province));
-});
+EM_ASYNC_JS(void, pagePlay, (const char* steps), { await Module.page.play(JSON.parse(UTF8ToString(steps))); });
 EM_ASYNC_JS(void, pageSound, (int kind), { await Module.page.sound(kind); });
-EM_ASYNC_JS(void, pageBanner, (), { await Module.page.banner(); });
 EM_ASYNC_JS(void, pageLesson, (int year), { await Module.page.lesson(year); });
-EM_ASYNC_JS(void, pageResults, (), { await Module.page.results(); });
+EM_ASYNC_JS(void, pageResults, (const char* dialog), { await Module.page.results(JSON.parse(UTF8ToString(dialog))); });
+EM_JS(void, pageKeep, (int year, const char* savedGame), { Module.page.keep(year, UTF8ToString(savedGame)); });
 EM_JS(void, pageQuit, (), { Module.page.quit(); });
 EM_JS(int, pageRunAnotherYear, (), { return Module.page.runAnotherYear() ? 1 : 0; });
 
@@ -74,26 +69,27 @@ public:
         if (kind == SoundKind::March) showState(page_);
         pageSound(static_cast<int>(kind));
     }
-    // A march or a fight between two provinces; an enemy's is shown once a turn.
     void move(Province& from, Province& to) override;
     void defeat(Power loser, Province& province) override {
         showState(page_);
-        pageDefeat(powerName(loser), province.name().c_str());
+        pagePlay(pageSteps(view::defeatSteps(loser, province)).c_str());
     }
     void news(const std::string&) override { showState(page_); }
     void redraw() override { showState(page_); }
     void banner() override {
         showState(page_);
-        pageBanner();
+        pagePlay(pageSteps(view::bannerSteps()).c_str());
     }
-    void forgetAnimatedMoves() override { animated_.clear(); }
+    void forgetAnimatedMoves() override { moves_.forgetMoves(); }
     void lesson(int year) override {
         showState(page_);
+        if (const Lesson* l = lessonOfYear(year))
+            pagePlay(pageSteps(view::lessonZoomSteps(*l, true, view::LayoutHeight)).c_str());
         pageLesson(year);
     }
     void results(int, int, int) override {
         showState(page_);
-        pageResults();
+        pageResults(pageResultsDialog(page_.game).c_str());
     }
     void quit() override { pageQuit(); }
     void newGame() override { newGamePosted = true; }
@@ -101,7 +97,7 @@ public:
 
 private:
     Page& page_;
-    std::string animated_;
+    view::MoveChoreography moves_;
 };
 
 }  // namespace
@@ -134,18 +130,19 @@ namespace {
 void showState(Page& page) { pageShowState(pageState(page.game).c_str()); }
 
 void PagePresenter::move(Province& from, Province& to) {
-    const std::string key = from.name() + '\n' + to.name() + '\t';
-    if (animated_.find(key) != std::string::npos) return;
-    const Empire* owner = page_.game.ownerOf(from);
-    if (!owner || !owner->isRomans()) animated_ += key;
+    const std::vector<view::ScreenStep> steps = moves_.move(page_.game, from, to);
+    if (steps.empty()) return;
     showState(page_);
-    const view::MarchPlan p = view::marchPlan(owner, from, to);
-    pageMove(from.name().c_str(), p.walk, p.start.x, p.start.y, p.end.x, p.end.y, p.mirror, p.figureStays,
-             p.swords.x, p.swords.y);
+    pagePlay(pageSteps(steps).c_str());
 }
 
 void endTurn(Page& page) {
     page.play.give(order::EndYear{});
+    if (keptAfterTheYear(page.game)) {
+        std::ostringstream saved;
+        page.game.saveToStream(saved);
+        pageKeep(page.game.year(), saved.str().c_str());
+    }
     if (page.presenter.newGamePosted) {
         page.presenter.newGamePosted = false;
         page.play.give(order::NewGame{});

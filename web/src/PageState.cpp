@@ -1,10 +1,13 @@
 #include "web/src/PageState.h"
 
+#include <cmath>
 #include <sstream>
 
 #include "client/Json.h"
 #include "client/FigureCounts.h"
+#include "client/MarchLines.h"
 #include "client/PictureTable.h"
+#include "client/ResultsDialog.h"
 #include "client/ScreenText.h"
 #include "client/TintTable.h"
 #include "engine/Game.h"
@@ -24,7 +27,42 @@ int tintPicture(Game& game, const Province& province) {
     return 0;
 }
 
+// The routes of the marching legions as the window draws them.
+void writeMarchLines(std::ostream& out, const World& game) {
+    const std::vector<view::MarchLine> marches = view::marchLines(game);
+    out << '[';
+    for (std::size_t i = 0; i < marches.size(); ++i) {
+        out << (i ? "," : "") << "{\"points\":";
+        writePoints(out, marches[i].points);
+        out << ",\"head\":";
+        writePoints(out, marches[i].head);
+        out << '}';
+    }
+    out << ']';
+}
+
 }  // namespace
+
+void writeDecimal(std::ostream& out, double value) {
+    // Hundredths are finer than any device pixel; written by hand, the
+    // engine carries no floating-point formatting (tens of kilobytes).
+    const long hundredths = std::lround(value * 100);
+    const int magnitude = int(hundredths < 0 ? -hundredths : hundredths);
+    out << (hundredths < 0 ? "-" : "") << magnitude / 100;
+    if (magnitude % 100) out << '.' << magnitude % 100 / 10 << magnitude % 10;
+}
+
+void writePoints(std::ostream& out, const std::vector<view::LayoutPointF>& points) {
+    out << '[';
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        out << (i ? "," : "") << '[';
+        writeDecimal(out, points[i].x);
+        out << ',';
+        writeDecimal(out, points[i].y);
+        out << ']';
+    }
+    out << ']';
+}
 
 void writeScreenLines(std::ostream& out, const std::vector<ScreenTextLine>& lines) {
     out << '[';
@@ -44,24 +82,29 @@ void writeInfoLine(std::ostream& out, const Province* province) {
     out << "]}";
 }
 
+std::string pageResultsDialog(const World& game) {
+    const ResultsDialog d = resultsDialog(game);
+    std::ostringstream out;
+    out << "{\"picture\":" << d.picture << ",\"title\":" << jsonString(d.title) << ",\"counts\":";
+    writeScreenLines(out, d.counts);
+    out << '}';
+    return out.str();
+}
+
 std::string pageState(Game& game) {
     const RomanEmpire& r = game.romans;
     std::ostringstream out;
-    out << "{\"year\":" << game.year() << ",\"skill\":" << game.skillLevel << ",\"taxIncome\":" << r.taxIncome
-        << ",\"legionCost\":" << r.legionCost << ",\"treasury\":" << r.treasury
-        << ",\"legionLimit\":" << r.legionLimit() << ",\"plague\":" << (r.plague ? "true" : "false")
-        << ",\"romanProvinces\":" << r.provinces.size() << ",\"canMove\":" << (game.romansCanMove() ? "true" : "false")
-        << ",\"results\":[" << game.invasionCount << ',' << game.plagueCount << ',' << game.rebellionCount << ']'
-        << ",\"dragSource\":" << jsonString(game.dragSource ? game.dragSource->name() : "")
+    out << "{\"year\":" << game.year() << ",\"skill\":" << game.skillLevel << ",\"treasury\":" << r.treasury
         << ",\"reports\":";
     std::vector<ScreenTextLine> reports = economicReportLines(game, 0);
     for (ScreenTextLine& l : militaryReportLines(game, 0)) reports.push_back(std::move(l));
     writeScreenLines(out, reports);
+    out << ",\"marches\":";
+    writeMarchLines(out, game);
     out << ",\"provinces\":[";
     bool first = true;
     for (Province* p : game.provinceTable) {
-        out << (first ? "" : ",") << "{\"name\":" << jsonString(p->name()) << ",\"taxValue\":" << p->taxValue
-            << ",\"tint\":" << tintPicture(game, *p) << ",\"info\":";
+        out << (first ? "" : ",") << "{\"name\":" << jsonString(p->name()) << ",\"tint\":" << tintPicture(game, *p) << ",\"info\":";
         writeInfoLine(out, p);
         out << ",\"legions\":[";
         first = false;

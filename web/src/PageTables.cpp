@@ -1,8 +1,12 @@
 #include "web/src/PageTables.h"
 
 #include <sstream>
+#include <utility>
 
+#include "client/Choreography.h"
+#include "client/DiscardQuestions.h"
 #include "client/Json.h"
+#include "client/MarchLines.h"
 #include "client/LessonTexts.h"
 #include "client/PictureTable.h"
 #include "client/ScreenLayout.h"
@@ -10,7 +14,9 @@
 #include "client/SoundTable.h"
 #include "client/TintTable.h"
 #include "web/src/PageState.h"
+#include "web/src/PageSteps.h"
 #include "engine/Game.h"
+#include "english/CorrectedEnglish.h"
 #include "rules/LessonTable.h"
 
 namespace {
@@ -39,10 +45,31 @@ void writeLayout(std::ostream& out) {
     writeRect(out, "mapFrame", MapFrame);
     writeRect(out, "infoFrame", InfoFrame);
     writeRect(out, "infoBox", InfoBox);
-    writeRect(out, "banner", BannerPlace);
     out << ",\"countBadgeFoot\":[" << CountBadgeFoot.x << ',' << CountBadgeFoot.y << "],\"countBadgeLeftEdge\":"
         << CountBadgeLeftEdge << ",\"countBadgeHighTop\":" << CountBadgeHighTop << ",\"pickUpBox\":["
         << PickUpBoxWidth << ',' << PickUpBoxHeight << "]}";
+}
+
+// How the march lines and the pennants are drawn.
+void writeMarchStyle(std::ostream& out) {
+    out << ",\"marchStyle\":{\"band\":" << view::MarchBand << ",\"ink\":" << view::MarchInk
+        << ",\"headRim\":" << view::MarchHeadRim;
+    for (const auto& [name, width] : {std::pair{"bandWidth", view::MarchBandWidth}, {"lineWidth", view::MarchLineWidth},
+                                      {"headRimWidth", view::MarchHeadRimWidth}}) {
+        out << ",\"" << name << "\":";
+        writeDecimal(out, width);
+    }
+    out << ",\"dashes\":[";
+    writeDecimal(out, view::MarchDashes[0]);
+    out << ',';
+    writeDecimal(out, view::MarchDashes[1]);
+    out << ']';
+    const auto flag = view::pennant(0, 0);
+    out << "},\"pennant\":{\"corners\":";
+    writePoints(out, {flag.begin(), flag.end()});
+    out << ",\"rim\":" << view::PennantRim << ",\"cloth\":" << view::PennantCloth << ",\"rimWidth\":";
+    writeDecimal(out, view::PennantRimWidth);
+    out << '}';
 }
 
 }  // namespace
@@ -82,14 +109,8 @@ std::string pageTables(const Game& game) {
     first = true;
     for (const Lesson& l : LessonTable) {
         out << (first ? "" : ",") << "{\"menuText\":" << jsonString(l.menuText) << ",\"year\":" << l.year
-            << ",\"zoomFrames\":[";
-        bool firstFrame = true;
-        for (const view::LayoutRect& r : view::zoomFrames(l.zoomX, l.zoomY, view::LayoutWidth, view::LayoutHeight)) {
-            out << (firstFrame ? "" : ",");
-            writeBox(out, r);
-            firstFrame = false;
-        }
-        out << "],\"picture\":" << l.picture
+            << ",\"zoom\":" << pageSteps(view::lessonZoomSteps(l, false, view::LayoutHeight))
+            << ",\"picture\":" << l.picture
             << ",\"narration\":" << jsonString(l.narration);
         writeLessonText(out, l.year);
         out << '}';
@@ -109,7 +130,8 @@ std::string pageTables(const Game& game) {
         out << "],\"width\":" << a.width << ",\"height\":" << a.height << ",\"delay\":" << a.delayMs << '}';
         first = false;
     }
-    out << "},\"legionIcons\":[";
+    out << "},\"stepPictures\":[" << view::CrossedSwordsPicture << ',' << view::BannerPicture << ']';
+    out << ",\"legionIcons\":[";
     first = true;
     for (int picture : LegionIconPictures) {
         if (picture == 0) continue;
@@ -133,6 +155,11 @@ std::string pageTables(const Game& game) {
     writeScreenLines(out, instructionLines(0));
     out << ",\"noProvinceInfo\":";
     writeInfoLine(out, nullptr);
+    writeMarchStyle(out);
+    out << ",\"questions\":{\"newGame\":" << jsonString(DiscardForNewGame)
+        << ",\"scenario\":" << jsonString(DiscardForScenario) << '}';
+    out << ",\"savedGames\":{\"largest\":" << MaxSavedGameBytes
+        << ",\"tooLarge\":" << jsonString(correctedEnglish(TooLargeForASavedGame)) << '}';
     out << '}';
     return out.str();
 }

@@ -423,6 +423,56 @@ await check('the game plays offline after the first visit, a lesson never opened
   await page.keyboard.press('Escape');
   await desktop.setOffline(false);
 });
+
+await check('the end of a year plays the engine\'s steps: the banner up for 500 ms, then what it covered', async () => {
+  await page.waitForFunction(() => !document.querySelector('dialog[open]'));
+  await page.evaluate(() => {
+    const steps = window.aurovane.page.steps;
+    const play = steps.play.bind(steps);
+    window.playedSteps = [];
+    steps.play = (list) => {
+      window.playedSteps.push(list);
+      return play(list);
+    };
+  });
+  await page.click('#end-year');
+  await settle(page);
+  const played = await page.evaluate(() => window.playedSteps);
+  const [up, down] = played.find((list) => list.some((step) => step.picture === 234)) ?? [];
+  assert.ok(up, JSON.stringify(played));
+  assert.equal(up.pause, 500);
+  assert.equal(down.backdrop, 'before');
+  assert.deepEqual(down.restore, [...up.at, 254, 38]);
+  assert.equal(await page.evaluate(() => window.aurovane.page.screen.playing), false, 'the screen is the game\'s again');
+});
+
+await check('a march order draws its route to an arrowhead on the map as the window does', async () => {
+  await page.waitForTimeout(1100);
+  await page.keyboard.type('ital');
+  await page.keyboard.press('Enter');
+  await page.waitForTimeout(1100);
+  await page.keyboard.type('lus');
+  await page.keyboard.press('Enter');
+  await settle(page);
+  const s = await state(page);
+  assert.ok(s.marches.length > 0, 'a route');
+  assert.ok(s.provinces.some((p) => p.legions.some((l) => l.marching)), 'a marching stack');
+  // The route's ink along its first leg.
+  const inked = await page.evaluate(() => {
+    const screen = window.aurovane.page.screen;
+    const [[x0, y0], [x1, y1]] = screen.state.marches[0].points;
+    const ctx = screen.composition.getContext('2d');
+    let found = 0;
+    for (let i = 1; i < 40; ++i) {
+      const x = (x0 + (x1 - x0) * i / 40) * screen.deviceScale;
+      const y = (y0 + (y1 - y0) * i / 40) * screen.deviceScale;
+      const [r, g, b] = ctx.getImageData(Math.round(x), Math.round(y), 1, 1).data;
+      if (r > 110 && g < 70 && b < 70) ++found;
+    }
+    return found;
+  });
+  assert.ok(inked >= 5, `${inked} of 39 points of the first leg in the route's ink`);
+});
 await desktop.close();
 
 const wide = await browser.newContext({ viewport: { width: 1920, height: 1080 } });

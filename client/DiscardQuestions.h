@@ -1,0 +1,12 @@
+#pragma once
+// The questions asked before the current game is given up, forms of the
+// "ScreenText" context: the window translates them, the page shows them.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+
+// Before a new game or a loaded one.
+inline constexpr const char* DiscardForNewGame = QT_TRANSLATE_NOOP("ScreenText", "Discard the current game?");
+// Before a scenario.
+inline constexpr const char* DiscardForScenario =
+    QT_TRANSLATE_NOOP("ScreenText", "Are you sure you want to discard the current game?");
