@@ -52,6 +52,10 @@ public:
     const Animation& sassanidDefeat() const { return *sassanidDefeat_; }
     const Animation& rebelDefeat() const { return *rebelDefeat_; }
 
+    // How many times the pictures were loaded: a screen keeping what it drew
+    // from them draws again after another load.
+    int loads() const { return loads_; }
+
     // How many of the screen's pictures were found (the rest are placeholders).
     int loadedCount() const;
     int pictureCount() const;
@@ -62,6 +66,7 @@ private:
     std::unique_ptr<Animation> romanWalk_, barbarianWalk_, sassanidWalk_;
     std::unique_ptr<Animation> romanDefeat_, barbarianDefeat_, sassanidDefeat_, rebelDefeat_;
     QString root_;
+    int loads_ = 0;
 };
 
 // The font of every text of the screen.
