@@ -38,8 +38,9 @@ void GameScreen::setLayout(QSize layoutSize, qreal scale) {
     front_.reset(layoutSize_, scale);
     mapCache_.reset(QSize(MapWidth, MapHeight), scale);
     scene_.reset(layoutSize_, scale);
-    previousScene_ = Surface();
+    previousScene_ = base_ = Surface();
     sceneComposed_ = false;
+    baseKey_.clear();
     stale_ = drawnOver_ = QRegion();
 }
 
@@ -80,17 +81,28 @@ SceneKey GameScreen::sceneKey() const {
     return key;
 }
 
-void GameScreen::composeScene() {
+void GameScreen::composeBase() {
+    std::vector<std::uintptr_t> key = ownershipKey(game_);
+    key.push_back(std::uintptr_t(pictures_.loads()));
+    if (!base_.isNull() && key == baseKey_) return;
     const int o = offsetX_;
-    if (scene_.isNull()) scene_.reset(layoutSize_, back_.scale());
+    if (base_.isNull()) base_.reset(layoutSize_, back_.scale());
     {
-        auto p = scene_.painter();
+        auto p = base_.painter();
         p->fillRect(QRect(QPoint(0, 0), layoutSize_), Qt::black);
         pictures_.sprite(264).drawTransparent(*p, o + ScrollPlace.x, ScrollPlace.y, false);
         drawMapPicture(*p, pictures_, game_, o);
         drawOwnership(*p, pictures_, game_, o);
     }
-    mapCache_.copyFrom(scene_, QRect(o + MapLeft, MapTop, MapWidth, MapHeight), QPoint(0, 0));
+    mapCache_.copyFrom(base_, QRect(o + MapLeft, MapTop, MapWidth, MapHeight), QPoint(0, 0));
+    baseKey_ = std::move(key);
+}
+
+void GameScreen::composeScene() {
+    const int o = offsetX_;
+    composeBase();
+    if (scene_.isNull()) scene_.reset(layoutSize_, back_.scale());
+    scene_.copyFrom(base_, QRect(QPoint(0, 0), layoutSize_), QPoint(0, 0));
     auto p = scene_.painter();
     if (game_.year() >= 313) drawConstantinopleLabel(*p, pictures_, o);
     for (const Province* flashed : flashed_)

@@ -137,6 +137,7 @@ private:
     void show(const QRect& r);
     void wait(int ms) { if (pause) pause(ms); }
     SceneKey sceneKey() const;
+    void composeBase();
     void composeScene();
     // The instructions under the information line, drawn on `front` within `area`.
     void drawInstructions(const QRegion& area);
@@ -154,10 +155,13 @@ private:
     view::Surface mapCache_;
     view::Surface front_;
     // The scene as last composed and what it was composed from; the one
-    // before is kept to find what a new composition changed.
-    view::Surface scene_, previousScene_;
+    // before is kept to find what a new composition changed. Under it, the
+    // black screen with the scroll and the tinted map, which change only with
+    // a province's holder.
+    view::Surface scene_, previousScene_, base_;
     SceneKey sceneKey_;
     bool sceneComposed_ = false;
+    std::vector<std::uintptr_t> baseKey_;
     // Where `back_` or `front_` may differ from the composition (drawn on
     // outside a paint), and where the last paint drew over the scene.
     QRegion stale_;

@@ -22,5 +22,7 @@ struct SceneKey {
     bool operator==(const SceneKey&) const = default;
 };
 
-// The world part of the key.
+// Who holds which province, in which colour: what the tinted map shows.
+std::vector<std::uintptr_t> ownershipKey(const Game& game);
+// The world part of the key: the ownership, every legion and the year.
 std::vector<std::uintptr_t> worldKey(const Game& game);
