@@ -1,17 +1,36 @@
-// How long the game screen takes to compose, against the least any frame
-// costs (one full-frame copy to the window's picture), and how long the
-// program takes from start to its first composed frame.
+// The game window's speed and weight, each figure beside its goal at the end:
+// how long a paint of the game screen takes against the least any frame costs
+// (one full-frame copy to the window's picture), with nothing changed, after
+// an order and while legions are carried; and the whole program from its start
+// to its first frame, with its peak memory, against the terminal edition's
+// start plus one composition of the screen.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QFile>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <map>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "game/src/GameScreen.h"
 #include "game/src/MainWindow.h"
 #include "game/src/Sound.h"
 #include "qtcommon/view/MapDrawing.h"
 #include "engine/Game.h"
+#include "qtcommon/Startup.h"
+
+extern char** environ;
 
 namespace {
+
+const char* const FirstFrameOnly = "--first-frame-only";
 
 QApplication& app() {
     static int argc = 1;
@@ -31,18 +50,70 @@ Game& freshGame() {
     return g;
 }
 
+struct PaintedScreen {
+    Game& game = freshGame();
+    view::Pictures pictures;
+    GameScreen screen{game, pictures};
+    explicit PaintedScreen(qreal scale) {
+        pictures.load();
+        screen.buildRegions();
+        screen.setLayout(QSize(view::LayoutWidth, view::LayoutHeight), scale);
+        screen.paintScreen();
+    }
+};
+
+// A paint with nothing changed since the last.
 void BM_PaintScreen(benchmark::State& state) {
+    PaintedScreen s(state.range(0) / 100.0);
+    for (auto _ : state) {
+        s.screen.paintScreen();
+        benchmark::DoNotOptimize(s.screen.front().image().constBits());
+    }
+}
+BENCHMARK(BM_PaintScreen)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
+
+// A paint after an order: a legion of Italia has moved, or moves back.
+void BM_PaintAfterOrder(benchmark::State& state) {
+    PaintedScreen s(state.range(0) / 100.0);
+    Legion* legion = nullptr;
+    for (const auto& l : s.game.romans.legions)
+        if (l->province->name() == "Italia") legion = l.get();
+    for (auto _ : state) {
+        legion->moved = !legion->moved;
+        s.screen.paintScreen();
+        benchmark::DoNotOptimize(s.screen.front().image().constBits());
+    }
+}
+BENCHMARK(BM_PaintAfterOrder)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
+
+// A pointer move while legions are carried over one province.
+void BM_PaintDragStep(benchmark::State& state) {
+    PaintedScreen s(state.range(0) / 100.0);
+    Province& italia = s.game.findProvince("Italia");
+    GameScreen::Drag drag{&italia, &italia, view::legionSpot(italia, 0), true};
+    int step = 0;
+    for (auto _ : state) {
+        drag.pointer = view::legionSpot(italia, 0) + QPoint(step % 20, step % 7);
+        ++step;
+        s.screen.setDrag(drag);
+        s.screen.paintScreen();
+        benchmark::DoNotOptimize(s.screen.front().image().constBits());
+    }
+}
+BENCHMARK(BM_PaintDragStep)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
+
+// The whole screen composed afresh, as the first frame is.
+void BM_FirstComposition(benchmark::State& state) {
     Game& game = freshGame();
     view::Pictures pictures;
     pictures.load();
-    GameScreen screen(game, pictures);
-    screen.setLayout(QSize(view::LayoutWidth, view::LayoutHeight), state.range(0) / 100.0);
     for (auto _ : state) {
+        GameScreen screen(game, pictures);
         screen.paintScreen();
         benchmark::DoNotOptimize(screen.front().image().constBits());
     }
 }
-BENCHMARK(BM_PaintScreen)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FirstComposition)->Unit(benchmark::kMillisecond);
 
 void BM_FullFrameCopy(benchmark::State& state) {
     app();
@@ -57,30 +128,130 @@ void BM_FullFrameCopy(benchmark::State& state) {
 }
 BENCHMARK(BM_FullFrameCopy)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
 
-// Start-up as the program does it, less the splash: the game, the
-// new game, the pictures, the window and its first frame.
-void BM_StartupToFirstFrame(benchmark::State& state) {
-    app();
-    for (auto _ : state) {
-        PlaySession play(42);
-        view::Pictures pictures;
-        GameScreen screen(play.game(), pictures);
-        play.start();
-        RecordingSoundBackend backend;
-        GameSounds sounds(backend);
-        pictures.load();
-        MainWindow::Options options;
-        options.introduction = false;
-        MainWindow window(play, pictures, screen, sounds, options);
-        window.resize(1366, 720);
-        window.show();
-        screen.paintScreen();
-        benchmark::DoNotOptimize(screen.front().image().constBits());
-        window.hide();
-    }
+// Runs a program to its end with the given input and gives back what it
+// printed. (Its peak memory cannot come from wait4: a spawned process counts
+// the peak of the one that spawned it.)
+std::string runProcess(const std::vector<std::string>& args, const char* input) {
+    std::vector<char*> argv;
+    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    int out[2];
+    if (pipe(out) != 0) return {};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, input, O_RDONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    pid_t pid = 0;
+    const bool started = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0;
+    posix_spawn_file_actions_destroy(&actions);
+    close(out[1]);
+    std::string printed;
+    char chunk[4096];
+    for (ssize_t n; started && (n = read(out[0], chunk, sizeof chunk)) > 0;) printed.append(chunk, std::size_t(n));
+    close(out[0]);
+    int status = 0;
+    if (started) waitpid(pid, &status, 0);
+    return printed;
 }
-BENCHMARK(BM_StartupToFirstFrame)->Unit(benchmark::kMillisecond);
+
+std::string self() {
+    char path[4096] = {};
+    const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
+    return n > 0 ? std::string(path, std::size_t(n)) : std::string();
+}
+
+// The program as it starts, less the splash: its application, fonts and
+// translations, the game, the pictures and the window at 1366x768 with its
+// first frame; in a process of its own.
+void BM_StartupToFirstFrame(benchmark::State& state) {
+    std::string printed;
+    for (auto _ : state) printed = runProcess({self(), FirstFrameOnly}, "/dev/null");
+    state.counters["peak_MB"] = std::atof(printed.c_str());
+}
+BENCHMARK(BM_StartupToFirstFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(7);
+
+// The terminal edition's start and end with no orders.
+void BM_TerminalStart(benchmark::State& state) {
+    for (auto _ : state) runProcess({AUROVANE_CLI, "--seed", "42"}, "/dev/null");
+}
+BENCHMARK(BM_TerminalStart)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(7);
+
+int firstFrameOnly(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    installTranslations(application);
+    loadBundledFonts();
+    PlaySession play(42);
+    view::Pictures pictures;
+    GameScreen screen(play.game(), pictures);
+    play.start();
+    RecordingSoundBackend backend;
+    GameSounds sounds(backend);
+    pictures.load();
+    MainWindow::Options options;
+    options.introduction = false;
+    MainWindow window(play, pictures, screen, sounds, options);
+    window.setGeometry(0, 0, 1366, 768);
+    window.show();
+    screen.paintScreen();
+    QCoreApplication::processEvents();
+    // The peak resident memory of this process, in MB.
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly))
+        for (const QByteArray& line : status.readAll().split('\n'))
+            if (line.startsWith("VmHWM:")) std::printf("%.1f\n", line.mid(6).trimmed().split(' ').front().toDouble() * 1024 / 1e6);
+    return 0;
+}
+
+// Keeps every run's time to set the figures beside their goals: the
+// processor time of what runs in this process (the least disturbed by the
+// rest of a shared machine), the real time of a whole program.
+class GoalReporter : public benchmark::ConsoleReporter {
+public:
+    std::map<std::string, double> ms;
+    std::map<std::string, double> peakMB;
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& r : runs) {
+            const bool wholeProgram = r.benchmark_name().find("/real_time") != std::string::npos;
+            ms[r.benchmark_name()] = wholeProgram ? r.GetAdjustedRealTime() : r.GetAdjustedCPUTime();
+            if (auto it = r.counters.find("peak_MB"); it != r.counters.end()) peakMB[r.benchmark_name()] = it->second;
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
+
+void printGoals(GoalReporter& r) {
+    auto at = [&r](const std::string& name) { return r.ms.count(name) ? r.ms[name] : 0.0; };
+    auto ratio = [](double a, double b) { return b > 0 ? a / b : 0.0; };
+    std::printf("\n%-52s %10s %10s\n", "figure", "measured", "goal");
+    for (const char* scale : {"100", "200"}) {
+        const double copy = at(std::string("BM_FullFrameCopy/") + scale);
+        const std::string x = std::string(scale) == "100" ? "1x" : "2x";
+        std::printf("%-52s %9.2fx %9s\n", ("paintScreen, nothing changed / frame copy, " + x).c_str(),
+                    ratio(at(std::string("BM_PaintScreen/") + scale), copy), "<= 3x");
+        std::printf("%-52s %9.2fx %9s\n", ("paintScreen, carried legions / frame copy, " + x).c_str(),
+                    ratio(at(std::string("BM_PaintDragStep/") + scale), copy), "<= 3x");
+        std::printf("%-52s %9.2fx %9s\n", ("paintScreen after an order / frame copy, " + x).c_str(),
+                    ratio(at(std::string("BM_PaintAfterOrder/") + scale), copy), "-");
+    }
+    const double startup = at("BM_StartupToFirstFrame/iterations:7/real_time");
+    const double reference = at("BM_TerminalStart/iterations:7/real_time") + at("BM_FirstComposition");
+    std::printf("%-52s %9.2fx %9s\n", "start-up to the first frame / (terminal start + paint)",
+                ratio(startup, reference), "<= 1.2x");
+    std::printf("%-52s %8.0fms %9s\n", "start-up to the first frame", startup, "-");
+    std::printf("%-52s %8.0fMB %9s\n", "peak memory at 1366x768",
+                r.peakMB["BM_StartupToFirstFrame/iterations:7/real_time"], "<= 110MB");
+}
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    if (argc > 1 && std::strcmp(argv[1], FirstFrameOnly) == 0) return firstFrameOnly(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    GoalReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    printGoals(reporter);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -47,7 +47,7 @@ void MainWindow::setUpDesktopPlay() {
     keyboard_ = std::make_unique<KeyboardOrders>(game_, std::move(a));
     // Keys go to the map from the start, without a click on it first.
     widget_->setFocus();
-    screen_.decorate = [this](QPainter& p) { keyboard_->draw(p, screen_.screenOffsetX()); };
+    screen_.decorate = [this](QPainter& p) { return keyboard_->draw(p, screen_.screenOffsetX()); };
 
     // "Continue Last Game" goes just below "New Game", and is offered only
     // when there is a game to continue.

@@ -6,6 +6,7 @@
 
 #include "engine/Game.h"
 #include "qtcommon/RulesText.h"
+#include "game/src/ScreenAreas.h"
 #include "qtcommon/view/LegionFigures.h"
 #include "client/ScreenText.h"
 
@@ -37,40 +38,117 @@ void GameScreen::setLayout(QSize layoutSize, qreal scale) {
     back_.reset(layoutSize_, scale);
     front_.reset(layoutSize_, scale);
     mapCache_.reset(QSize(MapWidth, MapHeight), scale);
+    scene_.reset(layoutSize_, scale);
+    previousScene_ = base_ = Surface();
+    sceneComposed_ = false;
+    baseKey_.clear();
+    stale_ = drawnOver_ = QRegion();
+}
+
+namespace {
+
+// Smoothly scaled pictures and wide pens reach a little past the layout
+// rectangle they are drawn in; wiping and showing this much more is cheap.
+QRegion withMargin(const QRegion& area) {
+    QRegion grown;
+    for (const QRect& r : area) grown += r.adjusted(-2, -2, 2, 2);
+    return grown;
+}
+
+}  // namespace
+
+void GameScreen::show(const QRect& r) {
+    stale_ += withMargin(r);
+    if (present) present(r);
+}
+
+SceneKey GameScreen::sceneKey() const {
+    SceneKey key;
+    key.world = worldKey(game_);
+    key.screen = {std::uintptr_t(pictures_.loads()), std::uintptr_t(drag_.carrying ? drag_.target : nullptr),
+                  std::uintptr_t(hovered_), flashed_.size()};
+    for (const Province* p : flashed_) key.screen.push_back(std::uintptr_t(p));
+    auto addTexts = [&key](const std::vector<TextLine>& lines) {
+        for (const TextLine& l : lines)
+            key.texts += QStringLiteral("%1,%2,%3:").arg(l.x).arg(l.y).arg(l.colour.rgba()) + l.text + QChar(0);
+    };
+    addTexts(economicReportLines());
+    addTexts(militaryReportLines());
+    const InfoLine info = provinceInfo(hovered_);
+    addTexts(info.texts);
+    for (const auto& [x, picture] : info.coins) key.screen.insert(key.screen.end(), {std::uintptr_t(x), std::uintptr_t(picture)});
+    key.texts += QChar(1) + notice_;
+    key.font = screenFont().key();
+    return key;
+}
+
+void GameScreen::composeBase() {
+    std::vector<std::uintptr_t> key = ownershipKey(game_);
+    key.push_back(std::uintptr_t(pictures_.loads()));
+    if (!base_.isNull() && key == baseKey_) return;
+    const int o = offsetX_;
+    if (base_.isNull()) base_.reset(layoutSize_, back_.scale());
+    {
+        auto p = base_.painter();
+        p->fillRect(QRect(QPoint(0, 0), layoutSize_), Qt::black);
+        pictures_.sprite(264).drawTransparent(*p, o + ScrollPlace.x, ScrollPlace.y, false);
+        drawMapPicture(*p, pictures_, game_, o);
+        drawOwnership(*p, pictures_, game_, o);
+    }
+    mapCache_.copyFrom(base_, QRect(o + MapLeft, MapTop, MapWidth, MapHeight), QPoint(0, 0));
+    baseKey_ = std::move(key);
+}
+
+void GameScreen::composeScene() {
+    const int o = offsetX_;
+    composeBase();
+    if (scene_.isNull()) scene_.reset(layoutSize_, back_.scale());
+    scene_.copyFrom(base_, QRect(QPoint(0, 0), layoutSize_), QPoint(0, 0));
+    auto p = scene_.painter();
+    if (game_.year() >= 313) drawConstantinopleLabel(*p, pictures_, o);
+    for (const Province* flashed : flashed_)
+        if (flashed) regions_.highlight(*p, game_, *flashed, QColor(230, 30, 20), o);
+    if (drag_.carrying && drag_.target) regions_.highlight(*p, game_, *drag_.target, QColor(255, 200, 0), o);
+    drawLegions(*p, pictures_, game_, o);
+    drawLegend(*p, pictures_, o);
+    drawMilitaryReport(*p);
+    drawEconomicReport(*p);
+    drawProvinceInfo(*p, hovered_);
 }
 
 void GameScreen::paintScreen() {
-    const int o = offsetX_;
+    const QRect all(QPoint(0, 0), layoutSize_);
+    QRegion changed = stale_ + drawnOver_;
+    SceneKey key = sceneKey();
+    if (!sceneComposed_ || !(key == sceneKey_)) {
+        std::swap(scene_, previousScene_);
+        composeScene();
+        changed += sceneComposed_ ? screenareas::differingTiles(scene_, previousScene_) : QRegion(all);
+        sceneKey_ = std::move(key);
+        sceneComposed_ = true;
+    }
+    screenareas::copyArea(back_, scene_, changed);
+    QRegion drawnOver;
     {
         auto p = back_.painter();
-        p->fillRect(QRect(QPoint(0, 0), layoutSize_), Qt::black);                  // 1
-        pictures_.sprite(264).drawTransparent(*p, o + ScrollPlace.x, ScrollPlace.y, false);  // 2
-        drawMapPicture(*p, pictures_, game_, o);                                   // 3
-        drawOwnership(*p, pictures_, game_, o);                                    // 4
+        if (decorate) drawnOver += decorate(*p);
+        drawnOver += drawOrdersInProgress(*p);
+        if (newsPanel_.isShown()) {
+            view::drawNewsPanel(*p, newsPanel_, offsetX_);
+            drawnOver += QRect(offsetX_ + MapLeft, MapTop, MapWidth, MapHeight);
+        }
     }
-    mapCache_.copyFrom(back_, QRect(o + MapLeft, MapTop, MapWidth, MapHeight), QPoint(0, 0));  // 5
-    {
-        auto p = back_.painter();
-        if (game_.year() >= 313) drawConstantinopleLabel(*p, pictures_, o);       // 6
-        for (const Province* flashed : flashed_)
-            if (flashed) regions_.highlight(*p, game_, *flashed, QColor(230, 30, 20), o);
-        if (drag_.carrying && drag_.target) regions_.highlight(*p, game_, *drag_.target, QColor(255, 200, 0), o);
-        drawLegions(*p, pictures_, game_, o);                                      // 7
-        drawLegend(*p, pictures_, o);                                              // 8
-        drawMilitaryReport(*p);                                                    // 9
-        drawEconomicReport(*p);
-        drawProvinceInfo(*p, hovered_);
-        if (decorate) decorate(*p);
-        drawOrdersInProgress(*p);
-        view::drawNewsPanel(*p, newsPanel_, o);
-    }
-    front_.copyFrom(back_, QRect(QPoint(0, 0), layoutSize_), QPoint(0, 0));      // 10
-    drawInstructions();                                                            // 11
-    show(QRect(QPoint(0, 0), layoutSize_));
+    drawnOver_ = withMargin(drawnOver);
+    changed = (changed + drawnOver_).intersected(all);
+    stale_ = QRegion();
+    if (changed.isEmpty()) return;
+    screenareas::copyArea(front_, back_, changed);
+    drawInstructions(changed);
+    if (present) present(changed.boundingRect());
 }
 
-void GameScreen::drawOrdersInProgress(QPainter& p) const {
-    if (!drag_.carrying || !drag_.source) return;
+QRect GameScreen::drawOrdersInProgress(QPainter& p) const {
+    if (!drag_.carrying || !drag_.source) return {};
     // The stack left behind keeps a white rim; the figure rides the pointer.
     const QRect box(legionSpot(*drag_.source, offsetX_), QSize(35, 65));
     p.save();
@@ -79,6 +157,9 @@ void GameScreen::drawOrdersInProgress(QPainter& p) const {
     p.drawRect(box.adjusted(-3, -3, 3, 3));
     p.restore();
     view::drawCarriedFigure(p, pictures_, drag_.pointer);
+    const Sprite& carried = pictures_.icon(RomanActive);
+    return box.adjusted(-4, -4, 4, 4) |
+           QRect(drag_.pointer - QPoint(17, 40), QSize(carried.width(), carried.height()));
 }
 
 void GameScreen::scrollChronicle(int lines) {
@@ -86,9 +167,16 @@ void GameScreen::scrollChronicle(int lines) {
     chronicleScroll_ = std::clamp(chronicleScroll_ + lines, 0, std::max(0, total - 1));
 }
 
-void GameScreen::drawInstructions() {
+void GameScreen::drawInstructions(const QRegion& area) {
     const int o = offsetX_;
+    // The frame and the lines under it, all of which the front holds alone.
+    const QRect instructions(o + InfoFrame.x - 2, InfoFrame.y - 2, InfoFrame.w + 4, layoutSize_.height());
+    if (!area.intersects(instructions)) return;
     auto p = front_.painter();
+    const QTransform layout = p->worldTransform();
+    p->resetTransform();
+    p->setClipRegion(screenareas::devicePixels(front_, area));
+    p->setWorldTransform(layout);
     drawFrame(*p, InfoFrame, o);
     for (const TextLine& l : windowLines(instructionLines(o))) drawTextAt(*p, l.x, l.y, l.text, l.colour);
 }
@@ -104,6 +192,7 @@ void GameScreen::refreshReports() {
         drawEconomicReport(*p);
         drawMilitaryReport(*p);
     }
+    stale_ += QRect(o + ScrollPlace.x, ScrollPlace.y, 355, 664);
     const QRect area(o + 990, 0, 345, 664);
     front_.copyFrom(back_, area, area.topLeft());
     show(area);
@@ -215,6 +304,7 @@ void GameScreen::play(const std::vector<ScreenStep>& steps) {
         if (s.lift) {
             const QRect area = shifted(*s.lift, o);
             back_.copyFrom(mapCache_, area.translated(-mapOrigin), area.topLeft());
+            stale_ += area;
         }
         QRect changed;
         if (s.restore) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <QCoreApplication>
 #include <QRect>
+#include <QRegion>
 #include <QColor>
 #include <QSize>
 #include <QString>
@@ -14,6 +15,7 @@
 #include "qtcommon/view/NewsPanel.h"
 #include "qtcommon/view/ProvinceRegions.h"
 #include "qtcommon/view/Surface.h"
+#include "game/src/SceneKey.h"
 #include "rules/YearNews.h"
 
 class Game;
@@ -23,6 +25,13 @@ class Province;
 // the map cache the animations take their backgrounds from, and the picture
 // the window shows (`front`). Nothing here touches a widget: the window is
 // told which part of `front` changed and does the showing and the pausing.
+//
+// A paint composes only what changed. The scene (the tinted map, the
+// legions, the legend, the reports and the information line) is kept as a
+// layer and composed again only when what it is drawn from changes; what is
+// drawn over it (the keyboard's highlight, a drag, the year's news) is wiped
+// with the scene and drawn afresh; and only the parts of the screen that
+// differ from the last frame are copied to `front` and shown.
 class GameScreen {
     Q_DECLARE_TR_FUNCTIONS(GameScreen)
 public:
@@ -40,8 +49,9 @@ public:
     std::function<void(int ms)> pause;
     // The sound hook (the battle sound of an animated move).
     std::function<void(int kind)> playSound;
-    // Drawn over the composed map after the legions (the keyboard's highlight).
-    std::function<void(QPainter& p)> decorate;
+    // Drawn over the composed map after the legions (the keyboard's
+    // highlight); gives back the layout area it drew in.
+    std::function<QRect(QPainter& p)> decorate;
 
     // The painted provinces, read from the tints once the pictures are loaded.
     void buildRegions() { regions_.build(pictures_.tints(), game_); }
@@ -74,7 +84,7 @@ public:
     void scrollChronicle(int lines);
     int chronicleScroll() const { return chronicleScroll_; }
 
-    // Composes the whole screen and shows it.
+    // Brings the screen up to date with the game and shows what changed.
     void paintScreen();
     // Redraws the scroll with both reports and shows it.
     void refreshReports();
@@ -123,10 +133,17 @@ public:
     const view::Surface& front() const { return front_; }
 
 private:
-    void show(const QRect& r) { if (present) present(r); }
+    // Shows a part of `front` drawn outside a paint; the next paint puts the
+    // composition back there.
+    void show(const QRect& r);
     void wait(int ms) { if (pause) pause(ms); }
-    void drawInstructions();
-    void drawOrdersInProgress(QPainter& p) const;
+    SceneKey sceneKey() const;
+    void composeBase();
+    void composeScene();
+    // The instructions under the information line, drawn on `front` within `area`.
+    void drawInstructions(const QRegion& area);
+    // The legions being carried; gives back the layout area it drew in.
+    QRect drawOrdersInProgress(QPainter& p) const;
     // Draws a step's picture; the area it covers.
     QRect drawStepPicture(const view::ScreenStep& step);
     const view::Sprite* animationFrame(int picture) const;
@@ -138,6 +155,18 @@ private:
     view::Surface back_;
     view::Surface mapCache_;
     view::Surface front_;
+    // The scene as last composed and what it was composed from; the one
+    // before is kept to find what a new composition changed. Under it, the
+    // black screen with the scroll and the tinted map, which change only with
+    // a province's holder.
+    view::Surface scene_, previousScene_, base_;
+    SceneKey sceneKey_;
+    bool sceneComposed_ = false;
+    std::vector<std::uintptr_t> baseKey_;
+    // Where `back_` or `front_` may differ from the composition (drawn on
+    // outside a paint), and where the last paint drew over the scene.
+    QRegion stale_;
+    QRegion drawnOver_;
     const Province* hovered_ = nullptr;
     view::MoveChoreography moves_;
     view::ProvinceRegions regions_;

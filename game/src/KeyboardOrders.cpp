@@ -123,17 +123,20 @@ bool KeyboardOrders::keyPress(int key, const QString& text, Qt::KeyboardModifier
     return false;
 }
 
-void KeyboardOrders::draw(QPainter& p, int offsetX) const {
+QRect KeyboardOrders::draw(QPainter& p, int offsetX) const {
     const Province* here = cursor();
-    if (!here) return;
+    if (!here) return {};
+    const QRect map(offsetX + view::MapLeft, view::MapTop, view::MapWidth, view::MapHeight);
     p.save();
-    p.setClipRect(QRect(offsetX + view::MapLeft, view::MapTop, view::MapWidth, view::MapHeight));
+    p.setClipRect(map);
     p.setBrush(Qt::NoBrush);
     auto box = [offsetX](const Province& q, int grow) {
         return view::pickUpBox(q).translated(offsetX + view::MapLeft, view::MapTop).adjusted(-grow, -grow, grow, grow);
     };
     const QColor gold(255, 215, 0);
+    QRect area = box(*here, 7);
     if (const Province* source = carried()) {
+        area |= box(*source, 4);
         // The order being given: from the legions picked up to the highlight.
         p.setPen(QPen(Qt::white, 2, Qt::DashLine));
         p.drawRect(box(*source, 2));
@@ -147,4 +150,5 @@ void KeyboardOrders::draw(QPainter& p, int offsetX) const {
     p.setPen(QPen(gold, 3));
     p.drawRect(box(*here, 3));
     p.restore();
+    return area & map;
 }

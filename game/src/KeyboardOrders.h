@@ -1,5 +1,6 @@
 #pragma once
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <Qt>
 #include <functional>
@@ -46,8 +47,9 @@ public:
     // What has been typed of a name so far.
     QString typed() const { return QString::fromStdString(names_.typed()); }
 
-    // The highlight, drawn over the map in layout pixels.
-    void draw(QPainter& p, int screenOffsetX) const;
+    // The highlight, drawn over the map in layout pixels; gives back the
+    // area it drew in (empty for none).
+    QRect draw(QPainter& p, int screenOffsetX) const;
 
     // The nearest province from `from` in the direction of an arrow key, by
     // the centres of the legion boxes; none when there is none that way.

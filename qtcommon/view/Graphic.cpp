@@ -8,12 +8,9 @@ namespace view {
 
 namespace {
 
-QImage readPicture(const QString& root, const QString& stem) {
+QString picturePath(const QString& root, const QString& stem) {
     const QString path = root + QLatin1Char('/') + stem + QStringLiteral(".png");
-    if (!QFile::exists(path)) return {};
-    QImage image(path);
-    if (image.isNull()) return {};
-    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return QFile::exists(path) ? path : QString();
 }
 
 }  // namespace
@@ -21,20 +18,40 @@ QImage readPicture(const QString& root, const QString& stem) {
 Graphic::Graphic(int id, int width, int height)
     : id_(id), stem_(QString::number(id)), width_(width), height_(height) {}
 
+const QImage& Graphic::Density::get() const {
+    if (!decoded) {
+        decoded = true;
+        if (!path.isEmpty()) {
+            const QImage read(path);
+            if (!read.isNull()) image = read.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        }
+    }
+    return image;
+}
+
 bool Graphic::load(const QString& root) {
-    image_ = readPicture(root, stem_);
-    sharp_ = image_.isNull() ? QImage() : readPicture(root, stem_ + QStringLiteral("@2x"));
-    return !image_.isNull();
+    plain_ = Density{picturePath(root, stem_)};
+    sharp_ = Density{plain_.path.isEmpty() ? QString() : picturePath(root, stem_ + QStringLiteral("@2x"))};
+    return !plain_.path.isEmpty();
+}
+
+const QImage& Graphic::image() const { return plain_.get(); }
+
+// A twin stands only beside a picture that reads.
+const QImage& Graphic::sharp() const {
+    static const QImage none;
+    return image().isNull() ? none : sharp_.get();
 }
 
 bool Graphic::wantsSharp(const QPainter& target) { return target.deviceTransform().m11() > 1.5; }
 
 const QImage& Graphic::imageFor(const QPainter& target) const {
-    return !sharp_.isNull() && wantsSharp(target) ? sharp_ : image_;
+    if (wantsSharp(target) && !sharp().isNull()) return sharp();
+    return image();
 }
 
 void Graphic::draw(QPainter& target, int x, int y) const {
-    if (image_.isNull()) {
+    if (image().isNull()) {
         drawPlaceholder(target, x, y, false);
         return;
     }
@@ -69,20 +86,23 @@ Sprite::Sprite(int id, int maskId, int width, int height) : Graphic(id, width, h
 
 
 bool Sprite::load(const QString& root) {
-    const bool ok = Graphic::load(root);
-    mirrored_ = ok ? image_.mirrored(true, false) : QImage();
-    sharpMirrored_ = sharp_.isNull() ? QImage() : sharp_.mirrored(true, false);
-    return ok;
+    mirrored_ = sharpMirrored_ = QImage();
+    return Graphic::load(root);
+}
+
+const QImage& Sprite::mirroredFor(const QImage& picture) const {
+    QImage& mirrored = &picture == &image() ? mirrored_ : sharpMirrored_;
+    if (mirrored.isNull()) mirrored = picture.mirrored(true, false);
+    return mirrored;
 }
 
 void Sprite::drawTransparent(QPainter& target, int x, int y, bool mirror) const {
-    if (image_.isNull()) {
+    if (image().isNull()) {
         drawPlaceholder(target, x, y, true);
         return;
     }
-    const bool sharp = !sharp_.isNull() && wantsSharp(target);
-    const QImage& picture = mirror ? (sharp ? sharpMirrored_ : mirrored_) : (sharp ? sharp_ : image_);
-    target.drawImage(QRect(x, y, width(), height()), picture);
+    const QImage& picture = imageFor(target);
+    target.drawImage(QRect(x, y, width(), height()), mirror ? mirroredFor(picture) : picture);
 }
 
 Animation::Animation(const std::vector<std::pair<int, int>>& frames, int width, int height) {

@@ -19,13 +19,15 @@ inline const QString DefaultPictureRoot = QStringLiteral(":/bitmaps");
 // size the file has; a missing or unreadable file draws a clearly marked
 // placeholder of that size instead, never a hole. Where a twin drawn at twice
 // the size ("<id>@2x.png") exists, it is drawn instead on surfaces of more
-// than 1.5 device pixels per layout pixel.
+// than 1.5 device pixels per layout pixel. Pictures are decoded when first
+// drawn, each density only when a surface of that density asks for it: most
+// of a start-up would otherwise go to pictures the screen never shows.
 class Graphic {
 public:
     Graphic(int id, int width, int height);
     virtual ~Graphic() = default;
 
-    // Loads the picture from `root`; false (and the placeholder) when it is missing.
+    // Finds the picture under `root`; false (and the placeholder) when it is missing.
     virtual bool load(const QString& root);
     // A plain copy of width x height at (x, y).
     virtual void draw(QPainter& target, int x, int y) const;
@@ -33,19 +35,30 @@ public:
     int id() const { return id_; }
     int width() const { return width_; }
     int height() const { return height_; }
-    bool isLoaded() const { return !image_.isNull(); }
-    bool hasSharpTwin() const { return !sharp_.isNull(); }
-    const QImage& image() const { return image_; }
+    // Whether the picture was found and reads as a picture (decoding it).
+    bool isLoaded() const { return !image().isNull(); }
+    bool hasSharpTwin() const { return !sharp().isNull(); }
+    // Whether each density has been decoded yet.
+    bool isDecoded() const { return plain_.decoded; }
+    bool isTwinDecoded() const { return sharp_.decoded; }
+    const QImage& image() const;
 
 protected:
     void drawPlaceholder(QPainter& target, int x, int y, bool seeThrough) const;
     // The picture fit for the target's scale: the 2x twin above 1.5.
     const QImage& imageFor(const QPainter& target) const;
+    const QImage& sharp() const;
     static bool wantsSharp(const QPainter& target);
-    QImage image_;
-    QImage sharp_;
 
 private:
+    // One density of the picture: its file, decoded on first use.
+    struct Density {
+        QString path;
+        mutable QImage image;
+        mutable bool decoded = false;
+        const QImage& get() const;
+    };
+    Density plain_, sharp_;
     int id_ = 0;
     QString stem_;
     int width_;
@@ -64,8 +77,10 @@ public:
     int maskId() const { return maskId_; }
 
 private:
+    // Mirrored copies, made on the first mirrored draw at each density.
+    const QImage& mirroredFor(const QImage& picture) const;
     int maskId_;
-    QImage mirrored_, sharpMirrored_;
+    mutable QImage mirrored_, sharpMirrored_;
 };
 
 // The pictures of an animation's frames; where and how long each is shown

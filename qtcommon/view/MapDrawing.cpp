@@ -61,6 +61,7 @@ Pictures::Pictures() {
 
 void Pictures::load(const QString& root) {
     root_ = root;
+    ++loads_;
     for (auto& [id, g] : graphics_) g->load(root);
     tints_.load(root);
     for (Animation* a : {romanWalk_.get(), barbarianWalk_.get(), sassanidWalk_.get(), romanDefeat_.get(),

@@ -53,12 +53,17 @@ public:
     const Animation& sassanidDefeat() const { return *sassanidDefeat_; }
     const Animation& rebelDefeat() const { return *rebelDefeat_; }
 
+    // How many times the pictures were loaded: a screen keeping what it drew
+    // from them draws again after another load.
+    int loads() const { return loads_; }
+
 private:
     std::map<int, std::unique_ptr<Graphic>> graphics_;
     ProvinceSprites tints_;
     std::unique_ptr<Animation> romanWalk_, barbarianWalk_, sassanidWalk_;
     std::unique_ptr<Animation> romanDefeat_, barbarianDefeat_, sassanidDefeat_, rebelDefeat_;
     QString root_;
+    int loads_ = 0;
 };
 
 // The font of every text of the screen.

@@ -640,10 +640,9 @@ TEST(Animations, MarchesWalkTowardTheTargetFacingTheirWay) {
     };
     march(italia, dalmatia);
     EXPECT_EQ(redSide(italia, dalmatia, 35), 'L') << "a Roman marching east is drawn as painted";
-    // The screen composed afresh (no carried figure left on it), then nine steps.
-    ASSERT_EQ(shown.size(), 10u);
-    EXPECT_EQ(shown.front(), QRect(QPoint(0, 0), h.screen.front().image().size()));
-    EXPECT_LT(shown[1].left(), shown.back().left()) << "he walks east, step by step";
+    // Nothing changed since the last paint, so only the nine steps are shown.
+    ASSERT_EQ(shown.size(), 9u);
+    EXPECT_LT(shown.front().left(), shown.back().left()) << "he walks east, step by step";
     // Italia's other legions stand where they stood as one of them steps out.
     const QRect home(view::legionSpot(italia, 0), QSize(35, 65));
     EXPECT_EQ(h.screen.front().image().copy(home), composed.copy(home));
@@ -653,7 +652,7 @@ TEST(Animations, MarchesWalkTowardTheTargetFacingTheirWay) {
     g.transferProvince(g.barbarians, dalmatia, &g.romans);
     march(dalmatia, g.findProvince("Thracia"));  // 390 -> 470
     EXPECT_EQ(redSide(dalmatia, g.findProvince("Thracia"), 43), 'R');
-    EXPECT_EQ(shown.size(), 4u);
+    EXPECT_EQ(shown.size(), 3u) << "three steps, the screen unchanged before them";
     march(dalmatia, italia);
     EXPECT_EQ(redSide(dalmatia, italia, 43), 'L');
 }

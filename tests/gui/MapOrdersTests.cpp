@@ -3,6 +3,7 @@
 // carried figure, the year's summary over the map, the counts, sharp pictures.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QMenu>
 #include <QTemporaryDir>
 
@@ -245,13 +246,25 @@ TEST(SharpPictures, TheTwinAtTwiceTheSizeAboveOneAndAHalf) {
     write("900@2x.png", 20, Qt::blue);
     view::Graphic g(900, 10, 10);
     ASSERT_TRUE(g.load(dir.path()));
-    EXPECT_TRUE(g.hasSharpTwin());
+    EXPECT_FALSE(g.isDecoded()) << "decoded when first drawn, not when found";
     for (const auto& [scale, colour] : {std::pair{1.0, QColor(Qt::red)}, std::pair{1.5, QColor(Qt::red)},
                                         std::pair{2.0, QColor(Qt::blue)}}) {
         view::Surface s(QSize(10, 10), scale);
         g.draw(*s.painter(), 0, 0);
         EXPECT_EQ(s.image().pixelColor(5, 5), colour) << "scale " << scale;
+        EXPECT_EQ(g.isTwinDecoded(), scale > 1.5) << "the twin read only where it is drawn, scale " << scale;
     }
+    EXPECT_TRUE(g.hasSharpTwin());
+    // A twin beside a picture that does not read is no picture either.
+    write("901@2x.png", 20, Qt::blue);
+    QFile broken(dir.filePath(QStringLiteral("901.png")));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("not a picture");
+    broken.close();
+    view::Graphic bad(901, 10, 10);
+    EXPECT_TRUE(bad.load(dir.path()));
+    EXPECT_FALSE(bad.isLoaded());
+    EXPECT_FALSE(bad.hasSharpTwin());
 }
 
 }  // namespace

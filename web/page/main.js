@@ -38,6 +38,7 @@ class Page {
       },
     });
     this.busy = false;
+    this.idleWaiters = [];
     this.menuWanted = false;  // asked for during a turn: opened once the year is over
     this.drag = null;
     this.lastKeptYear = null;
@@ -74,6 +75,7 @@ class Page {
       return await order();
     } finally {
       this.busy = false;
+      for (const resolve of this.idleWaiters.splice(0)) resolve();
       document.body.classList.remove('busy');
       this.screen.draw();
       this.showUndo();
@@ -82,6 +84,14 @@ class Page {
         this.openMenu();
       }
     }
+  }
+
+  // Resolves when no order is being played out. While one waits on the page
+  // (a question, a march), the engine must not be called: emscripten's ccall
+  // would take the call for the waiting order's end, and that order would
+  // never finish.
+  async idle() {
+    while (this.busy) await new Promise((resolve) => this.idleWaiters.push(resolve));
   }
 
   // --- orders
@@ -377,7 +387,7 @@ async function boot() {
   // The rest of the screen's pictures, before the first year's end needs them.
   loadPictures([182, 185, 251, 268, 269, ...tables.stepPictures, ...tables.legionIcons, ...tables.tints.flatMap((x) => x.pictures),
                 ...Object.values(tables.animations).flatMap((a) => a.frames)]);
-  handOverPaintedLand(api, tables.tints);
+  handOverPaintedLand(api, tables.tints, () => page.idle());
   // Offline play: the service worker fetches its files once the game is ready, not before.
   if ('serviceWorker' in navigator && location.protocol !== 'file:') {
     navigator.serviceWorker.register('service-worker.js').catch((e) => console.warn('Aurovane: no offline play:', e.message));

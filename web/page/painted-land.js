@@ -16,7 +16,9 @@ function alphaOf(image, width, height) {
   return alpha;
 }
 
-export function handOverPaintedLand(api, tints) {
+// `idle` resolves when the engine may be called: a tint that arrives while
+// the engine waits for an answer is handed over once the order is played out.
+export function handOverPaintedLand(api, tints, idle) {
   return Promise.all(tints.map(async (tint) => {
     const image = await picture(tint.pictures[0]).ready;
     if (!image) return;
@@ -26,6 +28,7 @@ export function handOverPaintedLand(api, tints) {
     } catch {
       return;  // a page opened from the disk may not read its pictures back
     }
+    await idle();
     api.paintProvince(tint.name, alpha);
   }));
 }
