@@ -477,7 +477,8 @@ TEST(Animations, TheWindowPlaysAMarchWhereAndAsLongAsItAlwaysDid) {
     const QPoint start = view::legionSpot(italia, o);
     const QPoint d = view::legionSpot(dalmatia, o) - start;
     const QPoint end = start + QPoint((d.x() + (d.x() < 0 ? -1 : 1)) / 2, (d.y() + (d.y() < 0 ? -1 : 1)) / 2);
-    std::vector<QRect> expected = {QRect(QPoint(0, 0), h.screen.layoutSize())};
+    // The screen was painted just before: composing it afresh shows nothing new.
+    std::vector<QRect> expected;
     QRect previous;
     for (int i = 0; i <= 8; ++i) {
         const QRect here(start + (end - start) * i / 8, QSize(35, 65));

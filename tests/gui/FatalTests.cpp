@@ -28,7 +28,8 @@ QString saveFolder() {
     static char* argv[] = {name, nullptr};
     FatalErrorApplication app(argc, argv);
     FatalErrorApplication::showErrorBox = false;
-    Game& g = Game::newInstance(5);
+    static Game g(5);
+    FatalErrorApplication::game = &g;
     g.startNewGame();
     g.turn = 33;
     QTimer::singleShot(0, [] { throw InternalError("Empire::updateLegions() stuck in loop!"); });

@@ -8,6 +8,7 @@
 
 #include "GuiTestSupport.h"
 #include "qtcommon/view/LegionFigures.h"
+#include "rules/LessonTable.h"
 
 namespace {
 
@@ -87,7 +88,7 @@ TEST(LayeredPaint, ShowsWhatAFreshCompositionShows) {
         t.expectAsFresh("a province lost");
         t.screen.animateMove(italia, P(g, "Dalmatia"));
         t.expectAsFresh("after a march");
-        t.screen.animateDefeat("Romans", italia);
+        t.screen.animateDefeat(Power::Romans, italia);
         t.expectAsFresh("after a defeat");
         t.state.news.title = QStringLiteral("The year 235");
         t.state.news.lines = {{QStringLiteral("Nothing happened"), view::NewsPanel::Tone::Good}};
@@ -115,7 +116,7 @@ TEST(LayeredPaint, ShowsWhatAFreshCompositionShows) {
         t.screen.refreshReports();
         t.expectAsFresh("the reports refreshed");
         t.screen.showTurnBanner();
-        t.screen.zoomToDialog(400, 300);
+        t.screen.zoomToLesson(LessonTable[0], false);
         t.expectAsFresh("after the banner and a zoom");
     }
 }
