@@ -87,10 +87,7 @@ public:
             pagePlay(pageSteps(view::lessonZoomSteps(*l, true, view::LayoutHeight)).c_str());
         pageLesson(year);
     }
-    void results(int, int, int) override {
-        showState(page_);
-        pageResults(pageResultsDialog(page_.game).c_str());
-    }
+    void results(int, int, int) override;
     void quit() override { pageQuit(); }
     void newGame() override { newGamePosted = true; }
     bool runAnotherYear() override { return pageRunAnotherYear() != 0; }
@@ -128,6 +125,11 @@ struct Page {
 namespace {
 
 void showState(Page& page) { pageShowState(pageState(page.game).c_str()); }
+
+void PagePresenter::results(int, int, int) {
+    showState(page_);
+    pageResults(pageResultsDialog(page_.game).c_str());
+}
 
 void PagePresenter::move(Province& from, Province& to) {
     const std::vector<view::ScreenStep> steps = moves_.move(page_.game, from, to);
