@@ -132,7 +132,7 @@ void ScreenWidget::mouseReleaseEvent(QMouseEvent* e) {
 MainWindow::MainWindow(Game& game, const view::Pictures& pictures, GameScreen& screen, GameSounds& sounds,
                        Options options)
     : game_(game), pictures_(pictures), screen_(screen), sounds_(sounds), options_(options),
-      advisor_(this, pictures) {
+      advisor_(this, pictures), carry_(game, screen.regions().painted()) {
     setWindowTitle(tr("Aurovane"));
     widget_ = new ScreenWidget(*this);
     gate_.window = this;
@@ -311,7 +311,7 @@ void MainWindow::chooseNewGame() {
 void MainWindow::newGameWithoutQuestion() {
     game_.startNewGame();
     gameInProgress_ = false;
-    shownProvince_ = nullptr;
+    carry_.reset();
     news_->startReign();
     screen_.paintScreen();
 }
@@ -323,6 +323,7 @@ void MainWindow::startScenario(int id) {
                      : id == Command::Scenario410 ? 410
                                                   : 455;
     game_.startScenario(year);
+    carry_.reset();
     news_->startReign();
     screen_.paintScreen();
     if (Game::firstTurnEndsAtOnce(year)) endTurn();
@@ -389,7 +390,8 @@ void MainWindow::rightRelease(QPoint) {
 void MainWindow::endTurn() {
     if (quitting_) return;
     gameInProgress_ = true;
-    screen_.setNotice({});
+    carry_.reset();
+    showCarry();
     game_.advanceTurn();
     autosaveTurn();
     dropQueuedInput();

@@ -7,6 +7,8 @@
 
 #include "GuiTestSupport.h"
 #include "qtcommon/view/LegionFigures.h"
+#include "client/DropTarget.h"
+#include "client/LegionCarry.h"
 #include "client/PaintedProvinces.h"
 #include "client/TintTable.h"
 
@@ -86,6 +88,24 @@ TEST(DropMapping, ThePagesLookupFromTheTintFilesAgreesWithTheWindows) {
         for (int x = 0; x < view::MapWidth; ++x)
             differ += page.at(h.game, x, y) != h.screen.regions().at(h.game, QPoint(x, y));
     EXPECT_EQ(differ, 0);
+    // Legions carried from Italia land on the same province in both, figures
+    // and count plaques included, wherever they are dropped.
+    LegionCarry window(h.game, h.screen.regions().painted()), pageCarry(h.game, page);
+    const QPoint press = pressOn(h.game, P(h.game, "Italia"));
+    const view::LayoutPoint italia{press.x(), press.y()};
+    window.press(italia);
+    pageCarry.press(italia);
+    int onFigures = 0;
+    for (int y = 0; y < view::MapHeight; ++y)
+        for (int x = 0; x < view::MapWidth; ++x) {
+            const view::LayoutPoint at{view::MapLeft + x, view::MapTop + y};
+            window.move(at);
+            pageCarry.move(at);
+            differ += window.target() != pageCarry.target();
+            onFigures += window.target() && window.target() != page.at(h.game, x, y);
+        }
+    EXPECT_EQ(differ, 0);
+    EXPECT_GT(onFigures, 100) << "a drop on a figure or its count means the figure's province";
 }
 
 TEST(DropMapping, TheProvincePaintedUnderThePointerGetsTheOrder) {
@@ -104,7 +124,7 @@ TEST(DropMapping, TheProvincePaintedUnderThePointerGetsTheOrder) {
             if (!source) continue;
             noLegionsAnywhere(h.game);
             h.game.romans.addLegions(source->name(), 1);
-            if (view::figureAt(h.game, QPoint(x, y))) continue;
+            if (view::figureAt(h.game, x, y)) continue;
             SCOPED_TRACE(source->name() + " to " + painted->name() + " (rules: " + boxed->name() + ")");
             h.game.romans.addLegions(source->name(), 1);  // one left to move: the turn goes on
             h.window->leftPress(pressOn(h.game, *source));
@@ -130,7 +150,7 @@ TEST(DropMapping, ADropOnAFigureMeansThatFiguresProvince) {
             for (int y = icon.top(); y <= icon.bottom(); ++y)
                 for (int x = icon.left(); x <= icon.right(); ++x) {
                     const QPoint m(x, y);
-                    if (view::figureAt(h.game, m) != target || regions.at(h.game, m) == target) continue;
+                    if (view::figureAt(h.game, m.x(), m.y()) != target || regions.at(h.game, m) == target) continue;
                     SCOPED_TRACE(source->name() + " onto the figure of " + target->name());
                     h.window->leftPress(pressOn(h.game, *source));
                     h.window->leftRelease(Harness::layoutOf(x, y));
@@ -204,7 +224,7 @@ TEST(YearSummary, ShownWhenTheYearEndsAndClosedByTheNextClick) {
     // The click that closes it gives no order.
     h.window->leftPress(pressOn(h.game, P(h.game, "Italia")));
     EXPECT_FALSE(h.screen.newsPanel().isShown());
-    EXPECT_EQ(h.game.dragSource, nullptr);
+    EXPECT_EQ(h.window->carry().source(), nullptr);
     h.window->leftRelease(Harness::layoutOf(10, 10));
     EXPECT_TRUE(h.screen.notice().isEmpty());
     // Switched off: the year ends without one.
