@@ -3,7 +3,7 @@
 import createAurovane from './aurovane.js';
 import { Audio } from './audio.js';
 import { ask, showPicture, tell } from './dialogs.js';
-import { Keyboard } from './keyboard.js';
+import { drawHighlight } from './keyboard.js';
 import { download, keepYear, newestKept, readSavedGame } from './keep.js';
 import { handOverPaintedLand } from './painted-land.js';
 import { loadPictures, whenPictureArrives } from './pictures.js';
@@ -19,27 +19,12 @@ class Page {
     this.audio = new Audio(tables.sounds);
     this.screen = new Screen(byId('screen'), tables);
     this.animations = new Animations(this.screen, (kind) => this.audio.gameSound(kind));
-    this.keyboard = new Keyboard(this.screen, {
-      pickUp: (name) => this.call('aurovane_pick_up_province', 'string', ['string'], [name]),
-      order: (from, to) => this.order(from, to),
-      cancel: () => this.engine.ccall('aurovane_cancel_drag', null, [], []),
-      endTurn: () => this.endTurn(),
-      hints: () => this.call('aurovane_hints', null, [], []),
-      next: (name, dx, dy) => this.sync('aurovane_next_in_direction', 'string', ['string', 'number', 'number'], [name, dx, dy]),
-      typeLetter: (letter, now, cursor) =>
-        this.sync('aurovane_type_letter', 'string', ['number', 'number', 'string'], [letter.charCodeAt(0), now, cursor]),
-      firstHighlight: () => this.sync('aurovane_first_highlight'),
-      typing: (now) => this.sync('aurovane_typing', 'number', ['number'], [now]) !== 0,
-      clearTyping: () => this.sync('aurovane_clear_typing', null),
-      changed: () => {
-        // The highlighted province's information line, as if the pointer were on it.
-        if (this.keyboard.cursor) this.screen.hovered = this.keyboard.cursor;
-        this.screen.draw();
-      },
-    });
+    // What the engine's carry answered last (PageCarry.h): the legions picked
+    // up, the keyboard's highlight, the information line's province or notice.
+    this.carry = null;
     this.busy = false;
     this.menuWanted = false;  // asked for during a turn: opened once the year is over
-    this.drag = null;
+    this.pointerId = null;    // the pointer that pressed on the map; others are ignored
     this.lastKeptYear = null;
   }
 
@@ -76,7 +61,8 @@ class Page {
     } finally {
       this.busy = false;
       document.body.classList.remove('busy');
-      this.screen.draw();
+      // A new game, a load or a year's end put the carry down.
+      this.showCarry(JSON.parse(this.sync('aurovane_carry')));
       if (this.menuWanted) {
         this.menuWanted = false;
         this.openMenu();
@@ -103,16 +89,26 @@ class Page {
     keepYear(s.year, this.sync('aurovane_save'));
   }
 
-  async dropAt(x, y) {
+  // What the carry answered: shown at once; an order it asked for is given,
+  // and what became of it shown in turn.
+  async carried(answer) {
+    if (!answer) return null;
+    const view = JSON.parse(answer);
+    this.showCarry(view);
+    if (!view.order) return view;
     const year = this.screen.state.year;
-    await this.call('aurovane_drop', 'number', ['number', 'number'], [x, y]);
+    const after = await this.call('aurovane_give_order', 'string', [], []);
+    if (after) this.showCarry(JSON.parse(after));
     if (this.screen.state.year !== year) this.keepYear();
+    return view;
   }
 
-  async order(from, to) {
-    const year = this.screen.state.year;
-    await this.call('aurovane_order', 'number', ['string', 'string'], [from, to]);
-    if (this.screen.state.year !== year) this.keepYear();
+  showCarry(view) {
+    this.carry = view;
+    this.screen.hovered = view.shown || null;
+    this.screen.notice = view.notice;
+    this.screen.dragLine = view.carrying ? [...view.from, ...view.pointer] : null;
+    this.screen.draw();
   }
 
   // --- the pointer: a left button, a finger or a pen drags legions; a right click ends the year
@@ -120,51 +116,30 @@ class Page {
   wirePointer() {
     const canvas = this.screen.canvas;
     canvas.addEventListener('contextmenu', (e) => e.preventDefault());
-    canvas.addEventListener('pointerdown', async (e) => {
+    canvas.addEventListener('pointerdown', (e) => {
       this.audio.unlock();
-      if (this.busy || this.drag) return;
+      if (this.busy || this.pointerId !== null) return;
       const at = this.screen.toLayout(e.clientX, e.clientY);
       if (!at || e.button !== 0) return;
-      const m = this.screen.toMap(at);
       canvas.setPointerCapture(e.pointerId);
-      // A quick flick may end before the pick-up is done: the release waits for it.
-      this.drag = { id: e.pointerId, start: at, picked: null };
-      this.drag.pickUp = this.call('aurovane_pick_up', 'string', ['number', 'number'], [m.x, m.y]);
-      const picked = await this.drag.pickUp;
-      if (this.drag && this.drag.id === e.pointerId) this.drag.picked = picked;
+      this.pointerId = e.pointerId;
+      this.carried(this.sync('aurovane_press', 'string', ['number', 'number'], [at.x, at.y]));
     });
     canvas.addEventListener('pointermove', (e) => {
       const at = this.screen.toLayout(e.clientX, e.clientY);
-      if (!at) return;
-      if (this.drag && this.drag.id === e.pointerId && this.drag.picked) {
-        this.screen.dragLine = [this.drag.start.x, this.drag.start.y, at.x, at.y];
-      }
-      if (!this.busy) {
-        // While legions are carried, the province they would land on.
-        const m = this.screen.toMap(at);
-        const lookup = this.screen.dragLine ? 'aurovane_drop_target' : 'aurovane_province_at';
-        this.screen.hovered = this.sync(lookup, 'string', ['number', 'number'], [m.x, m.y]) || null;
-      }
-      this.screen.draw();
+      if (!at || this.busy || (this.pointerId !== null && e.pointerId !== this.pointerId)) return;
+      this.carried(this.sync('aurovane_pointer_move', 'string', ['number', 'number'], [at.x, at.y]));
     });
     const release = async (e) => {
       if (e.button === 2 && e.type === 'pointerup') {
-        if (!this.drag && !this.busy) await this.endTurn();
+        if (this.pointerId === null && !this.busy) await this.endTurn();
         return;
       }
-      if (!this.drag || this.drag.id !== e.pointerId) return;
-      const drag = this.drag;
-      this.drag = null;
-      this.screen.dragLine = null;
-      if (!(await drag.pickUp)) return;
+      if (e.pointerId !== this.pointerId) return;
+      this.pointerId = null;
       const at = e.type === 'pointerup' ? this.screen.toLayout(e.clientX, e.clientY) : null;
-      if (!at) {
-        this.sync('aurovane_cancel_drag', null);
-        this.screen.draw();
-        return;
-      }
-      const m = this.screen.toMap(at);
-      await this.dropAt(m.x, m.y);
+      if (!at) await this.carried(this.sync('aurovane_pointer_cancel'));
+      else await this.carried(this.sync('aurovane_release', 'string', ['number', 'number'], [at.x, at.y]));
     };
     canvas.addEventListener('pointerup', release);
     canvas.addEventListener('pointercancel', release);
@@ -179,7 +154,7 @@ class Page {
     this.screen.compose = () => {
       compose();
       const ctx = this.screen.composition.getContext('2d');
-      this.keyboard.draw(ctx);
+      drawHighlight(ctx, this.screen, this.carry);
     };
     window.addEventListener('keydown', async (e) => {
       this.audio.unlock();
@@ -192,12 +167,21 @@ class Page {
         await this.call('aurovane_palestina_uprising', null, [], []);
         return;
       }
-      if (e.key === 'Escape' && !this.keyboard.carried) {
+      if (e.key === 'F1') {
+        e.preventDefault();
+        await this.call('aurovane_hints', null, [], []);
+        return;
+      }
+      if (e.ctrlKey || e.altKey || e.metaKey) return;
+      const answer = this.sync('aurovane_key', 'string', ['string', 'number', 'number'], [e.key, e.repeat ? 1 : 0, performance.now()]);
+      if (JSON.parse(answer).taken) e.preventDefault();
+      else if (e.key === 'Escape') {
+        // Nothing carried to put down: Escape opens the menu.
         e.preventDefault();
         this.openMenu();
         return;
       }
-      if (await this.keyboard.key(e)) e.preventDefault();
+      await this.carried(answer);
     });
     window.addEventListener('keyup', (e) => this.held && this.held.delete(e.key.toLowerCase()));
   }
@@ -232,8 +216,7 @@ class Page {
   async loadBytes(bytes) {
     const error = this.engine.ccall('aurovane_load', 'string', ['array', 'number'], [bytes, bytes.length]);
     this.screen.hovered = null;
-    this.keyboard.carried = null;
-    this.screen.draw();
+    this.showCarry(JSON.parse(this.sync('aurovane_carry')));
     if (error) await ask(error, 'OK', null);
     return !error;
   }

@@ -19,6 +19,7 @@ export class Screen {
     this.composition = document.createElement('canvas');
     this.state = null;
     this.hovered = null;      // the province of the information line
+    this.notice = [];         // in its place: what became of the last order (a line, or none)
     this.hiddenSpot = null;   // a province whose icons an animation has lifted
     this.overlay = null;      // drawn last: an animation frame, the banner, a zoom frame
     this.dragLine = null;     // [x0, y0, x1, y1] in layout pixels while dragging
@@ -158,7 +159,8 @@ export class Screen {
     for (const [x, y, id] of t.legend.pictures) drawPicture(ctx, id, x, y);
     for (const line of t.legend.texts) this.text(ctx, line);
     for (const line of s.reports) this.text(ctx, line);
-    const info = this.hovered ? s.provinces.find((p) => p.name === this.hovered).info : t.noProvinceInfo;
+    const info = this.notice.length ? { texts: this.notice, coins: [] }
+      : this.hovered ? s.provinces.find((p) => p.name === this.hovered).info : t.noProvinceInfo;
     const [boxX, boxY, boxW, boxH] = L.infoBox;
     ctx.fillStyle = '#000';
     ctx.fillRect(boxX, boxY, boxW, boxH);

@@ -11,14 +11,14 @@
 
 #include "client/StateLine.h"
 #include "engine/Game.h"
-#include "client/KeyboardChoice.h"
+#include "client/LegionCarry.h"
 #include "client/MarchPlan.h"
 #include "client/PaintedProvinces.h"
-#include "client/ScreenLayout.h"
 #include "english/CorrectedEnglish.h"
 #include "rules/Orders.h"
 #include "rules/Presenter.h"
 #include "rules/WelcomeHints.h"
+#include "web/src/PageCarry.h"
 #include "web/src/PageState.h"
 #include "web/src/PageTables.h"
 
@@ -106,10 +106,12 @@ private:
 };
 
 PagePresenter presenter;
-NameTyping names;
 // The provinces' painted shapes, handed over by the page as the tints arrive;
 // until then the rules' rectangles answer.
 view::PaintedProvinces painted;
+// The pointer's and the keyboard's carry, and the order it asked for until the page has it given.
+std::unique_ptr<LegionCarry> carry;
+CarryOrder waitingOrder;
 std::string reply;
 
 const char* answer(std::string text) {
@@ -119,6 +121,7 @@ const char* answer(std::string text) {
 
 void endTurn() {
     Game& game = Game::instance();
+    carry->reset();
     game.advanceTurn();
     if (presenter.newGamePosted) {
         presenter.newGamePosted = false;
@@ -127,21 +130,21 @@ void endTurn() {
     showState();
 }
 
-// Where a drop at a map point lands, as in the window: on a figure, that
-// figure's province; elsewhere the province painted there.
-Province* dropTargetAt(const Game& game, int x, int y) {
-    Province* figure = view::figureIconAt(game, x, y);
-    return figure ? figure : painted.at(game, x, y);
+// The order the carry asked for: a refusal is told in the information line.
+void giveOrder(const CarryOrder& order) {
+    if (order.kind == CarryOrder::Kind::EndTurn) return endTurn();
+    if (order.kind != CarryOrder::Kind::Move) return;
+    Game& game = Game::instance();
+    const OrderResult result = Orders::move(game, *order.from, *order.to);
+    carry->ordered(*order.from, *order.to, result);
+    showState();
+    if (succeeded(result) && !game.romansCanMove()) endTurn();
 }
 
-// A Roman order from `source` to `target`, as the keyboard and a drop give
-// it: the rules' refusals are told to the player. true when carried out.
-bool giveOrder(Province& source, Province& target) {
-    Game& game = Game::instance();
-    const bool done = succeeded(Orders::move(game, source, target));
-    showState();
-    if (done && !game.romansCanMove()) endTurn();
-    return done;
+// What the carry answers, and the order it asked for kept for aurovane_give_order.
+const char* carryAnswer(bool taken, const CarryOrder& order) {
+    waitingOrder = order;
+    return answer(carryView(*carry, taken, order.kind != CarryOrder::Kind::None));
 }
 
 }  // namespace
@@ -152,6 +155,7 @@ extern "C" {
 EMSCRIPTEN_KEEPALIVE void aurovane_start(unsigned seed) {
     Game& game = Game::newInstance(seed);
     game.setPresenter(&presenter);
+    carry = std::make_unique<LegionCarry>(game, painted);
     game.startNewGame();
     game.buildEventList();
     showState();
@@ -176,94 +180,10 @@ EMSCRIPTEN_KEEPALIVE int aurovane_paint_province(const char* name, const unsigne
     return painted.paintTint(Game::instance(), name, bytes) ? 1 : 0;
 }
 
-// A press on the map: the legions under it are picked up when they may move,
-// from the boxes around the figures as the window draws them.
-// The name of the province picked up, or "".
-EMSCRIPTEN_KEEPALIVE const char* aurovane_pick_up(int x, int y) {
-    Game& game = Game::instance();
-    game.pickUp(view::pickUpBoxAt(game, x, y));
-    showState();
-    return answer(game.dragSource ? game.dragSource->name() : "");
-}
-
-// The province a drag held at a map point would land on, for the
-// information line; "" for none.
-EMSCRIPTEN_KEEPALIVE const char* aurovane_drop_target(int x, int y) {
-    const Province* p = dropTargetAt(Game::instance(), x, y);
-    return answer(p ? p->name() : "");
-}
-
-// The release of a drag at a map point; 1 when legions were sent.
-EMSCRIPTEN_KEEPALIVE int aurovane_drop(int x, int y) {
-    Game& game = Game::instance();
-    Province* source = game.dragSource;
-    Province* target = dropTargetAt(game, x, y);
-    // Nothing picked up, or ready legions dropped on no province: no order.
-    // Legions that cannot go are refused wherever the drop fell, with the
-    // rules' own words: the order to their own province says why.
-    if (!source || (!target && game.romans.hasReadyLegionIn(*source))) {
-        showState();
-        return 0;
-    }
-    game.dropTarget = target;
-    return giveOrder(*source, target ? *target : *source) ? 1 : 0;
-}
-
-// Picks up the legions of a province by name, as the keyboard does; "" when none.
-EMSCRIPTEN_KEEPALIVE const char* aurovane_pick_up_province(const char* name) {
-    Game& game = Game::instance();
-    game.pickUp(game.provinceNamed(name));
-    showState();
-    return answer(game.dragSource ? game.dragSource->name() : "");
-}
-
-// The keyboard's order to one legion of `from`: a step or a march to `to`.
-// 1 when it was carried out; a refusal is explained to the player.
-EMSCRIPTEN_KEEPALIVE int aurovane_order(const char* from, const char* to) {
-    Game& game = Game::instance();
-    Province* source = game.provinceNamed(from);
-    Province* target = game.provinceNamed(to);
-    if (!source || !target) return 0;
-    game.dragSource = nullptr;
-    return giveOrder(*source, *target) ? 1 : 0;
-}
-
-// The keyboard's arrow from a province: the nearest one that way (dx, dy a
-// unit step, y down), or "" when none lies that way.
-EMSCRIPTEN_KEEPALIVE const char* aurovane_next_in_direction(const char* from, int dx, int dy) {
-    Game& game = Game::instance();
-    const Province* source = game.provinceNamed(from);
-    const Province* next = source ? view::nextInDirection(game, *source, dx, dy) : nullptr;
-    return answer(next ? next->name() : "");
-}
-
-// A letter of a province's name typed at `nowMs` with the highlight on
-// `cursor`: the province now highlighted, or "" when the letter was not taken.
-EMSCRIPTEN_KEEPALIVE const char* aurovane_type_letter(int letter, double nowMs, const char* cursor) {
-    Game& game = Game::instance();
-    int index = -1;
-    for (std::size_t i = 0; i < game.provinceTable.size(); ++i)
-        if (game.provinceTable[i] && game.provinceTable[i]->name() == cursor) index = int(i);
-    if (!names.type(game, char(letter), static_cast<long long>(nowMs), index) || index < 0) return answer("");
-    return answer(game.provinceTable[std::size_t(index)]->name());
-}
-
-// The province the keyboard's highlight starts on.
-EMSCRIPTEN_KEEPALIVE const char* aurovane_first_highlight() {
-    Game& game = Game::instance();
-    return answer(game.provinceTable.at(std::size_t(firstHighlight(game)))->name());
-}
-
-// 1 while a name is being typed (E and the blank then go on with it), 0 otherwise.
-EMSCRIPTEN_KEEPALIVE int aurovane_typing(double nowMs) { return names.typing(static_cast<long long>(nowMs)) ? 1 : 0; }
-
-EMSCRIPTEN_KEEPALIVE void aurovane_clear_typing() { names.clear(); }
-
-EMSCRIPTEN_KEEPALIVE void aurovane_cancel_drag() { Game::instance().dragSource = nullptr; }
-
 EMSCRIPTEN_KEEPALIVE void aurovane_end_turn() { endTurn(); }
 
 EMSCRIPTEN_KEEPALIVE void aurovane_new_game() {
+    carry->reset();
     Game::instance().startNewGame();
     showState();
 }
@@ -272,6 +192,7 @@ EMSCRIPTEN_KEEPALIVE void aurovane_new_game() {
 // where the set-up leaves nothing to order.
 EMSCRIPTEN_KEEPALIVE void aurovane_scenario(int year) {
     if (!Game::instance().startScenario(year)) return;
+    carry->reset();
     showState();
     if (Game::firstTurnEndsAtOnce(year)) endTurn();
 }
@@ -292,6 +213,7 @@ EMSCRIPTEN_KEEPALIVE const char* aurovane_save() {
 EMSCRIPTEN_KEEPALIVE const char* aurovane_load(const char* bytes, int length) {
     std::istringstream in{std::string(bytes, length > 0 ? std::size_t(length) : 0)};
     const FileResult r = Game::instance().loadFromStream(in);
+    if (r.ok) carry->reset();
     showState();
     return answer(r.ok ? "" : correctedEnglish(r.error));
 }
@@ -304,5 +226,45 @@ EMSCRIPTEN_KEEPALIVE void aurovane_palestina_uprising() {
 
 // The advisor's welcome and hints, as F1 gives them.
 EMSCRIPTEN_KEEPALIVE void aurovane_hints() { tellWelcomeHints(presenter); }
+
+// The pointer at a layout point: a press, a move, a release, or lost
+// (pointercancel, a release off the screen). Each answers what to show
+// (PageCarry.h); a release that asks for an order waits for aurovane_give_order.
+EMSCRIPTEN_KEEPALIVE const char* aurovane_press(int x, int y) {
+    carry->press({x, y});
+    return carryAnswer(true, {});
+}
+
+EMSCRIPTEN_KEEPALIVE const char* aurovane_pointer_move(int x, int y) {
+    carry->move({x, y});
+    return carryAnswer(true, {});
+}
+
+EMSCRIPTEN_KEEPALIVE const char* aurovane_release(int x, int y) { return carryAnswer(true, carry->release({x, y})); }
+
+EMSCRIPTEN_KEEPALIVE const char* aurovane_pointer_cancel() {
+    carry->cancel();
+    return carryAnswer(true, {});
+}
+
+// A key by its browser name, held down (`repeat` 1) or not, at `nowMs`.
+EMSCRIPTEN_KEEPALIVE const char* aurovane_key(const char* name, int repeat, double nowMs) {
+    char letter = 0;
+    const std::optional<CarryKey> key = carryKeyNamed(name, letter);
+    if (!key) return carryAnswer(false, {});
+    const LegionCarry::KeyAnswer a = carry->key(*key, letter, repeat != 0, static_cast<long long>(nowMs));
+    return carryAnswer(a.taken, a.order);
+}
+
+// What to show of the carry as it stands.
+EMSCRIPTEN_KEEPALIVE const char* aurovane_carry() { return answer(carryView(*carry, true, false)); }
+
+// Gives the order the last input asked for, then answers what to show.
+EMSCRIPTEN_KEEPALIVE const char* aurovane_give_order() {
+    const CarryOrder order = waitingOrder;
+    waitingOrder = {};
+    giveOrder(order);
+    return carryAnswer(true, {});
+}
 
 }  // extern "C"

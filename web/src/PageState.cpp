@@ -52,7 +52,6 @@ std::string pageState(Game& game) {
         << ",\"legionLimit\":" << r.legionLimit() << ",\"plague\":" << (r.plague ? "true" : "false")
         << ",\"romanProvinces\":" << r.provinces.size() << ",\"canMove\":" << (game.romansCanMove() ? "true" : "false")
         << ",\"results\":[" << game.invasionCount << ',' << game.plagueCount << ',' << game.rebellionCount << ']'
-        << ",\"dragSource\":" << jsonString(game.dragSource ? game.dragSource->name() : "")
         << ",\"reports\":";
     std::vector<ScreenTextLine> reports = economicReportLines(game, 0);
     for (ScreenTextLine& l : militaryReportLines(game, 0)) reports.push_back(std::move(l));

@@ -220,13 +220,39 @@ await check('a mouse drag moves a legion', async () => {
   assert.equal(legions(s, 'Raetia'), 1);
 });
 
+await check('a refused drop says why in the information line, and changes nothing', async () => {
+  const before = await state(page);
+  const p = await places(page, 'Italia', 'Raetia');
+  const a = await clientPoint(page, ...p.from);
+  // The open sea south of Greece is no province.
+  const sea = await clientPoint(page, 180 + 380, 30 + 520);
+  await page.mouse.move(a.x, a.y);
+  await page.mouse.down();
+  await page.mouse.move(sea.x, sea.y, { steps: 6 });
+  await page.mouse.up();
+  await settle(page);
+  const notice = await page.evaluate(() => window.aurovane.page.screen.notice.map((l) => l.text));
+  assert.deepEqual(notice, ['No order: there is no province there. Drop the legion on a province.']);
+  assert.equal(legions(await state(page), 'Italia'), legions(before, 'Italia'));
+  // Drawn where the province's words stand: amber on the black line.
+  const amber = await page.evaluate(() => {
+    const s = window.aurovane.page.screen;
+    const d = s.composition.getContext('2d').getImageData(185 * s.deviceScale, 596 * s.deviceScale, 400 * s.deviceScale, 20 * s.deviceScale).data;
+    let n = 0;
+    for (let i = 0; i < d.length; i += 4) n += d[i] > 200 && d[i + 1] > 140 && d[i + 1] < 220 && d[i + 2] < 120;
+    return n;
+  });
+  assert.ok(amber > 50, `amber pixels: ${amber}`);
+});
+
 await check('a press picks legions up where their figure is drawn, moved as in the window', async () => {
   // Syria's figure stands a little above the rules' spot for it.
   const picked = await page.evaluate(() => {
     const p = window.aurovane.page;
     const [x, y] = p.tables.provinces.find((q) => q.name === 'Syria').figure;
-    const name = p.sync('aurovane_pick_up', 'string', ['number', 'number'], [x + 10, y + 2]);
-    p.sync('aurovane_cancel_drag', null);
+    const [mapX, mapY] = p.tables.layout.map;
+    const name = JSON.parse(p.sync('aurovane_press', 'string', ['number', 'number'], [x + mapX + 10, y + mapY + 2])).carried;
+    p.sync('aurovane_pointer_cancel');
     return name;
   });
   assert.equal(picked, 'Syria');
@@ -249,7 +275,7 @@ await check('the keyboard gives an order: a name typed, Enter, another name, Ent
   const [from, to] = await page.evaluate(() => {
     const p = window.aurovane.page;
     const figure = (name) => p.tables.provinces.find((q) => q.name === name).figure;
-    return [figure('Italia'), figure(p.keyboard.cursor)];
+    return [figure('Italia'), figure(p.carry.cursor)];
   });
   assert.ok(to[0] > from[0], `east of Italia: ${to}`);
 });
@@ -261,14 +287,22 @@ await check('a drop on painted land the rectangles give to no province or anothe
     const p = window.aurovane.page;
     const ask = (name, x, y) => p.sync(name, 'string', ['number', 'number'], [x, y]);
     const rectsOf = (name) => p.tables.provinces.find((q) => q.name === name).rects;
+    // Where legions carried from Italia would land.
+    const [mapX, mapY] = p.tables.layout.map;
+    const [fx, fy] = p.tables.provinces.find((q) => q.name === 'Italia').figure;
+    ask('aurovane_press', fx + mapX + 15, fy + mapY + 30);
+    const target = (x, y) => JSON.parse(ask('aurovane_pointer_move', x + mapX, y + mapY)).target;
+    const cancel = () => p.sync('aurovane_pointer_cancel');
     for (let y = 0; y < 548; y += 2)
       for (let x = 0; x < 800; x += 2) {
         const painted = ask('aurovane_province_at', x, y);
-        if (!['Raetia', 'Dalmatia'].includes(painted) || ask('aurovane_drop_target', x, y) !== painted) continue;
+        if (!['Raetia', 'Dalmatia'].includes(painted) || target(x, y) !== painted) continue;
         if (rectsOf(painted).some(([l, t, r, b]) => l <= x && x <= r && t <= y && y <= b)) continue;
         const boxed = p.tables.provinces.find((q) => q.rects.some(([l, t, r, b]) => l < x && x < r && t < y && y < b));
+        cancel();
         return { painted, boxed: boxed?.name ?? null, at: [x + p.tables.layout.map[0], y + p.tables.layout.map[1]] };
       }
+    cancel();
     return null;
   }, null, { timeout: 10000 }).then((h) => h.jsonValue());
   const before = await state(page);
