@@ -74,16 +74,13 @@ Outcome outcomeId(OrderResult result, const Province& to) {
 }
 
 OrderOutcome filled(Outcome id, const Province* from, const Province* to) {
-    const std::string f = from ? from->name() : std::string();
-    const std::string t = to ? to->name() : std::string();
-    switch (textOf(id).words) {
-        case Words::None: return {id, {}};
-        case Words::From: return {id, {f}};
-        case Words::To: return {id, {t}};
-        case Words::FromTo: return {id, {f, t}};
-        case Words::ToFrom: return {id, {t, f}};
-    }
-    return {id, {}};
+    const Words w = textOf(id).words;
+    const Province* first = w == Words::From || w == Words::FromTo ? from : w == Words::None ? nullptr : to;
+    const Province* second = w == Words::FromTo ? to : w == Words::ToFrom ? from : nullptr;
+    OrderOutcome o{id, {}};
+    for (const Province* p : {first, second})
+        if (p) o.words.push_back({p->name()});
+    return o;
 }
 
 }  // namespace
@@ -109,11 +106,9 @@ const char* outcomeForm(Outcome id) { return textOf(id).form; }
 
 bool toldByAdvisor(Outcome id) { return textOf(id).toldByAdvisor; }
 
-std::string englishOutcome(const OrderOutcome& outcome) { return fillForm(outcomeForm(outcome.id), outcome.words); }
+std::string englishOutcome(const OrderOutcome& outcome) { return englishText(noticeLine(outcome, 0)); }
 
 ScreenTextLine noticeLine(const OrderOutcome& outcome, int offsetX) {
     // Amber, on the line where the province's words stand.
-    ScreenTextLine line{offsetX + view::InfoBox.x, 600, 0xffbe50, outcomeForm(outcome.id)};
-    for (const std::string& w : outcome.words) line.args.push_back({w});
-    return line;
+    return {offsetX + view::InfoBox.x, 600, 0xffbe50, outcomeForm(outcome.id), outcome.words};
 }

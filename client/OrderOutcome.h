@@ -21,7 +21,7 @@ enum class Outcome {
 
 struct OrderOutcome {
     Outcome id;
-    std::vector<std::string> words;  // the names in the order the form's places number them
+    std::vector<ScreenTextArg> words;  // the names in the order the form's places number them
 };
 
 // The outcome of the rules' answer to an order from `from` to `to`.

@@ -50,8 +50,6 @@ QRectF pennantOver(const QRectF& plaque) { return QRectF(plaque.left() + 3, plaq
 
 QRect pickUpBox(const Province& province) { return QRect(figureSpot(province), QSize(PickUpBoxWidth, PickUpBoxHeight)); }
 
-Province* pickUpBoxAt(const Game& game, QPoint m) { return pickUpBoxAt(game, m.x(), m.y()); }
-
 
 QString stackCountText(const RomanStack& stack) { return QString::fromStdString(stackCountLabel(stack)); }
 

@@ -184,7 +184,7 @@ TEST_F(CarryTest, EveryOutcomeFormTakesExactlyItsWords) {
             const OrderOutcome o = orderOutcome(OrderResult(r), from, *to);
             const std::string text = englishOutcome(o);
             EXPECT_EQ(text.find('%'), std::string::npos) << text;
-            for (const std::string& w : o.words) EXPECT_NE(text.find(w), std::string::npos) << text;
+            for (const ScreenTextArg& w : o.words) EXPECT_NE(text.find(w.text), std::string::npos) << text;
         }
     EXPECT_EQ(englishOutcome(orderOutcome(OrderResult::NoRoute, from, P("Armenia"))),
               "Too far: Armenia can be attacked only from a province next to it.");

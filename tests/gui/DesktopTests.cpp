@@ -132,7 +132,7 @@ std::optional<QPoint> pressPoint(const Game& g, const Province& p) {
     const QRect box = view::pickUpBox(p);
     for (int y = box.bottom(); y >= box.top(); --y)
         for (int x = box.right(); x >= box.left(); --x)
-            if (view::pickUpBoxAt(g, QPoint(x, y)) == &p) return QPoint(x, y);
+            if (view::pickUpBoxAt(g, x, y) == &p) return QPoint(x, y);
     return std::nullopt;
 }
 

@@ -25,7 +25,7 @@ QPoint pressOn(Game& g, const Province& p) {
     const QRect box = view::pickUpBox(p);
     for (int y = box.top(); y <= box.bottom(); ++y)
         for (int x = box.left(); x <= box.right(); ++x)
-            if (view::pickUpBoxAt(g, QPoint(x, y)) == &p) return Harness::layoutOf(x, y);
+            if (view::pickUpBoxAt(g, x, y) == &p) return Harness::layoutOf(x, y);
     ADD_FAILURE() << "no point picks up " << p.name();
     return {};
 }

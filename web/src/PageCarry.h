@@ -14,5 +14,5 @@ std::optional<CarryKey> carryKeyNamed(std::string_view name, char& letter);
 // What to show: {"taken", "order" (an order waits to be given), "carried",
 // "carrying", "from" and "pointer" (layout points of the carry's line),
 // "target", "cursor", "shown" (names, "" for none), "notice" (its line, as
-// the screen's lines are written, or none)}.
+// the screen's lines are written: one line or none)}.
 std::string carryView(const LegionCarry& carry, bool taken, bool orderWaits);

@@ -450,6 +450,46 @@ await check('the screen matches the committed picture at 1920x1080', async () =>
 });
 await wide.close();
 
+const battle = await browser.newContext({ viewport: { width: 1366, height: 768 } });
+await check('a drop that gives battle plays the march and the fight out, and says how it went', async () => {
+  // In 236 of this game a Germanic legion stands in Pannonia, next to Raetia's legion.
+  const page = await openGame(battle);
+  await settle(page, { answer: 'no' });
+  await mouseDrag(page, 'Italia', 'Raetia');
+  await page.click('#end-year');
+  await settle(page);
+  const before = await state(page);
+  assert.ok(legions(before, 'Raetia') > 0 && legions(before, 'Pannonia', 'Germanic Tribes') === 1);
+  // Belgica's figure now covers part of Raetia's box: a point that picks Raetia up.
+  const press = await page.evaluate(() => {
+    const p = window.aurovane.page;
+    const [mapX, mapY] = p.tables.layout.map;
+    const [fx, fy] = p.tables.provinces.find((q) => q.name === 'Raetia').figure;
+    const [w, h] = p.tables.layout.pickUpBox;
+    for (let y = fy; y < fy + h; ++y)
+      for (let x = fx + w - 1; x >= fx; --x) {
+        const carried = JSON.parse(p.sync('aurovane_press', 'string', ['number', 'number'], [x + mapX, y + mapY])).carried;
+        p.sync('aurovane_pointer_cancel');
+        if (carried === 'Raetia') return [x + mapX, y + mapY];
+      }
+    return null;
+  });
+  const a = await clientPoint(page, ...press);
+  const b = await clientPoint(page, ...(await places(page, 'Raetia', 'Pannonia')).to);
+  await page.mouse.move(a.x, a.y);
+  await page.mouse.down();
+  await page.mouse.move(b.x, b.y, { steps: 6 });
+  await page.mouse.up();
+  await settle(page);
+  const s = await state(page);
+  const lost = legions(before, 'Raetia') - legions(s, 'Raetia');
+  const won = 1 - legions(s, 'Pannonia', 'Germanic Tribes');
+  const notice = await page.evaluate(() => window.aurovane.page.screen.notice.map((l) => l.text));
+  assert.equal(lost + won, 1, `one legion fell: ${notice}`);
+  assert.deepEqual(notice, [lost ? 'Our attack on Pannonia failed: one legion lost.' : 'Victory: Pannonia is ours.']);
+});
+await battle.close();
+
 const phone = await browser.newContext({ viewport: { width: 390, height: 844 }, hasTouch: true, isMobile: true,
                                          deviceScaleFactor: 2 });
 await check('on a phone: the screen matches the committed picture, and a touch drag moves a legion', async () => {
