@@ -103,13 +103,15 @@ void LegionCarry::cancel() {
 
 CarryOrder LegionCarry::enter() {
     names_.clear();
+    // The pointer's press holds the legions until its release.
+    if (pointerDown_) return {};
     if (cursor_ < 0) {
         cursor_ = firstHighlight(game_);
         show(cursor_);
         return {};
     }
     const int here = cursor_;
-    if (source_ >= 0 && !pointerDown_) {
+    if (source_ >= 0) {
         // The order to the highlighted province; afterwards back to the source
         // while more legions wait there.
         const int from = source_;
