@@ -11,6 +11,8 @@ import { Animations, Screen } from './screen.js';
 
 const byId = (id) => document.getElementById(id);
 const latin1Bytes = (text) => Uint8Array.from(text, (c) => c.charCodeAt(0) & 0xff);
+// The whole layout pixel a pointer is on.
+const pixel = (at) => [Math.floor(at.x), Math.floor(at.y)];
 
 class Page {
   constructor(engine, tables) {
@@ -92,15 +94,13 @@ class Page {
   // What the carry answered: shown at once; an order it asked for is given,
   // and what became of it shown in turn.
   async carried(answer) {
-    if (!answer) return null;
     const view = JSON.parse(answer);
     this.showCarry(view);
-    if (!view.order) return view;
+    if (!view.order) return;
     const year = this.screen.state.year;
     const after = await this.call('aurovane_give_order', 'string', [], []);
     if (after) this.showCarry(JSON.parse(after));
     if (this.screen.state.year !== year) this.keepYear();
-    return view;
   }
 
   showCarry(view) {
@@ -123,12 +123,12 @@ class Page {
       if (!at || e.button !== 0) return;
       canvas.setPointerCapture(e.pointerId);
       this.pointerId = e.pointerId;
-      this.carried(this.sync('aurovane_press', 'string', ['number', 'number'], [at.x, at.y]));
+      this.carried(this.sync('aurovane_press', 'string', ['number', 'number'], pixel(at)));
     });
     canvas.addEventListener('pointermove', (e) => {
       const at = this.screen.toLayout(e.clientX, e.clientY);
       if (!at || this.busy || (this.pointerId !== null && e.pointerId !== this.pointerId)) return;
-      this.carried(this.sync('aurovane_pointer_move', 'string', ['number', 'number'], [at.x, at.y]));
+      this.carried(this.sync('aurovane_pointer_move', 'string', ['number', 'number'], pixel(at)));
     });
     const release = async (e) => {
       if (e.button === 2 && e.type === 'pointerup') {
@@ -139,7 +139,7 @@ class Page {
       this.pointerId = null;
       const at = e.type === 'pointerup' ? this.screen.toLayout(e.clientX, e.clientY) : null;
       if (!at) await this.carried(this.sync('aurovane_pointer_cancel'));
-      else await this.carried(this.sync('aurovane_release', 'string', ['number', 'number'], [at.x, at.y]));
+      else await this.carried(this.sync('aurovane_release', 'string', ['number', 'number'], pixel(at)));
     };
     canvas.addEventListener('pointerup', release);
     canvas.addEventListener('pointercancel', release);

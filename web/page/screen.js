@@ -86,10 +86,6 @@ export class Screen {
     return null;
   }
 
-  toMap(at) {
-    return { x: Math.floor(at.x) - this.layout.map[0], y: Math.floor(at.y) - this.layout.map[1] };
-  }
-
   // The bare map: its picture and the tints of the provinces Rome does not hold.
   drawMap(ctx) {
     const [mapX, mapY] = this.layout.map;
