@@ -93,6 +93,17 @@ async function places(page, from, to) {
   }, [from, to]);
 }
 
+// A drag of the mouse between two layout points, then whatever the game asks.
+async function mouseDragAt(page, from, to) {
+  const a = await clientPoint(page, ...from);
+  const b = await clientPoint(page, ...to);
+  await page.mouse.move(a.x, a.y);
+  await page.mouse.down();
+  await page.mouse.move(b.x, b.y, { steps: 6 });
+  await page.mouse.up();
+  await settle(page);
+}
+
 async function mouseDrag(page, from, to) {
   const p = await places(page, from, to);
   const a = await clientPoint(page, ...p.from);
@@ -223,14 +234,8 @@ await check('a mouse drag moves a legion', async () => {
 await check('a refused drop says why in the information line, and changes nothing', async () => {
   const before = await state(page);
   const p = await places(page, 'Italia', 'Raetia');
-  const a = await clientPoint(page, ...p.from);
   // The open sea south of Greece is no province.
-  const sea = await clientPoint(page, 180 + 380, 30 + 520);
-  await page.mouse.move(a.x, a.y);
-  await page.mouse.down();
-  await page.mouse.move(sea.x, sea.y, { steps: 6 });
-  await page.mouse.up();
-  await settle(page);
+  await mouseDragAt(page, p.from, [180 + 380, 30 + 520]);
   const notice = await page.evaluate(() => window.aurovane.page.screen.notice.map((l) => l.text));
   assert.deepEqual(notice, ['No order: there is no province there. Drop the legion on a province.']);
   assert.equal(legions(await state(page), 'Italia'), legions(before, 'Italia'));
@@ -306,14 +311,7 @@ await check('a drop on painted land the rectangles give to no province or anothe
     return null;
   }, null, { timeout: 10000 }).then((h) => h.jsonValue());
   const before = await state(page);
-  const p = await places(page, 'Italia', found.painted);
-  const a = await clientPoint(page, ...p.from);
-  const b = await clientPoint(page, ...found.at);
-  await page.mouse.move(a.x, a.y);
-  await page.mouse.down();
-  await page.mouse.move(b.x, b.y, { steps: 6 });
-  await page.mouse.up();
-  await settle(page);
+  await mouseDragAt(page, (await places(page, 'Italia', found.painted)).from, found.at);
   const s = await state(page);
   assert.equal(legions(s, found.painted), legions(before, found.painted) + 1, JSON.stringify(found));
   assert.equal(legions(s, 'Italia'), legions(before, 'Italia') - 1);
@@ -474,13 +472,7 @@ await check('a drop that gives battle plays the march and the fight out, and say
       }
     return null;
   });
-  const a = await clientPoint(page, ...press);
-  const b = await clientPoint(page, ...(await places(page, 'Raetia', 'Pannonia')).to);
-  await page.mouse.move(a.x, a.y);
-  await page.mouse.down();
-  await page.mouse.move(b.x, b.y, { steps: 6 });
-  await page.mouse.up();
-  await settle(page);
+  await mouseDragAt(page, press, (await places(page, 'Raetia', 'Pannonia')).to);
   const s = await state(page);
   const lost = legions(before, 'Raetia') - legions(s, 'Raetia');
   const won = 1 - legions(s, 'Pannonia', 'Germanic Tribes');
