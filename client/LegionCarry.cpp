@@ -78,7 +78,8 @@ CarryOrder LegionCarry::release(LayoutPoint point) {
     if (from < 0) {
         // A click that picked nothing up is no order; a drag says why nothing came
         // along: a box whose legions would not come is one whose legions march.
-        if (!click) notice_ = pressed_ >= 0 ? refusal(Outcome::NotReady, at(pressed_)) : refusal(Outcome::NothingPickedUp);
+        if (!click)
+            notice_ = pressed_ >= 0 ? refusal(Outcome::NotReady, at(pressed_)) : refusal(Outcome::NothingPickedUp);
         return {};
     }
     const LayoutPoint m = mapPoint(point);
