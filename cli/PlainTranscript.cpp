@@ -1,6 +1,7 @@
 #include <ostream>
 
 #include "client/LessonTexts.h"
+#include "client/OrderOutcome.h"
 #include "cli/PlainEnglish.h"
 #include "cli/Transcript.h"
 #include "engine/Game.h"
@@ -62,41 +63,18 @@ void PlainTranscript::quit() { out << "Vale, Princeps.\n"; }
 
 void PlainTranscript::error(const std::string& text) { line("Error: " + printableText(text)); }
 
-// The refusals of the mouse itself in their own words; an order given is told
-// as the typed order to the same province would be.
-void PlainTranscript::droppedAt(const DropResult& result, const Province& from, int x, int y) {
-    switch (result.refusal) {
-    case DropResult::Refusal::NothingPickedUp:
-        return line("Nothing picked up: the legions in " + from.name() +
-                    " are on the march and cannot take new orders.");
-    case DropResult::Refusal::NoProvince:
-        return line("No province lies at map point (" + std::to_string(x) + ", " + std::to_string(y) +
-                    "): drop the legions on a province.");
-    case DropResult::Refusal::None:
-        // A refusal about the source alone names no target.
-        return ordered(result.order, from, result.target ? *result.target : from);
-    }
+// An order's outcome in the words the window and the page use; what the
+// advisor has just said is not said again.
+void PlainTranscript::outcome(const OrderOutcome& outcome) {
+    if (!toldByAdvisor(outcome.id)) line(englishOutcome(outcome));
+}
+
+void PlainTranscript::droppedAt(const DropResult& result, const Province& from, int, int) {
+    outcome(dropOutcome(result, from));
 }
 
 void PlainTranscript::ordered(OrderResult result, const Province& from, const Province& to) {
-    switch (result) {
-    case OrderResult::Moved: return line("Legion moved to " + to.name() + ".");
-    case OrderResult::Occupied: return line("Legion moved to " + to.name() + " and took it unopposed.");
-    case OrderResult::Won: return line("Our attack on " + to.name() + " succeeded: the province is ours.");
-    case OrderResult::Raided: return line("Our raid into " + to.name() + " succeeded.");
-    case OrderResult::Fought:
-        return line("Our attack on " + to.name() + " destroyed one enemy legion; more still stand there.");
-    case OrderResult::Lost: return line("Our attack on " + to.name() + " failed: one legion lost.");
-    case OrderResult::Marching: return line("Legion on the march from " + from.name() + " to " + to.name() + ".");
-    case OrderResult::NoLegion: return line("No Roman legion stands in " + from.name() + ".");
-    case OrderResult::NotReady:
-        return line("The legions in " + from.name() + " are on the march and cannot take new orders.");
-    case OrderResult::SameProvince: return line("The legion already stands in " + to.name() + ".");
-    case OrderResult::NoRoute: return line("No route leads from " + from.name() + " to " + to.name() + ".");
-    // The advisor has said why.
-    case OrderResult::AllMoved:
-    case OrderResult::FrontierClosed: return;
-    }
+    outcome(orderOutcome(result, from, to));
 }
 
 void PlainTranscript::saved() { out << "Game saved.\n"; }

@@ -96,7 +96,7 @@ bool Session::handle(const std::string& line) {
         else
             transcript_->error(result.error);
     } else if (order == "load" && restOfLine(words, a)) {
-        const OrderOutcome result = play_.give(order::LoadFile{a});
+        const OrderReply result = play_.give(order::LoadFile{a});
         if (!result.file.ok) transcript_->error(result.file.error);
     } else if (order == "dump") {
         out_ << stateLine(game) << '\n';
@@ -121,7 +121,7 @@ void Session::drop(const std::string& from, const std::string& to) {
     if (target == nullptr) return;
     Province* source = province(from);
     if (source == nullptr) return;
-    const OrderOutcome result = play_.give(order::Move{game_.indexOf(*source), game_.indexOf(*target)});
+    const OrderReply result = play_.give(order::Move{game_.indexOf(*source), game_.indexOf(*target)});
     transcript_->ordered(result.move, *source, *target);
     if (result.carriedOut && play_.yearEndsByItself()) endTurn();
 }
@@ -130,7 +130,7 @@ void Session::drop(const std::string& from, const std::string& to) {
 void Session::dropAt(const std::string& from, int x, int y) {
     Province* source = province(from);
     if (source == nullptr) return;
-    const OrderOutcome result = play_.give(order::DropAt{game_.indexOf(*source), x, y});
+    const OrderReply result = play_.give(order::DropAt{game_.indexOf(*source), x, y});
     transcript_->droppedAt(result.drop, *source, x, y);
     if (result.carriedOut && play_.yearEndsByItself()) endTurn();
 }
@@ -139,12 +139,12 @@ void Session::dropAt(const std::string& from, int x, int y) {
 void Session::undo() {
     const Order* last = play_.undoable();
     if (last == nullptr) {
-        transcript_->undo(false, englishText(undoBlockedText(play_.undoBlock())));
+        transcript_->undo(false, englishOutcome(undoBlockedText(play_.undoBlock())));
         return;
     }
     const Order taken = *last;
     play_.undo();
-    transcript_->undo(true, englishText(undoneText(taken, game_)));
+    transcript_->undo(true, englishOutcome(undoneText(taken, game_)));
 }
 
 void Session::endTurn() {

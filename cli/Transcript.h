@@ -7,6 +7,7 @@
 
 class Game;
 class Province;
+struct OrderOutcome;
 
 // How the terminal edition shows what happens: the exact protocol lines for
 // scripts and tools, or plain paragraphs for a person at a terminal.
@@ -97,6 +98,7 @@ private:
     void paragraphs(const std::string& rulesText);
     // One line of our own, wrapped.
     void line(const std::string& text);
+    void outcome(const OrderOutcome& outcome);
 
     int width_;
 };

@@ -129,14 +129,14 @@ void PlaySession::start() { game_->startNewGame(); }
 
 bool PlaySession::yearEndsByItself() const { return !game_->romansCanMove(); }
 
-OrderOutcome PlaySession::give(const Order& order) {
+OrderReply PlaySession::give(const Order& order) {
     log_.push_back({order, {}, false, false, false});
     // A file is logged as the text it held, so that a replay never reads it again.
     if (const auto* file = std::get_if<order::LoadFile>(&order)) {
         const FileText text = readSavedGameFile(file->path);
         if (!text.ok) {
             log_.pop_back();
-            OrderOutcome unread;
+            OrderReply unread;
             unread.accepted = unread.carriedOut = false;
             unread.file = {false, text.error};
             return unread;
@@ -145,7 +145,7 @@ OrderOutcome PlaySession::give(const Order& order) {
     }
     const std::uint32_t before = game_->random.state();
     relay_->entry = &log_.back();
-    const OrderOutcome outcome = carryOut(log_.back().order);
+    const OrderReply outcome = carryOut(log_.back().order);
     relay_->entry = nullptr;
     Entry& entry = log_.back();
     entry.carriedOut = outcome.carriedOut;
@@ -161,17 +161,17 @@ Province* provinceAt(const Game& game, int index) {
     return index >= 0 && index < ProvinceCount ? game.provinceTable[static_cast<std::size_t>(index)] : nullptr;
 }
 
-OrderOutcome refused() {
-    OrderOutcome o;
+OrderReply refused() {
+    OrderReply o;
     o.accepted = o.carriedOut = false;
     return o;
 }
 
 }  // namespace
 
-OrderOutcome PlaySession::carryOut(const Order& given) {
+OrderReply PlaySession::carryOut(const Order& given) {
     Game& game = *game_;
-    OrderOutcome outcome;
+    OrderReply outcome;
     if (const auto* o = std::get_if<order::Move>(&given)) {
         Province* from = provinceAt(game, o->from);
         Province* to = provinceAt(game, o->to);

@@ -11,7 +11,7 @@
 class Game;
 
 // What became of an order given to a play session.
-struct OrderOutcome {
+struct OrderReply {
     // False when the order was refused before it touched the game: a
     // scenario that does not exist, a skill out of range, a file that does
     // not read (see `file`), a province that is not on the map.
@@ -65,7 +65,7 @@ public:
     // The new game of 235 AD, as a program starts with.
     void start();
     // The one entry point for everything a player does to the game.
-    OrderOutcome give(const Order& order);
+    OrderReply give(const Order& order);
     // After a carried-out order: no Roman legion is left to move, so the
     // front end ends the year by itself.
     bool yearEndsByItself() const;
@@ -87,7 +87,7 @@ public:
 
 private:
     class Relay;
-    OrderOutcome carryOut(const Order& order);
+    OrderReply carryOut(const Order& order);
     void replayInPlace(std::vector<Entry> entries);
     // The index in the log of the entry undo would remove, or -1.
     int lastOrderOfTheYear() const;

@@ -83,16 +83,6 @@ Province* pickUpBoxAt(const World& game, int x, int y) {
     return empty;
 }
 
-Province* figureIconAt(const World& game, int x, int y, const std::function<bool(const Province&)>& alsoHolds) {
-    for (Province* p : game.provinceTable) {
-        if (!p || !showsFigure(game, *p)) continue;
-        const LayoutPoint c = figureCorner(*p);
-        const bool onIcon = x >= c.x && x < c.x + FigureWidth && y >= c.y && y < c.y + FigureHeight;
-        if (onIcon || (alsoHolds && alsoHolds(*p))) return p;
-    }
-    return nullptr;
-}
-
 const Province* nextInDirection(const World& game, const Province& from, int dx, int dy) {
     const LayoutPoint origin = doubledBoxCentre(from);
     const Province* best = nullptr;

@@ -2,7 +2,6 @@
 // Where the parts of the map screen stand, in layout pixels (see MapDrawing.h),
 // for every front end that draws it: the window paints with these numbers and
 // the page is given them. Plain C++: the page's engine is built without Qt.
-#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -73,11 +72,6 @@ Province* pickUpBoxAt(const World& game, int mapX, int mapY);
 // The box a legion figure's icon takes a drop in, from its corner: the widest
 // icon and the tallest.
 inline constexpr int FigureWidth = 43, FigureHeight = 65;
-// The province a drop on a figure means: the first, in table order, whose
-// figure is drawn and whose icon holds the map point, or for which
-// `alsoHolds` does (a front end's count plaque); nullptr off every figure.
-Province* figureIconAt(const World& game, int mapX, int mapY,
-                       const std::function<bool(const Province&)>& alsoHolds = {});
 
 // The nearest province from `from` in a direction (dx, dy one of the four
 // unit steps, y down), by the centres of the pick-up boxes: within 60 degrees

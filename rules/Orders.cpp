@@ -7,11 +7,11 @@ bool World::romansCanMove() const {
     return false;
 }
 
-void World::pickUp(Province* province) {
-    dragSource = nullptr;
-    if (province != nullptr && (romans.hasReadyLegionIn(*province) || romans.allLegionsMovedIn(*province)))
-        dragSource = province;
+bool World::mayPickUp(const Province& province) const {
+    return romans.hasReadyLegionIn(province) || romans.allLegionsMovedIn(province);
 }
+
+void World::pickUp(Province* province) { dragSource = province != nullptr && mayPickUp(*province) ? province : nullptr; }
 
 // Keeps every turn of the mouse: the press decided the source (see pickUp), a
 // source without a ready legion is refused wherever the release falls, and a
@@ -29,13 +29,13 @@ DropResult World::dropLegions(int x, int y) {
         }
         return result;
     }
-    dropTarget = provinceAt(x, y);
-    if (dropTarget == nullptr) {
+    Province* target = provinceAt(x, y);
+    if (target == nullptr) {
         result.refusal = DropResult::Refusal::NoProvince;
         return result;
     }
-    result.target = dropTarget;
-    result.order = Orders::move(*this, *dragSource, *dropTarget);
+    result.target = target;
+    result.order = Orders::move(*this, *dragSource, *target);
     return result;
 }
 

@@ -38,7 +38,6 @@ public:
     std::list<std::unique_ptr<GameEvent>> events;
     std::vector<std::string> eventLog;
     Province* dragSource = nullptr;
-    Province* dropTarget = nullptr;
 
     int year() const { return 235 + turn; }
 
@@ -88,6 +87,9 @@ public:
     // province's legions: it becomes dragSource when the player may give it an
     // order (or be told why not); otherwise dragSource is cleared.
     void pickUp(Province* province);
+    // Whether a press on the province takes its legions up: some are ready, or
+    // all have moved (the drop then says why they stay).
+    bool mayPickUp(const Province& province) const;
     // The release at a map point: the order to the province there, if any.
     DropResult dropLegions(int x, int y);
     bool romansCanMove() const;

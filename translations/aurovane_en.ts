@@ -270,6 +270,14 @@ The game goes on from the one kept before it, in %2 AD (%3).</source>
         <source>Year&apos;s News</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -778,6 +786,90 @@ Good luck, Princeps!</source>
     </message>
     <message>
         <source>Results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A legion moved from %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A legion occupied %1: no enemy defended it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Victory: %1 is ours.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Our raid into %1 won the battle; the legion returns to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>We won the battle in %1, but enemy legions still hold it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Our attack on %1 failed: one legion lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A legion marches from %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No order: no Roman legion in %1 can go.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No order: the legions in %1 are already marching.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No order: the legions in %1 have already moved this year.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No order: the legions already stand in %1. Choose another province.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frontier closed: our legions enter %1 only to attack an enemy army there.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too far: %1 can be attacked only from a province next to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No route: no way leads from %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No order: press on one of your legions, then drag it to a province.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No order: there is no province there. Drop the legion on a province.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo the order from %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Order taken back: the legion sent from %1 to %2 stands in %1 again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No order of this year is left to take back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last order cannot be taken back: its battle has been fought.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last order cannot be taken back: the advisor has told you what it brought.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

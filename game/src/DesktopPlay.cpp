@@ -34,17 +34,13 @@ void MainWindow::setUpDesktopPlay() {
 
     KeyboardOrders::Actions a;
     // The keyboard's orders go where the mouse's drops go; its end of turn is the mouse's own.
-    a.order = [this](Province& from, Province& to) { order(from, to); };
-    a.endTurn = [this] { rightRelease(QPoint()); };
+    a.order = [this](const CarryOrder& order) { giveOrder(order); };
     a.changed = [this] {
         // The highlighted province's information line, as if the pointer were on it.
-        if (const Province* p = keyboard_->cursor()) {
-            shownProvince_ = p;
-            screen_.setHoveredProvince(p);
-        }
+        showCarry();
         screen_.paintScreen();
     };
-    keyboard_ = std::make_unique<KeyboardOrders>(game_, std::move(a));
+    keyboard_ = std::make_unique<KeyboardOrders>(carry_, std::move(a));
     // Keys go to the map from the start, without a click on it first.
     widget_->setFocus();
     screen_.decorate = [this](QPainter& p) { return keyboard_->draw(p, screen_.screenOffsetX()); };
@@ -73,8 +69,8 @@ bool MainWindow::openFile(const QString& path) {
     else {
         gameInProgress_ = false;
         news_->startReign();
+        carry_.reset();
     }
-    shownProvince_ = nullptr;
     screen_.paintScreen();
     return r.ok;
 }
@@ -113,7 +109,7 @@ void MainWindow::continueLastGame() {
             continue;
         }
         gameInProgress_ = false;
-        shownProvince_ = nullptr;
+        carry_.reset();
         screen_.paintScreen();
         if (path != kept.front())
             QMessageBox::information(

@@ -6,46 +6,40 @@
 #include <functional>
 #include <optional>
 
-#include "client/KeyboardChoice.h"
+#include "client/LegionCarry.h"
 
 class Game;
 class Province;
 class QPainter;
 
-// Orders from the keyboard, by the rules the mouse gives them: a highlighted
-// province (moved with the arrow keys or by typing the start of its name),
-// Enter to pick up its legions (Game::pickUp), Enter on the target to drop them
-// (through the same path as a release of the left button, at a map point of
-// the target), Escape to put them down again, E or Space to end the turn
-// (the same path as a release of the right button).
+// The window's keys for the client's carry (LegionCarry): the arrow keys or
+// the start of a name move a highlight, Enter picks up its legions and Enter
+// on the target sends them, Escape puts them down, E or Space ends the turn.
+// Here the keys are read and the highlight drawn; the carry decides.
 class KeyboardOrders {
 public:
     struct Actions {
-        // The order from one province to another (Orders::move) and what
-        // follows a successful one.
-        std::function<void(Province& from, Province& to)> order;
-        // A release of the right button: the end of the turn.
-        std::function<void()> endTurn;
-        // The highlight or the pick-up changed: show them.
+        // The order the keys asked for (a move or the end of the turn).
+        std::function<void(const CarryOrder& order)> order;
+        // The highlight, the pick-up or the notice changed: show them.
         std::function<void()> changed;
     };
 
     // A name typed after a longer pause than this starts afresh.
     static constexpr qint64 TypingPauseMs = NameTyping::PauseMs;
 
-    KeyboardOrders(Game& game, Actions actions);
+    KeyboardOrders(LegionCarry& carry, Actions actions);
 
     // A key pressed in the game window at the time `nowMs` (any steady clock).
     // True when the key was taken as a keyboard order or as part of a name.
     bool keyPress(int key, const QString& text, Qt::KeyboardModifiers modifiers, bool autoRepeat, qint64 nowMs);
 
     // The highlighted province, if the keyboard has been used.
-    const Province* cursor() const;
-    // The province whose legions Enter picked up and that still is the
-    // rules' drag source; none otherwise.
-    const Province* carried() const;
+    const Province* cursor() const { return carry_.cursor(); }
+    // The province whose legions were picked up and wait for the drop.
+    const Province* carried() const { return carry_.source(); }
     // What has been typed of a name so far.
-    QString typed() const { return QString::fromStdString(names_.typed()); }
+    QString typed() const { return QString::fromStdString(carry_.typed()); }
 
     // The highlight, drawn over the map in layout pixels; gives back the
     // area it drew in (empty for none).
@@ -56,17 +50,6 @@ public:
     static const Province* nextInDirection(const Game& game, const Province& from, int arrowKey);
 
 private:
-    const Province* at(int index) const;
-    void placeCursor();
-    bool typeLetter(QChar c, qint64 nowMs);
-    void enter();
-    void notify() const {
-        if (actions_.changed) actions_.changed();
-    }
-
-    Game& game_;
+    LegionCarry& carry_;
     Actions actions_;
-    int cursor_ = -1;
-    int carried_ = -1;
-    NameTyping names_;
 };

@@ -22,6 +22,7 @@
 #include "client/DiscardQuestions.h"
 #include "client/ResultsDialog.h"
 #include "game/src/PageViewer.h"
+#include "client/UndoText.h"
 #include "rules/WelcomeHints.h"
 #include "qtcommon/view/MapDrawing.h"
 #include "engine/Game.h"
@@ -134,7 +135,7 @@ void ScreenWidget::mouseReleaseEvent(QMouseEvent* e) {
 MainWindow::MainWindow(PlaySession& play, const view::Pictures& pictures, GameScreen& screen, GameSounds& sounds,
                        Options options)
     : play_(play), game_(play.game()), pictures_(pictures), screen_(screen), sounds_(sounds), options_(options),
-      advisor_(this, pictures) {
+      advisor_(this, pictures), carry_(play.game(), screen.regions().painted()) {
     setWindowTitle(tr("Aurovane"));
     widget_ = new ScreenWidget(*this);
     gate_.window = this;
@@ -309,13 +310,14 @@ void MainWindow::setSkill(int level) {
 void MainWindow::refreshUndo() {
     QAction* a = action(Command::Undo);
     a->setEnabled(play_.undoable() != nullptr);
-    a->setText(view::screenText(undoCommandText(play_)));
+    const OrderOutcome item = undoCommandText(play_);
+    a->setText(view::screenText(outcomeForm(item.id), item.words));
 }
 
 void MainWindow::undo() {
     const Order* last = play_.undoable();
     if (last == nullptr) {
-        screen_.setNotice(view::screenText(undoBlockedText(play_.undoBlock())));
+        screen_.setNotice(view::screenText(noticeLine(undoBlockedText(play_.undoBlock()), 0)));
         screen_.paintScreen();
         return;
     }
@@ -325,11 +327,9 @@ void MainWindow::undo() {
     play_.undo();
     // The provinces and legions are new objects: nothing may point at the old ones.
     news_->followRebuiltGame(legions);
-    shownProvince_ = nullptr;
-    dragging_ = false;
-    screen_.setHoveredProvince(nullptr);
-    screen_.setDrag({});
-    screen_.setNotice(view::screenText(undoneText(taken, game_)));
+    carry_.reset();
+    showCarry();
+    screen_.setNotice(view::screenText(noticeLine(undoneText(taken, game_), 0)));
     screen_.paintScreen();
 }
 
@@ -347,7 +347,7 @@ void MainWindow::chooseNewGame() {
 void MainWindow::newGameWithoutQuestion() {
     play_.give(order::NewGame{});
     gameInProgress_ = false;
-    shownProvince_ = nullptr;
+    carry_.reset();
     news_->startReign();
     screen_.paintScreen();
 }
@@ -359,6 +359,7 @@ void MainWindow::startScenario(int id) {
                      : id == Command::Scenario410 ? 410
                                                   : 455;
     play_.give(order::Scenario{year});
+    carry_.reset();
     news_->startReign();
     screen_.paintScreen();
     if (Game::firstTurnEndsAtOnce(year)) endTurn();
@@ -425,7 +426,8 @@ void MainWindow::rightRelease(QPoint) {
 void MainWindow::endTurn() {
     if (quitting_) return;
     gameInProgress_ = true;
-    screen_.setNotice({});
+    carry_.reset();
+    showCarry();
     play_.give(order::EndYear{});
     autosaveTurn();
     dropQueuedInput();

@@ -10,6 +10,7 @@
 #include "game/src/KeyboardOrders.h"
 #include "game/src/NewsDesk.h"
 #include "game/src/Sound.h"
+#include "client/LegionCarry.h"
 #include "qtcommon/WindowAdvisor.h"
 #include "client/PlaySession.h"
 #include "rules/Presenter.h"
@@ -118,8 +119,8 @@ public:
     void rightRelease(QPoint layout);
     // The wheel over the report scroll reads the reign's news further back.
     void wheel(QPoint layout, int steps);
-    // An order given without the mouse, and what follows it.
-    void order(Province& from, Province& to);
+    // An order the pointer or the keyboard asked for, and what follows it.
+    void giveOrder(const CarryOrder& order);
     void keyDown(int key);
     void keyUp(int key);
 
@@ -132,6 +133,7 @@ public:
     // Whether anything was played since the game was started, loaded or saved.
     bool gameInProgress() const { return gameInProgress_; }
     KeyboardOrders& keyboard() { return *keyboard_; }
+    const LegionCarry& carry() const { return carry_; }
     const Autosave& autosave() const { return autosave_; }
 
     // Presenter: what the game shows goes to the advisor's dialogs, the
@@ -215,11 +217,10 @@ private:
     void autosaveTurn();
     void keyboardPress(QKeyEvent* e);
     void dropQueuedInput();
-    // MapPointer.cpp: where a drop lands, and the order given, carried out or
-    // refused with its reason in the information line.
-    Province* dropTargetAt(QPoint mapPoint);
-    void giveOrder(Province* source, Province* target);
-    void giveOrderNow(Province* source, Province* target);
+    // MapPointer.cpp: what the carry answers on the screen, and the order
+    // given, carried out or refused with its reason in the information line.
+    void showCarry();
+    void giveOrderNow(Province& from, Province& to);
 
     PlaySession& play_;
     Game& game_;
@@ -233,7 +234,6 @@ private:
     int pauseDepth_ = 0;
     bool firstPaintPending_ = true;
     bool keyP_ = false, keyF_ = false, keyJ_ = false;
-    const Province* shownProvince_ = nullptr;
     std::map<int, QAction*> actions_;
     QActionGroup* skillGroup_ = nullptr;
     bool quitting_ = false;
@@ -242,10 +242,9 @@ private:
     bool screenHooked_ = false;
     int busy_ = 0;
     std::vector<std::function<void()>> waiting_;
+    LegionCarry carry_;
     std::unique_ptr<KeyboardOrders> keyboard_;
     std::unique_ptr<NewsDesk> news_;
-    bool dragging_ = false;
     bool swallowRelease_ = false;
-    QPoint pressedAt_;
     Autosave autosave_;
 };

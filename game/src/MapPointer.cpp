@@ -1,40 +1,34 @@
-// The pointer on the map: the information line of the province under it, the
-// legions picked up and carried, the order a drop gives and why one is refused.
+// The pointer on the map and the orders it and the keyboard ask for: the
+// client's carry decides, the window shows what it answers and gives the order.
 #include "game/src/MainWindow.h"
-#include "game/src/OrderOutcome.h"
-#include "qtcommon/view/LegionFigures.h"
 #include "qtcommon/view/MapDrawing.h"
 #include "engine/Game.h"
 
 namespace {
 
-// A press becomes a drag once the pointer has moved this far (layout pixels).
-constexpr int DragThreshold = 4;
+view::LayoutPoint layoutPoint(QPoint p) { return {p.x(), p.y()}; }
 
 }  // namespace
 
+void MainWindow::showCarry() {
+    GameScreen::Drag d;
+    d.carrying = carry_.carrying();
+    d.source = carry_.source();
+    d.target = carry_.target();
+    d.pointer = QPoint(carry_.pointer().x, carry_.pointer().y);
+    screen_.setDrag(d);
+    screen_.setHoveredProvince(carry_.shown());
+    const std::optional<OrderOutcome>& notice = carry_.notice();
+    screen_.setNotice(notice ? view::screenText(noticeLine(*notice, 0)) : QString());
+}
+
 void MainWindow::pointerMove(QPoint layout) {
-    const QPoint m = view::layoutToMap(layout, screen_.screenOffsetX());
-    if (dragging_ && game_.dragSource && game_.romans.hasReadyLegionIn(*game_.dragSource)) {
-        GameScreen::Drag d = screen_.drag();
-        d.carrying = d.carrying || (layout - pressedAt_).manhattanLength() > DragThreshold;
-        if (d.carrying) {
-            d.source = game_.dragSource;
-            d.target = dropTargetAt(m);
-            d.pointer = layout;
-            screen_.setDrag(d);
-            screen_.setHoveredProvince(d.target);
-            shownProvince_ = d.target;
-            screen_.setNotice({});
-            screen_.paintScreen();
-            return;
-        }
-    }
-    const Province* hovered = screen_.regions().at(game_, m);
-    if (hovered == shownProvince_) return;
-    shownProvince_ = hovered;
-    screen_.setNotice({});
-    screen_.showProvinceInfo(hovered);
+    carry_.setScreenOffsetX(screen_.screenOffsetX());
+    const LegionCarry::Redraw redraw = carry_.move(layoutPoint(layout));
+    if (redraw == LegionCarry::Redraw::Nothing) return;
+    showCarry();
+    if (redraw == LegionCarry::Redraw::Screen) screen_.paintScreen();
+    else screen_.showProvinceInfo(carry_.shown());
 }
 
 void MainWindow::leftPress(QPoint layout) {
@@ -42,18 +36,9 @@ void MainWindow::leftPress(QPoint layout) {
         swallowRelease_ = true;
         return;
     }
-    const QPoint m = view::layoutToMap(layout, screen_.screenOffsetX());
-    // The first box under the pointer decides, even when it refuses.
-    game_.pickUp(view::pickUpBoxAt(game_, m));
-    dragging_ = true;
-    pressedAt_ = layout;
-    screen_.setDrag({});
-}
-
-Province* MainWindow::dropTargetAt(QPoint m) {
-    // On a figure: that figure's province, whatever land it stands on.
-    if (Province* figure = view::figureAt(game_, m)) return figure;
-    return screen_.regions().at(game_, m);
+    carry_.setScreenOffsetX(screen_.screenOffsetX());
+    carry_.press(layoutPoint(layout));
+    showCarry();
 }
 
 void MainWindow::leftRelease(QPoint layout) {
@@ -61,36 +46,28 @@ void MainWindow::leftRelease(QPoint layout) {
         swallowRelease_ = false;
         return;
     }
-    const bool carried = screen_.drag().carrying;
-    dragging_ = false;
-    screen_.setDrag({});
-    const QPoint m = view::layoutToMap(layout, screen_.screenOffsetX());
-    // A click that picked nothing up is no order.
-    if (!game_.dragSource && !carried && (layout - pressedAt_).manhattanLength() <= DragThreshold) return;
-    giveOrder(game_.dragSource, dropTargetAt(m));
+    carry_.setScreenOffsetX(screen_.screenOffsetX());
+    giveOrder(carry_.release(layoutPoint(layout)));
 }
 
-void MainWindow::order(Province& from, Province& to) { giveOrder(&from, &to); }
-
-void MainWindow::giveOrder(Province* source, Province* target) {
-    asCommand([&] { giveOrderNow(source, target); });
-}
-
-void MainWindow::giveOrderNow(Province* source, Province* target) {
-    bool carriedOut = false;
-    if (!source) {
-        screen_.setNotice(nothingPickedUp());
-    } else if (!target && game_.romans.hasReadyLegionIn(*source)) {
-        screen_.setNotice(noProvinceThere());
-    } else {
-        // Legions that cannot go are refused wherever the drop fell, with the
-        // rules' own words: the order to their own province says why.
-        Province& to = target ? *target : *source;
-        const OrderResult result = play_.give(order::Move{game_.indexOf(*source), game_.indexOf(to)}).move;
-        carriedOut = succeeded(result);
-        if (carriedOut) gameInProgress_ = true;
-        screen_.setNotice(orderOutcome(result, *source, to));
+void MainWindow::giveOrder(const CarryOrder& order) {
+    switch (order.kind) {
+        case CarryOrder::Kind::None:
+            // Perhaps a notice of why there was none.
+            showCarry();
+            screen_.paintScreen();
+            return;
+        case CarryOrder::Kind::EndTurn: rightRelease(QPoint()); return;
+        case CarryOrder::Kind::Move: asCommand([this, order] { giveOrderNow(*order.from, *order.to); }); return;
     }
+}
+
+void MainWindow::giveOrderNow(Province& from, Province& to) {
+    const OrderResult result = play_.give(order::Move{game_.indexOf(from), game_.indexOf(to)}).move;
+    carry_.ordered(from, to, result);
+    const bool carriedOut = succeeded(result);
+    if (carriedOut) gameInProgress_ = true;
+    showCarry();
     screen_.paintScreen();
     if (carriedOut) {
         if (play_.yearEndsByItself()) endTurn();

@@ -55,14 +55,6 @@ QRectF pennantOver(const QRectF& plaque) {
 
 QRect pickUpBox(const Province& province) { return QRect(figureSpot(province), QSize(PickUpBoxWidth, PickUpBoxHeight)); }
 
-Province* pickUpBoxAt(const Game& game, QPoint m) { return pickUpBoxAt(game, m.x(), m.y()); }
-
-Province* figureAt(const Game& game, QPoint m) {
-    // The icon, and the count badge at its feet.
-    return figureIconAt(game, m.x(), m.y(), [m](const Province& p) {
-        return countPlaque(figureSpot(p), figurePlace(p.name()), QStringLiteral("00"), 1).toAlignedRect().contains(m);
-    });
-}
 
 QString stackCountText(const RomanStack& stack) { return QString::fromStdString(stackCountLabel(stack)); }
 

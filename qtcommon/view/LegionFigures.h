@@ -30,12 +30,6 @@ QRectF pennantOver(const QRectF& plaque);
 // The box a press picks the province's legions up in, in map pixels (74 x 60,
 // as the rules' legion box, moved with the figure).
 QRect pickUpBox(const Province& province);
-// pickUpBoxAt (ScreenLayout.h) at a map point.
-Province* pickUpBoxAt(const Game& game, QPoint mapPoint);
-// The province whose drawn figures (icon and count) hold the map point, for a
-// drop on a figure; only provinces with legions in them count, the first of
-// the table where figures overlap.
-Province* figureAt(const Game& game, QPoint mapPoint);
 
 // "ready/total" when some legions cannot take an order, else the total
 // (RomanStack and romanStack are in FigureCounts.h).

@@ -252,6 +252,4 @@ QString screenText(const char* form, const std::vector<ScreenTextArg>& args) {
 
 QString screenText(const ScreenTextLine& line) { return screenText(line.form, line.args); }
 
-QString screenText(const UndoText& text) { return screenText(text.form, text.args); }
-
 }  // namespace view

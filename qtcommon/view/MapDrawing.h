@@ -16,7 +16,7 @@
 
 #include "qtcommon/view/Graphic.h"
 #include "client/ScreenLayout.h"
-#include "client/UndoText.h"
+#include "client/ScreenText.h"
 #include "qtcommon/view/Surface.h"
 
 class Game;
@@ -103,7 +103,6 @@ void drawLegend(QPainter& p, const Pictures& pictures, int screenOffsetX);
 // (context "ScreenText"), then its words put in.
 QString screenText(const char* form, const std::vector<ScreenTextArg>& args);
 QString screenText(const ScreenTextLine& line);
-QString screenText(const UndoText& text);
 
 // Layout point of the corner of a province's figures (LegionFigures.h).
 QPoint legionSpot(const Province& province, int screenOffsetX);

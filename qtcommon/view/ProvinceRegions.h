@@ -25,6 +25,8 @@ public:
     // The province painted at a map point: its painted shape where one lies
     // there, else the rules' rectangles (Game::provinceAt); nullptr for the sea.
     Province* at(const Game& game, QPoint mapPoint) const;
+    // The lookup itself, for the drops (DropTarget.h).
+    const PaintedProvinces& painted() const { return painted_; }
     // Whether a province is known by its painted shape (not only by rectangles).
     bool hasShape(const Game& game, const Province& province) const;
 

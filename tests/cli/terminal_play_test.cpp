@@ -142,7 +142,7 @@ TEST(TerminalPlay, ParagraphsFitTheTerminalAndEveryOrderTellsItsOutcome) {
     }
 
     t.type("drop Italia Raetia");
-    EXPECT_NE(t.readUntil("235 AD > ").find("Legion moved to Raetia."), std::string::npos);
+    EXPECT_NE(t.readUntil("235 AD > ").find("A legion moved from Italia to Raetia."), std::string::npos);
     t.type("end");
     t.readUntil("236 AD > ");
     t.type("drop Raetia Pannonia");

@@ -50,7 +50,7 @@ std::vector<std::string> play(PlaySession& session, int years, bool probe, int* 
     for (int year = 0; year < years && session.game().turn < 240; ++year) {
         if (probe) {
             if (const auto move = quietMove(session.game())) {
-                const OrderOutcome o = session.give(*move);
+                const OrderReply o = session.give(*move);
                 if (o.carriedOut && session.undoBlock() == UndoBlock::None) {
                     EXPECT_TRUE(session.undo());
                     if (undone) ++*undone;
@@ -63,7 +63,7 @@ std::vector<std::string> play(PlaySession& session, int years, bool probe, int* 
         for (int orders = 0; orders < 40; ++orders) {
             const Order next = nextOrder(session);
             const bool ends = std::holds_alternative<order::EndYear>(next);
-            const OrderOutcome o = session.give(next);
+            const OrderReply o = session.give(next);
             if (ends || (o.carriedOut && session.yearEndsByItself())) break;
         }
         if (!std::holds_alternative<order::EndYear>(session.log().back().order)) session.give(order::EndYear{});

@@ -85,16 +85,19 @@ TEST(PlainEnglish, EveryOrderSaysWhatBecameOfIt) {
                                     "dropat Dacia 250 160\n"
                                     "dropat Italia 250 160\n"
                                     "map\n");
-    EXPECT_NE(person.find("> Legion moved to Raetia.\n"), std::string::npos);
-    EXPECT_NE(person.find("> The legion already stands in Italia.\n"), std::string::npos);
-    EXPECT_NE(person.find("> Legion on the march from Italia to Britannia.\n"), std::string::npos);
-    EXPECT_NE(person.find("> No Roman legion stands in Dacia.\n"), std::string::npos);
+    // In the words the window and the page use.
+    EXPECT_NE(person.find("> A legion moved from Italia to Raetia.\n"), std::string::npos);
+    EXPECT_NE(person.find("> No order: the legions already stand in Italia. Choose another province.\n"),
+              std::string::npos);
+    EXPECT_NE(person.find("> A legion marches from Italia to Britannia.\n"), std::string::npos);
+    EXPECT_NE(person.find("> No order: no Roman legion in Dacia can go.\n"), std::string::npos);
     EXPECT_NE(person.find("Roman troops will not cross it"), std::string::npos);
     // A drop at a map point says the same, or why the mouse gave no order.
-    EXPECT_NE(person.find("> No province lies at map point (5, 5): drop the legions on a province.\n"),
+    EXPECT_NE(person.find("> No order: there is no province there. Drop the legion on a province.\n"),
               std::string::npos);
-    EXPECT_NE(person.find("> The legion already stands in Italia.\n235 AD > No Roman legion stands in Dacia.\n"
-                          "235 AD > Legion moved to Raetia.\n"),
+    EXPECT_NE(person.find("> No order: the legions already stand in Italia. Choose another province.\n"
+                          "235 AD > No order: no Roman legion in Dacia can go.\n"
+                          "235 AD > A legion moved from Italia to Raetia.\n"),
               std::string::npos);
     EXPECT_EQ(person.find("Nothing happened"), std::string::npos);
     // Counts agree with their nouns; each province names its neighbours.

@@ -9,6 +9,8 @@
 
 #include "GuiTestSupport.h"
 #include "qtcommon/view/LegionFigures.h"
+#include "client/DropTarget.h"
+#include "client/LegionCarry.h"
 #include "client/PaintedProvinces.h"
 #include "client/StateLine.h"
 #include "client/TintTable.h"
@@ -26,7 +28,7 @@ QPoint pressOn(Game& g, const Province& p) {
     const QRect box = view::pickUpBox(p);
     for (int y = box.top(); y <= box.bottom(); ++y)
         for (int x = box.left(); x <= box.right(); ++x)
-            if (view::pickUpBoxAt(g, QPoint(x, y)) == &p) return Harness::layoutOf(x, y);
+            if (view::pickUpBoxAt(g, x, y) == &p) return Harness::layoutOf(x, y);
     ADD_FAILURE() << "no point picks up " << p.name();
     return {};
 }
@@ -89,6 +91,24 @@ TEST(DropMapping, ThePagesLookupFromTheTintFilesAgreesWithTheWindows) {
         for (int x = 0; x < view::MapWidth; ++x)
             differ += page.at(h.game, x, y) != h.screen.regions().at(h.game, QPoint(x, y));
     EXPECT_EQ(differ, 0);
+    // Legions carried from Italia land on the same province in both, figures
+    // and count plaques included, wherever they are dropped.
+    LegionCarry window(h.game, h.screen.regions().painted()), pageCarry(h.game, page);
+    const QPoint press = pressOn(h.game, P(h.game, "Italia"));
+    const view::LayoutPoint italia{press.x(), press.y()};
+    window.press(italia);
+    pageCarry.press(italia);
+    int onFigures = 0;
+    for (int y = 0; y < view::MapHeight; ++y)
+        for (int x = 0; x < view::MapWidth; ++x) {
+            const view::LayoutPoint at{view::MapLeft + x, view::MapTop + y};
+            window.move(at);
+            pageCarry.move(at);
+            differ += window.target() != pageCarry.target();
+            onFigures += window.target() && window.target() != page.at(h.game, x, y);
+        }
+    EXPECT_EQ(differ, 0);
+    EXPECT_GT(onFigures, 100) << "a drop on a figure or its count means the figure's province";
 }
 
 TEST(DropMapping, TheProvincePaintedUnderThePointerGetsTheOrder) {
@@ -107,7 +127,7 @@ TEST(DropMapping, TheProvincePaintedUnderThePointerGetsTheOrder) {
             if (!source) continue;
             noLegionsAnywhere(h.game);
             h.game.romans.addLegions(source->name(), 1);
-            if (view::figureAt(h.game, QPoint(x, y))) continue;
+            if (view::figureAt(h.game, x, y)) continue;
             SCOPED_TRACE(source->name() + " to " + painted->name() + " (rules: " + boxed->name() + ")");
             h.game.romans.addLegions(source->name(), 1);  // one left to move: the turn goes on
             h.window->leftPress(pressOn(h.game, *source));
@@ -133,7 +153,7 @@ TEST(DropMapping, ADropOnAFigureMeansThatFiguresProvince) {
             for (int y = icon.top(); y <= icon.bottom(); ++y)
                 for (int x = icon.left(); x <= icon.right(); ++x) {
                     const QPoint m(x, y);
-                    if (view::figureAt(h.game, m) != target || regions.at(h.game, m) == target) continue;
+                    if (view::figureAt(h.game, m.x(), m.y()) != target || regions.at(h.game, m) == target) continue;
                     SCOPED_TRACE(source->name() + " onto the figure of " + target->name());
                     h.window->leftPress(pressOn(h.game, *source));
                     h.window->leftRelease(Harness::layoutOf(x, y));
@@ -207,7 +227,7 @@ TEST(YearSummary, ShownWhenTheYearEndsAndClosedByTheNextClick) {
     // The click that closes it gives no order.
     h.window->leftPress(pressOn(h.game, P(h.game, "Italia")));
     EXPECT_FALSE(h.screen.newsPanel().isShown());
-    EXPECT_EQ(h.game.dragSource, nullptr);
+    EXPECT_EQ(h.window->carry().source(), nullptr);
     h.window->leftRelease(Harness::layoutOf(10, 10));
     EXPECT_TRUE(h.screen.notice().isEmpty());
     // Switched off: the year ends without one.
@@ -271,13 +291,15 @@ TEST(SharpPictures, TheTwinAtTwiceTheSizeAboveOneAndAHalf) {
 
 Province& P(Harness& h, const char* name) { return h.game.findProvince(name); }
 
+void giveMove(Harness& h, Province& from, Province& to) { h.window->giveOrder({CarryOrder::Kind::Move, &from, &to}); }
+
 // Ctrl+Z takes back a quiet order and says so; after a battle it says why not,
 // and the Edit menu's item names the order or the reason.
 TEST(Undo, TheWindowTakesBackAQuietOrderAndSaysWhyNotAfterABattle) {
     Harness h(3);
     h.window->show();
     const std::string fresh = stateLine(h.game);
-    h.window->order(P(h, "Italia"), P(h, "Raetia"));
+    giveMove(h, P(h, "Italia"), P(h, "Raetia"));
     ASSERT_NE(stateLine(h.game), fresh);
     QAction* undo = h.window->action(Command::Undo);
     auto* edit = qobject_cast<QMenu*>(undo->parent());
@@ -290,13 +312,13 @@ TEST(Undo, TheWindowTakesBackAQuietOrderAndSaysWhyNotAfterABattle) {
     EXPECT_EQ(stateLine(h.game), fresh);
     EXPECT_TRUE(h.screen.notice().contains(QStringLiteral("stands in Italia again")));
     // The next year, an attack fights its battle: that stays.
-    h.window->order(P(h, "Italia"), P(h, "Raetia"));
+    giveMove(h, P(h, "Italia"), P(h, "Raetia"));
     h.window->endTurn();
     Province* attacked = nullptr;
     for (Province* to : P(h, "Raetia").neighbours)
         if (to && h.game.barbarians.countLegionsIn(*to) > 0) attacked = to;
     ASSERT_NE(attacked, nullptr);
-    h.window->order(P(h, "Raetia"), *attacked);
+    giveMove(h, P(h, "Raetia"), *attacked);
     const std::string fought = stateLine(h.game);
     emit edit->aboutToShow();
     EXPECT_FALSE(undo->isEnabled());

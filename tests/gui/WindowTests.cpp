@@ -53,13 +53,13 @@ TEST(Pointer, LegionBoxIncludesBothEnds) {
     Province& italia = P(h.game, "Italia");
     const int x = italia.legionX(), y = italia.legionY();
     h.window->leftPress(Harness::layoutOf(x + 73, y + 59));
-    EXPECT_EQ(h.game.dragSource, &italia);
+    EXPECT_EQ(h.window->carry().source(), &italia);
     h.window->leftPress(Harness::layoutOf(x, y));
-    EXPECT_EQ(h.game.dragSource, &italia);
+    EXPECT_EQ(h.window->carry().source(), &italia);
     h.window->leftPress(Harness::layoutOf(x + 74, y + 59));
-    EXPECT_NE(h.game.dragSource, &italia);
+    EXPECT_NE(h.window->carry().source(), &italia);
     h.window->leftPress(Harness::layoutOf(x + 73, y + 60));
-    EXPECT_NE(h.game.dragSource, &italia);
+    EXPECT_NE(h.window->carry().source(), &italia);
 }
 
 TEST(Pointer, OverlappingBoxesTheEarlierProvinceDecidesEvenWhenItRefuses) {
@@ -71,7 +71,7 @@ TEST(Pointer, OverlappingBoxesTheEarlierProvinceDecidesEvenWhenItRefuses) {
     h.game.romans.addLegions("Narbonensis", 1);
     h.game.romans.addLegions("Aquitania", 1);
     h.window->leftPress(Harness::layoutOf(200, 200));
-    EXPECT_EQ(h.game.dragSource, &aquitania);
+    EXPECT_EQ(h.window->carry().source(), &aquitania);
     // Aquitania's only unmoved legion is marching along a route: nothing is picked,
     // although Narbonensis below has a ready legion.
     Legion& marcher = *h.game.romans.legions.back();
@@ -79,7 +79,7 @@ TEST(Pointer, OverlappingBoxesTheEarlierProvinceDecidesEvenWhenItRefuses) {
     marcher.giveRoute(h.game.findRoute(aquitania, P(h.game, "Italia")));
     ASSERT_TRUE(marcher.hasRoute);
     h.window->leftPress(Harness::layoutOf(200, 200));
-    EXPECT_EQ(h.game.dragSource, nullptr);
+    EXPECT_EQ(h.window->carry().source(), nullptr);
     (void)narbonensis;
 }
 
@@ -553,7 +553,7 @@ TEST(Play, TwentyYearsWithTheMouseAlone) {
             if (!h.game.romans.hasReadyLegionIn(*p) || p->neighbourCount == 0) continue;
             Province* to = p->neighbours[0];
             h.window->leftPress(Harness::layoutOf(p->legionX() + 2, p->legionY() + 2));
-            if (h.game.dragSource != p) continue;
+            if (h.window->carry().source() != p) continue;
             const MapRect r = to->hitRects.front();
             const int before = h.game.turn;
             h.window->leftRelease(Harness::layoutOf((r.left + r.right) / 2, (r.top + r.bottom) / 2));

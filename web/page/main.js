@@ -4,7 +4,7 @@ import createAurovane from './aurovane.js';
 import { bindEngine } from './engine-api.js';
 import { Audio } from './audio.js';
 import { ask, showPicture, tell } from './dialogs.js';
-import { Keyboard } from './keyboard.js';
+import { drawHighlight } from './keyboard.js';
 import { download, keepYear, newestKept, readSavedGame } from './keep.js';
 import { handOverPaintedLand } from './painted-land.js';
 import { loadPictures, whenPictureArrives } from './pictures.js';
@@ -12,6 +12,8 @@ import { Screen, Steps } from './screen.js';
 
 const byId = (id) => document.getElementById(id);
 const latin1Bytes = (text) => Uint8Array.from(text, (c) => c.charCodeAt(0) & 0xff);
+// The whole layout pixel a pointer is on.
+const pixel = (at) => [Math.floor(at.x), Math.floor(at.y)];
 
 class Page {
   constructor(api, tables) {
@@ -20,27 +22,13 @@ class Page {
     this.audio = new Audio(tables.sounds);
     this.screen = new Screen(byId('screen'), tables);
     this.steps = new Steps(this.screen, (kind) => this.audio.gameSound(kind));
-    this.keyboard = new Keyboard(this.screen, {
-      pickUp: (name) => this.call(() => api.pickUpProvince(name)),
-      order: (from, to) => this.order(from, to),
-      cancel: () => api.cancelDrag(),
-      endTurn: () => this.endTurn(),
-      hints: () => this.call(() => api.hints()),
-      next: (name, dx, dy) => api.nextInDirection(name, dx, dy),
-      typeLetter: (letter, now, cursor) => api.typeLetter(letter.charCodeAt(0), now, cursor),
-      firstHighlight: () => api.firstHighlight(),
-      typing: (now) => api.typing(now) !== 0,
-      clearTyping: () => api.clearTyping(),
-      changed: () => {
-        // The highlighted province's information line, as if the pointer were on it.
-        if (this.keyboard.cursor) this.screen.hovered = this.keyboard.cursor;
-        this.screen.draw();
-      },
-    });
+    // What the engine's carry answered last (PageCarry.h): the legions picked
+    // up, the keyboard's highlight, the information line's province or notice.
+    this.carry = null;
     this.busy = false;
     this.idleWaiters = [];
     this.menuWanted = false;  // asked for during a turn: opened once the year is over
-    this.drag = null;
+    this.pointerId = null;    // the pointer that pressed on the map; others are ignored
     this.lastKeptYear = null;
   }
 
@@ -77,7 +65,8 @@ class Page {
       this.busy = false;
       for (const resolve of this.idleWaiters.splice(0)) resolve();
       document.body.classList.remove('busy');
-      this.screen.draw();
+      // A new game, a load or a year's end put the carry down.
+      this.showCarry(JSON.parse(this.api.carry()));
       this.showUndo();
       if (this.menuWanted) {
         this.menuWanted = false;
@@ -100,12 +89,22 @@ class Page {
     await this.call(() => this.api.endTurn());
   }
 
-  async dropAt(x, y) {
-    await this.call(() => this.api.drop(x, y));
+  // What the carry answered: shown at once; an order it asked for is given,
+  // and what became of it shown in turn.
+  async carried(answer) {
+    const view = JSON.parse(answer);
+    this.showCarry(view);
+    if (!view.order) return;
+    const after = await this.call(() => this.api.giveOrder());
+    if (after) this.showCarry(JSON.parse(after));
   }
 
-  async order(from, to) {
-    await this.call(() => this.api.order(from, to));
+  showCarry(view) {
+    this.carry = view;
+    this.screen.hovered = view.shown || null;
+    this.screen.notice = view.notice;
+    this.screen.dragLine = view.carrying ? [...view.from, ...view.pointer] : null;
+    this.screen.draw();
   }
 
   // --- the pointer: a left button, a finger or a pen drags legions; a right click ends the year
@@ -113,51 +112,30 @@ class Page {
   wirePointer() {
     const canvas = this.screen.canvas;
     canvas.addEventListener('contextmenu', (e) => e.preventDefault());
-    canvas.addEventListener('pointerdown', async (e) => {
+    canvas.addEventListener('pointerdown', (e) => {
       this.audio.unlock();
-      if (this.busy || this.drag) return;
+      if (this.busy || this.pointerId !== null) return;
       const at = this.screen.toLayout(e.clientX, e.clientY);
       if (!at || e.button !== 0) return;
-      const m = this.screen.toMap(at);
       canvas.setPointerCapture(e.pointerId);
-      // A quick flick may end before the pick-up is done: the release waits for it.
-      this.drag = { id: e.pointerId, start: at, picked: null };
-      this.drag.pickUp = this.call(() => this.api.pickUp(m.x, m.y));
-      const picked = await this.drag.pickUp;
-      if (this.drag && this.drag.id === e.pointerId) this.drag.picked = picked;
+      this.pointerId = e.pointerId;
+      this.carried(this.api.press(...pixel(at)));
     });
     canvas.addEventListener('pointermove', (e) => {
       const at = this.screen.toLayout(e.clientX, e.clientY);
-      if (!at) return;
-      if (this.drag && this.drag.id === e.pointerId && this.drag.picked) {
-        this.screen.dragLine = [this.drag.start.x, this.drag.start.y, at.x, at.y];
-      }
-      if (!this.busy) {
-        // While legions are carried, the province they would land on.
-        const m = this.screen.toMap(at);
-        const lookup = this.screen.dragLine ? this.api.dropTarget : this.api.provinceAt;
-        this.screen.hovered = lookup(m.x, m.y) || null;
-      }
-      this.screen.draw();
+      if (!at || this.busy || (this.pointerId !== null && e.pointerId !== this.pointerId)) return;
+      this.carried(this.api.pointerMove(...pixel(at)));
     });
     const release = async (e) => {
       if (e.button === 2 && e.type === 'pointerup') {
-        if (!this.drag && !this.busy) await this.endTurn();
+        if (this.pointerId === null && !this.busy) await this.endTurn();
         return;
       }
-      if (!this.drag || this.drag.id !== e.pointerId) return;
-      const drag = this.drag;
-      this.drag = null;
-      this.screen.dragLine = null;
-      if (!(await drag.pickUp)) return;
+      if (e.pointerId !== this.pointerId) return;
+      this.pointerId = null;
       const at = e.type === 'pointerup' ? this.screen.toLayout(e.clientX, e.clientY) : null;
-      if (!at) {
-        this.api.cancelDrag();
-        this.screen.draw();
-        return;
-      }
-      const m = this.screen.toMap(at);
-      await this.dropAt(m.x, m.y);
+      if (!at) await this.carried(this.api.pointerCancel());
+      else await this.carried(this.api.release(...pixel(at)));
     };
     canvas.addEventListener('pointerup', release);
     canvas.addEventListener('pointercancel', release);
@@ -172,7 +150,7 @@ class Page {
     this.screen.compose = () => {
       compose();
       const ctx = this.screen.composition.getContext('2d');
-      this.keyboard.draw(ctx);
+      drawHighlight(ctx, this.screen, this.carry);
     };
     window.addEventListener('keydown', async (e) => {
       this.audio.unlock();
@@ -185,12 +163,26 @@ class Page {
         await this.call(() => this.api.palestinaUprising());
         return;
       }
-      if (e.key === 'Escape' && !this.keyboard.carried) {
+      if (e.key === 'F1') {
+        e.preventDefault();
+        await this.call(() => this.api.hints());
+        return;
+      }
+      if ((e.ctrlKey || e.metaKey) && e.key.toLowerCase() === 'z') {
+        e.preventDefault();
+        this.undo();
+        return;
+      }
+      if (e.ctrlKey || e.altKey || e.metaKey) return;
+      const answer = this.api.key(e.key, e.repeat ? 1 : 0, performance.now());
+      if (JSON.parse(answer).taken) e.preventDefault();
+      else if (e.key === 'Escape') {
+        // Nothing carried to put down: Escape opens the menu.
         e.preventDefault();
         this.openMenu();
         return;
       }
-      if (await this.keyboard.key(e)) e.preventDefault();
+      await this.carried(answer);
     });
     window.addEventListener('keyup', (e) => this.held && this.held.delete(e.key.toLowerCase()));
   }
@@ -211,9 +203,9 @@ class Page {
 
   undo() {
     if (this.busy) return;
-    this.screen.notice = this.api.undo();
-    this.screen.hovered = null;
-    this.keyboard.carried = null;
+    const notice = JSON.parse(this.api.undo());
+    this.showCarry(JSON.parse(this.api.carry()));
+    this.screen.notice = notice;
     this.showUndo();
     this.screen.draw();
   }
@@ -247,9 +239,8 @@ class Page {
   // The reader checks the whole file before it changes anything: a bad file leaves the game as it was.
   async loadBytes(bytes) {
     const error = this.api.load(bytes);
-    this.screen.hovered = null;
-    this.keyboard.carried = null;
-    this.screen.draw();
+    this.showCarry(JSON.parse(this.api.carry()));
+    this.showUndo();
     if (error) await ask(error, 'OK', null);
     return !error;
   }

@@ -38,6 +38,7 @@ export class Screen {
     this.state = null;
     this.hovered = null;      // the province of the information line
     this.playing = false;     // while steps play, the composition is theirs to change
+    this.notice = [];         // in its place: what became of the last order (a line, or none)
     this.dragLine = null;     // [x0, y0, x1, y1] in layout pixels while dragging
     this.fitToWindow();
   }
@@ -100,10 +101,6 @@ export class Screen {
       if (lx >= p.from.x && lx < p.from.x + p.from.w && ly >= p.from.y && ly < p.from.y + p.from.h) return { x: lx, y: ly };
     }
     return null;
-  }
-
-  toMap(at) {
-    return { x: Math.floor(at.x) - this.layout.map[0], y: Math.floor(at.y) - this.layout.map[1] };
   }
 
   // The bare map: its picture and the tints of the provinces Rome does not hold.
@@ -177,7 +174,8 @@ export class Screen {
     for (const [x, y, id] of t.legend.pictures) drawPicture(ctx, id, x, y);
     for (const line of t.legend.texts) this.text(ctx, line);
     for (const line of s.reports) this.text(ctx, line);
-    const info = this.hovered ? s.provinces.find((p) => p.name === this.hovered).info : t.noProvinceInfo;
+    const info = this.notice.length ? { texts: this.notice, coins: [] }
+      : this.hovered ? s.provinces.find((p) => p.name === this.hovered).info : t.noProvinceInfo;
     const [boxX, boxY, boxW, boxH] = L.infoBox;
     ctx.fillStyle = '#000';
     ctx.fillRect(boxX, boxY, boxW, boxH);

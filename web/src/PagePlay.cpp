@@ -16,16 +16,16 @@
 #include "client/StateLine.h"
 #include "client/UndoText.h"
 #include "engine/Game.h"
-#include "client/KeyboardChoice.h"
+#include "client/LegionCarry.h"
 #include "client/Choreography.h"
 #include "client/GameOver.h"
 #include "client/PaintedProvinces.h"
-#include "client/ScreenLayout.h"
 #include "english/CorrectedEnglish.h"
 #include "rules/LessonTable.h"
 #include "rules/Orders.h"
 #include "rules/Presenter.h"
 #include "rules/WelcomeHints.h"
+#include "web/src/PageCarry.h"
 #include "web/src/PageExports.h"
 #include "web/src/PageState.h"
 #include "web/src/PageSteps.h"
@@ -101,7 +101,7 @@ private:
 
 // Everything the engine keeps of one page between its calls.
 struct Page {
-    explicit Page(std::uint32_t seed) : play(seed), game(play.game()), presenter(*this) {
+    explicit Page(std::uint32_t seed) : play(seed), game(play.game()), presenter(*this), carry(game, painted) {
         play.setPresenter(&presenter);
         play.start();
     }
@@ -109,10 +109,13 @@ struct Page {
     // The same object for the page's life: undo rebuilds it in place.
     Game& game;
     PagePresenter presenter;
-    NameTyping names;
     // The provinces' painted shapes, handed over by the page as the tints
     // arrive; until then the rules' rectangles answer.
     view::PaintedProvinces painted;
+    // The pointer's and the keyboard's carry, and the order it asked for
+    // until the page has it given.
+    LegionCarry carry;
+    CarryOrder waitingOrder;
     // The text the last call returned, kept until the next one.
     std::string reply;
 
@@ -139,6 +142,7 @@ void PagePresenter::move(Province& from, Province& to) {
 }
 
 void endTurn(Page& page) {
+    page.carry.reset();
     page.play.give(order::EndYear{});
     if (keptAfterTheYear(page.game)) {
         std::ostringstream saved;
@@ -152,20 +156,28 @@ void endTurn(Page& page) {
     showState(page);
 }
 
-// Where a drop at a map point lands, as in the window: on a figure, that
-// figure's province; elsewhere the province painted there.
-Province* dropTargetAt(Page& page, int x, int y) {
-    Province* figure = view::figureIconAt(page.game, x, y);
-    return figure ? figure : page.painted.at(page.game, x, y);
+// The order the carry asked for: a refusal is told in the information line.
+void giveOrder(Page& page, const CarryOrder& order) {
+    if (order.kind == CarryOrder::Kind::EndTurn) return endTurn(page);
+    if (order.kind != CarryOrder::Kind::Move) return;
+    Game& game = page.game;
+    const OrderResult result = page.play.give(order::Move{game.indexOf(*order.from), game.indexOf(*order.to)}).move;
+    page.carry.ordered(*order.from, *order.to, result);
+    showState(page);
+    if (succeeded(result) && page.play.yearEndsByItself()) endTurn(page);
 }
 
-// A Roman order from `source` to `target`, as the keyboard and a drop give
-// it: the rules' refusals are told to the player. true when carried out.
-bool giveOrder(Page& page, Province& source, Province& target) {
-    const bool done = page.play.give(order::Move{page.game.indexOf(source), page.game.indexOf(target)}).carriedOut;
-    showState(page);
-    if (done && page.play.yearEndsByItself()) endTurn(page);
-    return done;
+// An outcome as the page's information line draws it in place of a province's.
+std::string noticeJson(const OrderOutcome& outcome) {
+    std::ostringstream out;
+    writeScreenLines(out, {noticeLine(outcome, 0)});
+    return out.str();
+}
+
+// What the carry answers, and the order it asked for kept for aurovane_give_order.
+const char* carryAnswer(Page& page, bool taken, const CarryOrder& order) {
+    page.waitingOrder = order;
+    return page.answer(carryView(page.carry, taken, order.kind != CarryOrder::Kind::None));
 }
 
 }  // namespace
@@ -194,80 +206,10 @@ int aurovane_paint_province(Page* page, const char* name, const unsigned char* a
     return page->painted.paintTint(page->game, name, bytes) ? 1 : 0;
 }
 
-// A press on the map: the legions under it are picked up when they may move,
-// from the boxes around the figures as the window draws them.
-const char* aurovane_pick_up(Page* page, int x, int y) {
-    Game& game = page->game;
-    game.pickUp(view::pickUpBoxAt(game, x, y));
-    showState(*page);
-    return page->answer(game.dragSource ? game.dragSource->name() : "");
-}
-
-const char* aurovane_drop_target(Page* page, int x, int y) {
-    const Province* p = dropTargetAt(*page, x, y);
-    return page->answer(p ? p->name() : "");
-}
-
-int aurovane_drop(Page* page, int x, int y) {
-    Game& game = page->game;
-    Province* source = game.dragSource;
-    Province* target = dropTargetAt(*page, x, y);
-    // Nothing picked up, or ready legions dropped on no province: no order.
-    // Legions that cannot go are refused wherever the drop fell, with the
-    // rules' own words: the order to their own province says why.
-    if (!source || (!target && game.romans.hasReadyLegionIn(*source))) {
-        showState(*page);
-        return 0;
-    }
-    return giveOrder(*page, *source, target ? *target : *source) ? 1 : 0;
-}
-
-const char* aurovane_pick_up_province(Page* page, const char* name) {
-    Game& game = page->game;
-    game.pickUp(game.provinceNamed(name));
-    showState(*page);
-    return page->answer(game.dragSource ? game.dragSource->name() : "");
-}
-
-int aurovane_order(Page* page, const char* from, const char* to) {
-    Game& game = page->game;
-    Province* source = game.provinceNamed(from);
-    Province* target = game.provinceNamed(to);
-    if (!source || !target) return 0;
-    game.dragSource = nullptr;
-    return giveOrder(*page, *source, *target) ? 1 : 0;
-}
-
-// The keyboard's arrow from a province (dx, dy a unit step, y down).
-const char* aurovane_next_in_direction(Page* page, const char* from, int dx, int dy) {
-    const Province* source = page->game.provinceNamed(from);
-    const Province* next = source ? view::nextInDirection(page->game, *source, dx, dy) : nullptr;
-    return page->answer(next ? next->name() : "");
-}
-
-// A letter of a province's name typed at `nowMs` with the highlight on `cursor`.
-const char* aurovane_type_letter(Page* page, int letter, double nowMs, const char* cursor) {
-    Game& game = page->game;
-    const Province* at = game.provinceNamed(cursor);
-    int index = at ? game.indexOf(*at) : -1;
-    if (!page->names.type(game, char(letter), static_cast<long long>(nowMs), index) || index < 0)
-        return page->answer("");
-    return page->answer(game.provinceTable[std::size_t(index)]->name());
-}
-
-const char* aurovane_first_highlight(Page* page) {
-    return page->answer(page->game.provinceTable.at(std::size_t(firstHighlight(page->game)))->name());
-}
-
-int aurovane_typing(Page* page, double nowMs) { return page->names.typing(static_cast<long long>(nowMs)) ? 1 : 0; }
-
-void aurovane_clear_typing(Page* page) { page->names.clear(); }
-
-void aurovane_cancel_drag(Page* page) { page->game.dragSource = nullptr; }
-
 void aurovane_end_turn(Page* page) { endTurn(*page); }
 
 void aurovane_new_game(Page* page) {
+    page->carry.reset();
     page->play.give(order::NewGame{});
     showState(*page);
 }
@@ -276,6 +218,7 @@ void aurovane_new_game(Page* page) {
 // where the set-up leaves nothing to order.
 void aurovane_scenario(Page* page, int year) {
     if (!page->play.give(order::Scenario{year}).accepted) return;
+    page->carry.reset();
     showState(*page);
     if (Game::firstTurnEndsAtOnce(year)) endTurn(*page);
 }
@@ -290,7 +233,8 @@ const char* aurovane_save(Page* page) {
 
 const char* aurovane_load(Page* page, const unsigned char* file, int fileLength) {
     const std::string text(reinterpret_cast<const char*>(file), fileLength > 0 ? std::size_t(fileLength) : 0);
-    const OrderOutcome r = page->play.give(order::Load{text});
+    const OrderReply r = page->play.give(order::Load{text});
+    if (r.file.ok) page->carry.reset();
     showState(*page);
     return page->answer(r.file.ok ? "" : correctedEnglish(r.file.error));
 }
@@ -305,15 +249,56 @@ void aurovane_hints(Page* page) { tellWelcomeHints(page->presenter); }
 
 int aurovane_can_undo(Page* page) { return page->play.undoable() ? 1 : 0; }
 
-const char* aurovane_undo_command(Page* page) { return page->answer(englishText(undoCommandText(page->play))); }
+const char* aurovane_undo_command(Page* page) { return page->answer(englishOutcome(undoCommandText(page->play))); }
 
 const char* aurovane_undo(Page* page) {
     const Order* last = page->play.undoable();
-    if (!last) return page->answer(englishText(undoBlockedText(page->play.undoBlock())));
+    if (!last) return page->answer(noticeJson(undoBlockedText(page->play.undoBlock())));
     const Order taken = *last;
     page->play.undo();
+    page->carry.reset();
     showState(*page);
-    return page->answer(englishText(undoneText(taken, page->game)));
+    return page->answer(noticeJson(undoneText(taken, page->game)));
+}
+
+// The pointer at a layout point: a press, a move, a release, or lost
+// (pointercancel, a release off the screen). Each answers what to show
+// (PageCarry.h); a release that asks for an order waits for aurovane_give_order.
+const char* aurovane_press(Page* page, int x, int y) {
+    page->carry.press({x, y});
+    return carryAnswer(*page, true, {});
+}
+
+const char* aurovane_pointer_move(Page* page, int x, int y) {
+    page->carry.move({x, y});
+    return carryAnswer(*page, true, {});
+}
+
+const char* aurovane_release(Page* page, int x, int y) { return carryAnswer(*page, true, page->carry.release({x, y})); }
+
+const char* aurovane_pointer_cancel(Page* page) {
+    page->carry.cancel();
+    return carryAnswer(*page, true, {});
+}
+
+// A key by its browser name, held down (`repeat` 1) or not, at `nowMs`.
+const char* aurovane_key(Page* page, const char* name, int repeat, double nowMs) {
+    char letter = 0;
+    const std::optional<CarryKey> key = carryKeyNamed(name, letter);
+    if (!key) return carryAnswer(*page, false, {});
+    const LegionCarry::KeyAnswer a = page->carry.key(*key, letter, repeat != 0, static_cast<long long>(nowMs));
+    return carryAnswer(*page, a.taken, a.order);
+}
+
+// What to show of the carry as it stands.
+const char* aurovane_carry(Page* page) { return page->answer(carryView(page->carry, true, false)); }
+
+// Gives the order the last input asked for, then answers what to show.
+const char* aurovane_give_order(Page* page) {
+    const CarryOrder order = page->waitingOrder;
+    page->waitingOrder = {};
+    giveOrder(*page, order);
+    return carryAnswer(*page, true, {});
 }
 
 }  // extern "C"

@@ -93,6 +93,17 @@ async function places(page, from, to) {
   }, [from, to]);
 }
 
+// A drag of the mouse between two layout points, then whatever the game asks.
+async function mouseDragAt(page, from, to) {
+  const a = await clientPoint(page, ...from);
+  const b = await clientPoint(page, ...to);
+  await page.mouse.move(a.x, a.y);
+  await page.mouse.down();
+  await page.mouse.move(b.x, b.y, { steps: 6 });
+  await page.mouse.up();
+  await settle(page);
+}
+
 async function mouseDrag(page, from, to) {
   const p = await places(page, from, to);
   const a = await clientPoint(page, ...p.from);
@@ -227,6 +238,8 @@ await check('Undo takes the drag back, then the drag again; the state keeps the 
   await settle(page);
   let s = await state(page);
   assert.equal(legions(s, 'Italia'), 5);
+  const told = await page.evaluate(() => window.aurovane.page.screen.notice.map((l) => l.text));
+  assert.deepEqual(told, ['Order taken back: the legion sent from Italia to Raetia stands in Italia again.']);
   assert.equal(await page.isDisabled('#undo'), true);
   assert.equal(await page.getAttribute('#undo', 'title'), 'No order of this year is left to take back.');
   await mouseDrag(page, 'Italia', 'Raetia');
@@ -237,13 +250,33 @@ await check('Undo takes the drag back, then the drag again; the state keeps the 
   assert.deepEqual(Object.keys(s), keys);
 });
 
+await check('a refused drop says why in the information line, and changes nothing', async () => {
+  const before = await state(page);
+  const p = await places(page, 'Italia', 'Raetia');
+  // The open sea south of Greece is no province.
+  await mouseDragAt(page, p.from, [180 + 380, 30 + 520]);
+  const notice = await page.evaluate(() => window.aurovane.page.screen.notice.map((l) => l.text));
+  assert.deepEqual(notice, ['No order: there is no province there. Drop the legion on a province.']);
+  assert.equal(legions(await state(page), 'Italia'), legions(before, 'Italia'));
+  // Drawn where the province's words stand: amber on the black line.
+  const amber = await page.evaluate(() => {
+    const s = window.aurovane.page.screen;
+    const d = s.composition.getContext('2d').getImageData(185 * s.deviceScale, 596 * s.deviceScale, 400 * s.deviceScale, 20 * s.deviceScale).data;
+    let n = 0;
+    for (let i = 0; i < d.length; i += 4) n += d[i] > 200 && d[i + 1] > 140 && d[i + 1] < 220 && d[i + 2] < 120;
+    return n;
+  });
+  assert.ok(amber > 50, `amber pixels: ${amber}`);
+});
+
 await check('a press picks legions up where their figure is drawn, moved as in the window', async () => {
   // Syria's figure stands a little above the rules' spot for it.
   const picked = await page.evaluate(async () => {
     const p = window.aurovane.page;
     const [x, y] = p.tables.provinces.find((q) => q.name === 'Syria').figure;
-    const name = await p.api.pickUp(x + 10, y + 2);
-    p.api.cancelDrag();
+    const [mapX, mapY] = p.tables.layout.map;
+    const name = JSON.parse(p.api.press(x + mapX + 10, y + mapY + 2)).carried;
+    p.api.pointerCancel();
     return name;
   });
   assert.equal(picked, 'Syria');
@@ -266,7 +299,7 @@ await check('the keyboard gives an order: a name typed, Enter, another name, Ent
   const [from, to] = await page.evaluate(() => {
     const p = window.aurovane.page;
     const figure = (name) => p.tables.provinces.find((q) => q.name === name).figure;
-    return [figure('Italia'), figure(p.keyboard.cursor)];
+    return [figure('Italia'), figure(p.carry.cursor)];
   });
   assert.ok(to[0] > from[0], `east of Italia: ${to}`);
 });
@@ -276,27 +309,28 @@ await check('a drop on painted land the rectangles give to no province or anothe
   // rectangles and off every figure, once the tints have been handed over.
   const found = await page.waitForFunction(() => {
     const p = window.aurovane.page;
-    const ask = (name, x, y) => p.api[name](x, y);
+    const ask = (x, y) => p.api.provinceAt(x, y);
     const rectsOf = (name) => p.tables.provinces.find((q) => q.name === name).rects;
+    // Where legions carried from Italia would land.
+    const [mapX, mapY] = p.tables.layout.map;
+    const [fx, fy] = p.tables.provinces.find((q) => q.name === 'Italia').figure;
+    p.api.press(fx + mapX + 15, fy + mapY + 30);
+    const target = (x, y) => JSON.parse(p.api.pointerMove(x + mapX, y + mapY)).target;
+    const cancel = () => p.api.pointerCancel();
     for (let y = 0; y < 548; y += 2)
       for (let x = 0; x < 800; x += 2) {
-        const painted = ask('provinceAt', x, y);
-        if (!['Raetia', 'Dalmatia'].includes(painted) || ask('dropTarget', x, y) !== painted) continue;
+        const painted = ask(x, y);
+        if (!['Raetia', 'Dalmatia'].includes(painted) || target(x, y) !== painted) continue;
         if (rectsOf(painted).some(([l, t, r, b]) => l <= x && x <= r && t <= y && y <= b)) continue;
         const boxed = p.tables.provinces.find((q) => q.rects.some(([l, t, r, b]) => l < x && x < r && t < y && y < b));
+        cancel();
         return { painted, boxed: boxed?.name ?? null, at: [x + p.tables.layout.map[0], y + p.tables.layout.map[1]] };
       }
+    cancel();
     return null;
   }, null, { timeout: 10000 }).then((h) => h.jsonValue());
   const before = await state(page);
-  const p = await places(page, 'Italia', found.painted);
-  const a = await clientPoint(page, ...p.from);
-  const b = await clientPoint(page, ...found.at);
-  await page.mouse.move(a.x, a.y);
-  await page.mouse.down();
-  await page.mouse.move(b.x, b.y, { steps: 6 });
-  await page.mouse.up();
-  await settle(page);
+  await mouseDragAt(page, (await places(page, 'Italia', found.painted)).from, found.at);
   const s = await state(page);
   assert.equal(legions(s, found.painted), legions(before, found.painted) + 1, JSON.stringify(found));
   assert.equal(legions(s, 'Italia'), legions(before, 'Italia') - 1);
@@ -482,6 +516,40 @@ await check('the screen matches the committed picture at 1920x1080', async () =>
   await compareWithGolden(p, 'screen-1920x1080');
 });
 await wide.close();
+
+const battle = await browser.newContext({ viewport: { width: 1366, height: 768 } });
+await check('a drop that gives battle plays the march and the fight out, and says how it went', async () => {
+  // In 236 of this game a Germanic legion stands in Pannonia, next to Raetia's legion.
+  const page = await openGame(battle);
+  await settle(page, { answer: 'no' });
+  await mouseDrag(page, 'Italia', 'Raetia');
+  await page.click('#end-year');
+  await settle(page);
+  const before = await state(page);
+  assert.ok(legions(before, 'Raetia') > 0 && legions(before, 'Pannonia', 'Germanic Tribes') === 1);
+  // Belgica's figure now covers part of Raetia's box: a point that picks Raetia up.
+  const press = await page.evaluate(() => {
+    const p = window.aurovane.page;
+    const [mapX, mapY] = p.tables.layout.map;
+    const [fx, fy] = p.tables.provinces.find((q) => q.name === 'Raetia').figure;
+    const [w, h] = p.tables.layout.pickUpBox;
+    for (let y = fy; y < fy + h; ++y)
+      for (let x = fx + w - 1; x >= fx; --x) {
+        const carried = JSON.parse(p.api.press(x + mapX, y + mapY)).carried;
+        p.api.pointerCancel();
+        if (carried === 'Raetia') return [x + mapX, y + mapY];
+      }
+    return null;
+  });
+  await mouseDragAt(page, press, (await places(page, 'Raetia', 'Pannonia')).to);
+  const s = await state(page);
+  const lost = legions(before, 'Raetia') - legions(s, 'Raetia');
+  const won = 1 - legions(s, 'Pannonia', 'Germanic Tribes');
+  const notice = await page.evaluate(() => window.aurovane.page.screen.notice.map((l) => l.text));
+  assert.equal(lost + won, 1, `one legion fell: ${notice}`);
+  assert.deepEqual(notice, [lost ? 'Our attack on Pannonia failed: one legion lost.' : 'Victory: Pannonia is ours.']);
+});
+await battle.close();
 
 const phone = await browser.newContext({ viewport: { width: 390, height: 844 }, hasTouch: true, isMobile: true,
                                          deviceScaleFactor: 2 });
