@@ -36,42 +36,61 @@ void readHeader(SavedLineReader& reader, Power power, const char* suffix) {
     if (!same) reader.fail("expected the line \"" + expected + "\", found \"" + found + "\"");
 }
 
+// Where the reader found a province: the power whose list kept it, and the line.
+struct Listing {
+    const Province* province;
+    Power power;
+    int line;
+};
+
+const Listing* listingOf(const std::vector<Listing>& listed, const Province* p) {
+    const auto it = std::find_if(listed.begin(), listed.end(), [&](const Listing& l) { return l.province == p; });
+    return it == listed.end() ? nullptr : &*it;
+}
+
 // The foreign homelands never change hands in a game, nor in the editor;
-// every invasion sets out from them.
-void checkHomelands(SavedLineReader& reader, const ProvinceMap& map, const SavedPosition& pos) {
+// every invasion sets out from them. A refusal points at the line that gave
+// one away, or at the header of the list that lacks it.
+void checkHomelands(const ProvinceMap& map, const std::vector<Listing>& listed, const std::array<int, PowerCount>& headerLines) {
     for (const Province* p : map.provinceTable) {
         if (!p->isFrontier()) continue;
         const Power home = p->name() == "Armenia" || p->name() == "Mesopotamia" ? Power::Sassanids : Power::Barbarians;
-        const auto& held = pos.provinces[static_cast<std::size_t>(home)];
-        if (std::find(held.begin(), held.end(), p) == held.end())
-            reader.fail(p->name() + " is not listed for the " + powerName(home) + ", who always hold it");
+        const Listing* l = listingOf(listed, p);
+        if (l == nullptr)
+            SavedLineReader::failAt(headerLines[static_cast<std::size_t>(home)],
+                                    p->name() + " is not listed for the " + powerName(home) + ", who always hold it");
+        if (l->power != home)
+            SavedLineReader::failAt(l->line, p->name() + " is listed for the " + powerName(l->power) + ", but the " +
+                                                 powerName(home) + " always hold it");
     }
 }
 
 SavedPosition readPosition(const std::string& text, const ProvinceMap& map) {
     SavedLineReader reader(text);
     SavedPosition pos;
-    constexpr int MaxCounter = SavedPosition::MaxCounter;
-    pos.turn = reader.number("the turn", 0, SavedPosition::MaxTurn);
-    pos.treasury = reader.number("the treasury", -SavedPosition::MaxTreasury, SavedPosition::MaxTreasury);
+    const auto number = [&](const char* what, SavedPosition::Range range) { return reader.number(what, range.min, range.max); };
+    pos.turn = number("the turn", SavedPosition::Turns);
+    pos.treasury = number("the treasury", SavedPosition::Treasuries);
     // Only 1 means plague; other values have always read as none.
-    pos.plague = reader.number("the plague flag", -MaxCounter, MaxCounter) == 1;
-    pos.plagueCounter = reader.number("the plague counter", -MaxCounter, MaxCounter);
-    for (int& c : pos.countdown) c = reader.number("a tribe countdown", -MaxCounter, MaxCounter);
+    pos.plague = number("the plague flag", SavedPosition::Counters) == 1;
+    pos.plagueCounter = number("the plague counter", SavedPosition::plagueCounters(pos.plague));
+    for (int& c : pos.countdown) c = number("a tribe countdown", SavedPosition::Counters);
 
-    std::vector<Province*> taken;
+    std::vector<Listing> listed;
+    std::array<int, PowerCount> headerLines{};
     for (Power power : AllPowers) {
         readHeader(reader, power, "-provinces");
+        headerLines[static_cast<std::size_t>(power)] = reader.line();
         const int n = reader.number("the number of provinces", 0, ProvinceCount);
         for (int i = 0; i < n; ++i) {
             Province* p = readProvince(reader, map, "a province name");
             // A province listed twice stays with the first power that lists it.
-            if (std::find(taken.begin(), taken.end(), p) != taken.end()) continue;
-            taken.push_back(p);
+            if (listingOf(listed, p) != nullptr) continue;
+            listed.push_back({p, power, reader.line()});
             pos.provinces[static_cast<std::size_t>(power)].push_back(p);
         }
     }
-    checkHomelands(reader, map, pos);
+    checkHomelands(map, listed, headerLines);
     for (Power power : AllPowers) {
         readHeader(reader, power, "-Legions");
         const int n = reader.number("the number of legions", 0, Empire::MaxLegions);
