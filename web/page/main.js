@@ -4,7 +4,7 @@ import createAurovane from './aurovane.js';
 import { Audio } from './audio.js';
 import { ask, showPicture, tell } from './dialogs.js';
 import { Keyboard } from './keyboard.js';
-import { download, keepYear, newestKept, readSavedGame } from './keep.js';
+import { download, keepYear, keptNewestFirst, readSavedGame } from './keep.js';
 import { handOverPaintedLand } from './painted-land.js';
 import { loadPictures, whenPictureArrives } from './pictures.js';
 import { Animations, Screen } from './screen.js';
@@ -228,14 +228,44 @@ class Page {
     await this.loadBytes(bytes);
   }
 
-  // The reader checks the whole file before it changes anything: a bad file leaves the game as it was.
-  async loadBytes(bytes) {
+  // The reader checks the whole file before it changes anything: a bad file
+  // leaves the game as it was. Returns the reader's message, '' once loaded.
+  tryLoad(bytes) {
     const error = this.engine.ccall('aurovane_load', 'string', ['array', 'number'], [bytes, bytes.length]);
     this.screen.hovered = null;
     this.keyboard.carried = null;
     this.screen.draw();
+    return error;
+  }
+
+  async loadBytes(bytes) {
+    const error = this.tryLoad(bytes);
     if (error) await ask(error, 'OK', null);
     return !error;
+  }
+
+  // A damaged newest year (storage cut short, a hand edit) is no reason to
+  // lose the years kept before it: each one skipped is named with the reason.
+  async continueLastGame() {
+    const kept = keptNewestFirst();
+    const skipped = [];
+    for (const game of kept) {
+      const error = this.tryLoad(latin1Bytes(game.text));
+      if (error) {
+        skipped.push(`${game.year} AD: ${error}`);
+        continue;
+      }
+      if (skipped.length) {
+        const which = skipped.length === 1 ? 'The newest kept year could not be loaded:'
+                                           : `The ${skipped.length} newest kept years could not be loaded:`;
+        await tell(`${which}\n${skipped.join('\n')}\n\n` +
+                   `The game goes on from the newest one that loads, ${this.screen.state.year} AD.`);
+      }
+      return;
+    }
+    if (!kept.length) return;
+    const none = kept.length === 1 ? 'The kept year cannot be loaded;' : `None of the ${kept.length} kept years can be loaded;`;
+    await tell(`${none} the current game goes on:\n${skipped.join('\n')}`);
   }
 
   // --- menu
@@ -243,7 +273,7 @@ class Page {
   openMenu() {
     const menu = byId('menu');
     for (const r of menu.querySelectorAll('input[name=skill]')) r.checked = Number(r.value) === this.screen.state.skill;
-    menu.querySelector('[data-command=continue]').disabled = !newestKept();
+    menu.querySelector('[data-command=continue]').disabled = keptNewestFirst().length === 0;
     if (!menu.open) menu.showModal();
   }
 
@@ -278,11 +308,9 @@ class Page {
       case 'new':
         if (await ask('Discard the current game?', '', '')) await this.call('aurovane_new_game', null, [], []);
         break;
-      case 'continue': {
-        const kept = newestKept();
-        if (kept) await this.loadBytes(latin1Bytes(kept.text));
+      case 'continue':
+        await this.continueLastGame();
         break;
-      }
       case 'save':
         download(this.sync('aurovane_save'), this.screen.state.year);
         break;
