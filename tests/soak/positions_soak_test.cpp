@@ -7,6 +7,7 @@
 #include <functional>
 #include <fstream>
 #include <sstream>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -106,7 +107,7 @@ TEST(PositionsSoak, EveryCorpusFileThatLoadsPlaysOn) {
 }
 
 // The new game's file with its n-th line (a number) replaced.
-std::string withLine(int n, long long value) {
+std::string withLine(int n, int value) {
     std::ifstream in(fs::path(AUROVANE_SOURCE_DIR) / "tests" / "files" / "base" / "new-game.avn");
     std::ostringstream out;
     int i = 0;
@@ -115,32 +116,22 @@ std::string withLine(int n, long long value) {
 }
 
 TEST(PositionsSoak, EveryValueAtTheEndsOfItsRangePlaysOnAndReloadsEveryYear) {
-    constexpr int M = SavedPosition::MaxCounter;
-    struct Edge {
-        int line;
-        long long value;
-        bool plague;
-    };
-    std::vector<Edge> edges = {{0, 0, false},
-                               {0, SavedPosition::MaxTurn, false},
-                               {1, -SavedPosition::MaxTreasury, false},
-                               {1, SavedPosition::MaxTreasury, false},
-                               {2, -M, false},
-                               {2, M, false},
-                               {3, -M - 1, false},
-                               {3, -M, true},
-                               {3, M, false},
-                               {3, M, true}};
-    for (int line = 4; line < 8; ++line) {
-        edges.push_back({line, -M, false});
-        edges.push_back({line, M, false});
+    using P = SavedPosition;
+    // {line, value, with plague}: the turn, the treasury, the plague flag and
+    // counter (whose lowest value depends on the flag), the four countdowns.
+    std::vector<std::tuple<int, int, bool>> edges = {
+        {0, 0, false}, {0, P::MaxTurn, false}, {1, -P::MaxTreasury, false}, {1, P::MaxTreasury, false},
+        {3, P::plagueCounters(false).min, false}, {3, P::plagueCounters(true).min, true}, {3, P::MaxCounter, true}};
+    for (int line : {2, 3, 4, 5, 6, 7}) {
+        edges.emplace_back(line, -P::MaxCounter, false);
+        edges.emplace_back(line, P::MaxCounter, false);
     }
     std::uint32_t seed = 1;
-    for (const Edge& e : edges) {
-        std::string text = withLine(e.line, e.value);
-        if (e.plague) text.replace(text.find("0   # plague\n"), 1, "1");
+    for (const auto& [line, value, plague] : edges) {
+        std::string text = withLine(line, value);
+        if (plague) text.replace(text.find("0   # plague\n"), 1, "1");
         for (int game = 0; game < 3; ++game) {
-            playOn("line " + std::to_string(e.line + 1) + " at " + std::to_string(e.value), seed++, [&](Game& g, RandomPlayer&) {
+            playOn("line " + std::to_string(line + 1) + " at " + std::to_string(value), seed++, [&](Game& g, RandomPlayer&) {
                 const FileResult loaded = g.loadFromText(text);
                 EXPECT_TRUE(loaded.ok) << loaded.error;
                 return loaded.ok;
