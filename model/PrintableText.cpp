@@ -30,7 +30,7 @@ char32_t decode(const std::string& s, std::size_t i, std::size_t n) {
 
 }  // namespace
 
-std::size_t utf8Length(const std::string& s, std::size_t i) {
+std::size_t utf8Length(std::string_view s, std::size_t i) {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
     const unsigned char lead = byte(i);
     std::size_t n = 0;

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 // Messages quote what a file or a player wrote. A terminal must see its
 // control characters (the tab aside) as text, never as an escape sequence,
@@ -11,4 +12,4 @@ std::string printableText(const std::string& text);
 
 // Length of the UTF-8 sequence that starts at `i`, 0 when none does (a stray
 // byte, an overlong form, a surrogate, a code point past U+10FFFF).
-std::size_t utf8Length(const std::string& text, std::size_t i);
+std::size_t utf8Length(std::string_view text, std::size_t i);

@@ -1,5 +1,7 @@
 #include "model/SavedLineReader.h"
 
+#include <string_view>
+
 #include "model/PrintableText.h"
 
 namespace {
@@ -44,9 +46,10 @@ bool SavedLineReader::nextValueLine() {
         ++lineNumber_;
         std::size_t end = text_.find('\n', next_);
         if (end == std::string::npos) end = text_.size();
-        std::string line = text_.substr(next_, end - next_);
+        // A view: most lines are read, checked and dropped without a copy.
+        std::string_view line(text_.data() + next_, end - next_);
         next_ = end + 1;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
 
         std::size_t length = 0;  // in characters, as a person counts them
         for (std::size_t i = 0; i < line.size(); ++length) {
@@ -65,13 +68,13 @@ bool SavedLineReader::nextValueLine() {
         }
         if (length > MaxLineLength) fail("the line is longer than 79 characters");
 
-        if (const std::size_t hash = line.find('#'); hash != std::string::npos) line.erase(hash);
+        if (const std::size_t hash = line.find('#'); hash != std::string_view::npos) line = line.substr(0, hash);
         std::size_t first = 0;
         while (first < line.size() && isBlank(line[first])) ++first;
         std::size_t last = line.size();
         while (last > first && isBlank(line[last - 1])) --last;
         if (first == last) continue;
-        value_ = line.substr(first, last - first);
+        value_ = std::string(line.substr(first, last - first));
         for (char c : value_) {
             if (static_cast<unsigned char>(c) >= 0x80) fail(quoted(value_) + ": only comments may hold letters beyond ASCII");
         }
