@@ -2,9 +2,9 @@
 // the position's text, a NUL byte, then one byte for every order and every
 // answer. After every order the rules that hold from any position the reader
 // accepts must still hold (every number within the reader's ranges among
-// them), and no order may end in an internal error. At the end of every year
-// the game is saved and loaded back, as Continue would, and must come back
-// the same.
+// them), and no order may end in an internal error. After every order that
+// ended a year (years that run by themselves end together) the game is saved
+// and loaded back, as Continue would, and must come back the same.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -24,6 +24,13 @@ namespace {
 constexpr int MaxYears = 10;
 constexpr int MaxOrders = 100;
 
+void check(Game& game) {
+    const auto broken = brokenRules(game);
+    if (broken.empty()) return;
+    std::fprintf(stderr, "broken rule: %s\n", broken.front().c_str());
+    std::abort();
+}
+
 class InputPlayer : public Presenter {
 public:
     InputPlayer(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
@@ -37,6 +44,8 @@ public:
     void banner() override { ++years; }
     void quit() override { over = true; }
     void newGame() override { over = true; }
+    // Also inside a year: the years that run by themselves have no order between them.
+    void redraw() override { check(Game::instance()); }
     // The rules' own alarms never sound in a consistent game.
     void diagnostic(const std::string& text) override {
         std::fprintf(stderr, "the rules reported: %s\n", text.c_str());
@@ -50,13 +59,6 @@ private:
     std::size_t size_;
     std::size_t next_ = 0;
 };
-
-void check(Game& game) {
-    const auto broken = brokenRules(game);
-    if (broken.empty()) return;
-    std::fprintf(stderr, "broken rule: %s\n", broken.front().c_str());
-    std::abort();
-}
 
 void checkReload(Game& game) {
     const std::string problem = reloadProblem(game);
