@@ -15,10 +15,8 @@ SavedPosition Game::capturePosition() {
             // A foreign legion that won its way in ahead of its route may stand
             // where its march ends: the reader takes that as standing still,
             // and so it is written.
-            if (l->hasRoute && destination != nullptr && destination->sameAs(*l->province))
-                pos.legions[e].push_back({l->province, nullptr, false});
-            else
-                pos.legions[e].push_back({l->province, destination, l->hasRoute});
+            const bool arrived = destination != nullptr && destination->sameAs(*l->province);
+            pos.legions[e].push_back({l->province, arrived ? nullptr : destination, l->hasRoute && !arrived});
         }
     }
     return pos;

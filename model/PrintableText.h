@@ -3,11 +3,11 @@
 #include <string>
 #include <string_view>
 
-// Messages quote what a file or a player wrote. A terminal must see its
-// control characters (the tab aside) as text, never as an escape sequence,
-// and nobody can see a zero-width space or a right-to-left override at all:
-// each of these, and every byte that is not UTF-8, is written out as its code
-// (<U+202E>, <0xFF>). Visible letters, accented or not, stay as they are.
+// Messages quote what a file or a player wrote, where only ASCII belongs
+// (names, numbers, orders). Every character that is not printable ASCII
+// becomes one '?': a control character (the tab aside), anything beyond
+// ASCII, a byte that is not UTF-8. No escape sequence reaches a terminal, and
+// no invisible or right-to-left character hides in a message.
 std::string printableText(const std::string& text);
 
 // Length of the UTF-8 sequence that starts at `i`, 0 when none does (a stray

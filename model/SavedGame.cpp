@@ -17,6 +17,10 @@ namespace {
 // anything far beyond that is not one.
 constexpr std::size_t MaxFileBytes = 1 << 20;
 
+int number(SavedLineReader& reader, const char* what, SavedPosition::Range range) {
+    return reader.number(what, range.min, range.max);
+}
+
 Province* readProvince(SavedLineReader& reader, const ProvinceMap& map, const char* what) {
     const std::string name = reader.text(what);
     Province* p = map.provinceNamed(name);
@@ -36,61 +40,56 @@ void readHeader(SavedLineReader& reader, Power power, const char* suffix) {
     if (!same) reader.fail("expected the line \"" + expected + "\", found \"" + found + "\"");
 }
 
-// Where the reader found a province: the power whose list kept it, and the line.
-struct Listing {
-    const Province* province;
-    Power power;
-    int line;
+// Where the reader found each province, by its place in the map's table: the
+// line (0 when it is not listed) and the power whose list kept it.
+struct Listings {
+    std::array<int, ProvinceCount> line{};
+    std::array<Power, ProvinceCount> power{};
+    std::array<int, PowerCount> headerLine{};
 };
-
-const Listing* listingOf(const std::vector<Listing>& listed, const Province* p) {
-    const auto it = std::find_if(listed.begin(), listed.end(), [&](const Listing& l) { return l.province == p; });
-    return it == listed.end() ? nullptr : &*it;
-}
 
 // The foreign homelands never change hands in a game, nor in the editor;
 // every invasion sets out from them. A refusal points at the line that gave
 // one away, or at the header of the list that lacks it.
-void checkHomelands(const ProvinceMap& map, const std::vector<Listing>& listed, const std::array<int, PowerCount>& headerLines) {
-    for (const Province* p : map.provinceTable) {
+void checkHomelands(const ProvinceMap& map, const Listings& listed) {
+    for (std::size_t i = 0; i < ProvinceCount; ++i) {
+        const Province* p = map.provinceTable[i];
         if (!p->isFrontier()) continue;
         const Power home = p->name() == "Armenia" || p->name() == "Mesopotamia" ? Power::Sassanids : Power::Barbarians;
-        const Listing* l = listingOf(listed, p);
-        if (l == nullptr)
-            SavedLineReader::failAt(headerLines[static_cast<std::size_t>(home)],
-                                    p->name() + " is not listed for the " + powerName(home) + ", who always hold it");
-        if (l->power != home)
-            SavedLineReader::failAt(l->line, p->name() + " is listed for the " + powerName(l->power) + ", but the " +
-                                                 powerName(home) + " always hold it");
+        const bool missing = listed.line[i] == 0;
+        if (!missing && listed.power[i] == home) continue;
+        SavedLineReader::failAt(missing ? listed.headerLine[static_cast<std::size_t>(home)] : listed.line[i],
+                                p->name() + (missing ? " is not listed" : " is listed for the ") +
+                                    (missing ? "" : powerName(listed.power[i])) + ", but the " + powerName(home) + " always hold it");
     }
 }
 
 SavedPosition readPosition(const std::string& text, const ProvinceMap& map) {
     SavedLineReader reader(text);
     SavedPosition pos;
-    const auto number = [&](const char* what, SavedPosition::Range range) { return reader.number(what, range.min, range.max); };
-    pos.turn = number("the turn", SavedPosition::Turns);
-    pos.treasury = number("the treasury", SavedPosition::Treasuries);
+    pos.turn = number(reader, "the turn", SavedPosition::Turns);
+    pos.treasury = number(reader, "the treasury", SavedPosition::Treasuries);
     // Only 1 means plague; other values have always read as none.
-    pos.plague = number("the plague flag", SavedPosition::Counters) == 1;
-    pos.plagueCounter = number("the plague counter", SavedPosition::plagueCounters(pos.plague));
-    for (int& c : pos.countdown) c = number("a tribe countdown", SavedPosition::Counters);
+    pos.plague = number(reader, "the plague flag", SavedPosition::Counters) == 1;
+    pos.plagueCounter = number(reader, "the plague counter", SavedPosition::plagueCounters(pos.plague));
+    for (int& c : pos.countdown) c = number(reader, "a tribe countdown", SavedPosition::Counters);
 
-    std::vector<Listing> listed;
-    std::array<int, PowerCount> headerLines{};
+    Listings listed;
     for (Power power : AllPowers) {
         readHeader(reader, power, "-provinces");
-        headerLines[static_cast<std::size_t>(power)] = reader.line();
+        listed.headerLine[static_cast<std::size_t>(power)] = reader.line();
         const int n = reader.number("the number of provinces", 0, ProvinceCount);
         for (int i = 0; i < n; ++i) {
             Province* p = readProvince(reader, map, "a province name");
+            const auto place = static_cast<std::size_t>(map.indexOf(*p));
             // A province listed twice stays with the first power that lists it.
-            if (listingOf(listed, p) != nullptr) continue;
-            listed.push_back({p, power, reader.line()});
+            if (listed.line[place] != 0) continue;
+            listed.line[place] = reader.line();
+            listed.power[place] = power;
             pos.provinces[static_cast<std::size_t>(power)].push_back(p);
         }
     }
-    checkHomelands(map, listed, headerLines);
+    checkHomelands(map, listed);
     for (Power power : AllPowers) {
         readHeader(reader, power, "-Legions");
         const int n = reader.number("the number of legions", 0, Empire::MaxLegions);

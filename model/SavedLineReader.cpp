@@ -18,18 +18,16 @@ SavedLineReader::SavedLineReader(std::string text) : text_(std::move(text)) {
 }
 
 void SavedLineReader::refuseWideText() const {
-    const auto starts = [&](const char* bytes, std::size_t n) { return text_.compare(0, n, bytes, n) == 0; };
-    // A byte order mark, or ASCII letters with NULs between them: '0' marks
-    // a NUL among the first four bytes.
-    std::string nuls;
-    for (std::size_t i = 0; i < 4 && i < text_.size(); ++i) nuls += text_[i] == '\0' ? '0' : 'x';
-    const char* wide = nullptr;
-    if (starts("\xFF\xFE\0\0", 4) || starts("\0\0\xFE\xFF", 4) || nuls == "x000" || nuls == "000x")
-        wide = "UTF-32";
-    else if (starts("\xFF\xFE", 2) || starts("\xFE\xFF", 2) || nuls == "x0x0" || nuls == "0x0x")
-        wide = "UTF-16";
-    if (wide != nullptr)
-        throw LoadError(std::string("Unable to load file: the file is ") + wide + " text; save it as plain text (UTF-8) (line 1).");
+    const auto nul = [&](std::size_t i) { return i < text_.size() && text_[i] == '\0'; };
+    // UTF-32 keeps two or three NULs together among the first four bytes (in
+    // its byte order mark or beside an ASCII letter); UTF-16 never does.
+    if (text_.size() >= 4 && (nul(1) ? nul(0) || nul(2) : nul(2) && nul(3)))
+        throw LoadError("Unable to load file: the file is UTF-32 text; save it as plain text (UTF-8) (line 1).");
+    // With a byte order mark, or ASCII with every other byte NUL.
+    const bool utf16 = text_.rfind("\xFF\xFE", 0) == 0 || text_.rfind("\xFE\xFF", 0) == 0 ||
+                       (text_.size() >= 4 && !nul(0) && nul(1) && !nul(2) && nul(3)) ||
+                       (text_.size() >= 4 && nul(0) && !nul(1) && nul(2) && !nul(3));
+    if (utf16) throw LoadError("Unable to load file: the file is UTF-16 text; save it as plain text (UTF-8) (line 1).");
 }
 
 void SavedLineReader::fail(const std::string& why) const { failAt(lineNumber_, why); }
