@@ -5,8 +5,8 @@
 #include "cli/PlainEnglish.h"
 #include "cli/Transcript.h"
 #include "engine/Game.h"
-#include "cli/PrintableText.h"
 #include "english/CorrectedEnglish.h"
+#include "model/PrintableText.h"
 
 void PlainTranscript::paragraphs(const std::string& rulesText) {
     out << '\n' << plainParagraphs(rulesText, width_) << '\n';

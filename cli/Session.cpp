@@ -7,12 +7,12 @@
 #include "client/LessonTexts.h"
 #include "cli/Listings.h"
 #include "cli/PlainEnglish.h"
-#include "cli/PrintableText.h"
 #include "cli/ProvinceNames.h"
 #include "client/StateLine.h"
 #include "client/PlaySession.h"
 #include "client/UndoText.h"
 #include "engine/Game.h"
+#include "model/PrintableText.h"
 
 Session::Session(PlaySession& play, std::istream& in, std::ostream& out, Options options)
     : play_(play), game_(play.game()), in_(in), out_(out), options_(std::move(options)) {
@@ -47,7 +47,7 @@ void Session::run() {
 Province* Session::province(const std::string& token) {
     std::string why;
     Province* p = provinceFromToken(game_, token, why);
-    if (p == nullptr) (options_.plain ? out_ : std::cerr) << why << '\n';
+    if (p == nullptr) (options_.plain ? out_ : std::cerr) << printableText(why) << '\n';
     return p;
 }
 
@@ -81,7 +81,7 @@ bool Session::handle(const std::string& line) {
     } else if (order == "scenario" && words >> a) {
         const int year = std::atoi(a.c_str());
         if (!play_.give(order::Scenario{year}).accepted) {
-            (options_.plain ? out_ : std::cerr) << "There is no scenario " << a << ": try 260, 308, 410 or 455.\n";
+            (options_.plain ? out_ : std::cerr) << "There is no scenario " << printableText(a) << ": try 260, 308, 410 or 455.\n";
             return true;
         }
         if (Game::firstTurnEndsAtOnce(year)) endTurn();

@@ -10,8 +10,14 @@ SavedPosition Game::capturePosition() {
     const auto all = empires();
     for (std::size_t e = 0; e < all.size(); ++e) {
         pos.provinces[e] = all[e]->provinces;
-        for (const auto& l : all[e]->legions)
-            pos.legions[e].push_back({l->province, l->route.empty() ? nullptr : l->route.back(), l->hasRoute});
+        for (const auto& l : all[e]->legions) {
+            Province* destination = l->route.empty() ? nullptr : l->route.back();
+            // A foreign legion that won its way in ahead of its route may stand
+            // where its march ends: the reader takes that as standing still,
+            // and so it is written.
+            const bool arrived = destination != nullptr && destination->sameAs(*l->province);
+            pos.legions[e].push_back({l->province, arrived ? nullptr : destination, l->hasRoute && !arrived});
+        }
     }
     return pos;
 }

@@ -99,8 +99,13 @@ PathParts split(const std::string& path) {
 
 // NAME.saving-PID-N: the process that writes it is in the name, so that a
 // temporary left by a program that died mid-save can be told from one that
-// another program is writing right now.
-std::string temporaryPrefix(const std::string& name) { return name + ".saving-"; }
+// another program is writing right now. A long NAME is cut short, so that the
+// temporary's name stays within the 255 bytes a folder entry may have: room
+// is left for ".saving-" and two numbers of up to ten digits.
+std::string temporaryPrefix(const std::string& name) {
+    constexpr std::size_t LongestName = 255 - (8 + 10 + 1 + 10);
+    return name.substr(0, LongestName) + ".saving-";
+}
 
 void removeStaleTemporaries(const PathParts& parts) {
     DIR* dir = ::opendir(parts.folder.c_str());
@@ -187,6 +192,9 @@ std::string writeFileDurably(const std::string& path, const std::string& text) {
     if (!replacing && errno != ENOENT) return writeFailure(errno);
     // Renaming over a pipe or a device would quietly turn it into a file.
     if (replacing && !S_ISREG(old.st_mode)) return notRegular(old.st_mode);
+    // The rename needs only the folder's permission, but a player who made
+    // the file read-only meant to keep it.
+    if (replacing && (old.st_mode & 0222) == 0) return because("the file is read-only; save under another name");
 
     removeStaleTemporaries(parts);
     std::string tempPath;

@@ -13,6 +13,10 @@
 
 namespace {
 
+int number(SavedLineReader& reader, const char* what, SavedPosition::Range range) {
+    return reader.number(what, range.min, range.max);
+}
+
 Province* readProvince(SavedLineReader& reader, const ProvinceMap& map, const char* what) {
     const std::string name = reader.text(what);
     Province* p = map.provinceNamed(name);
@@ -32,42 +36,56 @@ void readHeader(SavedLineReader& reader, Power power, const char* suffix) {
     if (!same) reader.fail("expected the line \"" + expected + "\", found \"" + found + "\"");
 }
 
+// Where the reader found each province, by its place in the map's table: the
+// line (0 when it is not listed) and the power whose list kept it.
+struct Listings {
+    std::array<int, ProvinceCount> line{};
+    std::array<Power, ProvinceCount> power{};
+    std::array<int, PowerCount> headerLine{};
+};
+
 // The foreign homelands never change hands in a game, nor in the editor;
-// every invasion sets out from them.
-void checkHomelands(SavedLineReader& reader, const ProvinceMap& map, const SavedPosition& pos) {
-    for (const Province* p : map.provinceTable) {
+// every invasion sets out from them. A refusal points at the line that gave
+// one away, or at the header of the list that lacks it.
+void checkHomelands(const ProvinceMap& map, const Listings& listed) {
+    for (std::size_t i = 0; i < ProvinceCount; ++i) {
+        const Province* p = map.provinceTable[i];
         if (!p->isFrontier()) continue;
         const Power home = p->name() == "Armenia" || p->name() == "Mesopotamia" ? Power::Sassanids : Power::Barbarians;
-        const auto& held = pos.provinces[static_cast<std::size_t>(home)];
-        if (std::find(held.begin(), held.end(), p) == held.end())
-            reader.fail(p->name() + " is not listed for the " + powerName(home) + ", who always hold it");
+        const bool missing = listed.line[i] == 0;
+        if (!missing && listed.power[i] == home) continue;
+        SavedLineReader::failAt(missing ? listed.headerLine[static_cast<std::size_t>(home)] : listed.line[i],
+                                p->name() + (missing ? " is not listed" : " is listed for the ") +
+                                    (missing ? "" : powerName(listed.power[i])) + ", but the " + powerName(home) + " always hold it");
     }
 }
 
 SavedPosition readPosition(const std::string& text, const ProvinceMap& map) {
     SavedLineReader reader(text);
     SavedPosition pos;
-    constexpr int MaxCounter = SavedPosition::MaxCounter;
-    pos.turn = reader.number("the turn", 0, SavedPosition::MaxTurn);
-    pos.treasury = reader.number("the treasury", -SavedPosition::MaxTreasury, SavedPosition::MaxTreasury);
+    pos.turn = number(reader, "the turn", SavedPosition::Turns);
+    pos.treasury = number(reader, "the treasury", SavedPosition::Treasuries);
     // Only 1 means plague; other values have always read as none.
-    pos.plague = reader.number("the plague flag", -MaxCounter, MaxCounter) == 1;
-    pos.plagueCounter = reader.number("the plague counter", -MaxCounter, MaxCounter);
-    for (int& c : pos.countdown) c = reader.number("a tribe countdown", -MaxCounter, MaxCounter);
+    pos.plague = number(reader, "the plague flag", SavedPosition::Counters) == 1;
+    pos.plagueCounter = number(reader, "the plague counter", SavedPosition::plagueCounters(pos.plague));
+    for (int& c : pos.countdown) c = number(reader, "a tribe countdown", SavedPosition::Counters);
 
-    std::vector<Province*> taken;
+    Listings listed;
     for (Power power : AllPowers) {
         readHeader(reader, power, "-provinces");
+        listed.headerLine[static_cast<std::size_t>(power)] = reader.line();
         const int n = reader.number("the number of provinces", 0, ProvinceCount);
         for (int i = 0; i < n; ++i) {
             Province* p = readProvince(reader, map, "a province name");
+            const auto place = static_cast<std::size_t>(map.indexOf(*p));
             // A province listed twice stays with the first power that lists it.
-            if (std::find(taken.begin(), taken.end(), p) != taken.end()) continue;
-            taken.push_back(p);
+            if (listed.line[place] != 0) continue;
+            listed.line[place] = reader.line();
+            listed.power[place] = power;
             pos.provinces[static_cast<std::size_t>(power)].push_back(p);
         }
     }
-    checkHomelands(reader, map, pos);
+    checkHomelands(map, listed);
     for (Power power : AllPowers) {
         readHeader(reader, power, "-Legions");
         const int n = reader.number("the number of legions", 0, Empire::MaxLegions);

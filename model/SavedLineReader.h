@@ -26,12 +26,17 @@ public:
     // True when only blank and comment lines are left.
     bool atEnd();
 
+    // The line of the value read last.
+    int line() const { return lineNumber_; }
     [[noreturn]] void fail(const std::string& why) const;
+    [[noreturn]] static void failAt(int line, const std::string& why);
+    // A value from the file in quotes, as a message may show it.
+    static std::string quoted(const std::string& value);
 
 private:
     // Moves to the next line that carries a value; false at the end.
     bool nextValueLine();
-    void refuseUtf16() const;
+    void refuseWideText() const;
 
     std::string text_;
     std::size_t next_ = 0;

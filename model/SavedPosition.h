@@ -21,10 +21,25 @@ struct FileResult {
 // checked before anything in a game changes.
 struct SavedPosition {
     // Ranges no game reaches but that leave room for hand-made scenarios; the
-    // rules keep every value within them (the treasury stops at its most).
-    static constexpr int MaxTurn = 1000;
+    // rules keep every value within them: the calendar stops at 9999 AD, the
+    // last year with four digits, and the treasury at its most.
+    static constexpr int MaxTurn = 9999 - 235;
     static constexpr int MaxTreasury = 1000000000;
     static constexpr int MaxCounter = 10000;
+
+    // What the reader accepts for each number of the file.
+    struct Range {
+        int min;
+        int max;
+        bool holds(int value) const { return value >= min && value <= max; }
+    };
+    static constexpr Range Turns{0, MaxTurn};
+    static constexpr Range Treasuries{-MaxTreasury, MaxTreasury};
+    // The plague flag and the tribes' countdowns.
+    static constexpr Range Counters{-MaxCounter, MaxCounter};
+    // A plague's counter runs down a year at a time until the plague ends:
+    // one that starts at the lowest count ends a year later one below it.
+    static constexpr Range plagueCounters(bool plague) { return {plague ? -MaxCounter : -MaxCounter - 1, MaxCounter}; }
 
     struct LegionEntry {
         Province* at;

@@ -1,3 +1,4 @@
+#include "model/SavedPosition.h"
 #include "rules/LessonTable.h"
 #include "rules/World.h"
 
@@ -12,7 +13,8 @@ void World::advanceTurn() {
         empire(Power::Barbarians).takeTurn();
         empire(Power::Sassanids).takeTurn();
         empire(Power::RogueRomans).takeTurn();
-        ++game.turn;
+        // Only a game loaded far past 476 can come this far.
+        if (game.turn < SavedPosition::MaxTurn) ++game.turn;
         game.runDueEvents();
         frontEnd.redraw();
 

@@ -100,28 +100,32 @@ void MainWindow::continueLastGame() {
         return;
     }
     // A damaged newest file (a full disk, a hand edit) is no reason to lose
-    // the turns kept before it.
-    std::string newestError;
+    // the turns kept before it: each one skipped is named with the reason.
+    QStringList skipped;
     for (const QString& path : kept) {
         const FileResult r = play_.give(order::LoadFile{QFile::encodeName(path).toStdString()}).file;
         if (!r.ok) {
-            if (newestError.empty()) newestError = r.error;
+            skipped << QFileInfo(path).fileName() + QStringLiteral(": ") + fromRulesText(r.error);
             continue;
         }
         gameInProgress_ = false;
         carry_.reset();
         screen_.paintScreen();
-        if (path != kept.front())
-            QMessageBox::information(
-                this, tr("Continue Last Game"),
-                tr("The newest kept game could not be loaded:\n%1\n\nThe game goes on from the one kept "
-                   "before it, in %2 AD (%3).")
-                    .arg(fromRulesText(newestError))
-                    .arg(game_.year())
-                    .arg(QFileInfo(path).fileName()));
+        if (!skipped.isEmpty())
+            QMessageBox::information(this, tr("Continue Last Game"),
+                                     (skipped.size() == 1 ? tr("The newest kept game could not be loaded:")
+                                                          : tr("The %1 newest kept games could not be loaded:").arg(skipped.size())) +
+                                         QStringLiteral("\n") +
+                                         skipped.join(QLatin1Char('\n')) + QStringLiteral("\n\n") +
+                                         tr("The game goes on from the newest one that loads, in %1 AD (%2).")
+                                             .arg(game_.year())
+                                             .arg(QFileInfo(path).fileName()));
         return;
     }
-    QMessageBox::critical(this, tr("ERROR"), fromRulesText(newestError));
+    QMessageBox::critical(this, tr("ERROR"),
+                          (skipped.size() == 1 ? tr("The kept game cannot be loaded; the current game goes on:")
+                                               : tr("None of the %1 kept games can be loaded; the current game goes on:").arg(skipped.size())) +
+                              QStringLiteral("\n") + skipped.join(QLatin1Char('\n')));
 }
 
 void MainWindow::autosaveTurn() {

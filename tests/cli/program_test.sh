@@ -41,8 +41,10 @@ mkfifo "$dir/pipe.avn"
 out=$(printf 'load %s\n' "$dir/pipe.avn" | timeout 10 "$cli" --seed 5)
 check "a pipe is refused at once" grep -q '^error "Unable to open file: it is not an ordinary file' <<<"$out"
 printf '0 # turn\n\033[2J\033]0;pwned\007\n' > "$dir/escape.avn"
-out=$(printf 'load %s\nno\033[31msuch order\n' "$dir/escape.avn" | "$cli" --seed 5 --plain 2>&1)
+out=$(printf 'load %s\nno\033[31msuch order\nscenario \033[2J\ndrop \033]0;x\007 Italia\ndrop Italia \342\200\256ailatI\n' "$dir/escape.avn" |
+      "$cli" --seed 5 --plain 2>&1)
 check "no escape sequence from a file or an order reaches the terminal" test "$(tr -d -c '\033\007' <<<"$out")" = ""
+check "what is echoed shows its hidden characters" grep -q 'no province called ?ailatI' <<<"$out"
 out=$(printf 'save %s\n' "$dir/missing/x.avn" | "$cli" --seed 5)
 check "an unwritable path prints the writer's reason" test "$out" = 'error "Unable to open file: the folder does not exist."'
 rm -rf "$dir"

@@ -1,7 +1,10 @@
 // Loads a position and plays on with orders and answers taken from the input:
 // the position's text, a NUL byte, then one byte for every order and every
 // answer. After every order the rules that hold from any position the reader
-// accepts must still hold, and no order may end in an internal error.
+// accepts must still hold (every number within the reader's ranges among
+// them), and no order may end in an internal error. After every order that
+// ended a year (years that run by themselves end together) the game is saved
+// and loaded back, as Continue would, and must come back the same.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -15,8 +18,18 @@
 
 namespace {
 
-// More turns than this only repeat what the first ones reached.
-constexpr int MaxTurns = 120;
+// More years or orders than this only repeat what the first ones reached,
+// and each one costs a check (a year also a save and a load): the bounds keep
+// every run short and the inputs worth keeping small.
+constexpr int MaxYears = 10;
+constexpr int MaxOrders = 100;
+
+void check(Game& game) {
+    const auto broken = brokenRules(game);
+    if (broken.empty()) return;
+    std::fprintf(stderr, "broken rule: %s\n", broken.front().c_str());
+    std::abort();
+}
 
 class InputPlayer : public Presenter {
 public:
@@ -26,9 +39,13 @@ public:
     int take(int n) { return more() ? data_[next_++] % n : 0; }
 
     bool over = false;
+    int years = 0;
+    // Once in every year, also where the calendar stands still at its end.
+    void banner() override { ++years; }
     void quit() override { over = true; }
     void newGame() override { over = true; }
-    void redraw() override { check(); }
+    // Also inside a year: the years that run by themselves have no order between them.
+    void redraw() override { check(Game::instance()); }
     // The rules' own alarms never sound in a consistent game.
     void diagnostic(const std::string& text) override {
         std::fprintf(stderr, "the rules reported: %s\n", text.c_str());
@@ -37,18 +54,18 @@ public:
     // Out of input, every answer is No: the game ends at the next question that can end it.
     bool askWithLabels(const std::string&, const std::string&, const std::string&) override { return take(2) == 1; }
 
-    static void check() {
-        const auto broken = brokenRules(Game::instance());
-        if (broken.empty()) return;
-        std::fprintf(stderr, "broken rule: %s\n", broken.front().c_str());
-        std::abort();
-    }
-
 private:
     const std::uint8_t* data_;
     std::size_t size_;
     std::size_t next_ = 0;
 };
+
+void checkReload(Game& game) {
+    const std::string problem = reloadProblem(game);
+    if (problem.empty()) return;
+    std::fprintf(stderr, "in %d: %s\n", game.year(), problem.c_str());
+    std::abort();
+}
 
 // One order from the input: a Roman legion sent to a neighbour or anywhere on
 // the map, the end of the turn, or the uprising in Palestina.
@@ -84,12 +101,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     game.startNewGame();
     try {
         if (game.loadFromText(position).ok) {
-            InputPlayer::check();
-            const int startTurn = game.turn;
-            do {
+            check(game);
+            for (int order = 0; order < MaxOrders && player.more() && !player.over && player.years < MaxYears; ++order) {
+                const int years = player.years;
                 giveOrder(player, game);
-                InputPlayer::check();
-            } while (player.more() && !player.over && game.turn - startTurn < MaxTurns);
+                check(game);
+                if (player.years != years) checkReload(game);
+            }
         }
     } catch (const InternalError& e) {
         std::fprintf(stderr, "internal error: %s\n", e.what());

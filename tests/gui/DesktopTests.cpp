@@ -452,6 +452,21 @@ TEST(Autosave, TheNumberNotTheNameLengthOrdersThem) {
     big.close();
     ASSERT_TRUE(a.save(g).ok);
     EXPECT_TRUE(a.newest().endsWith(QStringLiteral("autosave-1000000000.avn"))) << a.newest().toStdString();
+    // Numbers too long for a short name start again from 1, the order kept:
+    // the game just saved is the newest, whatever the folder held.
+    for (const char* name : {"autosave-999999999999999999.avn", "autosave-123456789012345678901234567890.avn"}) {
+        QFile huge(dir.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+        huge.close();
+        g.turn = 30;
+        ASSERT_TRUE(a.save(g).ok);
+        ASSERT_TRUE(g.loadFromFile(QFile::encodeName(a.newest()).toStdString()).ok);
+        EXPECT_EQ(g.turn, 30) << name;
+    }
+    QStringList names;
+    for (const QString& f : a.files()) names << QFileInfo(f).fileName();
+    EXPECT_EQ(names.join(' '), "autosave-000008.avn autosave-000007.avn autosave-000006.avn autosave-000005.avn "
+                               "autosave-000004.avn autosave-000003.avn autosave-000002.avn autosave-000001.avn");
 }
 
 TEST(Autosave, AFolderThatCannotBeMadeIsAFailureNotACrash) {
@@ -548,7 +563,8 @@ TEST(Autosave, ContinueWithABadFileShowsTheReadersMessageAndKeepsTheGame) {
     BoxWatcher boxes;
     h.window->action(Command::ContinueLastGame)->trigger();
     ASSERT_EQ(boxes.seen.size(), 1u);
-    EXPECT_EQ(boxes.seen.front(), "ERROR: " + expected);
+    EXPECT_EQ(boxes.seen.front(), "ERROR: The kept game cannot be loaded; the current game goes on:\n" +
+                                      QFileInfo(newest).fileName().toStdString() + ": " + expected);
     EXPECT_EQ(stateLine(h.game), before);
 }
 
@@ -572,7 +588,12 @@ TEST(Autosave, ContinueFallsBackToTheNewestKeptGameThatLoadsAndSaysWhich) {
     h.window->action(Command::ContinueLastGame)->trigger();
     EXPECT_EQ(position(h.game), older);
     ASSERT_EQ(boxes.seen.size(), 1u);
-    EXPECT_NE(boxes.seen.front().find("the file ends before the turn"), std::string::npos) << boxes.seen.front();
+    // Both skipped files are named with the reason, then the one that loaded.
+    EXPECT_NE(boxes.seen.front().find("The 2 newest kept games could not be loaded:\nautosave-000003.avn: "
+                                      "Unable to load file: the file ends before the turn (line 1).\n"
+                                      "autosave-000002.avn: Unable to load file: a control character (code 27) (line 1)."),
+              std::string::npos)
+        << boxes.seen.front();
     EXPECT_NE(boxes.seen.front().find("in 236 AD (autosave-000001.avn)"), std::string::npos) << boxes.seen.front();
 }
 

@@ -67,7 +67,22 @@ TEST_F(SafeFile, SavingReplacesOnlyRegularFilesAndKeepsTheirPermissions) {
     fs::create_directory(path("folder.avn"));
     EXPECT_EQ(writeFileDurably(path("folder.avn"), "x\n"), "Unable to open file: a folder has that name.");
     EXPECT_EQ(writeFileDurably(path("no-folder/game.avn"), "x\n"), "Unable to open file: the folder does not exist.");
-    EXPECT_EQ(writeFileDurably(path(std::string(300, 'n')), "x\n"), "Unable to open file: the name is too long.");
+    EXPECT_EQ(writeFileDurably(path(std::string(256, 'n')), "x\n"), "Unable to open file: the name is too long.");
+    // Every name the folder takes can be saved, twice over (the second time
+    // beside a file of that long name), and no temporary is left.
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(writeFileDurably(path(std::string(255, 'n')), "long\n"), "");
+        EXPECT_EQ(writeFileDurably(path(std::string(251, 'm') + ".avn"), "long\n"), "");
+    }
+    EXPECT_EQ(fileContents(path(std::string(255, 'n'))), "long\n");
+    fs::remove(path(std::string(255, 'n')));
+    fs::remove(path(std::string(251, 'm') + ".avn"));
+    // A file the player made read-only stays as it was.
+    std::ofstream(path("kept.avn")) << "kept\n";
+    ::chmod(path("kept.avn").c_str(), 0444);
+    EXPECT_EQ(writeFileDurably(path("kept.avn"), "x\n"), "Unable to open file: the file is read-only; save under another name.");
+    EXPECT_EQ(fileContents(path("kept.avn")), "kept\n");
+    fs::remove(path("kept.avn"));
     EXPECT_EQ(writeFileDurably("/dev/null", "x\n"),
               "Unable to open file: it is not an ordinary file (a pipe, a device or a socket).");
     EXPECT_EQ(folderContents(), (std::vector<std::string>{"folder.avn", "game.avn", "pipe.avn"}));

@@ -1,16 +1,19 @@
-// Every position the reader accepts must be playable: the corpus files and
-// random well-formed positions, extreme values included, played on for fifty
-// years at random without an internal error, a broken rule or a hang (the
-// sanitizer build adds undefined behaviour and memory faults).
+// Every position the reader accepts must be playable: the corpus files, every
+// value at each end of its range, and random well-formed positions, played on
+// for fifty years at random without an internal error, a broken rule or a
+// hang (the sanitizer build adds undefined behaviour and memory faults), and
+// saved and loaded back every year as the same position.
 #include <filesystem>
 #include <functional>
 #include <fstream>
 #include <sstream>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
 #include "engine/Game.h"
 #include "model/InternalError.h"
+#include "tests/support/Invariants.h"
 #include "tests/support/RandomPlayer.h"
 
 namespace {
@@ -76,7 +79,10 @@ void playOn(const std::string& what, std::uint32_t seed, const std::function<boo
             player.check("after loading");
             for (int year = 0; year < Years && !player.over && player.broken.empty(); ++year) {
                 playRandomTurn(player, game);
-                player.check("in " + std::to_string(game.year()));
+                const std::string when = "in " + std::to_string(game.year());
+                player.check(when);
+                if (const std::string problem = reloadProblem(game); !problem.empty())
+                    player.broken.push_back(when + ": " + problem);
             }
         }
     } catch (const InternalError& e) {
@@ -97,6 +103,40 @@ TEST(PositionsSoak, EveryCorpusFileThatLoadsPlaysOn) {
     for (const fs::path& file : files) {
         playOn(file.filename().string(), seed++, [&](Game& game, RandomPlayer&) { return game.loadFromFile(file.string()).ok; });
         if (testing::Test::HasFailure()) break;
+    }
+}
+
+// The new game's file with its n-th line (a number) replaced.
+std::string withLine(int n, int value) {
+    std::ifstream in(fs::path(AUROVANE_SOURCE_DIR) / "tests" / "files" / "base" / "new-game.avn");
+    std::ostringstream out;
+    int i = 0;
+    for (std::string line; std::getline(in, line); ++i) out << (i == n ? std::to_string(value) : line) << '\n';
+    return out.str();
+}
+
+TEST(PositionsSoak, EveryValueAtTheEndsOfItsRangePlaysOnAndReloadsEveryYear) {
+    using P = SavedPosition;
+    // {line, value, with plague}: the turn, the treasury, the plague flag and
+    // counter (whose lowest value depends on the flag), the four countdowns.
+    std::vector<std::tuple<int, int, bool>> edges = {
+        {0, 0, false}, {0, P::MaxTurn, false}, {1, -P::MaxTreasury, false}, {1, P::MaxTreasury, false},
+        {3, P::plagueCounters(false).min, false}, {3, P::plagueCounters(true).min, true}, {3, P::MaxCounter, true}};
+    for (int line : {2, 3, 4, 5, 6, 7}) {
+        edges.emplace_back(line, -P::MaxCounter, false);
+        edges.emplace_back(line, P::MaxCounter, false);
+    }
+    std::uint32_t seed = 1;
+    for (const auto& [line, value, plague] : edges) {
+        std::string text = withLine(line, value);
+        if (plague) text.replace(text.find("0   # plague\n"), 1, "1");
+        for (int game = 0; game < 3; ++game) {
+            playOn("line " + std::to_string(line + 1) + " at " + std::to_string(value), seed++, [&](Game& g, RandomPlayer&) {
+                const FileResult loaded = g.loadFromText(text);
+                EXPECT_TRUE(loaded.ok) << loaded.error;
+                return loaded.ok;
+            });
+        }
     }
 }
 

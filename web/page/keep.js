@@ -6,7 +6,7 @@ const Kept = 10;
 function keptGames() {
   try {
     const list = JSON.parse(localStorage.getItem(Key) || '[]');
-    return Array.isArray(list) ? list.filter((g) => typeof g?.text === 'string') : [];
+    return Array.isArray(list) ? list.filter((g) => typeof g?.text === 'string' && Number.isInteger(g.year)) : [];
   } catch (e) {
     return [];
   }
@@ -24,9 +24,9 @@ export function keepYear(year, text) {
   }
 }
 
-export function newestKept() {
-  const list = keptGames();
-  return list.length ? list[list.length - 1] : null;
+// The kept years, newest first.
+export function keptNewestFirst() {
+  return keptGames().reverse();
 }
 
 // Hands the player a file with the saved game.

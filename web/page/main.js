@@ -5,7 +5,7 @@ import { bindEngine } from './engine-api.js';
 import { Audio } from './audio.js';
 import { ask, showPicture, tell } from './dialogs.js';
 import { drawHighlight } from './keyboard.js';
-import { download, keepYear, newestKept, readSavedGame } from './keep.js';
+import { download, keepYear, keptNewestFirst, readSavedGame } from './keep.js';
 import { handOverPaintedLand } from './painted-land.js';
 import { loadPictures, whenPictureArrives } from './pictures.js';
 import { Screen, Steps } from './screen.js';
@@ -236,13 +236,43 @@ class Page {
     await this.loadBytes(bytes);
   }
 
-  // The reader checks the whole file before it changes anything: a bad file leaves the game as it was.
-  async loadBytes(bytes) {
+  // The reader checks the whole file before it changes anything: a bad file
+  // leaves the game as it was. Returns the reader's message, '' once loaded.
+  tryLoad(bytes) {
     const error = this.api.load(bytes);
     this.showCarry(JSON.parse(this.api.carry()));
     this.showUndo();
+    return error;
+  }
+
+  async loadBytes(bytes) {
+    const error = this.tryLoad(bytes);
     if (error) await ask(error, 'OK', null);
     return !error;
+  }
+
+  // A damaged newest year (storage cut short, a hand edit) is no reason to
+  // lose the years kept before it: each one skipped is named with the reason.
+  async continueLastGame() {
+    const kept = keptNewestFirst();
+    const skipped = [];
+    for (const game of kept) {
+      const error = this.tryLoad(latin1Bytes(game.text));
+      if (error) {
+        skipped.push(`${game.year} AD: ${error}`);
+        continue;
+      }
+      if (skipped.length) {
+        const which = skipped.length === 1 ? 'The newest kept year could not be loaded:'
+                                           : `The ${skipped.length} newest kept years could not be loaded:`;
+        await tell(`${which}\n${skipped.join('\n')}\n\n` +
+                   `The game goes on from the newest one that loads, ${this.screen.state.year} AD.`);
+      }
+      return;
+    }
+    if (!kept.length) return;
+    const none = kept.length === 1 ? 'The kept year cannot be loaded;' : `None of the ${kept.length} kept years can be loaded;`;
+    await tell(`${none} the current game goes on:\n${skipped.join('\n')}`);
   }
 
   // --- menu
@@ -250,7 +280,7 @@ class Page {
   openMenu() {
     const menu = byId('menu');
     for (const r of menu.querySelectorAll('input[name=skill]')) r.checked = Number(r.value) === this.screen.state.skill;
-    menu.querySelector('[data-command=continue]').disabled = !newestKept();
+    menu.querySelector('[data-command=continue]').disabled = keptNewestFirst().length === 0;
     if (!menu.open) menu.showModal();
   }
 
@@ -285,11 +315,9 @@ class Page {
       case 'new':
         if (await ask(this.tables.questions.newGame, '', '')) await this.call(() => this.api.newGame());
         break;
-      case 'continue': {
-        const kept = newestKept();
-        if (kept) await this.loadBytes(latin1Bytes(kept.text));
+      case 'continue':
+        await this.continueLastGame();
         break;
-      }
       case 'save':
         download(this.api.save(), this.screen.state.year);
         break;

@@ -1,7 +1,8 @@
 // The browser edition in Debian's chromium, driven as a player would: the
 // first position, mouse and touch drags, the end of a year, questions and
-// lessons, saving and loading, a bad file, Continue after a reload, offline
-// play, and the screen against the committed pictures at three sizes.
+// lessons, saving and loading, a bad file, Continue after a reload and past
+// damaged years, offline play, and the screen against the committed pictures
+// at three sizes.
 //   node browser-test.mjs SITE_FOLDER   (UPDATE_GOLDEN=1 writes the pictures anew)
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
@@ -433,6 +434,35 @@ await check('after a reload, Continue Last Game brings back the last year', asyn
   await menu(page, 'continue');
   await settle(page);
   await assertSamePosition(page, kept);
+});
+
+await check('Continue goes back past a damaged newest year and says so; with none readable the game stays', async () => {
+  await page.click('#end-year');
+  await settle(page);
+  const older = await position(page);
+  await page.click('#end-year');
+  await settle(page);
+  const damage = (count) => page.evaluate((n) => {
+    const kept = JSON.parse(localStorage.getItem('aurovane.kept'));
+    for (const k of kept.slice(-n)) k.text = '12   # turn\nnot a number   # treasury\n';
+    localStorage.setItem('aurovane.kept', JSON.stringify(kept));
+    return kept.length;
+  }, count);
+  const told = async () => {
+    await page.waitForSelector('#advisor[open]');
+    const text = await page.textContent('#advisor-text');
+    await settle(page);
+    return text;
+  };
+  await damage(1);
+  await menu(page, 'continue');
+  assert.match(await told(), /newest kept year could not be loaded:\n.*not a number.*\n\nThe game goes on from the newest one that loads, \d+ AD/s);
+  await assertSamePosition(page, older);
+  const all = await damage(100);
+  const before = await position(page);
+  await menu(page, 'continue');
+  assert.match(await told(), new RegExp(`None of the ${all} kept years can be loaded; the current game goes on`));
+  await assertSamePosition(page, before);
 });
 
 await check('the game plays offline after the first visit, a lesson never opened included', async () => {
