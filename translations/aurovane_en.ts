@@ -260,13 +260,6 @@ the game plays without sound and narration.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The newest kept game could not be loaded:
-%1
-
-The game goes on from the one kept before it, in %2 AD (%3).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Year&apos;s News</source>
         <translation type="unfinished"></translation>
     </message>
@@ -870,6 +863,26 @@ Good luck, Princeps!</source>
     </message>
     <message>
         <source>The last order cannot be taken back: the advisor has told you what it brought.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The newest kept game could not be loaded:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 newest kept games could not be loaded:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game goes on from the newest one that loads, %1 AD.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The kept game cannot be loaded; the current game goes on:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None of the %1 kept games can be loaded; the current game goes on:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1,6 +1,7 @@
 // What the window does for a game installed on a desktop: orders from the
 // keyboard, a saved game for every finished turn and "Continue Last Game",
 // and a file given on the command line or by the file manager.
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -9,6 +10,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include "client/ContinueText.h"
 #include "client/GameOver.h"
 #include "game/src/MainWindow.h"
 #include "qtcommon/view/MapDrawing.h"
@@ -25,6 +27,13 @@ qint64 steadyMs() {
         return t;
     }();
     return clock.elapsed();
+}
+
+// A form of the screen's words in the window's language, its number put in
+// where it has a place for one.
+QString filledForm(const char* form, qsizetype number) {
+    const QString text = QCoreApplication::translate("ScreenText", form);
+    return text.contains(QLatin1String("%1")) ? text.arg(number) : text;
 }
 
 }  // namespace
@@ -113,18 +122,13 @@ void MainWindow::continueLastGame() {
         screen_.paintScreen();
         if (!skipped.isEmpty())
             QMessageBox::information(this, tr("Continue Last Game"),
-                                     (skipped.size() == 1 ? tr("The newest kept game could not be loaded:")
-                                                          : tr("The %1 newest kept games could not be loaded:").arg(skipped.size())) +
-                                         QStringLiteral("\n") +
-                                         skipped.join(QLatin1Char('\n')) + QStringLiteral("\n\n") +
-                                         tr("The game goes on from the newest one that loads, in %1 AD (%2).")
-                                             .arg(game_.year())
-                                             .arg(QFileInfo(path).fileName()));
+                                     filledForm(skippedGamesForm(std::size_t(skipped.size())), skipped.size()) +
+                                         QStringLiteral("\n") + skipped.join(QLatin1Char('\n')) + QStringLiteral("\n\n") +
+                                         filledForm(goesOnForm(), game_.year()));
         return;
     }
     QMessageBox::critical(this, tr("ERROR"),
-                          (skipped.size() == 1 ? tr("The kept game cannot be loaded; the current game goes on:")
-                                               : tr("None of the %1 kept games can be loaded; the current game goes on:").arg(skipped.size())) +
+                          filledForm(noneLoadsForm(std::size_t(skipped.size())), skipped.size()) +
                               QStringLiteral("\n") + skipped.join(QLatin1Char('\n')));
 }
 

@@ -263,16 +263,14 @@ class Page {
         continue;
       }
       if (skipped.length) {
-        const which = skipped.length === 1 ? 'The newest kept year could not be loaded:'
-                                           : `The ${skipped.length} newest kept years could not be loaded:`;
-        await tell(`${which}\n${skipped.join('\n')}\n\n` +
-                   `The game goes on from the newest one that loads, ${this.screen.state.year} AD.`);
+        const words = JSON.parse(this.api.continueWords(skipped.length, kept.length, this.screen.state.year));
+        await tell(`${words.head}\n${skipped.join('\n')}\n\n${words.foot}`);
       }
       return;
     }
     if (!kept.length) return;
-    const none = kept.length === 1 ? 'The kept year cannot be loaded;' : `None of the ${kept.length} kept years can be loaded;`;
-    await tell(`${none} the current game goes on:\n${skipped.join('\n')}`);
+    const words = JSON.parse(this.api.continueWords(skipped.length, kept.length, 0));
+    await tell(`${words.head}\n${skipped.join('\n')}`);
   }
 
   // --- menu

@@ -16,6 +16,8 @@
 #include "client/StateLine.h"
 #include "client/UndoText.h"
 #include "engine/Game.h"
+#include "client/ContinueText.h"
+#include "client/Json.h"
 #include "client/LegionCarry.h"
 #include "client/Choreography.h"
 #include "client/GameOver.h"
@@ -259,6 +261,14 @@ const char* aurovane_undo(Page* page) {
     page->carry.reset();
     showState(*page);
     return page->answer(noticeJson(undoneText(taken, page->game)));
+}
+
+const char* aurovane_continue_words(Page* page, int skipped, int kept, int year) {
+    const auto filled = [](const char* form, int number) { return fillForm(form, {std::to_string(number)}); };
+    const std::string head = year > 0 ? filled(skippedGamesForm(std::size_t(skipped)), skipped)
+                                      : filled(noneLoadsForm(std::size_t(kept)), kept);
+    const std::string foot = year > 0 ? filled(goesOnForm(), year) : std::string();
+    return page->answer("{\"head\":" + jsonString(head) + ",\"foot\":" + jsonString(foot) + "}");
 }
 
 // The pointer at a layout point: a press, a move, a release, or lost

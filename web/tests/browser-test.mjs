@@ -456,12 +456,12 @@ await check('Continue goes back past a damaged newest year and says so; with non
   };
   await damage(1);
   await menu(page, 'continue');
-  assert.match(await told(), /newest kept year could not be loaded:\n.*not a number.*\n\nThe game goes on from the newest one that loads, \d+ AD/s);
+  assert.match(await told(), /newest kept game could not be loaded:\n.*not a number.*\n\nThe game goes on from the newest one that loads, \d+ AD/s);
   await assertSamePosition(page, older);
   const all = await damage(100);
   const before = await position(page);
   await menu(page, 'continue');
-  assert.match(await told(), new RegExp(`None of the ${all} kept years can be loaded; the current game goes on`));
+  assert.match(await told(), new RegExp(`None of the ${all} kept games can be loaded; the current game goes on`));
   await assertSamePosition(page, before);
 });
 
