@@ -157,10 +157,6 @@ OrderReply PlaySession::give(const Order& order) {
 
 namespace {
 
-Province* provinceAt(const Game& game, int index) {
-    return index >= 0 && index < ProvinceCount ? game.provinceTable[static_cast<std::size_t>(index)] : nullptr;
-}
-
 OrderReply refused() {
     OrderReply o;
     o.accepted = o.carriedOut = false;
@@ -173,13 +169,13 @@ OrderReply PlaySession::carryOut(const Order& given) {
     Game& game = *game_;
     OrderReply outcome;
     if (const auto* o = std::get_if<order::Move>(&given)) {
-        Province* from = provinceAt(game, o->from);
-        Province* to = provinceAt(game, o->to);
+        Province* from = game.provinceAtIndex(o->from);
+        Province* to = game.provinceAtIndex(o->to);
         if (!from || !to) return refused();
         outcome.move = Orders::move(game, *from, *to);
         outcome.carriedOut = succeeded(outcome.move);
     } else if (const auto* o = std::get_if<order::DropAt>(&given)) {
-        Province* from = provinceAt(game, o->from);
+        Province* from = game.provinceAtIndex(o->from);
         if (!from) return refused();
         game.pickUp(from);
         outcome.drop = game.dropLegions(o->x, o->y);

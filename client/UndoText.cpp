@@ -4,19 +4,15 @@
 
 namespace {
 
-const Province* provinceAt(const World& game, int index) {
-    return index >= 0 && index < ProvinceCount ? game.provinceTable[static_cast<std::size_t>(index)] : nullptr;
-}
-
 // An undo outcome naming the two provinces of a move, or of a drop at a map point.
 OrderOutcome naming(Outcome id, const Order& order, const World& game) {
     const Province* from = nullptr;
     const Province* to = nullptr;
     if (const auto* m = std::get_if<order::Move>(&order)) {
-        from = provinceAt(game, m->from);
-        to = provinceAt(game, m->to);
+        from = game.provinceAtIndex(m->from);
+        to = game.provinceAtIndex(m->to);
     } else if (const auto* d = std::get_if<order::DropAt>(&order)) {
-        from = provinceAt(game, d->from);
+        from = game.provinceAtIndex(d->from);
         to = game.provinceAt(d->x, d->y);
     }
     OrderOutcome o{id, {}};

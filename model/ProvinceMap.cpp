@@ -51,6 +51,10 @@ int ProvinceMap::indexOf(const Province& province) const {
     return -1;
 }
 
+Province* ProvinceMap::provinceAtIndex(int index) const {
+    return index >= 0 && index < ProvinceCount ? provinceTable[static_cast<std::size_t>(index)] : nullptr;
+}
+
 Province* ProvinceMap::provinceAt(int x, int y) const {
     for (Province* p : provinceTable) {
         for (const MapRect& r : p->hitRects) {

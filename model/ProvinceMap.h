@@ -28,6 +28,8 @@ public:
     // The same lookup for untrusted names: nullptr instead of an error.
     Province* provinceNamed(const std::string& name) const;
     int indexOf(const Province& province) const;
+    // The province at a place of the table, for untrusted indices: nullptr off the table.
+    Province* provinceAtIndex(int index) const;
 
     // The screen geometry, in map pixels.
     Province* provinceAt(int x, int y) const;
