@@ -7,6 +7,14 @@ SavedPosition Game::capturePosition() {
     pos.plague = romans.plague;
     pos.plagueCounter = romans.plagueCounter;
     pos.countdown = barbarians.tribeCountdown;
+    pos.invasions = invasionCount;
+    pos.plagues = plagueCount;
+    pos.rebellions = rebellionCount;
+    pos.taxIncome = romans.taxIncome;
+    pos.legionCost = romans.legionCost;
+    pos.news = eventLog;
+    pos.title = scenarioTitle;
+    pos.briefing = scenarioBriefing;
     const auto all = empires();
     for (std::size_t e = 0; e < all.size(); ++e) {
         pos.provinces[e] = all[e]->provinces;
@@ -32,6 +40,16 @@ void Game::applyPosition(const SavedPosition& pos) {
     romans.plague = pos.plague;
     romans.plagueCounter = pos.plagueCounter;
     barbarians.tribeCountdown = pos.countdown;
+    // A file without these starts them afresh: nothing of the game played
+    // before the load belongs to the one loaded.
+    invasionCount = pos.invasions;
+    plagueCount = pos.plagues;
+    rebellionCount = pos.rebellions;
+    romans.taxIncome = pos.taxIncome;
+    romans.legionCost = pos.legionCost;
+    eventLog = pos.news;
+    scenarioTitle = pos.title;
+    scenarioBriefing = pos.briefing;
     const auto all = empires();
     for (std::size_t e = 0; e < all.size(); ++e) {
         all[e]->provinces.clear();

@@ -8,6 +8,7 @@
 #include "model/Empire.h"
 #include "model/ProvinceMap.h"
 #include "model/SafeFile.h"
+#include "model/SavedExtras.h"
 #include "model/SavedLineReader.h"
 #include "model/SavedPosition.h"
 
@@ -98,7 +99,7 @@ SavedPosition readPosition(const std::string& text, const ProvinceMap& map) {
             pos.legions[static_cast<std::size_t>(power)].push_back(entry);
         }
     }
-    if (!reader.atEnd()) reader.fail("there is more after the last legion section");
+    readExtras(reader, pos);
     return pos;
 }
 
@@ -135,6 +136,7 @@ std::string positionText(const SavedPosition& game) {
             }
         }
     }
+    writeExtras(out, game);
     return out.str();
 }
 

@@ -38,7 +38,7 @@ void SavedLineReader::failAt(int line, const std::string& why) {
 
 std::string SavedLineReader::quoted(const std::string& value) { return "\"" + printableText(value) + "\""; }
 
-bool SavedLineReader::nextValueLine() {
+bool SavedLineReader::nextValueLine(bool whole) {
     if (lineNumber_ == 0) refuseWideText();
     while (next_ < text_.size()) {
         ++lineNumber_;
@@ -66,12 +66,17 @@ bool SavedLineReader::nextValueLine() {
         }
         if (length > MaxLineLength) fail("the line is longer than 79 characters");
 
+        const std::string_view full = line;
         if (const std::size_t hash = line.find('#'); hash != std::string_view::npos) line = line.substr(0, hash);
         std::size_t first = 0;
         while (first < line.size() && isBlank(line[first])) ++first;
         std::size_t last = line.size();
         while (last > first && isBlank(line[last - 1])) --last;
         if (first == last) continue;
+        if (whole) {
+            value_ = std::string(full.substr(first));
+            return true;
+        }
         value_ = std::string(line.substr(first, last - first));
         for (char c : value_) {
             if (static_cast<unsigned char>(c) >= 0x80) fail(quoted(value_) + ": only comments may hold letters beyond ASCII");
@@ -81,13 +86,17 @@ bool SavedLineReader::nextValueLine() {
     return false;
 }
 
-std::string SavedLineReader::text(const char* what) {
-    if (!nextValueLine()) {
+std::string SavedLineReader::take(const char* what, bool whole) {
+    if (!nextValueLine(whole)) {
         ++lineNumber_;
         fail(std::string("the file ends before ") + what);
     }
     return value_;
 }
+
+std::string SavedLineReader::text(const char* what) { return take(what, false); }
+
+std::string SavedLineReader::wholeLine(const char* what) { return take(what, true); }
 
 int SavedLineReader::number(const char* what, long long min, long long max) {
     const std::string t = text(what);

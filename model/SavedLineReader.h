@@ -23,11 +23,16 @@ public:
     // The next value as a whole number in [min, max]: digits with an optional
     // sign, nothing else.
     int number(const char* what, long long min, long long max);
+    // The next line that carries something, whole: a text written into the
+    // file keeps its number signs and its letters beyond ASCII. Only the
+    // blanks before it and the line end are dropped.
+    std::string wholeLine(const char* what);
     // True when only blank and comment lines are left.
     bool atEnd();
 
-    // The line of the value read last.
+    // The line of the value read last, and the value.
     int line() const { return lineNumber_; }
+    const std::string& last() const { return value_; }
     [[noreturn]] void fail(const std::string& why) const;
     [[noreturn]] static void failAt(int line, const std::string& why);
     // A value from the file in quotes, as a message may show it.
@@ -35,7 +40,8 @@ public:
 
 private:
     // Moves to the next line that carries a value; false at the end.
-    bool nextValueLine();
+    bool nextValueLine(bool whole = false);
+    std::string take(const char* what, bool whole);
     void refuseWideText() const;
 
     std::string text_;

@@ -53,6 +53,26 @@ struct SavedPosition {
     std::array<int, 4> countdown{};
     std::array<std::vector<Province*>, PowerCount> provinces;
     std::array<std::vector<LegionEntry>, PowerCount> legions;
+
+    // What the game keeps beyond the position, in a section of its own after
+    // the legions; a file without that section leaves all of it at these
+    // values. The reign so far, last year's accounts and the news log:
+    int invasions = 0;
+    int plagues = 0;
+    int rebellions = 0;
+    int taxIncome = 0;
+    int legionCost = 0;
+    std::vector<std::string> news;
+    // A scenario's own words (empty: none).
+    std::string title;
+    std::string briefing;
+
+    // The most each may hold, in characters; the writer cuts what is longer
+    // and the reader refuses it. Ten news lines is what the game keeps.
+    static constexpr std::size_t MaxNewsLines = 10;
+    static constexpr std::size_t MaxNewsLength = 511;
+    static constexpr std::size_t MaxTitleLength = 80;
+    static constexpr std::size_t MaxBriefingLength = 4000;
 };
 
 // A saved game of the largest position the rules can hold is some 50 KB;

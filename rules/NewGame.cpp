@@ -8,6 +8,8 @@ void World::resetForNewGame() {
     romans.taxIncome = 0;
     romans.legionCost = 0;
     eventLog.clear();
+    scenarioTitle.clear();
+    scenarioBriefing.clear();
     invasionCount = 0;
     plagueCount = 0;
     rebellionCount = 0;

@@ -38,6 +38,9 @@ public:
     std::list<std::unique_ptr<GameEvent>> events;
     std::vector<std::string> eventLog;
     Province* dragSource = nullptr;
+    // The words a scenario's designer gave it, shown when it starts (empty: none).
+    std::string scenarioTitle;
+    std::string scenarioBriefing;
 
     int year() const { return 235 + turn; }
 

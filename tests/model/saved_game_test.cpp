@@ -44,6 +44,12 @@ protected:
     fs::path dir;
 };
 
+std::string repeated(const std::string& text, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i) out += text;
+    return out;
+}
+
 std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> out;
     std::istringstream in(text);
@@ -214,6 +220,101 @@ TEST_F(SavedGameTest, SavingIsAtomic) {
     EXPECT_FALSE(failed.ok);
     EXPECT_EQ(failed.error, "Unable to open file: the folder does not exist.");
     EXPECT_FALSE(fs::exists(path("missing-folder")));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SavedGameTest, TheReignFollowsTheLegionsInASectionOfItsOwn) {
+    game().startNewGame();
+    game().invasionCount = 3;
+    game().plagueCount = 1;
+    game().rebellionCount = 2;
+    game().romans.taxIncome = 9200;
+    game().romans.legionCost = 3375;
+    game().eventLog = {"The Goths have crossed the frontier!", "Pannonia has been overrun"};
+    game().scenarioTitle = "Aetius # and the Huns";
+    game().scenarioBriefing = "Dear students,\n\n" + std::string(100, 'x') + " \xC3\xA6";
+    const std::string text = saved();
+    const std::string legions = "Rebelling Legions-Legions\n0     #    number of legions\n";
+    const std::string section = text.substr(text.find(legions) + legions.size());
+    EXPECT_EQ(section,
+              "Aurovane-extras 1   # what the game keeps beyond the lines above\n"
+              "3   # invasions\n1   # plagues\n2   # rebellions\n"
+              "9200   # tax revenue last year\n3375   # legion cost last year\n"
+              "2   # lines of news\n> The Goths have crossed the frontier!\n> Pannonia has been overrun\n"
+              "1   # lines of title\n> Aetius # and the Huns\n4   # lines of briefing\n> Dear students,\n>\n> " +
+                  std::string(72, 'x') + "\n+ " + std::string(28, 'x') + " \xC3\xA6\n");
+
+    restart(5);
+    ASSERT_TRUE(loadText(text).ok) << loadText(text).error;
+    EXPECT_EQ(game().invasionCount, 3);
+    EXPECT_EQ(game().rebellionCount, 2);
+    EXPECT_EQ(game().romans.legionCost, 3375);
+    EXPECT_EQ(game().eventLog.back(), "Pannonia has been overrun");
+    EXPECT_EQ(game().scenarioTitle, "Aetius # and the Huns");
+    EXPECT_EQ(game().scenarioBriefing, "Dear students,\n\n" + std::string(100, 'x') + " \xC3\xA6");
+
+    // What a file cannot carry is made safe on the way out, never refused on the way back.
+    game().scenarioTitle = "Two\nlines\x1b[2J" + std::string(200, 't');
+    game().scenarioBriefing = "Bad \xFF byte\r\n";
+    game().eventLog.assign(12, "Caf\xC3\xA9");
+    const std::string odd = saved();
+    ASSERT_TRUE(loadText(odd).ok) << loadText(odd).error;
+    EXPECT_EQ(game().scenarioTitle, "Two lines [2J" + std::string(SavedPosition::MaxTitleLength - 13, 't'));
+    EXPECT_EQ(game().scenarioBriefing, "Bad ? byte\n");
+    EXPECT_EQ(game().eventLog, std::vector<std::string>(10, "Caf?"));
+    EXPECT_EQ(saved(), odd);
+    game().scenarioBriefing = std::string(SavedPosition::MaxBriefingLength, '\n');
+    ASSERT_TRUE(loadText(saved()).ok) << loadText(saved()).error;
+    EXPECT_EQ(game().scenarioBriefing.size(), SavedPosition::MaxBriefingLength);
+}
+
+TEST_F(SavedGameTest, ABadReignSectionIsRefusedByLineAndChangesNothing) {
+    game().startNewGame();
+    game().eventLog = {"Dacia has been overrun"};
+    const std::string good = saved();
+    const std::string position = good.substr(0, good.find("Aurovane-extras"));
+    const std::string tally = "Aurovane-extras 1\n0\n0\n0\n0\n0\n";
+    game().turn = 12;
+    game().invasionCount = 4;
+    const std::string before = stateLine(game());
+    struct Case {
+        std::string section;
+        const char* message;
+    };
+    const std::vector<Case> cases = {
+        {"Germanic Tribes-Legions\n",
+         "expected the end of the file or the line \"Aurovane-extras 1\" after the last "
+         "legion section, found \"Germanic Tribes-Legions\""},
+        {"Aurovane-extras 2\n",
+         "the file was written by a later Aurovane (its Aurovane-extras section is of version 2; "
+         "this one reads version 1)"},
+        {"Aurovane-extras 1\n-1\n", "the number of invasions -1 is out of range (0 to 1000000000)"},
+        {tally, "the file ends before the number of lines of the news"},
+        {tally + "11\n", "the file ends before a line of the news"},
+        {tally + "1\nPannonia\n", "\"Pannonia\" is not a line of the news (they begin with > or +)"},
+        {tally + "1\n+ overrun\n", "a line of the news goes on (+) from no line before it"},
+        {tally + "11\n" + repeated("> a\n", 11), "more than 10 lines in the news"},
+        {tally + "1\n> Caf\xC3\xA9\n", "the news may hold only ASCII letters"},
+        {tally + "0\n2\n> A\n> B\n", "more than 1 line in the title"},
+        {tally + "0\n2\n> " + std::string(70, 'a') + "\n+ " + std::string(11, 'a') + "\n",
+         "a line of the title is longer than 80 characters"},
+        {tally + "0\n0\n4002\n", "the number of lines of the briefing 4002 is out of range (0 to 4001)"},
+        {tally + "0\n0\n0\nmore\n", "there is more after the briefing"},
+    };
+    for (const Case& c : cases) {
+        const FileResult result = loadText(position + c.section);
+        EXPECT_FALSE(result.ok) << c.section;
+        EXPECT_NE(result.error.find(c.message), std::string::npos) << result.error;
+        EXPECT_EQ(stateLine(game()), before) << c.section;
+    }
+    // Comments, blank lines and Windows line ends are read as in the rest of the file.
+    ASSERT_TRUE(loadText(position + "# the reign\r\nAurovane-extras 1 # "
+                                    "v1\r\n\r\n0\n0\n0\n0\n0\n1\r\n>No blank\r\n0\n0\n")
+                    .ok);
+    EXPECT_EQ(game().eventLog, std::vector<std::string>{"No blank"});
 }
 
 }  // namespace
