@@ -1,6 +1,5 @@
 #include "cli/Listings.h"
 
-#include <cstdio>
 #include <sstream>
 
 #include "cli/PlainEnglish.h"
@@ -27,27 +26,29 @@ std::string neighboursOf(Game& game, const Province& p) {
 
 }  // namespace
 
-std::string helpText() {
-    return "Orders (province names in any case; a unique beginning is enough; '_' for blanks):\n"
-           "  drop FROM TO   move or attack with one legion from FROM into TO, or send it marching\n"
-           "  undo           take back the last order of this year, when it fought no battle\n"
-           "  end            end the turn (also: e)\n"
-           "  map            every province: its holder, legions and neighbours (also: provinces)\n"
-           "  status         the year, the treasury and the latest news\n"
-           "  new            start a new game in 235 AD\n"
-           "  scenario Y     start a scenario: 260, 308, 410 or 455\n"
-           "  skill N        0 easy, 1 normal, 2 hard\n"
-           "  save FILE      save the game; load FILE loads one\n"
-           "  pfj            the People's Front of Judea rises in Palestina\n"
-           "  dump           the whole position as one line of JSON\n"
-           "  help           this list; quit ends the program\n";
+std::string helpText(int width) {
+    static constexpr const char* Orders[][2] = {
+        {"drop FROM TO", "move or attack with one legion from FROM into TO, or send it marching"},
+        {"undo", "take back the last order of this year, when it fought no battle"},
+        {"end", "end the turn (also: e)"},
+        {"map", "every province: its holder, legions and neighbours (also: provinces)"},
+        {"status", "the year, the treasury and the latest news"},
+        {"new", "start a new game in 235 AD"},
+        {"scenario Y", "start a scenario: 260, 308, 410 or 455"},
+        {"skill N", "0 easy, 1 normal, 2 hard"},
+        {"save FILE", "save the game; load FILE loads one"},
+        {"pfj", "the People's Front of Judea rises in Palestina"},
+        {"dump", "the whole position as one line of JSON"},
+        {"help", "this list; quit ends the program"},
+    };
+    std::string out =
+        wrapped("Orders (province names in any case; a unique beginning is enough; '_' for blanks):", width);
+    for (const auto& order : Orders) out += hanging("  " + std::string(order[0]), order[1], width, 17);
+    return out;
 }
 
 std::string mapListing(Game& game, int width) {
     std::ostringstream out;
-    char line[160];
-    std::snprintf(line, sizeof line, "%-14s %-18s %-30s %s\n", "Province", "Holder", "Legions", "Attributes");
-    out << line;
     for (Province* p : game.provinceTable) {
         const Empire* holder = game.ownerOf(*p);
         std::string legions;
@@ -64,26 +65,32 @@ std::string mapListing(Game& game, int width) {
                 legions += " (" + std::to_string(ready) + " ready)";
             }
         }
-        std::snprintf(line, sizeof line, "%-14s %-18s %-30s %s\n", p->name().c_str(),
-                      holder ? holder->name.c_str() : "nobody", legions.empty() ? "-" : legions.c_str(),
-                      correctedEnglish(p->attributesText()).c_str());
-        out << line << wrapped("next to " + neighboursOf(game, *p), width, 4);
+        const std::string attributes = correctedEnglish(p->attributesText());
+        out << wrapped(p->name() + ": " + (holder ? holder->name : std::string("nobody")) + "; " +
+                           (legions.empty() ? std::string("no legions") : legions) +
+                           (attributes.empty() ? std::string(".") : "; " + sentence(attributes)),
+                       width)
+            << wrapped("next to " + neighboursOf(game, *p), width, 4);
     }
     return out.str();
 }
 
-std::string statusReport(Game& game) {
+std::string statusReport(Game& game, int width) {
     const RomanEmpire& r = game.romans;
-    std::ostringstream out;
-    out << "Year " << game.year() << " AD. Treasury " << groupedThousands(r.treasury) << " sesterces; last year's taxes "
-        << groupedThousands(r.taxIncome) << ", upkeep " << groupedThousands(r.legionCost) << ".\n"
-        << "The empire holds " << counted(static_cast<long long>(r.provinces.size()), "province", "provinces")
-        << " and " << counted(static_cast<long long>(r.legions.size()), "legion", "legions") << "; it can support "
-        << r.legionLimit() << ".\n";
-    if (r.plague) out << "Plague! It will last " << counted(r.plagueCounter, "more year", "more years") << ".\n";
+    std::string out =
+        wrapped("Year " + std::to_string(game.year()) + " AD. Treasury " + groupedThousands(r.treasury) +
+                    " sesterces; last year's taxes " + groupedThousands(r.taxIncome) + ", upkeep " +
+                    groupedThousands(r.legionCost) + ".",
+                width) +
+        wrapped("The empire holds " + counted(static_cast<long long>(r.provinces.size()), "province", "provinces") +
+                    " and " + counted(static_cast<long long>(r.legions.size()), "legion", "legions") +
+                    "; it can support " + std::to_string(r.legionLimit()) + ".",
+                width);
+    if (r.plague)
+        out += wrapped("Plague! It will last " + counted(r.plagueCounter, "more year", "more years") + ".", width);
     if (!game.eventLog.empty()) {
-        out << "News:\n";
-        for (const std::string& line : game.eventLog) out << "  " << correctedEnglish(line) << '\n';
+        out += "News:\n";
+        for (const std::string& line : game.eventLog) out += wrapped(sentence(correctedEnglish(line)), width, 2);
     }
-    return out.str();
+    return out;
 }

@@ -95,6 +95,43 @@ std::string wrapped(const std::string& text, int width, int indent) {
     return out;
 }
 
+std::string hanging(const std::string& head, const std::string& text, int width, int indent) {
+    std::string out = wrapped(text, width, indent);
+    const std::size_t room = static_cast<std::size_t>(indent);
+    if (head.size() < room && out.size() >= room) return head + out.substr(head.size());
+    return head + '\n' + out;
+}
+
+std::string sentence(const std::string& text) {
+    if (!text.empty() && (text.back() == '.' || text.back() == '!' || text.back() == '?')) return text;
+    return text + '.';
+}
+
+std::string withoutKeySequences(const std::string& line) {
+    std::string out;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line[i] != '\x1b') {
+            out += line[i];
+            continue;
+        }
+        if (i + 1 >= line.size()) break;
+        const char kind = line[++i];
+        if (kind == '[') {
+            // Parameters and intermediates up to the final byte.
+            while (i + 1 < line.size() && !(line[i + 1] >= '@' && line[i + 1] <= '~')) ++i;
+            ++i;
+        } else if (kind == ']') {
+            // A title or colour setting runs to BEL or ESC backslash.
+            while (i + 1 < line.size() && line[i + 1] != '\a' && line[i + 1] != '\x1b') ++i;
+            ++i;
+            if (i < line.size() && line[i] == '\x1b') ++i;
+        } else if (kind == 'O') {
+            ++i;  // the keypad's and function keys' one letter
+        }
+    }
+    return out;
+}
+
 std::string counted(long long n, const std::string& one, const std::string& many) {
     return std::to_string(n) + ' ' + (n == 1 ? one : many);
 }

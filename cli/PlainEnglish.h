@@ -15,5 +15,16 @@ std::string plainParagraphs(const std::string& rulesText, int width);
 // blank lines keep paragraphs apart.
 std::string wrapped(const std::string& text, int width, int indent = 0);
 
+// `head` and then `text` refilled beside it, its lines after `indent` blanks
+// (a list of terms and what they mean).
+std::string hanging(const std::string& head, const std::string& text, int width, int indent);
+
+// A text as a sentence: a full stop unless it already ends as one.
+std::string sentence(const std::string& text);
+
+// A typed line without the sequences a terminal sends for keys such as the
+// arrows, Home or End, which a line of orders never means.
+std::string withoutKeySequences(const std::string& line);
+
 // "1 invasion", "3 invasions".
 std::string counted(long long n, const std::string& one, const std::string& many);

@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <ostream>
 
 #include "client/LessonTexts.h"
@@ -40,7 +41,7 @@ void PlainTranscript::defeat(const std::string& empire, const Province& province
     line(who + " lost a legion in " + province.name() + ".");
 }
 
-void PlainTranscript::news(const std::string& text) { line("News: " + correctedEnglish(text) + "."); }
+void PlainTranscript::news(const std::string& text) { line("News: " + sentence(correctedEnglish(text))); }
 
 void PlainTranscript::lesson(int year) {
     if (const LessonText* t = lessonTextOfYear(year)) {
@@ -62,6 +63,46 @@ void PlainTranscript::newGame() { out << "A new game begins in 235 AD.\n"; }
 void PlainTranscript::quit() { out << "Vale, Princeps.\n"; }
 
 void PlainTranscript::error(const std::string& text) { line("Error: " + printableText(text)); }
+
+void PlainTranscript::fileError(const std::string& path, bool saving, const std::string& text) {
+    std::error_code unknown;
+    const bool missing = !saving && !std::filesystem::exists(path, unknown) && !unknown;
+    line("Error: " + std::string(saving ? "could not save " : "could not load ") + "\"" + printableText(path) +
+         "\": " + (missing ? std::string("there is no such file.") : printableText(text)));
+}
+
+namespace {
+
+// A side of a battle as the player reads it: "we", "the Sassanids".
+std::string side(const std::string& empire, bool subject) {
+    if (empire == "Romans") return subject ? "we" : "us";
+    return empire.empty() ? "nobody" : "the " + empire;
+}
+
+}  // namespace
+
+void PlainTranscript::battles(const std::vector<BattleNews>& battles) {
+    if (battles.empty()) return;
+    out << '\n';
+    line("Battles as the year ended:");
+    for (const BattleNews& b : battles) {
+        std::string text;
+        switch (b.outcome) {
+            case BattleNews::Outcome::Taken:
+                text = side(b.attacker, true) + " won and took it" +
+                       (b.defender.empty() ? std::string() : " from " + side(b.defender, false));
+                break;
+            case BattleNews::Outcome::Won:
+                text = side(b.attacker, true) + " won, but " + side(b.defender, true) + " still hold it";
+                break;
+            case BattleNews::Outcome::Repulsed:
+                text = side(b.defender, true) + " won and threw back " + side(b.attacker, false);
+                break;
+        }
+        out << wrapped(b.place + ": " + text + ".", width_, 2);
+    }
+    out << '\n';
+}
 
 // An order's outcome in the words the window and the page use; what the
 // advisor has just said is not said again.

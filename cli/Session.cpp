@@ -16,10 +16,12 @@
 
 Session::Session(PlaySession& play, std::istream& in, std::ostream& out, Options options)
     : play_(play), game_(play.game()), in_(in), out_(out), options_(std::move(options)) {
-    if (options_.plain)
+    if (options_.plain) {
         transcript_ = std::make_unique<PlainTranscript>(out_, options_.width);
-    else
+        yearEnd_ = std::make_unique<YearNews>(game_);
+    } else {
         transcript_ = std::make_unique<ProtocolTranscript>(out_);
+    }
 }
 
 Session::~Session() { play_.setPresenter(nullptr); }
@@ -47,7 +49,7 @@ void Session::run() {
 Province* Session::province(const std::string& token) {
     std::string why;
     Province* p = provinceFromToken(game_, token, why);
-    if (p == nullptr) (options_.plain ? out_ : std::cerr) << printableText(why) << '\n';
+    if (p == nullptr) (options_.plain ? out_ : std::cerr) << wrapped(printableText(why), options_.width);
     return p;
 }
 
@@ -62,7 +64,9 @@ bool restOfLine(std::istream& words, std::string& rest) {
 
 }  // namespace
 
-bool Session::handle(const std::string& line) {
+bool Session::handle(const std::string& typed) {
+    // A person's arrow and editing keys are no part of an order.
+    const std::string line = options_.plain ? withoutKeySequences(typed) : typed;
     std::istringstream words(line);
     std::string order;
     if (!(words >> order) || order[0] == '#') return true;
@@ -85,7 +89,13 @@ bool Session::handle(const std::string& line) {
             return true;
         }
         if (Game::firstTurnEndsAtOnce(year)) endTurn();
-    } else if (order == "skill" && words >> a && (a == "0" || a == "1" || a == "2")) {
+    } else if (order == "skill" && words >> a) {
+        if (a != "0" && a != "1" && a != "2") {
+            (options_.plain ? out_ : std::cerr) << wrapped(
+                "There is no skill level " + printableText(a) + ": type skill 0 (easy), 1 (normal) or 2 (hard).",
+                options_.width);
+            return true;
+        }
         play_.give(order::Skill{a[0] - '0'});
     } else if (order == "pfj") {
         play_.give(order::PalestinaUprising{});
@@ -94,23 +104,24 @@ bool Session::handle(const std::string& line) {
         if (result.ok)
             transcript_->saved();
         else
-            transcript_->error(result.error);
+            transcript_->fileError(a, true, result.error);
     } else if (order == "load" && restOfLine(words, a)) {
         const OrderReply result = play_.give(order::LoadFile{a});
-        if (!result.file.ok) transcript_->error(result.file.error);
+        if (!result.file.ok) transcript_->fileError(a, false, result.file.error);
     } else if (order == "dump") {
         out_ << stateLine(game) << '\n';
     } else if (order == "help" || order == "?") {
-        out_ << helpText();
+        out_ << helpText(options_.width);
     } else if (order == "map" || order == "provinces") {
         out_ << mapListing(game, options_.width);
     } else if (order == "status") {
-        out_ << statusReport(game);
+        out_ << statusReport(game, options_.width);
     } else if (order == "quit" || order == "exit") {
         transcript_->quit();
         return false;
     } else {
-        (options_.plain ? out_ : std::cerr) << "Unknown order: " << printableText(line) << " (type help for the list)\n";
+        (options_.plain ? out_ : std::cerr)
+            << wrapped("Unknown order: " + printableText(line) + " (type help for the list)", options_.width);
     }
     return !quitting_;
 }
@@ -148,7 +159,16 @@ void Session::undo() {
 }
 
 void Session::endTurn() {
+    if (yearEnd_) {
+        yearEnd_->startYear();
+        yearEnding_ = true;
+    }
     play_.give(order::EndYear{});
+    if (yearEnd_) {
+        yearEnding_ = false;
+        yearEnd_->settle();
+        transcript_->battles(yearEnd_->finishYear().battles);
+    }
     if (newGamePosted_ && !quitting_) {
         newGamePosted_ = false;
         transcript_->newGame();
@@ -182,7 +202,10 @@ void Session::report(const std::string& text) { transcript_->report(text); }
 
 void Session::sound(SoundKind kind) { transcript_->sound(static_cast<int>(kind)); }
 
-void Session::move(Province& from, Province& to) { transcript_->move(from, to); }
+void Session::move(Province& from, Province& to) {
+    if (yearEnding_) yearEnd_->battleBegins(from, to);
+    transcript_->move(from, to);
+}
 
 void Session::defeat(Power loser, Province& province) { transcript_->defeat(powerName(loser), province); }
 

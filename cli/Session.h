@@ -6,6 +6,7 @@
 
 #include "cli/Transcript.h"
 #include "rules/Presenter.h"
+#include "rules/YearNews.h"
 
 class Game;
 class PlaySession;
@@ -59,6 +60,9 @@ private:
     std::ostream& out_;
     Options options_;
     std::unique_ptr<Transcript> transcript_;
+    // A person is told who won each battle of the year's end (plain mode only).
+    std::unique_ptr<YearNews> yearEnd_;
+    bool yearEnding_ = false;
     std::size_t nextAnswer_ = 0;
     bool quitting_ = false;
     bool newGamePosted_ = false;

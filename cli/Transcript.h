@@ -3,7 +3,10 @@
 #include <iosfwd>
 #include <string>
 
+#include <vector>
+
 #include "rules/Orders.h"
+#include "rules/YearNews.h"
 
 class Game;
 class Province;
@@ -30,6 +33,14 @@ public:
     virtual void newGame() = 0;
     virtual void quit() = 0;
     virtual void error(const std::string& text) = 0;
+    // A file that could not be saved or loaded, and why.
+    virtual void fileError(const std::string& path, bool saving, const std::string& text) {
+        (void)path;
+        (void)saving;
+        error(text);
+    }
+    // The battles fought while the year ended, each with its winner.
+    virtual void battles(const std::vector<BattleNews>& battles) { (void)battles; }
     // A typed order between two provinces and what became of it.
     virtual void ordered(OrderResult result, const Province& from, const Province& to) = 0;
     // The legions of `from` dropped at map point (x, y), as a mouse would, and
@@ -87,6 +98,8 @@ public:
     void newGame() override;
     void quit() override;
     void error(const std::string& text) override;
+    void fileError(const std::string& path, bool saving, const std::string& text) override;
+    void battles(const std::vector<BattleNews>& battles) override;
     void ordered(OrderResult result, const Province& from, const Province& to) override;
     void droppedAt(const DropResult& result, const Province& from, int x, int y) override;
     void saved() override;

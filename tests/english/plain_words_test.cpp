@@ -105,3 +105,46 @@ TEST(PlainEnglish, EveryOrderSaysWhatBecameOfIt) {
     EXPECT_NE(person.find("3 Roman legions (0 ready)"), std::string::npos);
     EXPECT_NE(person.find("    next to Palestina, Armenia, Mesopotamia, Lydia, Cappadocia\n"), std::string::npos);
 }
+
+TEST(PlainEnglish, EveryLineFitsTheTerminalAndEveryRefusalSaysWhatWasWrong) {
+    const std::string orders =
+        "help\nmap\nskill 7\ndrop Italy Raetia\ndrop Pannonai Italia\nload /no/such/folder/rome.avn\n"
+        "\x1b[4~\n\x1b[A\x1bOP\nend\nend\nend\nend\nstatus\nquit\n";
+    for (int width : {40, 80}) {
+        PlaySession game(5);
+        std::istringstream in(orders);
+        std::ostringstream out;
+        Session(game, in, out, {std::string("y"), true, width}).run();
+        const std::string person = out.str();
+        std::istringstream lines(person);
+        for (std::string line; std::getline(lines, line);) {
+            // Input is not echoed here: what follows a prompt starts a line at a terminal.
+            while (line.find(" AD > ") != std::string::npos) line.erase(0, line.find(" AD > ") + 6);
+            EXPECT_LE(line.size(), static_cast<std::size_t>(width)) << line;
+        }
+        // The same words at every width, read as one text.
+        std::string text;
+        for (std::size_t i = 0; i < person.size(); ++i) {
+            if (person[i] != '\n') {
+                text += person[i];
+                continue;
+            }
+            text += ' ';
+            while (i + 1 < person.size() && person[i + 1] == ' ') ++i;
+        }
+        EXPECT_EQ(text.find("!."), std::string::npos);
+        EXPECT_NE(text.find("News: The Sassanids have crossed the Tigris! "), std::string::npos);
+        EXPECT_NE(text.find("There is no skill level 7: type skill 0 (easy), 1 (normal) or 2 (hard)."),
+                  std::string::npos);
+        EXPECT_NE(text.find("no province called Italy; did you mean Italia?"), std::string::npos);
+        EXPECT_NE(text.find("no province called Pannonai; did you mean Pannonia?"), std::string::npos);
+        EXPECT_NE(text.find("could not load \"/no/such/folder/rome.avn\": there is no such file."), std::string::npos);
+        // Keys a terminal sends as sequences are neither echoed nor taken for orders.
+        EXPECT_EQ(text.find("[4~"), std::string::npos);
+        EXPECT_EQ(text.find("Unknown order"), std::string::npos);
+        // Each battle of the year's end is told with its winner.
+        EXPECT_NE(text.find("Battles as the year ended: Syria: we won and threw back the Sassanids. "
+                            "Syria: the Sassanids won and took it from us."),
+                  std::string::npos);
+    }
+}
