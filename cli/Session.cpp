@@ -62,6 +62,17 @@ bool restOfLine(std::istream& words, std::string& rest) {
     return !rest.empty();
 }
 
+// What a line that is no order lacks, where it begins like one.
+std::string unknownOrder(const std::string& order, const std::string& line) {
+    static constexpr const char* Forms[][2] = {
+        {"drop", "drop FROM TO"},     {"dropat", "dropat FROM X Y"}, {"scenario", "scenario 260, 308, 410 or 455"},
+        {"skill", "skill 0, 1 or 2"}, {"save", "save FILE"},         {"load", "load FILE"},
+    };
+    for (const auto& form : Forms)
+        if (order == form[0]) return "Incomplete order: type " + std::string(form[1]) + ".";
+    return "Unknown order: " + printableText(line) + " (type help for the list)";
+}
+
 }  // namespace
 
 bool Session::handle(const std::string& typed) {
@@ -85,7 +96,8 @@ bool Session::handle(const std::string& typed) {
     } else if (order == "scenario" && words >> a) {
         const int year = std::atoi(a.c_str());
         if (!play_.give(order::Scenario{year}).accepted) {
-            (options_.plain ? out_ : std::cerr) << "There is no scenario " << printableText(a) << ": try 260, 308, 410 or 455.\n";
+            (options_.plain ? out_ : std::cerr)
+                << wrapped("There is no scenario " + printableText(a) + ": try 260, 308, 410 or 455.", options_.width);
             return true;
         }
         if (Game::firstTurnEndsAtOnce(year)) endTurn();
@@ -120,8 +132,7 @@ bool Session::handle(const std::string& typed) {
         transcript_->quit();
         return false;
     } else {
-        (options_.plain ? out_ : std::cerr)
-            << wrapped("Unknown order: " + printableText(line) + " (type help for the list)", options_.width);
+        (options_.plain ? out_ : std::cerr) << wrapped(unknownOrder(order, line), options_.width);
     }
     return !quitting_;
 }

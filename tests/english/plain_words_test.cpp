@@ -109,7 +109,7 @@ TEST(PlainEnglish, EveryOrderSaysWhatBecameOfIt) {
 TEST(PlainEnglish, EveryLineFitsTheTerminalAndEveryRefusalSaysWhatWasWrong) {
     const std::string orders =
         "help\nmap\nskill 7\ndrop Italy Raetia\ndrop Pannonai Italia\nload /no/such/folder/rome.avn\n"
-        "\x1b[4~\n\x1b[A\x1bOP\nend\nend\nend\nend\nstatus\nquit\n";
+        "\x1b[4~\n\x1b[A\x1bOP\ndrop Italia\nend\nend\nend\nend\nstatus\nquit\n";
     for (int width : {40, 80}) {
         PlaySession game(5);
         std::istringstream in(orders);
@@ -139,6 +139,7 @@ TEST(PlainEnglish, EveryLineFitsTheTerminalAndEveryRefusalSaysWhatWasWrong) {
         EXPECT_NE(text.find("no province called Italy; did you mean Italia?"), std::string::npos);
         EXPECT_NE(text.find("no province called Pannonai; did you mean Pannonia?"), std::string::npos);
         EXPECT_NE(text.find("could not load \"/no/such/folder/rome.avn\": there is no such file."), std::string::npos);
+        EXPECT_NE(text.find("Incomplete order: type drop FROM TO."), std::string::npos);
         // Keys a terminal sends as sequences are neither echoed nor taken for orders.
         EXPECT_EQ(text.find("[4~"), std::string::npos);
         EXPECT_EQ(text.find("Unknown order"), std::string::npos);
