@@ -81,6 +81,15 @@ std::string side(const std::string& empire, bool subject) {
 
 }  // namespace
 
+void PlainTranscript::briefing(const std::string& title, const std::string& text) {
+    if (title.empty() && text.empty()) return;
+    out << '\n';
+    if (!title.empty()) line(title);
+    if (!title.empty() && !text.empty()) out << '\n';
+    if (!text.empty()) out << wrapped(text, width_);
+    out << '\n';
+}
+
 void PlainTranscript::battles(const std::vector<BattleNews>& battles) {
     if (battles.empty()) return;
     out << '\n';

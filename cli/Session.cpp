@@ -119,7 +119,10 @@ bool Session::handle(const std::string& typed) {
             transcript_->fileError(a, true, result.error);
     } else if (order == "load" && restOfLine(words, a)) {
         const OrderReply result = play_.give(order::LoadFile{a});
-        if (!result.file.ok) transcript_->fileError(a, false, result.file.error);
+        if (!result.file.ok)
+            transcript_->fileError(a, false, result.file.error);
+        else
+            transcript_->briefing(game.scenarioTitle, game.scenarioBriefing);
     } else if (order == "dump") {
         out_ << stateLine(game) << '\n';
     } else if (order == "help" || order == "?") {

@@ -41,6 +41,11 @@ public:
     }
     // The battles fought while the year ended, each with its winner.
     virtual void battles(const std::vector<BattleNews>& battles) { (void)battles; }
+    // A loaded scenario's title and briefing, when its designer gave them.
+    virtual void briefing(const std::string& title, const std::string& text) {
+        (void)title;
+        (void)text;
+    }
     // A typed order between two provinces and what became of it.
     virtual void ordered(OrderResult result, const Province& from, const Province& to) = 0;
     // The legions of `from` dropped at map point (x, y), as a mouse would, and
@@ -100,6 +105,7 @@ public:
     void error(const std::string& text) override;
     void fileError(const std::string& path, bool saving, const std::string& text) override;
     void battles(const std::vector<BattleNews>& battles) override;
+    void briefing(const std::string& title, const std::string& text) override;
     void ordered(OrderResult result, const Province& from, const Province& to) override;
     void droppedAt(const DropResult& result, const Province& from, int x, int y) override;
     void saved() override;

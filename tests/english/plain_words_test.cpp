@@ -1,6 +1,9 @@
 // What a person reads: corrected English and plain paragraphs at a terminal,
 // while scripts keep the rules' words letter for letter.
+#include <cstdio>
 #include <sstream>
+
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -148,4 +151,19 @@ TEST(PlainEnglish, EveryLineFitsTheTerminalAndEveryRefusalSaysWhatWasWrong) {
                             "Syria: the Sassanids won and took it from us."),
                   std::string::npos);
     }
+}
+
+TEST(PlainEnglish, ALoadedScenarioOpensWithItsTitleAndBriefing) {
+    const std::string file = testing::TempDir() + "aurovane-briefing-" + std::to_string(::getpid()) + ".avn";
+    {
+        PlaySession designer(3);
+        designer.game().scenarioTitle = "The Rhine, 250 AD";
+        designer.game().scenarioBriefing = "Dear students,\n\nHold the Rhine.";
+        ASSERT_TRUE(designer.game().saveToFile(file).ok);
+    }
+    const std::string person = play(true, "load " + file + "\nquit\n");
+    EXPECT_NE(person.find("\nThe Rhine, 250 AD\n\nDear students,\n\nHold the Rhine.\n"), std::string::npos) << person;
+    // A script's transcript stays as it was: nothing for a load that worked.
+    EXPECT_EQ(play(false, "load " + file + "\nquit\n"), "quit\n");
+    std::remove(file.c_str());
 }
