@@ -53,6 +53,8 @@ struct SavedPosition {
     std::array<int, 4> countdown{};
     std::array<std::vector<Province*>, PowerCount> provinces;
     std::array<std::vector<LegionEntry>, PowerCount> legions;
+    std::string title;
+    std::string briefing;
 };
 
 // A saved game of the largest position the rules can hold is some 50 KB;
