@@ -119,7 +119,15 @@ protected:
         window_.afterPaint();
     }
 
-    void mouseMoveEvent(QMouseEvent* event) override { window_.pointerAt(toScene(event->position())); }
+    void mouseMoveEvent(QMouseEvent* event) override {
+        window_.pointerAt(toScene(event->position()));
+        if (!pressed_) return;
+        const QPoint now = event->position().toPoint();
+        if (!band_ && (now - origin_).manhattanLength() < QApplication::startDragDistance()) return;
+        if (!band_) band_ = new QRubberBand(QRubberBand::Rectangle, this);
+        band_->setGeometry(QRect(origin_, now).normalized());
+        band_->show();
+    }
 
     void leaveEvent(QEvent*) override { window_.pointerAt(QPoint(-1, -1)); }
 
@@ -129,11 +137,35 @@ protected:
             event->accept();
             return;
         }
+        if (event->button() == Qt::LeftButton) {
+            pressed_ = true;
+            origin_ = event->position().toPoint();
+            event->accept();
+            return;
+        }
         QWidget::mousePressEvent(event);
+    }
+
+    // A release where the press was selects the province there; after a
+    // drag, the band's provinces.
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (event->button() != Qt::LeftButton || !pressed_) return QWidget::mouseReleaseEvent(event);
+        pressed_ = false;
+        const QPoint end = event->position().toPoint();
+        if (band_ && band_->isVisible()) {
+            band_->hide();
+            window_.bandSelect(toScene(origin_), toScene(end), event->modifiers());
+        } else {
+            window_.leftClick(toScene(end), event->modifiers());
+        }
+        event->accept();
     }
 
 private:
     EditorWindow& window_;
+    bool pressed_ = false;
+    QPoint origin_;
+    QRubberBand* band_ = nullptr;
 };
 
 EditorWindow::EditorWindow(EditorSession& session, const view::Pictures& pictures, QWidget* parent)
@@ -151,6 +183,8 @@ EditorWindow::EditorWindow(EditorSession& session, const view::Pictures& picture
     dock->setObjectName(QStringLiteral("selectionDock"));
     dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
     dock->setWidget(panel_);
+    // The map keeps most of the width.
+    dock->setMaximumWidth(300);
     addDockWidget(Qt::RightDockWidgetArea, dock);
 
     connect(&undo_, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
@@ -268,7 +302,7 @@ QMenu* EditorWindow::buildProvinceMenu(QWidget* parent) {
         menu->addSection(tr("%1 provinces").arg(all.size()));
     else if (selected)
         menu->addSection(QString::fromStdString(selected->name()));
-    QMenu* owner = menu->addMenu(tr("Owner"));
+    QMenu* owner = menu->addMenu(tr("&Owner"));
     owner->menuAction()->setData(static_cast<int>(CmdOwnerMenu));
     auto* choice = new QActionGroup(owner);
     for (int command : {CmdOwnerRomans, CmdOwnerBarbarians, CmdOwnerSassanids, CmdOwnerRogueRomans, CmdOwnerNoOne}) {
@@ -282,8 +316,8 @@ QMenu* EditorWindow::buildProvinceMenu(QWidget* parent) {
     }
     owner->menuAction()->setEnabled(session_.ownerMenuEnabled());
     owner->setEnabled(session_.ownerMenuEnabled());
-    menu->addAction(tr("Add Legion"))->setData(static_cast<int>(CmdAddLegion));
-    menu->addAction(tr("Delete Legion"))->setData(static_cast<int>(CmdDeleteLegion));
+    menu->addAction(tr("&Add Legion"))->setData(static_cast<int>(CmdAddLegion));
+    menu->addAction(tr("&Delete Legion"))->setData(static_cast<int>(CmdDeleteLegion));
     return menu;
 }
 
@@ -557,7 +591,7 @@ void EditorWindow::drawNotes(QPainter& painter) {
 
 void EditorWindow::drawSelection(QPainter& painter) {
     for (const Province* p : session_.selection())
-        regions_.highlight(painter, session_.game(), *p, QColor(255, 236, 140), 0);
+        regions_.highlight(painter, session_.game(), *p, QColor(40, 230, 255), 0);
 }
 
 void EditorWindow::drawHoveredProvince(QPainter& painter) {

@@ -1,13 +1,13 @@
 #include "editor/SelectionPanel.h"
 
 #include <QComboBox>
-#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <vector>
 
 #include "editor/EditorSession.h"
@@ -21,11 +21,15 @@ SelectionPanel::SelectionPanel(EditorSession& session, QWidget* parent) : QWidge
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("provinces"));
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    for (Province* p : game.provinceTable) {
+    // By name, as a designer looks a province up.
+    std::vector<Province*> byName(game.provinceTable.begin(), game.provinceTable.end());
+    std::sort(byName.begin(), byName.end(), [](const Province* a, const Province* b) { return a->name() < b->name(); });
+    for (Province* p : byName) {
         auto* item = new QListWidgetItem(list_);
         item->setData(Qt::UserRole, game.indexOf(*p));
     }
     auto* listLabel = new QLabel(tr("P&rovinces (Shift or Ctrl for more):"), this);
+    listLabel->setWordWrap(true);
     listLabel->setBuddy(list_);
 
     holder_ = new QComboBox(this);
@@ -43,25 +47,27 @@ SelectionPanel::SelectionPanel(EditorSession& session, QWidget* parent) : QWidge
     add_ = new QPushButton(tr("&Add"), this);
     remove_ = new QPushButton(tr("Re&move"), this);
 
-    auto* form = new QFormLayout;
+    // Each label over its row, so the narrow panel never cuts one off.
+    auto* holderLabel = new QLabel(tr("Hol&der:"), this);
+    holderLabel->setBuddy(holder_);
     auto* holderRow = new QHBoxLayout;
     holderRow->addWidget(holder_, 1);
     holderRow->addWidget(setHolder_);
-    form->addRow(tr("Hol&der:"), holderRow);
+    auto* legionsLabel = new QLabel(tr("Le&gions to add or remove in each:"), this);
+    legionsLabel->setWordWrap(true);
+    legionsLabel->setBuddy(count_);
     auto* legionRow = new QHBoxLayout;
     legionRow->addWidget(count_);
     legionRow->addWidget(add_);
     legionRow->addWidget(remove_);
-    form->addRow(tr("Le&gions:"), legionRow);
-    // The form's labels take the mnemonics to their fields.
-    for (int row = 0; row < form->rowCount(); ++row)
-        if (auto* label = qobject_cast<QLabel*>(form->itemAt(row, QFormLayout::LabelRole)->widget()))
-            label->setBuddy(row == 0 ? static_cast<QWidget*>(holder_) : count_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(listLabel);
     layout->addWidget(list_, 1);
-    layout->addLayout(form);
+    layout->addWidget(holderLabel);
+    layout->addLayout(holderRow);
+    layout->addWidget(legionsLabel);
+    layout->addLayout(legionRow);
 
     connect(list_, &QListWidget::itemSelectionChanged, this, [this] { takeListSelection(); });
     connect(setHolder_, &QPushButton::clicked, this, [this] {
@@ -85,8 +91,8 @@ void SelectionPanel::refresh() {
         const Empire* holder = game.ownerOf(p);
         const int legions = holder ? holder->countLegionsIn(p) : 0;
         const QString name = QString::fromStdString(p.name());
-        item->setText(legions == 1 ? tr("%1 - %2, 1 legion").arg(name, powerName(game, holder))
-                                   : tr("%1 - %2, %3 legions").arg(name, powerName(game, holder)).arg(legions));
+        item->setText(legions == 1 ? tr("%1: %2, 1 legion").arg(name, powerName(game, holder))
+                                   : tr("%1: %2, %3 legions").arg(name, powerName(game, holder)).arg(legions));
         item->setSelected(session_.isSelected(p));
     }
     refreshing_ = false;
@@ -96,7 +102,6 @@ void SelectionPanel::refresh() {
 void SelectionPanel::takeListSelection() {
     if (refreshing_) return;
     std::vector<Province*> chosen;
-    // In the order the map lists them: the list shows the table's order.
     for (int row = 0; row < list_->count(); ++row)
         if (list_->item(row)->isSelected())
             chosen.push_back(session_.game().provinceAtIndex(list_->item(row)->data(Qt::UserRole).toInt()));
