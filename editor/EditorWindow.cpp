@@ -187,6 +187,8 @@ EditorWindow::EditorWindow(EditorSession& session, const view::Pictures& picture
     dock->setMaximumWidth(300);
     addDockWidget(Qt::RightDockWidgetArea, dock);
 
+    // Enough to take back a long session's work; each step holds two small copies of the scenario.
+    undo_.setUndoLimit(1000);
     connect(&undo_, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
     buildMenus();
     setCurrentFile({});
