@@ -40,12 +40,16 @@ SelectionPanel::SelectionPanel(EditorSession& session, QWidget* parent) : QWidge
     for (Empire* e : choices)
         holder_->addItem(powerName(game, e), QVariant::fromValue(static_cast<void*>(e)));
     setHolder_ = new QPushButton(tr("Se&t holder"), this);
+    setHolder_->setToolTip(tr("Gives every selected province to this holder. The frontier lands beyond the Rhine, "
+                              "the Danube and the Euphrates keep theirs."));
 
     count_ = new QSpinBox(this);
     count_->setObjectName(QStringLiteral("count"));
     count_->setRange(1, MaxLegionsAtOnce);
     add_ = new QPushButton(tr("&Add"), this);
+    add_->setToolTip(tr("Adds this many legions of its holder to every selected province that has one."));
     remove_ = new QPushButton(tr("Re&move"), this);
+    remove_->setToolTip(tr("Removes up to this many legions of its holder from every selected province."));
 
     // Each label over its row, so the narrow panel never cuts one off.
     auto* holderLabel = new QLabel(tr("Hol&der:"), this);

@@ -1217,22 +1217,6 @@ open it using Aurovane executable.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Plague</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>years left</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Treasury</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Year</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Error</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1246,6 +1230,22 @@ open it using Aurovane executable.</source>
     </message>
     <message>
         <source>Year must be between 235 and 475.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Plague</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>years &amp;left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Treasury:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Year (%1 to %2):</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1281,6 +1281,18 @@ open it using Aurovane executable.</source>
     </message>
     <message>
         <source>%1: %2, %3 legions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gives every selected province to this holder. The frontier lands beyond the Rhine, the Danube and the Euphrates keep theirs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adds this many legions of its holder to every selected province that has one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removes up to this many legions of its holder from every selected province.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
