@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextBrowser>
 #include <QUndoStack>
 #include <QComboBox>
@@ -25,6 +26,7 @@
 #include "EditorFixture.h"
 #include "editor/BriefingDialog.h"
 #include "editor/EditorWindow.h"
+#include "editor/GameProgram.h"
 #include "editor/HelpDialog.h"
 #include "editor/OptionsDialog.h"
 #include "editor/SelectionPanel.h"
@@ -718,6 +720,28 @@ TEST_F(Window, TheMenusOfferEveryCommandWithItsKeysAndHelpStaysInside) {
     EXPECT_FALSE(help.page()->openLinks());
     window->menuAction(CmdSelectAll)->trigger();
     EXPECT_EQ(session->selection().size(), game().provinceTable.size());
+}
+
+TEST_F(Window, TheGameProgramIsFoundBesideTheEditorOrInTheBuildTree) {
+    const std::filesystem::path editorDir = dir / "build" / "editor";
+    std::filesystem::create_directories(editorDir);
+    const QString editorFolder = QString::fromStdString(editorDir.string());
+    EXPECT_TRUE(findGameProgram(editorFolder).isEmpty());
+    const QString name = QFileInfo(gameProgramCandidates(editorFolder).front()).fileName();
+    auto makeProgram = [&](const std::filesystem::path& path, bool runnable) {
+        std::filesystem::create_directories(path.parent_path());
+        std::ofstream(path) << "#!/bin/sh\n";
+        std::filesystem::permissions(path, runnable ? std::filesystem::perms::owner_all
+                                                    : std::filesystem::perms::owner_read);
+    };
+    // A file that cannot run is no program.
+    makeProgram(editorDir.parent_path() / "game" / name.toStdString(), false);
+    EXPECT_TRUE(findGameProgram(editorFolder).isEmpty());
+    makeProgram(editorDir.parent_path() / "game" / name.toStdString(), true);
+    EXPECT_TRUE(findGameProgram(editorFolder).endsWith(QStringLiteral("/game/") + name));
+    // Installed side by side, the one beside the editor comes first.
+    makeProgram(editorDir / name.toStdString(), true);
+    EXPECT_EQ(QFileInfo(findGameProgram(editorFolder)).absolutePath(), QFileInfo(editorFolder).absoluteFilePath());
 }
 
 }  // namespace
