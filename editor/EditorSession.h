@@ -1,8 +1,12 @@
 #pragma once
 #include <QtGlobal>
+#include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
+
+#include "model/SavedPosition.h"
+#include "model/SavedPosition.h"
 
 class Empire;
 class Game;
@@ -22,8 +26,17 @@ enum Command : int {
     CmdAbout = 104,
     CmdExit = 105,
     CmdOptions = 106,
+    CmdBriefing = 107,
+    CmdHelp = 108,
     CmdLoad = 2000,
     CmdSave = 2001,
+    CmdNew = 2002,
+    CmdSaveAs = 2003,
+    CmdPlay = 2004,
+    CmdUndo = 2100,
+    CmdRedo = 2101,
+    CmdSelectAll = 2102,
+    CmdSelectNone = 2103,
     CmdOwnerMenu = 3000,
     CmdAddLegion = 3001,
     CmdDeleteLegion = 3002,
@@ -35,15 +48,24 @@ enum Command : int {
 };
 
 inline constexpr int FirstYear = 235;
-inline constexpr int LastScenarioYear = 500;
+// The game decides the West's fate as the year turns to 476; a scenario that
+// started there or later would play on with no end, so 475 is the last year
+// a scenario may start in.
+inline constexpr int LastScenarioYear = 475;
 // The options dialog's messages, in English; the window shows them translated.
-inline constexpr const char* YearError = QT_TRANSLATE_NOOP("editor::OptionsDialog", "Year must be between 235 and 500.");
+inline constexpr const char* YearError = QT_TRANSLATE_NOOP("editor::OptionsDialog", "Year must be between 235 and 475.");
 inline constexpr const char* TreasuryError = QT_TRANSLATE_NOOP("editor::OptionsDialog", "Treasury must be greater than 0.");
 inline constexpr const char* PlagueYearsError =
     QT_TRANSLATE_NOOP("editor::OptionsDialog", "Plague years must be between 1 and 20.");
 inline constexpr int MinPlagueYears = 1;
 inline constexpr int MaxPlagueYears = 20;
 inline constexpr int DefaultPlagueYears = 10;
+// How many legions one command adds or removes at most: enough for any
+// province's garrison, small enough that no slip of a finger fills memory.
+inline constexpr int MaxLegionsAtOnce = 50;
+// What the scenario's title and briefing may hold, in characters: what a saved file carries.
+inline constexpr int MaxTitleLength = static_cast<int>(SavedPosition::MaxTitleLength);
+inline constexpr int MaxBriefingLength = static_cast<int>(SavedPosition::MaxBriefingLength);
 
 // What the Scenario Options dialog holds when a button is pressed.
 struct OptionsForm {
@@ -88,21 +110,60 @@ public:
     // The random generator is deliberately left unseeded, so every start is
     // the same.
     void setUpStartPosition();
+    // File > New: the start position again, with the same draws as when the
+    // editor started.
+    void newScenario();
 
     // A right button press at a window point. Returns the province hit and
     // makes it the selected one; nullptr (selection unchanged) off the map's
     // provinces, when no menu is to be shown.
     Province* selectAt(int windowX, int windowY);
+    // The province the menu was last opened on.
     Province* selected() const { return selected_; }
-    void select(Province* province) { selected_ = province; }
+    // Makes `province` the one the menu is for. A province already among the
+    // selected keeps the whole selection, so the menu acts on all of them;
+    // any other becomes the only one selected. nullptr selects nothing.
+    void select(Province* province);
 
-    // The frontier lands keep their holders in the editor.
+    // The provinces the commands act on, in the order they were selected.
+    const std::vector<Province*>& selection() const { return selection_; }
+    bool isSelected(const Province& province) const;
+    void setSelection(std::vector<Province*> provinces);
+    // Shift/Ctrl-click: in when it was out, out when it was in.
+    void toggleSelected(Province& province);
+    // Adds those not yet selected, keeping the order.
+    void addToSelection(const std::vector<Province*>& provinces);
+    // Every province with a hit rectangle inside or across a map rectangle
+    // (map pixels, corners in any order): what a rubber band takes.
+    std::vector<Province*> provincesTouching(int x1, int y1, int x2, int y2) const;
+
+    // The frontier lands keep their holders in the editor: the Owner
+    // commands are offered while any selected province can change hands.
     bool ownerMenuEnabled() const;
 
-    // Runs a right-click menu command (4000-4004, 3001, 3002) on the selected
-    // province. Returns true when the command was one of these, so the window
-    // redraws; unknown numbers return false.
+    // Runs a right-click menu command (4000-4004, 3001, 3002) on every
+    // selected province. Returns true when the command was one of these, so
+    // the window redraws; unknown numbers return false.
     bool runMenuCommand(int command);
+
+    // The commands on the whole selection. Each returns how many provinces
+    // it changed (0: nothing to undo). `empire` nullptr means no one; the
+    // frontier lands are left out. The counts are kept within 1 and
+    // MaxLegionsAtOnce; a province without a holder takes no legions.
+    int setHolderOfSelection(Empire* empire);
+    int addLegionsToSelection(int count);
+    int removeLegionsFromSelection(int count);
+
+    // The whole scenario as it stands, to take back a change.
+    struct Snapshot {
+        SavedPosition position;
+        std::string title;
+        std::string briefing;
+    };
+    Snapshot snapshot();
+    void restore(const Snapshot& snapshot);
+    // Whether two snapshots hold the same scenario.
+    static bool same(const Snapshot& a, const Snapshot& b);
 
     // The empire names of the owner commands 4000 to 4003.
     const std::map<int, std::string>& ownerCommands() const { return ownerCommands_; }
@@ -119,11 +180,18 @@ public:
     int plagueCounter() const;
     void applyOptions(const OptionsOutcome& outcome);
 
+    // The scenario's title and briefing (empty: none), cut to their lengths.
+    const std::string& title() const;
+    const std::string& briefing() const;
+    void setTitleAndBriefing(const std::string& title, const std::string& briefing);
+
     bool welcomeShown = false;
 
 private:
     Game& game_;
     Province* selected_ = nullptr;
+    std::vector<Province*> selection_;
+    std::uint32_t startDraws_;
     std::map<int, std::string> ownerCommands_;
 };
 

@@ -2,16 +2,31 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QDockWidget>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProcess>
+#include <QRubberBand>
+#include <QStandardPaths>
 #include <QTimer>
+#include <QUndoCommand>
 #include <cmath>
 
+#include "editor/BriefingDialog.h"
+#include "editor/GameProgram.h"
+#include "editor/HelpDialog.h"
 #include "editor/Messages.h"
 #include "editor/OptionsDialog.h"
+#include "editor/PowerNames.h"
+#include "editor/SelectionPanel.h"
+#include "qtcommon/PrefectDialog.h"
 #include "qtcommon/view/MapDrawing.h"
 #include "engine/Game.h"
 #include "qtcommon/GameFiles.h"
@@ -20,13 +35,42 @@ namespace editor {
 
 namespace {
 
-// The names the game gives the powers (and "No one" for none).
-QString powerName(Game& game, const Empire* empire) {
-    if (empire == &game.romans) return EditorWindow::tr("Romans");
-    if (empire == &game.barbarians) return EditorWindow::tr("Barbarians");
-    if (empire == &game.sassanids) return EditorWindow::tr("Sassanids");
-    if (empire == &game.rogueRomans) return EditorWindow::tr("Rebelling Legions");
-    return EditorWindow::tr("No one");
+// One change of the scenario, taken back and made again by restoring the
+// whole scenario as it was before and after: every command of the editor is
+// undone the same way, whatever it touched.
+class ScenarioChange : public QUndoCommand {
+public:
+    ScenarioChange(const QString& name, EditorSession& session, EditorSession::Snapshot before,
+                   EditorSession::Snapshot after, std::function<void()> shown)
+        : QUndoCommand(name), session_(session), before_(std::move(before)), after_(std::move(after)),
+          shown_(std::move(shown)) {}
+    void undo() override {
+        session_.restore(before_);
+        shown_();
+    }
+    void redo() override {
+        // Pushed once the change is made: the first redo has nothing to do.
+        if (pushed_) {
+            pushed_ = false;
+            return;
+        }
+        session_.restore(after_);
+        shown_();
+    }
+
+private:
+    EditorSession& session_;
+    EditorSession::Snapshot before_, after_;
+    std::function<void()> shown_;
+    bool pushed_ = true;
+};
+
+// A play-through of the scenario as it stands is written here, so the
+// designer's own file is only written when he saves.
+QString trialCopyPath() {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    if (folder.isEmpty() || !QDir().mkpath(folder)) folder = QDir::tempPath();
+    return QDir(folder).filePath(QStringLiteral("scenario-on-trial.avn"));
 }
 
 }  // namespace
@@ -75,7 +119,15 @@ protected:
         window_.afterPaint();
     }
 
-    void mouseMoveEvent(QMouseEvent* event) override { window_.pointerAt(toScene(event->position())); }
+    void mouseMoveEvent(QMouseEvent* event) override {
+        window_.pointerAt(toScene(event->position()));
+        if (!pressed_) return;
+        const QPoint now = event->position().toPoint();
+        if (!band_ && (now - origin_).manhattanLength() < QApplication::startDragDistance()) return;
+        if (!band_) band_ = new QRubberBand(QRubberBand::Rectangle, this);
+        band_->setGeometry(QRect(origin_, now).normalized());
+        band_->show();
+    }
 
     void leaveEvent(QEvent*) override { window_.pointerAt(QPoint(-1, -1)); }
 
@@ -85,19 +137,61 @@ protected:
             event->accept();
             return;
         }
+        if (event->button() == Qt::LeftButton) {
+            pressed_ = true;
+            origin_ = event->position().toPoint();
+            event->accept();
+            return;
+        }
         QWidget::mousePressEvent(event);
+    }
+
+    // A release where the press was selects the province there; after a
+    // drag, the band's provinces.
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (event->button() != Qt::LeftButton || !pressed_) return QWidget::mouseReleaseEvent(event);
+        pressed_ = false;
+        const QPoint end = event->position().toPoint();
+        if (band_ && band_->isVisible()) {
+            band_->hide();
+            window_.bandSelect(toScene(origin_), toScene(end), event->modifiers());
+        } else {
+            window_.leftClick(toScene(end), event->modifiers());
+        }
+        event->accept();
     }
 
 private:
     EditorWindow& window_;
+    bool pressed_ = false;
+    QPoint origin_;
+    QRubberBand* band_ = nullptr;
 };
 
 EditorWindow::EditorWindow(EditorSession& session, const view::Pictures& pictures, QWidget* parent)
     : QMainWindow(parent), session_(session), pictures_(pictures) {
-    setWindowTitle(tr("Aurovane Editor"));
+    regions_.build(pictures.tints(), session.game());
     canvas_ = new Canvas(*this);
     setCentralWidget(canvas_);
+
+    panel_ = new SelectionPanel(session, this);
+    panel_->selectionChanged = [this] { canvas_->update(); };
+    panel_->setHolder = [this](Empire* empire) { setHolderCommand(empire); };
+    panel_->addLegions = [this](int count) { addLegionsCommand(count); };
+    panel_->removeLegions = [this](int count) { removeLegionsCommand(count); };
+    auto* dock = new QDockWidget(tr("Selection"), this);
+    dock->setObjectName(QStringLiteral("selectionDock"));
+    dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
+    dock->setWidget(panel_);
+    // The map keeps most of the width.
+    dock->setMaximumWidth(300);
+    addDockWidget(Qt::RightDockWidgetArea, dock);
+
+    // Enough to take back a long session's work; each step holds two small copies of the scenario.
+    undo_.setUndoLimit(1000);
+    connect(&undo_, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
     buildMenus();
+    setCurrentFile({});
 }
 
 EditorWindow::~EditorWindow() = default;
@@ -111,13 +205,44 @@ void EditorWindow::buildMenus() {
         return action;
     };
     QMenu* file = menuBar()->addMenu(tr("&File"));
-    add(file, tr("&Load"), CmdLoad, &EditorWindow::loadCommand)->setShortcut(QKeySequence::Open);
+    add(file, tr("&New"), CmdNew, &EditorWindow::newCommand)->setShortcut(QKeySequence::New);
+    add(file, tr("&Load..."), CmdLoad, &EditorWindow::loadCommand)->setShortcut(QKeySequence::Open);
     add(file, tr("&Save"), CmdSave, &EditorWindow::saveCommand)->setShortcut(QKeySequence::Save);
+    add(file, tr("Save &As..."), CmdSaveAs, &EditorWindow::saveAsCommand)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     file->addSeparator();
-    add(file, tr("E&xit"), CmdExit, &QWidget::close);
+    add(file, tr("&Play this Scenario"), CmdPlay, &EditorWindow::playCommand)->setShortcut(QKeySequence(Qt::Key_F5));
+    file->addSeparator();
+    add(file, tr("E&xit"), CmdExit, &QWidget::close)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    QAction* undo = undo_.createUndoAction(this, tr("&Undo"));
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    undo->setData(static_cast<int>(CmdUndo));
+    edit->addAction(undo);
+    actions_[CmdUndo] = undo;
+    QAction* redo = undo_.createRedoAction(this, tr("&Redo"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    redo->setData(static_cast<int>(CmdRedo));
+    edit->addAction(redo);
+    actions_[CmdRedo] = redo;
+    edit->addSeparator();
+    add(edit, tr("Select &All"), CmdSelectAll, [this] {
+        Game& game = session_.game();
+        session_.setSelection({game.provinceTable.begin(), game.provinceTable.end()});
+        selectionChanged();
+    })->setShortcut(QKeySequence::SelectAll);
+    add(edit, tr("Select &None"), CmdSelectNone, [this] {
+        session_.select(nullptr);
+        selectionChanged();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
+
     QMenu* scenario = menuBar()->addMenu(tr("&Scenario"));
-    add(scenario, tr("&Options"), CmdOptions, &EditorWindow::optionsCommand);
+    add(scenario, tr("&Options..."), CmdOptions, &EditorWindow::optionsCommand);
+    add(scenario, tr("&Title and Briefing..."), CmdBriefing, &EditorWindow::briefingCommand);
+
     QMenu* help = menuBar()->addMenu(tr("&Help"));
+    add(help, tr("Editor &Help"), CmdHelp, &EditorWindow::helpCommand)->setShortcut(QKeySequence::HelpContents);
     QAction* about = add(help, tr("&About ..."), CmdAbout, &EditorWindow::aboutCommand);
     about->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Question), QKeySequence(Qt::ALT | Qt::Key_Slash)});
     about->setShortcutContext(Qt::ApplicationShortcut);
@@ -128,17 +253,58 @@ QAction* EditorWindow::menuAction(int command) const {
     return it == actions_.end() ? nullptr : it->second;
 }
 
+void EditorWindow::recordChange(const QString& name, const std::function<void()>& change) {
+    EditorSession::Snapshot before = session_.snapshot();
+    change();
+    EditorSession::Snapshot after = session_.snapshot();
+    if (EditorSession::same(before, after)) return;
+    undo_.push(new ScenarioChange(name, session_, std::move(before), std::move(after), [this] { scenarioChanged(); }));
+    scenarioChanged();
+}
+
+void EditorWindow::scenarioChanged() {
+    panel_->refresh();
+    canvas_->update();
+}
+
+void EditorWindow::selectionChanged() {
+    panel_->refresh();
+    canvas_->update();
+}
+
 void EditorWindow::runProvinceCommand(int command) {
-    if (session_.runMenuCommand(command)) canvas_->update();
+    const QString name = command == CmdAddLegion      ? tr("Add Legion")
+                         : command == CmdDeleteLegion ? tr("Delete Legion")
+                                                      : tr("Change of Holder");
+    recordChange(name, [this, command] { session_.runMenuCommand(command); });
+}
+
+void EditorWindow::setHolderCommand(Empire* empire) {
+    recordChange(tr("Change of Holder"), [this, empire] { session_.setHolderOfSelection(empire); });
+}
+
+void EditorWindow::addLegionsCommand(int count) {
+    recordChange(tr("Add Legions"), [this, count] { session_.addLegionsToSelection(count); });
+}
+
+void EditorWindow::removeLegionsCommand(int count) {
+    recordChange(tr("Remove Legions"), [this, count] { session_.removeLegionsFromSelection(count); });
 }
 
 QMenu* EditorWindow::buildProvinceMenu(QWidget* parent) {
     Game& game = session_.game();
     const Province* selected = session_.selected();
+    const std::vector<Province*>& all = session_.selection();
+    // The holder ticked is the one every selected province shares, if any.
     const Empire* holder = selected ? game.ownerOf(*selected) : nullptr;
+    bool shared = true;
+    for (const Province* p : all) shared = shared && game.ownerOf(*p) == holder;
     auto* menu = new QMenu(parent);
-    if (selected) menu->addSection(QString::fromStdString(selected->name()));
-    QMenu* owner = menu->addMenu(tr("Owner"));
+    if (all.size() > 1)
+        menu->addSection(tr("%1 provinces").arg(all.size()));
+    else if (selected)
+        menu->addSection(QString::fromStdString(selected->name()));
+    QMenu* owner = menu->addMenu(tr("&Owner"));
     owner->menuAction()->setData(static_cast<int>(CmdOwnerMenu));
     auto* choice = new QActionGroup(owner);
     for (int command : {CmdOwnerRomans, CmdOwnerBarbarians, CmdOwnerSassanids, CmdOwnerRogueRomans, CmdOwnerNoOne}) {
@@ -147,18 +313,46 @@ QMenu* EditorWindow::buildProvinceMenu(QWidget* parent) {
         QAction* a = owner->addAction(powerName(game, empire));
         a->setData(command);
         a->setCheckable(true);
-        a->setChecked(empire == holder);
+        a->setChecked(shared && empire == holder);
         choice->addAction(a);
     }
     owner->menuAction()->setEnabled(session_.ownerMenuEnabled());
     owner->setEnabled(session_.ownerMenuEnabled());
-    menu->addAction(tr("Add Legion"))->setData(static_cast<int>(CmdAddLegion));
-    menu->addAction(tr("Delete Legion"))->setData(static_cast<int>(CmdDeleteLegion));
+    menu->addAction(tr("&Add Legion"))->setData(static_cast<int>(CmdAddLegion));
+    menu->addAction(tr("&Delete Legion"))->setData(static_cast<int>(CmdDeleteLegion));
     return menu;
 }
 
+Province* EditorWindow::provinceAtScene(const QPoint& scenePos) const {
+    return regions_.at(session_.game(), scenePos - QPoint(MapLeft, MapTop));
+}
+
+void EditorWindow::leftClick(const QPoint& scenePos, Qt::KeyboardModifiers modifiers) {
+    Province* hit = provinceAtScene(scenePos);
+    if (modifiers & (Qt::ShiftModifier | Qt::ControlModifier)) {
+        if (hit) session_.toggleSelected(*hit);
+    } else {
+        session_.select(nullptr);
+        session_.select(hit);
+    }
+    selectionChanged();
+}
+
+void EditorWindow::bandSelect(const QPoint& from, const QPoint& to, Qt::KeyboardModifiers modifiers) {
+    const std::vector<Province*> touched =
+        session_.provincesTouching(from.x() - MapLeft, from.y() - MapTop, to.x() - MapLeft, to.y() - MapTop);
+    if (modifiers & (Qt::ShiftModifier | Qt::ControlModifier))
+        session_.addToSelection(touched);
+    else
+        session_.setSelection(touched);
+    selectionChanged();
+}
+
 bool EditorWindow::rightButtonDown(const QPoint& scenePos, const QPoint& globalPos) {
-    if (!session_.selectAt(scenePos.x(), scenePos.y())) return false;
+    Province* hit = provinceAtScene(scenePos);
+    if (!hit) return false;
+    session_.select(hit);
+    selectionChanged();
     QMenu* menu = buildProvinceMenu(this);
     QAction* chosen = execPopup(*menu, globalPos);
     const int command = chosen && chosen->isEnabled() ? chosen->data().toInt() : 0;
@@ -168,7 +362,7 @@ bool EditorWindow::rightButtonDown(const QPoint& scenePos, const QPoint& globalP
 }
 
 void EditorWindow::pointerAt(const QPoint& scenePos) {
-    const Province* p = session_.game().provinceAt(scenePos.x() - MapLeft, scenePos.y() - MapTop);
+    const Province* p = provinceAtScene(scenePos);
     if (p == hovered_) return;
     hovered_ = p;
     canvas_->update();
@@ -177,37 +371,141 @@ void EditorWindow::pointerAt(const QPoint& scenePos) {
 QAction* EditorWindow::execPopup(QMenu& menu, const QPoint& globalPos) { return menu.exec(globalPos); }
 
 std::string EditorWindow::chooseOpenPath() {
-    return QFile::encodeName(GameFiles::choose(this, GameFiles::Purpose::Open)).toStdString();
+    return QFile::encodeName(GameFiles::choose(this, GameFiles::Purpose::OpenScenario)).toStdString();
 }
 
 std::string EditorWindow::chooseSavePath() {
-    return QFile::encodeName(GameFiles::choose(this, GameFiles::Purpose::Save)).toStdString();
+    return QFile::encodeName(GameFiles::choose(this, GameFiles::Purpose::SaveScenario)).toStdString();
+}
+
+void EditorWindow::setCurrentFile(const QString& path) {
+    file_ = path;
+    // The title bar names the scenario and marks changes not yet saved.
+    setWindowTitle(tr("%1[*] - Aurovane Editor")
+                       .arg(path.isEmpty() ? tr("New scenario") : QFileInfo(path).fileName()));
+    setWindowModified(!undo_.isClean());
+}
+
+bool EditorWindow::askDiscardChanges() {
+    AdvisorDialog d(this, pictures_, AdvisorDialog::DiscardQuestion,
+                    tr("The scenario has changes that are not saved. Throw them away?"), tr("Throw away"),
+                    tr("Keep editing"));
+    d.exec();
+    return d.answer() == AdvisorDialog::Yes;
+}
+
+bool EditorWindow::mayDiscardChanges() { return !hasUnsavedChanges() || askDiscardChanges(); }
+
+void EditorWindow::closeEvent(QCloseEvent* event) {
+    if (mayDiscardChanges())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void EditorWindow::newCommand() {
+    if (!mayDiscardChanges()) return;
+    session_.newScenario();
+    undo_.clear();
+    setCurrentFile({});
+    scenarioChanged();
 }
 
 void EditorWindow::loadCommand() {
+    if (!mayDiscardChanges()) return;
     const std::string path = chooseOpenPath();
     if (path.empty()) return;
     const FileResult result = session_.game().loadFromFile(path);
-    if (!result.ok) showMessageBox(this, tr("ERROR").toStdString(), result.error);
-    canvas_->update();
+    if (result.ok) {
+        session_.select(nullptr);
+        undo_.clear();
+        setCurrentFile(QFile::decodeName(path.c_str()));
+    } else {
+        showMessageBox(this, tr("ERROR").toStdString(), result.error);
+    }
+    scenarioChanged();
+}
+
+bool EditorWindow::writeTo(const QString& path) {
+    const FileResult result = session_.game().saveToFile(QFile::encodeName(path).toStdString());
+    if (!result.ok) {
+        showMessageBox(this, tr("ERROR").toStdString(), result.error);
+        return false;
+    }
+    undo_.setClean();
+    setCurrentFile(path);
+    showMessageBox(this, tr("Alert").toStdString(), tr("Scenario saved").toStdString());
+    return true;
 }
 
 void EditorWindow::saveCommand() {
-    const std::string path = chooseSavePath();
-    if (path.empty()) return;
-    const FileResult result = session_.game().saveToFile(path);
-    if (result.ok)
-        showMessageBox(this, tr("Alert").toStdString(), tr("Scenario saved").toStdString());
+    if (file_.isEmpty())
+        saveAsCommand();
     else
-        showMessageBox(this, tr("ERROR").toStdString(), result.error);
+        writeTo(file_);
+}
+
+void EditorWindow::saveAsCommand() {
+    const std::string path = chooseSavePath();
+    if (!path.empty()) writeTo(QFile::decodeName(path.c_str()));
+}
+
+QString EditorWindow::gameProgram() const { return findGameProgram(QCoreApplication::applicationDirPath()); }
+
+bool EditorWindow::startGame(const QString& program, const QStringList& arguments) {
+    return QProcess::startDetached(program, arguments);
+}
+
+void EditorWindow::playCommand() {
+    const QString program = gameProgram();
+    if (program.isEmpty()) {
+        showMessageBox(this, tr("Play this Scenario").toStdString(),
+                       tr("The game program was not found beside the editor (looked for %1). Save the scenario "
+                          "and open it in the game with File > Load.")
+                           .arg(gameProgramCandidates(QCoreApplication::applicationDirPath()).join(tr(" and ")))
+                           .toStdString());
+        return;
+    }
+    // A saved scenario with no changes since is played from its own file;
+    // otherwise what is on the screen is written to a copy for the trial.
+    QString path = file_;
+    if (path.isEmpty() || hasUnsavedChanges()) {
+        path = trialCopyPath();
+        const FileResult written = session_.game().saveToFile(QFile::encodeName(path).toStdString());
+        if (!written.ok) {
+            showMessageBox(this, tr("ERROR").toStdString(), written.error);
+            return;
+        }
+    }
+    if (!startGame(program, {path}))
+        showMessageBox(this, tr("Play this Scenario").toStdString(),
+                       tr("The game program %1 could not be started.").arg(program).toStdString());
 }
 
 int EditorWindow::execOptionsDialog(OptionsDialog& dialog) { return dialog.exec(); }
 
 void EditorWindow::optionsCommand() {
-    OptionsDialog dialog(session_, this);
-    if (execOptionsDialog(dialog) == QDialog::Accepted) canvas_->update();
+    recordChange(tr("Scenario Options"), [this] {
+        OptionsDialog dialog(session_, this);
+        execOptionsDialog(dialog);
+    });
 }
+
+int EditorWindow::execBriefingDialog(BriefingDialog& dialog) { return dialog.exec(); }
+
+void EditorWindow::briefingCommand() {
+    recordChange(tr("Title and Briefing"), [this] {
+        BriefingDialog dialog(session_, this);
+        execBriefingDialog(dialog);
+    });
+}
+
+void EditorWindow::showHelp() {
+    HelpDialog dialog(this);
+    dialog.exec();
+}
+
+void EditorWindow::helpCommand() { showHelp(); }
 
 void EditorWindow::aboutCommand() {
     showMessageBox(this, tr("About Aurovane Editor").toStdString(),
@@ -258,6 +556,7 @@ void EditorWindow::paintScene(QPainter& painter) {
     // active one.
     view::drawMapPicture(painter, pictures_, game, 0);
     view::drawOwnership(painter, pictures_, game, 0);
+    drawSelection(painter);
     view::drawLegions(painter, pictures_, game, 0);
     view::drawLegend(painter, pictures_, 0);
     drawNotes(painter);
@@ -277,15 +576,24 @@ void EditorWindow::drawNotes(QPainter& painter) {
     painter.drawText(QRect(x, 40, SceneWidth - x - 20, 40), Qt::AlignLeft | Qt::AlignVCenter, tr("SCENARIO EDITOR"));
     painter.restore();
     const QString notes[] = {
-        tr("Right-click a province to choose"), tr("who holds it, and to add or"),  tr("delete its legions."), QString(),
-        tr("The year, the treasury and the"),   tr("plague: Scenario > Options."),   QString(),
-        tr("Save the scenario, then open it"),  tr("in the game with File > Load."),
+        tr("Click a province to select it;"),   tr("Shift- or Ctrl-click, or drag a"),
+        tr("band, to select more."),            QString(),
+        tr("Right-click, or use the panel, to"), tr("set their holder and legions."),
+        QString(),
+        tr("Year, treasury and plague, title"), tr("and briefing: the Scenario menu."),
+        QString(),
+        tr("F5 plays the scenario in the game."), tr("F1 for help; Ctrl+Z undoes."),
     };
     int y = 110;
     for (const QString& line : notes) {
         if (!line.isEmpty()) view::drawTextAt(painter, x, y, line, Qt::white);
         y += 24;
     }
+}
+
+void EditorWindow::drawSelection(QPainter& painter) {
+    for (const Province* p : session_.selection())
+        regions_.highlight(painter, session_.game(), *p, QColor(40, 230, 255), 0);
 }
 
 void EditorWindow::drawHoveredProvince(QPainter& painter) {

@@ -28,7 +28,7 @@ OptionsDialog::OptionsDialog(EditorSession& session, QWidget* parent)
     treasury_->setObjectName(QStringLiteral("treasury"));
     year_ = new QLineEdit(QString::fromStdString(session.yearText()), this);
     year_->setObjectName(QStringLiteral("year"));
-    plague_ = new QCheckBox(tr("Plague"), this);
+    plague_ = new QCheckBox(tr("&Plague"), this);
     plague_->setObjectName(QStringLiteral("plague"));
     plague_->setChecked(session.plague());
 
@@ -44,11 +44,12 @@ OptionsDialog::OptionsDialog(EditorSession& session, QWidget* parent)
         plagueYears_->setRange(MinPlagueYears, MaxPlagueYears);
         plagueYears_->setValue(DefaultPlagueYears);
     }
-    auto* plagueYearsLabel = new QLabel(tr("years left"), this);
+    auto* plagueYearsLabel = new QLabel(tr("years &left"), this);
+    plagueYearsLabel->setBuddy(plagueYears_);
 
     auto* form = new QFormLayout;
-    form->addRow(tr("Treasury"), treasury_);
-    form->addRow(tr("Year"), year_);
+    form->addRow(tr("&Treasury:"), treasury_);
+    form->addRow(tr("&Year (%1 to %2):").arg(FirstYear).arg(LastScenarioYear), year_);
     auto* plagueRow = new QHBoxLayout;
     plagueRow->addWidget(plague_);
     plagueRow->addStretch();

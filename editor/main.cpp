@@ -5,6 +5,7 @@
 
 #include "editor/EditorSession.h"
 #include "editor/EditorWindow.h"
+#include "editor/Messages.h"
 #include "qtcommon/view/MapDrawing.h"
 #include "engine/Game.h"
 #include "qtcommon/FatalErrors.h"
@@ -36,6 +37,7 @@ int main(int argc, char* argv[]) {
     pictures.load();
     // The editor shows no animations and plays no sounds: only the advisor speaks.
     WindowAdvisor advisor(nullptr, pictures);
+    editor::setMessagePictures(&pictures);
 
     // The random generator is never seeded here: the start-up draws come from
     // its initial state, so the editor starts from the same position each time.
@@ -57,5 +59,6 @@ int main(int argc, char* argv[]) {
     }
     FatalErrorApplication::game = nullptr;
     game.setPresenter(nullptr);
+    editor::setMessagePictures(nullptr);
     return code;
 }

@@ -36,3 +36,12 @@ std::string printableText(const std::string& text) {
     }
     return out;
 }
+
+std::string firstCharacters(const std::string& text, std::size_t count) {
+    std::size_t end = 0;
+    for (std::size_t n = 0; end < text.size() && n < count; ++n) {
+        ++end;
+        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+    }
+    return text.substr(0, end);
+}

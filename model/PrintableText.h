@@ -13,3 +13,6 @@ std::string printableText(const std::string& text);
 // Length of the UTF-8 sequence that starts at `i`, 0 when none does (a stray
 // byte, an overlong form, a surrogate, a code point past U+10FFFF).
 std::size_t utf8Length(std::string_view text, std::size_t i);
+
+// The first `count` characters of UTF-8 text, never cutting one in two.
+std::string firstCharacters(const std::string& text, std::size_t count);

@@ -28,15 +28,6 @@ std::size_t characters(const std::string& text) {
     return n;
 }
 
-// The first `count` characters of valid UTF-8 text.
-std::string firstCharacters(const std::string& text, std::size_t count) {
-    std::size_t i = 0;
-    for (std::size_t n = 0; i < text.size(); ++i) {
-        if (startsCharacter(text[i]) && n++ == count) break;
-    }
-    return text.substr(0, i);
-}
-
 // What a file line can carry: UTF-8 without control characters other than
 // the tab (and the line feeds that part a text's lines, where it has them).
 std::string writable(const std::string& text, bool lines, std::size_t most) {

@@ -14,8 +14,12 @@ QString GameFiles::savesFolder() {
 }
 
 QString GameFiles::choose(QWidget* parent, Purpose purpose, const QString& folder) {
-    const bool saving = purpose == Purpose::Save;
-    QFileDialog d(parent, saving ? tr("Save Game") : tr("Load Game"), folder.isEmpty() ? savesFolder() : folder);
+    const bool saving = purpose == Purpose::Save || purpose == Purpose::SaveScenario;
+    const QString title = purpose == Purpose::Save           ? tr("Save Game")
+                          : purpose == Purpose::Open         ? tr("Load Game")
+                          : purpose == Purpose::SaveScenario ? tr("Save Scenario")
+                                                             : tr("Open Scenario");
+    QFileDialog d(parent, title, folder.isEmpty() ? savesFolder() : folder);
     // Older games were saved as .AVN; the filter shows both.
     d.setNameFilters({tr("Aurovane games (*.avn *.AVN)"), tr("All files (*)")});
     d.setDefaultSuffix(QString::fromUtf8(Extension));

@@ -16,7 +16,8 @@ public:
     // folder. Created when missing.
     static QString savesFolder();
 
-    enum class Purpose { Open, Save };
+    // The game opens and saves games; the editor opens and saves scenarios.
+    enum class Purpose { Open, Save, OpenScenario, SaveScenario };
     // Asks with the platform's dialog, opening in `folder` (the saves folder
     // when empty); empty when cancelled. A name saved without an extension
     // gets ".avn".

@@ -87,6 +87,14 @@ The game was saved to:
         <source>All files (*)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Save Scenario</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Scenario</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>GameScreen</name>
@@ -887,6 +895,33 @@ Good luck, Princeps!</source>
     </message>
 </context>
 <context>
+    <name>editor::BriefingDialog</name>
+    <message>
+        <source>Title and Briefing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Briefing:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Prefect reads the briefing to the player when the scenario is opened in the game. Leave it empty for none.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The briefing is %1 characters long; it may hold at most %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>editor::EditorWindow</name>
     <message>
         <source>Romans</source>
@@ -909,15 +944,7 @@ Good luck, Princeps!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Aurovane Editor</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Load</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -933,19 +960,11 @@ Good luck, Princeps!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;About ...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Owner</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1012,39 +1031,182 @@ open it using Aurovane executable.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Right-click a province to choose</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>who holds it, and to add or</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>delete its legions.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The year, the treasury and the</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>plague: Scenario &gt; Options.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save the scenario, then open it</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>in the game with File &gt; Load.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Province: %1    Held by: %2    Legions: %3</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The Aurovane scenario editor.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Load...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Play this Scenario</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select &amp;None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Title and Briefing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Editor &amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change of Holder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Legions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove Legions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 provinces</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Owner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add Legion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete Legion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1[*] - Aurovane Editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New scenario</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The scenario has changes that are not saved. Throw them away?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Throw away</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep editing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play this Scenario</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game program was not found beside the editor (looked for %1). Save the scenario and open it in the game with File &gt; Load.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game program %1 could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scenario Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title and Briefing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click a province to select it;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift- or Ctrl-click, or drag a</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>band, to select more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right-click, or use the panel, to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>set their holder and legions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year, treasury and plague, title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and briefing: the Scenario menu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F5 plays the scenario in the game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F1 for help; Ctrl+Z undoes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>editor::HelpDialog</name>
+    <message>
+        <source>&lt;h2&gt;The Aurovane scenario editor&lt;/h2&gt;&lt;p&gt;A scenario is a starting position for the game: who holds each province, how many legions stand where, the year, the treasury and the plague, with a title and a briefing for the player.&lt;/p&gt;&lt;h3&gt;Choosing provinces&lt;/h3&gt;&lt;p&gt;Click a province to select it. Shift-click or Ctrl-click adds a province to the selection or takes it out. Drag across the map to select every province the band touches (with Shift or Ctrl, they are added). Click the sea to select nothing. The list on the right selects too: use the arrow keys, Shift and Ctrl as in any list. Edit &amp;gt; Select All (Ctrl+A) takes every province.&lt;/p&gt;&lt;h3&gt;Holders and legions&lt;/h3&gt;&lt;p&gt;Choose the holder on the right and press &lt;b&gt;Set holder&lt;/b&gt;, or right-click a selected province and use the Owner menu: every selected province changes hands at once. A province that changes hands loses the legions of its old holder. The seven frontier lands beyond the Rhine, the Danube and the Euphrates keep their holders.&lt;/p&gt;&lt;p&gt;Set the number of legions and press &lt;b&gt;Add&lt;/b&gt; or &lt;b&gt;Remove&lt;/b&gt;: each selected province gains or loses that many legions of its holder (at most %1 at a time). A province without a holder takes no legions.&lt;/p&gt;&lt;h3&gt;The year, the treasury and the plague&lt;/h3&gt;&lt;p&gt;Scenario &amp;gt; Options. The year may be from %2 to %3 AD: the game decides the fate of the West as 476 begins, so a scenario must start before it. The treasury must be above 0.&lt;/p&gt;&lt;h3&gt;Title and briefing&lt;/h3&gt;&lt;p&gt;Scenario &amp;gt; Title and Briefing. When the scenario is opened in the game, the Prefect reads the briefing to the player.&lt;/p&gt;&lt;h3&gt;Undo&lt;/h3&gt;&lt;p&gt;Edit &amp;gt; Undo (Ctrl+Z) takes back the last change; Edit &amp;gt; Redo (Ctrl+Shift+Z or Ctrl+Y) makes it again. The title bar shows an asterisk while there are changes not yet saved.&lt;/p&gt;&lt;h3&gt;Saving and trying&lt;/h3&gt;&lt;p&gt;File &amp;gt; Save (Ctrl+S) and Save As (Ctrl+Shift+S) write the scenario; open it in the game with File &amp;gt; Load. File &amp;gt; Play this Scenario (F5) starts the game with the scenario as it stands, saved or not.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aurovane Editor Help</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1055,27 +1217,7 @@ open it using Aurovane executable.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Plague</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>years left</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Treasury</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Year</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Year must be between 235 and 500.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1084,6 +1226,73 @@ open it using Aurovane executable.</source>
     </message>
     <message>
         <source>Plague years must be between 1 and 20.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year must be between 235 and 475.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Plague</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>years &amp;left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Treasury:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Year (%1 to %2):</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>editor::SelectionPanel</name>
+    <message>
+        <source>P&amp;rovinces (Shift or Ctrl for more):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Se&amp;t holder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hol&amp;der:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Le&amp;gions to add or remove in each:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, 1 legion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 legions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gives every selected province to this holder. The frontier lands beyond the Rhine, the Danube and the Euphrates keep theirs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adds this many legions of its holder to every selected province that has one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removes up to this many legions of its holder from every selected province.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

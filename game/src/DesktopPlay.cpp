@@ -16,6 +16,7 @@
 #include "qtcommon/view/MapDrawing.h"
 #include "engine/Game.h"
 #include "qtcommon/RulesText.h"
+#include "qtcommon/ScenarioBriefing.h"
 
 namespace {
 
@@ -81,6 +82,7 @@ bool MainWindow::openFile(const QString& path) {
         carry_.reset();
     }
     screen_.paintScreen();
+    if (r.ok) tellScenarioBriefing(game_);
     return r.ok;
 }
 
@@ -93,6 +95,7 @@ void MainWindow::openStartFile() {
     const FileResult r = play_.give(order::LoadFile{QFile::encodeName(path).toStdString()}).file;
     if (r.ok) {
         firstPaintPending_ = false;
+        QTimer::singleShot(0, this, [this] { tellScenarioBriefing(game_); });
         return;
     }
     // A file that cannot be read leaves the new game, told once the window is up.

@@ -1,7 +1,9 @@
 // The editing rules of the scenario editor, driven without a window.
+#include <algorithm>
 #include <limits>
 
 #include "EditorFixture.h"
+#include "tests/editor/PositionSnapshot.h"
 
 namespace editor::test {
 namespace {
@@ -242,13 +244,14 @@ OptionsForm formOf(const std::string& year, const std::string& treasury, bool pl
 }
 
 TEST(CheckOptions, YearsOutsideTheRangeAreRefused) {
-    for (const char* year : {"501", "234", "0", "abc", "-235", "4294967531"}) {
+    // 476 would play on past the game's end, which comes as 476 begins.
+    for (const char* year : {"476", "501", "234", "0", "abc", "-235", "4294967531"}) {
         const OptionsOutcome o = checkOptions(formOf(year, "1000"), 0);
         EXPECT_EQ(o.errors, std::vector<std::string>{YearError}) << year;
     }
     EXPECT_EQ(checkOptions(formOf("235", "1000"), 0).turn, 0);
-    EXPECT_TRUE(checkOptions(formOf("500", "1000"), 0).ok());
-    EXPECT_EQ(checkOptions(formOf("500", "1000"), 0).turn, 265);
+    EXPECT_TRUE(checkOptions(formOf("475", "1000"), 0).ok());
+    EXPECT_EQ(checkOptions(formOf("475", "1000"), 0).turn, 240);
 }
 
 TEST(CheckOptions, TreasuryMustBePositiveAndFit) {
@@ -304,6 +307,131 @@ TEST_F(Session, StoredOptionsReachTheGame) {
     session->applyOptions(checkOptions(formOf("100", "99"), session->plagueCounter()));
     EXPECT_EQ(game().turn, 175);
     EXPECT_EQ(game().romans.treasury, 1234);
+}
+
+}  // namespace
+}  // namespace editor::test
+
+// --- Many provinces at once -------------------------------------------------
+
+namespace editor::test {
+namespace {
+
+class Selection : public EditorFixture {
+protected:
+    void selectAll(std::initializer_list<const char*> names) {
+        session->select(nullptr);
+        for (const char* name : names) session->toggleSelected(province(name));
+    }
+};
+
+TEST_F(Selection, ClicksWithShiftOrCtrlAddAndTakeOutAndTheMenuKeepsTheSelection) {
+    selectAll({"Italia", "Dacia", "Armenia"});
+    EXPECT_EQ(session->selection().size(), 3u);
+    session->toggleSelected(province("Dacia"));
+    EXPECT_FALSE(session->isSelected(province("Dacia")));
+    // The menu opened on a selected province acts on all of them...
+    session->select(&province("Armenia"));
+    EXPECT_EQ(session->selection().size(), 2u);
+    EXPECT_EQ(session->selected(), &province("Armenia"));
+    // ...on any other, on that one alone.
+    session->select(&province("Belgica"));
+    EXPECT_EQ(session->selection(), std::vector<Province*>{&province("Belgica")});
+    session->select(nullptr);
+    EXPECT_TRUE(session->selection().empty());
+    EXPECT_EQ(session->selected(), nullptr);
+}
+
+TEST_F(Selection, ABandTakesTheProvincesItTouchesWithCornersInAnyOrder) {
+    const MapRect& r = province("Italia").hitRects.front();
+    const auto touched = session->provincesTouching(r.right - 1, r.bottom - 1, r.left + 1, r.top + 1);
+    EXPECT_NE(std::find(touched.begin(), touched.end(), &province("Italia")), touched.end());
+    EXPECT_TRUE(session->provincesTouching(-50, -50, -10, -10).empty());
+    EXPECT_EQ(session->provincesTouching(-1000, -1000, 5000, 5000).size(), game().provinceTable.size());
+}
+
+TEST_F(Selection, TheHolderChangesForAllButTheFrontierLands) {
+    selectAll({"Italia", "Dacia", "Armenia"});
+    const Empire* armenia = game().ownerOf(province("Armenia"));
+    game().romans.appendLegion(province("Italia"));
+    EXPECT_TRUE(session->ownerMenuEnabled());
+    EXPECT_EQ(session->setHolderOfSelection(&game().sassanids), 2);
+    EXPECT_EQ(game().ownerOf(province("Italia")), &game().sassanids);
+    EXPECT_EQ(game().ownerOf(province("Dacia")), &game().sassanids);
+    EXPECT_EQ(game().ownerOf(province("Armenia")), armenia);
+    EXPECT_EQ(game().romans.countLegionsIn(province("Italia")), 0);
+    // Again: nothing left to change.
+    EXPECT_EQ(session->setHolderOfSelection(&game().sassanids), 0);
+    EXPECT_EQ(session->setHolderOfSelection(nullptr), 2);
+    EXPECT_EQ(game().ownerOf(province("Dacia")), nullptr);
+
+    selectAll({"Armenia", "Mesopotamia"});
+    EXPECT_FALSE(session->ownerMenuEnabled());
+}
+
+TEST_F(Selection, LegionsComeAndGoByTheNumberAndNeverBeyondTheLimit) {
+    session->setSelection({&province("Britannia")});
+    session->setHolderOfSelection(nullptr);
+    selectAll({"Italia", "Aegyptus", "Britannia"});
+    EXPECT_EQ(session->addLegionsToSelection(5), 2);
+    EXPECT_EQ(game().romans.countLegionsIn(province("Italia")), 5);
+    EXPECT_EQ(game().romans.countLegionsIn(province("Aegyptus")), 5);
+    EXPECT_EQ(game().romans.countLegionsIn(province("Britannia")), 0);
+    EXPECT_EQ(session->removeLegionsFromSelection(3), 2);
+    EXPECT_EQ(game().romans.countLegionsIn(province("Italia")), 2);
+    EXPECT_EQ(session->removeLegionsFromSelection(10), 2);
+    EXPECT_EQ(game().romans.countLegionsIn(province("Italia")), 0);
+    EXPECT_EQ(session->removeLegionsFromSelection(1), 0);
+    // Counts out of bounds are held to them.
+    session->addLegionsToSelection(1000000);
+    EXPECT_EQ(game().romans.countLegionsIn(province("Italia")), MaxLegionsAtOnce);
+    session->removeLegionsFromSelection(-4);
+    EXPECT_EQ(game().romans.countLegionsIn(province("Italia")), MaxLegionsAtOnce - 1);
+    // The right-click menu's commands act on the whole selection too.
+    session->runMenuCommand(CmdAddLegion);
+    EXPECT_EQ(game().romans.countLegionsIn(province("Aegyptus")), MaxLegionsAtOnce);
+}
+
+TEST_F(Selection, ASnapshotBringsBackTheWholeScenario) {
+    session->setTitleAndBriefing("Gothic Winter", "Hold the Danube.");
+    const EditorSession::Snapshot before = session->snapshot();
+    selectAll({"Italia", "Thracia"});
+    session->setHolderOfSelection(&game().barbarians);
+    session->addLegionsToSelection(3);
+    game().turn = 100;
+    session->setTitleAndBriefing("", "");
+    EXPECT_FALSE(EditorSession::same(before, session->snapshot()));
+    session->restore(before);
+    EXPECT_TRUE(EditorSession::same(before, session->snapshot()));
+    EXPECT_EQ(game().ownerOf(province("Italia")), &game().romans);
+    EXPECT_EQ(game().barbarians.countLegionsIn(province("Thracia")), 0);
+    EXPECT_EQ(game().turn, 0);
+    EXPECT_EQ(session->title(), "Gothic Winter");
+    EXPECT_EQ(session->briefing(), "Hold the Danube.");
+}
+
+// Until the saved file carries them, only the game in memory holds these.
+TEST_F(Selection, TitleAndBriefingAreCutToTheirLengthsWithoutBreakingACharacter) {
+    std::string title;
+    for (int i = 0; i < MaxTitleLength + 5; ++i) title += "\xC3\xA6";  // "æ", two bytes
+    session->setTitleAndBriefing(title, std::string(MaxBriefingLength + 100, 'x'));
+    EXPECT_EQ(game().scenarioTitle.size(), 2u * MaxTitleLength);
+    EXPECT_EQ(game().scenarioBriefing.size(), static_cast<std::size_t>(MaxBriefingLength));
+}
+
+TEST_F(Selection, NewGivesTheStartPositionBackWithTheSameDraws) {
+    const PositionSnapshot start = PositionSnapshot::of(game());
+    const auto countdown = game().barbarians.tribeCountdown;
+    selectAll({"Italia"});
+    session->setHolderOfSelection(&game().sassanids);
+    session->setTitleAndBriefing("T", "B");
+    game().random.draw();
+    session->newScenario();
+    EXPECT_EQ(PositionSnapshot::of(game()), start);
+    EXPECT_EQ(game().barbarians.tribeCountdown, countdown);
+    EXPECT_TRUE(session->selection().empty());
+    EXPECT_TRUE(session->title().empty());
+    EXPECT_TRUE(session->briefing().empty());
 }
 
 }  // namespace

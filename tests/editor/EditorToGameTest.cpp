@@ -8,6 +8,7 @@
 #include "editor/EditorSession.h"
 #include "editor/EditorWindow.h"
 #include "editor/Messages.h"
+#include "qtcommon/ScenarioBriefing.h"
 #include "tests/editor/PositionSnapshot.h"
 #include "tests/gui/GuiTestSupport.h"
 
@@ -94,6 +95,23 @@ TEST(EditorToGame, TheGamesLoadCommandOpensTheEditorsScenario) {
     EXPECT_EQ(h.game.romans.countLegionsIn(h.game.findProvince("Italia")), 4);
     EXPECT_TRUE(h.told.empty());
     std::filesystem::remove(file);
+}
+
+// The game window's Prefect reads what the editor wrote as the briefing.
+// Until the saved file carries title and briefing, this goes through the
+// game in memory only.
+TEST(EditorToGame, ThePrefectReadsTheBriefingUnderItsTitleAndNothingWithoutOne) {
+    testApp();
+    Harness h(4242);
+    h.game.scenarioTitle = "The Gothic War";
+    tellScenarioBriefing(h.game);
+    EXPECT_TRUE(h.told.empty());
+    h.game.scenarioBriefing = "Princeps,\n\nthe Goths are at the Danube.";
+    tellScenarioBriefing(h.game);
+    ASSERT_EQ(h.told.size(), 1u);
+    EXPECT_EQ(h.told[0].rfind("The Gothic War\n\nPrinceps,", 0), 0u) << h.told[0];
+    h.game.scenarioTitle.clear();
+    EXPECT_EQ(scenarioBriefingText(h.game), h.game.scenarioBriefing);
 }
 
 }  // namespace

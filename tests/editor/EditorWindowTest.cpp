@@ -9,6 +9,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QTextBrowser>
+#include <QUndoStack>
+#include <QComboBox>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -16,8 +24,12 @@
 #include <QTest>
 
 #include "EditorFixture.h"
+#include "editor/BriefingDialog.h"
 #include "editor/EditorWindow.h"
+#include "editor/GameProgram.h"
+#include "editor/HelpDialog.h"
 #include "editor/OptionsDialog.h"
+#include "editor/SelectionPanel.h"
 #include "qtcommon/view/MapDrawing.h"
 #include "tests/editor/PositionSnapshot.h"
 
@@ -46,6 +58,16 @@ public:
     std::string openPath;
     std::string savePath;
     int welcomes = 0;
+    // Throw away unsaved changes when asked?
+    bool discard = false;
+    int discardQuestions = 0;
+    // Where the game program is ("": not found), and what it was started with.
+    QString program;
+    bool programStarts = true;
+    QStringList started;
+    int helpShown = 0;
+    // What the title and briefing dialog is filled with before OK.
+    QString briefingTitle, briefingText;
 
 protected:
     QAction* execPopup(QMenu& menu, const QPoint&) override {
@@ -64,6 +86,22 @@ protected:
     }
     std::string chooseOpenPath() override { return openPath; }
     std::string chooseSavePath() override { return savePath; }
+    bool askDiscardChanges() override {
+        ++discardQuestions;
+        return discard;
+    }
+    QString gameProgram() const override { return program; }
+    bool startGame(const QString& path, const QStringList& arguments) override {
+        started = QStringList{path} + arguments;
+        return programStarts;
+    }
+    void showHelp() override { ++helpShown; }
+    int execBriefingDialog(BriefingDialog& d) override {
+        d.titleField()->setText(briefingTitle);
+        d.briefingField()->setPlainText(briefingText);
+        d.accept();
+        return d.result();
+    }
     void showWelcome() override {
         ++welcomes;
         EditorWindow::showWelcome();
@@ -153,12 +191,13 @@ TEST_F(Window, AProvinceGivenToTheSassanidsShowsTheirColourAndNoLegions) {
     const MapRect& land = italia.hitRects.front();
     const QRect landArea(land.left + MapLeft, land.top + MapTop, land.right - land.left, land.bottom - land.top);
 
+    // Selected throughout, so its mark is on every picture compared.
+    session->select(&italia);
     const QImage plain = window->renderScene();
     for (int i = 0; i < 3; ++i) game().romans.appendLegion(italia);
     const QImage withLegions = window->renderScene();
     ASSERT_FALSE(sameArea(plain, withLegions, legionArea));
 
-    session->select(&italia);
     window->runProvinceCommand(CmdOwnerSassanids);
     const QImage given = window->renderScene();
     EXPECT_FALSE(sameArea(plain, given, landArea)) << "no Sassanid tint over Italia";
@@ -305,14 +344,14 @@ TEST_F(Options, OpensWithThePositionsValues) {
     EXPECT_FALSE(d.plagueYearsField()->isEnabled());
 }
 
-TEST_F(Options, Year501And234AreRefusedAndTheDialogStaysOpen) {
-    for (const char* year : {"501", "234"}) {
+TEST_F(Options, Year476And234AreRefusedAndTheDialogStaysOpen) {
+    for (const char* year : {"476", "501", "234"}) {
         boxes.clear();
         fill(year, "5000");
         QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
         ASSERT_EQ(boxes.size(), 1u) << year;
         EXPECT_EQ(boxes[0].caption, "Error");
-        EXPECT_EQ(boxes[0].text, "Year must be between 235 and 500.");
+        EXPECT_EQ(boxes[0].text, "Year must be between 235 and 475.");
         EXPECT_TRUE(dialog->isVisible());
         EXPECT_EQ(game().turn, 0);
         EXPECT_EQ(game().romans.treasury, 75000);
@@ -334,7 +373,7 @@ TEST_F(Options, BothErrorsAppearOneAfterTheOther) {
     fill("1000", "-3");
     QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
     ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(boxes[0].text, "Year must be between 235 and 500.");
+    EXPECT_EQ(boxes[0].text, "Year must be between 235 and 475.");
     EXPECT_EQ(boxes[1].caption, "Error");
     EXPECT_EQ(boxes[1].text, "Treasury must be greater than 0.");
     EXPECT_TRUE(dialog->isVisible());
@@ -344,7 +383,7 @@ TEST_F(Options, NumbersBeyond32BitsAreRefused) {
     fill("4294967531", "4294967296");
     QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
     ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(boxes[0].text, "Year must be between 235 and 500.");
+    EXPECT_EQ(boxes[0].text, "Year must be between 235 and 475.");
     EXPECT_EQ(boxes[1].text, "Treasury must be greater than 0.");
     EXPECT_EQ(game().turn, 0);
     EXPECT_EQ(game().romans.treasury, 75000);
@@ -486,6 +525,223 @@ TEST_F(Window, AScenarioBuiltInTheEditorOpensInTheGame) {
     EXPECT_TRUE(game().romans.plague);
     EXPECT_EQ(game().romans.plagueCounter, 6);
     EXPECT_TRUE(advisor.told.empty());
+}
+
+
+// --- Many provinces, undo, files and the game -------------------------------
+
+QPoint scenePointIn(Province& p) {
+    const MapRect& r = p.hitRects.front();
+    return {MapLeft + (r.left + r.right) / 2, MapTop + (r.top + r.bottom) / 2};
+}
+
+TEST_F(Window, ClicksBandsAndTheListSelectAlike) {
+    Province& italia = province("Italia");
+    Province* hit = window->provinceAtScene(scenePointIn(italia));
+    ASSERT_NE(hit, nullptr);
+    window->leftClick(scenePointIn(italia), Qt::NoModifier);
+    EXPECT_EQ(session->selection(), std::vector<Province*>{hit});
+    window->leftClick(scenePointIn(province("Aegyptus")), Qt::ShiftModifier);
+    EXPECT_EQ(session->selection().size(), 2u);
+    // The list shows the same selection.
+    QListWidget& list = *window->panel().list();
+    EXPECT_EQ(list.selectedItems().size(), 2);
+    // A click on the sea selects nothing.
+    window->leftClick(QPoint(MapLeft + 2, MapTop + 2), Qt::NoModifier);
+    EXPECT_TRUE(session->selection().empty());
+    EXPECT_TRUE(list.selectedItems().empty());
+    // A band over the whole map takes every province; the list follows.
+    window->bandSelect(QPoint(0, 0), QPoint(EditorWindow::SceneWidth, EditorWindow::SceneHeight), Qt::NoModifier);
+    EXPECT_EQ(list.selectedItems().size(), list.count());
+    // Selecting in the list selects on the map.
+    list.clearSelection();
+    list.item(3)->setSelected(true);
+    ASSERT_EQ(session->selection().size(), 1u);
+    EXPECT_EQ(game().indexOf(*session->selection().front()), list.item(3)->data(Qt::UserRole).toInt());
+}
+
+TEST_F(Window, ThePanelChangesEverySelectedProvinceInOneUndoableStep) {
+    session->setSelection({&province("Italia"), &province("Belgica"), &province("Armenia")});
+    window->panel().refresh();
+    SelectionPanel& panel = window->panel();
+    panel.holderChoice()->setCurrentIndex(1);  // Barbarians
+    panel.setHolderButton()->click();
+    EXPECT_EQ(game().ownerOf(province("Italia")), &game().barbarians);
+    EXPECT_EQ(game().ownerOf(province("Belgica")), &game().barbarians);
+    EXPECT_EQ(game().ownerOf(province("Armenia")), &game().sassanids);
+    panel.countField()->setValue(4);
+    panel.addButton()->click();
+    EXPECT_EQ(game().barbarians.countLegionsIn(province("Belgica")), 4);
+    EXPECT_EQ(game().sassanids.countLegionsIn(province("Armenia")), 4);
+    EXPECT_TRUE(window->hasUnsavedChanges());
+    EXPECT_TRUE(window->isWindowModified());
+
+    QUndoStack& undo = window->undoStack();
+    EXPECT_EQ(undo.count(), 2);
+    window->menuAction(CmdUndo)->trigger();
+    EXPECT_EQ(game().barbarians.countLegionsIn(province("Belgica")), 0);
+    EXPECT_EQ(game().sassanids.countLegionsIn(province("Armenia")), 0);
+    window->menuAction(CmdUndo)->trigger();
+    EXPECT_EQ(game().ownerOf(province("Italia")), &game().romans);
+    EXPECT_FALSE(window->hasUnsavedChanges());
+    window->menuAction(CmdRedo)->trigger();
+    window->menuAction(CmdRedo)->trigger();
+    EXPECT_EQ(game().barbarians.countLegionsIn(province("Italia")), 4);
+    // The keys are the ones every program uses.
+    EXPECT_EQ(window->menuAction(CmdUndo)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_TRUE(window->menuAction(CmdRedo)->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
+    // A command that changes nothing leaves nothing to undo.
+    session->setSelection({&province("Armenia")});
+    window->setHolderCommand(&game().barbarians);
+    EXPECT_EQ(undo.count(), 2);
+}
+
+TEST_F(Window, TheRightClickMenuActsOnTheSelectionItWasOpenedOn) {
+    session->setSelection({&province("Italia"), &province("Aegyptus")});
+    window->popupAnswer = CmdAddLegion;
+    rightClick(province("Aegyptus"));
+    EXPECT_EQ(game().romans.countLegionsIn(province("Italia")), 1);
+    EXPECT_EQ(game().romans.countLegionsIn(province("Aegyptus")), 1);
+    window->menuAction(CmdUndo)->trigger();
+    EXPECT_TRUE(game().romans.legions.empty());
+}
+
+TEST_F(Window, UnsavedChangesAreOnlyThrownAwayWhenTheDesignerSaysSo) {
+    session->setSelection({&province("Italia")});
+    window->setHolderCommand(&game().barbarians);
+    window->menuAction(CmdNew)->trigger();
+    EXPECT_EQ(window->discardQuestions, 1);
+    EXPECT_EQ(game().ownerOf(province("Italia")), &game().barbarians);
+    QCloseEvent close;
+    QApplication::sendEvent(window.get(), &close);
+    EXPECT_FALSE(close.isAccepted());
+
+    window->discard = true;
+    window->menuAction(CmdNew)->trigger();
+    EXPECT_EQ(game().ownerOf(province("Italia")), &game().romans);
+    EXPECT_FALSE(window->hasUnsavedChanges());
+    EXPECT_EQ(window->undoStack().count(), 0);
+    // Nothing left to lose: no question.
+    window->menuAction(CmdNew)->trigger();
+    EXPECT_EQ(window->discardQuestions, 3);
+}
+
+TEST_F(Window, SaveWritesToTheOpenFileAndSaveAsAsksForANewOne) {
+    window->savePath = (dir / "first.avn").string();
+    window->menuAction(CmdSave)->trigger();
+    EXPECT_EQ(window->currentFile(), QString::fromStdString(window->savePath));
+    EXPECT_TRUE(window->windowTitle().startsWith(QStringLiteral("first.avn")));
+    session->setSelection({&province("Italia")});
+    window->addLegionsCommand(2);
+    EXPECT_TRUE(window->hasUnsavedChanges());
+    window->savePath = (dir / "not-asked.avn").string();
+    window->menuAction(CmdSave)->trigger();
+    EXPECT_FALSE(std::filesystem::exists(dir / "not-asked.avn"));
+    EXPECT_FALSE(window->hasUnsavedChanges());
+    window->menuAction(CmdSaveAs)->trigger();
+    EXPECT_TRUE(std::filesystem::exists(dir / "not-asked.avn"));
+    EXPECT_EQ(window->currentFile(), QString::fromStdString(window->savePath));
+}
+
+TEST_F(Window, PlayStartsTheGameWithTheScenarioAsItStandsOrSaysWhyNot) {
+    window->menuAction(CmdPlay)->trigger();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].text.find("not found"), std::string::npos);
+    EXPECT_TRUE(window->started.isEmpty());
+
+    boxes.clear();
+    window->program = QStringLiteral("/opt/aurovane/aurovane");
+    session->setSelection({&province("Italia")});
+    window->addLegionsCommand(3);
+    window->menuAction(CmdPlay)->trigger();
+    EXPECT_TRUE(boxes.empty());
+    ASSERT_EQ(window->started.size(), 2);
+    EXPECT_EQ(window->started[0], window->program);
+    // What the game opens is what the editor shows, saved or not.
+    Game other(7);
+    ASSERT_TRUE(other.loadFromFile(QFile::encodeName(window->started[1]).toStdString()).ok);
+    EXPECT_EQ(PositionSnapshot::of(other), PositionSnapshot::of(game()));
+    EXPECT_TRUE(window->hasUnsavedChanges());
+
+    // A saved scenario is played from its own file.
+    window->savePath = (dir / "saved.avn").string();
+    window->menuAction(CmdSave)->trigger();
+    window->programStarts = false;
+    boxes.clear();
+    window->menuAction(CmdPlay)->trigger();
+    EXPECT_EQ(window->started[1], QString::fromStdString(window->savePath));
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].text.find("could not be started"), std::string::npos);
+}
+
+TEST_F(Window, TheBriefingIsKeptAndUndoneLikeAnyOtherChange) {
+    window->briefingTitle = QStringLiteral("Aurelian");
+    window->briefingText = QStringLiteral("Restore the world.");
+    window->menuAction(CmdBriefing)->trigger();
+    EXPECT_EQ(session->title(), "Aurelian");
+    EXPECT_EQ(session->briefing(), "Restore the world.");
+    EXPECT_TRUE(window->hasUnsavedChanges());
+    window->menuAction(CmdUndo)->trigger();
+    EXPECT_TRUE(session->title().empty());
+    EXPECT_TRUE(session->briefing().empty());
+}
+
+TEST_F(Window, TheBriefingDialogTrimsAndRefusesWhatIsTooLong) {
+    BriefingDialog d(*session);
+    d.show();
+    d.titleField()->setText(QStringLiteral("  The Gothic War "));
+    d.briefingField()->setPlainText(QString(MaxBriefingLength + 1, QLatin1Char('x')));
+    QTest::mouseClick(d.okButton(), Qt::LeftButton);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].caption, "Error");
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_TRUE(session->briefing().empty());
+    d.briefingField()->setPlainText(QStringLiteral("Princeps, the Goths are at the Danube."));
+    QTest::mouseClick(d.okButton(), Qt::LeftButton);
+    EXPECT_FALSE(d.isVisible());
+    // Until the saved file carries them, the game in memory holds them.
+    EXPECT_EQ(game().scenarioTitle, "The Gothic War");
+    EXPECT_EQ(game().scenarioBriefing, "Princeps, the Goths are at the Danube.");
+    EXPECT_EQ(d.titleField()->maxLength(), MaxTitleLength);
+}
+
+TEST_F(Window, TheMenusOfferEveryCommandWithItsKeysAndHelpStaysInside) {
+    for (int command : {CmdNew, CmdLoad, CmdSave, CmdSaveAs, CmdPlay, CmdExit, CmdUndo, CmdRedo, CmdSelectAll,
+                        CmdSelectNone, CmdOptions, CmdBriefing, CmdHelp, CmdAbout}) {
+        QAction* action = window->menuAction(command);
+        ASSERT_NE(action, nullptr) << command;
+        EXPECT_TRUE(action->text().contains(QLatin1Char('&'))) << command;
+    }
+    EXPECT_EQ(window->menuAction(CmdSaveAs)->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    window->menuAction(CmdHelp)->trigger();
+    EXPECT_EQ(window->helpShown, 1);
+    HelpDialog help;
+    EXPECT_TRUE(help.page()->toPlainText().contains(QStringLiteral("from 235 to 475 AD")));
+    EXPECT_FALSE(help.page()->openLinks());
+    window->menuAction(CmdSelectAll)->trigger();
+    EXPECT_EQ(session->selection().size(), game().provinceTable.size());
+}
+
+TEST_F(Window, TheGameProgramIsFoundBesideTheEditorOrInTheBuildTree) {
+    const std::filesystem::path editorDir = dir / "build" / "editor";
+    std::filesystem::create_directories(editorDir);
+    const QString editorFolder = QString::fromStdString(editorDir.string());
+    EXPECT_TRUE(findGameProgram(editorFolder).isEmpty());
+    const QString name = QFileInfo(gameProgramCandidates(editorFolder).front()).fileName();
+    auto makeProgram = [&](const std::filesystem::path& path, bool runnable) {
+        std::filesystem::create_directories(path.parent_path());
+        std::ofstream(path) << "#!/bin/sh\n";
+        std::filesystem::permissions(path, runnable ? std::filesystem::perms::owner_all
+                                                    : std::filesystem::perms::owner_read);
+    };
+    // A file that cannot run is no program.
+    makeProgram(editorDir.parent_path() / "game" / name.toStdString(), false);
+    EXPECT_TRUE(findGameProgram(editorFolder).isEmpty());
+    makeProgram(editorDir.parent_path() / "game" / name.toStdString(), true);
+    EXPECT_TRUE(findGameProgram(editorFolder).endsWith(QStringLiteral("/game/") + name));
+    // Installed side by side, the one beside the editor comes first.
+    makeProgram(editorDir / name.toStdString(), true);
+    EXPECT_EQ(QFileInfo(findGameProgram(editorFolder)).absolutePath(), QFileInfo(editorFolder).absoluteFilePath());
 }
 
 }  // namespace
