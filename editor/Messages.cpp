@@ -1,7 +1,6 @@
 #include "editor/Messages.h"
 
-#include <QMessageBox>
-
+#include "qtcommon/ParchmentMessage.h"
 #include "qtcommon/RulesText.h"
 
 namespace editor {
@@ -20,7 +19,7 @@ void showMessageBox(QWidget* parent, const std::string& caption, const std::stri
         handler()(parent, caption, text);
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, fromRulesText(caption), fromRulesText(text), QMessageBox::Ok, parent);
+    ParchmentMessage box(parent, fromRulesText(caption), fromRulesText(text));
     box.exec();
 }
 

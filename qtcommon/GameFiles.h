@@ -17,7 +17,7 @@ public:
     static QString savesFolder();
 
     enum class Purpose { Open, Save };
-    // Asks with the platform's dialog, opening in `folder` (the saves folder
+    // Asks with the game's own file dialog, opening in `folder` (the saves folder
     // when empty); empty when cancelled. A name saved without an extension
     // gets ".avn".
     static QString choose(QWidget* parent, Purpose purpose, const QString& folder = {});
