@@ -10,6 +10,16 @@
 
 ResultsDialog resultsDialog(const World& game) {
     auto count = [](int y, int n) { return ScreenTextLine{430, y, ScreenWhite, "%1", {{std::to_string(n)}}}; };
-    return {250, QT_TRANSLATE_NOOP("ScreenText", "Results"),
-            {count(127, game.invasionCount), count(168, game.plagueCount), count(210, game.rebellionCount)}};
+    ResultsDialog d{250,
+                    QT_TRANSLATE_NOOP("ScreenText", "Results"),
+                    {count(127, game.invasionCount), count(168, game.plagueCount), count(210, game.rebellionCount)},
+                    {{422, 119, 67, 32}, {422, 160, 67, 32}, {422, 202, 67, 32}}};
+    if (game.romans.provinces.empty()) {
+        // The picture says "You survived" and "Well done": not of a fallen empire.
+        d.heading = QT_TRANSLATE_NOOP("ScreenText", "YOUR REIGN SAW:");
+        d.verdict = QT_TRANSLATE_NOOP("ScreenText", "THE EMPIRE HAS FALLEN");
+        d.headingFrame = {236, 66, 330, 30};
+        d.verdictFrame = {220, 287, 360, 38};
+    }
+    return d;
 }

@@ -85,7 +85,7 @@ std::vector<ScreenTextLine> economicReportLines(const World& game, int offsetX) 
         } else {
             lines.push_back({x, 260, ScreenRed, QT_TRANSLATE_NOOP("ScreenText", "The Empire is suffering from a plague.")});
             lines.push_back(
-                {x, 280, ScreenRed, QT_TRANSLATE_NOOP("ScreenText", "Legion creation and tax collection is slowed!")});
+                {x, 280, ScreenRed, QT_TRANSLATE_NOOP("ScreenText", "Legion creation and tax collection are slowed!")});
         }
     } else {
         lines.push_back({x, 260, black, QT_TRANSLATE_NOOP("ScreenText", "Taxes are being collected")});

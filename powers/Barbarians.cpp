@@ -58,7 +58,10 @@ void Barbarians::goToWar(int tribe) {
 bool Barbarians::offerPeace(const std::string& tribeName, int years, int amount) {
     const bool accepted = world_.presenter().ask(
         {MessageId::PeaceOffer, {tribeName, std::to_string(years), std::to_string(amount)}});
-    if (accepted) world_.romans.treasury -= amount;
+    if (accepted) {
+        world_.romans.treasury -= amount;
+        world_.romans.ledger.tribute += amount;
+    }
     return accepted;
 }
 

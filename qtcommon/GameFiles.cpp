@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QStandardPaths>
 
+#include "qtcommon/PrefectDialog.h"
+
 QString GameFiles::savesFolder() {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QString folder = documents.isEmpty()
@@ -24,6 +26,16 @@ QString GameFiles::choose(QWidget* parent, Purpose purpose, const QString& folde
     d.setNameFilters({tr("Aurovane games (*.avn *.AVN)"), tr("All files (*)")});
     d.setDefaultSuffix(QString::fromUtf8(Extension));
     d.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // Qt's own dialog rather than the desktop's, so that it can wear the
+    // game's parchment and look the same on every desktop.
+    d.setOption(QFileDialog::DontUseNativeDialog);
+    d.setStyleSheet(parchmentButtonStyle(dialogScaleFor(parent)) + QStringLiteral(
+        "QFileDialog { background: #ecdcb4; }"
+        "QLabel, QCheckBox { color: #2b1d0e; }"
+        "QListView, QTreeView, QLineEdit, QComboBox { background: #f8efd8; color: #2b1d0e;"
+        " border: 1px solid #a8823c; selection-background-color: #7a4f24; selection-color: #f6e7c8; }"
+        "QHeaderView::section { background: #d9c08a; color: #2b1d0e; border: 0; padding: 2px 6px; }"
+        "QToolButton { background: #d9c08a; border: 1px solid #a8823c; border-radius: 3px; }"));
     d.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return {};
     return d.selectedFiles().front();

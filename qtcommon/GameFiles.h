@@ -18,7 +18,7 @@ public:
 
     // The game opens and saves games; the editor opens and saves scenarios.
     enum class Purpose { Open, Save, OpenScenario, SaveScenario };
-    // Asks with the platform's dialog, opening in `folder` (the saves folder
+    // Asks with the game's own file dialog, opening in `folder` (the saves folder
     // when empty); empty when cancelled. A name saved without an extension
     // gets ".avn".
     static QString choose(QWidget* parent, Purpose purpose, const QString& folder = {});

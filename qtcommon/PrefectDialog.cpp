@@ -105,14 +105,14 @@ AdvisorDialog::AdvisorDialog(QWidget* parent, const view::Pictures& pictures, Ki
     QPalette ink = text_->palette();
     ink.setColor(QPalette::WindowText, Ink);
     text_->setPalette(ink);
-    // As wide as the longest line, so that the rules' own line breaks hold,
-    // but never wider than most of the screen.
+    // As wide as the longest line up to a comfortable measure (about sixty
+    // letters), where the text wraps; never wider than most of the screen.
     const QFontMetrics fm(font);
     int longest = 0;
     for (const QString& line : text.split(QLatin1Char('\n'))) longest = std::max(longest, fm.horizontalAdvance(line));
     const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
-    const int widest = screen ? screen->availableGeometry().width() * 2 / 3 : 900;
-    text_->setFixedWidth(std::clamp(longest + fm.averageCharWidth(), int(240 * scale_), widest));
+    const int widest = std::min(screen ? screen->availableGeometry().width() * 2 / 3 : 900, fm.averageCharWidth() * 60);
+    text_->setFixedWidth(std::clamp(longest + fm.averageCharWidth(), std::min(int(240 * scale_), widest), widest));
 
     auto* row = new QHBoxLayout;
     row->setSpacing(int(18 * scale_));
@@ -146,8 +146,10 @@ AdvisorDialog::AdvisorDialog(QWidget* parent, const view::Pictures& pictures, Ki
 
 QPushButton* AdvisorDialog::addAnswer(const QString& label, Answer answer) {
     auto* b = new QPushButton(label, this);
+    // Yes is the default, but Enter presses whichever button has the focus:
+    // a player who tabbed to No and pressed Enter meant No.
     b->setDefault(answer != No);
-    b->setAutoDefault(answer != No);
+    b->setAutoDefault(true);
     connect(b, &QPushButton::clicked, this, [this, answer] {
         answer_ = answer;
         QDialog::done(answer);
@@ -166,18 +168,12 @@ void AdvisorDialog::showEvent(QShowEvent* e) {
 void AdvisorDialog::paintEvent(QPaintEvent*) { paintParchment(this, scale_); }
 
 void AdvisorDialog::reject() {
-    // A question can only be answered, except whether to throw a game away:
-    // there, backing out keeps it.
-    if (kind_ == Question) return;
+    // Backing out of a question is the cautious answer: No.
     answer_ = kind_ == Message ? Ok : No;
     QDialog::done(answer_);
 }
 
 void AdvisorDialog::closeEvent(QCloseEvent* e) {
-    if (answer_ == None && kind_ == Question) {
-        e->ignore();
-        return;
-    }
     if (answer_ == None) answer_ = kind_ == Message ? Ok : No;
     QDialog::closeEvent(e);
 }

@@ -19,9 +19,9 @@ void centreOver(QWidget* dialog, const QWidget* owner);
 
 // The Praetorian Prefect's message (OK) or question (Yes, the default, and
 // No) on the game's parchment, with his portrait, sized for its text and
-// scaled with the owner window. A message is answered by any means; a
-// question only by its buttons, except the "discard the current game?" kind,
-// where Escape and the close box mean No.
+// scaled with the owner window. A message is answered by any means; Escape
+// and the close box answer a question No, and Enter presses the button that
+// has the focus.
 class AdvisorDialog : public QDialog {
     Q_DECLARE_TR_FUNCTIONS(AdvisorDialog)
 public:

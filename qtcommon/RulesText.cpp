@@ -1,6 +1,27 @@
 #include "qtcommon/RulesText.h"
 
+#include <QRegularExpression>
+#include <QStringList>
+
 #include "english/CorrectedEnglish.h"
+
+QString flowingText(const QString& text) {
+    QStringList paragraphs = text.split(QStringLiteral("\n\n"));
+    for (QString& paragraph : paragraphs) {
+        const QStringList lines = paragraph.split(QLatin1Char('\n'));
+        QString flowed;
+        for (const QString& raw : lines) {
+            const QString line = raw.trimmed();
+            const bool ownLine = line.startsWith(QLatin1Char('-')) || line.startsWith(QLatin1Char('[')) ||
+                                 line.startsWith(QChar(0x2022));
+            if (!flowed.isEmpty()) flowed += ownLine ? QLatin1Char('\n') : QLatin1Char(' ');
+            flowed += line;
+        }
+        static const QRegularExpression doubleSpaces(QStringLiteral("(?<=\\S) {2,}(?=\\S)"));
+        paragraph = flowed.replace(doubleSpaces, QStringLiteral(" "));
+    }
+    return paragraphs.join(QStringLiteral("\n\n"));
+}
 
 QString fromRulesText(const std::string& text) {
     const std::string corrected = correctedEnglish(text);

@@ -6,3 +6,9 @@
 // breaks) as the window programs show it: in corrected English (the terminal
 // protocol keeps the original words), UTF-8 decoded, plain line feeds.
 QString fromRulesText(const std::string& text);
+
+// Text for a dialog that wraps its lines itself: the line breaks inside a
+// paragraph become spaces (a blank line still parts paragraphs, and a line
+// that starts a list item or a bracketed note keeps its own), and the double
+// spaces after a sentence become one.
+QString flowingText(const QString& text);

@@ -28,16 +28,18 @@ bool WindowAdvisor::showQuestion(const QString& text, const QString& yesLabel, c
     return run(d) == AdvisorDialog::Yes;
 }
 
-void WindowAdvisor::tell(const std::string& text) { showMessage(fromRulesText(text)); }
+// The Prefect's lines flow in his dialog, which wraps them, rather than
+// keeping the rules' hard line breaks.
+void WindowAdvisor::tell(const std::string& text) { showMessage(flowingText(fromRulesText(text))); }
 
 bool WindowAdvisor::askWithLabels(const std::string& text, const std::string& yesLabel, const std::string& noLabel) {
-    return showQuestion(fromRulesText(text), fromRulesText(yesLabel), fromRulesText(noLabel));
+    return showQuestion(flowingText(fromRulesText(text)), fromRulesText(yesLabel), fromRulesText(noLabel));
 }
 
-void WindowAdvisor::tell(const Message& message) { showMessage(translatedText(message)); }
+void WindowAdvisor::tell(const Message& message) { showMessage(flowingText(translatedText(message))); }
 
-bool WindowAdvisor::ask(const Message& message) { return showQuestion(translatedText(message), {}, {}); }
+bool WindowAdvisor::ask(const Message& message) { return showQuestion(flowingText(translatedText(message)), {}, {}); }
 
 bool WindowAdvisor::askWithLabels(const Message& text, const Message& yesLabel, const Message& noLabel) {
-    return showQuestion(translatedText(text), translatedText(yesLabel), translatedText(noLabel));
+    return showQuestion(flowingText(translatedText(text)), translatedText(yesLabel), translatedText(noLabel));
 }

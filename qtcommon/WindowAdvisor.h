@@ -29,6 +29,10 @@ public:
     bool askWithLabels(const Message& text, const Message& yesLabel, const Message& noLabel) override;
     // Whether to throw the game in progress away; Escape and the close box mean No.
     bool askDiscard(const QString& text);
+    // A message of the program's own (a file saved or refused), already in
+    // the window's language.
+    void inform(const QString& text) { showMessage(text); }
+    bool question(const QString& text) { return showQuestion(text, {}, {}); }
 
 private:
     int run(AdvisorDialog& d);

@@ -17,7 +17,9 @@ void World::transferProvince(Empire& newHolder, Province& province, Empire* oldH
 }
 
 void World::plunderTreasury() {
+    const int before = romans.treasury;
     romans.treasury /= 2;
+    romans.ledger.plunder += before - romans.treasury;
     presenter().tell({MessageId::TreasuryPlundered, {}});
 }
 

@@ -9,7 +9,7 @@ RomanEmpire::RomanEmpire(World& world) : Empire(world, Power::Romans, 0), world_
 
 void RomanEmpire::takeTurn() {
     const int tax = computeTax();
-    earn(tax);
+    ledger.taxes += earn(tax);
     taxIncome = tax;
     raiseLegions();
     checkMoney();
@@ -24,8 +24,10 @@ void RomanEmpire::takeTurn() {
     if (world_.ceckForFreeLegions(province, count)) settleTribe(*province, count);
 }
 
-void RomanEmpire::earn(int amount) {
+int RomanEmpire::earn(int amount) {
+    const int before = treasury;
     treasury = static_cast<int>(std::min<long long>(static_cast<long long>(treasury) + amount, SavedPosition::MaxTreasury));
+    return treasury - before;
 }
 
 void RomanEmpire::checkMoney() {
@@ -92,11 +94,13 @@ void RomanEmpire::raiseLegions() {
 
 void RomanEmpire::payLegions() {
     legionCost = static_cast<int>(legions.size()) * 375;
+    const int before = treasury;
     for (std::size_t i = 0; i < legions.size(); ++i) {
         if (treasury <= 0) break;
         treasury -= 375;
         if (treasury < 0) treasury = 0;
     }
+    ledger.pay += before - treasury;
 }
 
 // A plague ends once its counter has run down, also when a loaded or edited

@@ -17,6 +17,7 @@ void World::demandBonus() {
     if (pay) {
         if (amount <= romans.treasury) {
             romans.treasury -= amount;
+            romans.ledger.bonus += amount;
             return;
         }
         presenter().tell({MessageId::BonusUnaffordable, {}});
@@ -139,7 +140,7 @@ void RomanEmpire::settleTribe(Province& province, int count) {
     const bool farmers = world_.presenter().askWithLabels({MessageId::SettleTribe, {province.name()}}, {MessageId::Farmers, {}},
                                                           {MessageId::Soldiers, {}});
     if (farmers) {
-        earn(5000);
+        ledger.settlers += earn(5000);
         return;
     }
     for (int i = 0; i < count && hasRoomForLegion(); ++i) appendLegion(province);

@@ -36,6 +36,7 @@ YearNews::Snapshot YearNews::snapshot() const {
         s.enemyLegions.push_back(enemies);
     }
     s.treasury = world_.romans.treasury;
+    s.ledger = world_.romans.ledger;
     s.invasions = world_.invasionCount;
     s.plagues = world_.plagueCount;
     s.revolts = world_.rebellionCount;
@@ -88,6 +89,19 @@ void YearNews::followRebuiltGame(const std::vector<const void*>& before) {
 void YearNews::newsLogged(const std::string& line) {
     news_.push_back(line);
     chronicle_.push_back({world_.year(), line});
+    // Logged just after the handover, so the holder is the new one; a
+    // province the rebels marched on this year was taken, not handed over.
+    auto marchedOn = [this](const Province* p) {
+        for (const Pending& b : pending_)
+            if (b.to == p) return true;
+        for (const BattleNews& b : battles_)
+            if (b.place == p->name()) return true;
+        return false;
+    };
+    for (const Province* p : world_.provinceTable)
+        if (line == englishText({MessageId::Overrun, {p->name()}}) && world_.ownerOf(*p) &&
+            world_.ownerOf(*p)->power == Power::RogueRomans && !marchedOn(p))
+            chronicle_.back().defected = p->name();
 }
 
 void YearNews::settle() {
@@ -126,6 +140,10 @@ YearSummary YearNews::finishYear() {
     s.legionCost = world_.romans.legionCost;
     s.treasuryBefore = start_.treasury;
     s.treasuryAfter = end.treasury;
+    // A year's sums fit in an int: the treasury itself does.
+    const TreasuryLedger year = end.ledger - start_.ledger;
+    s.accounts = {int(year.taxes), int(year.settlers), int(year.pay), int(year.bonus), int(year.tribute),
+                  int(year.plunder)};
     s.invasions = end.invasions - start_.invasions;
     s.plagues = end.plagues - start_.plagues;
     s.revolts = end.revolts - start_.revolts;

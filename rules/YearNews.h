@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "rules/RomanEmpire.h"
+
 class Province;
 class World;
 
@@ -31,6 +33,12 @@ struct YearSummary {
     int legionsAtEnd = 0;
     int taxIncome = 0, legionCost = 0;
     int treasuryBefore = 0, treasuryAfter = 0;
+    // What came into and left the treasury this year, by cause; it sums to
+    // the change of the treasury.
+    struct Accounts {
+        int taxes = 0, settlers = 0;                  // in
+        int pay = 0, bonus = 0, tribute = 0, plunder = 0;  // out
+    } accounts;
     int invasions = 0, plagues = 0, revolts = 0;  // begun this year
     bool plague = false;                          // a plague rages at the year's end
     std::vector<std::string> news;               // the military report's lines of the year
@@ -43,6 +51,9 @@ struct YearSummary {
 struct ChronicleLine {
     int year;
     std::string text;
+    // The province, when the line is the rules' "overrun" of a province that
+    // went over to the rebels: no enemy overran it, and a player reads so.
+    std::string defected = {};
 };
 
 class YearNews {
@@ -77,6 +88,7 @@ private:
         std::set<const void*> romanLegions;
         std::vector<int> enemyLegions;  // per province, in table order
         int treasury = 0;
+        TreasuryLedger ledger;
         int invasions = 0, plagues = 0, revolts = 0;
     };
     Snapshot snapshot() const;

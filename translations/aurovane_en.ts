@@ -110,6 +110,10 @@ The game was saved to:
         <source>(scroll for more)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 has gone over to the rebels</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LessonDialog</name>
@@ -125,19 +129,15 @@ The game was saved to:
         <source>Close</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>No sound device: the narration cannot play</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>&amp;Continue Last Game</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>ERROR</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Continue Last Game</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -208,18 +208,6 @@ the game plays without sound and narration.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Constantine (308 AD)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Honorius (410 AD)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Valentinian III (455 AD)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>History</source>
         <translation type="unfinished"></translation>
     </message>
@@ -228,23 +216,11 @@ the game plays without sound and narration.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Study Guide (Web Page)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Take Quiz (Web Page)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Hints from the Prefect</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tutorial (Web Page)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -257,10 +233,6 @@ the game plays without sound and narration.</source>
     </message>
     <message>
         <source>About Aurovane</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Alert</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -277,6 +249,40 @@ the game plays without sound and narration.</source>
     </message>
     <message>
         <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Constantine (306 AD)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Honorius (409 AD)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valentinian III (454 AD)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Study Guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take Quiz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tutorial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page %1 could not be shown: it is missing from this installation.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Princeps,
+
+Would you like to hear the hints on playing again?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -649,6 +655,13 @@ Good luck, Princeps!</source>
     </message>
 </context>
 <context>
+    <name>ParchmentMessage</name>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Aurovane</source>
@@ -656,6 +669,53 @@ Good luck, Princeps!</source>
     </message>
     <message>
         <source>About Aurovane</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QuizDialog</name>
+    <message>
+        <source>Quiz: the Late Roman Empire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check my answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No answer. The answer is: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not quite. The answer is: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Well done, Princeps!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Good work.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the study guide and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You answered %1 of %2 correctly.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -699,10 +759,6 @@ Good luck, Princeps!</source>
     </message>
     <message>
         <source>The Empire is suffering from a plague.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Legion creation and tax collection is slowed!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -891,6 +947,42 @@ Good luck, Princeps!</source>
     </message>
     <message>
         <source>None of the %1 kept games can be loaded; the current game goes on:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit now? The orders you gave this year will be lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file could not be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is not an Aurovane saved game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This saved game is cut short: its end is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This saved game is damaged and cannot be loaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>YOUR REIGN SAW:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>THE EMPIRE HAS FALLEN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Legion creation and tax collection are slowed!</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1395,11 +1487,35 @@ open it using Aurovane executable.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Taxes %1, legions&apos; pay %2: treasury %3 (%4)</source>
+        <source>Reports</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Reports</source>
+        <source>taxes %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>settlers %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>legions&apos; pay %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bonus %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tribute for peace %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>plundered %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: treasury %2 (%3)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -7,10 +7,10 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QMessageBox>
 #include <QTimer>
 
 #include "client/ContinueText.h"
+#include "client/FileProblem.h"
 #include "client/GameOver.h"
 #include "game/src/MainWindow.h"
 #include "qtcommon/view/MapDrawing.h"
@@ -75,14 +75,12 @@ bool MainWindow::openFile(const QString& path) {
     // The reader checks the whole file before it changes anything, so a bad
     // file leaves the game as it was.
     const FileResult r = play_.give(order::LoadFile{QFile::encodeName(path).toStdString()}).file;
-    if (!r.ok) QMessageBox::critical(this, tr("ERROR"), fromRulesText(r.error));
-    else {
-        gameInProgress_ = false;
-        news_->startReign();
-        carry_.reset();
+    if (r.ok) {
+        showGameInHand();
+        tellScenarioBriefing(game_);
+    } else {
+        tellFileProblem(r.error, FileAccess::Load);
     }
-    screen_.paintScreen();
-    if (r.ok) tellScenarioBriefing(game_);
     return r.ok;
 }
 
@@ -95,20 +93,19 @@ void MainWindow::openStartFile() {
     const FileResult r = play_.give(order::LoadFile{QFile::encodeName(path).toStdString()}).file;
     if (r.ok) {
         firstPaintPending_ = false;
+        // Its year's news starts from the file, not from the game the program began with.
+        showGameInHand();
         QTimer::singleShot(0, this, [this] { tellScenarioBriefing(game_); });
         return;
     }
     // A file that cannot be read leaves the new game, told once the window is up.
-    QTimer::singleShot(0, this, [this, error = fromRulesText(r.error)] {
-        QMessageBox::critical(this, tr("ERROR"), error);
-    });
+    QTimer::singleShot(0, this, [this, error = r.error] { tellFileProblem(error, FileAccess::Load); });
 }
 
 void MainWindow::continueLastGame() {
     const QStringList kept = autosave_.files();
     if (kept.isEmpty()) {
-        QMessageBox::information(this, tr("Continue Last Game"),
-                                 tr("There is no game to continue yet: a game is kept at the end of every turn."));
+        advisor_.inform(tr("There is no game to continue yet: a game is kept at the end of every turn."));
         return;
     }
     // A damaged newest file (a full disk, a hand edit) is no reason to lose
@@ -120,19 +117,15 @@ void MainWindow::continueLastGame() {
             skipped << QFileInfo(path).fileName() + QStringLiteral(": ") + fromRulesText(r.error);
             continue;
         }
-        gameInProgress_ = false;
-        carry_.reset();
-        screen_.paintScreen();
+        showGameInHand();
         if (!skipped.isEmpty())
-            QMessageBox::information(this, tr("Continue Last Game"),
-                                     filledForm(skippedGamesForm(std::size_t(skipped.size())), skipped.size()) +
-                                         QStringLiteral("\n") + skipped.join(QLatin1Char('\n')) + QStringLiteral("\n\n") +
-                                         filledForm(goesOnForm(), game_.year()));
+            advisor_.inform(filledForm(skippedGamesForm(std::size_t(skipped.size())), skipped.size()) +
+                            QStringLiteral("\n") + skipped.join(QLatin1Char('\n')) + QStringLiteral("\n\n") +
+                            filledForm(goesOnForm(), game_.year()));
         return;
     }
-    QMessageBox::critical(this, tr("ERROR"),
-                          filledForm(noneLoadsForm(std::size_t(skipped.size())), skipped.size()) +
-                              QStringLiteral("\n") + skipped.join(QLatin1Char('\n')));
+    advisor_.inform(filledForm(noneLoadsForm(std::size_t(skipped.size())), skipped.size()) + QStringLiteral("\n") +
+                    skipped.join(QLatin1Char('\n')));
 }
 
 void MainWindow::autosaveTurn() {

@@ -12,6 +12,7 @@
 
 namespace {
 const QRect PlayButton(75, 18, 25, 25);
+const QRect NoSoundNote(106, 18, 290, 25);
 }  // namespace
 
 PictureDialog::PictureDialog(QWidget* parent, const view::Pictures& pictures, int pictureId, QSize size,
@@ -95,6 +96,15 @@ LessonDialog::LessonDialog(QWidget* parent, const view::Pictures& pictures, Game
     setWindowTitle(tr("History Lesson"));
     overlay = [this, &pictures](QPainter& p) {
         pictures.graphic(narrationPlaying_ ? StopPicture : PlayPicture).draw(p, PlayButton.x(), PlayButton.y());
+        if (!silenceShown_) return;
+        // The button cannot play on this machine: it says so beside itself.
+        QFont f = view::screenFont();
+        f.setPixelSize(14);
+        p.setFont(f);
+        const QRect note = NoSoundNote;
+        p.fillRect(note, QColor(246, 234, 204, 235));
+        p.setPen(QColor(110, 20, 20));
+        p.drawText(note.adjusted(6, 0, -6, 0), Qt::AlignVCenter | Qt::AlignLeft, tr("No sound device: the narration cannot play"));
     };
 }
 
@@ -110,7 +120,11 @@ void LessonDialog::clickAt(QPoint pt) {
         if (!name.isEmpty()) sounds_.backend().play(name, SoundBackend::Mode::Async);
         // Without an audio output nothing plays: the button stays at play.
         narrationPlaying_ = sounds_.backend().hasOutput();
-        if (!narrationPlaying_) sounds_.tellNoAudioOnce();
+        if (!narrationPlaying_) {
+            sounds_.tellNoAudioOnce();
+            silenceShown_ = true;
+            repaintPicture(NoSoundNote);
+        }
     }
     repaintPicture(PlayButton);
 }

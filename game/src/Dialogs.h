@@ -53,12 +53,15 @@ private:
 
 // A history lesson: a 600x400 picture; except for the introduction, a
 // play/stop button at (75, 18) of the picture toggles the narration. Where
-// the machine has no audio output the button stays at play.
+// the machine has no audio output the button stays at play and, once
+// pressed, says beside itself that no sound can play.
 class LessonDialog : public PictureDialog {
     Q_DECLARE_TR_FUNCTIONS(LessonDialog)
 public:
     LessonDialog(QWidget* parent, const view::Pictures& pictures, GameSounds& sounds, int picture);
     bool narrationPlaying() const { return narrationPlaying_; }
+    // Whether the picture says that no sound can play here.
+    bool saysSilent() const { return silenceShown_; }
     // The button's click, at a point of the 600x400 picture.
     void clickAt(QPoint p);
 
@@ -71,4 +74,5 @@ private:
     GameSounds& sounds_;
     int picture_;
     bool narrationPlaying_ = false;
+    bool silenceShown_ = false;  // the play button was pressed on a machine without sound
 };

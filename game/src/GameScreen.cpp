@@ -106,8 +106,10 @@ void GameScreen::composeScene() {
     scene_.copyFrom(base_, QRect(QPoint(0, 0), layoutSize_), QPoint(0, 0));
     auto p = scene_.painter();
     if (game_.year() >= 313) drawConstantinopleLabel(*p, pictures_, o);
+    // Only the rim blinks: a red wash over a lost province's new colour
+    // would look like Rome's own, as if it had not been lost.
     for (const Province* flashed : flashed_)
-        if (flashed) regions_.highlight(*p, game_, *flashed, QColor(230, 30, 20), o);
+        if (flashed) regions_.highlight(*p, game_, *flashed, QColor(230, 30, 20), o, false);
     if (drag_.carrying && drag_.target) regions_.highlight(*p, game_, *drag_.target, QColor(255, 200, 0), o);
     drawLegions(*p, pictures_, game_, o);
     drawLegend(*p, pictures_, o);
@@ -217,9 +219,14 @@ std::vector<GameScreen::TextLine> GameScreen::militaryReportLines() const {
                                        : QCoreApplication::translate("GameScreen", "Before"),
                             QColor(130, 20, 20)});
         }
-        rows.push_back({x + 12, 0, fromRulesText(c.text), Qt::black});
+        const QString text =
+            c.defected.empty()
+                ? fromRulesText(c.text)
+                : QCoreApplication::translate("GameScreen", "%1 has gone over to the rebels").arg(fromRulesText(c.defected));
+        rows.push_back({x + 12, 0, text, Qt::black});
     }
-    constexpr int Shown = 14;
+    // As many as stand between the title and the scroll's lower ornament.
+    constexpr int Shown = 12;
     const int last = std::max(0, int(rows.size()) - std::min(chronicleScroll_, int(rows.size())));
     const int first = std::max(0, last - Shown);
     if (first > 0)

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -20,8 +19,10 @@
 #include <QWindow>
 
 #include "client/DiscardQuestions.h"
+#include "client/FileProblem.h"
 #include "client/ResultsDialog.h"
 #include "game/src/PageViewer.h"
+#include "game/src/QuizDialog.h"
 #include "client/UndoText.h"
 #include "rules/WelcomeHints.h"
 #include "qtcommon/view/MapDrawing.h"
@@ -165,8 +166,12 @@ MainWindow::MainWindow(PlaySession& play, const view::Pictures& pictures, GameSc
     chooseFile = [this](bool saving) {
         return GameFiles::choose(this, saving ? GameFiles::Purpose::Save : GameFiles::Purpose::Open);
     };
-    // Where no browser can show a page, the game's own viewer does.
-    openUrl = [this](const QUrl& url) { return QDesktopServices::openUrl(url) || PageViewer::showPage(this, url); };
+    // The pages are shown inside the game; the quiz page's questions are
+    // asked and checked by the game's own quiz.
+    openUrl = [this](const QUrl& url) {
+        if (url.fileName() == QLatin1String("quiz.html") && QuizDialog::showQuiz(this, url.toLocalFile())) return true;
+        return PageViewer::showPage(this, url);
+    };
     sounds_.noOutputNotice = [this] {
         advisor_.tell(tr("Princeps,\n\nNo audio device was found on this machine:\nthe game plays without "
                          "sound and narration.").toStdString());
@@ -255,23 +260,24 @@ void MainWindow::buildMenus() {
     sound->setChecked(sounds_.enabled);
     addCommand(options, tr("Year's News"), Command::YearNews, [this] { toggleYearNews(); }, true)->setCheckable(true);
     QMenu* scenarios = options->addMenu(tr("Scenarios"));
+    // Each named by the year the player takes over in, as the scroll shows it.
     const std::pair<QString, int> scenarioItems[] = {{tr("Valerian (260 AD)"), Command::Scenario260},
-                                                     {tr("Constantine (308 AD)"), Command::Scenario308},
-                                                     {tr("Honorius (410 AD)"), Command::Scenario410},
-                                                     {tr("Valentinian III (455 AD)"), Command::Scenario455}};
+                                                     {tr("Constantine (306 AD)"), Command::Scenario308},
+                                                     {tr("Honorius (409 AD)"), Command::Scenario410},
+                                                     {tr("Valentinian III (454 AD)"), Command::Scenario455}};
     for (const auto& [text, id] : scenarioItems) addCommand(scenarios, text, id, [this, id = id] { startScenario(id); });
 
     QMenu* history = menuBar()->addMenu(tr("History"));
     QMenu* lessons = history->addMenu(tr("History Lessons"));
     for (const Lesson& l : LessonTable)
         addCommand(lessons, tr(l.menuText), l.command, [this, &l] { showHistoryLesson(l); });
-    addCommand(history, tr("Study Guide (Web Page)"), Command::StudyGuide, [this] { openStudyGuide(); });
-    addCommand(history, tr("Take Quiz (Web Page)"), Command::Quiz, [this] { openQuiz(); });
+    addCommand(history, tr("Study Guide"), Command::StudyGuide, [this] { openStudyGuide(); });
+    addCommand(history, tr("Take Quiz"), Command::Quiz, [this] { openQuiz(); });
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     addCommand(help, tr("Hints from the Prefect"), Command::Help, [this] { showHints(); })
         ->setShortcut(QKeySequence(Qt::Key_F1));
-    addCommand(help, tr("Tutorial (Web Page)"), Command::Tutorial, [this] { openTutorial(); });
+    addCommand(help, tr("Tutorial"), Command::Tutorial, [this] { openTutorial(); });
     QAction* about = addCommand(help, tr("&About ..."), Command::About, [this] { showAbout(); });
     // Alt with the question mark or the slash opens About, however the
     // keyboard produces the question mark.
@@ -297,7 +303,10 @@ void MainWindow::toggleYearNews() {
     QSettings().setValue(QStringLiteral("yearNews"), news_->enabled());
 }
 
-void MainWindow::exitGame() { quit(); }
+void MainWindow::exitGame() {
+    if (ordersThisYear_ && !advisor_.askDiscard(QCoreApplication::translate("ScreenText", DiscardForQuit))) return;
+    quit();
+}
 void MainWindow::openTutorial() { openWebPage(QStringLiteral("tutorial.html")); }
 void MainWindow::openStudyGuide() { openWebPage(QStringLiteral("guide.html")); }
 void MainWindow::openQuiz() { openWebPage(QStringLiteral("quiz.html")); }
@@ -346,9 +355,18 @@ void MainWindow::chooseNewGame() {
 
 void MainWindow::newGameWithoutQuestion() {
     play_.give(order::NewGame{});
+    showGameInHand();
+}
+
+void MainWindow::showGameInHand() {
+    // Nothing of the game before may stay on the screen: its year's news,
+    // its flashing provinces, a carry or a refusal in the information line.
     gameInProgress_ = false;
+    ordersThisYear_ = false;
     carry_.reset();
+    showCarry();
     news_->startReign();
+    screen_.refreshReports();
     screen_.paintScreen();
 }
 
@@ -359,9 +377,7 @@ void MainWindow::startScenario(int id) {
                      : id == Command::Scenario410 ? 410
                                                   : 455;
     play_.give(order::Scenario{year});
-    carry_.reset();
-    news_->startReign();
-    screen_.paintScreen();
+    showGameInHand();
     if (Game::firstTurnEndsAtOnce(year)) endTurn();
     gameInProgress_ = false;
 }
@@ -395,10 +411,16 @@ void MainWindow::save() {
     const FileResult r = game_.saveToFile(QFile::encodeName(path).toStdString());
     if (r.ok) {
         gameInProgress_ = false;
-        QMessageBox::information(nullptr, tr("Alert"), tr("Game saved"));
+        ordersThisYear_ = false;
+        advisor_.inform(tr("Game saved"));
     } else {
-        QMessageBox::critical(this, tr("ERROR"), fromRulesText(r.error));
+        tellFileProblem(r.error, FileAccess::Save);
     }
+}
+
+void MainWindow::tellFileProblem(const std::string& detail, FileAccess access) {
+    advisor_.inform(QCoreApplication::translate("ScreenText", plainFileProblem(detail, access)) +
+                    QStringLiteral("\n\n") + fromRulesText(detail));
 }
 
 QString MainWindow::webPage(const QString& name) {
@@ -414,8 +436,9 @@ QString MainWindow::webPage(const QString& name) {
 
 void MainWindow::openWebPage(const QString& name) {
     const QString path = webPage(name);
-    if (path.isEmpty() || !openUrl) return;
-    openUrl(QUrl::fromLocalFile(path));
+    if (!openUrl || (!path.isEmpty() && openUrl(QUrl::fromLocalFile(path)))) return;
+    // Never a menu item that silently does nothing.
+    advisor_.inform(tr("The page %1 could not be shown: it is missing from this installation.").arg(name));
 }
 
 void MainWindow::rightRelease(QPoint) {
@@ -426,6 +449,7 @@ void MainWindow::rightRelease(QPoint) {
 void MainWindow::endTurn() {
     if (quitting_) return;
     gameInProgress_ = true;
+    ordersThisYear_ = false;
     carry_.reset();
     showCarry();
     play_.give(order::EndYear{});
@@ -482,7 +506,15 @@ bool MainWindow::askWithLabels(const std::string& text, const std::string& yesLa
 }
 
 void MainWindow::tell(const Message& message) { advisor_.tell(message); }
-bool MainWindow::ask(const Message& message) { return advisor_.ask(message); }
+bool MainWindow::ask(const Message& message) {
+    // A lost reign is scored like one that lasted: the player sees how it
+    // went before being asked to play again.
+    if (message.id == MessageId::Defeated) showResults();
+    // Once the game is under way the welcome's "before we start" is no longer true.
+    if (message.id == MessageId::WelcomeQuestion && welcomed_)
+        return advisor_.question(tr("Princeps,\n\nWould you like to hear the hints on playing again?"));
+    return advisor_.ask(message);
+}
 
 bool MainWindow::askWithLabels(const Message& text, const Message& yesLabel, const Message& noLabel) {
     return advisor_.askWithLabels(text, yesLabel, noLabel);
@@ -505,8 +537,10 @@ void MainWindow::news(const std::string& line) {
 void MainWindow::diagnostic(const std::string& text) { qWarning("%s", text.c_str()); }
 
 void MainWindow::redraw() {
-    screen_.paintScreen();
+    // The year's news first: a year that ended, or a game started again
+    // after a defeat, shows in the same frame as the map it belongs to.
     news_->redrawn();
+    screen_.paintScreen();
 }
 
 void MainWindow::banner() { screen_.showTurnBanner(); }
@@ -527,8 +561,25 @@ void MainWindow::showResults() {
     const ResultsDialog results = resultsDialog(game_);
     PictureDialog d(this, pictures_, results.picture, QSize(600, 400),
                     QCoreApplication::translate("ScreenText", results.title), false, 0);
-    d.overlay = [counts = results.counts](QPainter& p) {
-        for (const ScreenTextLine& l : counts) view::drawTextAt(p, l.x, l.y, view::screenText(l), QColor(QRgb(l.colour)));
+    d.overlay = [results](QPainter& p) {
+        p.save();
+        const QColor gold(238, 214, 150);
+        auto rect = [](const ResultsDialog::Frame& f) { return QRect(f.x, f.y, f.width, f.height); };
+        p.setPen(gold);
+        p.setFont(view::figuresFont(24));
+        for (std::size_t i = 0; i < results.counts.size() && i < results.frames.size(); ++i)
+            p.drawText(rect(results.frames[i]), Qt::AlignCenter, view::screenText(results.counts[i]));
+        QFont words = view::screenFont();
+        words.setBold(true);
+        for (const auto& [form, frame, size] : {std::tuple{results.heading, results.headingFrame, 22},
+                                                std::tuple{results.verdict, results.verdictFrame, 28}}) {
+            if (!form) continue;
+            p.fillRect(rect(frame), QColor(43, 42, 66));
+            words.setPixelSize(size);
+            p.setFont(words);
+            p.drawText(rect(frame), Qt::AlignCenter, QCoreApplication::translate("ScreenText", form));
+        }
+        p.restore();
     };
     d.exec();
 }
@@ -543,7 +594,10 @@ void MainWindow::newGame() {
     QTimer::singleShot(0, this, [this] { asCommand([this] { newGameWithoutQuestion(); }); });
 }
 
-void MainWindow::showHints() { tellWelcomeHints(*this); }
+void MainWindow::showHints() {
+    tellWelcomeHints(*this);
+    welcomed_ = true;
+}
 
 // ------------------------------------------------------------ the window
 
@@ -603,5 +657,5 @@ void MainWindow::firstPaint() {
 
 void MainWindow::closeEvent(QCloseEvent* e) {
     e->ignore();
-    asCommand([this] { quit(); });
+    asCommand([this] { exitGame(); });
 }

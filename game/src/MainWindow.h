@@ -10,6 +10,7 @@
 #include "game/src/KeyboardOrders.h"
 #include "game/src/NewsDesk.h"
 #include "game/src/Sound.h"
+#include "client/FileProblem.h"
 #include "client/LegionCarry.h"
 #include "qtcommon/WindowAdvisor.h"
 #include "client/PlaySession.h"
@@ -95,10 +96,13 @@ public:
     // The menu commands.
     void chooseNewGame();           // asks first whether to discard the game
     void newGameWithoutQuestion();  // as the end of the game starts one
+    // A game replaced as a whole (new, scenario, loaded, continued): the
+    // screen shows it at once, with nothing left of the one before.
+    void showGameInHand();
     void startScenario(int id);     // Command::Scenario260 ... Scenario455
     void load();                    // asks first when a game is in progress
     void save();
-    void exitGame();
+    void exitGame();  // asks first when this year's orders would be lost
     void showAbout();
     void showHistoryLesson(const Lesson& lesson);
     void openTutorial();
@@ -127,9 +131,10 @@ public:
     // The end of the turn as the player sees it.
     void endTurn();
 
-    // Loads a saved game or scenario; a file that cannot be read gets the
-    // reader's message in an "ERROR" box and leaves the game as it was.
+    // Loads a saved game or scenario; a file that cannot be read is told in
+    // plain words with the reader's detail and leaves the game as it was.
     bool openFile(const QString& path);
+    void tellFileProblem(const std::string& detail, FileAccess access);
     // Whether anything was played since the game was started, loaded or saved.
     bool gameInProgress() const { return gameInProgress_; }
     KeyboardOrders& keyboard() { return *keyboard_; }
@@ -174,8 +179,8 @@ public:
     ScreenWidget* screenWidget() const { return widget_; }
     bool inPause() const { return pauseDepth_ > 0; }
 
-    // Replaceable for tests: the file dialogs, the browser (false: none could
-    // show the page), the end of the program.
+    // Replaceable for tests: the file dialogs, the game's page viewer (false:
+    // it could not show the page), the end of the program.
     std::function<QString(bool save)> chooseFile;
     std::function<bool(const QUrl&)> openUrl;
     std::function<void()> onQuit;
@@ -238,6 +243,8 @@ private:
     QActionGroup* skillGroup_ = nullptr;
     bool quitting_ = false;
     bool gameInProgress_ = false;
+    bool ordersThisYear_ = false;  // lost if the program ended now
+    bool welcomed_ = false;        // the hints were offered once: the game is under way
     bool relayoutPending_ = false;
     bool screenHooked_ = false;
     int busy_ = 0;

@@ -48,8 +48,10 @@ void NewsDesk::redrawn() {
     news_.settle();
     if (world_.year() == news_.openYear()) return;
     if (world_.year() < news_.openYear()) {
-        // A lost empire started afresh inside the end of the turn.
+        // A lost empire started afresh inside the end of the turn: the lost
+        // game's news goes with it.
         startReign();
+        last_ = {};
         return;
     }
     last_ = news_.finishYear();
@@ -57,7 +59,6 @@ void NewsDesk::redrawn() {
     if (!enabled_) return;
     waiting_.push_back(last_);
     if (!isShowing()) showNext();
-    screen_.paintScreen();
 }
 
 bool NewsDesk::isShowing() const { return screen_.newsPanel().isShown(); }

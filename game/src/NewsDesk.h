@@ -31,7 +31,8 @@ public:
     // What the game presents: the move before a battle, a new news line.
     void battleBegins(const Province& from, const Province& to) { news_.battleBegins(from, to); }
     void newsLogged(const std::string& line) { news_.newsLogged(line); }
-    // The screen was redrawn by the end of the turn: a new year closes the last.
+    // The end of the turn redraws the screen: a new year closes the last,
+    // a year earlier than the open one starts a new reign. The caller paints.
     void redrawn();
     // A click or a key while a summary is shown closes it (true: the input is spent).
     bool dismiss();

@@ -98,10 +98,19 @@ view::NewsPanel newsPanelFor(const YearSummary& s) {
         s.legionsLostInBattle + s.legionsGoneOtherwise > s.legionsRaised ? Tone::Bad : Tone::Plain);
 
     add(tr("Treasury"), Tone::Section);
+    // Every payment of the year, so that the items add up to the change.
+    const YearSummary::Accounts& a = s.accounts;
+    QStringList items;
+    items << tr("taxes %1").arg(signedNumber(a.taxes));
+    if (a.settlers) items << tr("settlers %1").arg(signedNumber(a.settlers));
+    items << tr("legions' pay %1").arg(signedNumber(-a.pay));
+    if (a.bonus) items << tr("bonus %1").arg(signedNumber(-a.bonus));
+    if (a.tribute) items << tr("tribute for peace %1").arg(signedNumber(-a.tribute));
+    if (a.plunder) items << tr("plundered %1").arg(signedNumber(-a.plunder));
     const int change = s.treasuryAfter - s.treasuryBefore;
-    add(tr("Taxes %1, legions' pay %2: treasury %3 (%4)")
-            .arg(signedNumber(s.taxIncome), signedNumber(-s.legionCost),
-                 QLocale(QLocale::English).toString(s.treasuryAfter), signedNumber(change)),
+    add(tr("%1: treasury %2 (%3)")
+            .arg(capitalised(items.join(QStringLiteral(", "))), QLocale(QLocale::English).toString(s.treasuryAfter),
+                 signedNumber(change)),
         change < 0 ? Tone::Bad : Tone::Plain);
 
     if (!s.news.empty()) {

@@ -37,6 +37,18 @@ int screenOffsetFor(int layoutWidth) { return layoutWidth > LayoutWidth ? (layou
 QFont screenFont() { return fontSlot(); }
 void setScreenFont(const QFont& font) { fontSlot() = font; }
 
+QFont figuresFont(int pixelSize) {
+    // The screen's Garamond writes old-style figures ("11" reads "II" when
+    // small); a count to be read at a glance takes a serif with lining ones.
+    QFont f;
+    f.setFamilies({QStringLiteral("DejaVu Serif"), QStringLiteral("Liberation Serif"), QStringLiteral("Noto Serif"),
+                   QStringLiteral("FreeSerif")});
+    f.setStyleHint(QFont::Serif);
+    f.setPixelSize(pixelSize);
+    f.setBold(true);
+    return f;
+}
+
 Pictures::Pictures() {
     for (const PictureSpec& s : PictureTable) {
         if (s.mask)

@@ -69,6 +69,8 @@ private:
 // The font of every text of the screen.
 QFont screenFont();
 void setScreenFont(const QFont& font);
+// A bold serif whose figures all stand on the line at one height, for counts.
+QFont figuresFont(int pixelSize);
 
 // Writes `text` with the top-left corner of its line at (x, y), as the game's
 // screens place their texts. With `opaque`, the line's cell is first filled

@@ -1,5 +1,9 @@
 #include "qtcommon/view/NewsPanel.h"
 
+#include <QTextLayout>
+#include <algorithm>
+#include <memory>
+
 #include "qtcommon/view/MapDrawing.h"
 
 namespace view {
@@ -16,13 +20,46 @@ QColor toneColour(NewsPanel::Tone tone) {
     return QColor(30, 20, 10);
 }
 
+// Lays `text` out in lines at most `width` wide, one under the other at the
+// panel's line pitch (a sign from a fallback font may stand taller, but never
+// pushes the lines apart); how many lines it takes.
+int layOut(QTextLayout& layout, int width, int pitch) {
+    layout.beginLayout();
+    int n = 0;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        line.setPosition(QPointF(0, n++ * pitch + (pitch - line.height()) / 2));
+    }
+    layout.endLayout();
+    return std::max(1, n);
+}
+
 }  // namespace
 
 void drawNewsPanel(QPainter& p, const NewsPanel& panel, int screenOffsetX) {
     if (!panel.isShown()) return;
     constexpr int LineHeight = 19;
     constexpr int Width = 500;
-    const int height = 64 + LineHeight * int(panel.lines.size()) + 30;
+    QFont body = screenFont();
+    body.setPixelSize(16);
+    // A long line (the provinces lost in a bad year) wraps under itself
+    // rather than running off the plaque.
+    struct Placed {
+        std::unique_ptr<QTextLayout> text;
+        int indent, y;
+    };
+    std::vector<Placed> placed;
+    int y = 54;
+    for (const NewsPanel::Line& line : panel.lines) {
+        QFont f = body;
+        f.setBold(line.tone == NewsPanel::Tone::Section);
+        const int indent = line.tone == NewsPanel::Tone::Section ? 24 : 40;
+        auto text = std::make_unique<QTextLayout>(line.text, f);
+        const int lines = layOut(*text, Width - indent - 20, LineHeight);
+        placed.push_back({std::move(text), indent, y});
+        y += lines * LineHeight;
+    }
+    const int height = y + 10 + 30;
     const QRect map(screenOffsetX + MapLeft, MapTop, MapWidth, MapHeight);
     const QRect box(map.center().x() - Width / 2, std::max(map.top() + 8, map.center().y() - height / 2), Width,
                     std::min(height, MapHeight - 16));
@@ -43,18 +80,9 @@ void drawNewsPanel(QPainter& p, const NewsPanel& panel, int screenOffsetX) {
     p.setPen(QColor(110, 20, 20));
     p.drawText(QRect(box.left(), box.top() + 12, Width, 32), Qt::AlignHCenter | Qt::AlignVCenter, panel.title);
 
-    QFont body = screenFont();
-    body.setPixelSize(16);
-    int y = box.top() + 54;
-    for (const NewsPanel::Line& line : panel.lines) {
-        QFont f = body;
-        f.setBold(line.tone == NewsPanel::Tone::Section);
-        p.setFont(f);
-        p.setPen(toneColour(line.tone));
-        const int indent = line.tone == NewsPanel::Tone::Section ? 24 : 40;
-        p.drawText(QRect(box.left() + indent, y, Width - indent - 20, LineHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                   line.text);
-        y += LineHeight;
+    for (std::size_t i = 0; i < panel.lines.size(); ++i) {
+        p.setPen(toneColour(panel.lines[i].tone));
+        placed[i].text->draw(&p, QPointF(box.left() + placed[i].indent, box.top() + placed[i].y));
     }
     QFont footer = body;
     footer.setItalic(true);

@@ -67,14 +67,14 @@ bool ProvinceRegions::hasShape(const Game& game, const Province& province) const
 }
 
 void ProvinceRegions::highlight(QPainter& p, const Game& game, const Province& province, const QColor& colour,
-                                int screenOffsetX) const {
+                                int screenOffsetX, bool filled) const {
     QColor fill = colour;
-    fill.setAlpha(90);
+    fill.setAlpha(filled ? 90 : 0);
     const int index = game.indexOf(province);
     for (const Shape& s : shapes_) {
         if (s.tableIndex != index) continue;
         const QPoint at(screenOffsetX + MapLeft + s.mapTopLeft.x(), MapTop + s.mapTopLeft.y());
-        p.drawImage(at, coloured(s.mask, fill));
+        if (filled) p.drawImage(at, coloured(s.mask, fill));
         p.drawImage(at, coloured(rimOf(s.mask), colour));
         return;
     }

@@ -30,10 +30,10 @@ public:
     // Whether a province is known by its painted shape (not only by rectangles).
     bool hasShape(const Game& game, const Province& province) const;
 
-    // Fills the province's painted shape (or its rectangles) with `colour`
-    // and rims it, on a painter in layout pixels.
-    void highlight(QPainter& p, const Game& game, const Province& province, const QColor& colour,
-                   int screenOffsetX) const;
+    // Rims the province's painted shape (or its rectangles) in `colour` and,
+    // when `filled`, washes it with the colour too; on a painter in layout pixels.
+    void highlight(QPainter& p, const Game& game, const Province& province, const QColor& colour, int screenOffsetX,
+                   bool filled = true) const;
 
 private:
     PaintedProvinces painted_;

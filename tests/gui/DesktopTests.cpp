@@ -561,10 +561,12 @@ TEST(Autosave, ContinueWithABadFileShowsTheReadersMessageAndKeepsTheGame) {
     ASSERT_FALSE(expected.empty());
     const std::string before = stateLine(h.game);
     BoxWatcher boxes;
+    h.told.clear();
     h.window->action(Command::ContinueLastGame)->trigger();
-    ASSERT_EQ(boxes.seen.size(), 1u);
-    EXPECT_EQ(boxes.seen.front(), "ERROR: The kept game cannot be loaded; the current game goes on:\n" +
-                                      QFileInfo(newest).fileName().toStdString() + ": " + expected);
+    EXPECT_TRUE(boxes.seen.empty()) << "the game's own dialog, not a stock box";
+    ASSERT_EQ(h.told.size(), 1u);
+    EXPECT_EQ(h.told.front(), "The kept game cannot be loaded; the current game goes on:\n" +
+                                  QFileInfo(newest).fileName().toStdString() + ": " + expected);
     EXPECT_EQ(stateLine(h.game), before);
 }
 
@@ -584,27 +586,26 @@ TEST(Autosave, ContinueFallsBackToTheNewestKeptGameThatLoadsAndSaysWhich) {
     }
     h.answers = {true};
     h.window->action(Command::NewGame)->trigger();
-    BoxWatcher boxes;
+    h.told.clear();
     h.window->action(Command::ContinueLastGame)->trigger();
     EXPECT_EQ(position(h.game), older);
-    ASSERT_EQ(boxes.seen.size(), 1u);
+    ASSERT_EQ(h.told.size(), 1u);
     // Both skipped files are named with the reason, then the one that loaded.
-    EXPECT_NE(boxes.seen.front().find("The 2 newest kept games could not be loaded:\nautosave-000003.avn: "
+    EXPECT_NE(h.told.front().find("The 2 newest kept games could not be loaded:\nautosave-000003.avn: "
                                       "Unable to load file: the file ends before the turn (line 1).\n"
                                       "autosave-000002.avn: Unable to load file: a control character (code 27) (line 1)."),
               std::string::npos)
-        << boxes.seen.front();
-    EXPECT_NE(boxes.seen.front().find("loads, 236 AD."), std::string::npos) << boxes.seen.front();
+        << h.told.front();
+    EXPECT_NE(h.told.front().find("loads, 236 AD."), std::string::npos) << h.told.front();
 }
 
 TEST(Autosave, ContinueWithNothingKeptSaysSo) {
     DataHome home;
     Harness h;
-    BoxWatcher boxes;
     const std::string before = stateLine(h.game);
     h.window->action(Command::ContinueLastGame)->trigger();
-    ASSERT_EQ(boxes.seen.size(), 1u);
-    EXPECT_NE(boxes.seen.front().find("no game to continue"), std::string::npos);
+    ASSERT_EQ(h.told.size(), 1u);
+    EXPECT_NE(h.told.front().find("no game to continue"), std::string::npos);
     EXPECT_EQ(stateLine(h.game), before);
 }
 
@@ -650,8 +651,9 @@ TEST(CommandLine, TheFilesPositionIsTheFirstFrame) {
     MainWindow::Options o;
     o.openAtStart = path;
     rebuildWindow(h, o);
-    // Loaded before the window shows anything ...
+    // Loaded before the window shows anything, its year's news from the file's year ...
     EXPECT_EQ(position(h.game), saved);
+    EXPECT_EQ(h.window->newsDesk().news().openYear(), h.game.year());
     h.window->show();
     QTest::qWait(50);
     // ... and no introduction or hints over it.
@@ -675,11 +677,11 @@ TEST(CommandLine, ABadFileGetsTheReadersMessageAndANewGame) {
     o.openAtStart = path;
     o.introduction = false;
     rebuildWindow(h, o);
-    BoxWatcher boxes;
     h.window->show();
-    ASSERT_TRUE(waitFor([&] { return boxes.seen.size() == 1; }));
-    EXPECT_EQ(boxes.seen.front().rfind("ERROR: ", 0), 0u);
-    EXPECT_GT(boxes.seen.front().size(), std::string("ERROR: ").size());
+    ASSERT_TRUE(waitFor([&] { return h.told.size() == 1; }));
+    // In plain words, then the reader's detail.
+    EXPECT_EQ(h.told.front().rfind("This saved game is cut short: its end is missing.\n\nUnable to load file: ", 0), 0u)
+        << h.told.front();
     EXPECT_EQ(stateLine(h.game), fresh);
     // A file that is not there is the reader's "Unable to open file".
     MainWindow::Options missing;
@@ -687,7 +689,7 @@ TEST(CommandLine, ABadFileGetsTheReadersMessageAndANewGame) {
     missing.introduction = false;
     rebuildWindow(h, missing);
     h.window->show();
-    ASSERT_TRUE(waitFor([&] { return boxes.seen.size() == 2; }));
-    EXPECT_EQ(boxes.seen.back(), "ERROR: Unable to open file");
+    ASSERT_TRUE(waitFor([&] { return h.told.size() == 2; }));
+    EXPECT_EQ(h.told.back(), "The file could not be opened.\n\nUnable to open file");
     EXPECT_EQ(stateLine(h.game), fresh);
 }

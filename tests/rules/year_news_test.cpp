@@ -1,6 +1,7 @@
 // The year's news as a front end gathers it: battles, provinces, legions,
 // money and alarms, from what the game presents while the year is played.
 #include <optional>
+#include <random>
 
 #include "rules/YearNews.h"
 #include "tests/support/TestGame.h"
@@ -119,6 +120,60 @@ TEST_F(YearNewsTest, TheChronicleKeepsEveryLineWithItsYear) {
     EXPECT_EQ(game().eventLog.size(), 10u);
     news->startReign();
     EXPECT_EQ(news->chronicle().size(), 10u) << "a new reign keeps only what the log holds";
+}
+
+// Whole reigns with every question answered by a coin: each year's items
+// (taxes, settlers, pay, bonus, tribute, plunder) sum to the change of the
+// treasury, and every kind of payment comes up somewhere in the run.
+class CoinPresenter : public RecordingPresenter {
+public:
+    CoinPresenter(RecordingAdvisor& a, RecordingFrontEnd& f, std::uint32_t seed) : RecordingPresenter(a, f), coin_(seed) {}
+    bool askWithLabels(const std::string& text, const std::string&, const std::string&) override {
+        // Play on after a defeat and after 285; everything else by the coin.
+        if (text.find("defeated") != std::string::npos || text.find("Crisis") != std::string::npos) return true;
+        return coin_() % 2 == 0;
+    }
+    void redraw() override {
+        if (!news) return;
+        if (game->year() < news->openYear()) news->startReign();  // a restart after a defeat
+        else if (game->year() != news->openYear()) years.push_back(news->finishYear());
+    }
+    YearNews* news = nullptr;
+    Game* game = nullptr;
+    std::vector<YearSummary> years;
+
+private:
+    std::mt19937 coin_;
+};
+
+TEST_F(GameTest, EveryYearsTreasuryItemsSumToItsChange) {
+    YearSummary::Accounts seen;
+    for (std::uint32_t seed = 1; seed <= 12; ++seed) {
+        restart(seed);
+        CoinPresenter coins(advisor, frontEnd, seed);
+        game().setPresenter(&coins);
+        YearNews news(game());
+        news.startReign();
+        coins.news = &news;
+        coins.game = &game();
+        // The years run without orders, so legions stand still and
+        // provinces fall: Italia too, now and then.
+        while (game().year() < 476 && coins.years.size() < 200) game().advanceTurn();
+        for (const YearSummary& y : coins.years) {
+            const YearSummary::Accounts& a = y.accounts;
+            EXPECT_EQ(a.taxes + a.settlers - a.pay - a.bonus - a.tribute - a.plunder, y.treasuryAfter - y.treasuryBefore)
+                << "seed " << seed << ", year " << y.year;
+            seen.settlers += a.settlers;
+            seen.bonus += a.bonus;
+            seen.tribute += a.tribute;
+            seen.plunder += a.plunder;
+        }
+        game().setPresenter(&presenter);
+    }
+    EXPECT_GT(seen.settlers, 0);
+    EXPECT_GT(seen.bonus, 0);
+    EXPECT_GT(seen.tribute, 0);
+    EXPECT_GT(seen.plunder, 0);
 }
 
 }  // namespace
