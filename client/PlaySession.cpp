@@ -145,7 +145,17 @@ OrderReply PlaySession::give(const Order& order) {
     }
     const std::uint32_t before = game_->random.state();
     relay_->entry = &log_.back();
-    const OrderReply outcome = carryOut(log_.back().order);
+    OrderReply outcome;
+    try {
+        outcome = carryOut(log_.back().order);
+    } catch (...) {
+        // The front end stopped the order midway: the game goes back to
+        // where it stood before it, so that the order can be given again.
+        relay_->entry = nullptr;
+        log_.pop_back();
+        replayInPlace(log_);
+        throw;
+    }
     relay_->entry = nullptr;
     Entry& entry = log_.back();
     entry.carriedOut = outcome.carriedOut;
@@ -221,6 +231,10 @@ UndoBlock PlaySession::undoBlock() const {
     if (e.drewChance) return UndoBlock::DrewChance;
     if (e.revealed) return UndoBlock::Revealed;
     return UndoBlock::None;
+}
+
+void PlaySession::rollBack(std::size_t entries) {
+    if (entries < log_.size()) replayInPlace({log_.begin(), log_.begin() + static_cast<std::ptrdiff_t>(entries)});
 }
 
 bool PlaySession::undo() {

@@ -64,7 +64,10 @@ public:
 
     // The new game of 235 AD, as a program starts with.
     void start();
-    // The one entry point for everything a player does to the game.
+    // The one entry point for everything a player does to the game. A
+    // presenter may throw to stop an order midway (to ask its player
+    // something first): the order is then forgotten, the game is put back as
+    // it stood before it, and the exception goes on to the front end.
     OrderReply give(const Order& order);
     // After a carried-out order: no Roman legion is left to move, so the
     // front end ends the year by itself.
@@ -80,6 +83,10 @@ public:
     // the game, the generator and everything that follows are those of the
     // log without it. False, changing nothing, when undoBlock() says why not.
     bool undo();
+    // Puts the game back as it stood when the log held its first `entries`
+    // entries, for a front end that plays several orders as one and stopped
+    // midway; nothing changes when the log is no longer.
+    void rollBack(std::size_t entries);
 
     // A session on the same seed and skill that has played `entries` again
     // with nothing shown.

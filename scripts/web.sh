@@ -11,12 +11,8 @@ bash scripts/deps.sh cmake make python3 emscripten nodejs lame fonttools python3
 # Debian's emscripten finds its node modules there, whichever node runs it.
 export NODE_PATH="/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}"
 
-emcmake cmake -S web -B build-web -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
+emcmake cmake -S web -B build-web -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-web -j"$(nproc)"
-# The node terminal edition, built apart for speed (web/CMakeLists.txt says why).
-emcmake cmake -S web -B build-web/node -DAUROVANE_WEB_PART=node -DCMAKE_BUILD_TYPE=Release \
-  -DAUROVANE_NODE_CLI_DIR="$PWD/build-web/cli" >/dev/null
-cmake --build build-web/node -j"$(nproc)"
 python3 web/assemble-site.py . build-web
 
 case "$mode" in

@@ -133,4 +133,60 @@ TEST(PlaySession, UndoRefusesWhatCannotBeTakenBack) {
     EXPECT_EQ(session.log().size(), logged);
 }
 
+// Asks nothing it cannot answer from the answers so far: a question beyond
+// them stops the order, as the page stops to ask its player.
+struct Stopper : Presenter {
+    struct Stop {};
+    std::vector<bool> answers;
+    std::size_t asked = 0;
+    bool askWithLabels(const std::string&, const std::string&, const std::string&) override { return next(); }
+    bool runAnotherYear() override { return next(); }
+    bool next() {
+        if (asked < answers.size()) return answers[asked++];
+        throw Stop{};
+    }
+};
+
+TEST(PlaySession, AnOrderStoppedMidwayCanBeGivenAgain) {
+    int stops = 0;
+    for (std::uint32_t seed = 1; seed <= 20; ++seed) {
+        Yes yes;
+        Stopper stopper;
+        PlaySession stopped(seed, 2), plain(seed, 2);
+        stopped.setPresenter(&stopper);
+        plain.setPresenter(&yes);
+        stopped.start();
+        plain.start();
+        for (int orders = 0; orders < 300 && stopped.game().turn < 40; ++orders) {
+            const Order next = nextOrder(plain);
+            plain.give(next);
+            const std::string before = stateLine(stopped.game());
+            const std::size_t logged = stopped.log().size();
+            stopper.answers.clear();
+            for (;;) {
+                stopper.asked = 0;
+                try {
+                    stopped.give(next);
+                    break;
+                } catch (const Stopper::Stop&) {
+                    // Stopped: the game is where it stood before the order.
+                    ASSERT_EQ(stateLine(stopped.game()), before) << "seed " << seed;
+                    ASSERT_EQ(stopped.log().size(), logged);
+                    stopper.answers.push_back(true);
+                    ++stops;
+                }
+            }
+            ASSERT_EQ(stateLine(stopped.game()) + std::to_string(stopped.game().random.state()),
+                      stateLine(plain.game()) + std::to_string(plain.game().random.state()))
+                << "seed " << seed;
+        }
+        // Rolled back over several orders, the game is the one the shorter log gives.
+        const std::size_t half = stopped.log().size() / 2;
+        stopped.rollBack(half);
+        const std::vector<PlaySession::Entry> kept(plain.log().begin(), plain.log().begin() + std::ptrdiff_t(half));
+        ASSERT_EQ(stateLine(stopped.game()), stateLine(PlaySession::replay(seed, 2, kept)->game())) << "seed " << seed;
+    }
+    EXPECT_GT(stops, 200);
+}
+
 }  // namespace

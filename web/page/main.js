@@ -26,7 +26,6 @@ class Page {
     // up, the keyboard's highlight, the information line's province or notice.
     this.carry = null;
     this.busy = false;
-    this.idleWaiters = [];
     this.menuWanted = false;  // asked for during a turn: opened once the year is over
     this.pointerId = null;    // the pointer that pressed on the map; others are ignored
     this.lastKeptYear = null;
@@ -63,7 +62,6 @@ class Page {
       return await order();
     } finally {
       this.busy = false;
-      for (const resolve of this.idleWaiters.splice(0)) resolve();
       document.body.classList.remove('busy');
       // A new game, a load or a year's end put the carry down.
       this.showCarry(JSON.parse(this.api.carry()));
@@ -73,14 +71,6 @@ class Page {
         this.openMenu();
       }
     }
-  }
-
-  // Resolves when no order is being played out. While one waits on the page
-  // (a question, a march), the engine must not be called: emscripten's ccall
-  // would take the call for the waiting order's end, and that order would
-  // never finish.
-  async idle() {
-    while (this.busy) await new Promise((resolve) => this.idleWaiters.push(resolve));
   }
 
   // --- orders
@@ -404,7 +394,7 @@ async function boot() {
   // The rest of the screen's pictures, before the first year's end needs them.
   loadPictures([182, 185, 251, 268, 269, ...tables.stepPictures, ...tables.legionIcons, ...tables.tints.flatMap((x) => x.pictures),
                 ...Object.values(tables.animations).flatMap((a) => a.frames)]);
-  handOverPaintedLand(api, tables.tints, () => page.idle());
+  handOverPaintedLand(api, tables.tints);
   // Offline play: the service worker fetches its files once the game is ready, not before.
   if ('serviceWorker' in navigator && location.protocol !== 'file:') {
     navigator.serviceWorker.register('service-worker.js').catch((e) => console.warn('Aurovane: no offline play:', e.message));

@@ -16,9 +16,7 @@ function alphaOf(image, width, height) {
   return alpha;
 }
 
-// `idle` resolves when the engine may be called: a tint that arrives while
-// the engine waits for an answer is handed over once the order is played out.
-export function handOverPaintedLand(api, tints, idle) {
+export function handOverPaintedLand(api, tints) {
   return Promise.all(tints.map(async (tint) => {
     const image = await picture(tint.pictures[0]).ready;
     if (!image) return;
@@ -28,7 +26,6 @@ export function handOverPaintedLand(api, tints, idle) {
     } catch {
       return;  // a page opened from the disk may not read its pictures back
     }
-    await idle();
     api.paintProvince(tint.name, alpha);
   }));
 }

@@ -1,10 +1,10 @@
 // The game as the page plays it: the rules' front end and the orders the page
 // gives. Whatever the rules show (a message, a question, a march, a lesson)
-// goes to the page, and the engine waits for it there through Asyncify: the
-// rules keep their synchronous questions and the page its event loop. Each
-// page's game and what the engine keeps for it live in one Page, whose handle
-// the page passes with every call (the exports are declared in
-// page-exports.json).
+// goes to the page as steps of the order being played out (PageOrder.h): the
+// engine never waits for the page, so it needs no Asyncify, and the rules
+// keep their synchronous questions. Each page's game and what the engine
+// keeps for it live in one Page, whose handle the page passes with every call
+// (the exports are declared in page-exports.json).
 #include <emscripten.h>
 
 #include <memory>
@@ -29,74 +29,73 @@
 #include "rules/WelcomeHints.h"
 #include "web/src/PageCarry.h"
 #include "web/src/PageExports.h"
+#include "web/src/PageOrder.h"
 #include "web/src/PageState.h"
 #include "web/src/PageSteps.h"
 #include "web/src/PageTables.h"
 
 namespace {
 
-// The page's side of each call: page.js sets these up on Module.page.
+// The state outside an order goes to the page at once (page.js sets up Module.page).
 EM_JS(void, pageShowState, (const char* json), { Module.page.setState(JSON.parse(UTF8ToString(json))); });
-EM_ASYNC_JS(void, pageTell, (const char* text), { await Module.page.tell(UTF8ToString(text)); });
-EM_ASYNC_JS(int, pageAsk, (const char* text, const char* yes, const char* no), {
-    return (await Module.page.ask(UTF8ToString(text), UTF8ToString(yes), UTF8ToString(no))) ? 1 : 0;
-});
-EM_ASYNC_JS(void, pagePlay, (const char* steps), { await Module.page.play(JSON.parse(UTF8ToString(steps))); });
-EM_ASYNC_JS(void, pageSound, (int kind), { await Module.page.sound(kind); });
-EM_ASYNC_JS(void, pageLesson, (int year), { await Module.page.lesson(year); });
-EM_ASYNC_JS(void, pageResults, (const char* dialog), { await Module.page.results(JSON.parse(UTF8ToString(dialog))); });
-EM_JS(void, pageKeep, (int year, const char* savedGame), { Module.page.keep(year, UTF8ToString(savedGame)); });
-EM_JS(void, pageQuit, (), { Module.page.quit(); });
-EM_JS(int, pageRunAnotherYear, (), { return Module.page.runAnotherYear() ? 1 : 0; });
 
 void showState(Page& page);
+
+// A step for the page: what the page does with it (a member of Module.page) and its arguments as JSON.
+std::string step(const char* what, const std::string& arguments = {}) {
+    return std::string("[\"") + what + "\"" + (arguments.empty() ? "" : "," + arguments) + "]";
+}
+std::string text(const std::string& words) { return jsonString(correctedEnglish(words)); }
 
 class PagePresenter : public Presenter {
 public:
     explicit PagePresenter(Page& page) : page_(page) {}
     bool newGamePosted = false;
+    view::MoveChoreography moves;
 
     // A player reads the advisor in corrected English, as in the window.
-    void tell(const std::string& text) override {
+    void tell(const std::string& words) override {
         showState(page_);
-        pageTell(correctedEnglish(text).c_str());
+        show(step("tell", text(words)));
     }
-    bool askWithLabels(const std::string& text, const std::string& yesLabel, const std::string& noLabel) override {
+    bool askWithLabels(const std::string& words, const std::string& yesLabel, const std::string& noLabel) override {
         showState(page_);
-        return pageAsk(correctedEnglish(text).c_str(), correctedEnglish(yesLabel).c_str(),
-                       correctedEnglish(noLabel).c_str()) != 0;
+        return ask(step("ask", text(words) + "," + text(yesLabel) + "," + text(noLabel)));
     }
     void sound(SoundKind kind) override {
         // The march under an enemy report sounds over the screen as it now stands.
         if (kind == SoundKind::March) showState(page_);
-        pageSound(static_cast<int>(kind));
+        show(step("sound", std::to_string(static_cast<int>(kind))));
     }
     void move(Province& from, Province& to) override;
     void defeat(Power loser, Province& province) override {
         showState(page_);
-        pagePlay(pageSteps(view::defeatSteps(loser, province)).c_str());
+        show(step("play", pageSteps(view::defeatSteps(loser, province))));
     }
     void news(const std::string&) override { showState(page_); }
     void redraw() override { showState(page_); }
     void banner() override {
         showState(page_);
-        pagePlay(pageSteps(view::bannerSteps()).c_str());
+        show(step("play", pageSteps(view::bannerSteps())));
     }
-    void forgetAnimatedMoves() override { moves_.forgetMoves(); }
+    void forgetAnimatedMoves() override { moves.forgetMoves(); }
     void lesson(int year) override {
         showState(page_);
         if (const Lesson* l = lessonOfYear(year))
-            pagePlay(pageSteps(view::lessonZoomSteps(*l, true, view::LayoutHeight)).c_str());
-        pageLesson(year);
+            show(step("play", pageSteps(view::lessonZoomSteps(*l, true, view::LayoutHeight))));
+        show(step("lesson", std::to_string(year)));
     }
     void results(int, int, int) override;
-    void quit() override { pageQuit(); }
+    void quit() override { show(step("quit")); }
     void newGame() override { newGamePosted = true; }
-    bool runAnotherYear() override { return pageRunAnotherYear() != 0; }
+    // Years that would run by themselves stop there when the page says so (its player asked for the menu).
+    bool runAnotherYear() override { return ask(step("runAnotherYear")); }
 
 private:
+    void show(std::string what);
+    bool ask(std::string question);
+
     Page& page_;
-    view::MoveChoreography moves_;
 };
 
 }  // namespace
@@ -111,6 +110,8 @@ struct Page {
     // The same object for the page's life: undo rebuilds it in place.
     Game& game;
     PagePresenter presenter;
+    // The order being played out, between its runs.
+    PageOrder order;
     // The provinces' painted shapes, handed over by the page as the tints
     // arrive; until then the rules' rectangles answer.
     view::PaintedProvinces painted;
@@ -129,18 +130,45 @@ struct Page {
 
 namespace {
 
-void showState(Page& page) { pageShowState(pageState(page.game).c_str()); }
+// During an order the state is one of its steps, at once otherwise.
+void showState(Page& page) {
+    if (page.order.running())
+        page.order.showState(pageState(page.game));
+    else
+        pageShowState(pageState(page.game).c_str());
+}
+
+// The rules show nothing but during an order: hints, a year's end, a move.
+void PagePresenter::show(std::string what) {
+    if (page_.order.running()) page_.order.show(std::move(what));
+}
+
+bool PagePresenter::ask(std::string question) { return page_.order.running() && page_.order.ask(std::move(question)); }
 
 void PagePresenter::results(int, int, int) {
     showState(page_);
-    pageResults(pageResultsDialog(page_.game).c_str());
+    show(step("results", pageResultsDialog(page_.game)));
 }
 
 void PagePresenter::move(Province& from, Province& to) {
-    const std::vector<view::ScreenStep> steps = moves_.move(page_.game, from, to);
+    const std::vector<view::ScreenStep> steps = moves.move(page_.game, from, to);
     if (steps.empty()) return;
     showState(page_);
-    pagePlay(pageSteps(steps).c_str());
+    show(step("play", pageSteps(steps)));
+}
+
+// Plays out what the page asked for as one order (PageOrder.h). Each run
+// starts from the game, the moves shown and the carry as they stood before
+// the first; the reply goes to the page.
+const char* playOut(Page& page, std::function<std::string()> order) {
+    const std::size_t logged = page.play.log().size();
+    const view::MoveChoreography shown = page.presenter.moves;
+    return page.answer(page.order.begin([&page, logged, shown, order] {
+        page.play.rollBack(logged);
+        page.presenter.moves = shown;
+        page.presenter.newGamePosted = false;
+        return order();
+    }));
 }
 
 void endTurn(Page& page) {
@@ -149,7 +177,7 @@ void endTurn(Page& page) {
     if (keptAfterTheYear(page.game)) {
         std::ostringstream saved;
         page.game.saveToStream(saved);
-        pageKeep(page.game.year(), saved.str().c_str());
+        page.order.show(step("keep", std::to_string(page.game.year()) + "," + jsonString(saved.str())));
     }
     if (page.presenter.newGamePosted) {
         page.presenter.newGamePosted = false;
@@ -159,12 +187,11 @@ void endTurn(Page& page) {
 }
 
 // The order the carry asked for: a refusal is told in the information line.
-void giveOrder(Page& page, const CarryOrder& order) {
-    if (order.kind == CarryOrder::Kind::EndTurn) return endTurn(page);
-    if (order.kind != CarryOrder::Kind::Move) return;
-    Game& game = page.game;
-    const OrderResult result = page.play.give(order::Move{game.indexOf(*order.from), game.indexOf(*order.to)}).move;
-    page.carry.ordered(*order.from, *order.to, result);
+void giveOrder(Page& page, const CarryOrder::Kind kind, const order::Move& move) {
+    if (kind == CarryOrder::Kind::EndTurn) return endTurn(page);
+    if (kind != CarryOrder::Kind::Move) return;
+    const OrderResult result = page.play.give(move).move;
+    page.carry.ordered(*page.game.provinceAtIndex(move.from), *page.game.provinceAtIndex(move.to), result);
     showState(page);
     if (succeeded(result) && page.play.yearEndsByItself()) endTurn(page);
 }
@@ -208,21 +235,32 @@ int aurovane_paint_province(Page* page, const char* name, const unsigned char* a
     return page->painted.paintTint(page->game, name, bytes) ? 1 : 0;
 }
 
-void aurovane_end_turn(Page* page) { endTurn(*page); }
+const char* aurovane_end_turn(Page* page) {
+    return playOut(*page, [page] {
+        endTurn(*page);
+        return std::string();
+    });
+}
 
-void aurovane_new_game(Page* page) {
-    page->carry.reset();
-    page->play.give(order::NewGame{});
-    showState(*page);
+const char* aurovane_new_game(Page* page) {
+    return playOut(*page, [page] {
+        page->carry.reset();
+        page->play.give(order::NewGame{});
+        showState(*page);
+        return std::string();
+    });
 }
 
 // The set-up of the scenario starting in `year`, and its first turn's end
 // where the set-up leaves nothing to order.
-void aurovane_scenario(Page* page, int year) {
-    if (!page->play.give(order::Scenario{year}).accepted) return;
-    page->carry.reset();
-    showState(*page);
-    if (Game::firstTurnEndsAtOnce(year)) endTurn(*page);
+const char* aurovane_scenario(Page* page, int year) {
+    return playOut(*page, [page, year] {
+        if (!page->play.give(order::Scenario{year}).accepted) return std::string();
+        page->carry.reset();
+        showState(*page);
+        if (Game::firstTurnEndsAtOnce(year)) endTurn(*page);
+        return std::string();
+    });
 }
 
 void aurovane_set_skill(Page* page, int skill) { page->play.give(order::Skill{skill}); }
@@ -242,12 +280,22 @@ const char* aurovane_load(Page* page, const unsigned char* file, int fileLength)
 }
 
 // The Palestina uprising, the window's P+F+J.
-void aurovane_palestina_uprising(Page* page) {
-    page->play.give(order::PalestinaUprising{});
-    showState(*page);
+const char* aurovane_palestina_uprising(Page* page) {
+    return playOut(*page, [page] {
+        page->play.give(order::PalestinaUprising{});
+        showState(*page);
+        return std::string();
+    });
 }
 
-void aurovane_hints(Page* page) { tellWelcomeHints(page->presenter); }
+const char* aurovane_hints(Page* page) {
+    return playOut(*page, [page] {
+        tellWelcomeHints(page->presenter);
+        return std::string();
+    });
+}
+
+const char* aurovane_answer(Page* page, int yes) { return page->answer(page->order.answer(yes != 0)); }
 
 int aurovane_can_undo(Page* page) { return page->play.undoable() ? 1 : 0; }
 
@@ -305,10 +353,16 @@ const char* aurovane_carry(Page* page) { return page->answer(carryView(page->car
 
 // Gives the order the last input asked for, then answers what to show.
 const char* aurovane_give_order(Page* page) {
-    const CarryOrder order = page->waitingOrder;
+    const CarryOrder waiting = page->waitingOrder;
     page->waitingOrder = {};
-    giveOrder(*page, order);
-    return carryAnswer(*page, true, {});
+    // By the provinces' places: a run that stopped put back a game of new provinces.
+    const order::Move move = waiting.kind == CarryOrder::Kind::Move
+                                 ? order::Move{page->game.indexOf(*waiting.from), page->game.indexOf(*waiting.to)}
+                                 : order::Move{};
+    return playOut(*page, [page, kind = waiting.kind, move] {
+        giveOrder(*page, kind, move);
+        return carryView(page->carry, true, false);
+    });
 }
 
 }  // extern "C"

@@ -18,6 +18,21 @@ JS_TYPES = {'void': None, 'int': 'number', 'uint': 'number', 'double': 'number',
             'handle': 'number'}
 
 
+# An order's steps go to the page's own members (Module.page) one after the
+# other; at a question the page's answer goes back to the engine for the next
+# steps, until the order is over: then its result.
+PLAY_OUT = """  const playOut = async (run) => {
+    let reply = JSON.parse(run());
+    for (;;) {
+      for (const [what, ...args] of reply.steps) await engine.page[what](...args);
+      if (!reply.question) return reply.result;
+      const [what, ...args] = reply.question;
+      const yes = await engine.page[what](...args);
+      reply = JSON.parse(engine.ccall('aurovane_answer', 'string', ['number', 'number'], [page, yes ? 1 : 0]));
+    }
+  };"""
+
+
 def camel(name):
     head, *rest = name.split('_')
     return head + ''.join(w.capitalize() for w in rest)
@@ -33,6 +48,11 @@ def c_params(export):
     return ', '.join(params)
 
 
+def c_returns(export):
+    # An order played out answers its steps whatever the page gets at its end.
+    return 'const char*' if export.get('plays') else C_TYPES[export['returns']]
+
+
 def js_call(export):
     names, types, values = [], [], []
     if export['name'] != 'start':
@@ -46,10 +66,11 @@ def js_call(export):
         else:
             types.append(f"'{JS_TYPES[kind]}'")
             values.append(arg)
-    returns = JS_TYPES[export['returns']]
+    returns = 'string' if export.get('plays') else JS_TYPES[export['returns']]
     returns = 'null' if returns is None else f"'{returns}'"
-    options = ', { async: true }' if export.get('async') else ''
-    call = f"engine.ccall('aurovane_{export['name']}', {returns}, [{', '.join(types)}], [{', '.join(values)}]{options})"
+    call = f"engine.ccall('aurovane_{export['name']}', {returns}, [{', '.join(types)}], [{', '.join(values)}])"
+    if export.get('plays'):
+        call = f'playOut(() => {call})'
     if export['name'] == 'start':
         call = f'(page = {call})'
     return f"    {camel(export['name'])}: ({', '.join(names)}) => {call},"
@@ -65,13 +86,13 @@ def main():
               '// Everything the page engine keeps of one page (PagePlay.cpp).', 'struct Page;', '',
               'extern "C" {']
     for e in exports:
-        header.append(f"{C_TYPES[e['returns']]} aurovane_{e['name']}({c_params(e)});")
+        header.append(f"{c_returns(e)} aurovane_{e['name']}({c_params(e)});")
     header += ['}', '']
     write(out / 'PageExports.h', '\n'.join(header))
     write(out / 'exported.txt', ','.join(f"_aurovane_{e['name']}" for e in exports))
     js = ['// Made by web/src/page_exports.py from web/src/page-exports.json: the page',
           "// engine's exports with their types; `start` keeps the handle the others take.",
-          'export function bindEngine(engine) {', '  let page = 0;', '  return {']
+          'export function bindEngine(engine) {', '  let page = 0;', PLAY_OUT, '  return {']
     js += [js_call(e) for e in exports]
     js += ['  };', '}', '', '// The members of the state the engine hands the page, in order.',
            f"export const stateKeys = {json.dumps(table['state'])};", '']
