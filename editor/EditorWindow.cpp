@@ -30,6 +30,7 @@
 #include "qtcommon/view/MapDrawing.h"
 #include "engine/Game.h"
 #include "qtcommon/GameFiles.h"
+#include "qtcommon/RulesText.h"
 
 namespace editor {
 
@@ -421,7 +422,7 @@ void EditorWindow::loadCommand() {
         undo_.clear();
         setCurrentFile(QFile::decodeName(path.c_str()));
     } else {
-        showMessageBox(this, tr("ERROR").toStdString(), result.error);
+        showMessageBox(this, tr("ERROR").toStdString(), fileProblemText(result.error, FileAccess::Load).toStdString());
     }
     scenarioChanged();
 }
@@ -429,7 +430,7 @@ void EditorWindow::loadCommand() {
 bool EditorWindow::writeTo(const QString& path) {
     const FileResult result = session_.game().saveToFile(QFile::encodeName(path).toStdString());
     if (!result.ok) {
-        showMessageBox(this, tr("ERROR").toStdString(), result.error);
+        showMessageBox(this, tr("ERROR").toStdString(), fileProblemText(result.error, FileAccess::Save).toStdString());
         return false;
     }
     undo_.setClean();
@@ -473,7 +474,7 @@ void EditorWindow::playCommand() {
         path = trialCopyPath();
         const FileResult written = session_.game().saveToFile(QFile::encodeName(path).toStdString());
         if (!written.ok) {
-            showMessageBox(this, tr("ERROR").toStdString(), written.error);
+            showMessageBox(this, tr("ERROR").toStdString(), fileProblemText(written.error, FileAccess::Save).toStdString());
             return;
         }
     }

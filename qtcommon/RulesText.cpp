@@ -1,5 +1,6 @@
 #include "qtcommon/RulesText.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -28,4 +29,9 @@ QString fromRulesText(const std::string& text) {
     QString s = QString::fromUtf8(corrected.data(), qsizetype(corrected.size()));
     s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return s;
+}
+
+QString fileProblemText(const std::string& detail, FileAccess access) {
+    return QCoreApplication::translate("ScreenText", plainFileProblem(detail, access)) + QStringLiteral("\n\n") +
+           fromRulesText(detail);
 }

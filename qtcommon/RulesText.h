@@ -2,6 +2,8 @@
 #include <QString>
 #include <string>
 
+#include "client/FileProblem.h"
+
 // Text that comes from the rules and the file reader (UTF-8, with "\r\n" line
 // breaks) as the window programs show it: in corrected English (the terminal
 // protocol keeps the original words), UTF-8 decoded, plain line feeds.
@@ -12,3 +14,7 @@ QString fromRulesText(const std::string& text);
 // that starts a list item or a bracketed note keeps its own), and the double
 // spaces after a sentence become one.
 QString flowingText(const QString& text);
+
+// A file that could not be read or written, as the game and the editor tell
+// it: the plain sentence, then the reader's or the writer's own detail.
+QString fileProblemText(const std::string& detail, FileAccess access);

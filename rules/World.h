@@ -37,8 +37,6 @@ public:
     bool sassanidWarningPending = true;
     std::list<std::unique_ptr<GameEvent>> events;
     std::vector<std::string> eventLog;
-    std::string scenarioTitle;
-    std::string scenarioBriefing;
     Province* dragSource = nullptr;
     // The words a scenario's designer gave it, shown when it starts (empty: none).
     std::string scenarioTitle;

@@ -19,7 +19,6 @@
 #include <QWindow>
 
 #include "client/DiscardQuestions.h"
-#include "client/FileProblem.h"
 #include "client/ResultsDialog.h"
 #include "game/src/PageViewer.h"
 #include "game/src/QuizDialog.h"
@@ -419,8 +418,7 @@ void MainWindow::save() {
 }
 
 void MainWindow::tellFileProblem(const std::string& detail, FileAccess access) {
-    advisor_.inform(QCoreApplication::translate("ScreenText", plainFileProblem(detail, access)) +
-                    QStringLiteral("\n\n") + fromRulesText(detail));
+    advisor_.inform(fileProblemText(detail, access));
 }
 
 QString MainWindow::webPage(const QString& name) {
