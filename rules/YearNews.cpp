@@ -87,7 +87,6 @@ void YearNews::followRebuiltGame(const std::vector<const void*>& before) {
 }
 
 void YearNews::newsLogged(const std::string& line) {
-    news_.push_back(line);
     chronicle_.push_back({world_.year(), line});
     // Logged just after the handover, so the holder is the new one; a
     // province the rebels marched on this year was taken, not handed over.
@@ -102,6 +101,7 @@ void YearNews::newsLogged(const std::string& line) {
         if (line == englishText({MessageId::Overrun, {p->name()}}) && world_.ownerOf(*p) &&
             world_.ownerOf(*p)->power == Power::RogueRomans && !marchedOn(p))
             chronicle_.back().defected = p->name();
+    news_.push_back(chronicle_.back());
 }
 
 void YearNews::settle() {

@@ -23,6 +23,16 @@ struct BattleNews {
     std::string fallen;
 };
 
+// The reign's news line by line, each with the year it was reported in (0
+// for lines that came with a loaded game).
+struct ChronicleLine {
+    int year;
+    std::string text;
+    // The province, when the line is the rules' "overrun" of a province that
+    // went over to the rebels: no enemy overran it, and a player reads so.
+    std::string defected = {};
+};
+
 struct YearSummary {
     int year = 0;  // the year that ended
     std::vector<BattleNews> battles;
@@ -41,19 +51,9 @@ struct YearSummary {
     } accounts;
     int invasions = 0, plagues = 0, revolts = 0;  // begun this year
     bool plague = false;                          // a plague rages at the year's end
-    std::vector<std::string> news;               // the military report's lines of the year
+    std::vector<ChronicleLine> news;             // the military report's lines of the year
     // Provinces to show on the map: lost ones and frontier lands an invasion entered.
     std::vector<std::string> flashes;
-};
-
-// The reign's news line by line, each with the year it was reported in (0
-// for lines that came with a loaded game).
-struct ChronicleLine {
-    int year;
-    std::string text;
-    // The province, when the line is the rules' "overrun" of a province that
-    // went over to the rebels: no enemy overran it, and a player reads so.
-    std::string defected = {};
 };
 
 class YearNews {
@@ -102,6 +102,6 @@ private:
     Snapshot start_;
     std::vector<BattleNews> battles_;
     std::vector<Pending> pending_;
-    std::vector<std::string> news_;
+    std::vector<ChronicleLine> news_;
     std::vector<ChronicleLine> chronicle_;
 };

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "engine/Game.h"
+#include "game/src/YearSummaryText.h"
 #include "qtcommon/RulesText.h"
 #include "game/src/ScreenAreas.h"
 #include "qtcommon/view/LegionFigures.h"
@@ -219,11 +220,7 @@ std::vector<GameScreen::TextLine> GameScreen::militaryReportLines() const {
                                        : QCoreApplication::translate("GameScreen", "Before"),
                             QColor(130, 20, 20)});
         }
-        const QString text =
-            c.defected.empty()
-                ? fromRulesText(c.text)
-                : QCoreApplication::translate("GameScreen", "%1 has gone over to the rebels").arg(fromRulesText(c.defected));
-        rows.push_back({x + 12, 0, text, Qt::black});
+        rows.push_back({x + 12, 0, newsLineText(c), Qt::black});
     }
     // As many as stand between the title and the scroll's lower ornament.
     constexpr int Shown = 12;

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QLocale>
 
+#include "qtcommon/RulesText.h"
+
 namespace {
 
 QString tr(const char* text) { return QCoreApplication::translate("YearSummary", text); }
@@ -116,7 +118,14 @@ view::NewsPanel newsPanelFor(const YearSummary& s) {
     if (!s.news.empty()) {
         add(tr("Reports"), Tone::Section);
         const std::size_t first = s.news.size() > MostReports ? s.news.size() - MostReports : 0;
-        for (std::size_t i = first; i < s.news.size(); ++i) add(q(s.news[i]), Tone::Plain);
+        for (std::size_t i = first; i < s.news.size(); ++i) add(newsLineText(s.news[i]), Tone::Plain);
     }
     return panel;
+}
+
+QString newsLineText(const ChronicleLine& line) {
+    // The rules log a province that went over to the rebels as overrun; no enemy overran it.
+    return line.defected.empty() ? fromRulesText(line.text)
+                                 : QCoreApplication::translate("GameScreen", "%1 has gone over to the rebels")
+                                       .arg(fromRulesText(line.defected));
 }

@@ -4,3 +4,6 @@
 #include "rules/YearNews.h"
 
 view::NewsPanel newsPanelFor(const YearSummary& summary);
+
+// A line of the military report as a player reads it.
+QString newsLineText(const ChronicleLine& line);

@@ -55,7 +55,9 @@ TEST_F(YearNewsTest, BattlesWithPlacesAndOutcomesAndTheProvincesTheyCost) {
     EXPECT_TRUE(s.gained.empty());
     EXPECT_EQ(s.legionsLostInBattle, 1);
     EXPECT_EQ(s.legionsGoneOtherwise, 0);
-    EXPECT_EQ(s.news, std::vector<std::string>{"Dalmatia has been overrun"});
+    ASSERT_EQ(s.news.size(), 1u);
+    EXPECT_EQ(s.news[0].text, "Dalmatia has been overrun");
+    EXPECT_EQ(s.news[0].defected, "") << "the tribes took it";
     EXPECT_EQ(s.flashes, std::vector<std::string>{"Dalmatia"});
 
     // The next year starts empty.
