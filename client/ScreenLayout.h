@@ -65,8 +65,8 @@ inline constexpr int PickUpBoxWidth = 74, PickUpBoxHeight = 60;
 // Whether any power has legions in the province, so that its figure is drawn.
 bool showsFigure(const World& game, const Province& province);
 
-// The box a legion figure's icon takes a drop in, from its corner: the widest
-// icon and the tallest.
+// The box a legion figure's icon takes a press or a drop in, from its
+// corner: the widest icon and the tallest.
 inline constexpr int FigureWidth = 43, FigureHeight = 65;
 
 // The nearest province from `from` in a direction (dx, dy one of the four

@@ -1,7 +1,6 @@
 #include "qtcommon/view/LegionFigures.h"
 
 #include <QPainterPath>
-#include <cmath>
 
 #include "client/MarchLines.h"
 #include "qtcommon/view/MapDrawing.h"
