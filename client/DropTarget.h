@@ -1,10 +1,9 @@
 #pragma once
-// Where a drop of carried legions lands, one hit test for the window and the
-// page: on a figure (its icon, or the plaque with its count) it means that
-// figure's province, whatever land it stands on; elsewhere the province
-// painted there. The terminal's drop at a map point keeps the rules' rectangles.
-#include "client/ScreenLayout.h"
-
+// Which province a press or a drop on the map means, one hit test for the
+// window and the page, read from what is drawn: on a figure (its icon, or
+// the plaque with its count) the province of the figure drawn on top there,
+// whatever land it stands on. The terminal's drop at a map point keeps the
+// rules' rectangles.
 class World;
 class Province;
 
@@ -12,17 +11,14 @@ namespace view {
 
 class PaintedProvinces;
 
-// The box a count plaque takes a drop in: the plaque of a two-figure count as
-// the window draws it at its own size, wherever the count of the province stands.
-inline constexpr int CountPlaqueWidth = 26, CountPlaqueHeight = 16;
-LayoutRect countPlaqueBox(const Province& province);
+// The province a press at a map point picks legions up from, with counts
+// drawn at `fontPixels` (FigureStack.h): the figure on top there; off every
+// figure, the province painted there where its figure would stand (its
+// pick-up box), which then says why nothing can be picked up; else nullptr.
+Province* pickUpAt(const World& game, const PaintedProvinces& painted, int mapX, int mapY, int fontPixels);
 
-// The province a drop on a figure means: the first, in table order, whose
-// figure is drawn and whose icon or count plaque holds the map point; nullptr
-// off every figure.
-Province* figureAt(const World& game, int mapX, int mapY);
-
-// The province a drop at a map point means; nullptr for the sea.
-Province* dropTargetAt(const World& game, const PaintedProvinces& painted, int mapX, int mapY);
+// The province a drop at a map point means: the figure on top there, else
+// the province painted there; nullptr for the sea.
+Province* dropTargetAt(const World& game, const PaintedProvinces& painted, int mapX, int mapY, int fontPixels);
 
 }  // namespace view

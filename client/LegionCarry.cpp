@@ -3,13 +3,16 @@
 #include <cstdlib>
 
 #include "client/DropTarget.h"
+#include "client/FigureStack.h"
 #include "client/PaintedProvinces.h"
 #include "rules/World.h"
 
 using view::LayoutPoint;
 
 LegionCarry::LegionCarry(const World& game, const view::PaintedProvinces& painted)
-    : game_(game), painted_(painted) {}
+    : game_(game), painted_(painted), countFontPixels_(view::countFontPixels(1.0)) {}
+
+void LegionCarry::setDeviceScale(double scale) { countFontPixels_ = view::countFontPixels(scale); }
 
 Province* LegionCarry::at(int index) const {
     if (index < 0 || index >= int(game_.provinceTable.size())) return nullptr;
@@ -39,9 +42,9 @@ CarryOrder LegionCarry::moveOrder(int from, int to) { return {CarryOrder::Kind::
 
 void LegionCarry::press(LayoutPoint point) {
     const LayoutPoint m = mapPoint(point);
-    const Province* box = view::pickUpBoxAt(game_, m.x, m.y);
-    pressed_ = indexOf(box);
-    source_ = box && game_.mayPickUp(*box) ? pressed_ : -1;
+    const Province* pressed = view::pickUpAt(game_, painted_, m.x, m.y, countFontPixels_);
+    pressed_ = indexOf(pressed);
+    source_ = pressed && game_.mayPickUp(*pressed) ? pressed_ : -1;
     pointerDown_ = true;
     carrying_ = false;
     pressedAt_ = pointer_ = point;
@@ -55,7 +58,7 @@ LegionCarry::Redraw LegionCarry::move(LayoutPoint point) {
     if (pointerDown_ && ready(source_)) {
         carrying_ = carrying_ || std::abs(point.x - pressedAt_.x) + std::abs(point.y - pressedAt_.y) > CarryThreshold;
         if (carrying_) {
-            target_ = indexOf(view::dropTargetAt(game_, painted_, m.x, m.y));
+            target_ = indexOf(view::dropTargetAt(game_, painted_, m.x, m.y, countFontPixels_));
             shown_ = target_;
             notice_.reset();
             return Redraw::Screen;
@@ -77,13 +80,13 @@ CarryOrder LegionCarry::release(LayoutPoint point) {
     source_ = -1;
     if (from < 0) {
         // A click that picked nothing up is no order; a drag says why nothing came
-        // along: a box whose legions would not come is one whose legions march.
+        // along: a province whose legions would not come is one whose legions march.
         if (!click)
             notice_ = pressed_ >= 0 ? refusal(Outcome::NotReady, at(pressed_)) : refusal(Outcome::NothingPickedUp);
         return {};
     }
     const LayoutPoint m = mapPoint(point);
-    const int target = indexOf(view::dropTargetAt(game_, painted_, m.x, m.y));
+    const int target = indexOf(view::dropTargetAt(game_, painted_, m.x, m.y, countFontPixels_));
     if (target < 0 && ready(from)) {
         notice_ = refusal(Outcome::NoProvince);
         return {};

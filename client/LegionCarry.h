@@ -38,13 +38,17 @@ public:
 
     // The horizontal screen offset of the map in the layout (wide windows).
     void setScreenOffsetX(int offsetX) { offsetX_ = offsetX; }
+    // The device pixels per layout pixel the map is drawn at, which sizes the
+    // count plaques a press or a drop reads.
+    void setDeviceScale(double scale);
 
     // What a pointer event changed on the screen.
     enum class Redraw { Nothing, InfoLine, Screen };
 
-    // The pointer. The first pick-up box under a press decides, even when
-    // its legions refuse; a release gives the order to the province under it,
-    // or says why there is none (a click that picked nothing up is no order).
+    // The pointer. The figure drawn on top under a press decides, even when
+    // its legions refuse (off the figures, see view::pickUpAt); a release
+    // gives the order to the province under it, or says why there is none
+    // (a click that picked nothing up is no order).
     void press(view::LayoutPoint point);
     Redraw move(view::LayoutPoint point);
     CarryOrder release(view::LayoutPoint point);
@@ -96,8 +100,9 @@ private:
     const World& game_;
     const view::PaintedProvinces& painted_;
     int offsetX_ = 0;
+    int countFontPixels_;
     int source_ = -1;
-    int pressed_ = -1;  // the box under the press, whether or not it picked anything up
+    int pressed_ = -1;  // the province under the press, whether or not it picked anything up
     bool pointerDown_ = false;
     bool carrying_ = false;
     view::LayoutPoint pressedAt_{0, 0};

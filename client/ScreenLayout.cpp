@@ -10,40 +10,48 @@ namespace view {
 
 namespace {
 
-// Figures the rules place mostly over a neighbour or over a name painted on
-// the map, moved (in map pixels) onto their own land, and the counts that
-// would touch a name or a neighbour's figure moved to another side. Where a
-// province is too small for a figure between the names (Belgica, the Lower
-// Rhine, Pontus), the figure keeps clear of the names and stands on its own
-// land as far as it can.
+// Where the figures stand, moved (in map pixels) from the rules' legion
+// spots so that none stands on a neighbour's land or name, none covers
+// another, and every count lies nearer its own figure than any other: found
+// over the painted provinces and their names for counts of every size a
+// window draws. Where a province has no room for a figure beside its name
+// (most of Gaul, Raetia, Pannonia, Dacia, the Rhine and Danube lands, Macedonia,
+// Thracia, Lydia, Phrygia, Syria, Mesopotamia) the figure stands on its own
+// name, which the information line gives under the pointer.
 struct Placement {
     const char* province;
     FigurePlace place;
 };
 constexpr Placement placements[] = {
+    {"Aquitania", {-10, 21, true, false}},
     {"Terraconensis", {0, -3, false, false}},
-    {"Upper Rhine", {0, -57, false, true}},     // above its name
-    {"Mauretania", {-63, 19, true, false}},     // west of its name
+    {"Upper Rhine", {-11, -6, false, false}},
+    {"Mauretania", {-63, 19, true, false}},
     {"Africa", {-2, 2, false, false}},
-    {"Dalmatia", {0, 0, true, true}},
-    {"Macedonia", {0, -6, false, false}},       // above its name
-    {"Pontus", {-35, 0, true, false}},          // on its coast, west of its name
-    {"Palestina", {1, -6, false, false}},
-    {"Armenia", {7, 0, true, false}},
-    {"Syria", {1, -6, false, false}},
-    {"Dacia", {-17, 3, false, true}},
-    {"Pannonia", {-24, 0, true, false}},
-    {"Britannia", {0, -6, false, false}},
-    {"Thracia", {-31, 0, false, true}},         // off Dacia, west of its name
-    {"Belgica", {12, 60, false, false}},        // under its name
-    {"Lower Rhine", {20, 30, true, true}},      // between Belgica's name and the Upper Rhine's
-    {"Lugdunensis", {0, 6, false, false}},
-    {"Narbonensis", {0, -6, false, false}},
-    {"Raetia", {0, -6, false, false}},
-    {"Lydia", {28, 2, false, false}},
-    {"Mesopotamia", {-5, 0, false, false}},
-    {"Phrygia", {0, -6, false, false}},
-    {"Cappadocia", {-18, 1, true, false}},
+    {"Aegyptus", {0, -4, true, true}},
+    {"Dalmatia", {14, 4, true, true}},
+    {"Macedonia", {-2, 15, false, false}},
+    {"Pontus", {-5, -31, true, true}},
+    {"Palestina", {-9, -6, false, false}},
+    {"Armenia", {11, 1, true, false}},
+    {"Sarmatia", {0, -1, false, false}},
+    {"Syria", {31, 7, true, false}},
+    {"Dacia", {21, 18, true, true}},
+    {"Pannonia", {32, 28, true, true}},
+    {"Britannia", {0, -8, true, false}},
+    {"Thracia", {17, 13, false, true}},
+    {"Belgica", {-6, 13, false, false}},
+    {"Lower Rhine", {-1, -6, true, true}},
+    {"Lower Danube", {15, -57, false, true}},
+    {"Mesopotamia", {1, 19, true, false}},
+    {"Upper Danube", {7, 1, true, false}},
+    {"Lusitania", {1, -1, true, false}},
+    {"Lugdunensis", {-31, 6, false, false}},
+    {"Narbonensis", {-3, 23, false, false}},
+    {"Raetia", {-10, 11, false, true}},
+    {"Lydia", {0, 35, true, false}},
+    {"Phrygia", {2, 20, true, false}},
+    {"Cappadocia", {-20, -11, false, true}},
 };
 
 // The centre of a pick-up box, doubled to stay in whole pixels.
@@ -69,18 +77,6 @@ bool showsFigure(const World& game, const Province& province) {
     for (const Empire* e : game.empires())
         if (e->countLegionsIn(province) > 0) return true;
     return false;
-}
-
-Province* pickUpBoxAt(const World& game, int x, int y) {
-    Province* empty = nullptr;
-    for (Province* p : game.provinceTable) {
-        if (!p) continue;
-        const LayoutPoint c = figureCorner(*p);
-        if (x < c.x || x >= c.x + PickUpBoxWidth || y < c.y || y >= c.y + PickUpBoxHeight) continue;
-        if (showsFigure(game, *p)) return p;
-        if (!empty) empty = p;
-    }
-    return empty;
 }
 
 const Province* nextInDirection(const World& game, const Province& from, int dx, int dy) {

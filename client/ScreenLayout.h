@@ -54,23 +54,19 @@ struct FigurePlace {
 };
 FigurePlace figurePlace(std::string_view province);
 // Map point of the top-left corner of a province's figures: the rules' legion
-// spot, moved for the figures that would stand mostly on a neighbour or touch
-// a province's name. The rules keep their own spots (the terminal edition's
-// orders and saved games rely on them).
+// spot, moved where a figure would stand on a neighbour's land or name, or
+// crowd a neighbour's figure. The rules keep their own spots (the terminal
+// edition's orders and saved games rely on them).
 LayoutPoint figureCorner(const Province& province);
-// The box a press picks a province's legions up in, in map pixels: the rules'
-// legion box moved with the figure.
+// The rules' legion box moved with the figure, in map pixels: the frame of
+// the keyboard's highlight, and the boxes whose centres the keyboard's
+// arrows go between.
 inline constexpr int PickUpBoxWidth = 74, PickUpBoxHeight = 60;
 // Whether any power has legions in the province, so that its figure is drawn.
 bool showsFigure(const World& game, const Province& province);
-// The first province, in table order, whose figure is drawn and whose pick-up
-// box holds the map point (the figures of the first provinces lie on top);
-// where no figure is, the first box, whose province then says why nothing
-// can be picked up there.
-Province* pickUpBoxAt(const World& game, int mapX, int mapY);
 
-// The box a legion figure's icon takes a drop in, from its corner: the widest
-// icon and the tallest.
+// The box a legion figure's icon takes a press or a drop in, from its
+// corner: the widest icon and the tallest.
 inline constexpr int FigureWidth = 43, FigureHeight = 65;
 
 // The nearest province from `from` in a direction (dx, dy one of the four

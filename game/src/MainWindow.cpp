@@ -627,6 +627,7 @@ void MainWindow::relayout() {
     const qreal scale = std::max<qreal>(0.25, r.width() / layout.width() * widget_->devicePixelRatioF());
     if (std::abs(scale - screen_.front().scale()) < 0.001) return;
     screen_.setLayout(layout, scale);
+    carry_.setDeviceScale(scale);
     screen_.paintScreen();
 }
 

@@ -1,7 +1,6 @@
 #include "qtcommon/view/LegionFigures.h"
 
 #include <QPainterPath>
-#include <cmath>
 
 #include "client/MarchLines.h"
 #include "qtcommon/view/MapDrawing.h"
@@ -11,16 +10,16 @@ namespace view {
 
 namespace {
 
-// `scale`: device pixels per layout pixel. On a small window the badge grows
-// in layout pixels so that its figures stay 12 device pixels tall or more.
-QFont badgeFont(qreal scale) {
-    // The map's serif has old-style figures, whose 3, 4, 5, 7 and 9 hang below
-    // the line; counts are read in a serif with lining figures.
+// Counts are read in a serif with lining figures: the map's serif has
+// old-style figures, whose 3, 4, 5, 7 and 9 hang below the line. The text is
+// made smaller where a font is wider than the plaque allows.
+QFont badgeFont(int pixels, const QString& text, qreal width) {
     QFont f;
     f.setFamilies({QStringLiteral("DejaVu Serif"), QStringLiteral("Liberation Serif"), QStringLiteral("Nimbus Roman")});
     f.setStyleHint(QFont::Serif);
-    f.setPixelSize(std::max(13, int(std::ceil(12 / std::max<qreal>(scale, 0.1)))));
     f.setBold(true);
+    for (f.setPixelSize(pixels); pixels > 6 && QFontMetricsF(f).horizontalAdvance(text) > width - 4;)
+        f.setPixelSize(--pixels);
     return f;
 }
 
@@ -37,15 +36,9 @@ QPoint figureSpot(const Province& province) {
     return QPoint(c.x, c.y);
 }
 
-QRectF countPlaque(QPoint figure, const FigurePlace& place, const QString& text, qreal scale) {
-    const QFontMetrics fm(badgeFont(scale));
-    const int w = std::max(fm.horizontalAdvance(text) + 8, fm.height() + 2);
-    const int h = fm.height() + 1;
-    // Beside the figure's feet, as the old count was, or beside its head
-    // under room for the pennant.
-    const qreal x = place.badgeLeft ? figure.x() + CountBadgeLeftEdge - w : figure.x() + CountBadgeFoot.x;
-    const qreal y = place.badgeHigh ? figure.y() + CountBadgeHighTop : figure.y() + CountBadgeFoot.y - h;
-    return QRectF(x, y, w, h);
+QRectF countPlaque(const Province& province, const QString& text, qreal scale) {
+    const LayoutRect r = countPlaqueBox(province, text.toStdString(), countFontPixels(scale));
+    return QRectF(r.x, r.y, r.w, r.h);
 }
 
 QRectF pennantOver(const QRectF& plaque) {
@@ -55,15 +48,10 @@ QRectF pennantOver(const QRectF& plaque) {
 
 QRect pickUpBox(const Province& province) { return QRect(figureSpot(province), QSize(PickUpBoxWidth, PickUpBoxHeight)); }
 
-
-QString stackCountText(const RomanStack& stack) { return QString::fromStdString(stackCountLabel(stack)); }
-
-void drawCountBadge(QPainter& p, QPoint figure, const FigurePlace& place, const QString& text, bool marching) {
+void drawCountBadge(QPainter& p, const QRectF& plaque, const QString& text, bool marching) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
-    const qreal scale = p.deviceTransform().m11();
-    p.setFont(badgeFont(scale));
-    const QRectF plaque = countPlaque(figure, place, text, scale);
+    p.setFont(badgeFont(countFontPixels(p.deviceTransform().m11()), text, plaque.width()));
     p.setPen(QPen(QColor(60, 40, 20), 1.2));
     p.setBrush(QColor(255, 250, 235));
     p.drawRoundedRect(plaque, 5, 5);

@@ -11,6 +11,7 @@
 #include <QString>
 
 #include "client/FigureCounts.h"
+#include "client/FigureStack.h"
 #include "client/ScreenLayout.h"
 
 class Game;
@@ -22,22 +23,18 @@ class Pictures;
 
 // Map point of the top-left corner of a province's figures.
 QPoint figureSpot(const Province& province);
-// The count badge's plaque for a figure whose corner is at `figure`, drawn at
-// `scale` device pixels per layout pixel, and the pennant a marching stack
-// flies over it.
-QRectF countPlaque(QPoint figure, const FigurePlace& place, const QString& text, qreal scale);
+// The count badge's plaque of a province's figure in map pixels, drawn at
+// `scale` device pixels per layout pixel (the box a press reads,
+// FigureStack.h), and the pennant a marching stack flies over it.
+QRectF countPlaque(const Province& province, const QString& text, qreal scale);
 QRectF pennantOver(const QRectF& plaque);
-// The box a press picks the province's legions up in, in map pixels (74 x 60,
-// as the rules' legion box, moved with the figure).
+// The frame of the keyboard's highlight in map pixels (74 x 60, as the
+// rules' legion box, moved with the figure).
 QRect pickUpBox(const Province& province);
 
-// "ready/total" when some legions cannot take an order, else the total
-// (RomanStack and romanStack are in FigureCounts.h).
-QString stackCountText(const RomanStack& stack);
-
-// The count badge beside a figure whose corner is at layout point `figure`:
-// lining figures on a white plaque the window scales with everything else.
-void drawCountBadge(QPainter& p, QPoint figure, const FigurePlace& place, const QString& text, bool marching);
+// A count badge on its plaque in layout pixels: lining figures on a white
+// plaque the window scales with everything else.
+void drawCountBadge(QPainter& p, const QRectF& plaque, const QString& text, bool marching);
 // A dashed route with an arrowhead from every marching Roman legion to its
 // destination, drawn under the figures.
 void drawMarches(QPainter& p, const Game& game, int screenOffsetX);

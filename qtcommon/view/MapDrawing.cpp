@@ -206,28 +206,24 @@ void drawConstantinopleLabel(QPainter& p, const Pictures& pictures, int screenOf
 
 void drawLegions(QPainter& p, const Pictures& pictures, Game& game, int screenOffsetX) {
     drawMarches(p, game, screenOffsetX);
-    // Every figure first, then every badge: no neighbour's figure hides a
-    // count. Where figures overlap, the first province of the table lies on
-    // top, as a press there picks its legions up.
-    for (const bool badges : {false, true}) {
-        for (auto it = game.provinceTable.rbegin(); it != game.provinceTable.rend(); ++it) {
-            Province* province = *it;
-            if (!province) continue;
-            const QPoint corner = legionSpot(*province, screenOffsetX);
-            for (Empire* empire : game.empires()) {
-                const int count = empire->countLegionsIn(*province);
-                if (count <= 0) continue;
-                if (!badges) {
-                    const bool greyed = empire->isRomans() && empire->allLegionsMovedIn(*province);
-                    pictures.icon(empire->isRomans() ? (greyed ? RomanMoved : RomanActive) : empire->legionIcon)
-                        .drawTransparent(p, corner.x(), corner.y(), false);
-                } else if (empire->isRomans()) {
-                    const RomanStack stack = romanStack(game, *province);
-                    drawCountBadge(p, corner, figurePlace(province->name()), stackCountText(stack), stack.marching > 0);
-                } else {
-                    drawCountBadge(p, corner, figurePlace(province->name()), QString::number(count), false);
-                }
-            }
+    const std::vector<Province*> order = figuresInDrawingOrder(game);
+    for (Province* province : order) {
+        const QPoint corner = legionSpot(*province, screenOffsetX);
+        for (Empire* empire : game.empires()) {
+            if (empire->countLegionsIn(*province) <= 0) continue;
+            const bool greyed = empire->isRomans() && empire->allLegionsMovedIn(*province);
+            pictures.icon(empire->isRomans() ? (greyed ? RomanMoved : RomanActive) : empire->legionIcon)
+                .drawTransparent(p, corner.x(), corner.y(), false);
+        }
+    }
+    const qreal scale = p.deviceTransform().m11();
+    for (Province* province : order) {
+        for (Empire* empire : game.empires()) {
+            if (empire->countLegionsIn(*province) <= 0) continue;
+            const QString text = QString::fromStdString(countLabel(game, *empire, *province));
+            const bool marching = empire->isRomans() && romanStack(game, *province).marching > 0;
+            const QRectF plaque = countPlaque(*province, text, scale).translated(screenOffsetX + MapLeft, MapTop);
+            drawCountBadge(p, plaque, text, marching);
         }
     }
 }

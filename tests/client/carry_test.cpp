@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "client/DropTarget.h"
+#include "client/FigureStack.h"
 #include "client/LegionCarry.h"
 #include "client/PaintedProvinces.h"
 #include "rules/Orders.h"
@@ -17,18 +18,21 @@ LayoutPoint layout(int mapX, int mapY) { return {mapX + view::MapLeft, mapY + vi
 
 class CarryTest : public EmptyMapTest {
 protected:
+    static inline const int Font = view::countFontPixels(1.0);
+
     void SetUp() override {
         EmptyMapTest::SetUp();
         give(romans(), {"Italia", "Dalmatia", "Raetia", "Pannonia"});
         carrier.emplace(game(), painted);
     }
 
-    // A layout point that presses on the province's box (and no earlier one's).
+    // A layout point that presses on the province's figure, or on its box
+    // where it has none.
     LayoutPoint boxOf(const Province& p) {
         const LayoutPoint c = view::figureCorner(p);
         for (int y = c.y; y < c.y + view::PickUpBoxHeight; ++y)
             for (int x = c.x; x < c.x + view::PickUpBoxWidth; ++x)
-                if (view::pickUpBoxAt(game(), x, y) == &p) return layout(x, y);
+                if (view::pickUpAt(game(), painted, x, y, Font) == &p) return layout(x, y);
         throw std::runtime_error("no box of " + p.name());
     }
     // A layout point of the province off every figure.
@@ -37,7 +41,7 @@ protected:
         for (const MapRect& r : p.hitRects)
             for (y = r.top + 1; y < r.bottom; ++y)
                 for (x = r.left + 1; x < r.right; ++x)
-                    if (game().provinceAt(x, y) == &p && !view::figureAt(game(), x, y)) return layout(x, y);
+                    if (game().provinceAt(x, y) == &p && !view::figureAt(game(), x, y, Font)) return layout(x, y);
         throw std::runtime_error("no land of " + p.name());
     }
     // Gives the order the input asked for, as a front end does, and tells the carry().

@@ -132,7 +132,7 @@ std::optional<QPoint> pressPoint(const Game& g, const Province& p) {
     const QRect box = view::pickUpBox(p);
     for (int y = box.bottom(); y >= box.top(); --y)
         for (int x = box.right(); x >= box.left(); --x)
-            if (view::pickUpBoxAt(g, x, y) == &p) return QPoint(x, y);
+            if (view::figureAt(g, x, y, 13) == &p && view::figureAt(g, x, y, 16) == &p) return QPoint(x, y);
     return std::nullopt;
 }
 
@@ -143,7 +143,7 @@ std::optional<QPoint> releasePoint(const Game& g, const Province& p) {
     for (auto r = p.hitRects.rbegin(); r != p.hitRects.rend(); ++r)
         for (int y = r->bottom - 1; y > r->top; --y)
             for (int x = r->right - 1; x > r->left; --x) {
-                const Province* figure = view::figureAt(g, x, y);
+                const Province* figure = view::figureAt(g, x, y, 13);
                 if (g.provinceAt(x, y) == &p && (!figure || figure == &p)) return QPoint(x, y);
             }
     return std::nullopt;

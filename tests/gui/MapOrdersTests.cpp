@@ -23,12 +23,15 @@ void noLegionsAnywhere(Game& g) {
     for (Empire* e : g.empires()) e->deleteAllLegions();
 }
 
-// A point of the province's pick-up box that picks it (and no earlier province) up.
-QPoint pressOn(Game& g, const Province& p) {
+// A point that a press picks the province up at, with counts of any size
+// the window draws: on its figure, or in its box where it has none.
+QPoint pressOn(Harness& h, const Province& p) {
+    const view::PaintedProvinces& painted = h.screen.regions().painted();
     const QRect box = view::pickUpBox(p);
     for (int y = box.top(); y <= box.bottom(); ++y)
         for (int x = box.left(); x <= box.right(); ++x)
-            if (view::pickUpBoxAt(g, x, y) == &p) return Harness::layoutOf(x, y);
+            if (view::pickUpAt(h.game, painted, x, y, 13) == &p && view::pickUpAt(h.game, painted, x, y, 16) == &p)
+                return Harness::layoutOf(x, y);
     ADD_FAILURE() << "no point picks up " << p.name();
     return {};
 }
@@ -94,7 +97,7 @@ TEST(DropMapping, ThePagesLookupFromTheTintFilesAgreesWithTheWindows) {
     // Legions carried from Italia land on the same province in both, figures
     // and count plaques included, wherever they are dropped.
     LegionCarry window(h.game, h.screen.regions().painted()), pageCarry(h.game, page);
-    const QPoint press = pressOn(h.game, P(h.game, "Italia"));
+    const QPoint press = pressOn(h, P(h.game, "Italia"));
     const view::LayoutPoint italia{press.x(), press.y()};
     window.press(italia);
     pageCarry.press(italia);
@@ -127,10 +130,10 @@ TEST(DropMapping, TheProvincePaintedUnderThePointerGetsTheOrder) {
             if (!source) continue;
             noLegionsAnywhere(h.game);
             h.game.romans.addLegions(source->name(), 1);
-            if (view::figureAt(h.game, x, y)) continue;
+            if (view::figureAt(h.game, x, y, 13)) continue;
             SCOPED_TRACE(source->name() + " to " + painted->name() + " (rules: " + boxed->name() + ")");
             h.game.romans.addLegions(source->name(), 1);  // one left to move: the turn goes on
-            h.window->leftPress(pressOn(h.game, *source));
+            h.window->leftPress(pressOn(h, *source));
             h.window->leftRelease(Harness::layoutOf(x, y));
             EXPECT_EQ(h.game.romans.countLegionsIn(*painted), 1);
             EXPECT_EQ(h.game.romans.countLegionsIn(*boxed), 0);
@@ -153,9 +156,9 @@ TEST(DropMapping, ADropOnAFigureMeansThatFiguresProvince) {
             for (int y = icon.top(); y <= icon.bottom(); ++y)
                 for (int x = icon.left(); x <= icon.right(); ++x) {
                     const QPoint m(x, y);
-                    if (view::figureAt(h.game, m.x(), m.y()) != target || regions.at(h.game, m) == target) continue;
+                    if (view::figureAt(h.game, m.x(), m.y(), 13) != target || regions.at(h.game, m) == target) continue;
                     SCOPED_TRACE(source->name() + " onto the figure of " + target->name());
-                    h.window->leftPress(pressOn(h.game, *source));
+                    h.window->leftPress(pressOn(h, *source));
                     h.window->leftRelease(Harness::layoutOf(x, y));
                     EXPECT_EQ(h.game.romans.countLegionsIn(*target), 2);
                     return;
@@ -172,7 +175,7 @@ TEST(DropMapping, CarriedFigureAndTheHighlightedTarget) {
     const QPoint over = Harness::layoutOf((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     h.screen.paintScreen();
     const QImage before = h.screen.front().image();
-    h.window->leftPress(pressOn(h.game, P(h.game, "Italia")));
+    h.window->leftPress(pressOn(h, P(h.game, "Italia")));
     h.window->pointerMove(over);
     EXPECT_TRUE(h.screen.drag().carrying);
     EXPECT_EQ(h.screen.drag().source, &P(h.game, "Italia"));
@@ -188,7 +191,7 @@ TEST(DropMapping, CarriedFigureAndTheHighlightedTarget) {
 TEST(Refusals, TheInformationLineSaysWhy) {
     Harness h;
     auto drag = [&h](const char* from, QPoint to) {
-        h.window->leftPress(pressOn(h.game, P(h.game, from)));
+        h.window->leftPress(pressOn(h, P(h.game, from)));
         h.window->leftRelease(to);
         return h.screen.notice();
     };
@@ -225,7 +228,7 @@ TEST(YearSummary, ShownWhenTheYearEndsAndClosedByTheNextClick) {
     EXPECT_TRUE(sections.contains("Legions"));
     EXPECT_TRUE(sections.contains("Treasury"));
     // The click that closes it gives no order.
-    h.window->leftPress(pressOn(h.game, P(h.game, "Italia")));
+    h.window->leftPress(pressOn(h, P(h.game, "Italia")));
     EXPECT_FALSE(h.screen.newsPanel().isShown());
     EXPECT_EQ(h.window->carry().source(), nullptr);
     h.window->leftRelease(Harness::layoutOf(10, 10));
@@ -242,13 +245,13 @@ TEST(Counts, ReadyOverTotalWhenTheyDiffer) {
     noLegionsAnywhere(h.game);
     Province& italia = P(h.game, "Italia");
     h.game.romans.addLegions("Italia", 3);
-    EXPECT_EQ(view::stackCountText(view::romanStack(h.game, italia)), "3");
+    EXPECT_EQ(view::stackCountLabel(view::romanStack(h.game, italia)), "3");
     h.game.romans.legions.front()->moved = true;
-    EXPECT_EQ(view::stackCountText(view::romanStack(h.game, italia)), "2/3");
+    EXPECT_EQ(view::stackCountLabel(view::romanStack(h.game, italia)), "2/3");
     h.game.romans.legions.back()->hasRoute = true;
     const view::RomanStack s = view::romanStack(h.game, italia);
     EXPECT_EQ(s.marching, 1);
-    EXPECT_EQ(view::stackCountText(s), "1/3");
+    EXPECT_EQ(view::stackCountLabel(s), "1/3");
 }
 
 TEST(SharpPictures, TheTwinAtTwiceTheSizeAboveOneAndAHalf) {

@@ -195,18 +195,16 @@ TEST(SharedPlaces, FiguresBoxesAndTheZoomAreTheWindows) {
     }
     const Province& macedonia = P(h.game, "Macedonia");
     const view::LayoutPoint c = view::figureCorner(macedonia);
-    EXPECT_EQ(c.y, macedonia.legionY() - 6) << "moved clear of its name";
-    EXPECT_EQ(view::pickUpBoxAt(h.game, c.x + 20, c.y + 50), &macedonia);
-    // A figure drawn takes the press from a neighbour's box with none.
+    EXPECT_EQ(c.y, macedonia.legionY() + 15) << "moved down onto its own land";
+    h.game.romans.addLegions("Macedonia", 1);
+    EXPECT_EQ(view::figureAt(h.game, c.x + 20, c.y + 50, 13), &macedonia);
+    // A figure drawn takes the press wherever it is drawn, in a neighbour's
+    // box too.
     const Province& thracia = P(h.game, "Thracia");
-    const view::LayoutPoint t = view::figureCorner(thracia);
-    std::vector<QPoint> shared;
-    for (int x = t.x; x < t.x + view::PickUpBoxWidth; ++x)
-        for (int y = t.y; y < t.y + view::PickUpBoxHeight; ++y)
-            if (view::pickUpBoxAt(h.game, x, y) != &thracia) shared.push_back({x, y});
-    ASSERT_FALSE(shared.empty()) << "an earlier province's box overlaps Thracia's";
+    const view::LayoutRect t = view::figureIconBox(thracia);
     h.game.romans.addLegions("Thracia", 1);
-    for (const QPoint& at : shared) EXPECT_EQ(view::pickUpBoxAt(h.game, at.x(), at.y()), &thracia);
+    for (int x = t.x; x < t.x + t.w; ++x)
+        for (int y = t.y; y < t.y + t.h; ++y) EXPECT_EQ(view::figureAt(h.game, x, y, 13), &thracia) << x << ',' << y;
 
     const auto frames = view::zoomFrames(673, 300, view::LayoutWidth, view::LayoutHeight);
     ASSERT_EQ(frames.size(), 11u);

@@ -13,6 +13,7 @@
 #include <QTextBrowser>
 
 #include "GuiTestSupport.h"
+#include "client/FigureStack.h"
 #include "game/src/PageViewer.h"
 #include "qtcommon/FatalErrors.h"
 #include "qtcommon/GameFiles.h"
@@ -47,17 +48,18 @@ struct Snapshot {
 
 // ------------------------------------------------------------ the pointer
 
-TEST(Pointer, LegionBoxIncludesBothEnds) {
+TEST(Pointer, APressPicksUpOnTheFigureToItsLastPixelNotOnTheRulesBoxAlone) {
     Harness h;
     Province& italia = P(h.game, "Italia");
-    const int x = italia.legionX(), y = italia.legionY();
-    h.window->leftPress(Harness::layoutOf(x + 73, y + 59));
+    const view::LayoutRect icon = view::figureIconBox(italia);
+    h.window->leftPress(Harness::layoutOf(icon.x + icon.w - 1, icon.y + icon.h - 1));
     EXPECT_EQ(h.window->carry().source(), &italia);
-    h.window->leftPress(Harness::layoutOf(x, y));
+    h.window->leftPress(Harness::layoutOf(icon.x, icon.y));
     EXPECT_EQ(h.window->carry().source(), &italia);
-    h.window->leftPress(Harness::layoutOf(x + 74, y + 59));
+    h.window->leftPress(Harness::layoutOf(icon.x + icon.w, icon.y + 2));
     EXPECT_NE(h.window->carry().source(), &italia);
-    h.window->leftPress(Harness::layoutOf(x + 73, y + 60));
+    // The far corner of the rules' legion box lies on Dalmatia, off the figure.
+    h.window->leftPress(Harness::layoutOf(italia.legionX() + 73, italia.legionY() + 59));
     EXPECT_NE(h.window->carry().source(), &italia);
 }
 

@@ -8,6 +8,8 @@
 #include "map_geometry.h"
 
 #ifdef AUROVANE_WINDOW_FIGURES
+#include "model/ProvinceMap.h"
+#include "model/Random.h"
 #include "qtcommon/view/LegionFigures.h"
 #endif
 
@@ -39,6 +41,17 @@ QImage loadPicture(const std::string& relative) {
 QImage bitmap(int id) {
     return loadPicture("game/resources/bitmaps/" + std::to_string(id) + ".png");
 }
+
+#ifdef AUROVANE_WINDOW_FIGURES
+QRect qRect(const view::LayoutRect& r) { return QRect(r.x, r.y, r.w, r.h); }
+
+// The pixels between two boxes, 0 where they touch or overlap.
+double gap(const QRectF& a, const QRectF& b) {
+    const double dx = std::max({0.0, b.left() - a.right(), a.left() - b.right()});
+    const double dy = std::max({0.0, b.top() - a.bottom(), a.top() - b.bottom()});
+    return std::hypot(dx, dy);
+}
+#endif
 
 int provinceIndex(std::string_view name) {
     for (int i = 0; i < mapgeo::ProvinceCount; ++i)
@@ -331,57 +344,86 @@ TEST_F(MapPictures, LegionBoxesStandOnTheirOwnProvince) {
     }
     std::printf("(c) legion boxes on own province or sea: lowest %.1f%%\n", 100 * lowest);
 #ifdef AUROVANE_WINDOW_FIGURES
-    // The window's figures, where it moves them: every kind's painted pixels
-    // and a count badge as wide as "3/5" or "12" under a marching pennant, at
-    // the badge's size on a screen of 1366 pixels or more and on a small one.
+    // The window's figures, where it moves them: every kind's painted pixels,
+    // and count badges as wide as "3/5" or "12" under a marching pennant at
+    // every size the counts take in a window the game allows, from the
+    // largest screen to the smallest window.
     static int argc = 1;
     static char name[] = "map_fit_test";
     static char* argv[] = {name, nullptr};
     if (!QGuiApplication::instance()) new QGuiApplication(argc, argv);
+    Random random;
+    ProvinceMap provinces;
+    provinces.buildMap(random);
+    std::vector<QPoint> painted;
     QRect icon;
     for (int id : {168, 170, 179, 114, 183}) {
         const QImage img = bitmap(id);
         ASSERT_FALSE(img.isNull()) << id;
         for (int y = 0; y < img.height(); ++y)
             for (int x = 0; x < img.width(); ++x)
-                if (qAlpha(img.pixel(x, y)) > 0) icon |= QRect(x, y, 1, 1);
+                if (qAlpha(img.pixel(x, y)) > 0) icon |= QRect(x, y, 1, 1), painted.push_back({x, y});
     }
+    std::sort(painted.begin(), painted.end(), [](QPoint a, QPoint b) { return std::pair(a.y(), a.x()) < std::pair(b.y(), b.x()); });
+    painted.erase(std::unique(painted.begin(), painted.end()), painted.end());
+    const QRect iconBox = qRect(view::figureIconBox(*provinces.provinceTable[0])).translated(-view::figureSpot(*provinces.provinceTable[0]));
+    EXPECT_TRUE(iconBox.contains(icon)) << "a press on any painted pixel of a figure takes it";
+    auto otherLand = [](int own, const QRectF& r) {
+        int n = 0;
+        for (int y = int(r.top()); y < int(std::ceil(r.bottom())); ++y)
+            for (int x = int(r.left()); x < int(std::ceil(r.right())); ++x) n += drawnAt(x, y) >= 0 && drawnAt(x, y) != own;
+        return n;
+    };
     for (int i = 0; i < mapgeo::ProvinceCount; ++i) {
-        const auto& p = mapgeo::provinces[i];
-        const std::string name(p.name);
-        const view::FigurePlace place = view::figurePlace(name);
-        const QPoint spot(p.legionX + place.dx, p.legionY + place.dy);
+        const Province& province = *provinces.provinceTable[std::size_t(i)];
+        const std::string name = province.name();
+        const QPoint spot = view::figureSpot(province);
         std::vector<QRectF> covered{icon.translated(spot)};
-        for (qreal scale : {1.0, 2.0, 0.75})
+        std::vector<QRectF> plaques;
+        for (int px = view::countFontPixels(8.0); px <= view::countFontPixels(0.25); ++px)
             for (const char* count : {"3/5", "12"}) {
-                const QRectF plaque = view::countPlaque(spot, place, QString::fromLatin1(count), scale);
+                const QRectF plaque = qRect(view::countPlaqueBox(province, count, px));
+                plaques.push_back(plaque);
                 covered.push_back(plaque);
                 covered.push_back(view::pennantOver(plaque));
             }
         for (const QRectF& r : covered) {
             EXPECT_TRUE(QRectF(0, 0, MapWidth, MapHeight).contains(r)) << name << " reaches off the map";
             for (const auto& l : labels) {
-                // Touching counts: one pixel of map between them at least.
+                // Touching counts: one pixel of map between them at least. A
+                // province with no room beside its name stands on it.
                 const QRectF label(l.left - 1, l.top - 1, l.right - l.left + 2, l.bottom - l.top + 2);
-                EXPECT_FALSE(r.intersects(label)) << name << "'s figure or count touches the name of " << l.province;
+                if (l.province != name) EXPECT_FALSE(r.intersects(label)) << name << "'s figure or count touches the name of " << l.province;
             }
         }
-        // The figure stands on its own land: the most of its land is its own
-        // province's, and so is the ground under its feet where the province
-        // has room for a figure between the names.
-        const QRect box = icon.translated(spot);
-        std::vector<int> landOf(mapgeo::ProvinceCount + 1);
-        for (int y = box.top(); y <= box.bottom(); ++y)
-            for (int x = box.left(); x <= box.right(); ++x)
-                if (int d = drawnAt(x, y); d >= 0) ++landOf[d];
-        const int own = landOf[i];
-        for (int j = 0; j < mapgeo::ProvinceCount; ++j)
-            EXPECT_TRUE(j == i || landOf[j] < own) << name << "'s figure stands on " << mapgeo::provinces[j].name;
-        int feet = 0, ownFeet = 0;
-        for (int x = box.left() + 8; x <= box.right() - 8; ++x, ++feet) ownFeet += drawnAt(x, box.bottom() - 2) == i;
-        if (name != "Belgica") {
-            EXPECT_GE(ownFeet * 2, feet) << name << "'s figure has its feet on other ground";
+        // The figure stands on its own land or on the sea: at most the tip of
+        // a spear or the rim of a shield crosses a border. Its count lies
+        // mostly on its own land or the sea too.
+        int onOthers = 0;
+        for (const QPoint& m : painted) {
+            const QPoint q = m + spot;
+            onOthers += drawnAt(q.x(), q.y()) >= 0 && drawnAt(q.x(), q.y()) != i;
         }
+        EXPECT_LE(onOthers * 100, int(painted.size()) * 2) << name << "'s figure stands on another province's land: " << onOthers << " pixels";
+        for (const QRectF& plaque : plaques)
+            EXPECT_LE(otherLand(i, plaque) * 2, plaque.width() * plaque.height()) << name << "'s count stands on another province's land";
+        // The count reads as its own figure's: no other figure is as near it.
+        for (int j = 0; j < mapgeo::ProvinceCount; ++j) {
+            if (j == i) continue;
+            const QRect other = qRect(view::figureIconBox(*provinces.provinceTable[std::size_t(j)]));
+            EXPECT_FALSE(other.intersects(icon.translated(spot))) << name << "'s figure overlaps " << provinces.provinceTable[std::size_t(j)]->name() << "'s";
+            for (const QRectF& plaque : plaques)
+                EXPECT_GT(gap(plaque, other), gap(plaque, icon.translated(spot)) + 3)
+                    << name << "'s count is as near the figure of " << provinces.provinceTable[std::size_t(j)]->name();
+        }
+        // The ground under its feet is its own, or the shore.
+        const QRect box = icon.translated(spot);
+        int feet = 0, ownFeet = 0;
+        for (int x = box.left() + 8; x <= box.right() - 8; ++x, ++feet) {
+            const int d = drawnAt(x, box.bottom() - 2);
+            ownFeet += d == i || (d < 0 && !looksLikeLand(map.pixel(x, box.bottom() - 2)));
+        }
+        EXPECT_GE(ownFeet * 2, feet) << name << "'s figure has its feet on other ground";
     }
 #endif
 }

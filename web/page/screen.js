@@ -142,31 +142,34 @@ export class Screen {
     this.drawMap(ctx);
     if (s.year >= 313) drawPicture(ctx, 251, t.constantinople[0], t.constantinople[1]);
     this.drawMarches(ctx);
-    const [footX, footY] = L.countBadgeFoot;
-    // As in the window: the figures, then their counts, the first provinces
-    // of the table on top, since a press picks the first one's legions up.
-    const shown = [...s.provinces].reverse();
+    // As in the window: the figures in the engine's order, the last on top,
+    // then their counts on the engine's plaques, where a press reads them.
+    const shown = s.figures.map((name) => s.provinces.find((p) => p.name === name));
     for (const p of shown) {
       const spot = this.legionSpot(p.name);
       for (const l of p.legions) drawPicture(ctx, l.picture, spot.x, spot.y);
     }
+    ctx.save();
+    ctx.textAlign = 'center';
+    ctx.textBaseline = 'middle';
     for (const p of shown) {
-      const spot = this.legionSpot(p.name);
-      const place = this.provinces.get(p.name);
       for (const l of p.legions) {
-        // The count on a plaque where the window puts it: at the figure's
-        // feet, or beside its head or on its left where a name leaves no room.
-        const label = l.countText;
-        const w = ctx.measureText(label).width;
-        const top = place.badgeHigh ? spot.y + L.countBadgeHighTop : spot.y + footY - (FontSize + 3);
-        const left = place.badgeLeft ? spot.x + L.countBadgeLeftEdge - w : spot.x + footX;
-        ctx.fillStyle = '#fff';
-        ctx.fillRect(left, top, w, FontSize + 3);
+        // Lining figures: the page's serif has old-style ones that hang below the line.
+        const [left, top, w, h] = l.plaque;
+        let size = L.countFont;
+        do ctx.font = `bold ${size}px "DejaVu Serif", "Liberation Serif", "Times New Roman", serif`;
+        while (ctx.measureText(l.countText).width > w - 4 && --size > 6);
+        ctx.fillStyle = '#fffaeb';
+        ctx.strokeStyle = '#3c2814';
+        ctx.lineWidth = 1.2;
+        ctx.fillRect(left, top, w, h);
+        ctx.strokeRect(left + 0.5, top + 0.5, w - 1, h - 1);
         ctx.fillStyle = '#000';
-        ctx.fillText(label, left, top);
+        ctx.fillText(l.countText, left + w / 2, top + h / 2 + 1);
         if (l.marching) this.drawPennant(ctx, left, top);
       }
     }
+    ctx.restore();
     // The legend, the frames around the map and the information line.
     ctx.strokeStyle = '#fff';
     ctx.lineWidth = 1;

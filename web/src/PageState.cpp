@@ -5,6 +5,7 @@
 
 #include "client/Json.h"
 #include "client/FigureCounts.h"
+#include "client/FigureStack.h"
 #include "client/MarchLines.h"
 #include "client/PictureTable.h"
 #include "client/ResultsDialog.h"
@@ -103,6 +104,9 @@ std::string pageState(Game& game) {
     writeMarchLines(out, game);
     out << ",\"provinces\":[";
     bool first = true;
+    // The counts at the size the page draws them (its composition is laid
+    // out at one layout pixel a pixel), where the carry reads them.
+    const int countFont = view::countFontPixels(1.0);
     for (Province* p : game.provinceTable) {
         out << (first ? "" : ",") << "{\"name\":" << jsonString(p->name()) << ",\"tint\":" << tintPicture(game, *p) << ",\"info\":";
         writeInfoLine(out, p);
@@ -115,15 +119,23 @@ std::string pageState(Game& game) {
             int kind = e->legionIcon;
             if (e->isRomans()) kind = e->allLegionsMovedIn(*p) ? 5 : 0;
             const int picture = kind >= 0 && kind < int(LegionIconPictures.size()) ? LegionIconPictures[kind] : 0;
-            // The count as the window writes it: "ready/total" while some Romans march.
-            const view::RomanStack stack = e->isRomans() ? view::romanStack(game, *p) : view::RomanStack{};
-            const std::string countText = e->isRomans() ? view::stackCountLabel(stack) : std::to_string(count);
+            const bool marching = e->isRomans() && view::romanStack(game, *p).marching > 0;
+            const std::string countText = view::countLabel(game, *e, *p);
+            const view::LayoutRect plaque = view::countPlaqueBox(*p, countText, countFont);
             out << (firstIcon ? "" : ",") << "{\"empire\":" << jsonString(e->name) << ",\"picture\":" << picture
-                << ",\"count\":" << count << ",\"countText\":" << jsonString(countText)
-                << ",\"marching\":" << (stack.marching > 0 ? "true" : "false") << '}';
+                << ",\"count\":" << count << ",\"countText\":" << jsonString(countText) << ",\"plaque\":["
+                << view::MapLeft + plaque.x << ',' << view::MapTop + plaque.y << ',' << plaque.w << ',' << plaque.h
+                << "],\"marching\":" << (marching ? "true" : "false") << '}';
             firstIcon = false;
         }
         out << "]}";
+    }
+    // The order the figures are drawn in, the last on top, as a press reads them.
+    out << "],\"figures\":[";
+    first = true;
+    for (const Province* p : view::figuresInDrawingOrder(game)) {
+        out << (first ? "" : ",") << jsonString(p->name());
+        first = false;
     }
     out << "]}";
     return out.str();

@@ -5,6 +5,7 @@
 
 #include "client/Choreography.h"
 #include "client/DiscardQuestions.h"
+#include "client/FigureStack.h"
 #include "client/Json.h"
 #include "client/MarchLines.h"
 #include "client/LessonTexts.h"
@@ -45,8 +46,7 @@ void writeLayout(std::ostream& out) {
     writeRect(out, "mapFrame", MapFrame);
     writeRect(out, "infoFrame", InfoFrame);
     writeRect(out, "infoBox", InfoBox);
-    out << ",\"countBadgeFoot\":[" << CountBadgeFoot.x << ',' << CountBadgeFoot.y << "],\"countBadgeLeftEdge\":"
-        << CountBadgeLeftEdge << ",\"countBadgeHighTop\":" << CountBadgeHighTop << ",\"pickUpBox\":["
+    out << ",\"countFont\":" << countFontPixels(1.0) << ",\"pickUpBox\":["
         << PickUpBoxWidth << ',' << PickUpBoxHeight << "]}";
 }
 
@@ -82,10 +82,8 @@ std::string pageTables(const Game& game) {
     bool first = true;
     for (const Province* p : game.provinceTable) {
         const view::LayoutPoint figure = view::figureCorner(*p);
-        const view::FigurePlace place = view::figurePlace(p->name());
         out << (first ? "" : ",") << "{\"name\":" << jsonString(p->name()) << ",\"figure\":[" << figure.x << ','
-            << figure.y << "],\"badgeLeft\":" << (place.badgeLeft ? "true" : "false")
-            << ",\"badgeHigh\":" << (place.badgeHigh ? "true" : "false") << ",\"rects\":[";
+            << figure.y << "],\"rects\":[";
         first = false;
         for (std::size_t i = 0; i < p->hitRects.size(); ++i) {
             const MapRect& r = p->hitRects[i];
