@@ -655,13 +655,6 @@ Good luck, Princeps!</source>
     </message>
 </context>
 <context>
-    <name>ParchmentMessage</name>
-    <message>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>QObject</name>
     <message>
         <source>Aurovane</source>
@@ -688,34 +681,6 @@ Good luck, Princeps!</source>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Correct.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No answer. The answer is: %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Not quite. The answer is: %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Well done, Princeps!</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Good work.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Read the study guide and try again.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>You answered %1 of %2 correctly.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1,5 +1,5 @@
-// Across both programs: a scenario built and saved in the editor's window is
-// opened by the game window's own Load command.
+// Across both programs: a scenario built and saved in the editor's window,
+// its title and briefing too, is opened by the game window's own Load command.
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -58,6 +58,7 @@ TEST(EditorToGame, TheGamesLoadCommandOpensTheEditorsScenario) {
         session.select(&g.findProvince("Italia"));
         for (int i = 0; i < 4; ++i) window.runProvinceCommand(editor::CmdAddLegion);
         session.applyOptions(editor::checkOptions({"3000", "420", true, 8}, session.plagueCounter()));
+        session.setTitleAndBriefing("The Gothic War", "Princeps,\n\nthe Goths are at the Danube.");
         built = PositionSnapshot::of(g);
         window.path = file.string();
         window.menuAction(editor::CmdSave)->trigger();
@@ -93,13 +94,13 @@ TEST(EditorToGame, TheGamesLoadCommandOpensTheEditorsScenario) {
     EXPECT_EQ(h.game.ownerOf(h.game.findProvince("Lusitania")), nullptr);
     EXPECT_EQ(h.game.sassanids.countLegionsIn(h.game.findProvince("Syria")), 2);
     EXPECT_EQ(h.game.romans.countLegionsIn(h.game.findProvince("Italia")), 4);
-    EXPECT_TRUE(h.told.empty());
+    // The Prefect reads the scenario's briefing, under its title, as it opens.
+    ASSERT_EQ(h.told.size(), 1u);
+    EXPECT_EQ(h.told[0].rfind("The Gothic War\n\nPrinceps,\n\nthe Goths", 0), 0u) << h.told[0];
     std::filesystem::remove(file);
 }
 
-// The game window's Prefect reads what the editor wrote as the briefing.
-// Until the saved file carries title and briefing, this goes through the
-// game in memory only.
+// The Prefect reads a briefing under its title, and nothing of a scenario without one.
 TEST(EditorToGame, ThePrefectReadsTheBriefingUnderItsTitleAndNothingWithoutOne) {
     testApp();
     Harness h(4242);

@@ -273,7 +273,8 @@ TEST_F(Window, AMissingFileLeavesThePositionAlone) {
     window->menuAction(CmdLoad)->trigger();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].caption, "ERROR");
-    EXPECT_EQ(boxes[0].text, "Unable to open file");
+    // In the game's plain words, then the reader's own.
+    EXPECT_EQ(boxes[0].text, "The file could not be opened.\n\nUnable to open file");
     EXPECT_EQ(game().ownerOf(province("Italia")), &game().barbarians);
 }
 
