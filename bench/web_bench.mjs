@@ -55,10 +55,11 @@ async function firstYearLongestTask(browser, site, viewport, deviceScaleFactor) 
   });
   await page.goto(`${site.url}?seed=1`);
   await page.waitForFunction(() => window.aurovane?.ready, null, { timeout: 30000 });
-  // Quiet counts only once the advisor has spoken: the introduction's music
-  // may keep the page idle with no dialog open for a while before it.
-  const answerAll = async () => {
-    let spoke = false;
+  // On a fresh visit quiet counts only once the advisor has welcomed the
+  // player: the introduction's music may keep the page idle with no dialog
+  // open for a while before it.
+  const answerAll = async (welcome) => {
+    let spoke = !welcome;
     for (let quiet = 0; quiet < 4 || !spoke;) {
       const open = await page.evaluate(() => [...document.querySelectorAll('dialog[open]')].map((d) => d.id));
       if (open.includes('picture')) await page.click('#picture-close');
@@ -71,7 +72,7 @@ async function firstYearLongestTask(browser, site, viewport, deviceScaleFactor) 
       await page.waitForTimeout(50);
     }
   };
-  await answerAll();
+  await answerAll(true);
   await page.evaluate(() => { window.longTasks = []; });
   await page.click('#end-year');
   await answerAll();
@@ -144,7 +145,7 @@ if (built.status !== 0) throw new Error(`the browser build of the terminal editi
 const benchSite = await serveSite(path.join(buildFolder, 'bench'));
 const benchBrowser = await chromium.launch({ executablePath: process.env.CHROMIUM || '/usr/bin/chromium', args: ['--no-sandbox'] });
 const benchPage = await benchBrowser.newPage();
-await benchPage.goto(`${benchSite.url}blank`);
+await benchPage.goto(`${benchSite.url}aurovane-cli-browser.js`);
 const inChromium = await benchPage.evaluate(async ({ args, script }) => {
   const { default: createTerminal } = await import('./aurovane-cli-browser.js');
   const bytes = Uint8Array.from(script, (c) => c.charCodeAt(0) & 0xff);

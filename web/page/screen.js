@@ -113,9 +113,16 @@ export class Screen {
     }
   }
 
+  // Drawn with the next frame: an order's states come faster than frames,
+  // and only the last before a frame is ever seen.
   setState(state) {
     this.state = state;
-    this.draw();
+    if (this.drawQueued) return;
+    this.drawQueued = true;
+    requestAnimationFrame(() => {
+      this.drawQueued = false;
+      this.draw();
+    });
   }
 
   text(ctx, line) {

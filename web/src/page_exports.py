@@ -23,8 +23,15 @@ JS_TYPES = {'void': None, 'int': 'number', 'uint': 'number', 'double': 'number',
 # steps, until the order is over: then its result.
 PLAY_OUT = """  const playOut = async (run) => {
     let reply = JSON.parse(run());
+    // The page's own work between steps gives way to input and frames now and then.
+    let since = performance.now();
     for (;;) {
-      for (const [what, ...args] of reply.steps) await engine.page[what](...args);
+      for (const [what, ...args] of reply.steps) {
+        await engine.page[what](...args);
+        if (performance.now() - since < 25) continue;
+        await new Promise((resolve) => setTimeout(resolve));
+        since = performance.now();
+      }
       if (!reply.question) return reply.result;
       const [what, ...args] = reply.question;
       const yes = await engine.page[what](...args);
