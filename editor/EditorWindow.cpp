@@ -388,7 +388,7 @@ void EditorWindow::setCurrentFile(const QString& path) {
 }
 
 bool EditorWindow::askDiscardChanges() {
-    AdvisorDialog d(this, pictures_, AdvisorDialog::DiscardQuestion,
+    AdvisorDialog d(this, pictures_, AdvisorDialog::Question,
                     tr("The scenario has changes that are not saved. Throw them away?"), tr("Throw away"),
                     tr("Keep editing"));
     d.exec();
@@ -422,7 +422,7 @@ void EditorWindow::loadCommand() {
         undo_.clear();
         setCurrentFile(QFile::decodeName(path.c_str()));
     } else {
-        showMessageBox(this, tr("ERROR").toStdString(), fileProblemText(result.error, FileAccess::Load).toStdString());
+        showMessageBox(this, tr("ERROR").toStdString(), fileProblemText(result).toStdString());
     }
     scenarioChanged();
 }
@@ -430,7 +430,7 @@ void EditorWindow::loadCommand() {
 bool EditorWindow::writeTo(const QString& path) {
     const FileResult result = session_.game().saveToFile(QFile::encodeName(path).toStdString());
     if (!result.ok) {
-        showMessageBox(this, tr("ERROR").toStdString(), fileProblemText(result.error, FileAccess::Save).toStdString());
+        showMessageBox(this, tr("ERROR").toStdString(), fileProblemText(result).toStdString());
         return false;
     }
     undo_.setClean();
@@ -474,7 +474,7 @@ void EditorWindow::playCommand() {
         path = trialCopyPath();
         const FileResult written = session_.game().saveToFile(QFile::encodeName(path).toStdString());
         if (!written.ok) {
-            showMessageBox(this, tr("ERROR").toStdString(), fileProblemText(written.error, FileAccess::Save).toStdString());
+            showMessageBox(this, tr("ERROR").toStdString(), fileProblemText(written).toStdString());
             return;
         }
     }

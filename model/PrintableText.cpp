@@ -37,11 +37,23 @@ std::string printableText(const std::string& text) {
     return out;
 }
 
+namespace {
+
+bool continuesCharacter(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+}  // namespace
+
+std::size_t characterCount(const std::string& text) {
+    std::size_t n = 0;
+    for (char c : text) n += continuesCharacter(c) ? 0 : 1;
+    return n;
+}
+
 std::string firstCharacters(const std::string& text, std::size_t count) {
     std::size_t end = 0;
     for (std::size_t n = 0; end < text.size() && n < count; ++n) {
         ++end;
-        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+        while (end < text.size() && continuesCharacter(text[end])) ++end;
     }
     return text.substr(0, end);
 }

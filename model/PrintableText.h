@@ -14,5 +14,6 @@ std::string printableText(const std::string& text);
 // byte, an overlong form, a surrogate, a code point past U+10FFFF).
 std::size_t utf8Length(std::string_view text, std::size_t i);
 
-// The first `count` characters of UTF-8 text, never cutting one in two.
+// The characters of UTF-8 text, and the first `count` of them, never cutting one in two.
+std::size_t characterCount(const std::string& text);
 std::string firstCharacters(const std::string& text, std::size_t count);

@@ -7,6 +7,16 @@
 // regular files, never blocking on a pipe or a device, never more than a
 // saved game's worth in memory.
 
+// What went wrong with a file, in the plain terms a player is told it.
+enum class FileProblem {
+    None,
+    Unopened,       // missing, unreadable, not a regular file, far too large
+    NotASavedGame,  // refused on its first line, or not text at all
+    CutShort,       // it ends before a saved game does
+    Damaged,        // refused further on
+    Unwritten,      // a save that failed
+};
+
 struct FileText {
     bool ok = true;
     std::string text;

@@ -20,14 +20,6 @@ constexpr std::size_t CharactersPerFileLine = 72;
 constexpr int MaxFileLinesPerText = static_cast<int>(SavedPosition::MaxBriefingLength) + 1;
 constexpr SavedPosition::Range Tallies{0, SavedPosition::MaxTreasury};
 
-bool startsCharacter(char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }
-
-std::size_t characters(const std::string& text) {
-    std::size_t n = 0;
-    for (char c : text) n += startsCharacter(c) ? 1 : 0;
-    return n;
-}
-
 // What a file line can carry: UTF-8 without control characters other than
 // the tab (and the line feeds that part a text's lines, where it has them).
 std::string writable(const std::string& text, bool lines, std::size_t most) {
@@ -123,8 +115,8 @@ std::vector<std::string> readTexts(SavedLineReader& reader, const TextLimits& li
             texts.emplace_back();
         }
         texts.back() += piece;
-        total += characters(piece);
-        if (characters(texts.back()) > limits.each)
+        total += characterCount(piece);
+        if (characterCount(texts.back()) > limits.each)
             reader.fail("a line of " + what + " is longer than " + std::to_string(limits.each) + " characters");
         if (total > limits.total) reader.fail(what + " is longer than " + std::to_string(limits.total) + " characters");
     }

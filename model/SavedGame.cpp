@@ -146,7 +146,7 @@ void saveToStream(std::ostream& out, const SavedPosition& position) { out << pos
 
 FileResult saveToFile(const std::string& path, const SavedPosition& position) {
     const std::string error = writeFileDurably(path, positionText(position));
-    if (!error.empty()) return {false, error};
+    if (!error.empty()) return {false, error, FileProblem::Unwritten};
     return {};
 }
 
@@ -154,7 +154,7 @@ FileText readSavedGameFile(const std::string& path) { return readRegularFile(pat
 
 FileResult loadFromFile(const std::string& path, const ProvinceMap& map, SavedPosition& position) {
     const FileText file = readSavedGameFile(path);
-    if (!file.ok) return {false, file.error};
+    if (!file.ok) return {false, file.error, FileProblem::Unopened};
     return loadFromText(file.text, map, position);
 }
 
@@ -163,7 +163,7 @@ FileResult loadFromStream(std::istream& in, const ProvinceMap& map, SavedPositio
     char buffer[4096];
     while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
         text.append(buffer, static_cast<std::size_t>(in.gcount()));
-        if (text.size() > MaxSavedGameBytes) return {false, TooLargeForASavedGame};
+        if (text.size() > MaxSavedGameBytes) return {false, TooLargeForASavedGame, FileProblem::Unopened};
     }
     return loadFromText(text, map, position);
 }
@@ -172,7 +172,7 @@ FileResult loadFromText(const std::string& text, const ProvinceMap& map, SavedPo
     try {
         position = readPosition(text, map);
     } catch (const LoadError& e) {
-        return {false, e.text};
+        return {false, e.text, e.problem};
     }
     return {};
 }

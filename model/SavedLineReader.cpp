@@ -22,18 +22,26 @@ void SavedLineReader::refuseWideText() const {
     // UTF-32 keeps two or three NULs together among the first four bytes (in
     // its byte order mark or beside an ASCII letter); UTF-16 never does.
     if (text_.size() >= 4 && (nul(1) ? nul(0) || nul(2) : nul(2) && nul(3)))
-        throw LoadError("Unable to load file: the file is UTF-32 text; save it as plain text (UTF-8) (line 1).");
+        throw LoadError("Unable to load file: the file is UTF-32 text; save it as plain text (UTF-8) (line 1).",
+                        FileProblem::NotASavedGame);
     // With a byte order mark, or ASCII with every other byte NUL.
     const bool utf16 = text_.rfind("\xFF\xFE", 0) == 0 || text_.rfind("\xFE\xFF", 0) == 0 ||
                        (text_.size() >= 4 && !nul(0) && nul(1) && !nul(2) && nul(3)) ||
                        (text_.size() >= 4 && nul(0) && !nul(1) && nul(2) && !nul(3));
-    if (utf16) throw LoadError("Unable to load file: the file is UTF-16 text; save it as plain text (UTF-8) (line 1).");
+    if (utf16)
+        throw LoadError("Unable to load file: the file is UTF-16 text; save it as plain text (UTF-8) (line 1).",
+                        FileProblem::NotASavedGame);
 }
 
 void SavedLineReader::fail(const std::string& why) const { failAt(lineNumber_, why); }
 
+void SavedLineReader::fail(const std::string& why, FileProblem problem) const {
+    throw LoadError("Unable to load file: " + why + " (line " + std::to_string(lineNumber_) + ").", problem);
+}
+
 void SavedLineReader::failAt(int line, const std::string& why) {
-    throw LoadError("Unable to load file: " + why + " (line " + std::to_string(line) + ").");
+    throw LoadError("Unable to load file: " + why + " (line " + std::to_string(line) + ").",
+                    line <= 1 ? FileProblem::NotASavedGame : FileProblem::Damaged);
 }
 
 std::string SavedLineReader::quoted(const std::string& value) { return "\"" + printableText(value) + "\""; }
@@ -53,7 +61,7 @@ bool SavedLineReader::nextValueLine(bool whole) {
         for (std::size_t i = 0; i < line.size(); ++length) {
             const unsigned char c = static_cast<unsigned char>(line[i]);
             if (c == '\r') fail("a carriage return inside a line (lines must end with a line feed)");
-            if (c == 0) fail("a NUL byte: this is not a text file");
+            if (c == 0) fail("a NUL byte: this is not a text file", FileProblem::NotASavedGame);
             if (c < 0x20 && c != '\t') fail("a control character (code " + std::to_string(c) + ")");
             if (c == 0x7F) fail("a control character (code 127)");
             if (c < 0x80) {
@@ -61,7 +69,7 @@ bool SavedLineReader::nextValueLine(bool whole) {
                 continue;
             }
             const std::size_t n = utf8Length(line, i);
-            if (n == 0) fail("a character that is not UTF-8 text");
+            if (n == 0) fail("a character that is not UTF-8 text", FileProblem::NotASavedGame);
             i += n;
         }
         if (length > MaxLineLength) fail("the line is longer than 79 characters");
@@ -89,7 +97,7 @@ bool SavedLineReader::nextValueLine(bool whole) {
 std::string SavedLineReader::take(const char* what, bool whole) {
     if (!nextValueLine(whole)) {
         ++lineNumber_;
-        fail(std::string("the file ends before ") + what);
+        fail(std::string("the file ends before ") + what, lineNumber_ <= 1 ? FileProblem::NotASavedGame : FileProblem::CutShort);
     }
     return value_;
 }

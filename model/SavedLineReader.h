@@ -1,11 +1,14 @@
 #pragma once
 #include <string>
 
+#include "model/SafeFile.h"
+
 // Thrown by the reader with the player's message; nothing has changed yet.
 class LoadError {
 public:
-    explicit LoadError(std::string text) : text(std::move(text)) {}
+    LoadError(std::string text, FileProblem problem) : text(std::move(text)), problem(problem) {}
     std::string text;
+    FileProblem problem;
 };
 
 // The lines of a saved game that carry something. Blank lines and lines that
@@ -33,7 +36,9 @@ public:
     // The line of the value read last, and the value.
     int line() const { return lineNumber_; }
     const std::string& last() const { return value_; }
+    // A refusal on the first line means some other kind of file; `problem` says otherwise.
     [[noreturn]] void fail(const std::string& why) const;
+    [[noreturn]] void fail(const std::string& why, FileProblem problem) const;
     [[noreturn]] static void failAt(int line, const std::string& why);
     // A value from the file in quotes, as a message may show it.
     static std::string quoted(const std::string& value);

@@ -15,6 +15,7 @@ class ProvinceMap;
 struct FileResult {
     bool ok = true;
     std::string error;
+    FileProblem problem = FileProblem::None;
 };
 
 // Everything a saved game holds, in the powers' order: read completely and

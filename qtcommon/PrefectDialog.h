@@ -25,7 +25,7 @@ void centreOver(QWidget* dialog, const QWidget* owner);
 class AdvisorDialog : public QDialog {
     Q_DECLARE_TR_FUNCTIONS(AdvisorDialog)
 public:
-    enum Kind { Message, Question, DiscardQuestion };
+    enum Kind { Message, Question };
     // The answers, as the rules' callers know the buttons.
     enum Answer { None = 0, Ok = 2, Yes = 3, No = 4 };
 

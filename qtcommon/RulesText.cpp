@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include "client/FileProblem.h"
 #include "english/CorrectedEnglish.h"
 
 QString flowingText(const QString& text) {
@@ -31,7 +32,7 @@ QString fromRulesText(const std::string& text) {
     return s;
 }
 
-QString fileProblemText(const std::string& detail, FileAccess access) {
-    return QCoreApplication::translate("ScreenText", plainFileProblem(detail, access)) + QStringLiteral("\n\n") +
-           fromRulesText(detail);
+QString fileProblemText(const FileResult& result) {
+    return QCoreApplication::translate("ScreenText", plainFileProblem(result.problem)) + QStringLiteral("\n\n") +
+           fromRulesText(result.error);
 }

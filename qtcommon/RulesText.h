@@ -2,7 +2,7 @@
 #include <QString>
 #include <string>
 
-#include "client/FileProblem.h"
+#include "model/SavedPosition.h"
 
 // Text that comes from the rules and the file reader (UTF-8, with "\r\n" line
 // breaks) as the window programs show it: in corrected English (the terminal
@@ -17,4 +17,4 @@ QString flowingText(const QString& text);
 
 // A file that could not be read or written, as the game and the editor tell
 // it: the plain sentence, then the reader's or the writer's own detail.
-QString fileProblemText(const std::string& detail, FileAccess access);
+QString fileProblemText(const FileResult& result);

@@ -9,10 +9,7 @@ int WindowAdvisor::run(AdvisorDialog& d) {
     return d.answer();
 }
 
-bool WindowAdvisor::askDiscard(const QString& text) {
-    AdvisorDialog d(owner_, pictures_, AdvisorDialog::DiscardQuestion, text);
-    return run(d) == AdvisorDialog::Yes;
-}
+bool WindowAdvisor::askDiscard(const QString& text) { return showQuestion(text, {}, {}); }
 
 void WindowAdvisor::showMessage(const QString& text) {
     AdvisorDialog d(owner_, pictures_, AdvisorDialog::Message, text);

@@ -27,7 +27,7 @@ public:
     void tell(const Message& message) override;
     bool ask(const Message& message) override;
     bool askWithLabels(const Message& text, const Message& yesLabel, const Message& noLabel) override;
-    // Whether to throw the game in progress away; Escape and the close box mean No.
+    // Whether to throw the game in progress away; Escape and the close box mean No, as for any question.
     bool askDiscard(const QString& text);
     // A message of the program's own (a file saved or refused), already in
     // the window's language.

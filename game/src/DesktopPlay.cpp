@@ -79,7 +79,7 @@ bool MainWindow::openFile(const QString& path) {
         showGameInHand();
         tellScenarioBriefing(game_);
     } else {
-        tellFileProblem(r.error, FileAccess::Load);
+        tellFileProblem(r);
     }
     return r.ok;
 }
@@ -99,7 +99,7 @@ void MainWindow::openStartFile() {
         return;
     }
     // A file that cannot be read leaves the new game, told once the window is up.
-    QTimer::singleShot(0, this, [this, error = r.error] { tellFileProblem(error, FileAccess::Load); });
+    QTimer::singleShot(0, this, [this, r] { tellFileProblem(r); });
 }
 
 void MainWindow::continueLastGame() {

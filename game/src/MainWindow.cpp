@@ -413,12 +413,12 @@ void MainWindow::save() {
         ordersThisYear_ = false;
         advisor_.inform(tr("Game saved"));
     } else {
-        tellFileProblem(r.error, FileAccess::Save);
+        tellFileProblem(r);
     }
 }
 
-void MainWindow::tellFileProblem(const std::string& detail, FileAccess access) {
-    advisor_.inform(fileProblemText(detail, access));
+void MainWindow::tellFileProblem(const FileResult& result) {
+    advisor_.inform(fileProblemText(result));
 }
 
 QString MainWindow::webPage(const QString& name) {

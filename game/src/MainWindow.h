@@ -10,7 +10,6 @@
 #include "game/src/KeyboardOrders.h"
 #include "game/src/NewsDesk.h"
 #include "game/src/Sound.h"
-#include "client/FileProblem.h"
 #include "client/LegionCarry.h"
 #include "qtcommon/WindowAdvisor.h"
 #include "client/PlaySession.h"
@@ -134,7 +133,7 @@ public:
     // Loads a saved game or scenario; a file that cannot be read is told in
     // plain words with the reader's detail and leaves the game as it was.
     bool openFile(const QString& path);
-    void tellFileProblem(const std::string& detail, FileAccess access);
+    void tellFileProblem(const FileResult& result);
     // Whether anything was played since the game was started, loaded or saved.
     bool gameInProgress() const { return gameInProgress_; }
     KeyboardOrders& keyboard() { return *keyboard_; }

@@ -171,7 +171,7 @@ TEST(AdvisorDialogs, CentredOverTheWindowAndScaledWithIt) {
 TEST(AdvisorDialogs, EscapeAndTheCloseBoxMeanNoWhenAskedToDiscardAGame) {
     Harness h;
     for (int how = 0; how < 2; ++how) {
-        AdvisorDialog d(h.window.get(), h.pictures, AdvisorDialog::DiscardQuestion, "Discard the current game?");
+        AdvisorDialog d(h.window.get(), h.pictures, AdvisorDialog::Question, "Discard the current game?");
         auto [open, answer] = runDialog(d, [how](AdvisorDialog& d) {
             if (how == 0) press(&d, Qt::Key_Escape);
             else d.close();

@@ -158,8 +158,8 @@ void PagePresenter::move(Province& from, Province& to) {
 }
 
 // Plays out what the page asked for as one order (PageOrder.h). Each run
-// starts from the game, the moves shown and the carry as they stood before
-// the first; the reply goes to the page.
+// starts from the game and the moves shown as they stood before the first;
+// the carry changes only once an order is over. The reply goes to the page.
 const char* playOut(Page& page, std::function<std::string()> order) {
     const std::size_t logged = page.play.log().size();
     const view::MoveChoreography shown = page.presenter.moves;
