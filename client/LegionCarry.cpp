@@ -52,11 +52,15 @@ void LegionCarry::press(LayoutPoint point) {
     keyboardSource_ = -1;
 }
 
+bool LegionCarry::dragged(LayoutPoint point) const {
+    return std::abs(point.x - pressedAt_.x) + std::abs(point.y - pressedAt_.y) > dragDistance_;
+}
+
 LegionCarry::Redraw LegionCarry::move(LayoutPoint point) {
     const LayoutPoint m = mapPoint(point);
     pointer_ = point;
     if (pointerDown_ && ready(source_)) {
-        carrying_ = carrying_ || std::abs(point.x - pressedAt_.x) + std::abs(point.y - pressedAt_.y) > CarryThreshold;
+        carrying_ = carrying_ || dragged(point);
         if (carrying_) {
             target_ = indexOf(view::dropTargetAt(game_, painted_, m.x, m.y, countFontPixels_));
             shown_ = target_;
@@ -73,16 +77,18 @@ LegionCarry::Redraw LegionCarry::move(LayoutPoint point) {
 CarryOrder LegionCarry::release(LayoutPoint point) {
     if (!pointerDown_) return {};
     pointerDown_ = false;
+    const bool click = !carrying_ && !dragged(point);
     carrying_ = false;
     target_ = -1;
-    const bool click = std::abs(point.x - pressedAt_.x) + std::abs(point.y - pressedAt_.y) <= CarryThreshold;
     const int from = source_;
     source_ = -1;
+    // A press near a figure that overhangs a neighbour's land, released where
+    // it was, would otherwise send the legions there.
+    if (click) return {};
     if (from < 0) {
-        // A click that picked nothing up is no order; a drag says why nothing came
-        // along: a province whose legions would not come is one whose legions march.
-        if (!click)
-            notice_ = pressed_ >= 0 ? refusal(Outcome::NotReady, at(pressed_)) : refusal(Outcome::NothingPickedUp);
+        // A drag says why nothing came along: a province whose legions would
+        // not come is one whose legions march.
+        notice_ = pressed_ >= 0 ? refusal(Outcome::NotReady, at(pressed_)) : refusal(Outcome::NothingPickedUp);
         return {};
     }
     const LayoutPoint m = mapPoint(point);

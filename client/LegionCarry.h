@@ -30,8 +30,12 @@ enum class CarryKey { Left, Right, Up, Down, Enter, Escape, Space, Letter };
 
 class LegionCarry {
 public:
-    // A press becomes a carry once the pointer has moved this far (layout pixels).
-    static constexpr int CarryThreshold = 4;
+    // A press becomes a carry once the pointer has moved farther than the
+    // drag distance (layout pixels); a release nearer than that is a click,
+    // which gives no order, wherever the figure under it stands. Each front
+    // end sets its platform's distance; this is a mouse's on a 1x screen.
+    static constexpr int DefaultDragDistance = 4;
+    void setDragDistance(int layoutPixels) { dragDistance_ = layoutPixels; }
 
     // `painted`: the provinces' painted shapes the drops land on.
     LegionCarry(const World& game, const view::PaintedProvinces& painted);
@@ -46,9 +50,9 @@ public:
     enum class Redraw { Nothing, InfoLine, Screen };
 
     // The pointer. The figure drawn on top under a press decides, even when
-    // its legions refuse (off the figures, see view::pickUpAt); a release
-    // gives the order to the province under it, or says why there is none
-    // (a click that picked nothing up is no order).
+    // its legions refuse (off the figures, see view::pickUpAt); the release
+    // of a drag gives the order to the province under it, or says why there
+    // is none. A click is no order and says nothing.
     void press(view::LayoutPoint point);
     Redraw move(view::LayoutPoint point);
     CarryOrder release(view::LayoutPoint point);
@@ -93,6 +97,7 @@ private:
     int indexOf(const Province* p) const;
     view::LayoutPoint mapPoint(view::LayoutPoint layout) const;
     bool ready(int index) const;
+    bool dragged(view::LayoutPoint point) const;
     void show(int index);
     CarryOrder moveOrder(int from, int to);
     CarryOrder enter();
@@ -100,6 +105,7 @@ private:
     const World& game_;
     const view::PaintedProvinces& painted_;
     int offsetX_ = 0;
+    int dragDistance_ = DefaultDragDistance;
     int countFontPixels_;
     int source_ = -1;
     int pressed_ = -1;  // the province under the press, whether or not it picked anything up

@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <QWindow>
+#include <QtMath>
 
 #include "client/DiscardQuestions.h"
 #include "client/ResultsDialog.h"
@@ -625,6 +626,8 @@ void MainWindow::relayout() {
     const QSize layout = screen_.layoutSize();
     const QRectF r = widget_->targetRect();
     const qreal scale = std::max<qreal>(0.25, r.width() / layout.width() * widget_->devicePixelRatioF());
+    // The platform's drag distance, in the layout pixels the carry counts.
+    carry_.setDragDistance(qCeil(QApplication::startDragDistance() * layout.width() / std::max<qreal>(1, r.width())));
     if (std::abs(scale - screen_.front().scale()) < 0.001) return;
     screen_.setLayout(layout, scale);
     carry_.setDeviceScale(scale);

@@ -83,6 +83,23 @@ TEST_F(CarryTest, ADragCarriesReadyLegionsAndTheReleaseAsksForTheOrder) {
     EXPECT_FALSE(carry().notice());
 }
 
+TEST_F(CarryTest, AClickWithinTheDragDistanceGivesNoOrderWhereverItFalls) {
+    station(romans(), "Italia", 2);
+    carry().setDragDistance(10);
+    const LayoutPoint figure = boxOf(P("Italia"));
+    // Released a little off the press: still a click, even where the figure
+    // stands over another province's land.
+    carry().press(figure);
+    carry().move({figure.x + 6, figure.y + 3});
+    EXPECT_FALSE(carry().carrying());
+    EXPECT_EQ(carry().release({figure.x + 6, figure.y + 3}).kind, CarryOrder::Kind::None);
+    EXPECT_FALSE(carry().notice());
+    EXPECT_EQ(carry().source(), nullptr);
+    // Past the distance it is a drag, whose release asks for the order.
+    carry().press(figure);
+    EXPECT_EQ(carry().release(landOf(P("Dalmatia"))).kind, CarryOrder::Kind::Move);
+}
+
 TEST_F(CarryTest, APressOnAnEmptyBoxOrTheSeaPicksNothingUp) {
     station(romans(), "Dalmatia", 1);
     // Italia's box, with no legion in it: the release says so, through the rules.

@@ -14,6 +14,9 @@ const byId = (id) => document.getElementById(id);
 const latin1Bytes = (text) => Uint8Array.from(text, (c) => c.charCodeAt(0) & 0xff);
 // The whole layout pixel a pointer is on.
 const pixel = (at) => [Math.floor(at.x), Math.floor(at.y)];
+// Browsers tell no drag distance: a finger wobbles more than a mouse. CSS
+// pixels, turned into the layout pixels the carry counts.
+const dragDistance = (pointerType, scale) => Math.ceil((pointerType === 'mouse' ? 4 : 10) / scale);
 
 class Page {
   constructor(api, tables) {
@@ -109,7 +112,7 @@ class Page {
       if (!at || e.button !== 0) return;
       canvas.setPointerCapture(e.pointerId);
       this.pointerId = e.pointerId;
-      this.carried(this.api.press(...pixel(at)));
+      this.carried(this.api.press(...pixel(at), dragDistance(e.pointerType, this.screen.scale)));
     });
     canvas.addEventListener('pointermove', (e) => {
       const at = this.screen.toLayout(e.clientX, e.clientY);

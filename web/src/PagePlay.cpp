@@ -322,7 +322,8 @@ const char* aurovane_continue_words(Page* page, int skipped, int kept, int year)
 // The pointer at a layout point: a press, a move, a release, or lost
 // (pointercancel, a release off the screen). Each answers what to show
 // (PageCarry.h); a release that asks for an order waits for aurovane_give_order.
-const char* aurovane_press(Page* page, int x, int y) {
+const char* aurovane_press(Page* page, int x, int y, int dragDistance) {
+    page->carry.setDragDistance(dragDistance);
     page->carry.press({x, y});
     return carryAnswer(*page, true, {});
 }
