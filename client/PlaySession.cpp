@@ -129,6 +129,19 @@ void PlaySession::start() { game_->startNewGame(); }
 
 bool PlaySession::yearEndsByItself() const { return !game_->romansCanMove(); }
 
+bool PlaySession::hasUnsavedPlay() const {
+    for (std::size_t i = log_.size(); i > keptAt_; --i) {
+        const Entry& e = log_[i - 1];
+        if (std::holds_alternative<order::NewGame>(e.order) || std::holds_alternative<order::Scenario>(e.order) ||
+            std::holds_alternative<order::Load>(e.order))
+            return false;
+        const bool play = std::holds_alternative<order::Move>(e.order) || std::holds_alternative<order::DropAt>(e.order) ||
+                          std::holds_alternative<order::EndYear>(e.order);
+        if (play && e.carriedOut) return true;
+    }
+    return false;
+}
+
 OrderReply PlaySession::give(const Order& order) {
     log_.push_back({order, {}, false, false, false});
     // A file is logged as the text it held, so that a replay never reads it again.
@@ -263,6 +276,8 @@ void PlaySession::replayInPlace(std::vector<Entry> entries) {
     }
     relay_->replayed = nullptr;
     frontEnd_ = shownTo;
+    // Taken back past the keeping: what is on screen was never kept.
+    if (keptAt_ > log_.size()) keptAt_ = 0;
 }
 
 std::unique_ptr<PlaySession> PlaySession::replay(std::uint32_t seed, int skill, const std::vector<Entry>& entries) {

@@ -73,6 +73,14 @@ public:
     // front end ends the year by itself.
     bool yearEndsByItself() const;
 
+    // Whether giving the game up would lose play: an order carried out or a
+    // year ended since the game was started, loaded, or last kept. Every
+    // front end asks before discarding such a game, and only then.
+    bool hasUnsavedPlay() const;
+    // The game as it stands is kept: saved to a file, or just set up (a
+    // scenario whose first year ends by itself).
+    void markKept() { keptAt_ = log_.size(); }
+
     const std::vector<Entry>& log() const { return log_; }
     std::uint32_t seed() const { return seed_; }
 
@@ -105,4 +113,7 @@ private:
     std::unique_ptr<Relay> relay_;
     Presenter* frontEnd_ = nullptr;
     std::vector<Entry> log_;
+    // The log's length when the game was last kept; an undo below it means
+    // the game on screen is no longer the one kept.
+    std::size_t keptAt_ = 0;
 };

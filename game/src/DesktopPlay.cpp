@@ -108,6 +108,7 @@ void MainWindow::continueLastGame() {
         advisor_.inform(tr("There is no game to continue yet: a game is kept at the end of every turn."));
         return;
     }
+    if (!mayDiscardGame()) return;
     // A damaged newest file (a full disk, a hand edit) is no reason to lose
     // the turns kept before it: each one skipped is named with the reason.
     QStringList skipped;

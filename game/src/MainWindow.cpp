@@ -361,7 +361,6 @@ void MainWindow::newGameWithoutQuestion() {
 void MainWindow::showGameInHand() {
     // Nothing of the game before may stay on the screen: its year's news,
     // its flashing provinces, a carry or a refusal in the information line.
-    gameInProgress_ = false;
     ordersThisYear_ = false;
     carry_.reset();
     showCarry();
@@ -379,7 +378,7 @@ void MainWindow::startScenario(int id) {
     play_.give(order::Scenario{year});
     showGameInHand();
     if (Game::firstTurnEndsAtOnce(year)) endTurn();
-    gameInProgress_ = false;
+    play_.markKept();
 }
 
 void MainWindow::showHistoryLesson(const Lesson& l) {
@@ -396,8 +395,12 @@ void MainWindow::showLessonDialog(int picture) {
     d.exec();
 }
 
+bool MainWindow::mayDiscardGame() {
+    return !play_.hasUnsavedPlay() || advisor_.askDiscard(QCoreApplication::translate("ScreenText", DiscardForNewGame));
+}
+
 void MainWindow::load() {
-    if (gameInProgress_ && !advisor_.askDiscard(QCoreApplication::translate("ScreenText", DiscardForNewGame))) return;
+    if (!mayDiscardGame()) return;
     const QString path = chooseFile ? chooseFile(false) : QString();
     if (path.isEmpty()) return;
     openFile(path);
@@ -410,7 +413,7 @@ void MainWindow::save() {
     // failed save never destroys an older one.
     const FileResult r = game_.saveToFile(QFile::encodeName(path).toStdString());
     if (r.ok) {
-        gameInProgress_ = false;
+        play_.markKept();
         ordersThisYear_ = false;
         advisor_.inform(tr("Game saved"));
     } else {
@@ -447,7 +450,6 @@ void MainWindow::rightRelease(QPoint) {
 
 void MainWindow::endTurn() {
     if (quitting_) return;
-    gameInProgress_ = true;
     ordersThisYear_ = false;
     carry_.reset();
     showCarry();

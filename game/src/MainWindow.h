@@ -100,6 +100,8 @@ public:
     void showGameInHand();
     void startScenario(int id);     // Command::Scenario260 ... Scenario455
     void load();                    // asks first when a game is in progress
+    // True when nothing would be lost, or the player agrees to lose it.
+    bool mayDiscardGame();
     void save();
     void exitGame();  // asks first when this year's orders would be lost
     void showAbout();
@@ -135,7 +137,7 @@ public:
     bool openFile(const QString& path);
     void tellFileProblem(const FileResult& result);
     // Whether anything was played since the game was started, loaded or saved.
-    bool gameInProgress() const { return gameInProgress_; }
+    bool gameInProgress() const { return play_.hasUnsavedPlay(); }
     KeyboardOrders& keyboard() { return *keyboard_; }
     const LegionCarry& carry() const { return carry_; }
     const Autosave& autosave() const { return autosave_; }
@@ -241,7 +243,6 @@ private:
     std::map<int, QAction*> actions_;
     QActionGroup* skillGroup_ = nullptr;
     bool quitting_ = false;
-    bool gameInProgress_ = false;
     bool ordersThisYear_ = false;  // lost if the program ended now
     bool welcomed_ = false;        // the hints were offered once: the game is under way
     bool relayoutPending_ = false;

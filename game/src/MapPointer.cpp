@@ -66,7 +66,7 @@ void MainWindow::giveOrderNow(Province& from, Province& to) {
     const OrderResult result = play_.give(order::Move{game_.indexOf(from), game_.indexOf(to)}).move;
     carry_.ordered(from, to, result);
     const bool carriedOut = succeeded(result);
-    if (carriedOut) gameInProgress_ = ordersThisYear_ = true;
+    if (carriedOut) ordersThisYear_ = true;
     showCarry();
     screen_.paintScreen();
     if (carriedOut) {

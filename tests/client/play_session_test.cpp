@@ -190,3 +190,30 @@ TEST(PlaySession, AnOrderStoppedMidwayCanBeGivenAgain) {
 }
 
 }  // namespace
+
+TEST(PlaySession, PlayNotYetKeptIsWhatADiscardWouldLose) {
+    Yes yes;
+    PlaySession session(5);
+    session.setPresenter(&yes);
+    session.start();
+    EXPECT_FALSE(session.hasUnsavedPlay()) << "a game nobody played";
+    const auto move = quietMove(session.game());
+    ASSERT_TRUE(move);
+    session.give(*move);
+    EXPECT_TRUE(session.hasUnsavedPlay());
+    ASSERT_TRUE(session.undo());
+    EXPECT_FALSE(session.hasUnsavedPlay()) << "the order taken back, nothing is lost";
+    session.give(order::EndYear{});
+    session.markKept();
+    EXPECT_FALSE(session.hasUnsavedPlay()) << "just saved";
+    session.give(*quietMove(session.game()));
+    EXPECT_TRUE(session.hasUnsavedPlay());
+    ASSERT_TRUE(session.undo());
+    EXPECT_FALSE(session.hasUnsavedPlay());
+    // A refused order loses nothing; a new or loaded game starts clean.
+    session.give(order::Move{0, 0});
+    EXPECT_FALSE(session.hasUnsavedPlay());
+    session.give(order::EndYear{});
+    session.give(order::NewGame{});
+    EXPECT_FALSE(session.hasUnsavedPlay());
+}

@@ -216,8 +216,13 @@ class Page {
     window.addEventListener('drop', async (e) => {
       e.preventDefault();
       const file = e.dataTransfer.files[0];
-      if (file && !this.busy) await this.loadFile(file);
+      if (file && !this.busy && await this.mayDiscardGame()) await this.loadFile(file);
     });
+  }
+
+  // As the window: a game with play not yet kept is given up only when the player agrees.
+  async mayDiscardGame() {
+    return !this.api.hasUnsavedPlay() || await ask(this.tables.questions.newGame, '', '');
   }
 
   async loadFile(file) {
@@ -307,13 +312,13 @@ class Page {
         if (await ask(this.tables.questions.newGame, '', '')) await this.call(() => this.api.newGame());
         break;
       case 'continue':
-        await this.continueLastGame();
+        if (await this.mayDiscardGame()) await this.continueLastGame();
         break;
       case 'save':
         download(this.api.save(), this.screen.state.year);
         break;
       case 'load':
-        byId('file-input').click();
+        if (await this.mayDiscardGame()) byId('file-input').click();
         break;
       case 'scenario':
         if (await ask(this.tables.questions.scenario, '', ''))

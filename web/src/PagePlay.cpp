@@ -259,6 +259,7 @@ const char* aurovane_scenario(Page* page, int year) {
         page->carry.reset();
         showState(*page);
         if (Game::firstTurnEndsAtOnce(year)) endTurn(*page);
+        page->play.markKept();
         return std::string();
     });
 }
@@ -268,6 +269,7 @@ void aurovane_set_skill(Page* page, int skill) { page->play.give(order::Skill{sk
 const char* aurovane_save(Page* page) {
     std::ostringstream out;
     page->game.saveToStream(out);
+    page->play.markKept();
     return page->answer(out.str());
 }
 
@@ -298,6 +300,8 @@ const char* aurovane_hints(Page* page) {
 const char* aurovane_answer(Page* page, int yes) { return page->answer(page->order.answer(yes != 0)); }
 
 int aurovane_can_undo(Page* page) { return page->play.undoable() ? 1 : 0; }
+
+int aurovane_has_unsaved_play(Page* page) { return page->play.hasUnsavedPlay() ? 1 : 0; }
 
 const char* aurovane_undo_command(Page* page) { return page->answer(englishOutcome(undoCommandText(page->play))); }
 
