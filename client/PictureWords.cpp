@@ -1,0 +1,30 @@
+#include "client/PictureWords.h"
+
+#include "client/ScreenText.h"
+#include "rules/World.h"
+
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+
+std::vector<std::string> resultsInWords(const World& game) {
+    const bool fallen = game.romans.provinces.empty();
+    const auto count = [](const char* form, int n) { return fillForm(form, {std::to_string(n)}); };
+    return {fallen ? QT_TRANSLATE_NOOP("PictureWords", "Your reign saw:")
+                   : QT_TRANSLATE_NOOP("PictureWords", "You survived:"),
+            count(QT_TRANSLATE_NOOP("PictureWords", "Invasions: %1"), game.invasionCount),
+            count(QT_TRANSLATE_NOOP("PictureWords", "Plagues: %1"), game.plagueCount),
+            count(QT_TRANSLATE_NOOP("PictureWords", "Rebellions: %1"), game.rebellionCount),
+            fallen ? QT_TRANSLATE_NOOP("PictureWords", "The Empire has fallen.")
+                   : QT_TRANSLATE_NOOP("PictureWords", "Well done, Princeps.")};
+}
+
+std::vector<std::string> creditsInWords() {
+    return {QT_TRANSLATE_NOOP("PictureWords", "Aurovane"),
+            QT_TRANSLATE_NOOP("PictureWords", "An educational strategy game of the late Roman Empire, 235 - 476 AD"),
+            QT_TRANSLATE_NOOP("PictureWords", "Design, rules and programming: the Aurovane team."),
+            QT_TRANSLATE_NOOP("PictureWords", "Pictures: drawn by our own generators, every figure made in code."),
+            QT_TRANSLATE_NOOP("PictureWords", "Sounds and narration: made for this game by the Aurovane team."),
+            QT_TRANSLATE_NOOP("PictureWords", "Typeface: EB Garamond by Georg Duffner, SIL Open Font License 1.1."),
+            QT_TRANSLATE_NOOP("PictureWords", "Version 1.0. Vale, Princeps!")};
+}
