@@ -153,6 +153,11 @@ class Page {
     };
     canvas.addEventListener('pointerup', release);
     canvas.addEventListener('pointercancel', release);
+    // A bar button pressed with the pointer gives the keys back to the map: a
+    // name typed and Enter then pick legions up rather than press it again.
+    byId('bar').addEventListener('click', (e) => {
+      if (e.detail > 0) e.target.closest('button')?.blur();
+    });
     byId('end-year').addEventListener('click', () => {
       this.audio.unlock();
       if (!this.busy) this.endTurn();
