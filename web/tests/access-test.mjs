@@ -2,7 +2,7 @@
 // through the accessibility tree alone (roles, names and the live region; no
 // coordinates, no look inside the game), the keys that must not be taken by
 // the map, and an automated audit (axe-core) of the map screen and a dialog
-// at a desk's and a phone's size.
+// at a desk's and a phone's size and at twice the zoom.
 //   node access-test.mjs SITE_FOLDER
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
@@ -37,6 +37,8 @@ async function open(size, seed = 3) {
 
 const dialog = (page) => page.getByRole('dialog');
 const status = (page) => page.getByRole('status');
+// Waits for the live region to say what `words` match.
+const hears = (page, words) => status(page).filter({ hasText: words }).waitFor({ timeout: 5000 });
 const year = async (page) => Number((await page.getByRole('banner').innerText()).match(/(\d+) AD/)[1]);
 
 // Answers every dialog as a listener would (OK, or the first answer offered)
@@ -123,8 +125,7 @@ await check('five years played through the accessibility tree alone', async () =
       const roman = new Set(list.filter((p) => /held by Rome/.test(p.text)).map((p) => p.name));
       const target = source.neighbours.find((n) => roman.has(n)) ?? source.neighbours[0];
       await pressProvince(desk, source.name);
-      await desk.waitForTimeout(120);
-      assert.match(await status(desk).innerText(), new RegExp(`Legions of ${source.name} picked up`));
+      await hears(desk, new RegExp(`Legions of ${source.name} picked up`));
       assert.equal(await desk.getByRole('button', { pressed: true }).count(), 1);
       await pressProvince(desk, target);
       await settle(desk);
@@ -134,7 +135,7 @@ await check('five years played through the accessibility tree alone', async () =
     await desk.getByRole('button', { name: 'End Year' }).click();
     await settle(desk);
     assert.equal(await year(desk), first + y + 1);
-    await desk.waitForTimeout(100);
+    await hears(desk, `${first + y + 1} AD.`);
     heard.push(await status(desk).innerText());
   }
   assert.ok(heard.some((h) => /moved|occupied|Victory|battle|marches/.test(h)), heard.join('\n'));
@@ -156,8 +157,7 @@ await check('Enter and the space bar press a focused button; the highlight is na
   assert.ok(await menuButton.evaluate((b) => b === document.activeElement), 'the focus came back to Menu');
   await menuButton.blur();
   await desk.keyboard.press('ArrowRight');
-  await desk.waitForTimeout(120);
-  assert.match(await status(desk).innerText(), /held by/);
+  await hears(desk, /held by/);
 });
 
 await check('an open dialog passes the audit', async () => {
@@ -169,13 +169,17 @@ await check('an open dialog passes the audit', async () => {
   await settle(desk);
 });
 
-await check('the phone: the map screen and a dialog pass the audit', async () => {
+await check('the phone and twice the zoom: the map screen and a dialog pass the audit', async () => {
   await desk.setViewportSize({ width: 390, height: 844 });
   await desk.waitForTimeout(100);
   await audit(desk, 'the map screen at 390x844');
   await desk.getByRole('button', { name: 'Menu' }).click();
   await audit(desk, 'the menu at 390x844');
   await desk.keyboard.press('Escape');
+  // A desk at 200% zoom: half its CSS pixels.
+  await desk.setViewportSize({ width: 683, height: 384 });
+  await pressProvince(desk, 'Italia');
+  await audit(desk, 'the province list at 200% zoom');
 });
 
 console.log(`the map screen's accessibility tree: ${mapNodes} nodes`);
