@@ -8,28 +8,20 @@ import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import { createRequire } from 'node:module';
 import { chromium } from 'playwright-core';
+import { checks } from './checks.mjs';
 import { serveSite } from './site-server.mjs';
 
 const axeSource = fs.readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 const site = await serveSite(process.argv[2] || 'build-web/site');
 const browser = await chromium.launch({ executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
                                         args: ['--no-sandbox', '--autoplay-policy=no-user-gesture-required'] });
-let failures = 0;
-
-async function check(name, body) {
-  try {
-    await body();
-    console.log(`ok   ${name}`);
-  } catch (e) {
-    failures++;
-    console.log(`FAIL ${name}: ${e.message.split('\n').slice(0, 8).join('\n')}`);
-  }
-}
+const run = checks();
+const { check } = run;
 
 async function open(size, seed = 3) {
   const context = await browser.newContext({ viewport: size });
   const page = await context.newPage();
-  page.on('pageerror', (e) => { failures++; console.log(`FAIL page error: ${e.message}`); });
+  page.on('pageerror', (e) => run.fail(`page error: ${e.message}`));
   await page.goto(`${site.url}?seed=${seed}`);
   await page.getByRole('dialog').getByRole('button', { name: 'OK' }).waitFor({ timeout: 30000 });
   return page;
@@ -185,7 +177,7 @@ await check('the phone and twice the zoom: the map screen and a dialog pass the 
 console.log(`the map screen's accessibility tree: ${mapNodes} nodes`);
 await browser.close();
 await site.close();
-if (failures) {
-  console.log(`${failures} check(s) failed`);
+if (run.failures) {
+  console.log(`${run.failures} check(s) failed`);
   process.exit(1);
 }

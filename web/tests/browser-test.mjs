@@ -12,6 +12,7 @@ import { fileURLToPath } from 'node:url';
 import pixelmatch from 'pixelmatch';
 import { chromium } from 'playwright-core';
 import { PNG } from 'pngjs';
+import { checks } from './checks.mjs';
 import { bytesUntilReady, serveSite } from './site-server.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
@@ -20,17 +21,8 @@ const site = await serveSite(process.argv[2] || 'build-web/site');
 const browser = await chromium.launch({ executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
                                         args: ['--no-sandbox', '--autoplay-policy=no-user-gesture-required'] });
 const problems = [];
-let failures = 0;
-
-async function check(name, body) {
-  try {
-    await body();
-    console.log(`ok   ${name}`);
-  } catch (e) {
-    failures++;
-    console.log(`FAIL ${name}: ${e.message.split('\n').slice(0, 6).join('\n')}`);
-  }
-}
+const run = checks();
+const { check } = run;
 
 async function openGame(context, seed = 1) {
   const page = await context.newPage();
@@ -603,8 +595,8 @@ await check('no errors on the console', () => assert.deepEqual(problems, []));
 await browser.close();
 await site.close();
 if (savedFile) fs.rmSync(savedFile, { force: true });
-if (failures) {
-  console.log(`${failures} browser checks failed`);
+if (run.failures) {
+  console.log(`${run.failures} browser checks failed`);
   process.exit(1);
 }
 console.log('every browser check passed');
