@@ -17,7 +17,11 @@ int readyLegions(const Empire& empire, const Province& province) {
     return ready;
 }
 
-std::string joined(const std::string& head, const std::string& tail) { return head.empty() ? tail : head + " " + tail; }
+// A form with its words, after the text so far: one place for the filling, the engine stays small.
+void append(std::string& text, const char* form, const std::vector<std::string>& words) {
+    text += ' ';
+    text += fillForm(form, words);
+}
 
 }  // namespace
 
@@ -46,13 +50,14 @@ std::string provinceSummary(const World& game, const Province& province) {
         const int count = e->countLegionsIn(province);
         if (count <= 0) continue;
         any = true;
-        text = joined(text, e->isRomans()
-                                ? fillForm(QT_TRANSLATE_NOOP("ProvinceDescription", "Roman legions: %1, ready: %2."),
-                                           {std::to_string(count), std::to_string(readyLegions(*e, province))})
-                                : fillForm(QT_TRANSLATE_NOOP("ProvinceDescription", "Legions of %1: %2."),
-                                           {holderLabel(e->power), std::to_string(count)}));
+        if (e->isRomans())
+            append(text, QT_TRANSLATE_NOOP("ProvinceDescription", "Roman legions: %1, ready: %2."),
+                   {std::to_string(count), std::to_string(readyLegions(*e, province))});
+        else
+            append(text, QT_TRANSLATE_NOOP("ProvinceDescription", "Legions of %1: %2."),
+                   {holderLabel(e->power), std::to_string(count)});
     }
-    if (!any) text = joined(text, QT_TRANSLATE_NOOP("ProvinceDescription", "No legions."));
+    if (!any) append(text, QT_TRANSLATE_NOOP("ProvinceDescription", "No legions."), {});
     return text;
 }
 
