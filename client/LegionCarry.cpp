@@ -188,6 +188,12 @@ LegionCarry::KeyAnswer LegionCarry::key(CarryKey key, char letter, bool autoRepe
     return {true, {CarryOrder::Kind::EndTurn}};
 }
 
+CarryOrder LegionCarry::choose(const Province& province) {
+    cursor_ = indexOf(&province);
+    show(cursor_);
+    return enter();
+}
+
 // ------------------------------------------------------------ what became of it
 
 void LegionCarry::ordered(const Province& from, const Province& to, OrderResult result) {

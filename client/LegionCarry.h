@@ -67,6 +67,10 @@ public:
         CarryOrder order;
     };
     KeyAnswer key(CarryKey key, char letter, bool autoRepeat, long long nowMs);
+    // A province chosen by name (a list of the provinces, a screen reader):
+    // the highlight goes there and Enter is pressed on it, so the legions are
+    // picked up, sent or refused exactly as the keyboard's would be.
+    CarryOrder choose(const Province& province);
 
     // What became of the move the last input asked for; the keyboard goes
     // back to the source while legions there wait for orders.

@@ -7,6 +7,7 @@
 #include "client/FigureStack.h"
 #include "client/LegionCarry.h"
 #include "client/PaintedProvinces.h"
+#include "client/ProvinceDescription.h"
 #include "rules/Orders.h"
 #include "tests/support/TestGame.h"
 
@@ -213,6 +214,32 @@ TEST_F(CarryTest, EveryOutcomeFormTakesExactlyItsWords) {
               "Our raid into Armenia won the battle; the legion returns to Italia.");
     EXPECT_TRUE(toldByAdvisor(Outcome::AllMoved));
     EXPECT_FALSE(toldByAdvisor(Outcome::NoRoute));
+}
+
+TEST_F(CarryTest, AProvinceChosenByNameIsEnterOnItAndIsToldInWords) {
+    station(romans(), "Italia", 2);
+    give(tribes(), {"Pannonia"});
+    station(tribes(), "Pannonia", 1);
+    // Chosen from a list: picked up, with the words a screen reader says.
+    EXPECT_EQ(carry().choose(P("Italia")).kind, CarryOrder::Kind::None);
+    EXPECT_EQ(carry().source(), &P("Italia"));
+    EXPECT_EQ(carry().cursor(), &P("Italia"));
+    EXPECT_EQ(pickedUpText(*carry().source()), "Legions of Italia picked up: choose the province to send them to.");
+    // Sent: the order the keyboard's Enter would give, and back to the legions still waiting.
+    const CarryOrder o = carry().choose(P("Dalmatia"));
+    ASSERT_EQ(o.kind, CarryOrder::Kind::Move);
+    EXPECT_EQ(o.to, &P("Dalmatia"));
+    EXPECT_EQ(giveOrder(o), OrderResult::Moved);
+    EXPECT_EQ(carry().cursor(), &P("Italia"));
+    // The words of each province: holder, legions ready and in all, then tax, attributes and neighbours.
+    EXPECT_EQ(provinceSummary(game(), P("Italia")), "Italia, held by Rome. Roman legions: 1, ready: 1.");
+    EXPECT_EQ(provinceSummary(game(), P("Dalmatia")), "Dalmatia, held by Rome. Roman legions: 1, ready: 0.");
+    EXPECT_EQ(provinceSummary(game(), P("Pannonia")), "Pannonia, held by the Germanic tribes. Legions of the Germanic tribes: 1.");
+    EXPECT_EQ(provinceSummary(game(), P("Aegyptus")), "Aegyptus, held by no one. No legions.");
+    EXPECT_NE(provinceDetails(P("Italia")).find("Neighbours: Aquitania, Narbonensis, Pannonia, Dalmatia, Raetia."),
+              std::string::npos);
+    // A province of no legion chosen says why, as a drop from it would.
+    EXPECT_EQ(giveOrder(carry().choose(P("Raetia"))), OrderResult::NoLegion);
 }
 
 }  // namespace

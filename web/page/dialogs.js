@@ -4,15 +4,20 @@ import { picture } from './pictures.js';
 
 const byId = (id) => document.getElementById(id);
 
-// Opens a dialog and resolves with what `wire` resolves with once it is closed.
+// Opens a dialog and resolves with what `wire` resolves with once it is
+// closed. `wire` answers the button the focus goes to once it is open (the
+// browser would pick the first); the focus goes back where it was after.
 function modal(dialog, wire) {
+  const back = document.activeElement;
   return new Promise((resolve) => {
     const finish = (value) => {
       dialog.close();
+      if (back && back !== document.body && back.isConnected) back.focus();
       resolve(value);
     };
-    wire(finish);
+    const first = wire(finish);
     dialog.showModal();
+    first.focus();
   });
 }
 
@@ -39,18 +44,21 @@ export function ask(text, yesLabel, noLabel) {
       e.preventDefault();
       finish(noLabel === null);
     };
-    yes.focus();
+    return yes;
   });
 }
 
 // A 600x400 picture with words under it and, for a lesson, its narration.
-// `counts` are written over the picture (the results' numbers).
+// `counts` are written over the picture (the results' numbers). `words` also
+// stand beside the picture as text, read when it opens.
 export async function showPicture({ id, title, words = [], narration = null, counts = [], audio }) {
   const dialog = byId('picture');
   const canvas = byId('picture-canvas');
   const play = byId('narration');
   const close = byId('picture-close');
-  dialog.setAttribute('aria-label', title);
+  byId('picture-title').textContent = title;
+  const text = byId('picture-words');
+  text.replaceChildren(...words.filter(Boolean).map((w) => Object.assign(document.createElement('p'), { textContent: w })));
   // Sharp on high-density screens: the picture's twin on a canvas of twice the pixels.
   const scale = window.devicePixelRatio > 1 ? 2 : 1;
   const image = (await picture(id, scale).ready) || (await picture(id).ready);
@@ -65,8 +73,6 @@ export async function showPicture({ id, title, words = [], narration = null, cou
   ctx.textBaseline = 'top';
   ctx.fillStyle = '#fff';
   for (const [x, y, text] of counts) ctx.fillText(text, x, y);
-  // The picture carries its words; screen readers get them as the canvas's text.
-  canvas.textContent = [title, ...words].filter(Boolean).join('\n');
   play.hidden = !narration;
   let playing = null;
   const setPlaying = (source) => {
@@ -94,6 +100,7 @@ export async function showPicture({ id, title, words = [], narration = null, cou
       e.preventDefault();
       done();
     };
-    close.focus();
+    // Enter closes: the narration's button is there to be chosen, not hit by chance.
+    return close;
   });
 }

@@ -2,6 +2,7 @@
 // pointer, the keyboard, the menu and the dialogs.
 import createAurovane from './aurovane.js';
 import { bindEngine } from './engine-api.js';
+import { Access } from './access.js';
 import { Audio } from './audio.js';
 import { ask, showPicture, tell } from './dialogs.js';
 import { drawHighlight } from './keyboard.js';
@@ -25,6 +26,7 @@ class Page {
     this.audio = new Audio(tables.sounds);
     this.screen = new Screen(byId('screen'), tables);
     this.steps = new Steps(this.screen, (kind) => this.audio.gameSound(kind));
+    this.access = new Access(tables, (name) => this.choose(name));
     // What the engine's carry answered last (PageCarry.h): the legions picked
     // up, the keyboard's highlight, the information line's province or notice.
     this.carry = null;
@@ -41,6 +43,7 @@ class Page {
       setState: (state) => {
         this.screen.setState(state);
         byId('year-label').textContent = `${state.year} AD`;
+        this.showInWords(state);
       },
       tell: (text) => tell(text),
       ask: (text, yes, no) => ask(text, yes, no),
@@ -61,11 +64,13 @@ class Page {
     if (this.busy) return null;
     this.busy = true;
     document.body.classList.add('busy');
+    byId('stage').setAttribute('aria-busy', 'true');
     try {
       return await order();
     } finally {
       this.busy = false;
       document.body.classList.remove('busy');
+      byId('stage').removeAttribute('aria-busy');
       // A new game, a load or a year's end put the carry down.
       this.showCarry(JSON.parse(this.api.carry()));
       this.showUndo();
@@ -92,8 +97,27 @@ class Page {
     if (after) this.showCarry(JSON.parse(after));
   }
 
+  // A province's button in the list: as Enter on the province.
+  async choose(name) {
+    this.audio.unlock();
+    if (this.busy) return;
+    await this.carried(this.api.choose(name));
+  }
+
+  // The words follow the screen once a frame: an order's states come faster.
+  showInWords(state) {
+    this.wordsState = state;
+    if (this.wordsQueued) return;
+    this.wordsQueued = true;
+    requestAnimationFrame(() => {
+      this.wordsQueued = false;
+      this.access.update(this.wordsState);
+    });
+  }
+
   showCarry(view) {
     this.carry = view;
+    this.access.showCarry(view);
     this.screen.hovered = view.shown || null;
     this.screen.notice = view.notice;
     this.screen.dragLine = view.carrying ? [...view.from, ...view.pointer] : null;
@@ -132,6 +156,11 @@ class Page {
     };
     canvas.addEventListener('pointerup', release);
     canvas.addEventListener('pointercancel', release);
+    // A bar button pressed with the pointer gives the keys back to the map: a
+    // name typed and Enter then pick legions up rather than press it again.
+    byId('bar').addEventListener('click', (e) => {
+      if (e.detail > 0) e.target.closest('button')?.blur();
+    });
     byId('end-year').addEventListener('click', () => {
       this.audio.unlock();
       if (!this.busy) this.endTurn();
@@ -148,6 +177,11 @@ class Page {
     window.addEventListener('keydown', async (e) => {
       this.audio.unlock();
       if (document.querySelector('dialog[open]') || this.busy) return;
+      // A focused button takes Enter and the space bar itself; in the list of
+      // the provinces every key is the list's but Escape, which puts legions down.
+      const control = e.target.closest?.('button, a, input, select, textarea');
+      if (control && (e.key === 'Enter' || e.key === ' ')) return;
+      if (e.target.closest?.('#access') && e.key !== 'Escape') return;
       // P, F and J held together: the Palestina uprising, as in the window.
       this.held = this.held || new Set();
       this.held.add(e.key.toLowerCase());
@@ -331,7 +365,7 @@ class Page {
         await this.call(() => this.api.hints());
         break;
       case 'about':
-        await showPicture({ id: 267, title: 'About Aurovane', audio: this.audio });
+        await showPicture({ id: 267, title: 'About Aurovane', words: this.tables.credits, audio: this.audio });
         break;
       default:
         break;
@@ -360,7 +394,7 @@ class Page {
   }
 
   results(dialog) {
-    return showPicture({ id: dialog.picture, title: dialog.title, audio: this.audio,
+    return showPicture({ id: dialog.picture, title: dialog.title, audio: this.audio, words: dialog.words,
                          counts: dialog.counts.map((l) => [l.x, l.y, l.text]) });
   }
 }

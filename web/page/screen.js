@@ -3,6 +3,7 @@
 // composition is shown in three panes: the map on top, the legend and the
 // report scroll below it. Every place of the window's screen comes from the
 // engine's tables (tables.layout, the provinces' figures).
+import { drawHolderMarks, drawLegendMarks } from './marks.js';
 import { drawPicture, setPictureDensity } from './pictures.js';
 
 const FontSize = 16;
@@ -103,7 +104,8 @@ export class Screen {
     return null;
   }
 
-  // The bare map: its picture and the tints of the provinces Rome does not hold.
+  // The bare map: its picture and the tints of the provinces Rome does not
+  // hold, each with its holder's pattern over it.
   drawMap(ctx) {
     const [mapX, mapY] = this.layout.map;
     drawPicture(ctx, 111, mapX, mapY);
@@ -111,6 +113,7 @@ export class Screen {
       const tint = p.tint && this.tints.get(p.name);
       if (tint) drawPicture(ctx, p.tint, mapX + tint.mapX, mapY + tint.mapY);
     }
+    drawHolderMarks(ctx, this.state.provinces, this.tints, mapX, mapY);
   }
 
   // Drawn with the next frame: an order's states come faster than frames,
@@ -183,6 +186,7 @@ export class Screen {
     for (const [x, y, w, h] of [L.mapFrame, L.infoFrame]) ctx.strokeRect(x + 0.5, y + 0.5, w, h);
     for (const [x, y, id] of t.legend.pictures) drawPicture(ctx, id, x, y);
     for (const line of t.legend.texts) this.text(ctx, line);
+    drawLegendMarks(ctx, t.legend.marks);
     for (const line of s.reports) this.text(ctx, line);
     const info = this.notice.length ? { texts: this.notice, coins: [] }
       : this.hovered ? s.provinces.find((p) => p.name === this.hovered).info : t.noProvinceInfo;

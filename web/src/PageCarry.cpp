@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "client/Json.h"
+#include "client/ProvinceDescription.h"
 #include "model/Province.h"
 #include "web/src/PageState.h"
 
@@ -34,6 +35,9 @@ std::string carryView(const LegionCarry& carry, bool taken, bool orderWaits) {
         << ",\"cursor\":" << nameOf(carry.cursor()) << ",\"shown\":" << nameOf(carry.shown()) << ",\"notice\":";
     if (carry.notice()) writeScreenLines(out, {noticeLine(*carry.notice(), 0)});
     else out << "[]";
-    out << '}';
+    // An advisor's message says the same at once: a screen reader hears it there.
+    out << ",\"noticeTold\":" << (carry.notice() && toldByAdvisor(carry.notice()->id) ? "true" : "false")
+        << ",\"pickedUp\":" << jsonString(carry.source() && !carry.carrying() ? pickedUpText(*carry.source()) : "")
+        << '}';
     return out.str();
 }

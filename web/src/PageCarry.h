@@ -14,5 +14,7 @@ std::optional<CarryKey> carryKeyNamed(std::string_view name, char& letter);
 // What to show: {"taken", "order" (an order waits to be given), "carried",
 // "carrying", "from" and "pointer" (layout points of the carry's line),
 // "target", "cursor", "shown" (names, "" for none), "notice" (its line, as
-// the screen's lines are written: one line or none)}.
+// the screen's lines are written: one line or none), "noticeTold" (the
+// advisor tells it too), "pickedUp" (the words for legions picked up and not
+// yet dragged, "" for none)}.
 std::string carryView(const LegionCarry& carry, bool taken, bool orderWaits);

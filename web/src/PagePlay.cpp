@@ -353,6 +353,13 @@ const char* aurovane_key(Page* page, const char* name, int repeat, double nowMs)
     return carryAnswer(*page, a.taken, a.order);
 }
 
+// A province chosen by name from the page's list of them: as Enter on it.
+const char* aurovane_choose(Page* page, const char* name) {
+    Province* p = page->game.provinceNamed(name);
+    if (!p) return carryAnswer(*page, false, {});
+    return carryAnswer(*page, true, page->carry.choose(*p));
+}
+
 // What to show of the carry as it stands.
 const char* aurovane_carry(Page* page) { return page->answer(carryView(page->carry, true, false)); }
 

@@ -7,11 +7,15 @@
 #include "client/FigureCounts.h"
 #include "client/FigureStack.h"
 #include "client/MarchLines.h"
+#include "client/HolderMarks.h"
 #include "client/PictureTable.h"
+#include "client/PictureWords.h"
+#include "client/ProvinceDescription.h"
 #include "client/ResultsDialog.h"
 #include "client/ScreenText.h"
 #include "client/TintTable.h"
 #include "engine/Game.h"
+#include "english/CorrectedEnglish.h"
 
 namespace {
 
@@ -43,6 +47,17 @@ void writeMarchLines(std::ostream& out, const World& game) {
 }
 
 }  // namespace
+
+void writeMark(std::ostream& out, std::optional<Power> holder) {
+    const view::HolderMark m = view::holderMark(holder);
+    out << '[' << static_cast<int>(m.pattern) << ',' << m.spacing << ',' << m.thickness << ']';
+}
+
+void writeStrings(std::ostream& out, const std::vector<std::string>& texts) {
+    out << '[';
+    for (std::size_t i = 0; i < texts.size(); ++i) out << (i ? "," : "") << jsonString(texts[i]);
+    out << ']';
+}
 
 void writeDecimal(std::ostream& out, double value) {
     // Hundredths are finer than any device pixel; written by hand, the
@@ -88,6 +103,8 @@ std::string pageResultsDialog(const World& game) {
     std::ostringstream out;
     out << "{\"picture\":" << d.picture << ",\"title\":" << jsonString(d.title) << ",\"counts\":";
     writeScreenLines(out, d.counts);
+    out << ",\"words\":";
+    writeStrings(out, resultsInWords(game));
     out << '}';
     return out.str();
 }
@@ -100,6 +117,11 @@ std::string pageState(Game& game) {
     std::vector<ScreenTextLine> reports = economicReportLines(game, 0);
     for (ScreenTextLine& l : militaryReportLines(game, 0)) reports.push_back(std::move(l));
     writeScreenLines(out, reports);
+    // The year's news alone, for those who hear it rather than read the scroll.
+    out << ",\"news\":";
+    std::vector<std::string> news;
+    for (const std::string& line : game.eventLog) news.push_back(correctedEnglish(line));
+    writeStrings(out, news);
     out << ",\"marches\":";
     writeMarchLines(out, game);
     out << ",\"provinces\":[";
@@ -108,7 +130,12 @@ std::string pageState(Game& game) {
     // out at one layout pixel a pixel), where the carry reads them.
     const int countFont = view::countFontPixels(1.0);
     for (Province* p : game.provinceTable) {
-        out << (first ? "" : ",") << "{\"name\":" << jsonString(p->name()) << ",\"tint\":" << tintPicture(game, *p) << ",\"info\":";
+        const std::optional<Power> holder = holderOf(game, *p);
+        out << (first ? "" : ",") << "{\"name\":" << jsonString(p->name()) << ",\"tint\":" << tintPicture(game, *p)
+            << ",\"holder\":" << jsonString(holder ? powerName(*holder) : "") << ",\"mark\":";
+        writeMark(out, holder);
+        out << ",\"summary\":" << jsonString(provinceSummary(game, *p))
+            << ",\"details\":" << jsonString(provinceDetails(*p)) << ",\"info\":";
         writeInfoLine(out, p);
         out << ",\"legions\":[";
         first = false;

@@ -7,9 +7,11 @@
 #include "client/DiscardQuestions.h"
 #include "client/FigureStack.h"
 #include "client/Json.h"
+#include "client/LegendMarks.h"
 #include "client/MarchLines.h"
 #include "client/LessonTexts.h"
 #include "client/PictureTable.h"
+#include "client/PictureWords.h"
 #include "client/ScreenLayout.h"
 #include "client/ScreenText.h"
 #include "client/SoundTable.h"
@@ -147,13 +149,27 @@ std::string pageTables(const Game& game) {
     const std::vector<ScreenPicture> legend = legendPictures(0);
     for (std::size_t i = 0; i < legend.size(); ++i)
         out << (i ? "," : "") << '[' << legend[i].x << ',' << legend[i].y << ',' << legend[i].picture << ']';
+    std::vector<ScreenTextLine> legendWords = legendLines(0);
+    legendWords.push_back(view::freeLandLegendLine(0));
     out << "],\"texts\":";
-    writeScreenLines(out, legendLines(0));
-    out << "},\"instructions\":";
+    writeScreenLines(out, legendWords);
+    out << ",\"marks\":[";
+    first = true;
+    for (const view::LegendMark& m : view::legendMarks(0)) {
+        out << (first ? "" : ",") << "{\"box\":";
+        writeBox(out, {m.x, m.y, m.w, m.h});
+        out << ",\"mark\":";
+        writeMark(out, m.holder);
+        out << '}';
+        first = false;
+    }
+    out << "]},\"instructions\":";
     writeScreenLines(out, instructionLines(0));
     out << ",\"noProvinceInfo\":";
     writeInfoLine(out, nullptr);
     writeMarchStyle(out);
+    out << ",\"credits\":";
+    writeStrings(out, creditsInWords());
     out << ",\"questions\":{\"newGame\":" << jsonString(DiscardForNewGame)
         << ",\"scenario\":" << jsonString(DiscardForScenario) << '}';
     out << ",\"savedGames\":{\"largest\":" << MaxSavedGameBytes
