@@ -428,7 +428,7 @@ await check('after a reload, Continue Last Game brings back the last year', asyn
   await assertSamePosition(page, kept);
 });
 
-await check('Continue goes back past a damaged newest year and says so; with none readable the game stays', async () => {
+await check('Continue asks before giving up a year played, goes back past a damaged newest year and says so; with none readable the game stays', async () => {
   await page.click('#end-year');
   await settle(page);
   const older = await position(page);
@@ -448,6 +448,10 @@ await check('Continue goes back past a damaged newest year and says so; with non
   };
   await damage(1);
   await menu(page, 'continue');
+  await page.waitForSelector('#advisor[open]');
+  assert.equal(await page.textContent('#advisor-text'), 'Discard the current game?');
+  await page.click('#advisor-yes');
+  await page.waitForFunction(() => document.querySelector('#advisor-text').textContent !== 'Discard the current game?');
   assert.match(await told(), /newest kept game could not be loaded:\n.*not a number.*\n\nThe game goes on from the newest one that loads, \d+ AD/s);
   await assertSamePosition(page, older);
   const all = await damage(100);
