@@ -1,0 +1,32 @@
+#pragma once
+// A province told in words, for a player who cannot see the map: the one
+// description the window gives its screen reader and the page puts in its
+// list, in map order, with every fact the map shows of it.
+#include <string>
+#include <vector>
+
+#include "client/ScreenText.h"
+
+class World;
+class Province;
+
+// One part of a description: an English form with %1-style places and the
+// words that fill them. The window translates the form (context "ScreenText"),
+// the page shows the English.
+struct ScreenPhrase {
+    const char* form;
+    std::vector<ScreenTextArg> args = {};
+};
+
+// The parts in the order a player hears them: the name, who holds it, the
+// legions there (for Rome's: ready and in all), its tax value, its attributes
+// and the provinces a legion may march to from it.
+std::vector<ScreenPhrase> provinceDescription(const World& game, const Province& province);
+// A phrase in English, as the page shows it.
+std::string englishPhrase(const ScreenPhrase& phrase);
+// The parts in English, each ending a sentence, joined by a blank.
+std::string englishDescription(const std::vector<ScreenPhrase>& parts);
+
+// The legend in words: for each holder, its name and the mark its land bears
+// on the map, then how the figures are counted.
+std::vector<ScreenPhrase> legendDescription();
