@@ -184,6 +184,12 @@ LegionCarry::KeyAnswer LegionCarry::key(CarryKey key, char letter, bool autoRepe
 
 // ------------------------------------------------------------ what became of it
 
+void LegionCarry::highlight(const Province& province) {
+    names_.clear();
+    cursor_ = indexOf(&province);
+    show(cursor_);
+}
+
 void LegionCarry::ordered(const Province& from, const Province& to, OrderResult result) {
     notice_ = orderOutcome(result, from, to);
     if (keyboardSource_ < 0) return;

@@ -63,6 +63,9 @@ public:
         CarryOrder order;
     };
     KeyAnswer key(CarryKey key, char letter, bool autoRepeat, long long nowMs);
+    // The keyboard's highlight put on a province chosen another way, as from
+    // a screen reader's list of the provinces.
+    void highlight(const Province& province);
 
     // What became of the move the last input asked for; the keyboard goes
     // back to the source while legions there wait for orders.

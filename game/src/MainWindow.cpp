@@ -22,6 +22,7 @@
 #include "client/ResultsDialog.h"
 #include "game/src/PageViewer.h"
 #include "game/src/QuizDialog.h"
+#include "game/src/YearSummaryText.h"
 #include "client/UndoText.h"
 #include "rules/WelcomeHints.h"
 #include "qtcommon/view/MapDrawing.h"
@@ -137,6 +138,7 @@ MainWindow::MainWindow(PlaySession& play, const view::Pictures& pictures, GameSc
     : play_(play), game_(play.game()), pictures_(pictures), screen_(screen), sounds_(sounds), options_(options),
       advisor_(this, pictures), carry_(play.game(), screen.regions().painted()) {
     setWindowTitle(tr("Aurovane"));
+    screenaccess::install();
     widget_ = new ScreenWidget(*this);
     gate_.window = this;
     setCentralWidget(widget_);
@@ -539,6 +541,15 @@ void MainWindow::redraw() {
     // after a defeat, shows in the same frame as the map it belongs to.
     news_->redrawn();
     screen_.paintScreen();
+    // The year's summary, said once whether or not it is shown over the map.
+    const YearSummary& summary = news_->lastSummary();
+    if (summary.year != 0 && summary.year != announcedYear_) {
+        announcedYear_ = summary.year;
+        const view::NewsPanel panel = newsPanelFor(summary);
+        QStringList words{panel.title};
+        for (const view::NewsPanel::Line& l : panel.lines) words << l.text;
+        announce(words.join(QStringLiteral(". ")));
+    }
 }
 
 void MainWindow::banner() { screen_.showTurnBanner(); }

@@ -9,6 +9,7 @@
 #include "game/src/GameScreen.h"
 #include "game/src/KeyboardOrders.h"
 #include "game/src/NewsDesk.h"
+#include "game/src/ScreenAccessible.h"
 #include "game/src/Sound.h"
 #include "client/LegionCarry.h"
 #include "qtcommon/WindowAdvisor.h"
@@ -17,6 +18,7 @@
 
 class QAction;
 class QActionGroup;
+class MainWindow;
 class Game;
 class PlaySession;
 class Province;
@@ -50,6 +52,9 @@ public:
     QRectF targetRect() const;
     // The layout pixel under a widget position.
     QPoint toLayout(QPointF widgetPos) const;
+    MainWindow& mainWindow() const { return window_; }
+    // What was announced to a screen reader, for its review.
+    screenaccess::Announcements announcements;
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -126,6 +131,12 @@ public:
     void giveOrder(const CarryOrder& order);
     void keyDown(int key);
     void keyUp(int key);
+    // The keyboard's highlight put on a province (a screen reader's list),
+    // and Enter there: its legions taken up, or those carried sent there.
+    void highlightProvince(const Province& province);
+    void chooseHighlighted();
+    // Said once to a screen reader: an outcome, the highlight, the year's news.
+    void announce(const QString& text);
 
     // The end of the turn as the player sees it.
     void endTurn();
@@ -177,6 +188,7 @@ public:
     NewsDesk& newsDesk() { return *news_; }
     ScreenWidget* screenWidget() const { return widget_; }
     bool inPause() const { return pauseDepth_ > 0; }
+    const Game& game() const { return game_; }
 
     // Replaceable for tests: the file dialogs, the game's page viewer (false:
     // it could not show the page), the end of the program.
@@ -220,6 +232,9 @@ private:
     void openStartFile();
     void autosaveTurn();
     void keyboardPress(QKeyEvent* e);
+    // The highlight, when it moved, and legions taken up or put down, said
+    // to a screen reader.
+    void announceHighlight();
     void dropQueuedInput();
     // MapPointer.cpp: what the carry answers on the screen, and the order
     // given, carried out or refused with its reason in the information line.
@@ -253,4 +268,7 @@ private:
     std::unique_ptr<NewsDesk> news_;
     bool swallowRelease_ = false;
     Autosave autosave_;
+    const Province* announcedCursor_ = nullptr;
+    const Province* announcedCarried_ = nullptr;
+    int announcedYear_ = 0;
 };

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "engine/Game.h"
+#include "qtcommon/view/HolderPatterns.h"
 #include "qtcommon/view/LegionFigures.h"
 #include "client/PictureTable.h"
 #include "client/ScreenText.h"
@@ -184,8 +185,10 @@ void drawOwnership(QPainter& p, const Pictures& pictures, Game& game, int screen
         if (!entry) continue;  // frontier lands are never tinted
         const Sprite* sprite = pictures.tints().spriteFor(province->name(), colour);
         if (!sprite) continue;
+        const HolderMark mark = holderMark(owner ? std::optional<Power>(owner->power) : std::nullopt);
         if (sprite->isLoaded()) {
             sprite->drawTransparent(p, entry->x + screenOffsetX, entry->y, false);
+            drawMarkOverTint(p, *sprite, entry->x + screenOffsetX, entry->y, mark);
             continue;
         }
         // Stand-in tint: the province's own rectangles, hatched in the colour.
@@ -194,8 +197,11 @@ void drawOwnership(QPainter& p, const Pictures& pictures, Game& game, int screen
         c.setAlpha(210);
         p.setPen(Qt::NoPen);
         p.setBrush(QBrush(c, Qt::Dense3Pattern));
-        for (const MapRect& r : province->hitRects)
-            p.drawRect(QRect(screenOffsetX + MapLeft + r.left, MapTop + r.top, r.right - r.left, r.bottom - r.top));
+        for (const MapRect& r : province->hitRects) {
+            const QRect area(screenOffsetX + MapLeft + r.left, MapTop + r.top, r.right - r.left, r.bottom - r.top);
+            p.drawRect(area);
+            drawMarkPattern(p, area, mark, markInk());
+        }
         p.restore();
     }
 }
@@ -250,6 +256,12 @@ void drawLegend(QPainter& p, const Pictures& pictures, int screenOffsetX) {
     }
     for (const ScreenTextLine& l : legendLines(o))
         drawTextAt(p, l.x, l.y, screenText(l), QColor(QRgb(l.colour)));
+    // Beside each foreign power's figure, a sample of its land's tint and
+    // mark; free land's under the rebels'.
+    drawMarkSample(p, QRect(o + 132, 222, 34, 34), tintColour(1), holderMark(Power::Barbarians));
+    drawMarkSample(p, QRect(o + 132, 312, 34, 34), tintColour(2), holderMark(Power::Sassanids));
+    drawMarkSample(p, QRect(o + 132, 422, 34, 34), tintColour(3), holderMark(Power::RogueRomans));
+    drawMarkSample(p, QRect(o + 20, 499, 24, 20), tintColour(3), holderMark(std::nullopt));
 }
 
 QString screenText(const char* form, const std::vector<ScreenTextArg>& args) {
