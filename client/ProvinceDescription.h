@@ -10,14 +10,6 @@
 class World;
 class Province;
 
-// One part of a description: an English form with %1-style places and the
-// words that fill them. The window translates the form (context "ScreenText"),
-// the page shows the English.
-struct ScreenPhrase {
-    const char* form;
-    std::vector<ScreenTextArg> args = {};
-};
-
 // The parts in the order a player hears them: the name, who holds it, the
 // legions there (for Rome's: ready and in all), its tax value, its attributes
 // and the provinces a legion may march to from it.

@@ -75,7 +75,7 @@ enum : int {
     Tutorial = 103, About = 104, Exit = 105, StudyGuide = 106, Quiz = 108, Help = 110,
     Scenario260 = 1100, Scenario308 = 1101, Scenario410 = 1102, Scenario455 = 1103,
     Load = 3000, Save = 3001, NewGame = 3002, ContinueLastGame = 3003, Undo = 4000,
-    Easy = 5000, Normal = 5001, Hard = 5002, Sound = 6000, YearNews = 6001,
+    Easy = 5000, Normal = 5001, Hard = 5002, Sound = 6000, YearNews = 6001, LargerText = 6002,
 };
 }
 
@@ -88,6 +88,7 @@ public:
         QString openAtStart;          // a game to load once the window is up (the command line's file)
         QString autosaveFolder;       // where finished turns are kept; empty: the player's data folder
         bool yearNews = true;         // each year's summary over the map when the year ends
+        bool largerText = false;      // the reports, the information line, the news and the dialogs enlarged
     };
 
     MainWindow(PlaySession& play, const view::Pictures& pictures, GameScreen& screen, GameSounds& sounds,
@@ -115,6 +116,7 @@ public:
     void setSkill(int level);  // 0 Easy, 1 Normal, 2 Hard
     void toggleSound();
     void toggleYearNews();
+    void toggleLargerText();
     void continueLastGame();
     // Takes back the year's last order when it fought no battle and the
     // advisor said nothing of it; otherwise the information line says why.
@@ -213,6 +215,8 @@ protected:
 
 private:
     void buildMenus();
+    // The words' size: the desktop's font scaling, enlarged for "Larger Text".
+    void applyTextSize();
     // The Undo item names what it would take back, or why it cannot.
     void refreshUndo();
     // A menu item: `run` is what it does, `id` its command id; an item that

@@ -55,7 +55,7 @@ QuizDialog::QuizDialog(QWidget* parent, std::vector<QuizQuestion> questions, Qui
                   QStringLiteral("QLabel, QRadioButton { color: #2b1d0e; } QScrollArea, QScrollArea > QWidget > QWidget"
                                  " { background: transparent; border: 0; }"));
     QFont body = view::screenFont();
-    body.setPixelSize(int(17 * scale_ + 0.5));
+    body.setPixelSize(view::textPixels(int(17 * scale_ + 0.5)));
     setFont(body);
 
     auto* page = new QWidget;

@@ -31,11 +31,25 @@ QColor tintColour(int colour) {
     }
 }
 
+qreal& textScaleSlot() {
+    static qreal scale = 1.0;
+    return scale;
+}
+
 }  // namespace
 
 int screenOffsetFor(int layoutWidth) { return layoutWidth > LayoutWidth ? (layoutWidth - LayoutWidth) / 2 : 0; }
 
-QFont screenFont() { return fontSlot(); }
+qreal textScale() { return textScaleSlot(); }
+void setTextScale(qreal scale) { textScaleSlot() = scale; }
+int textPixels(int pixelSize) { return int(pixelSize * textScaleSlot() + 0.5); }
+
+QFont screenFont() {
+    QFont f = fontSlot();
+    if (textScaleSlot() != 1.0 && f.pixelSize() > 0) f.setPixelSize(textPixels(f.pixelSize()));
+    return f;
+}
+
 void setScreenFont(const QFont& font) { fontSlot() = font; }
 
 QFont figuresFont(int pixelSize) {

@@ -66,7 +66,14 @@ private:
     int loads_ = 0;
 };
 
-// The font of every text of the screen.
+// How much larger the words are than drawn for a 1366-pixel screen: the
+// desktop's font scaling and the player's "Larger Text" (1 for neither).
+qreal textScale();
+void setTextScale(qreal scale);
+// A pixel size of the words, enlarged by textScale().
+int textPixels(int pixelSize);
+
+// The font of every text of the screen, at textScale().
 QFont screenFont();
 void setScreenFont(const QFont& font);
 // A bold serif whose figures all stand on the line at one height, for counts.
