@@ -36,7 +36,8 @@ struct ScreenPhrase {
     std::vector<ScreenTextArg> args = {};
 };
 
-inline constexpr unsigned ScreenBlack = 0x000000, ScreenRed = 0xff0000, ScreenWhite = 0xffffff;
+// The warning red is dark enough to read on the parchment (better than 5:1).
+inline constexpr unsigned ScreenBlack = 0x000000, ScreenRed = 0xa00000, ScreenWhite = 0xffffff;
 
 // A form with its words in place, filled as Qt's QString::arg fills one word
 // after another: each takes every place of the lowest number still in the text.

@@ -132,8 +132,13 @@ const Sprite& Pictures::icon(int kind) const {
 
 void drawTextAt(QPainter& p, int x, int y, const QString& text, const QColor& colour, bool opaque,
                 const QColor& background) {
+    drawTextAt(p, screenFont(), x, y, text, colour, opaque, background);
+}
+
+void drawTextAt(QPainter& p, const QFont& font, int x, int y, const QString& text, const QColor& colour, bool opaque,
+                const QColor& background) {
     p.save();
-    p.setFont(screenFont());
+    p.setFont(font);
     const QFontMetrics fm(p.font());
     const QRect cell(x, y, fm.horizontalAdvance(text), fm.height());
     if (opaque) p.fillRect(cell, background);
@@ -268,8 +273,10 @@ void drawLegend(QPainter& p, const Pictures& pictures, int screenOffsetX) {
         else
             pictures.sprite(picture.picture).drawTransparent(p, picture.x, picture.y, false);
     }
+    // The legend's column is too narrow for larger words; a reader finds
+    // all it says in the legend's text.
     for (const ScreenTextLine& l : legendLines(o))
-        drawTextAt(p, l.x, l.y, screenText(l), QColor(QRgb(l.colour)));
+        drawTextAt(p, fontSlot(), l.x, l.y, screenText(l), QColor(QRgb(l.colour)));
     // Beside each foreign power's figure, a sample of its land's tint and
     // mark; free land's under the rebels'.
     drawMarkSample(p, QRect(o + 132, 222, 34, 34), tintColour(1), holderMark(Power::Barbarians));

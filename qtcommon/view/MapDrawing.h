@@ -84,6 +84,9 @@ QFont figuresFont(int pixelSize);
 // with `background`.
 void drawTextAt(QPainter& p, int x, int y, const QString& text, const QColor& colour,
                 bool opaque = false, const QColor& background = Qt::white);
+// The same in a font of the caller's.
+void drawTextAt(QPainter& p, const QFont& font, int x, int y, const QString& text, const QColor& colour,
+                bool opaque = false, const QColor& background = Qt::white);
 
 // The map picture (id 111) at (screenOffsetX + 180, 30). Until the artwork
 // exists, a marked stand-in map is drawn from the provinces' hit rectangles so
