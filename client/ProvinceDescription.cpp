@@ -21,10 +21,10 @@ const Empire* holderOf(const World& game, const Province& province) {
 const char* holderForm(const Empire* holder) {
     if (!holder) return QT_TRANSLATE_NOOP("ScreenText", "Free land, held by no one.");
     switch (holder->power) {
-    case Power::Romans: return QT_TRANSLATE_NOOP("ScreenText", "Held by Rome.");
-    case Power::Barbarians: return QT_TRANSLATE_NOOP("ScreenText", "Held by the barbarians.");
-    case Power::Sassanids: return QT_TRANSLATE_NOOP("ScreenText", "Held by the Sassanids.");
-    case Power::RogueRomans: return QT_TRANSLATE_NOOP("ScreenText", "Held by the rebels.");
+        case Power::Romans: return QT_TRANSLATE_NOOP("ScreenText", "Held by Rome.");
+        case Power::Barbarians: return QT_TRANSLATE_NOOP("ScreenText", "Held by the barbarians.");
+        case Power::Sassanids: return QT_TRANSLATE_NOOP("ScreenText", "Held by the Sassanids.");
+        case Power::RogueRomans: return QT_TRANSLATE_NOOP("ScreenText", "Held by the rebels.");
     }
     return "";
 }
@@ -57,11 +57,14 @@ std::string neighbourNames(const Province& province) {
 }  // namespace
 
 std::vector<ScreenPhrase> provinceDescription(const World& game, const Province& province) {
-    std::vector<ScreenPhrase> parts = {{"%1.", {{province.name()}}}, {holderForm(holderOf(game, province))},
-                                       legionsPhrase(game, province)};
+    std::vector<ScreenPhrase> parts = {
+        {"%1.", {{province.name()}}}, {holderForm(holderOf(game, province))}, legionsPhrase(game, province)};
     // A frontier land pays nothing and the map shows it no coin places.
-    if (province.taxValue == 0) parts.push_back({QT_TRANSLATE_NOOP("ScreenText", "No tax.")});
-    else parts.push_back({QT_TRANSLATE_NOOP("ScreenText", "Tax value: %1 of 4."), {{std::to_string(province.taxValue)}}});
+    if (province.taxValue == 0)
+        parts.push_back({QT_TRANSLATE_NOOP("ScreenText", "No tax.")});
+    else
+        parts.push_back(
+            {QT_TRANSLATE_NOOP("ScreenText", "Tax value: %1 of 4."), {{std::to_string(province.taxValue)}}});
     parts.push_back({QT_TRANSLATE_NOOP("ScreenText", "Attributes: %1."), {{province.attributesText(), true}}});
     if (province.neighbourCount > 0)
         parts.push_back({QT_TRANSLATE_NOOP("ScreenText", "Marches to: %1."), {{neighbourNames(province)}}});

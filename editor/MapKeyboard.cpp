@@ -26,9 +26,10 @@ QString describe(const World& game, const Province& province) {
 }  // namespace
 
 QString EditorWindow::mapKeysHelp() {
-    return tr("Arrow keys move the highlighted province; Shift with an arrow adds the next one to the selection. "
-              "R, B, S, L and N give the selection to Rome, the barbarians, the Sassanids, the rebelling legions "
-              "or no one; + and - add or remove a legion; the menu key opens the selection's menu.");
+    return tr(
+        "Arrow keys move the highlighted province; Shift with an arrow adds the next one to the selection. "
+        "R, B, S, L and N give the selection to Rome, the barbarians, the Sassanids, the rebelling legions "
+        "or no one; + and - add or remove a legion; the menu key opens the selection's menu.");
 }
 
 bool EditorWindow::mapKey(int key, Qt::KeyboardModifiers modifiers) {
@@ -37,7 +38,8 @@ bool EditorWindow::mapKey(int key, Qt::KeyboardModifiers modifiers) {
     const int dy = key == Qt::Key_Down ? 1 : key == Qt::Key_Up ? -1 : 0;
     if (dx != 0 || dy != 0) {
         const Province* from = session_.selected();
-        const Province* to = from ? view::nextInDirection(game, *from, dx, dy) : game.provinceAtIndex(firstHighlight(game));
+        const Province* to =
+            from ? view::nextInDirection(game, *from, dx, dy) : game.provinceAtIndex(firstHighlight(game));
         if (!to) return true;  // nothing that way: the highlight stays
         Province* next = game.provinceAtIndex(game.indexOf(*to));
         if (modifiers & Qt::ShiftModifier) {

@@ -20,8 +20,6 @@ void Announcements::add(const QString& text) {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("ScreenAccessible", text); }
-
 QString phrases(const std::vector<ScreenPhrase>& parts) {
     QStringList words;
     for (const ScreenPhrase& p : parts) words << view::screenText(p.form, p.args);
@@ -105,11 +103,14 @@ public:
     }
 
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name) return tr("The map of the Roman Empire");
+        if (t == QAccessible::Name)
+            return QCoreApplication::translate("ScreenAccessible", "The map of the Roman Empire");
         if (t == QAccessible::Description)
-            return tr("The provinces are a list; arrow keys or a name's first letters move the highlight, Enter "
-                      "takes the legions there up and Enter again sends them, Escape puts them down, E or Space "
-                      "ends the year.");
+            return QCoreApplication::translate(
+                "ScreenAccessible",
+                "The provinces are a list; arrow keys or a name's first letters move the highlight, Enter "
+                "takes the legions there up and Enter again sends them, Escape puts them down, E or Space "
+                "ends the year.");
         return QAccessibleWidget::text(t);
     }
     int childCount() const override { return int(Part::Count); }
@@ -125,10 +126,12 @@ public:
     // The year's end is the screen's own action, as the right button and E are.
     QStringList actionNames() const override { return QAccessibleWidget::actionNames() << endYearAction(); }
     void doAction(const QString& name) override {
-        if (name == endYearAction()) mainWindow().giveOrder({CarryOrder::Kind::EndTurn});
-        else QAccessibleWidget::doAction(name);
+        if (name == endYearAction())
+            mainWindow().giveOrder({CarryOrder::Kind::EndTurn});
+        else
+            QAccessibleWidget::doAction(name);
     }
-    static QString endYearAction() { return tr("End the year"); }
+    static QString endYearAction() { return QCoreApplication::translate("ScreenAccessible", "End the year"); }
 
     // A layout rectangle on the desktop.
     QRect onScreen(const QRect& layout) const {
@@ -198,19 +201,22 @@ QString PartInterface::text(QAccessible::Text t) const {
         return screen_.screen().announcements.recent.join(QLatin1Char('\n'));
     if (t != QAccessible::Name && t != QAccessible::Value) return {};
     switch (part_) {
-        case Part::Provinces: return t == QAccessible::Name ? tr("Provinces") : QString();
+        case Part::Provinces:
+            return t == QAccessible::Name ? QCoreApplication::translate("ScreenAccessible", "Provinces") : QString();
         case Part::Economy: return lines(screen.economicReportLines());
         case Part::Military: return lines(screen.militaryReportLines());
-        case Part::Legend: return tr("Legend.") + QLatin1Char(' ') + phrases(legendDescription());
+        case Part::Legend:
+            return QCoreApplication::translate("ScreenAccessible", "Legend.") + QLatin1Char(' ') +
+                   phrases(legendDescription());
         case Part::InfoLine: {
             if (!screen.notice().isEmpty()) return screen.notice();
             const Province* shown = screen.hoveredProvince();
-            if (!shown) return tr("Information line: no province shown.");
+            if (!shown) return QCoreApplication::translate("ScreenAccessible", "Information line: no province shown.");
             return phrases(provinceDescription(game, *shown));
         }
         case Part::News: {
             const view::NewsPanel& panel = screen.newsPanel();
-            if (!panel.isShown()) return tr("No year's news shown.");
+            if (!panel.isShown()) return QCoreApplication::translate("ScreenAccessible", "No year's news shown.");
             QStringList words{panel.title};
             for (const view::NewsPanel::Line& l : panel.lines) words << l.text;
             words << panel.footer;
@@ -235,7 +241,8 @@ QRect PartInterface::rect() const {
     }
     switch (part_) {
         case Part::Provinces:
-        case Part::News: return screen_.onScreen(QRect(o + view::MapLeft, view::MapTop, view::MapWidth, view::MapHeight));
+        case Part::News:
+            return screen_.onScreen(QRect(o + view::MapLeft, view::MapTop, view::MapWidth, view::MapHeight));
         case Part::Economy: return screen_.onScreen(QRect(o + 1000, 90, 330, 210));
         case Part::Military: return screen_.onScreen(QRect(o + 1000, 310, 330, 300));
         case Part::Legend: return screen_.onScreen(QRect(o, 40, 170, 560));

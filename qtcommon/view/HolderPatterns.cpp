@@ -45,7 +45,8 @@ void drawMarkPattern(QPainter& p, const QRect& area, const HolderMark& mark, con
             break;
         case MarkPattern::Cross:
             // Falling lines: x - y constant.
-            for (int k = gridStart(left - bottom, s); k <= right - top; k += s) p.drawLine(k + top, top, k + bottom, bottom);
+            for (int k = gridStart(left - bottom, s); k <= right - top; k += s)
+                p.drawLine(k + top, top, k + bottom, bottom);
             [[fallthrough]];
         case MarkPattern::Diagonal:
             // Rising lines: x + y constant.

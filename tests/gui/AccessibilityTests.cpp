@@ -18,7 +18,9 @@ QAccessibleInterface* findPart(QAccessibleInterface* root, const std::function<b
 }
 
 QAccessibleInterface* named(QAccessibleInterface* root, QAccessible::Role role, const QString& start) {
-    return findPart(root, [&](QAccessibleInterface* i) { return i->role() == role && i->text(QAccessible::Name).startsWith(start); });
+    return findPart(root, [&](QAccessibleInterface* i) {
+        return i->role() == role && i->text(QAccessible::Name).startsWith(start);
+    });
 }
 
 // How many announcements the reader can review.
@@ -36,10 +38,14 @@ TEST(Accessibility, AReaderFindsTheProvincesGivesAnOrderEndsTheYearAndHearsWhatH
     ASSERT_EQ(list->childCount(), 30);
     // In map order, each told whole.
     for (int i = 0; i < 30; ++i)
-        EXPECT_TRUE(list->child(i)->text(QAccessible::Name).startsWith(QString::fromStdString(h.game.provinceTable[std::size_t(i)]->name()) + '.'));
+        EXPECT_TRUE(list->child(i)
+                        ->text(QAccessible::Name)
+                        .startsWith(QString::fromStdString(h.game.provinceTable[std::size_t(i)]->name()) + '.'));
     for (const char* part : {"YEAR: 235 AD", "MILITARY REPORT", "Legend.", "Information line"})
         EXPECT_TRUE(named(window, QAccessible::StaticText, QString::fromLatin1(part))) << part;
-    EXPECT_TRUE(named(window, QAccessible::StaticText, "Legend.")->text(QAccessible::Name).contains("Free land: white, with dots."));
+    EXPECT_TRUE(named(window, QAccessible::StaticText, "Legend.")
+                    ->text(QAccessible::Name)
+                    .contains("Free land: white, with dots."));
 
     // A province with Roman legions ready, and the first place they may march to.
     QAccessibleInterface* from = findPart(list, [](QAccessibleInterface* i) {
@@ -48,7 +54,8 @@ TEST(Accessibility, AReaderFindsTheProvincesGivesAnOrderEndsTheYearAndHearsWhatH
     });
     ASSERT_TRUE(from);
     const QString fromText = from->text(QAccessible::Name);
-    const QString toName = fromText.section(QStringLiteral("Marches to: "), 1).section(QRegularExpression("[,.]"), 0, 0);
+    const QString toName =
+        fromText.section(QStringLiteral("Marches to: "), 1).section(QRegularExpression("[,.]"), 0, 0);
     QAccessibleInterface* to = named(list, QAccessible::ListItem, toName + '.');
     ASSERT_TRUE(to) << toName.toStdString();
     QAccessibleInterface* said = findPart(window, [&](QAccessibleInterface* i) {
@@ -59,8 +66,8 @@ TEST(Accessibility, AReaderFindsTheProvincesGivesAnOrderEndsTheYearAndHearsWhatH
 
     from->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
     EXPECT_TRUE(from->state().focused);
-    EXPECT_EQ(said->text(QAccessible::Name), fromText.section(' ', 0, 0) + ' ' +
-                                                  fromText.section(QStringLiteral(". "), 1, 2) + '.');
+    EXPECT_EQ(said->text(QAccessible::Name),
+              fromText.section(' ', 0, 0) + ' ' + fromText.section(QStringLiteral(". "), 1, 2) + '.');
     const qsizetype before = announced(said);
     from->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     to->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
@@ -80,7 +87,8 @@ TEST(Accessibility, AReaderFindsTheProvincesGivesAnOrderEndsTheYearAndHearsWhatH
     ASSERT_TRUE(map->actionInterface()->actionNames().contains("End the year"));
     map->actionInterface()->doAction("End the year");
     EXPECT_EQ(h.game.year(), 236);
-    EXPECT_TRUE(said->text(QAccessible::Name).startsWith("The year 235 AD")) << said->text(QAccessible::Name).toStdString();
+    EXPECT_TRUE(said->text(QAccessible::Name).startsWith("The year 235 AD"))
+        << said->text(QAccessible::Name).toStdString();
     EXPECT_TRUE(named(window, QAccessible::StaticText, "YEAR: 236 AD"));
 }
 
