@@ -50,7 +50,9 @@ QString parchmentButtonStyle(qreal scale) {
                "QPushButton:pressed { background: #5e3b19; }"
                "QPushButton:default { border-color: #d4a94e; }"
                // The focus must be seen at a glance: a thick white ring on a dark button.
-               "QPushButton:focus { border: %6px solid #ffffff; background: #2b1a0a; }")
+               "QPushButton:focus { border: %6px solid #ffffff; background: #2b1a0a; }"
+               "QRadioButton:focus, QCheckBox:focus, QLineEdit:focus, QPlainTextEdit:focus"
+               " { border: %6px solid #1a4fb4; border-radius: 3px; }")
         .arg(std::max(1, int(2 * scale)))
         .arg(int(4 * scale))
         .arg(int(4 * scale))

@@ -70,6 +70,8 @@ QuizDialog::QuizDialog(QWidget* parent, std::vector<QuizQuestion> questions, Qui
         auto* group = new QButtonGroup(page);
         for (int j = 0; j < questions_[i].answers.size(); ++j) {
             auto* answer = new QRadioButton(questions_[i].answers[j], page);
+            // A reader moving among the answers hears what they answer.
+            answer->setAccessibleDescription(title->text());
             group->addButton(answer, j);
             list->addWidget(answer);
         }
