@@ -205,6 +205,7 @@ EditorWindow::EditorWindow(EditorSession& session, const view::Pictures& picture
     connect(&undo_, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
     buildMenus();
     setCurrentFile({});
+    tellHighlight();
 }
 
 EditorWindow::~EditorWindow() = default;

@@ -138,8 +138,11 @@ void MainWindow::autosaveTurn() {
 }
 
 void MainWindow::highlightProvince(const Province& province) {
-    asCommand([&] {
-        carry_.highlight(province);
+    // By its place in the table: a command that waits may find the game replaced.
+    asCommand([this, index = game_.indexOf(province)] {
+        const Province* p = game_.provinceAtIndex(index);
+        if (!p) return;
+        carry_.highlight(*p);
         showCarry();
         screen_.paintScreen();
         announceHighlight();
