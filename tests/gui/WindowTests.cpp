@@ -235,6 +235,24 @@ TEST(Menu, TitlesItemsAndIdsInOrder) {
     EXPECT_FALSE(aboutKeys.contains(QKeySequence(Qt::Key_Slash)));
 }
 
+TEST(Menu, LargerTextEnlargesTheWordsAndTheReportsStillFit) {
+    Harness h;
+    const qreal plain = view::textScale();
+    h.window->action(Command::LargerText)->trigger();
+    EXPECT_NEAR(view::textScale(), std::min(1.5, plain * 1.2), 0.001);
+    // The reports' words do not run into each other nor off the scroll, the
+    // plague's long warning included.
+    h.game.romans.plague = true;
+    const QFontMetrics fm(view::screenFont());
+    auto ink = [&](const GameScreen::TextLine& l) { return fm.tightBoundingRect(l.text).translated(l.x, l.y + fm.ascent()); };
+    std::vector<GameScreen::TextLine> lines = h.screen.economicReportLines();
+    for (const GameScreen::TextLine& l : h.screen.militaryReportLines()) lines.push_back(l);
+    for (std::size_t i = 1; i < lines.size(); ++i) EXPECT_FALSE(ink(lines[i - 1]).intersects(ink(lines[i]))) << i;
+    for (const GameScreen::TextLine& l : lines) EXPECT_LT(ink(l).right(), 1340) << l.text.toStdString();
+    h.window->action(Command::LargerText)->trigger();
+    EXPECT_NEAR(view::textScale(), plain, 0.001);
+}
+
 TEST(Menu, SkillLevelCarriesOneCheckMark) {
     Harness h;
     auto checked = [&] {
