@@ -1,11 +1,10 @@
 #pragma once
 // Where the legend shows each holder's pattern (client/HolderMarks.h): a
-// swatch beside the icon of the tribes, the Persians and the rebels, and one
-// for free land with its own words, which has no icon.
+// sample beside the icon of the tribes, the Persians and the rebels, and one
+// for free land, which has no icon, before its words (legendLines).
 #include <optional>
 #include <vector>
 
-#include "client/ScreenText.h"
 #include "model/Power.h"
 
 namespace view {
@@ -16,7 +15,5 @@ struct LegendMark {
 };
 
 std::vector<LegendMark> legendMarks(int offsetX);
-// The words beside the free land's swatch.
-ScreenTextLine freeLandLegendLine(int offsetX);
 
 }  // namespace view

@@ -189,12 +189,17 @@ LegionCarry::KeyAnswer LegionCarry::key(CarryKey key, char letter, bool autoRepe
 }
 
 CarryOrder LegionCarry::choose(const Province& province) {
-    cursor_ = indexOf(&province);
-    show(cursor_);
+    highlight(province);
     return enter();
 }
 
 // ------------------------------------------------------------ what became of it
+
+void LegionCarry::highlight(const Province& province) {
+    names_.clear();
+    cursor_ = indexOf(&province);
+    show(cursor_);
+}
 
 void LegionCarry::ordered(const Province& from, const Province& to, OrderResult result) {
     notice_ = orderOutcome(result, from, to);

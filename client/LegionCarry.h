@@ -71,6 +71,9 @@ public:
     // the highlight goes there and Enter is pressed on it, so the legions are
     // picked up, sent or refused exactly as the keyboard's would be.
     CarryOrder choose(const Province& province);
+    // The keyboard's highlight put on a province chosen another way, as from
+    // a screen reader's list of the provinces.
+    void highlight(const Province& province);
 
     // What became of the move the last input asked for; the keyboard goes
     // back to the source while legions there wait for orders.

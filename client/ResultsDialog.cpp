@@ -23,3 +23,13 @@ ResultsDialog resultsDialog(const World& game) {
     }
     return d;
 }
+
+std::vector<ScreenPhrase> resultsInWords(const World& game) {
+    const bool fallen = game.romans.provinces.empty();
+    return {{fallen ? QT_TRANSLATE_NOOP("ScreenText", "YOUR REIGN SAW:")
+                    : QT_TRANSLATE_NOOP("ScreenText", "You survived the crisis. Your reign saw:")},
+            {QT_TRANSLATE_NOOP("ScreenText", "Invasions: %1."), {{std::to_string(game.invasionCount)}}},
+            {QT_TRANSLATE_NOOP("ScreenText", "Plagues: %1."), {{std::to_string(game.plagueCount)}}},
+            {QT_TRANSLATE_NOOP("ScreenText", "Rebellions: %1."), {{std::to_string(game.rebellionCount)}}},
+            {fallen ? QT_TRANSLATE_NOOP("ScreenText", "THE EMPIRE HAS FALLEN") : QT_TRANSLATE_NOOP("ScreenText", "Well done!")}};
+}

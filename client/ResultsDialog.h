@@ -27,3 +27,6 @@ struct ResultsDialog {
 };
 
 ResultsDialog resultsDialog(const World& game);
+// The results in words, as the picture and its counts say them, for a
+// reader who cannot see the picture.
+std::vector<ScreenPhrase> resultsInWords(const World& game);

@@ -142,6 +142,8 @@ std::vector<ScreenTextLine> legendLines(int o) {
             {o + 30, 270, white, QT_TRANSLATE_NOOP("ScreenText", "Barbarians")},
             {o + 20, 370, white, QT_TRANSLATE_NOOP("ScreenText", "Sassanids")},
             {o + 20, 475, white, QT_TRANSLATE_NOOP("ScreenText", "Rebelling Legion")},
+            // Beside the sample of free land's mark, which is as pale as the rebels'.
+            {o + 50, 500, white, QT_TRANSLATE_NOOP("ScreenText", "Free land")},
             {o + 10, 530, white, QT_TRANSLATE_NOOP("ScreenText", "The number next to an")},
             {o + 10, 550, white, QT_TRANSLATE_NOOP("ScreenText", "icon indicates how many")},
             {o + 10, 570, white, QT_TRANSLATE_NOOP("ScreenText", "legions are in that")},

@@ -29,7 +29,15 @@ struct ScreenTextLine {
     std::vector<ScreenTextArg> args = {};
 };
 
-inline constexpr unsigned ScreenBlack = 0x000000, ScreenRed = 0xff0000, ScreenWhite = 0xffffff;
+// Words with no place on the screen (what a screen reader is told): an
+// English form with %1-style places and the words that fill them.
+struct ScreenPhrase {
+    const char* form;
+    std::vector<ScreenTextArg> args = {};
+};
+
+// The warning red is dark enough to read on the parchment (better than 5:1).
+inline constexpr unsigned ScreenBlack = 0x000000, ScreenRed = 0xa00000, ScreenWhite = 0xffffff;
 
 // A form with its words in place, filled as Qt's QString::arg fills one word
 // after another: each takes every place of the lowest number still in the text.

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
@@ -85,6 +86,9 @@ public:
         setContextMenuPolicy(Qt::PreventContextMenu);
         setMouseTracking(true);
         setMinimumSize(640, 300);
+        // The map takes the keyboard too: a click or Tab gives it the focus.
+        setFocusPolicy(Qt::StrongFocus);
+        setAccessibleDescription(mapKeysHelp());
     }
 
     QRectF target() const {
@@ -162,6 +166,14 @@ protected:
         event->accept();
     }
 
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Menu || (event->key() == Qt::Key_F10 && (event->modifiers() & Qt::ShiftModifier))) {
+            window_.keyboardMenu();
+            return;
+        }
+        if (!window_.mapKey(event->key(), event->modifiers())) QWidget::keyPressEvent(event);
+    }
+
 private:
     EditorWindow& window_;
     bool pressed_ = false;
@@ -193,6 +205,7 @@ EditorWindow::EditorWindow(EditorSession& session, const view::Pictures& picture
     connect(&undo_, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
     buildMenus();
     setCurrentFile({});
+    tellHighlight();
 }
 
 EditorWindow::~EditorWindow() = default;
@@ -266,11 +279,13 @@ void EditorWindow::recordChange(const QString& name, const std::function<void()>
 void EditorWindow::scenarioChanged() {
     panel_->refresh();
     canvas_->update();
+    tellHighlight();
 }
 
 void EditorWindow::selectionChanged() {
     panel_->refresh();
     canvas_->update();
+    tellHighlight();
 }
 
 void EditorWindow::runProvinceCommand(int command) {
@@ -354,12 +369,26 @@ bool EditorWindow::rightButtonDown(const QPoint& scenePos, const QPoint& globalP
     if (!hit) return false;
     session_.select(hit);
     selectionChanged();
+    offerMenuAt(globalPos);
+    return true;
+}
+
+void EditorWindow::offerMenuAt(const QPoint& globalPos) {
     QMenu* menu = buildProvinceMenu(this);
     QAction* chosen = execPopup(*menu, globalPos);
     const int command = chosen && chosen->isEnabled() ? chosen->data().toInt() : 0;
     delete menu;
     if (command) runProvinceCommand(command);
-    return true;
+}
+
+void EditorWindow::keyboardMenu() {
+    const Province* p = session_.selected();
+    if (!p) return;
+    // Opened at the province's figures, as a right click there would.
+    const QRectF r = canvas_->target();
+    const qreal s = r.width() / SceneWidth;
+    const QPoint spot = view::legionSpot(*p, 0);
+    offerMenuAt(canvas_->mapToGlobal((r.topLeft() + QPointF(spot) * s).toPoint()));
 }
 
 void EditorWindow::pointerAt(const QPoint& scenePos) {

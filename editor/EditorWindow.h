@@ -84,6 +84,13 @@ public:
     // when only frontier lands are selected), Add and Delete Legion.
     QMenu* buildProvinceMenu(QWidget* parent);
 
+    // A key on the map (MapKeyboard.cpp): true when it was taken.
+    bool mapKey(int key, Qt::KeyboardModifiers modifiers);
+    // The selection's menu from the keyboard (the menu key, Shift+F10).
+    void keyboardMenu();
+    // What the map's keys do, for the Help and a screen reader.
+    static QString mapKeysHelp();
+
     // Runs a command of the right-click menu on the selection.
     void runProvinceCommand(int command);
     // The window menu's action for a command number, or nullptr.
@@ -143,6 +150,10 @@ private:
     // The selection or the scenario changed: the map, the panel, the title bar.
     void selectionChanged();
     void scenarioChanged();
+    // The selection's menu at a desktop point; runs the command chosen.
+    void offerMenuAt(const QPoint& globalPos);
+    // The selected province named to a screen reader.
+    void tellHighlight();
     bool writeTo(const QString& path);
     bool mayDiscardChanges();
     void setCurrentFile(const QString& path);

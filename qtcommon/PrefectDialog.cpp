@@ -20,7 +20,7 @@ const QColor Ink(43, 29, 14);
 
 QFont parchmentFont(qreal scale) {
     QFont f = view::screenFont();
-    f.setPixelSize(int(18 * scale + 0.5));
+    f.setPixelSize(view::textPixels(int(18 * scale + 0.5)));
     return f;
 }
 
@@ -48,12 +48,17 @@ QString parchmentButtonStyle(qreal scale) {
                " border-radius: %2px; padding: %3px %4px; min-width: %5px; }"
                "QPushButton:hover { background: #8e5f2e; }"
                "QPushButton:pressed { background: #5e3b19; }"
-               "QPushButton:default, QPushButton:focus { border-color: #d4a94e; }")
+               "QPushButton:default { border-color: #d4a94e; }"
+               // The focus must be seen at a glance: a thick white ring on a dark button.
+               "QPushButton:focus { border: %6px solid #ffffff; background: #2b1a0a; }"
+               "QRadioButton:focus, QCheckBox:focus, QLineEdit:focus, QPlainTextEdit:focus"
+               " { border: %6px solid #1a4fb4; border-radius: 3px; }")
         .arg(std::max(1, int(2 * scale)))
         .arg(int(4 * scale))
         .arg(int(4 * scale))
         .arg(int(14 * scale))
-        .arg(int(70 * scale));
+        .arg(int(70 * scale))
+        .arg(std::max(3, int(3 * scale)));
 }
 
 qreal dialogScaleFor(const QWidget* owner) {
@@ -78,6 +83,9 @@ AdvisorDialog::AdvisorDialog(QWidget* parent, const view::Pictures& pictures, Ki
                              const QString& yesLabel, const QString& noLabel)
     : QDialog(parent), kind_(kind), scale_(dialogScaleFor(parent)) {
     setWindowTitle(tr("Message from the Praetorian Prefect"));
+    setAccessibleName(windowTitle());
+    // Read as the dialog opens.
+    setAccessibleDescription(text);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setStyleSheet(parchmentButtonStyle(scale_));
     const QFont font = parchmentFont(scale_);
@@ -96,6 +104,7 @@ AdvisorDialog::AdvisorDialog(QWidget* parent, const view::Pictures& pictures, Ki
     auto* portraitLabel = new QLabel(this);
     portraitLabel->setPixmap(portrait);
     portraitLabel->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    portraitLabel->setAccessibleName(tr("The Praetorian Prefect"));
 
     text_ = new QLabel(text, this);
     text_->setTextFormat(Qt::PlainText);

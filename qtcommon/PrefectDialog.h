@@ -9,7 +9,8 @@ namespace view { class Pictures; }
 // Draws the game's parchment (a warm page with a dark frame) over a widget's
 // whole area; the dialogs of both programs stand on it.
 void paintParchment(QWidget* widget, qreal scale);
-// The look of the buttons on the parchment, for a given scale.
+// The look of the buttons on the parchment, for a given scale, with a
+// focus ring plain to see on every control a dialog may hold.
 QString parchmentButtonStyle(qreal scale);
 // How much bigger than at 1366x768 the dialogs over `owner` are drawn, as
 // its window is bigger, kept between 0.75 and 2.

@@ -19,6 +19,10 @@
         <source>No</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The Praetorian Prefect</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -133,6 +137,18 @@ The game was saved to:
         <source>No sound device: the narration cannot play</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Aurovane. An educational strategy game of the late Roman Empire, 235 to 476 AD. Design, rules and programming: the Aurovane team. Pictures: drawn by our own generators, every figure made in code. Sounds and narration: made for this game by the Aurovane team. Typeface: EB Garamond by Georg Duffner, SIL Open Font License 1.1. Version 1.0. Vale, Princeps!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Stop narration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Play narration</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -160,67 +176,11 @@ the game plays without sound and narration.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>New Game</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Load</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>E&amp;xit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Options</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Skill Level</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Easy</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Normal</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Hard</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sound</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Scenarios</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Valerian (260 AD)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>History</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>History Lessons</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Hints from the Prefect</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -240,39 +200,11 @@ the game plays without sound and narration.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Year&apos;s News</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Edit</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Constantine (306 AD)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Honorius (409 AD)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Valentinian III (454 AD)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Study Guide</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Take Quiz</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tutorial</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -283,6 +215,102 @@ the game plays without sound and narration.</source>
         <source>Princeps,
 
 Would you like to hear the hints on playing again?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The legions of %1 taken up: move the highlight to where they march and press Enter; Escape puts them down.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The legions put down.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Load</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;kill Level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Year&apos;s News</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Larger Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;cenarios</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Valerian (260 AD)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Constantine (306 AD)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>H&amp;onorius (409 AD)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valentinian &amp;III (454 AD)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hi&amp;story</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>History &amp;Lessons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Study &amp;Guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take &amp;Quiz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hints from the Prefect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Tutorial</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -685,6 +713,37 @@ Good luck, Princeps!</source>
     </message>
 </context>
 <context>
+    <name>ScreenAccessible</name>
+    <message>
+        <source>The map of the Roman Empire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The provinces are a list; arrow keys or a name&apos;s first letters move the highlight, Enter takes the legions there up and Enter again sends them, Escape puts them down, E or Space ends the year.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End the year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Provinces</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Legend.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Information line: no province shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No year&apos;s news shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ScreenText</name>
     <message>
         <source>YEAR: %1 AD</source>
@@ -948,6 +1007,110 @@ Good luck, Princeps!</source>
     </message>
     <message>
         <source>Legion creation and tax collection are slowed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free land, held by no one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Held by Rome.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Held by the barbarians.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Held by the Sassanids.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Held by the rebels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Roman legions: %1 ready of %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Barbarian legions: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sassanid legions: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rebel legions: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No legions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No tax.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tax value: %1 of 4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attributes: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Marches to: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rome&apos;s provinces: the plain map.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free land: white, with dots.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Barbarians: yellow, with lines rising to the right.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sassanids: purple, with crossed lines.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rebels: white, with level stripes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number next to a legion figure tells how many legions are in that province; ready/total when some Roman legions there have moved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You survived the crisis. Your reign saw:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invasions: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plagues: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rebellions: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Well done!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free land</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1253,6 +1416,18 @@ open it using Aurovane executable.</source>
     </message>
     <message>
         <source>F1 for help; Ctrl+Z undoes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arrow keys move the highlighted province; Shift with an arrow adds the next one to the selection. R, B, S, L and N give the selection to Rome, the barbarians, the Sassanids, the rebelling legions or no one; + and - add or remove a legion; the menu key opens the selection&apos;s menu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Map: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Map: no province selected</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -12,6 +12,7 @@
 #include "client/ContinueText.h"
 #include "client/FileProblem.h"
 #include "client/GameOver.h"
+#include "client/ProvinceDescription.h"
 #include "game/src/MainWindow.h"
 #include "qtcommon/view/MapDrawing.h"
 #include "engine/Game.h"
@@ -49,6 +50,7 @@ void MainWindow::setUpDesktopPlay() {
         // The highlighted province's information line, as if the pointer were on it.
         showCarry();
         screen_.paintScreen();
+        announceHighlight();
     };
     keyboard_ = std::make_unique<KeyboardOrders>(carry_, std::move(a));
     // Keys go to the map from the start, without a click on it first.
@@ -135,6 +137,51 @@ void MainWindow::autosaveTurn() {
     // The player did not ask for this save; the game goes on without it.
     if (!r.ok) qWarning("aurovane: the game could not be kept in %s: %s", qPrintable(autosave_.folder()), r.error.c_str());
 }
+
+void MainWindow::highlightProvince(const Province& province) {
+    // By its place in the table: a command that waits may find the game replaced.
+    asCommand([this, index = game_.indexOf(province)] {
+        const Province* p = game_.provinceAtIndex(index);
+        if (!p) return;
+        carry_.highlight(*p);
+        showCarry();
+        screen_.paintScreen();
+        announceHighlight();
+    });
+}
+
+void MainWindow::chooseHighlighted() {
+    asCommand([&] { keyboard_->keyPress(Qt::Key_Return, QString(), Qt::NoModifier, false, steadyMs()); });
+}
+
+void MainWindow::announceHighlight() {
+    const Province* carried = keyboard_->carried();
+    if (carried != announcedCarried_) {
+        announcedCarried_ = carried;
+        if (carried) {
+            const ScreenPhrase taken = pickedUpPhrase(*carried);
+            announce(view::screenText(taken.form, taken.args));
+        } else if (!carry_.notice()) {
+            announce(tr("The legions put down."));
+        }
+    }
+    const Province* cursor = keyboard_->cursor();
+    if (cursor == announcedCursor_) return;
+    announcedCursor_ = cursor;
+    if (!cursor) return;
+    screenaccess::highlightMoved(widget_, game_.indexOf(*cursor));
+    // After an order the highlight goes back to its legions: the order's
+    // outcome is what the player needs to hear then.
+    if (carry_.notice()) return;
+    // Its name, holder and legions: the rest is one step away in the list.
+    std::vector<ScreenPhrase> parts = provinceDescription(game_, *cursor);
+    parts.resize(std::min<std::size_t>(parts.size(), 3));
+    QStringList words;
+    for (const ScreenPhrase& p : parts) words << view::screenText(p.form, p.args);
+    announce(words.join(QLatin1Char(' ')));
+}
+
+void MainWindow::announce(const QString& text) { screenaccess::announce(widget_, text); }
 
 void MainWindow::keyboardPress(QKeyEvent* e) {
     asCommand([&] { keyboard_->keyPress(e->key(), e->text(), e->modifiers(), e->isAutoRepeat(), steadyMs()); });

@@ -1,5 +1,6 @@
 #include "game/src/Dialogs.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -8,6 +9,8 @@
 #include "game/src/Sound.h"
 #include "qtcommon/view/MapDrawing.h"
 #include "qtcommon/PrefectDialog.h"
+#include "client/LessonTexts.h"
+#include "client/PictureWords.h"
 #include "rules/LessonTable.h"
 
 namespace {
@@ -20,6 +23,8 @@ PictureDialog::PictureDialog(QWidget* parent, const view::Pictures& pictures, in
     : QDialog(parent), pictures_(pictures), picture_(pictureId), size_(size), borderless_(borderless),
       scale_(borderless ? 1.0 : dialogScaleFor(parent)) {
     setWindowTitle(caption);
+    setAccessibleName(caption);
+    if (pictureId == AboutPicture) setAccessibleDescription(creditsText());
     if (borderless) setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     else setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     int strip = 0;
@@ -27,7 +32,7 @@ PictureDialog::PictureDialog(QWidget* parent, const view::Pictures& pictures, in
         close_ = new QPushButton(pictureId == IntroductionPicture ? tr("Continue") : tr("Close"), this);
         close_->setStyleSheet(parchmentButtonStyle(scale_));
         QFont f = view::screenFont();
-        f.setPixelSize(int(18 * scale_ + 0.5));
+        f.setPixelSize(view::textPixels(int(18 * scale_ + 0.5)));
         close_->setFont(f);
         close_->setDefault(true);
         close_->resize(close_->sizeHint());
@@ -38,6 +43,13 @@ PictureDialog::PictureDialog(QWidget* parent, const view::Pictures& pictures, in
     setFixedSize(picture.width(), picture.height() + strip);
     if (close_) close_->move((width() - close_->width()) / 2, picture.bottom() + 1 + (strip - close_->height()) / 2);
     if (timeoutMs > 0) QTimer::singleShot(timeoutMs, this, [this] { accept(); });
+}
+
+QString PictureDialog::creditsText() {
+    QStringList lines;
+    for (const std::string& line : creditsInWords())
+        lines << QCoreApplication::translate("PictureWords", line.c_str());
+    return lines.join(QLatin1Char(' '));
 }
 
 QRect PictureDialog::pictureRect() const {
@@ -82,18 +94,37 @@ void PictureDialog::mousePressEvent(QMouseEvent* e) {
 }
 
 void PictureDialog::keyPressEvent(QKeyEvent* e) {
-    if (borderless_ || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) accept();
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    // Enter presses the button that has the focus, which is Close unless
+    // the player moved on to another.
+    auto* focused = qobject_cast<QPushButton*>(focusWidget());
+    if (enter && focused && focused != close_) focused->click();
+    else if (borderless_ || enter) accept();
     else QDialog::keyPressEvent(e);
 }
 
 LessonDialog::LessonDialog(QWidget* parent, const view::Pictures& pictures, GameSounds& sounds, int picture)
     : PictureDialog(parent, pictures, picture, QSize(600, 400), QString(), false, 0), sounds_(sounds),
       picture_(picture) {
+    // The words of the picture, for a reader who cannot see it.
+    int year = 235;
+    for (const Lesson& l : LessonTable)
+        if (l.picture == picture) year = l.year;
+    if (const LessonText* words = lessonTextOfYear(year)) {
+        setAccessibleName(QString::fromUtf8(words->title));
+        setAccessibleDescription(QStringLiteral("%1. %2").arg(QString::fromUtf8(words->dates), QString::fromUtf8(words->text)));
+    }
     if (picture_ == IntroductionPicture) {
         sounds_.backend().play(QString::fromUtf8(IntroductionMusic), SoundBackend::Mode::Loop);
         return;
     }
     setWindowTitle(tr("History Lesson"));
+    // The narration's button, for the keyboard and a screen reader, beside Close.
+    narration_ = new QPushButton(this);
+    narration_->setStyleSheet(closeButton()->styleSheet());
+    narration_->setFont(closeButton()->font());
+    connect(narration_, &QPushButton::clicked, this, [this] { clickAt(PlayButton.center()); });
+    showNarrationState();
     overlay = [this, &pictures](QPainter& p) {
         pictures.graphic(narrationPlaying_ ? StopPicture : PlayPicture).draw(p, PlayButton.x(), PlayButton.y());
         if (!silenceShown_) return;
@@ -127,6 +158,20 @@ void LessonDialog::clickAt(QPoint pt) {
         }
     }
     repaintPicture(PlayButton);
+    showNarrationState();
+}
+
+void LessonDialog::showNarrationState() {
+    if (!narration_) return;
+    narration_->setText(narrationPlaying_ ? tr("&Stop narration") : tr("&Play narration"));
+    narration_->setAccessibleDescription(silenceShown_ ? tr("No sound device: the narration cannot play") : QString());
+    narration_->resize(narration_->sizeHint());
+    QPushButton* close = closeButton();
+    // Side by side, centred under the picture.
+    const int gap = close->height() / 2;
+    const int left = (width() - narration_->width() - gap - close->width()) / 2;
+    narration_->move(left, close->y());
+    close->move(left + narration_->width() + gap, close->y());
 }
 
 void LessonDialog::mouseReleaseEvent(QMouseEvent* e) {

@@ -31,6 +31,8 @@ public:
     std::function<void(QPainter&)> overlay;
 
     QPushButton* closeButton() const { return close_; }
+    // The words of the About and credits picture, for a reader who cannot see it.
+    static QString creditsText();
     // Where the picture stands in the dialog, and the picture's pixel under a dialog point.
     QRect pictureRect() const;
     QPoint toPicture(QPoint dialogPoint) const;
@@ -64,6 +66,8 @@ public:
     bool saysSilent() const { return silenceShown_; }
     // The button's click, at a point of the 600x400 picture.
     void clickAt(QPoint p);
+    // The narration's button under the picture, for the keyboard.
+    QPushButton* narrationButton() const { return narration_; }
 
     void done(int r) override;
 
@@ -71,7 +75,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
+    void showNarrationState();
+
     GameSounds& sounds_;
+    QPushButton* narration_ = nullptr;
     int picture_;
     bool narrationPlaying_ = false;
     bool silenceShown_ = false;  // the play button was pressed on a machine without sound

@@ -23,6 +23,7 @@
 #include "client/ResultsDialog.h"
 #include "game/src/PageViewer.h"
 #include "game/src/QuizDialog.h"
+#include "game/src/YearSummaryText.h"
 #include "client/UndoText.h"
 #include "rules/WelcomeHints.h"
 #include "qtcommon/view/MapDrawing.h"
@@ -138,6 +139,7 @@ MainWindow::MainWindow(PlaySession& play, const view::Pictures& pictures, GameSc
     : play_(play), game_(play.game()), pictures_(pictures), screen_(screen), sounds_(sounds), options_(options),
       advisor_(this, pictures), carry_(play.game(), screen.regions().painted()) {
     setWindowTitle(tr("Aurovane"));
+    screenaccess::install();
     widget_ = new ScreenWidget(*this);
     gate_.window = this;
     setCentralWidget(widget_);
@@ -162,6 +164,8 @@ MainWindow::MainWindow(PlaySession& play, const view::Pictures& pictures, GameSc
     news_ = std::make_unique<NewsDesk>(game_, screen_, [this] { return inPause(); });
     news_->setEnabled(options_.yearNews);
     actions_[Command::YearNews]->setChecked(options_.yearNews);
+    actions_[Command::LargerText]->setChecked(options_.largerText);
+    applyTextSize();
 
     chooseFile = [this](bool saving) {
         return GameFiles::choose(this, saving ? GameFiles::Purpose::Save : GameFiles::Purpose::Open);
@@ -232,9 +236,9 @@ QAction* MainWindow::action(int id) const {
 
 void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
-    addCommand(file, tr("New Game"), Command::NewGame, [this] { chooseNewGame(); })->setShortcut(QKeySequence::New);
-    addCommand(file, tr("Save"), Command::Save, [this] { save(); })->setShortcut(QKeySequence::Save);
-    addCommand(file, tr("Load"), Command::Load, [this] { load(); })->setShortcut(QKeySequence::Open);
+    addCommand(file, tr("&New Game"), Command::NewGame, [this] { chooseNewGame(); })->setShortcut(QKeySequence::New);
+    addCommand(file, tr("&Save"), Command::Save, [this] { save(); })->setShortcut(QKeySequence::Save);
+    addCommand(file, tr("&Load"), Command::Load, [this] { load(); })->setShortcut(QKeySequence::Open);
     addCommand(file, tr("E&xit"), Command::Exit, [this] { exitGame(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
@@ -244,40 +248,42 @@ void MainWindow::buildMenus() {
     connect(edit, &QMenu::aboutToShow, this, [this] { refreshUndo(); });
     connect(edit, &QMenu::aboutToHide, this, [this] { action(Command::Undo)->setEnabled(true); });
 
-    QMenu* options = menuBar()->addMenu(tr("Options"));
-    QMenu* skill = options->addMenu(tr("Skill Level"));
+    QMenu* options = menuBar()->addMenu(tr("&Options"));
+    QMenu* skill = options->addMenu(tr("S&kill Level"));
     skillGroup_ = new QActionGroup(this);
     skillGroup_->setExclusive(true);
-    const QString skills[] = {tr("Easy"), tr("Normal"), tr("Hard")};
+    const QString skills[] = {tr("&Easy"), tr("&Normal"), tr("&Hard")};
     for (int level = 0; level < 3; ++level) {
         QAction* a = addCommand(skill, skills[level], Command::Easy + level, [this, level] { setSkill(level); });
         a->setCheckable(true);
         skillGroup_->addAction(a);
     }
     actions_[Command::Easy + std::clamp(game_.skillLevel, 0, 2)]->setChecked(true);
-    QAction* sound = addCommand(options, tr("Sound"), Command::Sound, [this] { toggleSound(); }, true);
+    QAction* sound = addCommand(options, tr("&Sound"), Command::Sound, [this] { toggleSound(); }, true);
     sound->setCheckable(true);
     sound->setChecked(sounds_.enabled);
-    addCommand(options, tr("Year's News"), Command::YearNews, [this] { toggleYearNews(); }, true)->setCheckable(true);
-    QMenu* scenarios = options->addMenu(tr("Scenarios"));
+    addCommand(options, tr("&Year's News"), Command::YearNews, [this] { toggleYearNews(); }, true)->setCheckable(true);
+    addCommand(options, tr("&Larger Text"), Command::LargerText, [this] { toggleLargerText(); }, true)
+        ->setCheckable(true);
+    QMenu* scenarios = options->addMenu(tr("S&cenarios"));
     // Each named by the year the player takes over in, as the scroll shows it.
-    const std::pair<QString, int> scenarioItems[] = {{tr("Valerian (260 AD)"), Command::Scenario260},
-                                                     {tr("Constantine (306 AD)"), Command::Scenario308},
-                                                     {tr("Honorius (409 AD)"), Command::Scenario410},
-                                                     {tr("Valentinian III (454 AD)"), Command::Scenario455}};
+    const std::pair<QString, int> scenarioItems[] = {{tr("&Valerian (260 AD)"), Command::Scenario260},
+                                                     {tr("&Constantine (306 AD)"), Command::Scenario308},
+                                                     {tr("H&onorius (409 AD)"), Command::Scenario410},
+                                                     {tr("Valentinian &III (454 AD)"), Command::Scenario455}};
     for (const auto& [text, id] : scenarioItems) addCommand(scenarios, text, id, [this, id = id] { startScenario(id); });
 
-    QMenu* history = menuBar()->addMenu(tr("History"));
-    QMenu* lessons = history->addMenu(tr("History Lessons"));
+    QMenu* history = menuBar()->addMenu(tr("Hi&story"));
+    QMenu* lessons = history->addMenu(tr("History &Lessons"));
     for (const Lesson& l : LessonTable)
         addCommand(lessons, tr(l.menuText), l.command, [this, &l] { showHistoryLesson(l); });
-    addCommand(history, tr("Study Guide"), Command::StudyGuide, [this] { openStudyGuide(); });
-    addCommand(history, tr("Take Quiz"), Command::Quiz, [this] { openQuiz(); });
+    addCommand(history, tr("Study &Guide"), Command::StudyGuide, [this] { openStudyGuide(); });
+    addCommand(history, tr("Take &Quiz"), Command::Quiz, [this] { openQuiz(); });
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
-    addCommand(help, tr("Hints from the Prefect"), Command::Help, [this] { showHints(); })
+    addCommand(help, tr("&Hints from the Prefect"), Command::Help, [this] { showHints(); })
         ->setShortcut(QKeySequence(Qt::Key_F1));
-    addCommand(help, tr("Tutorial"), Command::Tutorial, [this] { openTutorial(); });
+    addCommand(help, tr("&Tutorial"), Command::Tutorial, [this] { openTutorial(); });
     QAction* about = addCommand(help, tr("&About ..."), Command::About, [this] { showAbout(); });
     // Alt with the question mark or the slash opens About, however the
     // keyboard produces the question mark.
@@ -301,6 +307,19 @@ void MainWindow::showAbout() {
 void MainWindow::toggleYearNews() {
     news_->setEnabled(action(Command::YearNews)->isChecked());
     QSettings().setValue(QStringLiteral("yearNews"), news_->enabled());
+}
+
+void MainWindow::toggleLargerText() {
+    options_.largerText = action(Command::LargerText)->isChecked();
+    QSettings().setValue(QStringLiteral("largerText"), options_.largerText);
+    applyTextSize();
+}
+
+void MainWindow::applyTextSize() {
+    // The desktop's font scaling reaches the program as its logical dots per inch.
+    const qreal desktop = std::clamp(logicalDpiY() / 96.0, 1.0, 1.5);
+    view::setTextScale(std::min<qreal>(1.5, desktop * (options_.largerText ? 1.2 : 1.0)));
+    screen_.paintScreen();
 }
 
 void MainWindow::exitGame() {
@@ -542,6 +561,15 @@ void MainWindow::redraw() {
     // after a defeat, shows in the same frame as the map it belongs to.
     news_->redrawn();
     screen_.paintScreen();
+    // The year's summary, said once whether or not it is shown over the map.
+    const YearSummary& summary = news_->lastSummary();
+    if (summary.year != 0 && summary.year != announcedYear_) {
+        announcedYear_ = summary.year;
+        const view::NewsPanel panel = newsPanelFor(summary);
+        QStringList words{panel.title};
+        for (const view::NewsPanel::Line& l : panel.lines) words << l.text;
+        announce(words.join(QStringLiteral(". ")));
+    }
 }
 
 void MainWindow::banner() { screen_.showTurnBanner(); }
@@ -562,6 +590,9 @@ void MainWindow::showResults() {
     const ResultsDialog results = resultsDialog(game_);
     PictureDialog d(this, pictures_, results.picture, QSize(600, 400),
                     QCoreApplication::translate("ScreenText", results.title), false, 0);
+    QStringList words;
+    for (const ScreenPhrase& phrase : resultsInWords(game_)) words << view::screenText(phrase.form, phrase.args);
+    d.setAccessibleDescription(words.join(QLatin1Char(' ')));
     d.overlay = [results](QPainter& p) {
         p.save();
         const QColor gold(238, 214, 150);

@@ -9,6 +9,7 @@
 #include "game/src/GameScreen.h"
 #include "game/src/KeyboardOrders.h"
 #include "game/src/NewsDesk.h"
+#include "game/src/ScreenAccessible.h"
 #include "game/src/Sound.h"
 #include "client/LegionCarry.h"
 #include "qtcommon/WindowAdvisor.h"
@@ -17,6 +18,7 @@
 
 class QAction;
 class QActionGroup;
+class MainWindow;
 class Game;
 class PlaySession;
 class Province;
@@ -50,6 +52,9 @@ public:
     QRectF targetRect() const;
     // The layout pixel under a widget position.
     QPoint toLayout(QPointF widgetPos) const;
+    MainWindow& mainWindow() const { return window_; }
+    // What was announced to a screen reader, for its review.
+    screenaccess::Announcements announcements;
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -70,7 +75,7 @@ enum : int {
     Tutorial = 103, About = 104, Exit = 105, StudyGuide = 106, Quiz = 108, Help = 110,
     Scenario260 = 1100, Scenario308 = 1101, Scenario410 = 1102, Scenario455 = 1103,
     Load = 3000, Save = 3001, NewGame = 3002, ContinueLastGame = 3003, Undo = 4000,
-    Easy = 5000, Normal = 5001, Hard = 5002, Sound = 6000, YearNews = 6001,
+    Easy = 5000, Normal = 5001, Hard = 5002, Sound = 6000, YearNews = 6001, LargerText = 6002,
 };
 }
 
@@ -83,6 +88,7 @@ public:
         QString openAtStart;          // a game to load once the window is up (the command line's file)
         QString autosaveFolder;       // where finished turns are kept; empty: the player's data folder
         bool yearNews = true;         // each year's summary over the map when the year ends
+        bool largerText = false;      // the reports, the information line, the news and the dialogs enlarged
     };
 
     MainWindow(PlaySession& play, const view::Pictures& pictures, GameScreen& screen, GameSounds& sounds,
@@ -112,6 +118,7 @@ public:
     void setSkill(int level);  // 0 Easy, 1 Normal, 2 Hard
     void toggleSound();
     void toggleYearNews();
+    void toggleLargerText();
     void continueLastGame();
     // Takes back the year's last order when it fought no battle and the
     // advisor said nothing of it; otherwise the information line says why.
@@ -128,6 +135,12 @@ public:
     void giveOrder(const CarryOrder& order);
     void keyDown(int key);
     void keyUp(int key);
+    // The keyboard's highlight put on a province (a screen reader's list),
+    // and Enter there: its legions taken up, or those carried sent there.
+    void highlightProvince(const Province& province);
+    void chooseHighlighted();
+    // Said once to a screen reader: an outcome, the highlight, the year's news.
+    void announce(const QString& text);
 
     // The end of the turn as the player sees it.
     void endTurn();
@@ -179,6 +192,7 @@ public:
     NewsDesk& newsDesk() { return *news_; }
     ScreenWidget* screenWidget() const { return widget_; }
     bool inPause() const { return pauseDepth_ > 0; }
+    const Game& game() const { return game_; }
 
     // Replaceable for tests: the file dialogs, the game's page viewer (false:
     // it could not show the page), the end of the program.
@@ -203,6 +217,8 @@ protected:
 
 private:
     void buildMenus();
+    // The words' size: the desktop's font scaling, enlarged for "Larger Text".
+    void applyTextSize();
     // The Undo item names what it would take back, or why it cannot.
     void refreshUndo();
     // A menu item: `run` is what it does, `id` its command id; an item that
@@ -222,6 +238,9 @@ private:
     void openStartFile();
     void autosaveTurn();
     void keyboardPress(QKeyEvent* e);
+    // The highlight, when it moved, and legions taken up or put down, said
+    // to a screen reader.
+    void announceHighlight();
     void dropQueuedInput();
     // MapPointer.cpp: what the carry answers on the screen, and the order
     // given, carried out or refused with its reason in the information line.
@@ -254,4 +273,7 @@ private:
     std::unique_ptr<NewsDesk> news_;
     bool swallowRelease_ = false;
     Autosave autosave_;
+    const Province* announcedCursor_ = nullptr;
+    const Province* announcedCarried_ = nullptr;
+    int announcedYear_ = 0;
 };

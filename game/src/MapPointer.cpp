@@ -56,6 +56,7 @@ void MainWindow::giveOrder(const CarryOrder& order) {
             // Perhaps a notice of why there was none.
             showCarry();
             screen_.paintScreen();
+            announce(screen_.notice());
             return;
         case CarryOrder::Kind::EndTurn: rightRelease(QPoint()); return;
         case CarryOrder::Kind::Move: asCommand([this, order] { giveOrderNow(*order.from, *order.to); }); return;
@@ -69,6 +70,7 @@ void MainWindow::giveOrderNow(Province& from, Province& to) {
     if (carriedOut) ordersThisYear_ = true;
     showCarry();
     screen_.paintScreen();
+    announce(screen_.notice());
     if (carriedOut) {
         if (play_.yearEndsByItself()) endTurn();
         else dropQueuedInput();

@@ -55,7 +55,7 @@ QuizDialog::QuizDialog(QWidget* parent, std::vector<QuizQuestion> questions, Qui
                   QStringLiteral("QLabel, QRadioButton { color: #2b1d0e; } QScrollArea, QScrollArea > QWidget > QWidget"
                                  " { background: transparent; border: 0; }"));
     QFont body = view::screenFont();
-    body.setPixelSize(int(17 * scale_ + 0.5));
+    body.setPixelSize(view::textPixels(int(17 * scale_ + 0.5)));
     setFont(body);
 
     auto* page = new QWidget;
@@ -70,6 +70,8 @@ QuizDialog::QuizDialog(QWidget* parent, std::vector<QuizQuestion> questions, Qui
         auto* group = new QButtonGroup(page);
         for (int j = 0; j < questions_[i].answers.size(); ++j) {
             auto* answer = new QRadioButton(questions_[i].answers[j], page);
+            // A reader moving among the answers hears what they answer.
+            answer->setAccessibleDescription(title->text());
             group->addButton(answer, j);
             list->addWidget(answer);
         }

@@ -71,6 +71,7 @@ int main(int argc, char** argv) {
         }
         MainWindow::Options options;
         options.yearNews = QSettings().value(QStringLiteral("yearNews"), true).toBool();
+        options.largerText = QSettings().value(QStringLiteral("largerText"), false).toBool();
         // A saved game or scenario named on the command line (or opened from
         // the file manager); the application object has taken Qt's options out.
         options.openAtStart = CommandLine::parse(QCoreApplication::arguments()).file;

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 
 #include "engine/Game.h"
+#include "client/LegendMarks.h"
+#include "qtcommon/view/HolderPatterns.h"
 #include "qtcommon/view/LegionFigures.h"
 #include "client/PictureTable.h"
 #include "client/ScreenText.h"
@@ -30,11 +32,25 @@ QColor tintColour(int colour) {
     }
 }
 
+qreal& textScaleSlot() {
+    static qreal scale = 1.0;
+    return scale;
+}
+
 }  // namespace
 
 int screenOffsetFor(int layoutWidth) { return layoutWidth > LayoutWidth ? (layoutWidth - LayoutWidth) / 2 : 0; }
 
-QFont screenFont() { return fontSlot(); }
+qreal textScale() { return textScaleSlot(); }
+void setTextScale(qreal scale) { textScaleSlot() = scale; }
+int textPixels(int pixelSize) { return int(pixelSize * textScaleSlot() + 0.5); }
+
+QFont screenFont() {
+    QFont f = fontSlot();
+    if (textScaleSlot() != 1.0 && f.pixelSize() > 0) f.setPixelSize(textPixels(f.pixelSize()));
+    return f;
+}
+
 void setScreenFont(const QFont& font) { fontSlot() = font; }
 
 QFont figuresFont(int pixelSize) {
@@ -117,8 +133,13 @@ const Sprite& Pictures::icon(int kind) const {
 
 void drawTextAt(QPainter& p, int x, int y, const QString& text, const QColor& colour, bool opaque,
                 const QColor& background) {
+    drawTextAt(p, screenFont(), x, y, text, colour, opaque, background);
+}
+
+void drawTextAt(QPainter& p, const QFont& font, int x, int y, const QString& text, const QColor& colour, bool opaque,
+                const QColor& background) {
     p.save();
-    p.setFont(screenFont());
+    p.setFont(font);
     const QFontMetrics fm(p.font());
     const QRect cell(x, y, fm.horizontalAdvance(text), fm.height());
     if (opaque) p.fillRect(cell, background);
@@ -184,8 +205,10 @@ void drawOwnership(QPainter& p, const Pictures& pictures, Game& game, int screen
         if (!entry) continue;  // frontier lands are never tinted
         const Sprite* sprite = pictures.tints().spriteFor(province->name(), colour);
         if (!sprite) continue;
+        const HolderMark mark = holderMark(owner ? std::optional<Power>(owner->power) : std::nullopt);
         if (sprite->isLoaded()) {
             sprite->drawTransparent(p, entry->x + screenOffsetX, entry->y, false);
+            drawMarkOverTint(p, *sprite, entry->x + screenOffsetX, entry->y, mark);
             continue;
         }
         // Stand-in tint: the province's own rectangles, hatched in the colour.
@@ -194,8 +217,11 @@ void drawOwnership(QPainter& p, const Pictures& pictures, Game& game, int screen
         c.setAlpha(210);
         p.setPen(Qt::NoPen);
         p.setBrush(QBrush(c, Qt::Dense3Pattern));
-        for (const MapRect& r : province->hitRects)
-            p.drawRect(QRect(screenOffsetX + MapLeft + r.left, MapTop + r.top, r.right - r.left, r.bottom - r.top));
+        for (const MapRect& r : province->hitRects) {
+            const QRect area(screenOffsetX + MapLeft + r.left, MapTop + r.top, r.right - r.left, r.bottom - r.top);
+            p.drawRect(area);
+            drawMarkPattern(p, area, mark, markInk());
+        }
         p.restore();
     }
 }
@@ -248,8 +274,16 @@ void drawLegend(QPainter& p, const Pictures& pictures, int screenOffsetX) {
         else
             pictures.sprite(picture.picture).drawTransparent(p, picture.x, picture.y, false);
     }
+    // The legend's column is too narrow for larger words; a reader finds
+    // all it says in the legend's text.
     for (const ScreenTextLine& l : legendLines(o))
-        drawTextAt(p, l.x, l.y, screenText(l), QColor(QRgb(l.colour)));
+        drawTextAt(p, fontSlot(), l.x, l.y, screenText(l), QColor(QRgb(l.colour)));
+    // Beside each foreign power's figure, a sample of its land's tint and
+    // mark; free land's under the rebels'.
+    for (const LegendMark& m : legendMarks(o)) {
+        const int tint = !m.holder ? 3 : *m.holder == Power::Barbarians ? 1 : *m.holder == Power::Sassanids ? 2 : 3;
+        drawMarkSample(p, QRect(m.x, m.y, m.w, m.h), tintColour(tint), holderMark(m.holder));
+    }
 }
 
 QString screenText(const char* form, const std::vector<ScreenTextArg>& args) {

@@ -66,7 +66,14 @@ private:
     int loads_ = 0;
 };
 
-// The font of every text of the screen.
+// How much larger the words are than drawn for a 1366-pixel screen: the
+// desktop's font scaling and the player's "Larger Text" (1 for neither).
+qreal textScale();
+void setTextScale(qreal scale);
+// A pixel size of the words, enlarged by textScale().
+int textPixels(int pixelSize);
+
+// The font of every text of the screen, at textScale().
 QFont screenFont();
 void setScreenFont(const QFont& font);
 // A bold serif whose figures all stand on the line at one height, for counts.
@@ -76,6 +83,9 @@ QFont figuresFont(int pixelSize);
 // screens place their texts. With `opaque`, the line's cell is first filled
 // with `background`.
 void drawTextAt(QPainter& p, int x, int y, const QString& text, const QColor& colour,
+                bool opaque = false, const QColor& background = Qt::white);
+// The same in a font of the caller's.
+void drawTextAt(QPainter& p, const QFont& font, int x, int y, const QString& text, const QColor& colour,
                 bool opaque = false, const QColor& background = Qt::white);
 
 // The map picture (id 111) at (screenOffsetX + 180, 30). Until the artwork

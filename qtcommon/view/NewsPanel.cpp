@@ -38,10 +38,10 @@ int layOut(QTextLayout& layout, int width, int pitch) {
 
 void drawNewsPanel(QPainter& p, const NewsPanel& panel, int screenOffsetX) {
     if (!panel.isShown()) return;
-    constexpr int LineHeight = 19;
+    const int LineHeight = textPixels(19);
     constexpr int Width = 500;
     QFont body = screenFont();
-    body.setPixelSize(16);
+    body.setPixelSize(textPixels(16));
     // A long line (the provinces lost in a bad year) wraps under itself
     // rather than running off the plaque.
     struct Placed {
@@ -49,7 +49,7 @@ void drawNewsPanel(QPainter& p, const NewsPanel& panel, int screenOffsetX) {
         int indent, y;
     };
     std::vector<Placed> placed;
-    int y = 54;
+    int y = 22 + textPixels(32);  // under the title
     for (const NewsPanel::Line& line : panel.lines) {
         QFont f = body;
         f.setBold(line.tone == NewsPanel::Tone::Section);
@@ -59,7 +59,7 @@ void drawNewsPanel(QPainter& p, const NewsPanel& panel, int screenOffsetX) {
         placed.push_back({std::move(text), indent, y});
         y += lines * LineHeight;
     }
-    const int height = y + 10 + 30;
+    const int height = y + 10 + textPixels(30);
     const QRect map(screenOffsetX + MapLeft, MapTop, MapWidth, MapHeight);
     const QRect box(map.center().x() - Width / 2, std::max(map.top() + 8, map.center().y() - height / 2), Width,
                     std::min(height, MapHeight - 16));
@@ -74,11 +74,11 @@ void drawNewsPanel(QPainter& p, const NewsPanel& panel, int screenOffsetX) {
     p.setClipRect(box.adjusted(8, 8, -8, -8));
 
     QFont title = screenFont();
-    title.setPixelSize(24);
+    title.setPixelSize(textPixels(24));
     title.setBold(true);
     p.setFont(title);
     p.setPen(QColor(110, 20, 20));
-    p.drawText(QRect(box.left(), box.top() + 12, Width, 32), Qt::AlignHCenter | Qt::AlignVCenter, panel.title);
+    p.drawText(QRect(box.left(), box.top() + 12, Width, textPixels(32)), Qt::AlignHCenter | Qt::AlignVCenter, panel.title);
 
     for (std::size_t i = 0; i < panel.lines.size(); ++i) {
         p.setPen(toneColour(panel.lines[i].tone));
@@ -86,7 +86,7 @@ void drawNewsPanel(QPainter& p, const NewsPanel& panel, int screenOffsetX) {
     }
     QFont footer = body;
     footer.setItalic(true);
-    footer.setPixelSize(14);
+    footer.setPixelSize(textPixels(14));
     p.setFont(footer);
     p.setPen(QColor(90, 70, 40));
     p.drawText(QRect(box.left(), box.bottom() - 28, Width, 20), Qt::AlignHCenter | Qt::AlignVCenter, panel.footer);

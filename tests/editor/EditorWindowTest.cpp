@@ -181,6 +181,35 @@ TEST_F(Window, TheOwnerMenuGivesAProvinceAway) {
     EXPECT_EQ(game().romans.countLegionsIn(italia), 0);
 }
 
+TEST_F(Window, TheKeyboardMovesTheHighlightAndSetsHolderAndLegionsNamingTheProvince) {
+    QWidget* map = window->centralWidget();
+    EXPECT_EQ(map->focusPolicy(), Qt::StrongFocus);
+    session->select(&province("Italia"));
+    QTest::keyClick(map, Qt::Key_Up);
+    Province* moved = session->selected();
+    ASSERT_TRUE(moved);
+    ASSERT_NE(moved, &province("Italia"));
+    EXPECT_EQ(session->selection(), std::vector<Province*>{moved});
+    EXPECT_TRUE(map->accessibleName().startsWith("Map: " + QString::fromStdString(moved->name()) + '.'));
+
+    QTest::keyClick(map, Qt::Key_B);
+    EXPECT_EQ(game().ownerOf(*moved), &game().barbarians);
+    QTest::keyClick(map, Qt::Key_Plus);
+    QTest::keyClick(map, Qt::Key_Plus);
+    QTest::keyClick(map, Qt::Key_Minus);
+    EXPECT_EQ(game().barbarians.countLegionsIn(*moved), 1);
+    EXPECT_TRUE(map->accessibleName().contains("Held by the barbarians. Barbarian legions: 1."));
+    // Each key one step of undo.
+    window->undoStack().undo();
+    EXPECT_EQ(game().barbarians.countLegionsIn(*moved), 2);
+
+    // The right-click menu from the keyboard, on the highlighted province.
+    window->popupAnswer = CmdOwnerSassanids;
+    QTest::keyClick(map, Qt::Key_Menu);
+    EXPECT_EQ(window->popupsShown, 1);
+    EXPECT_EQ(game().ownerOf(*moved), &game().sassanids);
+}
+
 bool sameArea(const QImage& a, const QImage& b, const QRect& area) {
     return a.copy(area) == b.copy(area);
 }

@@ -251,14 +251,14 @@ TEST(Reports, PlagueLinesAreRed) {
     auto lines = h.screen.economicReportLines();
     EXPECT_EQ(lines[7].text, "The Empire is suffering from a plague.");
     EXPECT_EQ(lines[8].text, "Legion creation and tax collection are slowed!");
-    EXPECT_EQ(lines[7].colour, QColor(255, 0, 0));
-    EXPECT_EQ(lines[8].colour, QColor(255, 0, 0));
+    EXPECT_EQ(lines[7].colour, QColor(160, 0, 0));
+    EXPECT_EQ(lines[8].colour, QColor(160, 0, 0));
     EXPECT_EQ(lines[6].colour, QColor(Qt::black));
     r.treasury = 0;
     lines = h.screen.economicReportLines();
     EXPECT_EQ(lines[7].text, "The Empire is out of money:");
     EXPECT_EQ(lines[8].text, "The legions are disbanding!");
-    EXPECT_EQ(lines[8].colour, QColor(255, 0, 0));
+    EXPECT_EQ(lines[8].colour, QColor(160, 0, 0));
     r.plague = false;
     r.treasury = -500;  // in debt without plague: the ordinary lines
     lines = h.screen.economicReportLines();
@@ -529,6 +529,24 @@ TEST(Lessons, ToggleStopAndPlayAgainFromTheStart) {
     EXPECT_TRUE(d.narrationPlaying());
     EXPECT_EQ(h.backend.calls.size(), 2u);
     EXPECT_EQ(h.backend.stops, 1);
+}
+
+TEST(Lessons, TheKeyboardPlaysAndStopsTheNarrationAndAReaderHearsTheWords) {
+    Harness h;
+    LessonDialog d(h.window.get(), h.pictures, h.sounds, 249);
+    EXPECT_TRUE(d.accessibleDescription().contains("Adrianople")) << d.accessibleDescription().toStdString();
+    d.show();
+    d.narrationButton()->setFocus();
+    // Enter presses the focused button, not Close; Space too.
+    QTest::keyClick(&d, Qt::Key_Return);
+    EXPECT_TRUE(d.narrationPlaying());
+    EXPECT_TRUE(d.isVisible());
+    QTest::keyClick(d.narrationButton(), Qt::Key_Space);
+    EXPECT_FALSE(d.narrationPlaying());
+    EXPECT_EQ(d.narrationButton()->text(), "&Play narration");
+    d.closeButton()->setFocus();
+    QTest::keyClick(&d, Qt::Key_Return);
+    EXPECT_FALSE(d.isVisible());
 }
 
 TEST(Lessons, ClosingStopsTheNarrationWhateverTheSoundOption) {

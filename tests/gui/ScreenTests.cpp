@@ -5,8 +5,10 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
 
 #include "GuiTestSupport.h"
+#include "qtcommon/view/HolderPatterns.h"
 #include "qtcommon/view/LegionFigures.h"
 #include "client/MarchPlan.h"
 #include "client/PictureTable.h"
@@ -187,6 +189,48 @@ TEST(ComposedScreen, ScaledCompositionKeepsLayoutCoordinates) {
 
 // The places the page is given are the window's: a moved figure is picked up
 // where it is drawn, and the zoom ends on the dialog's place.
+// ------------------------------------------------ colour is not the only cue
+
+TEST(HolderMarks, FreeLandAndTheRebelsDifferOnOneTintAndMarksStayInsideTheLand) {
+    testApp();
+    auto sample = [](std::optional<Power> holder) {
+        QImage img(40, 40, QImage::Format_ARGB32);
+        img.fill(Qt::black);
+        QPainter p(&img);
+        view::drawMarkSample(p, QRect(0, 0, 40, 40), QColor(250, 250, 250), view::holderMark(holder));
+        return img;
+    };
+    // Both pale, told apart by their marks alone; each mark differs from the plain tint.
+    EXPECT_NE(sample(std::nullopt), sample(Power::RogueRomans));
+    EXPECT_NE(sample(std::nullopt), sample(Power::Romans));
+    EXPECT_NE(sample(Power::RogueRomans), sample(Power::Romans));
+
+    // A tint covering only the left half: the marks land there and nowhere else.
+    QImage half(40, 20, QImage::Format_ARGB32);
+    half.fill(Qt::transparent);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 20; ++x) half.setPixel(x, y, qRgba(240, 220, 40, 255));
+    QTemporaryDir dir;
+    QDir().mkpath(dir.filePath("bitmaps"));
+    ASSERT_TRUE(half.save(dir.filePath("bitmaps/9999.png")));
+    view::Sprite tint(9999, 0, 40, 20);
+    ASSERT_TRUE(tint.load(dir.filePath("bitmaps")));
+    for (const std::optional<Power> holder : {std::optional<Power>(), std::optional<Power>(Power::Barbarians),
+                                             std::optional<Power>(Power::Sassanids), std::optional<Power>(Power::RogueRomans)}) {
+        QImage map(40, 20, QImage::Format_ARGB32);
+        map.fill(Qt::white);
+        QPainter p(&map);
+        view::drawMarkOverTint(p, tint, 0, 0, view::holderMark(holder));
+        p.end();
+        int inside = 0, outside = 0;
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 40; ++x)
+                if (map.pixel(x, y) != qRgb(255, 255, 255)) ++(x < 20 ? inside : outside);
+        EXPECT_GT(inside, 20);
+        EXPECT_EQ(outside, 0);
+    }
+}
+
 TEST(SharedPlaces, FiguresBoxesAndTheZoomAreTheWindows) {
     Harness h;
     for (const Province* p : h.game.provinceTable) {

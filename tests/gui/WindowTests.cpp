@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QMenuBar>
+#include <QSet>
 #include <QMouseEvent>
 #include <QTest>
 #include <QTextBrowser>
@@ -201,24 +202,55 @@ TEST(Menu, TitlesItemsAndIdsInOrder) {
     };
     for (QAction* top : h.window->menuBar()->actions()) walk(top->menu(), top->text() + QStringLiteral(" > "));
     const QStringList expected = {
-        "&File > New Game=3002", "&File > &Continue Last Game=3003", "&File > Save=3001", "&File > Load=3000", "&File > E&xit=105",
+        "&File > &New Game=3002", "&File > &Continue Last Game=3003", "&File > &Save=3001", "&File > &Load=3000", "&File > E&xit=105",
         "&Edit > &Undo=4000",
-        "Options > Skill Level > Easy=5000", "Options > Skill Level > Normal=5001", "Options > Skill Level > Hard=5002",
-        "Options > Sound=6000", "Options > Year's News=6001", "Options > Scenarios > Valerian (260 AD)=1100",
-        "Options > Scenarios > Constantine (306 AD)=1101", "Options > Scenarios > Honorius (409 AD)=1102",
-        "Options > Scenarios > Valentinian III (454 AD)=1103",
-        "History > History Lessons > Maximinus Thrax=2000", "History > History Lessons > Three Empires=2002",
-        "History > History Lessons > Aurelian=2003", "History > History Lessons > Diocletian=2004",
-        "History > History Lessons > Constantine I=2005", "History > History Lessons > Battle of Adrianople=2010",
-        "History > History Lessons > Theodosius I=2009", "History > History Lessons > Sack of 410 AD=2006",
-        "History > History Lessons > Sack of 455 AD=2007", "History > History Lessons > Romulus Augustulus=2008",
-        "History > Study Guide=106", "History > Take Quiz=108",
-        "&Help > Hints from the Prefect=110", "&Help > Tutorial=103", "&Help > &About ...=104"};
+        "&Options > S&kill Level > &Easy=5000", "&Options > S&kill Level > &Normal=5001", "&Options > S&kill Level > &Hard=5002",
+        "&Options > &Sound=6000", "&Options > &Year's News=6001", "&Options > &Larger Text=6002",
+        "&Options > S&cenarios > &Valerian (260 AD)=1100",
+        "&Options > S&cenarios > &Constantine (306 AD)=1101", "&Options > S&cenarios > H&onorius (409 AD)=1102",
+        "&Options > S&cenarios > Valentinian &III (454 AD)=1103",
+        "Hi&story > History &Lessons > Maximinus Thrax=2000", "Hi&story > History &Lessons > Three Empires=2002",
+        "Hi&story > History &Lessons > Aurelian=2003", "Hi&story > History &Lessons > Diocletian=2004",
+        "Hi&story > History &Lessons > Constantine I=2005", "Hi&story > History &Lessons > Battle of Adrianople=2010",
+        "Hi&story > History &Lessons > Theodosius I=2009", "Hi&story > History &Lessons > Sack of 410 AD=2006",
+        "Hi&story > History &Lessons > Sack of 455 AD=2007", "Hi&story > History &Lessons > Romulus Augustulus=2008",
+        "Hi&story > Study &Guide=106", "Hi&story > Take &Quiz=108",
+        "&Help > &Hints from the Prefect=110", "&Help > &Tutorial=103", "&Help > &About ...=104"};
     EXPECT_EQ(seen, expected);
+    // Alt and a letter reaches every menu, and no two items of one menu share a letter.
+    std::function<void(const QList<QAction*>&)> noClash = [&](const QList<QAction*>& items) {
+        QSet<QChar> letters;
+        for (QAction* a : items) {
+            const qsizetype amp = a->text().indexOf('&');
+            if (amp >= 0) EXPECT_FALSE(letters.contains(a->text().at(amp + 1).toLower())) << a->text().toStdString();
+            if (amp >= 0) letters.insert(a->text().at(amp + 1).toLower());
+            if (a->menu()) noClash(a->menu()->actions());
+        }
+    };
+    noClash(h.window->menuBar()->actions());
+    for (QAction* top : h.window->menuBar()->actions()) EXPECT_TRUE(top->text().contains('&')) << top->text().toStdString();
     const auto aboutKeys = h.window->action(Command::About)->shortcuts();
     EXPECT_TRUE(aboutKeys.contains(QKeySequence(Qt::ALT | Qt::Key_Question)));
     EXPECT_TRUE(aboutKeys.contains(QKeySequence(Qt::ALT | Qt::Key_Slash)));
     EXPECT_FALSE(aboutKeys.contains(QKeySequence(Qt::Key_Slash)));
+}
+
+TEST(Menu, LargerTextEnlargesTheWordsAndTheReportsStillFit) {
+    Harness h;
+    const qreal plain = view::textScale();
+    h.window->action(Command::LargerText)->trigger();
+    EXPECT_NEAR(view::textScale(), std::min(1.5, plain * 1.2), 0.001);
+    // The reports' words do not run into each other nor off the scroll, the
+    // plague's long warning included.
+    h.game.romans.plague = true;
+    const QFontMetrics fm(view::screenFont());
+    auto ink = [&](const GameScreen::TextLine& l) { return fm.tightBoundingRect(l.text).translated(l.x, l.y + fm.ascent()); };
+    std::vector<GameScreen::TextLine> lines = h.screen.economicReportLines();
+    for (const GameScreen::TextLine& l : h.screen.militaryReportLines()) lines.push_back(l);
+    for (std::size_t i = 1; i < lines.size(); ++i) EXPECT_FALSE(ink(lines[i - 1]).intersects(ink(lines[i]))) << i;
+    for (const GameScreen::TextLine& l : lines) EXPECT_LT(ink(l).right(), 1340) << l.text.toStdString();
+    h.window->action(Command::LargerText)->trigger();
+    EXPECT_NEAR(view::textScale(), plain, 0.001);
 }
 
 TEST(Menu, SkillLevelCarriesOneCheckMark) {

@@ -1,5 +1,6 @@
 #include "web/src/PageState.h"
 
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 
@@ -104,7 +105,9 @@ std::string pageResultsDialog(const World& game) {
     out << "{\"picture\":" << d.picture << ",\"title\":" << jsonString(d.title) << ",\"counts\":";
     writeScreenLines(out, d.counts);
     out << ",\"words\":";
-    writeStrings(out, resultsInWords(game));
+    std::vector<std::string> results;
+    for (const ScreenPhrase& phrase : resultsInWords(game)) results.push_back(englishPhrase(phrase));
+    writeStrings(out, results);
     out << '}';
     return out.str();
 }
@@ -134,8 +137,10 @@ std::string pageState(Game& game) {
         out << (first ? "" : ",") << "{\"name\":" << jsonString(p->name()) << ",\"tint\":" << tintPicture(game, *p)
             << ",\"holder\":" << jsonString(holder ? powerName(*holder) : "") << ",\"mark\":";
         writeMark(out, holder);
-        out << ",\"summary\":" << jsonString(provinceSummary(game, *p))
-            << ",\"details\":" << jsonString(provinceDetails(*p)) << ",\"info\":";
+        const std::vector<ScreenPhrase> parts = provinceDescription(game, *p);
+        const auto split = parts.begin() + static_cast<std::ptrdiff_t>(std::min(ProvinceSummaryParts, parts.size()));
+        out << ",\"summary\":" << jsonString(englishDescription({parts.begin(), split}))
+            << ",\"details\":" << jsonString(englishDescription({split, parts.end()})) << ",\"info\":";
         writeInfoLine(out, p);
         out << ",\"legions\":[";
         first = false;

@@ -149,10 +149,8 @@ std::string pageTables(const Game& game) {
     const std::vector<ScreenPicture> legend = legendPictures(0);
     for (std::size_t i = 0; i < legend.size(); ++i)
         out << (i ? "," : "") << '[' << legend[i].x << ',' << legend[i].y << ',' << legend[i].picture << ']';
-    std::vector<ScreenTextLine> legendWords = legendLines(0);
-    legendWords.push_back(view::freeLandLegendLine(0));
     out << "],\"texts\":";
-    writeScreenLines(out, legendWords);
+    writeScreenLines(out, legendLines(0));
     out << ",\"marks\":[";
     first = true;
     for (const view::LegendMark& m : view::legendMarks(0)) {
