@@ -5,8 +5,6 @@
 // game's state.
 #include <emscripten.h>
 
-#include <deque>
-#include <map>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -27,19 +25,20 @@ using editor::EditorSession;
 constexpr std::size_t UndoLimit = 1000;
 
 struct PageEditor {
-    explicit PageEditor(Game& game) : session(game) {}
+    PageEditor(Page* page, Game& game) : page(page), session(game) {}
+    Page* page;
     EditorSession session;
-    std::deque<EditorSession::Snapshot> undo;
+    std::vector<EditorSession::Snapshot> undo;
     // The options' messages of the last attempt to store them.
     std::vector<std::string> errors;
 };
 
-std::map<Page*, std::unique_ptr<PageEditor>> editors;
+// A page edits one game: the editor of the page that last asked.
+std::unique_ptr<PageEditor> current;
 
 PageEditor& editorOf(Page* page) {
-    std::unique_ptr<PageEditor>& e = editors[page];
-    if (!e) e = std::make_unique<PageEditor>(pageGame(*page));
-    return *e;
+    if (!current || current->page != page) current = std::make_unique<PageEditor>(page, pageGame(*page));
+    return *current;
 }
 
 // A change kept for undo only when it changed the scenario.
@@ -49,7 +48,7 @@ void record(PageEditor& e, Change change) {
     change();
     if (EditorSession::same(before, e.session.snapshot())) return;
     e.undo.push_back(std::move(before));
-    if (e.undo.size() > UndoLimit) e.undo.pop_front();
+    if (e.undo.size() > UndoLimit) e.undo.erase(e.undo.begin());
 }
 
 void writeList(std::ostream& out, const std::vector<std::string>& texts) {
