@@ -103,7 +103,8 @@ class EditorPage {
     byId('title').maxLength = this.view.maxTitle;
     byId('briefing').maxLength = this.view.maxBriefing;
     byId('store-texts').addEventListener('click', () => {
-      this.edit(this.api.editTexts(byId('title').value, byId('briefing').value));
+      // Trimmed as the desktop editor's dialog trims them.
+      this.edit(this.api.editTexts(byId('title').value.trim(), byId('briefing').value.trim()));
       this.fillFields();
     });
     byId('edit-undo').addEventListener('click', () => this.undo());
@@ -207,10 +208,11 @@ async function boot() {
   const tables = JSON.parse(api.tables());
   const editor = new EditorPage(api, tables);
   engine.page = { setState: (state) => editor.map.setState(state) };
-  await Promise.all([document.fonts.load('16px "EB Garamond"'),
-                     loadPictures([111, ...tables.tints.flatMap((t) => t.pictures)])]);
-  whenPictureArrives(() => editor.map.setState(editor.map.state));
   editor.show(api.editNew());
+  // The first frame's pictures: the map and the tints it shows; the rest as they are drawn.
+  await Promise.all([document.fonts.load('16px "EB Garamond"'),
+                     loadPictures([111, ...editor.map.state.provinces.map((p) => p.tint).filter(Boolean)])]);
+  whenPictureArrives(() => editor.map.setState(editor.map.state));
   editor.wire();
   editor.fillFields();
   byId('loading').hidden = true;
