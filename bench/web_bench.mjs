@@ -27,11 +27,12 @@ const median = (values) => values.slice().sort((a, b) => a - b)[Math.floor(value
 const goals = [];
 const figure = (name, measured, goal) => goals.push([name, measured, goal]);
 
-async function firstMap(browser, site) {
+// The game page, or the editor page (`editor` true), on a cold visit.
+async function firstMap(browser, site, editor = false) {
   const context = await browser.newContext({ viewport: { width: 1366, height: 768 } });
   const page = await context.newPage();
-  await page.goto(`${site.url}?seed=1`);
-  await page.waitForFunction(() => window.aurovane?.ready, null, { timeout: 30000 });
+  await page.goto(editor ? `${site.url}editor.html` : `${site.url}?seed=1`);
+  await page.waitForFunction(() => (window.aurovane || window.aurovaneEditor)?.ready, null, { timeout: 30000 });
   const ms = await page.evaluate(() => performance.getEntriesByName('aurovane-first-map')[0].startTime);
   const bytes = await page.evaluate(bytesUntilReady);
   await context.close();
@@ -42,6 +43,8 @@ const site = await serveSite(siteFolder);
 const browser = await chromium.launch({ executablePath: process.env.CHROMIUM || '/usr/bin/chromium', args: ['--no-sandbox'] });
 const loads = [];
 for (let i = 0; i < 5; ++i) loads.push(await firstMap(browser, site));
+const editorLoads = [];
+for (let i = 0; i < 5; ++i) editorLoads.push(await firstMap(browser, site, true));
 
 // The longest main-thread task from the click on End Year to the page waiting
 // for the player again, the welcome declined and every question answered No.
@@ -91,6 +94,11 @@ console.log(`first drawn map: ${firstMapMs.toFixed(0)} ms after navigation (medi
 console.log(`received until then: ${firstMapKiB.toFixed(0)} KiB`);
 figure('first drawn map, cold, localhost', `${firstMapMs.toFixed(0)} ms`, '<= 700 ms');
 figure('received before ready to play', `${firstMapKiB.toFixed(0)} KiB`, '<= 1 MB');
+const editorMs = median(editorLoads.map((l) => l.ms));
+const editorKiB = median(editorLoads.map((l) => l.bytes)) / 1024;
+console.log(`the editor's first drawn map: ${editorMs.toFixed(0)} ms after navigation, ${editorKiB.toFixed(0)} KiB received`);
+figure('the editor\'s first drawn map, cold, localhost', `${editorMs.toFixed(0)} ms`, '<= 700 ms');
+figure('received before the editor is ready', `${editorKiB.toFixed(0)} KiB`, '<= 3 MB');
 sizes.forEach(([v, scale], i) =>
   figure(`longest main-thread task, first year, ${v.width}x${v.height}@${scale}`, `${longest[i].toFixed(0)} ms`, '<= 50 ms'));
 const wasmKB = fs.statSync(path.join(siteFolder, 'aurovane.wasm')).size / 1000;

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "editor/EditorSession.h"
+#include "client/EditorSession.h"
 #include "editor/Messages.h"
 #include "qtcommon/PrefectDialog.h"
 

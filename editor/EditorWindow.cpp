@@ -418,8 +418,7 @@ void EditorWindow::setCurrentFile(const QString& path) {
 
 bool EditorWindow::askDiscardChanges() {
     AdvisorDialog d(this, pictures_, AdvisorDialog::Question,
-                    tr("The scenario has changes that are not saved. Throw them away?"), tr("Throw away"),
-                    tr("Keep editing"));
+                    tr(DiscardChanges), tr(ThrowAway), tr(KeepEditing));
     d.exec();
     return d.answer() == AdvisorDialog::Yes;
 }

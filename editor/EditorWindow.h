@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/EditorSession.h"
+#include "client/EditorSession.h"
 #include "qtcommon/view/ProvinceRegions.h"
 
 class QAction;

@@ -5,7 +5,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "editor/EditorSession.h"
+#include "client/EditorSession.h"
 #include "qtcommon/PrefectDialog.h"
 
 namespace editor {

@@ -2,7 +2,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 
-#include "editor/EditorSession.h"
+#include "client/EditorSession.h"
 
 class QCheckBox;
 class QLineEdit;

@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "editor/EditorSession.h"
+#include "client/EditorSession.h"
 #include "editor/PowerNames.h"
 #include "engine/Game.h"
 

@@ -3,7 +3,7 @@
 #include <QScreen>
 #include <cstdio>
 
-#include "editor/EditorSession.h"
+#include "client/EditorSession.h"
 #include "editor/EditorWindow.h"
 #include "editor/Messages.h"
 #include "qtcommon/view/MapDrawing.h"

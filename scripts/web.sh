@@ -28,6 +28,7 @@ case "$mode" in
     node web/tests/browser-test.mjs build-web/site
     node web/tests/first-year-test.mjs build-web/site
     node web/tests/access-test.mjs build-web/site
+    node web/tests/editor-test.mjs build-web/site build/cli/aurovane-cli
     ;;
   serve)
     port="${PORT:-8000}"

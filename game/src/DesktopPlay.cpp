@@ -17,7 +17,7 @@
 #include "qtcommon/view/MapDrawing.h"
 #include "engine/Game.h"
 #include "qtcommon/RulesText.h"
-#include "qtcommon/ScenarioBriefing.h"
+#include "client/ScenarioBriefing.h"
 
 namespace {
 

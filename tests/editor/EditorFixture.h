@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/EditorSession.h"
+#include "client/EditorSession.h"
 #include "editor/Messages.h"
 #include "engine/Game.h"
 #include "rules/Presenter.h"

@@ -5,10 +5,10 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include "editor/EditorSession.h"
+#include "client/EditorSession.h"
 #include "editor/EditorWindow.h"
 #include "editor/Messages.h"
-#include "qtcommon/ScenarioBriefing.h"
+#include "client/ScenarioBriefing.h"
 #include "tests/editor/PositionSnapshot.h"
 #include "tests/gui/GuiTestSupport.h"
 

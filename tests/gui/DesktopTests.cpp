@@ -562,7 +562,10 @@ TEST(Autosave, ContinueWithABadFileShowsTheReadersMessageAndKeepsTheGame) {
     const std::string before = stateLine(h.game);
     BoxWatcher boxes;
     h.told.clear();
+    // A year played since the game began: Continue asks first, as Load does.
+    h.answers = {true};
     h.window->action(Command::ContinueLastGame)->trigger();
+    EXPECT_EQ(h.asked, std::vector<std::string>{"Discard the current game?"});
     EXPECT_TRUE(boxes.seen.empty()) << "the game's own dialog, not a stock box";
     ASSERT_EQ(h.told.size(), 1u);
     EXPECT_EQ(h.told.front(), "The kept game cannot be loaded; the current game goes on:\n" +

@@ -10,6 +10,7 @@ import { download, keepYear, keptNewestFirst, readSavedGame } from './keep.js';
 import { handOverPaintedLand } from './painted-land.js';
 import { loadPictures, whenPictureArrives } from './pictures.js';
 import { Screen, Steps } from './screen.js';
+import { carriesScenario, forgetLink, scenarioFromLink, scenarioLink } from './share-link.js';
 
 const byId = (id) => document.getElementById(id);
 const latin1Bytes = (text) => Uint8Array.from(text, (c) => c.charCodeAt(0) & 0xff);
@@ -280,7 +281,20 @@ class Page {
   async loadBytes(bytes) {
     const error = this.tryLoad(bytes);
     if (error) await ask(error, 'OK', null);
+    // A scenario's own words, as the Prefect reads them in the window.
+    else if (this.api.briefing()) await tell(this.api.briefing());
     return !error;
+  }
+
+  // A scenario handed over in the address (a shared link, the editor's Play):
+  // read as a file is; true once it is the game.
+  async openLink() {
+    const shared = await scenarioFromLink(location.hash, this.tables.savedGames.largest);
+    if (!shared) return false;
+    forgetLink();
+    if (!shared.tooLarge) return this.loadBytes(shared.bytes);
+    await tell(this.tables.savedGames.tooLarge);
+    return false;
   }
 
   // A damaged newest year (storage cut short, a hand edit) is no reason to
@@ -353,6 +367,9 @@ class Page {
         break;
       case 'load':
         if (await this.mayDiscardGame()) byId('file-input').click();
+        break;
+      case 'editor':
+        window.open(await scenarioLink('editor.html', this.api.save()), '_blank');
         break;
       case 'scenario':
         if (await ask(this.tables.questions.scenario, '', ''))
@@ -447,6 +464,13 @@ async function boot() {
       registration.active.postMessage({ cacheLater: true, sharp: window.devicePixelRatio > 1 }, [channel.port2]);
     });
   }
+  // A link pasted over the game's own address replaces the game once the player agrees.
+  window.addEventListener('hashchange', async () => {
+    if (!page.busy && !document.querySelector('dialog[open]') && carriesScenario(location.hash)
+        && (await ask(tables.questions.newGame, '', ''))) await page.openLink();
+    forgetLink();
+  });
+  if (await page.openLink()) return;
   await page.introduction();
   await page.call(() => api.hints());
 }

@@ -22,6 +22,7 @@
 #include "client/Choreography.h"
 #include "client/GameOver.h"
 #include "client/PaintedProvinces.h"
+#include "client/ScenarioBriefing.h"
 #include "english/CorrectedEnglish.h"
 #include "rules/LessonTable.h"
 #include "rules/Orders.h"
@@ -30,6 +31,7 @@
 #include "web/src/PageCarry.h"
 #include "web/src/PageExports.h"
 #include "web/src/PageOrder.h"
+#include "web/src/PageParts.h"
 #include "web/src/PageState.h"
 #include "web/src/PageSteps.h"
 #include "web/src/PageTables.h"
@@ -281,6 +283,8 @@ const char* aurovane_load(Page* page, const unsigned char* file, int fileLength)
     return page->answer(r.file.ok ? "" : correctedEnglish(r.file.error));
 }
 
+const char* aurovane_briefing(Page* page) { return page->answer(scenarioBriefingText(page->game)); }
+
 // The Palestina uprising, the window's P+F+J.
 const char* aurovane_palestina_uprising(Page* page) {
     return playOut(*page, [page] {
@@ -378,3 +382,7 @@ const char* aurovane_give_order(Page* page) {
 }
 
 }  // extern "C"
+
+Game& pageGame(Page& page) { return page.game; }
+void pageShowGame(Page& page) { showState(page); }
+const char* pageReply(Page& page, std::string text) { return page.answer(std::move(text)); }

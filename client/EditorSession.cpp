@@ -1,4 +1,4 @@
-#include "editor/EditorSession.h"
+#include "client/EditorSession.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -46,6 +46,14 @@ bool parseWholeNumber(const std::string& fullText, int& value) {
 
 bool asksPlagueYears(bool plagueTicked, int currentPlagueCounter) {
     return plagueTicked && currentPlagueCounter <= 0;
+}
+
+const char* holderName(const Game& game, const Empire* empire) {
+    if (empire == &game.romans) return QT_TRANSLATE_NOOP("editor::EditorWindow", "Romans");
+    if (empire == &game.barbarians) return QT_TRANSLATE_NOOP("editor::EditorWindow", "Barbarians");
+    if (empire == &game.sassanids) return QT_TRANSLATE_NOOP("editor::EditorWindow", "Sassanids");
+    if (empire == &game.rogueRomans) return QT_TRANSLATE_NOOP("editor::EditorWindow", "Rebelling Legions");
+    return QT_TRANSLATE_NOOP("editor::EditorWindow", "No one");
 }
 
 OptionsOutcome checkOptions(const OptionsForm& form, int currentPlagueCounter) {

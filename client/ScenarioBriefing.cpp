@@ -1,4 +1,4 @@
-#include "qtcommon/ScenarioBriefing.h"
+#include "client/ScenarioBriefing.h"
 
 #include "rules/World.h"
 

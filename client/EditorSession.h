@@ -1,19 +1,22 @@
 #pragma once
-#include <QtGlobal>
 #include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "model/SavedPosition.h"
-#include "model/SavedPosition.h"
+
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
 
 class Empire;
 class Game;
 class Province;
 
-// The editor's own state and commands, free of any window, so that tests can
-// drive every editing rule directly.
+// The scenario editor's state and commands, free of any window: the desktop
+// editor and the page's editor both edit through it, and tests drive every
+// editing rule directly.
 namespace editor {
 
 // The map picture's top-left corner in the editor window. The editor lays out
@@ -52,6 +55,11 @@ inline constexpr int FirstYear = 235;
 // started there or later would play on with no end, so 475 is the last year
 // a scenario may start in.
 inline constexpr int LastScenarioYear = 475;
+// The question before unsaved changes are thrown away, and its answers.
+inline constexpr const char* DiscardChanges =
+    QT_TRANSLATE_NOOP("editor::EditorWindow", "The scenario has changes that are not saved. Throw them away?");
+inline constexpr const char* ThrowAway = QT_TRANSLATE_NOOP("editor::EditorWindow", "Throw away");
+inline constexpr const char* KeepEditing = QT_TRANSLATE_NOOP("editor::EditorWindow", "Keep editing");
 // The options dialog's messages, in English; the window shows them translated.
 inline constexpr const char* YearError = QT_TRANSLATE_NOOP("editor::OptionsDialog", "Year must be between 235 and 475.");
 inline constexpr const char* TreasuryError = QT_TRANSLATE_NOOP("editor::OptionsDialog", "Treasury must be greater than 0.");
@@ -99,6 +107,10 @@ OptionsOutcome checkOptions(const OptionsForm& form, int currentPlagueCounter);
 // A plague in force with a counter of 0 or less never ends in the game, so a
 // ticked plague on such a position needs its remaining years from the designer.
 bool asksPlagueYears(bool plagueTicked, int currentPlagueCounter);
+
+// The name the editor gives a province's holder, in English ("No one" for
+// none); the window shows it translated.
+const char* holderName(const Game& game, const Empire* empire);
 
 class EditorSession {
 public:
