@@ -38,7 +38,16 @@ bool PaintedProvinces::paintTint(const ProvinceMap& map, std::string_view provin
     return false;
 }
 
+void PaintedProvinces::paintNow() const {
+    if (!pending_) return;
+    // Taken first: the painting paints on this very lookup.
+    void (*const paintAll)(void*) = pending_;
+    pending_ = nullptr;
+    paintAll(context_);
+}
+
 Province* PaintedProvinces::at(const ProvinceMap& map, int x, int y) const {
+    paintNow();
     if (x >= 0 && y >= 0 && x < MapWidth && y < MapHeight) {
         const int value = lookup_[std::size_t(y) * MapWidth + std::size_t(x)];
         if (value > 0 && value <= int(map.provinceTable.size())) return map.provinceTable[std::size_t(value - 1)];

@@ -32,8 +32,22 @@ public:
     // (provinceAt); nullptr for the sea.
     Province* at(const ProvinceMap& map, int mapX, int mapY) const;
 
+    // Puts the painting off until the first question: `paintAll(context)`
+    // runs once, then. Reading every tint costs a window's first frame more
+    // than the frame itself, and no question comes before the player moves.
+    // (A plain function: the page's engine, which never puts it off, counts
+    // its bytes.)
+    void paintWhenAsked(void (*paintAll)(void* context), void* context) {
+        pending_ = paintAll;
+        context_ = context;
+    }
+    // Runs the painting put off, if any.
+    void paintNow() const;
+
 private:
     std::vector<unsigned char> lookup_;  // 0 for none, else 1 + the province's table index
+    mutable void (*pending_)(void*) = nullptr;
+    void* context_ = nullptr;
 };
 
 }  // namespace view

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <iterator>
 #include <optional>
 
 #include "engine/Game.h"
@@ -35,15 +36,21 @@ GameScreen::GameScreen(Game& game, const Pictures& pictures) : game_(game), pict
 
 void GameScreen::setLayout(QSize layoutSize, qreal scale) {
     layoutSize_ = layoutSize.expandedTo(QSize(LayoutWidth, LayoutHeight));
+    scale_ = scale > 0 ? scale : 1.0;
     offsetX_ = screenOffsetFor(layoutSize_.width());
-    back_.reset(layoutSize_, scale);
-    front_.reset(layoutSize_, scale);
-    mapCache_.reset(QSize(MapWidth, MapHeight), scale);
-    scene_.reset(layoutSize_, scale);
-    previousScene_ = base_ = Surface();
+    back_ = front_ = mapCache_ = Surface();
     sceneComposed_ = false;
-    baseKey_.clear();
+    pieces_.clear();
+    drawnPieces_.clear();
+    mapKey_.clear();
     stale_ = drawnOver_ = QRegion();
+}
+
+void GameScreen::makeSurfaces() {
+    if (!front_.isNull()) return;
+    back_.reset(layoutSize_, scale_);
+    front_.reset(layoutSize_, scale_);
+    mapCache_.reset(QSize(MapWidth, MapHeight), scale_);
 }
 
 namespace {
@@ -60,7 +67,7 @@ QRegion withMargin(const QRegion& area) {
 
 void GameScreen::show(const QRect& r) {
     stale_ += withMargin(r);
-    if (present) present(r);
+    if (present) present(QRegion(r));
 }
 
 SceneKey GameScreen::sceneKey() const {
@@ -83,54 +90,160 @@ SceneKey GameScreen::sceneKey() const {
     return key;
 }
 
-void GameScreen::composeBase() {
+QRect GameScreen::mapArea() const { return QRect(offsetX_ + MapLeft, MapTop, MapWidth, MapHeight); }
+
+QString GameScreen::drawnWith() const { return screenFont().key() + QLatin1Char('|') + QString::number(pictures_.loads()); }
+
+QRegion GameScreen::composeMap() {
     std::vector<std::uintptr_t> key = ownershipKey(game_);
-    key.push_back(std::uintptr_t(pictures_.loads()));
-    if (!base_.isNull() && key == baseKey_) return;
-    const int o = offsetX_;
-    if (base_.isNull()) base_.reset(layoutSize_, back_.scale());
+    key.push_back(std::uintptr_t(qHash(drawnWith())));
+    if (key == mapKey_) return {};
+    mapCache_.image().fill(Qt::black);
     {
-        auto p = base_.painter();
-        p->fillRect(QRect(QPoint(0, 0), layoutSize_), Qt::black);
-        pictures_.sprite(264).drawTransparent(*p, o + ScrollPlace.x, ScrollPlace.y, false);
-        drawMapPicture(*p, pictures_, game_, o);
-        drawOwnership(*p, pictures_, game_, o);
+        // Drawn as on the screen, moved by whole device pixels: the cache's
+        // pixels are the very ones the screen would show.
+        auto p = mapCache_.painter();
+        const QPoint corner = back_.toPixels(mapArea()).topLeft();
+        p->setWorldTransform(QTransform::fromTranslate(-corner.x(), -corner.y()).scale(scale_, scale_));
+        drawMapPicture(*p, pictures_, game_, offsetX_);
+        drawOwnership(*p, pictures_, game_, offsetX_);
     }
-    mapCache_.copyFrom(base_, QRect(o + MapLeft, MapTop, MapWidth, MapHeight), QPoint(0, 0));
-    baseKey_ = std::move(key);
+    mapKey_ = std::move(key);
+    return QRegion(mapArea());
 }
 
-void GameScreen::composeScene() {
+void GameScreen::drawGround(Surface& to, const QRegion& area) const {
+    const QRect map = to.toPixels(mapArea());
+    const QRect cached = QRect(map.topLeft(), mapCache_.image().size()) & map;
+    QPainter p(&to.image());
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    for (const QRect& r : area) {
+        const QRect pixels = to.toPixels(r);
+        p.fillRect(pixels, Qt::black);
+        const QRect onMap = pixels & cached;
+        if (!onMap.isEmpty()) p.drawImage(onMap.topLeft(), mapCache_.image(), onMap.translated(-map.topLeft()));
+    }
+}
+
+std::vector<ScenePiece> GameScreen::scenePieces() const {
     const int o = offsetX_;
-    composeBase();
-    if (scene_.isNull()) scene_.reset(layoutSize_, back_.scale());
-    scene_.copyFrom(base_, QRect(QPoint(0, 0), layoutSize_), QPoint(0, 0));
-    auto p = scene_.painter();
-    if (game_.year() >= 313) drawConstantinopleLabel(*p, pictures_, o);
+    std::vector<ScenePiece> pieces;
+    const Sprite& scroll = pictures_.sprite(264);
+    pieces.push_back({pictureArea(scroll, o + ScrollPlace.x, ScrollPlace.y), QStringLiteral("scroll"),
+                      [&scroll, o](QPainter& p) { scroll.drawTransparent(p, o + ScrollPlace.x, ScrollPlace.y, false); }});
+    if (game_.year() >= 313) {
+        const Graphic& label = pictures_.graphic(251);
+        pieces.push_back({pictureArea(label, o + 724, 294), QStringLiteral("Constantinople"),
+                          [this, o](QPainter& p) { drawConstantinopleLabel(p, pictures_, o); }});
+    }
+    auto highlight = [&](const Province& province, const QColor& colour, bool filled) {
+        pieces.push_back({regions_.highlightArea(game_, province, o),
+                          QStringLiteral("highlight %1 %2 %3")
+                              .arg(quintptr(&province))
+                              .arg(colour.rgba())
+                              .arg(filled),
+                          [this, &province, colour, filled, o](QPainter& p) {
+                              regions_.highlight(p, game_, province, colour, o, filled);
+                          }});
+    };
     // Only the rim blinks: a red wash over a lost province's new colour
     // would look like Rome's own, as if it had not been lost.
     for (const Province* flashed : flashed_)
-        if (flashed) regions_.highlight(*p, game_, *flashed, QColor(230, 30, 20), o, false);
-    if (drag_.carrying && drag_.target) regions_.highlight(*p, game_, *drag_.target, QColor(255, 200, 0), o);
-    drawLegions(*p, pictures_, game_, o);
-    drawLegend(*p, pictures_, o);
-    drawMilitaryReport(*p);
-    drawEconomicReport(*p);
-    drawProvinceInfo(*p, hovered_);
+        if (flashed) highlight(*flashed, QColor(230, 30, 20), false);
+    if (drag_.carrying && drag_.target) highlight(*drag_.target, QColor(255, 200, 0), true);
+    for (ScenePiece& piece : legionPieces(pictures_, game_, o, scale_)) pieces.push_back(std::move(piece));
+    for (ScenePiece& piece : legendPieces(pictures_, o)) pieces.push_back(std::move(piece));
+    for (const TextLine& l : militaryReportLines()) pieces.push_back(textPiece(l.x, l.y, l.text, l.colour));
+    for (const TextLine& l : economicReportLines()) pieces.push_back(textPiece(l.x, l.y, l.text, l.colour));
+    // The information line wipes its box: one piece, whatever it says.
+    const InfoLine info = provinceInfo(hovered_);
+    QRect infoArea = shifted(InfoBox, o);
+    QString infoLook = QStringLiteral("info ") + notice_;
+    for (const TextLine& l : info.texts) {
+        infoArea |= textArea(l.x, l.y, l.text);
+        infoLook += QStringLiteral("|%1,%2,%3 ").arg(l.x).arg(l.y).arg(l.colour.rgba()) + l.text;
+    }
+    for (const auto& [x, picture] : info.coins) {
+        const Graphic& coin = pictures_.graphic(picture);
+        infoArea |= QRect(x, 595, coin.width(), coin.height()).adjusted(-2, -2, 2, 2);
+        infoLook += QStringLiteral("|coin %1,%2").arg(x).arg(picture);
+    }
+    if (!notice_.isEmpty()) infoArea |= textArea(o + InfoBox.x, 600, notice_);
+    pieces.push_back({infoArea, infoLook, [this](QPainter& p) { drawProvinceInfo(p, hovered_); }});
+    return pieces;
+}
+
+namespace {
+
+std::size_t mixed(std::size_t seed, std::size_t value) {
+    return seed ^ (value + 0x9e3779b97f4a7c15ULL + (seed << 6) + (seed >> 2));
+}
+
+}  // namespace
+
+QRegion GameScreen::composeScene() {
+    const QRect all(QPoint(0, 0), layoutSize_);
+    QRegion changed = composeMap();
+    pieces_ = scenePieces();
+    // A piece is drawn alike when its look, its area and the pieces drawn
+    // before it over its area are alike: where nothing of that changed, the
+    // last composition's pixels stand.
+    std::vector<DrawnPiece> drawn;
+    drawn.reserve(pieces_.size());
+    for (const ScenePiece& piece : pieces_) {
+        std::size_t identity = qHash(piece.look);
+        for (int v : {piece.area.x(), piece.area.y(), piece.area.width(), piece.area.height()})
+            identity = mixed(identity, std::size_t(v));
+        for (const DrawnPiece& under : drawn)
+            if (under.area.intersects(piece.area)) identity = mixed(identity, under.identity);
+        drawn.push_back({piece.area, identity});
+    }
+    // A new font or new pictures draw every piece anew, whatever its look.
+    const QString with = drawnWith();
+    if (!sceneComposed_ || with != drawnWith_) {
+        changed = QRegion(all);
+    } else {
+        std::vector<DrawnPiece> before = drawnPieces_, now = drawn;
+        std::sort(before.begin(), before.end());
+        std::sort(now.begin(), now.end());
+        std::vector<DrawnPiece> gone, come;
+        std::set_difference(before.begin(), before.end(), now.begin(), now.end(), std::back_inserter(gone));
+        std::set_difference(now.begin(), now.end(), before.begin(), before.end(), std::back_inserter(come));
+        for (const auto* pieceList : {&gone, &come})
+            for (const DrawnPiece& piece : *pieceList) changed += piece.area;
+    }
+    drawnPieces_ = std::move(drawn);
+    drawnWith_ = with;
+    return changed & all;
+}
+
+void GameScreen::drawScene(const QRegion& area) {
+    if (area.isEmpty()) return;
+    drawGround(back_, area);
+    auto p = back_.painter();
+    const QTransform layout = p->worldTransform();
+    for (const QRect& r : area) {
+        // Clipped in device pixels, the very ones the ground took.
+        p->resetTransform();
+        p->setClipRect(back_.toPixels(r));
+        p->setWorldTransform(layout);
+        for (const ScenePiece& piece : pieces_)
+            if (piece.area.intersects(r)) piece.draw(*p);
+    }
 }
 
 void GameScreen::paintScreen() {
+    makeSurfaces();
     const QRect all(QPoint(0, 0), layoutSize_);
     QRegion changed = stale_ + drawnOver_;
     SceneKey key = sceneKey();
     if (!sceneComposed_ || !(key == sceneKey_)) {
-        std::swap(scene_, previousScene_);
-        composeScene();
-        changed += sceneComposed_ ? screenareas::differingTiles(scene_, previousScene_) : QRegion(all);
+        changed += composeScene();
         sceneKey_ = std::move(key);
         sceneComposed_ = true;
     }
-    screenareas::copyArea(back_, scene_, changed);
+    changed &= all;
+    drawScene(changed);
     QRegion drawnOver;
     {
         auto p = back_.painter();
@@ -138,7 +251,7 @@ void GameScreen::paintScreen() {
         drawnOver += drawOrdersInProgress(*p);
         if (newsPanel_.isShown()) {
             view::drawNewsPanel(*p, newsPanel_, offsetX_);
-            drawnOver += QRect(offsetX_ + MapLeft, MapTop, MapWidth, MapHeight);
+            drawnOver += mapArea();
         }
     }
     drawnOver_ = withMargin(drawnOver);
@@ -147,7 +260,7 @@ void GameScreen::paintScreen() {
     if (changed.isEmpty()) return;
     screenareas::copyArea(front_, back_, changed);
     drawInstructions(changed);
-    if (present) present(changed.boundingRect());
+    if (present) present(changed);
 }
 
 QRect GameScreen::drawOrdersInProgress(QPainter& p) const {
@@ -185,6 +298,7 @@ void GameScreen::drawInstructions(const QRegion& area) {
 }
 
 void GameScreen::refreshReports() {
+    makeSurfaces();
     const int o = offsetX_;
     {
         auto p = back_.painter();
@@ -261,6 +375,7 @@ void GameScreen::drawProvinceInfo(QPainter& p, const Province* province) const {
 }
 
 void GameScreen::showProvinceInfo(const Province* province) {
+    makeSurfaces();
     hovered_ = province;
     {
         auto p = front_.painter();
@@ -293,6 +408,7 @@ QRect GameScreen::drawStepPicture(const ScreenStep& step) {
 }
 
 void GameScreen::play(const std::vector<ScreenStep>& steps) {
+    makeSurfaces();
     const int o = offsetX_;
     // The screen as shown before the first step, kept only where a step brings it back.
     std::optional<Surface> before;
@@ -301,20 +417,19 @@ void GameScreen::play(const std::vector<ScreenStep>& steps) {
             before.emplace(layoutSize_, front_.scale());
             before->copyFrom(front_, QRect(QPoint(0, 0), layoutSize_), QPoint(0, 0));
         }
-    const QPoint mapOrigin(o + MapLeft, MapTop);
     for (const ScreenStep& s : steps) {
         if (s.sound && playSound) playSound(static_cast<int>(*s.sound));
         if (s.compose) paintScreen();
         if (s.lift) {
             const QRect area = shifted(*s.lift, o);
-            back_.copyFrom(mapCache_, area.translated(-mapOrigin), area.topLeft());
+            drawGround(back_, area & mapArea());
             stale_ += area;
         }
         QRect changed;
         if (s.restore) {
             const QRect area = shifted(*s.restore, o);
             if (s.backdrop == Backdrop::BareMap)
-                front_.copyFrom(mapCache_, area.translated(-mapOrigin), area.topLeft());
+                drawGround(front_, area & mapArea());
             else
                 front_.copyFrom(s.backdrop == Backdrop::Before ? *before : back_, area, area.topLeft());
             changed = area;

@@ -26,12 +26,18 @@ class Province;
 // the window shows (`front`). Nothing here touches a widget: the window is
 // told which part of `front` changed and does the showing and the pausing.
 //
-// A paint composes only what changed. The scene (the tinted map, the
-// legions, the legend, the reports and the information line) is kept as a
-// layer and composed again only when what it is drawn from changes; what is
-// drawn over it (the keyboard's highlight, a drag, the year's news) is wiped
-// with the scene and drawn afresh; and only the parts of the screen that
-// differ from the last frame are copied to `front` and shown.
+// A paint composes only what changed. Under everything lies the ground: black,
+// with the tinted map kept as a layer (`mapCache`) and drawn again only when a
+// province changes hands. Over it the scene (the scroll, the legions, the
+// legend and the frame, the reports and the information line) is made of
+// pieces, each with the area it may touch and what it shows; when what the
+// scene is drawn from changes, only where its pieces differ from the last
+// composition is drawn again, ground first. What is drawn over the scene (the
+// keyboard's highlight, a drag, the year's news) is wiped the same way at the
+// next paint; the instructions are drawn last, on `front` only. Only the
+// parts of the screen that changed are copied to `front` and shown. The
+// surfaces are made at the first paint after a change of layout: a window
+// settling its size composes once, at the size it settles on.
 class GameScreen {
     Q_DECLARE_TR_FUNCTIONS(GameScreen)
 public:
@@ -41,10 +47,11 @@ public:
     // number of device pixels per layout pixel.
     void setLayout(QSize layoutSize, qreal scale);
     QSize layoutSize() const { return layoutSize_; }
+    qreal scale() const { return scale_; }
     int screenOffsetX() const { return offsetX_; }
 
-    // Shows a changed part of `front` on the window at once.
-    std::function<void(const QRect& changed)> present;
+    // Shows the changed parts of `front` on the window at once.
+    std::function<void(const QRegion& changed)> present;
     // A timed pause that keeps the window drawn and refuses input.
     std::function<void(int ms)> pause;
     // The sound hook (the battle sound of an animated move).
@@ -138,8 +145,22 @@ private:
     void show(const QRect& r);
     void wait(int ms) { if (pause) pause(ms); }
     SceneKey sceneKey() const;
-    void composeBase();
-    void composeScene();
+    // Makes the surfaces for the layout where a change of layout dropped them.
+    void makeSurfaces();
+    QRect mapArea() const;
+    // The font and the pictures' load every piece is drawn with.
+    QString drawnWith() const;
+    // Brings the map layer and the scene's pieces up to date; each gives back
+    // the area it changed.
+    QRegion composeMap();
+    QRegion composeScene();
+    std::vector<view::ScenePiece> scenePieces() const;
+    // The ground within `area` of a surface: black, and the map layer pixel
+    // for pixel.
+    void drawGround(view::Surface& to, const QRegion& area) const;
+    // Draws the scene afresh on `back_` within `area`: the ground, then every
+    // piece that reaches into it.
+    void drawScene(const QRegion& area);
     // The instructions under the information line, drawn on `front` within `area`.
     void drawInstructions(const QRegion& area);
     // The legions being carried; gives back the layout area it drew in.
@@ -151,18 +172,26 @@ private:
     Game& game_;
     const view::Pictures& pictures_;
     QSize layoutSize_{view::LayoutWidth, view::LayoutHeight};
+    qreal scale_ = 1.0;
     int offsetX_ = 0;
     view::Surface back_;
     view::Surface mapCache_;
     view::Surface front_;
-    // The scene as last composed and what it was composed from; the one
-    // before is kept to find what a new composition changed. Under it, the
-    // black screen with the scroll and the tinted map, which change only with
-    // a province's holder.
-    view::Surface scene_, previousScene_, base_;
+    // What the scene was last composed from, its pieces and how they were
+    // drawn. The scene is kept on `back_` alone: where something was drawn
+    // over it, it is drawn again from its pieces.
     SceneKey sceneKey_;
     bool sceneComposed_ = false;
-    std::vector<std::uintptr_t> baseKey_;
+    std::vector<view::ScenePiece> pieces_;
+    struct DrawnPiece {
+        QRect area;
+        std::size_t identity;  // its look, area and the pieces under it
+        bool operator<(const DrawnPiece& o) const { return identity < o.identity; }
+    };
+    std::vector<DrawnPiece> drawnPieces_;
+    QString drawnWith_;
+    // What the map layer was drawn from.
+    std::vector<std::uintptr_t> mapKey_;
     // Where `back_` or `front_` may differ from the composition (drawn on
     // outside a paint), and where the last paint drew over the scene.
     QRegion stale_;

@@ -18,6 +18,7 @@
 #include <QUrl>
 #include <QWindow>
 #include <QtMath>
+#include <cmath>
 
 #include "client/DiscardQuestions.h"
 #include "client/ResultsDialog.h"
@@ -107,9 +108,14 @@ QPoint ScreenWidget::toLayout(QPointF pos) const {
 void ScreenWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRectF r = targetRect();
-    p.fillRect(rect(), Qt::black);
+    const QImage& screen = window_.gameScreen().front().image();
+    // Black only around the screen: the pixels wholly under it are all drawn over.
+    const QRect covered = screen.isNull() ? QRect()
+                                          : QRect(QPoint(int(std::ceil(r.left())), int(std::ceil(r.top()))),
+                                                  QPoint(int(std::floor(r.right())) - 1, int(std::floor(r.bottom())) - 1));
+    for (const QRect& margin : QRegion(rect()).subtracted(QRegion(covered))) p.fillRect(margin, Qt::black);
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    p.drawImage(r, window_.gameScreen().front().image());
+    p.drawImage(r, screen);
 }
 
 void ScreenWidget::resizeEvent(QResizeEvent* e) {
@@ -147,12 +153,16 @@ MainWindow::MainWindow(PlaySession& play, const view::Pictures& pictures, GameSc
     setUpDesktopPlay();
     firstPaintPending_ = options_.introduction;
 
-    screen_.present = [this](const QRect& changed) {
+    screen_.present = [this](const QRegion& changed) {
+        if (!widget_->isVisible()) return;
         const QRectF r = widget_->targetRect();
         const qreal s = r.width() / screen_.layoutSize().width();
-        const QRect area = QRectF(r.x() + changed.x() * s, r.y() + changed.y() * s, changed.width() * s,
-                                  changed.height() * s).toAlignedRect().adjusted(-1, -1, 1, 1);
-        if (widget_->isVisible()) widget_->repaint(area);
+        QRegion area;
+        for (const QRect& c : changed)
+            area += QRectF(r.x() + c.x() * s, r.y() + c.y() * s, c.width() * s, c.height() * s)
+                        .toAlignedRect()
+                        .adjusted(-1, -1, 1, 1);
+        widget_->repaint(area);
     };
     screen_.pause = [this](int ms) { pauseFor(ms); };
     sounds_.repaint = [this] { screen_.paintScreen(); };
@@ -319,7 +329,7 @@ void MainWindow::applyTextSize() {
     // The desktop's font scaling reaches the program as its logical dots per inch.
     const qreal desktop = std::clamp(logicalDpiY() / 96.0, 1.0, 1.5);
     view::setTextScale(std::min<qreal>(1.5, desktop * (options_.largerText ? 1.2 : 1.0)));
-    screen_.paintScreen();
+    if (isVisible()) screen_.paintScreen();
 }
 
 void MainWindow::exitGame() {
@@ -661,10 +671,11 @@ void MainWindow::relayout() {
     const qreal scale = std::max<qreal>(0.25, r.width() / layout.width() * widget_->devicePixelRatioF());
     // The platform's drag distance, in the layout pixels the carry counts.
     carry_.setDragDistance(qCeil(QApplication::startDragDistance() * layout.width() / std::max<qreal>(1, r.width())));
-    if (std::abs(scale - screen_.front().scale()) < 0.001) return;
+    if (std::abs(scale - screen_.scale()) < 0.001) return;
     screen_.setLayout(layout, scale);
     carry_.setDeviceScale(scale);
-    screen_.paintScreen();
+    // A window not shown yet is composed when it is, at the size it settles on.
+    if (isVisible()) screen_.paintScreen();
 }
 
 void MainWindow::showEvent(QShowEvent* e) {

@@ -22,8 +22,13 @@ const QImage& Graphic::Density::get() const {
     if (!decoded) {
         decoded = true;
         if (!path.isEmpty()) {
-            const QImage read(path);
-            if (!read.isNull()) image = read.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            // Converted where it was decoded: a second copy of a large
+            // picture costs as much memory as the first.
+            QImage read(path);
+            if (!read.isNull()) {
+                read.convertTo(QImage::Format_ARGB32_Premultiplied);
+                image = std::move(read);
+            }
         }
     }
     return image;

@@ -73,7 +73,8 @@ void drawCountBadge(QPainter& p, const QRectF& plaque, const QString& text, bool
 void drawMarches(QPainter& p, const Game& game, int screenOffsetX) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
-    p.setClipRect(QRect(screenOffsetX + MapLeft, MapTop, MapWidth, MapHeight));
+    // Within any clip the painter already has: a screen redrawing a part.
+    p.setClipRect(QRect(screenOffsetX + MapLeft, MapTop, MapWidth, MapHeight), Qt::IntersectClip);
     const QColor ink = QColor::fromRgba(MarchInk);
     for (const MarchLine& march : marchLines(game)) {
         const QPolygonF line = polygonOf(march.points, screenOffsetX);

@@ -1,12 +1,17 @@
 #include "qtcommon/view/MapDrawing.h"
 
 #include <QCoreApplication>
+#include <QHash>
+#include <algorithm>
+#include <cmath>
 
 #include "engine/Game.h"
 #include "client/LegendMarks.h"
 #include "qtcommon/view/HolderPatterns.h"
 #include "qtcommon/view/LegionFigures.h"
+#include "client/MarchLines.h"
 #include "client/PictureTable.h"
+#include "client/FigureStack.h"
 #include "client/ScreenText.h"
 #include "model/InternalError.h"
 
@@ -141,8 +146,8 @@ void drawTextAt(QPainter& p, const QFont& font, int x, int y, const QString& tex
     p.save();
     p.setFont(font);
     const QFontMetrics fm(p.font());
-    const QRect cell(x, y, fm.horizontalAdvance(text), fm.height());
-    if (opaque) p.fillRect(cell, background);
+    // Shaped only where a cell is filled: shaping costs as much as drawing.
+    if (opaque) p.fillRect(QRect(x, y, fm.horizontalAdvance(text), fm.height()), background);
     p.setPen(colour);
     p.drawText(QPoint(x, y + fm.ascent()), text);
     p.restore();
@@ -230,28 +235,97 @@ void drawConstantinopleLabel(QPainter& p, const Pictures& pictures, int screenOf
     pictures.graphic(251).draw(p, screenOffsetX + 724, 294);
 }
 
-void drawLegions(QPainter& p, const Pictures& pictures, Game& game, int screenOffsetX) {
-    drawMarches(p, game, screenOffsetX);
+void drawPieces(QPainter& p, const std::vector<ScenePiece>& pieces) {
+    for (const ScenePiece& piece : pieces) piece.draw(p);
+}
+
+QRect textArea(int x, int y, const QString& text) {
+    // Shaping a line costs more than drawing it: the lines of one screen
+    // come back frame after frame, so their extents are kept.
+    static QHash<QString, QRect> known;
+    static QString knownFont;
+    const QFont font = screenFont();
+    if (font.key() != knownFont || known.size() > 4096) {
+        known.clear();
+        knownFont = font.key();
+    }
+    auto it = known.find(text);
+    if (it == known.end()) {
+        const QFontMetrics fm(font);
+        // The ink, which may reach past the advance (italics, a swash) and
+        // covers at least the pixels drawn; smooth scaling a little further.
+        const QRect ink = fm.boundingRect(text).translated(0, fm.ascent());
+        it = known.insert(text, ink.adjusted(-2, -2, 2, 2));
+    }
+    return it->translated(x, y);
+}
+
+ScenePiece textPiece(int x, int y, const QString& text, const QColor& colour) {
+    return {textArea(x, y, text), QStringLiteral("text %1 ").arg(colour.rgba()) + text,
+            [=](QPainter& p) { drawTextAt(p, x, y, text, colour); }};
+}
+
+QRect pictureArea(const Graphic& picture, int x, int y) {
+    return QRect(x, y, picture.width(), picture.height()).adjusted(-2, -2, 2, 2);
+}
+
+namespace {
+
+// The routes are drawn on the map only, with their widest pen.
+QRect marchesArea(const std::vector<MarchLine>& marches, int screenOffsetX) {
+    QRectF bounds;
+    for (const MarchLine& march : marches)
+        for (const auto* points : {&march.points, &march.head})
+            for (const LayoutPointF& point : *points) bounds |= QRectF(screenOffsetX + point.x, point.y, 0.01, 0.01);
+    const int reach = int(std::ceil(std::max({MarchBandWidth, MarchLineWidth, MarchHeadRimWidth}))) + 3;
+    return bounds.toAlignedRect().adjusted(-reach, -reach, reach, reach) &
+           QRect(screenOffsetX + MapLeft, MapTop, MapWidth, MapHeight);
+}
+
+}  // namespace
+
+std::vector<ScenePiece> legionPieces(const Pictures& pictures, Game& game, int screenOffsetX, qreal deviceScale) {
+    std::vector<ScenePiece> pieces;
+    const std::vector<MarchLine> marches = marchLines(game);
+    if (!marches.empty()) {
+        QString look = QStringLiteral("marches");
+        for (const MarchLine& march : marches) {
+            for (const LayoutPointF& point : march.points) look += QStringLiteral(" %1,%2").arg(point.x).arg(point.y);
+            look += QLatin1Char('>');
+            for (const LayoutPointF& point : march.head) look += QStringLiteral(" %1,%2").arg(point.x).arg(point.y);
+        }
+        pieces.push_back({marchesArea(marches, screenOffsetX), look,
+                          [&game, screenOffsetX](QPainter& p) { drawMarches(p, game, screenOffsetX); }});
+    }
     const std::vector<Province*> order = figuresInDrawingOrder(game);
     for (Province* province : order) {
         const QPoint corner = legionSpot(*province, screenOffsetX);
         for (Empire* empire : game.empires()) {
             if (empire->countLegionsIn(*province) <= 0) continue;
             const bool greyed = empire->isRomans() && empire->allLegionsMovedIn(*province);
-            pictures.icon(empire->isRomans() ? (greyed ? RomanMoved : RomanActive) : empire->legionIcon)
-                .drawTransparent(p, corner.x(), corner.y(), false);
+            const Sprite& icon = pictures.icon(empire->isRomans() ? (greyed ? RomanMoved : RomanActive) : empire->legionIcon);
+            pieces.push_back({pictureArea(icon, corner.x(), corner.y()), QStringLiteral("icon %1").arg(icon.id()),
+                              [&icon, corner](QPainter& p) { icon.drawTransparent(p, corner.x(), corner.y(), false); }});
         }
     }
-    const qreal scale = p.deviceTransform().m11();
     for (Province* province : order) {
         for (Empire* empire : game.empires()) {
             if (empire->countLegionsIn(*province) <= 0) continue;
             const QString text = QString::fromStdString(countLabel(game, *empire, *province));
             const bool marching = empire->isRomans() && romanStack(game, *province).marching > 0;
-            const QRectF plaque = countPlaque(*province, text, scale).translated(screenOffsetX + MapLeft, MapTop);
-            drawCountBadge(p, plaque, text, marching);
+            const QRectF plaque = countPlaque(*province, text, deviceScale).translated(screenOffsetX + MapLeft, MapTop);
+            QRectF covered = plaque;
+            if (marching) covered |= pennantOver(plaque);
+            pieces.push_back({covered.toAlignedRect().adjusted(-3, -3, 3, 3),
+                              QStringLiteral("count %1 ").arg(marching) + text,
+                              [=](QPainter& p) { drawCountBadge(p, plaque, text, marching); }});
         }
     }
+    return pieces;
+}
+
+void drawLegions(QPainter& p, const Pictures& pictures, Game& game, int screenOffsetX) {
+    drawPieces(p, legionPieces(pictures, game, screenOffsetX, p.deviceTransform().m11()));
 }
 
 void drawFrame(QPainter& p, const LayoutRect& f, int o) {
@@ -264,26 +338,55 @@ void drawFrame(QPainter& p, const LayoutRect& f, int o) {
     p.restore();
 }
 
-void drawLegend(QPainter& p, const Pictures& pictures, int screenOffsetX) {
+std::vector<ScenePiece> legendPieces(const Pictures& pictures, int screenOffsetX) {
     const int o = screenOffsetX;
-    drawFrame(p, MapFrame, o);
-
+    // The frame around the map as its four sides: what is drawn under one
+    // side does not make the whole map drawn again.
+    const QRect frame(o + MapFrame.x, MapFrame.y, MapFrame.w + 1, MapFrame.h + 1);
+    std::vector<ScenePiece> pieces;
+    for (const QRect& side : {QRect(frame.topLeft(), QSize(frame.width(), 1)), QRect(frame.topLeft(), QSize(1, frame.height())),
+                              QRect(frame.topRight(), QSize(1, frame.height())),
+                              QRect(frame.bottomLeft(), QSize(frame.width(), 1))}) {
+        const QRect area = side.adjusted(-2, -2, 2, 2);
+        pieces.push_back({area, QStringLiteral("frame"), [area, o](QPainter& p) {
+                              p.save();
+                              p.setClipRect(area, Qt::IntersectClip);
+                              drawFrame(p, MapFrame, o);
+                              p.restore();
+                          }});
+    }
     for (const ScreenPicture& picture : legendPictures(o)) {
+        const int x = picture.x, y = picture.y;
+        const Graphic& g = pictures.graphic(picture.picture);
+        std::function<void(QPainter&)> draw;
         if (picture.picture == 185)
-            pictures.graphic(picture.picture).draw(p, picture.x, picture.y);
+            draw = [&g, x, y](QPainter& p) { g.draw(p, x, y); };
         else
-            pictures.sprite(picture.picture).drawTransparent(p, picture.x, picture.y, false);
+            draw = [&s = pictures.sprite(picture.picture), x, y](QPainter& p) { s.drawTransparent(p, x, y, false); };
+        pieces.push_back({pictureArea(g, x, y), QStringLiteral("picture %1").arg(picture.picture), draw});
     }
     // The legend's column is too narrow for larger words; a reader finds
     // all it says in the legend's text.
-    for (const ScreenTextLine& l : legendLines(o))
-        drawTextAt(p, fontSlot(), l.x, l.y, screenText(l), QColor(QRgb(l.colour)));
+    for (const ScreenTextLine& l : legendLines(o)) {
+        const QString text = screenText(l);
+        const QColor colour(QRgb(l.colour));
+        pieces.push_back({textArea(l.x, l.y, text), QStringLiteral("legend text %1 ").arg(colour.rgba()) + text,
+                          [x = l.x, y = l.y, text, colour](QPainter& p) { drawTextAt(p, fontSlot(), x, y, text, colour); }});
+    }
     // Beside each foreign power's figure, a sample of its land's tint and
     // mark; free land's under the rebels'.
     for (const LegendMark& m : legendMarks(o)) {
+        const QRect box(m.x, m.y, m.w, m.h);
         const int tint = !m.holder ? 3 : *m.holder == Power::Barbarians ? 1 : *m.holder == Power::Sassanids ? 2 : 3;
-        drawMarkSample(p, QRect(m.x, m.y, m.w, m.h), tintColour(tint), holderMark(m.holder));
+        const HolderMark mark = holderMark(m.holder);
+        pieces.push_back({box.adjusted(-2, -2, 2, 2), QStringLiteral("mark sample %1").arg(m.holder ? int(*m.holder) : -1),
+                          [box, tint, mark](QPainter& p) { drawMarkSample(p, box, tintColour(tint), mark); }});
     }
+    return pieces;
+}
+
+void drawLegend(QPainter& p, const Pictures& pictures, int screenOffsetX) {
+    drawPieces(p, legendPieces(pictures, screenOffsetX));
 }
 
 QString screenText(const char* form, const std::vector<ScreenTextArg>& args) {

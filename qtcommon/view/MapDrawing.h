@@ -9,10 +9,13 @@
 // 30), so a map point (mx, my) is at layout (mx + 180 + screenOffsetX, my + 30).
 #include <QFont>
 #include <QPainter>
+#include <QRect>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "qtcommon/view/Graphic.h"
 #include "client/ScreenLayout.h"
@@ -100,9 +103,29 @@ void drawOwnership(QPainter& p, const Pictures& pictures, Game& game, int screen
 // The CONSTANTINOPLE label (251), drawn from 313 AD on.
 void drawConstantinopleLabel(QPainter& p, const Pictures& pictures, int screenOffsetX);
 
+// One thing drawn on the map screen: the layout area it may touch, what it
+// shows (everything its drawing depends on but the area and the pictures),
+// and its drawing. A screen that keeps what it drew compares the pieces of
+// two frames and draws again only where they differ.
+struct ScenePiece {
+    QRect area;
+    QString look;
+    std::function<void(QPainter&)> draw;
+};
+void drawPieces(QPainter& p, const std::vector<ScenePiece>& pieces);
+
+// The layout area a line written by drawTextAt may touch, and a picture
+// drawn with its corner at (x, y).
+QRect textArea(int x, int y, const QString& text);
+QRect pictureArea(const Graphic& picture, int x, int y);
+// A line of the screen's words as a piece.
+ScenePiece textPiece(int x, int y, const QString& text, const QColor& colour);
+
 // Every empire's legions in every province, with the counts, over the routes
 // of the marching Roman legions; the Roman icon is greyed when every Roman
 // legion there has moved, and its count reads ready/total when they differ.
+// The pieces are for a painter of `deviceScale` device pixels per layout pixel.
+std::vector<ScenePiece> legionPieces(const Pictures& pictures, Game& game, int screenOffsetX, qreal deviceScale);
 void drawLegions(QPainter& p, const Pictures& pictures, Game& game, int screenOffsetX);
 
 // A white frame whose lines run from (x, y) to (x + w, y + h), moved right
@@ -110,6 +133,7 @@ void drawLegions(QPainter& p, const Pictures& pictures, Game& game, int screenOf
 void drawFrame(QPainter& p, const LayoutRect& frame, int screenOffsetX);
 
 // The legend column and the white frame around the map.
+std::vector<ScenePiece> legendPieces(const Pictures& pictures, int screenOffsetX);
 void drawLegend(QPainter& p, const Pictures& pictures, int screenOffsetX);
 // A line of the screen's words as the window shows it: its form translated
 // (context "ScreenText"), then its words put in.

@@ -37,6 +37,15 @@ QImage coloured(const QImage& alpha, const QColor& colour) {
 void ProvinceRegions::build(const ProvinceSprites& tints, const Game& game) {
     painted_ = PaintedProvinces();
     shapes_.clear();
+    highlights_.clear();
+    tints_ = &tints;
+    game_ = &game;
+    painted_.paintWhenAsked([](void* self) { static_cast<ProvinceRegions*>(self)->buildNow(); }, this);
+}
+
+void ProvinceRegions::buildNow() {
+    const ProvinceSprites& tints = *tints_;
+    const Game& game = *game_;
     for (const ProvinceSprites::Entry& e : tints.entries()) {
         const Sprite& plain = *e.sprites[0];
         const Province* province = game.provinceNamed(e.province);
@@ -57,9 +66,20 @@ void ProvinceRegions::build(const ProvinceSprites& tints, const Game& game) {
     }
 }
 
+const QImage& ProvinceRegions::highlightPicture(const Shape& shape, const QColor& colour, bool rim) const {
+    const auto key = std::make_tuple(shape.tableIndex, colour.rgba(), rim);
+    auto it = highlights_.find(key);
+    if (it == highlights_.end()) {
+        if (highlights_.size() > 64) highlights_.clear();
+        it = highlights_.emplace(key, coloured(rim ? rimOf(shape.mask) : shape.mask, colour)).first;
+    }
+    return it->second;
+}
+
 Province* ProvinceRegions::at(const Game& game, QPoint m) const { return painted_.at(game, m.x(), m.y()); }
 
 bool ProvinceRegions::hasShape(const Game& game, const Province& province) const {
+    painted_.paintNow();
     const int index = game.indexOf(province);
     for (const Shape& s : shapes_)
         if (s.tableIndex == index) return true;
@@ -68,14 +88,15 @@ bool ProvinceRegions::hasShape(const Game& game, const Province& province) const
 
 void ProvinceRegions::highlight(QPainter& p, const Game& game, const Province& province, const QColor& colour,
                                 int screenOffsetX, bool filled) const {
+    painted_.paintNow();
     QColor fill = colour;
     fill.setAlpha(filled ? 90 : 0);
     const int index = game.indexOf(province);
     for (const Shape& s : shapes_) {
         if (s.tableIndex != index) continue;
         const QPoint at(screenOffsetX + MapLeft + s.mapTopLeft.x(), MapTop + s.mapTopLeft.y());
-        if (filled) p.drawImage(at, coloured(s.mask, fill));
-        p.drawImage(at, coloured(rimOf(s.mask), colour));
+        if (filled) p.drawImage(at, highlightPicture(s, fill, false));
+        p.drawImage(at, highlightPicture(s, colour, true));
         return;
     }
     p.save();
@@ -84,6 +105,19 @@ void ProvinceRegions::highlight(QPainter& p, const Game& game, const Province& p
     for (const MapRect& r : province.hitRects)
         p.drawRect(QRect(screenOffsetX + MapLeft + r.left, MapTop + r.top, r.right - r.left, r.bottom - r.top));
     p.restore();
+}
+
+QRect ProvinceRegions::highlightArea(const Game& game, const Province& province, int screenOffsetX) const {
+    painted_.paintNow();
+    const int index = game.indexOf(province);
+    const QPoint map(screenOffsetX + MapLeft, MapTop);
+    for (const Shape& s : shapes_)
+        if (s.tableIndex == index) return QRect(map + s.mapTopLeft, s.mask.size()).adjusted(-2, -2, 2, 2);
+    QRect area;
+    for (const MapRect& r : province.hitRects)
+        area |= QRect(map.x() + r.left, map.y() + r.top, r.right - r.left, r.bottom - r.top);
+    // The rim's pen is two pixels wide, half of it outside.
+    return area.adjusted(-3, -3, 3, 3);
 }
 
 }  // namespace view

@@ -5,6 +5,9 @@
 #include <QImage>
 #include <QPoint>
 #include <QPainter>
+#include <QRect>
+#include <map>
+#include <tuple>
 #include <vector>
 
 #include "client/PaintedProvinces.h"
@@ -18,8 +21,14 @@ class ProvinceSprites;
 
 class ProvinceRegions {
 public:
-    // Builds the lookup picture from the loaded tints; tints that were not
-    // found leave their provinces to the rectangles.
+    // Its lookup paints itself on the first question: it stays where it was built.
+    ProvinceRegions() = default;
+    ProvinceRegions(const ProvinceRegions&) = delete;
+    ProvinceRegions& operator=(const ProvinceRegions&) = delete;
+
+    // Builds the lookup picture from the loaded tints when it is first
+    // asked about; tints that were not found leave their provinces to the
+    // rectangles. The tints and the game must outlive the regions.
     void build(const ProvinceSprites& tints, const Game& game);
 
     // The province painted at a map point: its painted shape where one lies
@@ -35,7 +44,13 @@ public:
     void highlight(QPainter& p, const Game& game, const Province& province, const QColor& colour, int screenOffsetX,
                    bool filled = true) const;
 
+    // The layout area a highlight of the province may touch.
+    QRect highlightArea(const Game& game, const Province& province, int screenOffsetX) const;
+
 private:
+    void buildNow();
+    const ProvinceSprites* tints_ = nullptr;
+    const Game* game_ = nullptr;
     PaintedProvinces painted_;
     struct Shape {
         int tableIndex;
@@ -43,6 +58,10 @@ private:
         QImage mask;  // the tint's alpha: opaque on the province
     };
     std::vector<Shape> shapes_;
+    // The highlights drawn so far, by province, colour and whether it is the
+    // wash or the rim: a drag draws its target's again at every step.
+    const QImage& highlightPicture(const Shape& shape, const QColor& colour, bool rim) const;
+    mutable std::map<std::tuple<int, QRgb, bool>, QImage> highlights_;
 };
 
 }  // namespace view

@@ -245,4 +245,29 @@ TEST_F(CarryTest, AProvinceChosenByNameIsEnterOnItAndIsToldInWords) {
     EXPECT_EQ(giveOrder(carry().choose(P("Raetia"))), OrderResult::NoLegion);
 }
 
+// The carry holds on to a lookup painted only when first asked: the first
+// question finds the shapes painted, and they are painted once.
+TEST_F(CarryTest, ALookupPaintedWhenAskedAnswersFromItsFirstQuestion) {
+    const Province& dalmatia = game().findProvince("Dalmatia");
+    const LayoutPoint italia = landOf(game().findProvince("Italia"));
+    const int x = italia.x - view::MapLeft, y = italia.y - view::MapTop;
+    struct Painting {
+        view::PaintedProvinces& painted;
+        int index, x, y;
+        int runs = 0;
+    } painting{painted, game().indexOf(dalmatia), x, y};
+    painted.paintWhenAsked(
+        [](void* context) {
+            auto& p = *static_cast<Painting*>(context);
+            ++p.runs;
+            const unsigned char opaque = 255;
+            p.painted.paint(p.index, p.x, p.y, 1, 1, &opaque);
+        },
+        &painting);
+    EXPECT_EQ(painting.runs, 0);
+    EXPECT_EQ(painted.at(game(), x, y), &dalmatia);
+    EXPECT_EQ(painted.at(game(), x, y), &dalmatia);
+    EXPECT_EQ(painting.runs, 1);
+}
+
 }  // namespace

@@ -477,7 +477,7 @@ TEST(Animations, TheWindowPlaysAMarchWhereAndAsLongAsItAlwaysDid) {
     Province& italia = h.game.findProvince("Italia");
     Province& dalmatia = h.game.findProvince("Dalmatia");
     std::vector<QRect> shown;
-    h.screen.present = [&](const QRect& r) { shown.push_back(r); };
+    h.screen.present = [&](const QRegion& r) { shown.push_back(r.boundingRect()); };
     h.window->recordedPauses.clear();
     h.screen.animateMove(italia, dalmatia);
     const QPoint start = view::legionSpot(italia, o);
@@ -656,8 +656,8 @@ TEST(Animations, MarchesWalkTowardTheTargetFacingTheirWay) {
         composed = h.screen.front().image();
         shown.clear();
         const auto present = h.screen.present;
-        h.screen.present = [&](const QRect& r) {
-            shown.push_back(r);
+        h.screen.present = [&](const QRegion& r) {
+            shown.push_back(r.boundingRect());
             present(r);
         };
         h.screen.animateMove(from, to);

@@ -44,7 +44,7 @@ struct LayeredPaint {
         pictures.load();
         screen.buildRegions();
         screen.setLayout(QSize(view::LayoutWidth, view::LayoutHeight), scale);
-        screen.present = [this](const QRect& r) { shown.push_back(r); };
+        screen.present = [this](const QRegion& r) { shown.push_back(r.boundingRect()); };
     }
 
     void expectAsFresh(const std::string& step) {
@@ -139,4 +139,17 @@ TEST(LayeredPaint, ShowsOnlyWhatChanged) {
     // The carried figure where it was and where it is, and the stack's rim.
     EXPECT_TRUE(t.shown.front().contains(QRect(at - QPoint(17, 40), QSize(35 + 12, 65 + 5))));
     EXPECT_LT(t.shown.front().width() * t.shown.front().height(), 120 * 140);
+
+    // An order greys one figure: that figure, its count and the report lines
+    // it changes are drawn and shown again, not the map.
+    t.screen.setDrag({});
+    t.screen.paintScreen();
+    t.shown.clear();
+    for (const auto& legion : t.h.game.romans.legions)
+        if (legion->province == &italia) legion->moved = true;
+    t.screen.paintScreen();
+    ASSERT_EQ(t.shown.size(), 1u);
+    EXPECT_TRUE(t.shown.front().intersects(QRect(view::legionSpot(italia, 0), QSize(35, 65))));
+    const QRect map(view::MapLeft, view::MapTop, view::MapWidth, view::MapHeight);
+    EXPECT_FALSE(t.shown.front().contains(map)) << "the whole map shown again";
 }
