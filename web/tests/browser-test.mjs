@@ -477,7 +477,7 @@ await check('the game plays offline after the first visit, a lesson never opened
   await menu(page, 'lesson', 476);
   await page.waitForSelector('#picture[open]');
   assert.equal(await page.textContent('#picture-title'), lesson.title);
-  const fetched = await page.evaluate((l) => Promise.all([`bitmaps/${l.picture}.png`, `sounds/${l.narration}.mp3`]
+  const fetched = await page.evaluate((l) => Promise.all([`bitmaps/${l.picture}.webp`, `sounds/${l.narration}.mp3`]
     .map((url) => fetch(url).then((r) => r.ok, () => false))), lesson);
   assert.deepEqual(fetched, [true, true], 'its picture and its narration are there offline');
   await page.keyboard.press('Escape');
