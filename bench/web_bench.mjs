@@ -82,7 +82,9 @@ async function played(browser, site, viewport, deviceScaleFactor) {
     const thread = trace.find((e) => e.name === 'thread_name' && e.args.name === 'CrRendererMain'
                                && trace.some((t) => t.pid === e.pid && t.name === 'FireAnimationFrame'));
     const on = trace.filter((e) => e.pid === thread?.pid && e.tid === thread?.tid && e.ph === 'X');
-    const tasks = on.filter((e) => e.name === 'ThreadControllerImpl::RunTask' || e.name === 'RunTask');
+    const all = on.filter((e) => e.name === 'ThreadControllerImpl::RunTask' || e.name === 'RunTask');
+    // The outermost only: a task may run another inside itself.
+    const tasks = all.filter((t) => !all.some((o) => o !== t && o.ts <= t.ts && o.ts + o.dur >= t.ts + t.dur));
     // A frame of an animation: a task that drew a step of one.
     const steps = trace.filter((e) => e.name === 'aurovane-step' && e.ph === 'b').map((b) => b.ts);
     const frames = tasks.filter((t) => steps.some((ts) => ts >= t.ts && ts <= t.ts + t.dur));
@@ -124,16 +126,16 @@ const plays = [];
 const sizes = [[{ width: 1366, height: 768 }, 1], [{ width: 2560, height: 1440 }, 2]];
 for (const [viewport, scale] of sizes) plays.push(await played(browser, site, viewport, scale));
 const firstMapMs = median(loads.map((l) => l.ms));
-const firstMapKiB = median(loads.map((l) => l.bytes)) / 1024;
+const firstMapKB = median(loads.map((l) => l.bytes)) / 1000;
 console.log(`first drawn map: ${firstMapMs.toFixed(0)} ms after navigation (median of ${loads.length} fresh visits)`);
-console.log(`received until then: ${firstMapKiB.toFixed(0)} KiB`);
+console.log(`received until then: ${firstMapKB.toFixed(0)} KB`);
 figure('first drawn map, cold, localhost', `${firstMapMs.toFixed(0)} ms`, '<= 700 ms');
-figure('received before ready to play', `${firstMapKiB.toFixed(0)} KiB`, '<= 1 MB');
+figure('received before ready to play (1 KB = 1000 bytes)', `${firstMapKB.toFixed(0)} KB`, '<= 1000 KB');
 const editorMs = median(editorLoads.map((l) => l.ms));
-const editorKiB = median(editorLoads.map((l) => l.bytes)) / 1024;
-console.log(`the editor's first drawn map: ${editorMs.toFixed(0)} ms after navigation, ${editorKiB.toFixed(0)} KiB received`);
+const editorKB = median(editorLoads.map((l) => l.bytes)) / 1000;
+console.log(`the editor's first drawn map: ${editorMs.toFixed(0)} ms after navigation, ${editorKB.toFixed(0)} KB received`);
 figure('the editor\'s first drawn map, cold, localhost', `${editorMs.toFixed(0)} ms`, '<= 700 ms');
-figure('received before the editor is ready', `${editorKiB.toFixed(0)} KiB`, '<= 3 MB');
+figure('received before the editor is ready', `${editorKB.toFixed(0)} KB`, '<= 3000 KB');
 const percentile = (values, p) => values.slice().sort((a, b) => a - b)[Math.min(values.length - 1, Math.floor(values.length * p))] ?? 0;
 sizes.forEach(([v, scale], i) => {
   const size = `${v.width}x${v.height}@${scale}`;

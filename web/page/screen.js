@@ -29,6 +29,21 @@ function fillShape(ctx, points, closed, fill, rim, rimWidth) {
   ctx.stroke();
 }
 
+// Layout boxes copied pixel for pixel between canvases of one size, `d` device pixels to a layout pixel.
+function copyBoxes(from, to, boxes, d) {
+  const ctx = to.getContext('2d');
+  ctx.save();
+  ctx.setTransform(1, 0, 0, 1, 0, 0);
+  for (const [bx0, by0, bx1, by1] of boxes) {
+    const x0 = Math.max(0, Math.floor(bx0 * d));
+    const y0 = Math.max(0, Math.floor(by0 * d));
+    const w = Math.min(to.width, Math.ceil(bx1 * d)) - x0;
+    const h = Math.min(to.height, Math.ceil(by1 * d)) - y0;
+    if (w > 0 && h > 0) ctx.drawImage(from, x0, y0, w, h, x0, y0, w, h);
+  }
+  ctx.restore();
+}
+
 // A picture in its own size with its corner at (x, y).
 function pictureAt(id, x, y) {
   const box = pictureBox(id, x, y);
@@ -65,6 +80,8 @@ export class Screen {
     // Under it, kept apart: the ground, the scroll and the bare map, which
     // change seldom and cost the most to draw at a high density.
     this.backdrop = document.createElement('canvas');
+    // And the composition as the last update left it, before any step drew over it.
+    this.clean = document.createElement('canvas');
     this.lower = null;        // the parts the backdrop shows
     this.shown = null;        // the parts the composition shows, but where steps drew over it
     this.scribbled = [];      // the boxes where they did
@@ -140,7 +157,7 @@ export class Screen {
 
   // The composition and its backdrop at the layout's size in device pixels, painted anew.
   sizeComposition() {
-    for (const canvas of [this.composition, this.backdrop]) {
+    for (const canvas of [this.composition, this.backdrop, this.clean]) {
       canvas.width = Math.round(this.layout.size[0] * this.deviceScale);
       canvas.height = Math.round(this.layout.size[1] * this.deviceScale);
     }
@@ -225,11 +242,11 @@ export class Screen {
     const t = this.tables;
     const s = this.state;
     const L = this.layout;
-    // The backdrop, copied pixel for pixel.
-    const parts = [{ key: 'backdrop', boxes: null, draw: (ctx) => {
+    // The backdrop, copied pixel for pixel where the region is.
+    const parts = [{ key: 'backdrop', boxes: null, draw: (ctx, [x0, y0, x1, y1]) => {
       ctx.save();
       ctx.setTransform(1, 0, 0, 1, 0, 0);
-      ctx.drawImage(this.backdrop, 0, 0);
+      ctx.drawImage(this.backdrop, x0, y0, x1 - x0, y1 - y0, x0, y0, x1 - x0, y1 - y0);
       ctx.restore();
     } }];
     if (!s) return parts;
@@ -329,7 +346,8 @@ export class Screen {
     });
   }
 
-  // A canvas of the composition's size repainted in `boxes` from `parts` (over what is there).
+  // A canvas of the composition's size repainted in `boxes` from `parts` (over
+  // what is there). Each part draws in layout pixels, told the region in device pixels.
   paint(boxes, parts, canvas = this.composition) {
     const ctx = canvas.getContext('2d');
     const d = this.deviceScale;
@@ -350,7 +368,7 @@ export class Screen {
       ctx.imageSmoothingQuality = 'high';
       ctx.font = `${FontSize}px "EB Garamond", Georgia, serif`;
       ctx.textBaseline = 'top';
-      for (const part of parts) if (!part.boxes || part.boxes.some((b) => meets(b, region))) part.draw(ctx);
+      for (const part of parts) if (!part.boxes || part.boxes.some((b) => meets(b, region))) part.draw(ctx, [x0, y0, x1, y1]);
       ctx.restore();
     }
   }
@@ -367,12 +385,23 @@ export class Screen {
     this.lower = lower;
     const parts = this.parts();
     const changed = this.whole || !this.shown ? null : changedBoxes(this.shown, parts);
-    const boxes = changed && fresh && merged([...changed, ...fresh, ...this.scribbled], screen);
+    const boxes = changed && fresh && merged([...changed, ...fresh], screen);
     this.whole = false;
-    this.scribbled = [];
     this.shown = parts;
+    // Painted twice rather than copied: a canvas copied from is copied whole
+    // the next time it is drawn on while the copy is pending.
     this.paint(boxes || all, parts);
-    return boxes;
+    this.paint(boxes || all, parts, this.clean);
+    // What steps drew over is the screen's again.
+    const scribbled = boxes && merged(this.scribbled, screen);
+    if (scribbled) copyBoxes(this.clean, this.composition, scribbled, this.deviceScale);
+    this.scribbled = [];
+    return boxes && [...boxes, ...scribbled];
+  }
+
+  // The screen as the last update composed it, in `box`.
+  restore(box) {
+    copyBoxes(this.clean, this.composition, [box], this.deviceScale);
   }
 
   // The bare map of `state` in `box` (inside the map): from the backdrop when it shows that map.
@@ -399,10 +428,19 @@ export class Screen {
       const x = Math.round(p.x * dpr);
       const y = Math.round(p.y * dpr);
       const pane = [p.from.x, p.from.y, p.from.x + p.from.w, p.from.y + p.from.h];
+      const [ox, oy] = [p.from.x * d, p.from.y * d];
       for (const box of boxes || [pane]) {
         const b = common(box, pane);
         if (!b) continue;
-        // The whole pane drawn through a clip: each pixel as a whole copy would make it.
+        if (Number.isInteger(ox) && Number.isInteger(oy)) {
+          // Pixel for pixel where the pane starts on a whole device pixel.
+          const [x0, y0] = [Math.max(ox, Math.floor(b[0] * d)), Math.max(oy, Math.floor(b[1] * d))];
+          const w = Math.min(this.composition.width, Math.ceil(b[2] * d)) - x0;
+          const h = Math.min(this.composition.height, Math.ceil(b[3] * d)) - y0;
+          if (w > 0 && h > 0) ctx.drawImage(this.composition, x0, y0, w, h, x + x0 - ox, y + y0 - oy, w, h);
+          continue;
+        }
+        // Elsewhere the whole pane through a clip: each pixel as a whole copy would make it.
         ctx.save();
         ctx.beginPath();
         const left = Math.floor(x + (b[0] - p.from.x) * d) - 1;
@@ -428,6 +466,7 @@ export class Screen {
       this.whole = false;
       this.paint([[0, 0, ...this.layout.size]], this.lower || this.lowerParts(), this.backdrop);
       this.paint([[0, 0, ...this.layout.size]], this.shown || this.parts());
+      this.paint([[0, 0, ...this.layout.size]], this.shown || this.parts(), this.clean);
       this.present(null);
       return;
     }
@@ -484,7 +523,8 @@ export class Steps {
           if (step.backdrop === 'bareMap') {
             s.paintBareMap(box, s.state);
           } else {
-            s.paint([box], step.backdrop === 'before' ? before : s.shown);
+            if (step.backdrop === 'before') s.paint([box], before);
+            else s.restore(box);
             if (step.backdrop === 'screen') {
               for (const lift of lifts) {
                 const under = common(lift.box, box);

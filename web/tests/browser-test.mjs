@@ -533,6 +533,24 @@ await check('a march order draws its route to an arrowhead on the map as the win
   });
   assert.ok(inked >= 5, `${inked} of 39 points of the first leg in the route's ink`);
 });
+
+await check('after drags, years, steps and a lesson, the screen drawn where it changed is the screen drawn whole', async () => {
+  const differing = await page.evaluate(() => {
+    const s = window.aurovane.page.screen;
+    const pixels = () => s.composition.getContext('2d').getImageData(0, 0, s.composition.width, s.composition.height).data;
+    s.draw();
+    const kept = pixels();
+    s.whole = true;
+    s.draw();
+    const whole = pixels();
+    let n = 0;
+    for (let i = 0; i < kept.length; i += 4) {
+      n += Math.max(Math.abs(kept[i] - whole[i]), Math.abs(kept[i + 1] - whole[i + 1]), Math.abs(kept[i + 2] - whole[i + 2])) > 16;
+    }
+    return n / (kept.length / 4);
+  });
+  assert.ok(differing < 0.0005, `${(differing * 100).toFixed(3)}% of the pixels differ`);
+});
 await desktop.close();
 
 const wide = await browser.newContext({ viewport: { width: 1920, height: 1080 } });
