@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mode="${1:-serve}"
-bash scripts/deps.sh cmake make python3 emscripten nodejs lame fonttools python3-brotli
+bash scripts/deps.sh cmake make python3 emscripten nodejs lame fonttools python3-brotli webp
 # Debian's emscripten finds its node modules there, whichever node runs it.
 export NODE_PATH="/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}"
 

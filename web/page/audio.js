@@ -16,12 +16,19 @@ export class Audio {
     this.voiceTicket = 0;
   }
 
+  // Made while the page is idle, silent until the first tap: making one may
+  // take a tenth of a second, too long for the moment of that tap.
+  prepare() {
+    const Context = window.AudioContext || window.webkitAudioContext;
+    if (!this.made && Context) this.made = new Context();
+  }
+
   // Called on the first tap, click or key: from then on the page may sound.
   unlock() {
     if (!this.context) {
-      const Context = window.AudioContext || window.webkitAudioContext;
-      if (!Context) return;
-      this.context = new Context();
+      this.prepare();
+      if (!this.made) return;
+      this.context = this.made;
     }
     if (this.context.state === 'suspended') this.context.resume();
     if (this.pendingVoice) {

@@ -5,7 +5,7 @@ import { bindEngine } from './engine-api.js';
 import { Access } from './access.js';
 import { Audio } from './audio.js';
 import { ask, showPicture, tell } from './dialogs.js';
-import { drawHighlight } from './keyboard.js';
+import { highlightPart } from './keyboard.js';
 import { download, keepYear, keptNewestFirst, readSavedGame } from './keep.js';
 import { handOverPaintedLand } from './painted-land.js';
 import { loadPictures, whenPictureArrives } from './pictures.js';
@@ -169,12 +169,7 @@ class Page {
   }
 
   wireKeyboard() {
-    const compose = this.screen.compose.bind(this.screen);
-    this.screen.compose = () => {
-      compose();
-      const ctx = this.screen.composition.getContext('2d');
-      drawHighlight(ctx, this.screen, this.carry);
-    };
+    this.screen.overlay = () => highlightPart(this.screen, this.carry);
     window.addEventListener('keydown', async (e) => {
       this.audio.unlock();
       if (document.querySelector('dialog[open]') || this.busy) return;
@@ -417,6 +412,8 @@ class Page {
 }
 
 async function boot() {
+  // The map and the scroll, fetched and decoded while the engine compiles.
+  const firstPictures = loadPictures([111, 264]);
   const engine = await createAurovane();
   const api = bindEngine(engine);
   // ?seed=N replays a game exactly (tests, the benchmark); otherwise every game differs.
@@ -426,7 +423,8 @@ async function boot() {
   // The first frame's pictures; the rest follow as they are needed.
   await Promise.all([
     document.fonts.load('16px "EB Garamond"'),
-    loadPictures([111, 264, ...tables.legend.pictures.map((p) => p[2])]),
+    firstPictures,
+    loadPictures(tables.legend.pictures.map((p) => p[2])),
   ]);
   const page = new Page(api, tables);
   let redrawQueued = false;
@@ -454,6 +452,7 @@ async function boot() {
   loadPictures([182, 185, 251, 268, 269, ...tables.stepPictures, ...tables.legionIcons, ...tables.tints.flatMap((x) => x.pictures),
                 ...Object.values(tables.animations).flatMap((a) => a.frames)]);
   handOverPaintedLand(api, tables.tints);
+  (window.requestIdleCallback || setTimeout)(() => page.audio.prepare());
   // Offline play: the service worker fetches its files once the game is ready, not before.
   if ('serviceWorker' in navigator && location.protocol !== 'file:') {
     navigator.serviceWorker.register('service-worker.js').catch((e) => console.warn('Aurovane: no offline play:', e.message));

@@ -53,33 +53,25 @@ function strokePattern(ctx, [pattern, spacing, thickness], w, h, originX = 0, or
 
 const masks = new Map();
 
-// The pattern cut to a province's painted shape (its plain tint's opacity),
-// made once per province and pattern; null until the tint has arrived.
-function markedShape(tint, mark) {
+// The pattern of holder `mark` cut to a province's painted shape (its plain
+// tint's opacity), made once per province and pattern: null where the holder
+// lays none, or until the tint has arrived.
+export function holderMark(tint, mark) {
+  if (!mark || mark[0] === Pattern.None) return null;
   const key = `${tint.name}/${mark.join(',')}`;
   if (masks.has(key)) return masks.get(key);
-  const { image } = picture(tint.pictures[0]);
-  if (!image.complete || !image.naturalWidth) return null;
+  const { bitmap } = picture(tint.pictures[0]);
+  if (!bitmap) return null;
   const canvas = document.createElement('canvas');
   canvas.width = tint.width * Density;
   canvas.height = tint.height * Density;
   const ctx = canvas.getContext('2d');
   ctx.scale(Density, Density);
-  ctx.drawImage(image, 0, 0, tint.width, tint.height);
+  ctx.drawImage(bitmap, 0, 0, tint.width, tint.height);
   ctx.globalCompositeOperation = 'source-in';
   strokePattern(ctx, mark, tint.width, tint.height, tint.mapX, tint.mapY);
   masks.set(key, canvas);
   return canvas;
-}
-
-// Over every province held by another than Rome, at the map's corner (mapX, mapY).
-export function drawHolderMarks(ctx, provinces, tints, mapX, mapY) {
-  for (const p of provinces) {
-    const tint = tints.get(p.name);
-    if (!tint || !p.mark || p.mark[0] === Pattern.None) continue;
-    const shape = markedShape(tint, p.mark);
-    if (shape) ctx.drawImage(shape, mapX + tint.mapX, mapY + tint.mapY, tint.width, tint.height);
-  }
 }
 
 // The legend's swatches: a pale ground, the pattern, a rim.

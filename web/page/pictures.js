@@ -1,7 +1,9 @@
-// The game's pictures, fetched once from bitmaps/: each in its own size and,
-// for a sharp screen at high density, its twin at twice the size. Pictures
-// not needed for the first frame come when first drawn, and the screen is
-// drawn again as each arrives.
+// The game's pictures, fetched once from bitmaps/ (WebP, made at build time
+// from the game's PNGs without a pixel changed): each in its own size and,
+// for a sharp screen at high density, its twin at twice the size. Each is
+// decoded off the main thread into a bitmap before it is first drawn, so that
+// no frame waits for a decoder. Pictures not needed for the first frame come
+// when first drawn, and the screen is drawn again where each arrives.
 const cache = new Map();
 let arrived = () => {};
 let density = 1;
@@ -15,56 +17,76 @@ export function setPictureDensity(deviceScale) {
   density = deviceScale > 1.5 ? 2 : 1;
 }
 
+async function fetchBitmap(url) {
+  const response = await fetch(url);
+  return response.ok ? createImageBitmap(await response.blob()) : null;
+}
+
 function load(id, scale) {
   const key = `${id}@${scale}`;
   if (!cache.has(key)) {
-    const image = new Image();
-    image.decoding = 'async';
-    const ready = new Promise((resolve) => {
-      image.onload = () => {
-        resolve(image);
-        arrived();
-      };
-      // A missing picture leaves a gap rather than stopping the game.
-      image.onerror = () => resolve(null);
-    });
-    image.src = scale === 1 ? `bitmaps/${id}.png` : `bitmaps/${id}@${scale}x.png`;
-    cache.set(key, { image, ready });
+    const entry = { bitmap: null };
+    // A missing picture leaves a gap rather than stopping the game.
+    entry.ready = fetchBitmap(scale === 1 ? `bitmaps/${id}.webp` : `bitmaps/${id}@${scale}x.webp`)
+      .catch(() => null)
+      .then((bitmap) => {
+        entry.bitmap = bitmap;
+        if (bitmap) arrived(id);
+        return bitmap;
+      });
+    cache.set(key, entry);
   }
   return cache.get(key);
 }
 
-// A picture in its own size, or its twin at `scale` 2.
+// A picture in its own size, or its twin at `scale` 2: { bitmap (null until
+// decoded), ready (resolves with the bitmap, or null where it is missing) }.
 export function picture(id, scale = 1) {
   return load(id, scale);
 }
 
-// Waits until every picture of `ids` is loaded (or known missing).
+// Waits until every picture of `ids` is decoded (or known missing).
 export function loadPictures(ids) {
   return Promise.all([...new Set(ids)].map((id) => picture(id).ready));
 }
 
-const usable = (image) => image.complete && image.naturalWidth > 0;
-
-// Draws a picture at (x, y) in its own size, mirrored about its own middle if
-// asked: the sharp twin once it is there, the plain one until then.
-export function drawPicture(ctx, id, x, y, mirror = false) {
-  let scale = density;
-  let { image } = load(id, scale);
-  if (!usable(image) && scale !== 1) {
-    scale = 1;
-    image = load(id, 1).image;
+// The bitmap drawn for a picture now, and its density: the sharp twin once it
+// is there, the plain one until then; null before either has arrived.
+function shown(id) {
+  if (density !== 1) {
+    const { bitmap } = load(id, density);
+    if (bitmap) return { bitmap, scale: density };
   }
-  if (!usable(image)) return;
-  const w = image.naturalWidth / scale;
-  const h = image.naturalHeight / scale;
+  const { bitmap } = load(id, 1);
+  return bitmap && { bitmap, scale: 1 };
+}
+
+// Where the screen is drawn only where it changes: what a picture at (x, y)
+// looks like now ('' before it has arrived) and the layout rectangle
+// [x0, y0, x1, y1] it covers (null before it has arrived).
+export function pictureLook(id) {
+  const s = shown(id);
+  return s ? `${id}@${s.scale}` : '';
+}
+
+export function pictureBox(id, x, y) {
+  const s = shown(id);
+  return s && [x, y, x + s.bitmap.width / s.scale, y + s.bitmap.height / s.scale];
+}
+
+// Draws a picture at (x, y) in its own size, mirrored about its own middle if asked.
+export function drawPicture(ctx, id, x, y, mirror = false) {
+  const s = shown(id);
+  if (!s) return;
+  const w = s.bitmap.width / s.scale;
+  const h = s.bitmap.height / s.scale;
   if (!mirror) {
-    ctx.drawImage(image, x, y, w, h);
+    ctx.drawImage(s.bitmap, x, y, w, h);
     return;
   }
   ctx.save();
   ctx.translate(x + w, y);
   ctx.scale(-1, 1);
-  ctx.drawImage(image, 0, 0, w, h);
+  ctx.drawImage(s.bitmap, 0, 0, w, h);
   ctx.restore();
 }

@@ -3,8 +3,9 @@
 // composition is shown in three panes: the map on top, the legend and the
 // report scroll below it. Every place of the window's screen comes from the
 // engine's tables (tables.layout, the provinces' figures).
-import { drawHolderMarks, drawLegendMarks } from './marks.js';
-import { drawPicture, setPictureDensity } from './pictures.js';
+import { drawLegendMarks, holderMark } from './marks.js';
+import { drawPicture, pictureBox, pictureLook, setPictureDensity } from './pictures.js';
+import { boxOf, changedBoxes, common, grow, lineBoxes, meets, merged, sideBoxes } from './regions.js';
 
 const FontSize = 16;
 
@@ -28,14 +29,79 @@ function fillShape(ctx, points, closed, fill, rim, rimWidth) {
   ctx.stroke();
 }
 
+// Layout boxes copied pixel for pixel between canvases of one size, `d` device pixels to a layout pixel.
+function copyBoxes(from, to, boxes, d) {
+  const ctx = to.getContext('2d');
+  ctx.save();
+  ctx.setTransform(1, 0, 0, 1, 0, 0);
+  for (const [bx0, by0, bx1, by1] of boxes) {
+    const x0 = Math.max(0, Math.floor(bx0 * d));
+    const y0 = Math.max(0, Math.floor(by0 * d));
+    const w = Math.min(to.width, Math.ceil(bx1 * d)) - x0;
+    const h = Math.min(to.height, Math.ceil(by1 * d)) - y0;
+    if (w > 0 && h > 0) ctx.drawImage(from, x0, y0, w, h, x0, y0, w, h);
+  }
+  ctx.restore();
+}
+
+// A picture in its own size with its corner at (x, y).
+function pictureAt(id, x, y) {
+  const box = pictureBox(id, x, y);
+  return { key: `picture ${pictureLook(id)} ${x},${y}`, boxes: box ? [grow(box, 1)] : [],
+           draw: (ctx) => drawPicture(ctx, id, x, y) };
+}
+
+// The dashed line of a drag, from where the legions were picked up to the pointer.
+function dragLinePart(line) {
+  const [x0, y0, x1, y1] = line;
+  return { key: `drag ${line}`, boxes: lineBoxes([[x0, y0], [x1, y1]], 3), draw: (ctx) => {
+    ctx.strokeStyle = 'rgba(255, 240, 160, 0.9)';
+    ctx.lineWidth = 3;
+    ctx.setLineDash([8, 6]);
+    ctx.beginPath();
+    ctx.moveTo(x0, y0);
+    ctx.lineTo(x1, y1);
+    ctx.stroke();
+    ctx.setLineDash([]);
+  } };
+}
+
 export class Screen {
   constructor(canvas, tables) {
     this.canvas = canvas;
+    // Where it can, the canvas shows its frames by itself, without waiting on
+    // the page's own: a frame then costs what it changed, not the whole canvas.
+    this.view = canvas.transferControlToOffscreen ? canvas.transferControlToOffscreen() : canvas;
     this.tables = tables;
     this.provinces = new Map(tables.provinces.map((p) => [p.name, p]));
     this.tints = new Map(tables.tints.map((t) => [t.name, t]));
     this.layout = tables.layout;
     this.composition = document.createElement('canvas');
+    // Under it, kept apart: the ground, the scroll and the bare map, which
+    // change seldom and cost the most to draw at a high density.
+    this.backdrop = document.createElement('canvas');
+    // And the composition as the last update left it, before any step drew over it.
+    this.clean = document.createElement('canvas');
+    this.lower = null;        // the parts the backdrop shows
+    this.shown = null;        // the parts the composition shows, but where steps drew over it
+    this.scribbled = [];      // the boxes where they did
+    this.whole = true;        // the composition to be painted anew, as after a resize
+    this.overlay = null;      // a part drawn over all the rest, or null: () => part | null
+    // Where each line of words draws, measured once in the page's serif.
+    this.measure = document.createElement('canvas').getContext('2d');
+    this.measure.font = `${FontSize}px "EB Garamond", Georgia, serif`;
+    this.measure.textBaseline = 'top';
+    this.textBoxes = new Map();
+    // Measured in a stand-in until the serif has come (the editor starts without it).
+    const serif = `${FontSize}px "EB Garamond"`;
+    if (!document.fonts.check(serif)) {
+      document.fonts.load(serif).then(() => {
+        this.textBoxes.clear();
+        this.measure.font = `${FontSize}px "EB Garamond", Georgia, serif`;
+        this.whole = true;
+        this.draw();
+      });
+    }
     this.state = null;
     this.hovered = null;      // the province of the information line
     this.playing = false;     // while steps play, the composition is theirs to change
@@ -84,10 +150,18 @@ export class Screen {
     this.canvas.style.left = `${Math.max(0, (width - this.cssWidth) / 2)}px`;
     // On a tall phone the map sits right under the bar.
     this.canvas.style.top = portrait ? '0px' : `${Math.max(0, (height - this.cssHeight) / 2)}px`;
-    this.canvas.width = Math.round(this.cssWidth * dpr);
-    this.canvas.height = Math.round(this.cssHeight * dpr);
-    this.composition.width = Math.round(layoutWidth * this.deviceScale);
-    this.composition.height = Math.round(layoutHeight * this.deviceScale);
+    this.view.width = Math.round(this.cssWidth * dpr);
+    this.view.height = Math.round(this.cssHeight * dpr);
+    this.sizeComposition();
+  }
+
+  // The composition and its backdrop at the layout's size in device pixels, painted anew.
+  sizeComposition() {
+    for (const canvas of [this.composition, this.backdrop, this.clean]) {
+      canvas.width = Math.round(this.layout.size[0] * this.deviceScale);
+      canvas.height = Math.round(this.layout.size[1] * this.deviceScale);
+    }
+    this.whole = true;
     this.draw();
   }
 
@@ -104,16 +178,25 @@ export class Screen {
     return null;
   }
 
-  // The bare map: its picture and the tints of the provinces Rome does not
-  // hold, each with its holder's pattern over it.
-  drawMap(ctx) {
+  // The bare map of `state`: its picture and the tints of the provinces Rome
+  // does not hold, each with its holder's pattern over it.
+  mapParts(state) {
     const [mapX, mapY] = this.layout.map;
-    drawPicture(ctx, 111, mapX, mapY);
-    for (const p of this.state.provinces) {
+    const parts = [pictureAt(111, mapX, mapY)];
+    for (const p of state.provinces) {
       const tint = p.tint && this.tints.get(p.name);
-      if (tint) drawPicture(ctx, p.tint, mapX + tint.mapX, mapY + tint.mapY);
+      if (tint) parts.push(pictureAt(p.tint, mapX + tint.mapX, mapY + tint.mapY));
     }
-    drawHolderMarks(ctx, this.state.provinces, this.tints, mapX, mapY);
+    for (const p of state.provinces) {
+      const tint = this.tints.get(p.name);
+      const shape = tint && holderMark(tint, p.mark);
+      if (shape) {
+        const box = [mapX + tint.mapX, mapY + tint.mapY, mapX + tint.mapX + tint.width, mapY + tint.mapY + tint.height];
+        parts.push({ key: `mark ${p.name} ${p.mark}`, boxes: [box],
+                     draw: (ctx) => ctx.drawImage(shape, box[0], box[1], tint.width, tint.height) });
+      }
+    }
+    return parts;
   }
 
   // Drawn with the next frame: an order's states come faster than frames,
@@ -128,132 +211,266 @@ export class Screen {
     });
   }
 
-  text(ctx, line) {
-    ctx.fillStyle = colourOf(line.colour);
-    ctx.fillText(line.text, line.x, line.y);
+  // A line of the engine's words, with the box its letters may touch.
+  textPart(line) {
+    const id = `${line.x},${line.y} ${line.colour} ${line.text}`;
+    if (!this.textBoxes.has(id)) {
+      // The reports of a long game are many; the lines of one screen few.
+      if (this.textBoxes.size > 4096) this.textBoxes.clear();
+      const m = this.measure.measureText(line.text);
+      this.textBoxes.set(id, grow([line.x - m.actualBoundingBoxLeft, line.y - m.actualBoundingBoxAscent,
+                                   line.x + m.actualBoundingBoxRight, line.y + m.actualBoundingBoxDescent], 2));
+    }
+    return { key: `text ${id}`, boxes: [this.textBoxes.get(id)], draw: (ctx) => {
+      ctx.fillStyle = colourOf(line.colour);
+      ctx.fillText(line.text, line.x, line.y);
+    } };
   }
 
-  compose() {
-    const ctx = this.composition.getContext('2d');
+  // What the backdrop shows: the ground, the scroll and the bare map.
+  lowerParts() {
+    const L = this.layout;
+    return [{ key: 'ground', boxes: null, draw: (ctx) => {
+      ctx.fillStyle = '#000';
+      ctx.fillRect(0, 0, L.size[0], L.size[1]);
+    } }, pictureAt(264, L.scroll[0], L.scroll[1]),
+    ...(this.state ? this.mapParts(this.state) : [pictureAt(111, L.map[0], L.map[1])])];
+  }
+
+  // The screen over the backdrop as a list of parts, in the order the window draws them.
+  parts() {
     const t = this.tables;
     const s = this.state;
-    ctx.setTransform(this.deviceScale, 0, 0, this.deviceScale, 0, 0);
-    ctx.imageSmoothingQuality = 'high';
-    ctx.font = `${FontSize}px "EB Garamond", Georgia, serif`;
-    ctx.textBaseline = 'top';
     const L = this.layout;
-    ctx.fillStyle = '#000';
-    ctx.fillRect(0, 0, L.size[0], L.size[1]);
-    drawPicture(ctx, 264, L.scroll[0], L.scroll[1]);
-    if (!s) {
-      drawPicture(ctx, 111, L.map[0], L.map[1]);
-      return;
-    }
-    this.drawMap(ctx);
-    if (s.year >= 313) drawPicture(ctx, 251, t.constantinople[0], t.constantinople[1]);
-    this.drawMarches(ctx);
+    // The backdrop, copied pixel for pixel where the region is.
+    const parts = [{ key: 'backdrop', boxes: null, draw: (ctx, [x0, y0, x1, y1]) => {
+      ctx.save();
+      ctx.setTransform(1, 0, 0, 1, 0, 0);
+      ctx.drawImage(this.backdrop, x0, y0, x1 - x0, y1 - y0, x0, y0, x1 - x0, y1 - y0);
+      ctx.restore();
+    } }];
+    if (!s) return parts;
+    if (s.year >= 313) parts.push(pictureAt(251, t.constantinople[0], t.constantinople[1]));
+    parts.push(...this.marchParts(s.marches));
     // As in the window: the figures in the engine's order, the last on top,
     // then their counts on the engine's plaques, where a press reads them.
     const shown = s.figures.map((name) => s.provinces.find((p) => p.name === name));
     for (const p of shown) {
       const spot = this.legionSpot(p.name);
-      for (const l of p.legions) drawPicture(ctx, l.picture, spot.x, spot.y);
+      for (const l of p.legions) parts.push(pictureAt(l.picture, spot.x, spot.y));
     }
-    ctx.save();
-    ctx.textAlign = 'center';
-    ctx.textBaseline = 'middle';
-    for (const p of shown) {
-      for (const l of p.legions) {
-        // Lining figures: the page's serif has old-style ones that hang below the line.
-        const [left, top, w, h] = l.plaque;
-        let size = L.countFont;
-        do ctx.font = `bold ${size}px "DejaVu Serif", "Liberation Serif", "Times New Roman", serif`;
-        while (ctx.measureText(l.countText).width > w - 4 && --size > 6);
-        ctx.fillStyle = '#fffaeb';
-        ctx.strokeStyle = '#3c2814';
-        ctx.lineWidth = 1.2;
-        ctx.fillRect(left, top, w, h);
-        ctx.strokeRect(left + 0.5, top + 0.5, w - 1, h - 1);
-        ctx.fillStyle = '#000';
-        ctx.fillText(l.countText, left + w / 2, top + h / 2 + 1);
-        if (l.marching) this.drawPennant(ctx, left, top);
-      }
-    }
-    ctx.restore();
+    for (const p of shown) for (const l of p.legions) parts.push(this.plaquePart(l));
     // The legend, the frames around the map and the information line.
-    ctx.strokeStyle = '#fff';
-    ctx.lineWidth = 1;
-    for (const [x, y, w, h] of [L.mapFrame, L.infoFrame]) ctx.strokeRect(x + 0.5, y + 0.5, w, h);
-    for (const [x, y, id] of t.legend.pictures) drawPicture(ctx, id, x, y);
-    for (const line of t.legend.texts) this.text(ctx, line);
-    drawLegendMarks(ctx, t.legend.marks);
-    for (const line of s.reports) this.text(ctx, line);
+    parts.push({ key: 'frames', boxes: null, draw: (ctx) => {
+      ctx.strokeStyle = '#fff';
+      ctx.lineWidth = 1;
+      for (const [x, y, w, h] of [L.mapFrame, L.infoFrame]) ctx.strokeRect(x + 0.5, y + 0.5, w, h);
+    } });
+    for (const [x, y, id] of t.legend.pictures) parts.push(pictureAt(id, x, y));
+    for (const line of t.legend.texts) parts.push(this.textPart(line));
+    parts.push({ key: 'legend marks', boxes: t.legend.marks.map((m) => grow(boxOf(m.box), 1)),
+                 draw: (ctx) => drawLegendMarks(ctx, t.legend.marks) });
+    for (const line of s.reports) parts.push(this.textPart(line));
     const info = this.notice.length ? { texts: this.notice, coins: [] }
       : this.hovered ? s.provinces.find((p) => p.name === this.hovered).info : t.noProvinceInfo;
     const [boxX, boxY, boxW, boxH] = L.infoBox;
-    ctx.fillStyle = '#000';
-    ctx.fillRect(boxX, boxY, boxW, boxH);
-    for (const line of info.texts) this.text(ctx, line);
-    for (const [x, id] of info.coins) drawPicture(ctx, id, x, boxY);
-    for (const line of t.instructions) this.text(ctx, line);
-    if (this.dragLine) {
-      const [x0, y0, x1, y1] = this.dragLine;
-      ctx.strokeStyle = 'rgba(255, 240, 160, 0.9)';
-      ctx.lineWidth = 3;
-      ctx.setLineDash([8, 6]);
-      ctx.beginPath();
-      ctx.moveTo(x0, y0);
-      ctx.lineTo(x1, y1);
-      ctx.stroke();
-      ctx.setLineDash([]);
+    parts.push({ key: 'info box', boxes: [boxOf(L.infoBox)], draw: (ctx) => {
+      ctx.fillStyle = '#000';
+      ctx.fillRect(boxX, boxY, boxW, boxH);
+    } });
+    for (const line of info.texts) parts.push(this.textPart(line));
+    for (const [x, id] of info.coins) parts.push(pictureAt(id, x, boxY));
+    for (const line of t.instructions) parts.push(this.textPart(line));
+    if (this.dragLine) parts.push(dragLinePart(this.dragLine));
+    const over = this.overlay?.();
+    if (over) parts.push(over);
+    return parts;
+  }
+
+  // A stack's count on its plaque (and the pennant of a marching stack).
+  plaquePart(l) {
+    const [left, top, w, h] = l.plaque;
+    const flag = this.tables.pennant;
+    const boxes = [grow([left, top, left + w, top + h], 2)];
+    if (l.marching) {
+      const xs = flag.corners.map(([x]) => left + x);
+      const ys = flag.corners.map(([, y]) => top + y);
+      boxes.push(grow([Math.min(...xs), Math.min(...ys), Math.max(...xs), Math.max(...ys)], flag.rimWidth + 2));
     }
+    return { key: `plaque ${l.plaque} ${l.countText} ${l.marching}`, boxes, draw: (ctx) => {
+      ctx.save();
+      ctx.textAlign = 'center';
+      ctx.textBaseline = 'middle';
+      // Lining figures: the page's serif has old-style ones that hang below the line.
+      let size = this.layout.countFont;
+      do ctx.font = `bold ${size}px "DejaVu Serif", "Liberation Serif", "Times New Roman", serif`;
+      while (ctx.measureText(l.countText).width > w - 4 && --size > 6);
+      ctx.fillStyle = '#fffaeb';
+      ctx.strokeStyle = '#3c2814';
+      ctx.lineWidth = 1.2;
+      ctx.fillRect(left, top, w, h);
+      ctx.strokeRect(left + 0.5, top + 0.5, w - 1, h - 1);
+      ctx.fillStyle = '#000';
+      ctx.fillText(l.countText, left + w / 2, top + h / 2 + 1);
+      if (l.marching) fillShape(ctx, flag.corners.map(([x, y]) => [left + x, top + y]), false, flag.cloth, flag.rim, flag.rimWidth);
+      ctx.restore();
+    } };
   }
 
   // The routes of the marching legions, as the engine lays them out, under the figures.
-  drawMarches(ctx) {
+  marchParts(marches) {
     const style = this.tables.marchStyle;
-    const [mapX, mapY, mapW, mapH] = this.layout.map;
-    ctx.save();
-    ctx.beginPath();
-    ctx.rect(mapX, mapY, mapW, mapH);
-    ctx.clip();
-    ctx.lineCap = 'round';
-    ctx.lineJoin = 'round';
-    for (const march of this.state.marches) {
-      path(ctx, march.points);
-      ctx.strokeStyle = rgbaOf(style.band);
-      ctx.lineWidth = style.bandWidth;
-      ctx.stroke();
-      ctx.strokeStyle = rgbaOf(style.ink);
-      ctx.lineWidth = style.lineWidth;
-      ctx.setLineDash(style.dashes.map((d) => d * style.lineWidth));
-      ctx.stroke();
-      ctx.setLineDash([]);
-      if (march.head.length) fillShape(ctx, march.head, true, style.ink, style.headRim, style.headRimWidth);
-    }
-    ctx.restore();
+    const map = boxOf(this.layout.map);
+    return marches.map((march) => {
+      const boxes = [...lineBoxes(march.points, style.bandWidth)];
+      if (march.head.length) boxes.push(...lineBoxes([...march.head, march.head[0]], style.headRimWidth * 2));
+      return { key: `march ${JSON.stringify(march)}`, boxes: boxes.map((b) => common(b, map)).filter(Boolean), draw: (ctx) => {
+        ctx.save();
+        ctx.beginPath();
+        ctx.rect(map[0], map[1], map[2] - map[0], map[3] - map[1]);
+        ctx.clip();
+        ctx.lineCap = 'round';
+        ctx.lineJoin = 'round';
+        path(ctx, march.points);
+        ctx.strokeStyle = rgbaOf(style.band);
+        ctx.lineWidth = style.bandWidth;
+        ctx.stroke();
+        ctx.strokeStyle = rgbaOf(style.ink);
+        ctx.lineWidth = style.lineWidth;
+        ctx.setLineDash(style.dashes.map((d) => d * style.lineWidth));
+        ctx.stroke();
+        ctx.setLineDash([]);
+        if (march.head.length) fillShape(ctx, march.head, true, style.ink, style.headRim, style.headRimWidth);
+        ctx.restore();
+      } };
+    });
   }
 
-  // The pennant of a marching stack over its count's plaque.
-  drawPennant(ctx, left, top) {
-    const flag = this.tables.pennant;
-    ctx.save();
-    fillShape(ctx, flag.corners.map(([x, y]) => [left + x, top + y]), false, flag.cloth, flag.rim, flag.rimWidth);
-    ctx.restore();
+  // A canvas of the composition's size repainted in `boxes` from `parts` (over
+  // what is there). Each part draws in layout pixels, told the region in device pixels.
+  paint(boxes, parts, canvas = this.composition) {
+    const ctx = canvas.getContext('2d');
+    const d = this.deviceScale;
+    for (const box of boxes) {
+      // Whole device pixels, so that the region's edge is not blended.
+      const x0 = Math.max(0, Math.floor(box[0] * d));
+      const y0 = Math.max(0, Math.floor(box[1] * d));
+      const x1 = Math.min(canvas.width, Math.ceil(box[2] * d));
+      const y1 = Math.min(canvas.height, Math.ceil(box[3] * d));
+      if (x0 >= x1 || y0 >= y1) continue;
+      const region = [x0 / d, y0 / d, x1 / d, y1 / d];
+      ctx.save();
+      ctx.setTransform(1, 0, 0, 1, 0, 0);
+      ctx.beginPath();
+      ctx.rect(x0, y0, x1 - x0, y1 - y0);
+      ctx.clip();
+      ctx.setTransform(d, 0, 0, d, 0, 0);
+      ctx.imageSmoothingQuality = 'high';
+      ctx.font = `${FontSize}px "EB Garamond", Georgia, serif`;
+      ctx.textBaseline = 'top';
+      for (const part of parts) if (!part.boxes || part.boxes.some((b) => meets(b, region))) part.draw(ctx, [x0, y0, x1, y1]);
+      ctx.restore();
+    }
+  }
+
+  // The composition brought up to the screen as it stands: only where it
+  // changed, or whole after a resize. Returns the boxes repainted, null for all.
+  update() {
+    const screen = [0, 0, ...this.layout.size];
+    const all = [screen];
+    const lower = this.lowerParts();
+    const under = this.whole || !this.lower ? null : changedBoxes(this.lower, lower);
+    const fresh = under && merged(under, screen);
+    this.paint(fresh || all, lower, this.backdrop);
+    this.lower = lower;
+    const parts = this.parts();
+    const changed = this.whole || !this.shown ? null : changedBoxes(this.shown, parts);
+    const boxes = changed && fresh && merged([...changed, ...fresh], screen);
+    this.whole = false;
+    this.shown = parts;
+    // Painted twice rather than copied: a canvas copied from is copied whole
+    // the next time it is drawn on while the copy is pending.
+    this.paint(boxes || all, parts);
+    this.paint(boxes || all, parts, this.clean);
+    // What steps drew over is the screen's again.
+    const scribbled = boxes && merged(this.scribbled, screen);
+    if (scribbled) copyBoxes(this.clean, this.composition, scribbled, this.deviceScale);
+    this.scribbled = [];
+    return boxes && [...boxes, ...scribbled];
+  }
+
+  // The screen as the last update composed it, in `box`.
+  restore(box) {
+    copyBoxes(this.clean, this.composition, [box], this.deviceScale);
+  }
+
+  // The bare map of `state` in `box` (inside the map): from the backdrop when it shows that map.
+  paintBareMap(box, state) {
+    const inside = common(box, boxOf(this.layout.map));
+    if (!inside) return;
+    const map = this.mapParts(state);
+    const shown = this.lower.slice(-map.length);
+    if (shown.length === map.length && map.every((p, i) => p.key === shown[i].key)) this.paint([inside], [this.shown[0]]);
+    else this.paint([inside], map);
+  }
+
+  // The canvas shows the composition, in `boxes` only (null for all of it).
+  present(boxes) {
+    const ctx = this.view.getContext('2d');
+    const dpr = window.devicePixelRatio || 1;
+    const d = this.deviceScale;
+    ctx.setTransform(1, 0, 0, 1, 0, 0);
+    if (!boxes) {
+      ctx.fillStyle = '#000';
+      ctx.fillRect(0, 0, this.view.width, this.view.height);
+    }
+    for (const p of this.panes) {
+      const x = Math.round(p.x * dpr);
+      const y = Math.round(p.y * dpr);
+      const pane = [p.from.x, p.from.y, p.from.x + p.from.w, p.from.y + p.from.h];
+      const [ox, oy] = [p.from.x * d, p.from.y * d];
+      for (const box of boxes || [pane]) {
+        const b = common(box, pane);
+        if (!b) continue;
+        if (Number.isInteger(ox) && Number.isInteger(oy)) {
+          // Pixel for pixel where the pane starts on a whole device pixel.
+          const [x0, y0] = [Math.max(ox, Math.floor(b[0] * d)), Math.max(oy, Math.floor(b[1] * d))];
+          const w = Math.min(this.composition.width, Math.ceil(b[2] * d)) - x0;
+          const h = Math.min(this.composition.height, Math.ceil(b[3] * d)) - y0;
+          if (w > 0 && h > 0) ctx.drawImage(this.composition, x0, y0, w, h, x + x0 - ox, y + y0 - oy, w, h);
+          continue;
+        }
+        // Elsewhere the whole pane through a clip: each pixel as a whole copy would make it.
+        ctx.save();
+        ctx.beginPath();
+        const left = Math.floor(x + (b[0] - p.from.x) * d) - 1;
+        const top = Math.floor(y + (b[1] - p.from.y) * d) - 1;
+        ctx.rect(left, top, Math.ceil(x + (b[2] - p.from.x) * d) + 1 - left, Math.ceil(y + (b[3] - p.from.y) * d) + 1 - top);
+        ctx.clip();
+        ctx.drawImage(this.composition, p.from.x * d, p.from.y * d, p.from.w * d, p.from.h * d, x, y, p.from.w * d, p.from.h * d);
+        ctx.restore();
+      }
+    }
+  }
+
+  // Marks composition pixels a step drew over as no longer the screen's.
+  scribble(boxes) {
+    this.scribbled.push(...boxes);
+    this.present(boxes);
   }
 
   draw() {
-    if (!this.playing) this.compose();
-    const ctx = this.canvas.getContext('2d');
-    const dpr = window.devicePixelRatio || 1;
-    ctx.setTransform(1, 0, 0, 1, 0, 0);
-    ctx.fillStyle = '#000';
-    ctx.fillRect(0, 0, this.canvas.width, this.canvas.height);
-    const d = this.deviceScale;
-    for (const p of this.panes) {
-      ctx.drawImage(this.composition, p.from.x * d, p.from.y * d, p.from.w * d, p.from.h * d,
-                    Math.round(p.x * dpr), Math.round(p.y * dpr), p.from.w * d, p.from.h * d);
+    // While steps play, the composition is theirs: only a resize repaints it.
+    if (this.playing) {
+      if (!this.whole) return;
+      this.whole = false;
+      this.paint([[0, 0, ...this.layout.size]], this.lower || this.lowerParts(), this.backdrop);
+      this.paint([[0, 0, ...this.layout.size]], this.shown || this.parts());
+      this.paint([[0, 0, ...this.layout.size]], this.shown || this.parts(), this.clean);
+      this.present(null);
+      return;
     }
+    this.present(this.update());
   }
 
   // The layout point of a province's figures, as the window places them.
@@ -264,6 +481,8 @@ export class Screen {
 }
 
 export const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+const nextFrame = () => new Promise((resolve) => requestAnimationFrame(resolve));
+const HalfFrame = 8;
 
 // The engine's steps of a march, a fight, the banner or a zoom
 // (client/ScreenStep.h), played as the window plays them: each changes the
@@ -274,61 +493,73 @@ export class Steps {
     this.sound = sound;
   }
 
+  // Each step repaints only what it changes and shows only that: a frame of
+  // a march costs its soldier's rectangle, not the screen.
   async play(steps) {
     const s = this.screen;
-    s.compose();
-    const before = copyOf(s.composition);
-    let under = copyOf(s.composition);
+    performance.clearMeasures('aurovane-step');
+    s.present(s.update());
+    const before = s.shown;
+    // Figures lifted off the composed screen: the bare map of the state then, there.
+    let lifts = [];
+    let due = performance.now();
     s.playing = true;
     try {
       for (const step of steps) {
+        // Each step drawn at the start of a frame, never in the engine's turn:
+        // the frame nearest the moment the step before it was to end.
+        await sleep(due - performance.now() - HalfFrame);
+        await nextFrame();
+        const start = performance.now();
         if (step.sound !== undefined) this.sound(step.sound);
         if (step.compose) {
-          s.compose();
-          under = copyOf(s.composition);
+          s.present(s.update());
+          lifts = [];
         }
-        if (step.lift) this.inRect(under, step.lift, (ctx) => s.drawMap(ctx));
+        if (step.lift) lifts.push({ box: boxOf(step.lift), state: s.state });
+        const drawn = [];
         if (step.restore) {
-          const from = { screen: under, before }[step.backdrop];
-          this.inRect(s.composition, step.restore, (ctx) => (from ? ctx.drawImage(from, 0, 0, ...s.layout.size) : s.drawMap(ctx)));
+          const box = boxOf(step.restore);
+          if (step.backdrop === 'bareMap') {
+            s.paintBareMap(box, s.state);
+          } else {
+            if (step.backdrop === 'before') s.paint([box], before);
+            else s.restore(box);
+            if (step.backdrop === 'screen') {
+              for (const lift of lifts) {
+                const under = common(lift.box, box);
+                if (under) s.paintBareMap(under, lift.state);
+              }
+            }
+          }
+          drawn.push(box);
         }
-        if (step.picture) this.inRect(s.composition, null, (ctx) => drawPicture(ctx, step.picture, step.at[0], step.at[1], step.mirror));
+        if (step.picture) {
+          const box = pictureBox(step.picture, ...step.at);
+          if (box) {
+            s.paint([box], [{ boxes: null, draw: (ctx) => drawPicture(ctx, step.picture, step.at[0], step.at[1], step.mirror) }]);
+            drawn.push(box);
+          }
+        }
         if (step.outline) {
-          this.inRect(s.composition, null, (ctx) => {
-            const [x, y, w, h] = step.outline;
+          const [x, y, w, h] = step.outline;
+          const sides = sideBoxes([x, y, x + w + 1, y + h + 1], 1);
+          s.paint(sides, [{ boxes: null, draw: (ctx) => {
             ctx.strokeStyle = '#000';
             ctx.lineWidth = 1;
             ctx.strokeRect(x + 0.5, y + 0.5, w, h);
-          });
+          } }]);
+          drawn.push(...sides);
         }
-        s.draw();
-        if (step.pause) await sleep(step.pause);
+        s.scribble(drawn);
+        // For the benchmark: what each frame of the choreography costs the page.
+        performance.measure('aurovane-step', { start });
+        due = start + (step.pause || 0);
       }
+      await sleep(due - performance.now());
     } finally {
       s.playing = false;
       s.draw();
     }
   }
-
-  // Draws on a canvas of the composition's size in layout pixels, within a layout rectangle when one is given.
-  inRect(canvas, rect, draw) {
-    const ctx = canvas.getContext('2d');
-    ctx.save();
-    ctx.setTransform(this.screen.deviceScale, 0, 0, this.screen.deviceScale, 0, 0);
-    if (rect) {
-      ctx.beginPath();
-      ctx.rect(...rect);
-      ctx.clip();
-    }
-    draw(ctx);
-    ctx.restore();
-  }
-}
-
-function copyOf(canvas) {
-  const copy = document.createElement('canvas');
-  copy.width = canvas.width;
-  copy.height = canvas.height;
-  copy.getContext('2d').drawImage(canvas, 0, 0);
-  return copy;
 }

@@ -477,7 +477,7 @@ await check('the game plays offline after the first visit, a lesson never opened
   await menu(page, 'lesson', 476);
   await page.waitForSelector('#picture[open]');
   assert.equal(await page.textContent('#picture-title'), lesson.title);
-  const fetched = await page.evaluate((l) => Promise.all([`bitmaps/${l.picture}.png`, `sounds/${l.narration}.mp3`]
+  const fetched = await page.evaluate((l) => Promise.all([`bitmaps/${l.picture}.webp`, `sounds/${l.narration}.mp3`]
     .map((url) => fetch(url).then((r) => r.ok, () => false))), lesson);
   assert.deepEqual(fetched, [true, true], 'its picture and its narration are there offline');
   await page.keyboard.press('Escape');
@@ -532,6 +532,24 @@ await check('a march order draws its route to an arrowhead on the map as the win
     return found;
   });
   assert.ok(inked >= 5, `${inked} of 39 points of the first leg in the route's ink`);
+});
+
+await check('after drags, years, steps and a lesson, the screen drawn where it changed is the screen drawn whole', async () => {
+  const differing = await page.evaluate(() => {
+    const s = window.aurovane.page.screen;
+    const pixels = () => s.composition.getContext('2d').getImageData(0, 0, s.composition.width, s.composition.height).data;
+    s.draw();
+    const kept = pixels();
+    s.whole = true;
+    s.draw();
+    const whole = pixels();
+    let n = 0;
+    for (let i = 0; i < kept.length; i += 4) {
+      n += Math.max(Math.abs(kept[i] - whole[i]), Math.abs(kept[i + 1] - whole[i + 1]), Math.abs(kept[i + 2] - whole[i + 2])) > 16;
+    }
+    return n / (kept.length / 4);
+  });
+  assert.ok(differing < 0.0005, `${(differing * 100).toFixed(3)}% of the pixels differ`);
 });
 await desktop.close();
 

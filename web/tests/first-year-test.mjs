@@ -70,8 +70,8 @@ async function firstYear({ intro, hints, pause, end, menu, answers, slowPictures
     const held = new Promise((r) => { release = r; });
     const firstFrame = new Set([111, 264, 168, 179, 114, 183, 185, 266]);
     if (slowPictures) {
-      await page.route(/\/bitmaps\/\d+(@2x)?\.png$/, async (route) => {
-        if (!firstFrame.has(Number(route.request().url().match(/(\d+)(@2x)?\.png$/)[1]))) await held;
+      await page.route(/\/bitmaps\/\d+(@2x)?\.webp$/, async (route) => {
+        if (!firstFrame.has(Number(route.request().url().match(/(\d+)(@2x)?\.webp$/)[1]))) await held;
         await route.continue();
       });
     }

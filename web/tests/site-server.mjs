@@ -4,7 +4,7 @@ import http from 'node:http';
 import path from 'node:path';
 
 const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm',
-                '.png': 'image/png', '.svg': 'image/svg+xml', '.mp3': 'audio/mpeg', '.woff2': 'font/woff2',
+                '.png': 'image/png', '.webp': 'image/webp', '.svg': 'image/svg+xml', '.mp3': 'audio/mpeg', '.woff2': 'font/woff2',
                 '.webmanifest': 'application/manifest+json', '.txt': 'text/plain' };
 
 // Resolves with { url, close } once listening on a free port.
