@@ -24,6 +24,7 @@
 #include "game/src/Sound.h"
 #include "qtcommon/view/MapDrawing.h"
 #include "engine/Game.h"
+#include "qtcommon/Languages.h"
 #include "qtcommon/Startup.h"
 
 extern char** environ;

@@ -177,7 +177,7 @@ MainWindow::MainWindow(PlaySession& play, const view::Pictures& pictures, GameSc
         return PageViewer::showPage(this, url);
     };
     sounds_.noOutputNotice = [this] {
-        advisor_.tell(tr("Princeps,\n\nNo audio device was found on this machine:\nthe game plays without "
+        advisor_.tell(tr("Princeps,\n\nNo audio device was found on this machine: the game plays without "
                          "sound and narration.").toStdString());
     };
     onQuit = [this] {
@@ -276,7 +276,7 @@ void MainWindow::buildMenus() {
     QMenu* history = menuBar()->addMenu(tr("Hi&story"));
     QMenu* lessons = history->addMenu(tr("History &Lessons"));
     for (const Lesson& l : LessonTable)
-        addCommand(lessons, tr(l.menuText), l.command, [this, &l] { showHistoryLesson(l); });
+        addCommand(lessons, QCoreApplication::translate("Lessons", l.menuText), l.command, [this, &l] { showHistoryLesson(l); });
     addCommand(history, tr("Study &Guide"), Command::StudyGuide, [this] { openStudyGuide(); });
     addCommand(history, tr("Take &Quiz"), Command::Quiz, [this] { openQuiz(); });
 

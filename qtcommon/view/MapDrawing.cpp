@@ -1,11 +1,13 @@
 #include "qtcommon/view/MapDrawing.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include "engine/Game.h"
 #include "client/LegendMarks.h"
 #include "qtcommon/view/HolderPatterns.h"
 #include "qtcommon/view/LegionFigures.h"
+#include "qtcommon/view/ShownNames.h"
 #include "client/PictureTable.h"
 #include "client/ScreenText.h"
 #include "model/InternalError.h"
@@ -148,6 +150,20 @@ void drawTextAt(QPainter& p, const QFont& font, int x, int y, const QString& tex
     p.restore();
 }
 
+void drawTextBlock(QPainter& p, const QFont& font, const ScreenTextBlock& block) {
+    const QString text = screenText(block.form, {});
+    const QRect box(block.x, block.y, block.w, block.h);
+    QFont f = font;
+    constexpr int Flags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
+    while (f.pixelSize() > 9 && QFontMetrics(f).boundingRect(box, Flags, text).height() > box.height())
+        f.setPixelSize(f.pixelSize() - 1);
+    p.save();
+    p.setFont(f);
+    p.setPen(QColor(QRgb(block.colour)));
+    p.drawText(box, Flags, text);
+    p.restore();
+}
+
 QPoint legionSpot(const Province& province, int screenOffsetX) {
     return figureSpot(province) + QPoint(screenOffsetX + MapLeft, MapTop);
 }
@@ -276,8 +292,14 @@ void drawLegend(QPainter& p, const Pictures& pictures, int screenOffsetX) {
     }
     // The legend's column is too narrow for larger words; a reader finds
     // all it says in the legend's text.
-    for (const ScreenTextLine& l : legendLines(o))
+    // The English in its pieces, as the page draws it; a translation wraps its own.
+    const std::vector<ScreenTextLine> lines = legendLines(o);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const ScreenTextLine& l = lines[i];
+        if (i >= LegendNamedLines && !speaksEnglish()) continue;
         drawTextAt(p, fontSlot(), l.x, l.y, screenText(l), QColor(QRgb(l.colour)));
+    }
+    if (!speaksEnglish()) drawTextBlock(p, fontSlot(), legendNote(o));
     // Beside each foreign power's figure, a sample of its land's tint and
     // mark; free land's under the rebels'.
     for (const LegendMark& m : legendMarks(o)) {
@@ -286,9 +308,25 @@ void drawLegend(QPainter& p, const Pictures& pictures, int screenOffsetX) {
     }
 }
 
+namespace {
+
+// A word of a translated form: names in the reader's language (a list of
+// them name by name), numbers in the reader's way.
+QString translatedWord(const ScreenTextArg& word) {
+    if (isPlainNumber(word.text)) return shownNumber(std::stoll(word.text));
+    QStringList names;
+    for (const QString& name : QString::fromStdString(word.text).split(QStringLiteral(", ")))
+        names << shownName(name.toStdString());
+    return names.size() > 1 ? QLocale().createSeparatedList(names) : names.front();
+}
+
+}  // namespace
+
 QString screenText(const char* form, const std::vector<ScreenTextArg>& args) {
     QString text = QCoreApplication::translate("ScreenText", form);
-    for (const ScreenTextArg& word : args) text = text.arg(QString::fromStdString(shownWord(word)));
+    const bool english = speaksEnglish();
+    for (const ScreenTextArg& word : args)
+        text = text.arg(english ? QString::fromStdString(shownWord(word)) : translatedWord(word));
     return text;
 }
 
