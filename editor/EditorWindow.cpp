@@ -28,6 +28,7 @@
 #include "editor/PowerNames.h"
 #include "editor/SelectionPanel.h"
 #include "qtcommon/PrefectDialog.h"
+#include "qtcommon/LanguageMenu.h"
 #include "qtcommon/view/MapDrawing.h"
 #include "qtcommon/view/ShownNames.h"
 #include "engine/Game.h"
@@ -255,6 +256,11 @@ void EditorWindow::buildMenus() {
     QMenu* scenario = menuBar()->addMenu(tr("&Scenario"));
     add(scenario, tr("&Options..."), CmdOptions, &EditorWindow::optionsCommand);
     add(scenario, tr("&Title and Briefing..."), CmdBriefing, &EditorWindow::briefingCommand);
+
+    QMenu* options = menuBar()->addMenu(tr("&Options"));
+    addLanguageMenu(options, [this](const QString& told) {
+        showMessageBox(this, tr("Language").toStdString(), told.toStdString());
+    });
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     add(help, tr("Editor &Help"), CmdHelp, &EditorWindow::helpCommand)->setShortcut(QKeySequence::HelpContents);

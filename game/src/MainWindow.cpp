@@ -30,6 +30,7 @@
 #include "engine/Game.h"
 #include "qtcommon/GameFiles.h"
 #include "qtcommon/RulesText.h"
+#include "qtcommon/LanguageMenu.h"
 #include "rules/LessonTable.h"
 
 // ---------------------------------------------------------------- InputGate
@@ -265,6 +266,7 @@ void MainWindow::buildMenus() {
     addCommand(options, tr("&Year's News"), Command::YearNews, [this] { toggleYearNews(); }, true)->setCheckable(true);
     addCommand(options, tr("&Larger Text"), Command::LargerText, [this] { toggleLargerText(); }, true)
         ->setCheckable(true);
+    addLanguageMenu(options, [this](const QString& told) { advisor_.inform(told); });
     QMenu* scenarios = options->addMenu(tr("S&cenarios"));
     // Each named by the year the player takes over in, as the scroll shows it.
     const std::pair<QString, int> scenarioItems[] = {{tr("&Valerian (260 AD)"), Command::Scenario260},
