@@ -11,7 +11,10 @@ glyphs the bold already had are left byte for byte as they are.
     /usr/bin/python3 tools/fonts/complete_bold.py   (needs python3-fonttools)
 
 Rewrites game/resources/fonts/EBGaramond12-Bold.otf from Debian's original
-(fonts-ebgaramond) and the regular cut beside it."""
+(fonts-ebgaramond) and the regular cut beside it, and names the three faces
+of the bundle one family of their own, "Aurovane Garamond": where Debian's
+EB Garamond is installed too, its incomplete bold would otherwise be chosen
+for the window's bold words."""
 import glob
 import os
 import re
@@ -28,6 +31,8 @@ from fontTools.ttLib import TTFont
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 FONTS = os.path.join(ROOT, 'game', 'resources', 'fonts')
 ORIGINAL = '/usr/share/fonts/opentype/ebgaramond/EBGaramond12-Bold.otf'
+FAMILY = 'Aurovane Garamond'
+FACES = {'EBGaramond12-Regular.otf': 'Regular', 'EBGaramond12-Bold.otf': 'Bold', 'EBGaramond12-Italic.otf': 'Italic'}
 
 # Combining mark -> the glyph drawn for it over a small letter and over a capital.
 MARKS = {
@@ -171,13 +176,40 @@ class Builder:
         return True
 
 
+def rename(font, style):
+    """The family and full names of a face of the bundle; its glyphs stay as they are."""
+    names = font['name']
+    postscript = FAMILY.replace(' ', '') + '-' + style
+    for record in names.names:
+        if record.nameID in (1, 16):
+            record.string = FAMILY
+        elif record.nameID in (2, 17):
+            record.string = style
+        elif record.nameID in (4, 18):
+            record.string = FAMILY + ' ' + style
+        elif record.nameID == 6:
+            record.string = postscript
+    cff = font['CFF '].cff
+    cff.fontNames = [postscript]
+    top = cff.topDictIndex[0]
+    top.FamilyName = FAMILY
+    top.FullName = FAMILY + ' ' + style
+
+
 def main():
     bold = TTFont(ORIGINAL)
     regular = TTFont(os.path.join(FONTS, 'EBGaramond12-Regular.otf'))
     builder = Builder(bold, regular)
     missing = sorted(c for c in catalogue_characters() if ord(c) not in builder.cmap)
     unmade = [c for c in missing if not (builder.accented(c) or builder.punctuation(c) or builder.regular_glyph(c))]
+    rename(bold, 'Bold')
     bold.save(os.path.join(FONTS, 'EBGaramond12-Bold.otf'))
+    for face, style in FACES.items():
+        if style == 'Bold':
+            continue
+        font = TTFont(os.path.join(FONTS, face))
+        rename(font, style)
+        font.save(os.path.join(FONTS, face))
     print('added %d glyphs: %s' % (len(missing) - len(unmade), ''.join(c for c in missing if c not in unmade)))
     if unmade:
         print('no glyph for: %s' % ''.join(unmade))
