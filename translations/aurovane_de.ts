@@ -775,7 +775,7 @@ through the &quot;Crisis of the Third Century.&quot;<byte value="xd"/>
 Would you like a few hints on playing before we start?</source>
         <translation>Willkommen, Princeps
 
-ich bin dein Berater und werde dich mit Nachrichten versorgen, damit du das Römische Reich durch die „Reichskrise des 3. Jahrhunderts“ führen kannst.
+Ich bin dein Berater und werde dich mit Nachrichten versorgen, damit du das Römische Reich durch die „Reichskrise des 3. Jahrhunderts“ führen kannst.
 
 Möchtest du vor dem Beginn ein paar Spielhinweise?</translation>
     </message>
@@ -810,7 +810,7 @@ in 285 AD - Good luck, Princeps!<byte value="xd"/>
 the video tutorial under the Help menu.<byte value="xd"/>
 <byte value="xd"/>
 Good luck, Princeps!</source>
-        <translation>Wenn du jederzeit Hilfe brauchst, findest du die Einführung im Menü „Hilfe“.
+        <translation>Wenn du irgendwann Hilfe brauchst, findest du die Einführung im Menü „Hilfe“.
 
 Viel Glück, Princeps!</translation>
     </message>
@@ -1517,6 +1517,14 @@ Viel Glück, Princeps!</translation>
     <message>
         <source>Instructions: Left-click and drag to move legions. Right click to advance the game turn</source>
         <translation>Anleitung: Mit der linken Maustaste klicken und ziehen, um Legionen zu bewegen. Rechtsklick beendet die Runde.</translation>
+    </message>
+    <message>
+        <source>CONSTANTINOPLE</source>
+        <translation>KONSTANTINOPEL</translation>
+    </message>
+    <message>
+        <source>LEGEND</source>
+        <translation>LEGENDE</translation>
     </message>
 </context>
 <context>

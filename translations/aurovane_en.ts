@@ -1424,6 +1424,14 @@ Good luck, Princeps!</source>
         <source>Instructions: Left-click and drag to move legions. Right click to advance the game turn</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>CONSTANTINOPLE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LEGEND</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>YearSummary</name>

@@ -1518,6 +1518,14 @@ Good luck, Princeps!</source>
         <source>Instructions: Left-click and drag to move legions. Right click to advance the game turn</source>
         <translation>Instrucciones: haz clic izquierdo y arrastra para mover las legiones. Clic derecho para pasar al turno siguiente.</translation>
     </message>
+    <message>
+        <source>CONSTANTINOPLE</source>
+        <translation>CONSTANTINOPLA</translation>
+    </message>
+    <message>
+        <source>LEGEND</source>
+        <translation>LEYENDA</translation>
+    </message>
 </context>
 <context>
     <name>YearSummary</name>

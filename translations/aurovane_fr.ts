@@ -1518,6 +1518,14 @@ Bonne chance, Princeps !</translation>
         <source>Instructions: Left-click and drag to move legions. Right click to advance the game turn</source>
         <translation>Instructions : cliquez-glissez avec le bouton gauche pour déplacer les légions. Clic droit pour passer au tour suivant.</translation>
     </message>
+    <message>
+        <source>CONSTANTINOPLE</source>
+        <translation>CONSTANTINOPLE</translation>
+    </message>
+    <message>
+        <source>LEGEND</source>
+        <translation>LÉGENDE</translation>
+    </message>
 </context>
 <context>
     <name>YearSummary</name>

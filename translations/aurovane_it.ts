@@ -1518,6 +1518,14 @@ Buona fortuna, Princeps!</translation>
         <source>Instructions: Left-click and drag to move legions. Right click to advance the game turn</source>
         <translation>Istruzioni: fai clic con il tasto sinistro e trascina per muovere le legioni. Clic destro per passare al turno successivo.</translation>
     </message>
+    <message>
+        <source>CONSTANTINOPLE</source>
+        <translation>COSTANTINOPOLI</translation>
+    </message>
+    <message>
+        <source>LEGEND</source>
+        <translation>LEGENDA</translation>
+    </message>
 </context>
 <context>
     <name>YearSummary</name>

@@ -18,7 +18,8 @@ namespace {
 
 QFont& fontSlot() {
     static QFont font = [] {
-        QFont f(QStringLiteral("EB Garamond"));
+        // The bundle's own family (tools/fonts): a system's EB Garamond lacks the bold accents.
+        QFont f(QStringLiteral("Aurovane Garamond"));
         f.setPixelSize(16);
         f.setStyleHint(QFont::Serif);
         return f;
@@ -242,8 +243,33 @@ void drawOwnership(QPainter& p, const Pictures& pictures, Game& game, int screen
     }
 }
 
+namespace {
+
+// A word written into one of the screen's pictures, in another language: the
+// picture's own word covered with its paper and the translation set in its
+// ink, as large as the space lets it be.
+void relabel(QPainter& p, const QRect& box, const QColor& paper, const QColor& ink, const char* word, int pixelSize) {
+    const QString text = QCoreApplication::translate("ScreenText", word);
+    QFont f = screenFont();
+    f.setPixelSize(pixelSize);
+    f.setLetterSpacing(QFont::PercentageSpacing, 108);
+    while (f.pixelSize() > 8 && QFontMetrics(f).horizontalAdvance(text) > box.width()) f.setPixelSize(f.pixelSize() - 1);
+    p.save();
+    p.fillRect(box, paper);
+    p.setFont(f);
+    p.setPen(ink);
+    p.drawText(box, Qt::AlignCenter, text);
+    p.restore();
+}
+
+}  // namespace
+
 void drawConstantinopleLabel(QPainter& p, const Pictures& pictures, int screenOffsetX) {
-    pictures.graphic(251).draw(p, screenOffsetX + 724, 294);
+    const Graphic& label = pictures.graphic(251);
+    label.draw(p, screenOffsetX + 724, 294);
+    if (label.isLoaded() && !speaksEnglish())
+        relabel(p, QRect(screenOffsetX + 725, 295, 98, 13), QColor(229, 216, 181), QColor(74, 58, 41),
+                QT_TRANSLATE_NOOP("ScreenText", "CONSTANTINOPLE"), 12);
 }
 
 void drawLegions(QPainter& p, const Pictures& pictures, Game& game, int screenOffsetX) {
@@ -285,8 +311,13 @@ void drawLegend(QPainter& p, const Pictures& pictures, int screenOffsetX) {
     drawFrame(p, MapFrame, o);
 
     for (const ScreenPicture& picture : legendPictures(o)) {
-        if (picture.picture == 185)
-            pictures.graphic(picture.picture).draw(p, picture.x, picture.y);
+        if (picture.picture == 185) {
+            const Graphic& title = pictures.graphic(picture.picture);
+            title.draw(p, picture.x, picture.y);
+            if (title.isLoaded() && !speaksEnglish())
+                relabel(p, QRect(picture.x + 10, picture.y + 10, 142, 37), QColor(233, 220, 184), QColor(58, 42, 26),
+                        QT_TRANSLATE_NOOP("ScreenText", "LEGEND"), 27);
+        }
         else
             pictures.sprite(picture.picture).drawTransparent(p, picture.x, picture.y, false);
     }
