@@ -28,6 +28,7 @@
 #include "qtcommon/view/MapDrawing.h"
 #include "engine/Game.h"
 #include "client/ScreenText.h"
+#include "qtcommon/Languages.h"
 #include "qtcommon/Startup.h"
 
 extern char** environ;

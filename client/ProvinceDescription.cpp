@@ -68,7 +68,10 @@ std::vector<ScreenPhrase> provinceDescription(const World& game, const Province&
     else
         parts.push_back(
             {QT_TRANSLATE_NOOP("ScreenText", "Tax value: %1 of 4."), {{std::to_string(province.taxValue)}}});
-    parts.push_back({QT_TRANSLATE_NOOP("ScreenText", "Attributes: %1."), {{province.attributesText(), true}}});
+    const char* attributes = province.hostility == Friendly  ? QT_TRANSLATE_NOOP("ScreenText", "Attributes: %1 (friendly).")
+                             : province.hostility == Hostile ? QT_TRANSLATE_NOOP("ScreenText", "Attributes: %1 (hostile).")
+                                                             : QT_TRANSLATE_NOOP("ScreenText", "Attributes: %1.");
+    parts.push_back({attributes, {{province.description, true}}});
     if (province.neighbourCount > 0)
         parts.push_back({QT_TRANSLATE_NOOP("ScreenText", "Marches to: %1."), {{neighbourNames(province)}}});
     return parts;

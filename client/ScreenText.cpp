@@ -123,8 +123,11 @@ ScreenInfoLine provinceInfoLine(const Province* province, int offsetX) {
         static const int places[4] = {515, 537, 559, 581};
         for (int i = 0; i < 4; ++i) info.coins.push_back({o + places[i], province->taxValue > i ? 268 : 269});
     }
-    info.texts.push_back({o + 660, 600, white, QT_TRANSLATE_NOOP("ScreenText", "Attributes: %1"),
-                          {{province->attributesText(), true}}});
+    // The friendly or hostile mark in the form, so that a translation places it.
+    const char* attributes = province->hostility == Friendly  ? QT_TRANSLATE_NOOP("ScreenText", "Attributes: %1 (friendly)")
+                             : province->hostility == Hostile ? QT_TRANSLATE_NOOP("ScreenText", "Attributes: %1 (hostile)")
+                                                              : QT_TRANSLATE_NOOP("ScreenText", "Attributes: %1");
+    info.texts.push_back({o + 660, 600, white, attributes, {{province->description, true}}});
     return info;
 }
 
@@ -144,14 +147,27 @@ std::vector<ScreenTextLine> legendLines(int o) {
             {o + 20, 475, white, QT_TRANSLATE_NOOP("ScreenText", "Rebelling Legion")},
             // Beside the sample of free land's mark, which is as pale as the rebels'.
             {o + 50, 500, white, QT_TRANSLATE_NOOP("ScreenText", "Free land")},
-            {o + 10, 530, white, QT_TRANSLATE_NOOP("ScreenText", "The number next to an")},
-            {o + 10, 550, white, QT_TRANSLATE_NOOP("ScreenText", "icon indicates how many")},
-            {o + 10, 570, white, QT_TRANSLATE_NOOP("ScreenText", "legions are in that")},
-            {o + 10, 590, white, QT_TRANSLATE_NOOP("ScreenText", "province")}};
+            // legendNote() in the English pieces.
+            {o + 10, 530, white, "The number next to an"},
+            {o + 10, 550, white, "icon indicates how many"},
+            {o + 10, 570, white, "legions are in that"},
+            {o + 10, 590, white, "province"}};
 }
 
 std::vector<ScreenTextLine> instructionLines(int o) {
     const unsigned white = ScreenWhite;
-    return {{o + 230, 630, white, QT_TRANSLATE_NOOP("ScreenText", "Instructions:  Left-click and drag to move legions.  ")},
-            {o + 630, 630, white, QT_TRANSLATE_NOOP("ScreenText", "Right click to advance the game turn")}};
+    // instructionsText() in the English pieces.
+    return {{o + 230, 630, white, "Instructions:  Left-click and drag to move legions.  "},
+            {o + 630, 630, white, "Right click to advance the game turn"}};
+}
+
+ScreenTextBlock legendNote(int o) {
+    return {o + 8, 528, 166, 84, ScreenWhite,
+            QT_TRANSLATE_NOOP("ScreenText", "The number next to an icon indicates how many legions are in that province")};
+}
+
+ScreenTextBlock instructionsText(int o) {
+    return {o + 180, 626, 800, 36, ScreenWhite,
+            QT_TRANSLATE_NOOP("ScreenText",
+                              "Instructions: Left-click and drag to move legions. Right click to advance the game turn")};
 }

@@ -67,5 +67,21 @@ struct ScreenPicture {
 // The legend's pictures (its icons and the title), its words beside the
 // icons, and the instructions under the map.
 std::vector<ScreenPicture> legendPictures(int offsetX);
+// The English note and instructions in the pieces the screen has always
+// placed them in; their forms are English only (the page and the golden
+// screens draw them so): a translation takes the whole sentences below.
 std::vector<ScreenTextLine> legendLines(int offsetX);
+// The legend's lines before the note's pieces: the names beside the figures.
+inline constexpr std::size_t LegendNamedLines = 5;
 std::vector<ScreenTextLine> instructionLines(int offsetX);
+
+// A whole sentence and the box it wraps into, where a translation's words
+// find their own line breaks.
+struct ScreenTextBlock {
+    int x, y, w, h;
+    unsigned colour;
+    const char* form;
+};
+// The legend's note under the figures; the instructions under the map.
+ScreenTextBlock legendNote(int offsetX);
+ScreenTextBlock instructionsText(int offsetX);

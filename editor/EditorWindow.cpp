@@ -28,7 +28,9 @@
 #include "editor/PowerNames.h"
 #include "editor/SelectionPanel.h"
 #include "qtcommon/PrefectDialog.h"
+#include "qtcommon/LanguageMenu.h"
 #include "qtcommon/view/MapDrawing.h"
+#include "qtcommon/view/ShownNames.h"
 #include "engine/Game.h"
 #include "qtcommon/GameFiles.h"
 #include "qtcommon/RulesText.h"
@@ -255,6 +257,11 @@ void EditorWindow::buildMenus() {
     add(scenario, tr("&Options..."), CmdOptions, &EditorWindow::optionsCommand);
     add(scenario, tr("&Title and Briefing..."), CmdBriefing, &EditorWindow::briefingCommand);
 
+    QMenu* options = menuBar()->addMenu(tr("&Options"));
+    addLanguageMenu(options, [this](const QString& told) {
+        showMessageBox(this, tr("Language").toStdString(), told.toStdString());
+    });
+
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     add(help, tr("Editor &Help"), CmdHelp, &EditorWindow::helpCommand)->setShortcut(QKeySequence::HelpContents);
     QAction* about = add(help, tr("&About ..."), CmdAbout, &EditorWindow::aboutCommand);
@@ -317,9 +324,9 @@ QMenu* EditorWindow::buildProvinceMenu(QWidget* parent) {
     for (const Province* p : all) shared = shared && game.ownerOf(*p) == holder;
     auto* menu = new QMenu(parent);
     if (all.size() > 1)
-        menu->addSection(tr("%1 provinces").arg(all.size()));
+        menu->addSection(tr("%n province(s)", nullptr, int(all.size())));
     else if (selected)
-        menu->addSection(QString::fromStdString(selected->name()));
+        menu->addSection(view::shownName(selected->name()));
     QMenu* owner = menu->addMenu(tr("&Owner"));
     owner->menuAction()->setData(static_cast<int>(CmdOwnerMenu));
     auto* choice = new QActionGroup(owner);
@@ -538,7 +545,7 @@ void EditorWindow::helpCommand() { showHelp(); }
 
 void EditorWindow::aboutCommand() {
     showMessageBox(this, tr("About Aurovane Editor").toStdString(),
-                   tr("Aurovane Editor\nVersion 1.0").toStdString());
+                   tr("Aurovane Editor, version 1.0.").toStdString());
 }
 
 void EditorWindow::afterPaint() {
@@ -549,13 +556,11 @@ void EditorWindow::afterPaint() {
 }
 
 void EditorWindow::showWelcome() {
-    session_.game().presenter().tell(tr("Welcome to the map editor! You can use this tool to create\n"
-                                        "custom scenarios. To set the owner for a province or to add\n"
-                                        "legions to a province, right click on that province, then\n"
-                                        "select the appropriate menu choice.  Other game options\n"
-                                        "can be set from the \"Options\" choice on the \"Scenario\"\n"
-                                        "menu. When you have finished, save your scenario, then\n"
-                                        "open it using Aurovane executable.")
+    session_.game().presenter().tell(tr("Welcome to the map editor! You can use this tool to create custom "
+                                        "scenarios. To set the owner for a province or to add legions to a "
+                                        "province, right-click on that province, then choose from its menu. "
+                                        "Other game options can be set from Options in the Scenario menu. When "
+                                        "you have finished, save your scenario, then open it in the game.")
                                          .toStdString());
 }
 
@@ -570,10 +575,10 @@ std::vector<EditorWindow::PlacedLabel> EditorWindow::statusLine() const {
     const RomanEmpire& romans = session_.game().romans;
     return {
         {180, 600, tr("Year: %1 AD").arg(session_.game().turn + FirstYear)},
-        {360, 600, tr("Treasury: %1").arg(romans.treasury)},
-        {540, 600, tr("Revenue: %1").arg(romans.taxIncome)},
-        {740, 600, tr("Expenses: %1").arg(romans.legionCost)},
-        {940, 600, tr("Net: %1").arg(romans.taxIncome - romans.legionCost)},
+        {360, 600, tr("Treasury: %1").arg(view::shownNumber(romans.treasury))},
+        {540, 600, tr("Revenue: %1").arg(view::shownNumber(romans.taxIncome))},
+        {740, 600, tr("Expenses: %1").arg(view::shownNumber(romans.legionCost))},
+        {940, 600, tr("Net: %1").arg(view::shownNumber(romans.taxIncome - romans.legionCost))},
     };
 }
 
@@ -604,20 +609,24 @@ void EditorWindow::drawNotes(QPainter& painter) {
     painter.setPen(QColor(230, 200, 120));
     painter.drawText(QRect(x, 40, SceneWidth - x - 20, 40), Qt::AlignLeft | Qt::AlignVCenter, tr("SCENARIO EDITOR"));
     painter.restore();
+    // Whole sentences, each wrapped to the column's width by the painter.
     const QString notes[] = {
-        tr("Click a province to select it;"),   tr("Shift- or Ctrl-click, or drag a"),
-        tr("band, to select more."),            QString(),
-        tr("Right-click, or use the panel, to"), tr("set their holder and legions."),
-        QString(),
-        tr("Year, treasury and plague, title"), tr("and briefing: the Scenario menu."),
-        QString(),
-        tr("F5 plays the scenario in the game."), tr("F1 for help; Ctrl+Z undoes."),
+        tr("Click a province to select it; Shift- or Ctrl-click, or drag a band, to select more."),
+        tr("Right-click, or use the panel, to set their holder and legions."),
+        tr("Year, treasury and plague, title and briefing: the Scenario menu."),
+        tr("F5 plays the scenario in the game. F1 for help; Ctrl+Z undoes."),
     };
+    painter.save();
+    painter.setFont(view::screenFont());
+    painter.setPen(Qt::white);
+    const int width = SceneWidth - x - 20;
     int y = 110;
-    for (const QString& line : notes) {
-        if (!line.isEmpty()) view::drawTextAt(painter, x, y, line, Qt::white);
-        y += 24;
+    for (const QString& note : notes) {
+        const QRect box = painter.boundingRect(QRect(x, y, width, 400), Qt::TextWordWrap, note);
+        painter.drawText(box, Qt::TextWordWrap, note);
+        y = box.bottom() + 24;
     }
+    painter.restore();
 }
 
 void EditorWindow::drawSelection(QPainter& painter) {
@@ -631,8 +640,8 @@ void EditorWindow::drawHoveredProvince(QPainter& painter) {
     int legions = 0;
     for (Empire* e : game.empires()) legions += e->countLegionsIn(*hovered_);
     const QString text = tr("Province: %1    Held by: %2    Legions: %3")
-                             .arg(QString::fromStdString(hovered_->name()), powerName(game, game.ownerOf(*hovered_)))
-                             .arg(legions);
+                             .arg(view::shownName(hovered_->name()), powerName(game, game.ownerOf(*hovered_)),
+                                  view::shownNumber(legions));
     view::drawTextAt(painter, 180, 620, text, QColor(230, 200, 120));
 }
 

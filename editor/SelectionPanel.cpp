@@ -12,6 +12,7 @@
 
 #include "client/EditorSession.h"
 #include "editor/PowerNames.h"
+#include "qtcommon/view/ShownNames.h"
 #include "engine/Game.h"
 
 namespace editor {
@@ -94,9 +95,7 @@ void SelectionPanel::refresh() {
         Province& p = *game.provinceAtIndex(item->data(Qt::UserRole).toInt());
         const Empire* holder = game.ownerOf(p);
         const int legions = holder ? holder->countLegionsIn(p) : 0;
-        const QString name = QString::fromStdString(p.name());
-        item->setText(legions == 1 ? tr("%1: %2, 1 legion").arg(name, powerName(game, holder))
-                                   : tr("%1: %2, %3 legions").arg(name, powerName(game, holder)).arg(legions));
+        item->setText(tr("%1: %2, %n legion(s)", nullptr, legions).arg(view::shownName(p.name()), powerName(game, holder)));
         item->setSelected(session_.isSelected(p));
     }
     refreshing_ = false;

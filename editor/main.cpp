@@ -9,25 +9,48 @@
 #include "qtcommon/view/MapDrawing.h"
 #include "engine/Game.h"
 #include "qtcommon/FatalErrors.h"
+#include "qtcommon/Languages.h"
 #include "qtcommon/Startup.h"
 #include "qtcommon/WindowAdvisor.h"
 
+namespace {
+
+QStringList rawArguments(int argc, char** argv) {
+    QStringList out;
+    for (int i = 0; i < argc; ++i) out << QString::fromLocal8Bit(argv[i]);
+    return out;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    // The language is read before the application object exists: the help is told in it.
+    const QString language = languageArgument(rawArguments(argc, argv));
     if (!displayAvailable()) {
-        std::fprintf(stderr, "aurovane-editor: no display is available (neither DISPLAY nor WAYLAND_DISPLAY "
-                             "is set), so the editor window cannot open.\n");
+        // Told in the designer's language: a plain application object holds the catalogues.
+        QCoreApplication words(argc, argv);
+        QCoreApplication::setOrganizationName(QStringLiteral("Aurovane"));
+        QCoreApplication::setApplicationName(QStringLiteral("Aurovane Editor"));
+        installTranslations(words, language);
+        std::fprintf(stderr, "aurovane-editor: %s\n",
+                     editor::EditorWindow::tr("no display is available (neither DISPLAY nor WAYLAND_DISPLAY is "
+                                              "set), so the editor window cannot open.")
+                         .toUtf8()
+                         .constData());
         return 1;
     }
     FatalErrorApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Aurovane"));
     QCoreApplication::setApplicationName(QStringLiteral("Aurovane Editor"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
-    installTranslations(app);
+    installTranslations(app, language);
     {
         QCommandLineParser parser;
         parser.setApplicationDescription(editor::EditorWindow::tr("The Aurovane scenario editor."));
         parser.addHelpOption();
         parser.addVersionOption();
+        parser.addOption({QStringLiteral("lang"), editor::EditorWindow::tr("Speak the language <code>: en, de, fr, it or es."),
+                          QStringLiteral("code")});
         parser.process(app);
     }
     loadBundledFonts();

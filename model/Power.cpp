@@ -1,7 +1,15 @@
 #include "model/Power.h"
 
+// The core builds without Qt; the marker lets Qt's lupdate take the names
+// into the window's catalogue (context "Names").
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+
 namespace {
-constexpr std::array<const char*, PowerCount> Names = {"Romans", "Germanic Tribes", "Sassanids", "Rebelling Legions"};
+constexpr std::array<const char*, PowerCount> Names = {QT_TRANSLATE_NOOP("Names", "Romans"), QT_TRANSLATE_NOOP("Names", "Germanic Tribes"),
+                                                         QT_TRANSLATE_NOOP("Names", "Sassanids"),
+                                                         QT_TRANSLATE_NOOP("Names", "Rebelling Legions")};
 }
 
 const char* powerName(Power power) { return Names[static_cast<std::size_t>(power)]; }

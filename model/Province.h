@@ -1,4 +1,9 @@
 #pragma once
+// The core builds without Qt; the marker lets Qt's lupdate take the words
+// into the window's catalogue (context "Names").
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
 #include <array>
 #include <string>
 #include <vector>
@@ -26,7 +31,7 @@ public:
     Province(const Province&) = delete;
     Province& operator=(const Province&) = delete;
 
-    std::string description = "Supports 1 legion";
+    std::string description = QT_TRANSLATE_NOOP("Names", "Supports 1 legion");
     int raiseCounter = 0;
     std::array<Province*, MaxNeighbours> neighbours{};
     int neighbourCount = 0;

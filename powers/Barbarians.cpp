@@ -3,9 +3,16 @@
 #include "model/InternalError.h"
 #include "rules/World.h"
 
+// The core builds without Qt; the marker lets Qt's lupdate take the names
+// into the window's catalogue (context "Names").
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+
 namespace {
 
-constexpr const char* PeaceTribeNames[TribeCount] = {"Saxons", "Franks", "Marcomanni", "Goths"};
+constexpr const char* PeaceTribeNames[TribeCount] = {QT_TRANSLATE_NOOP("Names", "Saxons"), QT_TRANSLATE_NOOP("Names", "Franks"),
+                                                          QT_TRANSLATE_NOOP("Names", "Marcomanni"), QT_TRANSLATE_NOOP("Names", "Goths")};
 
 // Turns of quiet after a war: 5..9.
 int warCountdown(Random& random) { return random.draw() % 5 + 5; }
@@ -89,10 +96,10 @@ void Barbarians::markFrontier(int tribe, int hostility) {
 }
 
 std::string Barbarians::tribeNameFor(const std::string& provinceName) {
-    if (provinceName == "Upper Rhine") return world_.random.draw() % 2 == 0 ? "Franks" : "Vandals";
-    if (provinceName == "Sarmatia") return world_.random.draw() % 2 == 0 ? "Goths" : "Ostrogoths";
+    if (provinceName == "Upper Rhine") return world_.random.draw() % 2 == 0 ? "Franks" : QT_TRANSLATE_NOOP("Names", "Vandals");
+    if (provinceName == "Sarmatia") return world_.random.draw() % 2 == 0 ? "Goths" : QT_TRANSLATE_NOOP("Names", "Ostrogoths");
     if (provinceName == "Lower Rhine") return "Saxons";
-    if (provinceName == "Lower Danube") return world_.random.draw() % 2 == 0 ? "Goths" : "Visigoths";
+    if (provinceName == "Lower Danube") return world_.random.draw() % 2 == 0 ? "Goths" : QT_TRANSLATE_NOOP("Names", "Visigoths");
     if (provinceName == "Upper Danube") return "Marcomanni";
     return "Franks";
 }

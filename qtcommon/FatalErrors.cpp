@@ -29,10 +29,12 @@ QString reportInternalError(Game* game, const std::string& text, bool showBox) {
             // The position itself is broken; the error text is still shown.
         }
     }
-    QString message = FatalErrorApplication::tr("%1 has met an internal error and must end:\n\n%2")
-                          .arg(QCoreApplication::applicationName(), fromRulesText(text));
-    message += saved.isEmpty() ? FatalErrorApplication::tr("\n\nThe game could not be saved.")
-                               : FatalErrorApplication::tr("\n\nThe game was saved to:\n%1").arg(saved);
+    const QString message =
+        saved.isEmpty()
+            ? FatalErrorApplication::tr("%1 has met an internal error and must end:\n\n%2\n\nThe game could not be saved.")
+                  .arg(QCoreApplication::applicationName(), fromRulesText(text))
+            : FatalErrorApplication::tr("%1 has met an internal error and must end:\n\n%2\n\nThe game was saved to: %3")
+                  .arg(QCoreApplication::applicationName(), fromRulesText(text), saved);
     std::fprintf(stderr, "%s\n", message.toUtf8().constData());
     if (showBox) QMessageBox::critical(nullptr, QCoreApplication::applicationName(), message);
     return saved;

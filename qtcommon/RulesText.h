@@ -18,3 +18,4 @@ QString flowingText(const QString& text);
 // A file that could not be read or written, as the game and the editor tell
 // it: the plain sentence, then the reader's or the writer's own detail.
 QString fileProblemText(const FileResult& result);
+

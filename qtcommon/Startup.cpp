@@ -4,8 +4,6 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QIcon>
-#include <QLocale>
-#include <QTranslator>
 
 bool displayAvailable(const QString& platformArgument) {
     const QString platform =
@@ -33,12 +31,4 @@ void setBundledWindowIcon() {
         icon.addFile(icons.filePath(f));
     if (icon.isNull()) icon.addFile(QStringLiteral(":/bitmaps/107.png"));
     QApplication::setWindowIcon(icon);
-}
-
-void installTranslations(QCoreApplication& app) {
-    auto* translator = new QTranslator(&app);
-    if (translator->load(QLocale(), QStringLiteral("aurovane"), QStringLiteral("_"), QStringLiteral(":/i18n")))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
 }

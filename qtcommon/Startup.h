@@ -13,6 +13,3 @@ bool displayAvailable(const QString& platformArgument = {});
 void loadBundledFonts();
 void setBundledWindowIcon();
 
-// Installs the catalogue of the system's language when one was built in
-// (":/i18n/aurovane_<lang>.qm"); English needs none.
-void installTranslations(QCoreApplication& app);

@@ -207,3 +207,24 @@ std::string englishText(const Message& message) {
     }
     return text;
 }
+
+std::optional<Message> loggedMessage(const std::string& line) {
+    // The log's lines have one place, %1, with text on either side of it.
+    static constexpr MessageId logged[] = {MessageId::AttackFailed,      MessageId::EnemyDefeated,
+                                           MessageId::RaidSucceeded,     MessageId::Reconquered,
+                                           MessageId::Overrun,           MessageId::ProvinceRebelled,
+                                           MessageId::BarbariansCrossed, MessageId::SassanidsCrossed};
+    for (MessageId id : logged) {
+        const std::string source = englishSource(id);
+        const std::size_t place = source.find("%1");
+        if (place == std::string::npos) {
+            if (line == source) return Message{id, {}};
+            continue;
+        }
+        const std::string before = source.substr(0, place), after = source.substr(place + 2);
+        if (line.size() > before.size() + after.size() && line.compare(0, before.size(), before) == 0 &&
+            line.compare(line.size() - after.size(), after.size(), after) == 0)
+            return Message{id, {line.substr(before.size(), line.size() - before.size() - after.size())}};
+    }
+    return std::nullopt;
+}

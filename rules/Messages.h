@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -84,3 +85,8 @@ const char* englishSource(MessageId id);
 // The English text with the parameters put in; a place without a parameter
 // stays as it is written.
 std::string englishText(const Message& message);
+
+// A line of the year's log (kept in English, as saved games keep it) read back
+// as the news message it was written from, so that a front end can tell it in
+// its own language; nullopt for a line no news message wrote.
+std::optional<Message> loggedMessage(const std::string& line);

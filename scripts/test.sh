@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh cmake make g++ pkg-config libgtest-dev libbenchmark-dev \
-  qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools libgl-dev clang 'libclang-rt-14-dev?' 'appstream?' 'desktop-file-utils?' 'dpkg-dev?' 'shared-mime-info?' 'file?'
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev clang 'libclang-rt-14-dev?' 'appstream?' 'desktop-file-utils?' 'dpkg-dev?' 'shared-mime-info?' 'file?'
 jobs=$(nproc)
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -50,26 +50,31 @@
         <source>Aurovane, a strategy game of the late Roman Empire (235-476 AD).</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Speak the language &lt;code&gt;: en, de, fr, it or es.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no display is available (neither DISPLAY nor WAYLAND_DISPLAY is set), so the game window cannot open. The terminal edition, aurovane-cli, plays the same game without a window.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FatalErrorApplication</name>
     <message>
         <source>%1 has met an internal error and must end:
 
-%2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>
+%2
 
 The game could not be saved.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>
+        <source>%1 has met an internal error and must end:
 
-The game was saved to:
-%1</source>
+%2
+
+The game was saved to: %3</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -120,25 +125,28 @@ The game was saved to:
     </message>
 </context>
 <context>
+    <name>LanguageMenu</name>
+    <message>
+        <source>%1 will be spoken from the next start of the program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lan&amp;guage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2% translated)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LessonDialog</name>
     <message>
         <source>History Lesson</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Continue</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>No sound device: the narration cannot play</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Aurovane. An educational strategy game of the late Roman Empire, 235 to 476 AD. Design, rules and programming: the Aurovane team. Pictures: drawn by our own generators, every figure made in code. Sounds and narration: made for this game by the Aurovane team. Typeface: EB Garamond by Georg Duffner, SIL Open Font License 1.1. Version 1.0. Vale, Princeps!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -147,6 +155,49 @@ The game was saved to:
     </message>
     <message>
         <source>&amp;Play narration</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Lessons</name>
+    <message>
+        <source>Maximinus Thrax</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Three Empires</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aurelian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diocletian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Constantine I</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Battle of Adrianople</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Theodosius I</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sack of 410 AD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sack of 455 AD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Romulus Augustulus</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -162,13 +213,6 @@ The game was saved to:
     </message>
     <message>
         <source>Aurovane</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Princeps,
-
-No audio device was found on this machine:
-the game plays without sound and narration.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -215,10 +259,6 @@ the game plays without sound and narration.</source>
         <source>Princeps,
 
 Would you like to hear the hints on playing again?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The legions of %1 taken up: move the highlight to where they march and press Enter; Escape puts them down.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -311,6 +351,12 @@ Would you like to hear the hints on playing again?</source>
     </message>
     <message>
         <source>&amp;Tutorial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Princeps,
+
+No audio device was found on this machine: the game plays without sound and narration.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -676,9 +722,270 @@ Good luck, Princeps!</source>
     </message>
 </context>
 <context>
+    <name>Names</name>
+    <message>
+        <source>Italia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aquitania</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Terraconensis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upper Rhine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mauretania</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Africa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aegyptus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dalmatia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Macedonia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pontus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Palestina</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Armenia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sarmatia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Syria</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dacia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pannonia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Britannia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thracia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Belgica</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lower Rhine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lower Danube</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mesopotamia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upper Danube</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lusitania</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lugdunensis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Narbonensis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Raetia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lydia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phrygia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cappadocia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rebellious. Supports 2 legions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rebellious. Supports 3 legions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Does not raise or support legions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saxon territory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sassanid territory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Goth territory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vandal, Frankish territory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Marcommani territory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Supports 1 legion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Romans</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Germanic Tribes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sassanids</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rebelling Legions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saxons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Franks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Marcomanni</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Goths</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vandals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ostrogoths</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visigoths</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rhine legions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Danube legions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eastern legions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>North african legions</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PageViewer</name>
     <message>
         <source>Aurovane</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PictureDialog</name>
+    <message>
+        <source>Continue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PictureWords</name>
+    <message>
+        <source>Aurovane.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An educational strategy game of the late Roman Empire, 235 to 476 AD.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Design, rules and programming: the Aurovane team.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pictures: drawn by our own generators, every figure made in code.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sounds and narration: made for this game by the Aurovane team.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Typeface: EB Garamond by Georg Duffner, SIL Open Font License 1.1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version 1.0. Vale, Princeps!</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -831,30 +1138,6 @@ Good luck, Princeps!</source>
     </message>
     <message>
         <source>Rebelling Legion</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The number next to an</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>icon indicates how many</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>legions are in that</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>province</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Instructions:  Left-click and drag to move legions.  </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Right click to advance the game turn</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1113,6 +1396,206 @@ Good luck, Princeps!</source>
         <source>Free land</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The legions of %1 taken up: choose where they march; Escape puts them down.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attributes: %1 (friendly).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attributes: %1 (hostile).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attributes: %1 (friendly)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attributes: %1 (hostile)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number next to an icon indicates how many legions are in that province</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instructions: Left-click and drag to move legions. Right click to advance the game turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CONSTANTINOPLE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LEGEND</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>YearSummary</name>
+    <message>
+        <source>Rome</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the rebels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the Germanic tribes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the Sassanids</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nobody</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The year %1 AD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alarms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n invasion(s) cross the frontier</source>
+        <translation>
+            <numerusform>An invasion crosses the frontier</numerusform>
+            <numerusform>%n invasions cross the frontier</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Plague breaks out in the Empire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The plague still rages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n province(s) revolt</source>
+        <translation>
+            <numerusform>A province revolts</numerusform>
+            <numerusform>%n provinces revolt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Battles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: taken by %2 from %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 beat %3, who hold on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 threw back %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %n more battle(s)</source>
+        <translation>
+            <numerusform>… and %n more battle</numerusform>
+            <numerusform>… and %n more battles</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Provinces</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Won: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lost: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Legions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n legion(s) raised.</source>
+        <translation>
+            <numerusform>%n legion raised.</numerusform>
+            <numerusform>%n legions raised.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n legion(s) fell in battle.</source>
+        <translation>
+            <numerusform>%n legion fell in battle.</numerusform>
+            <numerusform>%n legions fell in battle.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n legion(s) disbanded or deserted.</source>
+        <translation>
+            <numerusform>%n legion disbanded or deserted.</numerusform>
+            <numerusform>%n legions disbanded or deserted.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No change.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n legion(s) under arms.</source>
+        <translation>
+            <numerusform>%n legion under arms.</numerusform>
+            <numerusform>%n legions under arms.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Treasury</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Taxes %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settlers %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Legions&apos; pay %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bonus %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tribute for peace %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plundered %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Treasury %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click or press a key to go on — Options &gt; Year&apos;s News switches this off</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>editor::BriefingDialog</name>
@@ -1212,21 +1695,6 @@ Good luck, Princeps!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Aurovane Editor
-Version 1.0</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Welcome to the map editor! You can use this tool to create
-custom scenarios. To set the owner for a province or to add
-legions to a province, right click on that province, then
-select the appropriate menu choice.  Other game options
-can be set from the &quot;Options&quot; choice on the &quot;Scenario&quot;
-menu. When you have finished, save your scenario, then
-open it using Aurovane executable.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Year: %1 AD</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1323,10 +1791,6 @@ open it using Aurovane executable.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 provinces</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>&amp;Owner</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1383,42 +1847,6 @@ open it using Aurovane executable.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Click a province to select it;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Shift- or Ctrl-click, or drag a</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>band, to select more.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Right-click, or use the panel, to</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>set their holder and legions.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Year, treasury and plague, title</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>and briefing: the Scenario menu.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>F5 plays the scenario in the game.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>F1 for help; Ctrl+Z undoes.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Arrow keys move the highlighted province; Shift with an arrow adds the next one to the selection. R, B, S, L and N give the selection to Rome, the barbarians, the Sassanids, the rebelling legions or no one; + and - add or remove a legion; the menu key opens the selection&apos;s menu.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1428,6 +1856,53 @@ open it using Aurovane executable.</source>
     </message>
     <message>
         <source>Map: no province selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n province(s)</source>
+        <translation>
+            <numerusform>%n province</numerusform>
+            <numerusform>%n provinces</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Aurovane Editor, version 1.0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Welcome to the map editor! You can use this tool to create custom scenarios. To set the owner for a province or to add legions to a province, right-click on that province, then choose from its menu. Other game options can be set from Options in the Scenario menu. When you have finished, save your scenario, then open it in the game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click a province to select it; Shift- or Ctrl-click, or drag a band, to select more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right-click, or use the panel, to set their holder and legions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year, treasury and plague, title and briefing: the Scenario menu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F5 plays the scenario in the game. F1 for help; Ctrl+Z undoes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no display is available (neither DISPLAY nor WAYLAND_DISPLAY is set), so the editor window cannot open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speak the language &lt;code&gt;: en, de, fr, it or es.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1508,14 +1983,6 @@ open it using Aurovane executable.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1: %2, 1 legion</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: %2, %3 legions</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Gives every selected province to this holder. The frontier lands beyond the Rhine, the Danube and the Euphrates keep theirs.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1527,136 +1994,12 @@ open it using Aurovane executable.</source>
         <source>Removes up to this many legions of its holder from every selected province.</source>
         <translation type="unfinished"></translation>
     </message>
-</context>
-<context>
-    <name>view</name>
-    <message>
-        <source>The year %1 AD</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Click or press a key to go on — Options ▸ Year&apos;s News switches this off</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Alarms</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>An invasion crosses the frontier</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 invasions cross the frontier</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Plague breaks out in the Empire</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The plague still rages</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A province revolts</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 provinces revolt</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Battles</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: %2 took it from %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: %2 beat %3, who hold on</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: %2 threw back %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>… and %1 more battles</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Provinces</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Won: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Lost: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Legions</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 raised</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 fell in battle</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 disbanded or deserted</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no change</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>: %1 under arms</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Treasury</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reports</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>taxes %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>settlers %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>legions&apos; pay %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>bonus %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>tribute for peace %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>plundered %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: treasury %2 (%3)</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>%1: %2, %n legion(s)</source>
+        <translation>
+            <numerusform>%1: %2, %n legion</numerusform>
+            <numerusform>%1: %2, %n legions</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

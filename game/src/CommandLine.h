@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-// The game's command line: aurovane [--seed N] [FILE.avn]. Read before the
+// The game's command line: aurovane [--seed N] [--lang CODE] [FILE.avn]. Read before the
 // application object exists (it decides whether a window can open at all),
 // so Qt's own options (-platform and the like) are let through.
 struct CommandLine {
@@ -14,9 +14,12 @@ public:
     std::optional<std::uint32_t> seed;  // a reproducible game
     QString file;                       // a saved game or scenario to open
     QString platform;                   // Qt's -platform, for the display check
+    QString language;                   // "de", "fr"...: the language to speak
     bool help = false;
     QString error;  // what was wrong; the rest is then unset
 
     static CommandLine parse(const QStringList& arguments);
     static QString usage();
+    // Why no window opens where no display is named.
+    static QString noDisplay();
 };

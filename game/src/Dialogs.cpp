@@ -29,7 +29,10 @@ PictureDialog::PictureDialog(QWidget* parent, const view::Pictures& pictures, in
     else setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     int strip = 0;
     if (!borderless) {
-        close_ = new QPushButton(pictureId == IntroductionPicture ? tr("Continue") : tr("Close"), this);
+        // Spelled out: lupdate files a base class's tr() under the derived class declared after it.
+        close_ = new QPushButton(pictureId == IntroductionPicture ? QCoreApplication::translate("PictureDialog", "Continue")
+                                                                  : QCoreApplication::translate("PictureDialog", "Close"),
+                                 this);
         close_->setStyleSheet(parchmentButtonStyle(scale_));
         QFont f = view::screenFont();
         f.setPixelSize(view::textPixels(int(18 * scale_ + 0.5)));

@@ -10,6 +10,8 @@
 #include "qtcommon/RulesText.h"
 #include "game/src/ScreenAreas.h"
 #include "qtcommon/view/LegionFigures.h"
+#include "qtcommon/view/MapDrawing.h"
+#include "qtcommon/view/ShownNames.h"
 #include "client/ScreenText.h"
 
 using namespace view;
@@ -294,7 +296,10 @@ void GameScreen::drawInstructions(const QRegion& area) {
     p->setClipRegion(screenareas::devicePixels(front_, area));
     p->setWorldTransform(layout);
     drawFrame(*p, InfoFrame, o);
-    for (const TextLine& l : windowLines(instructionLines(o))) drawTextAt(*p, l.x, l.y, l.text, l.colour);
+    // The English in its pieces, as the page draws it; a translation wraps its own.
+    if (!view::speaksEnglish()) view::drawTextBlock(*p, screenFont(), instructionsText(o));
+    else
+        for (const TextLine& l : windowLines(instructionLines(o))) drawTextAt(*p, l.x, l.y, l.text, l.colour);
 }
 
 void GameScreen::refreshReports() {

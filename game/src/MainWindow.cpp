@@ -31,6 +31,7 @@
 #include "engine/Game.h"
 #include "qtcommon/GameFiles.h"
 #include "qtcommon/RulesText.h"
+#include "qtcommon/LanguageMenu.h"
 #include "rules/LessonTable.h"
 
 // ---------------------------------------------------------------- InputGate
@@ -187,7 +188,7 @@ MainWindow::MainWindow(PlaySession& play, const view::Pictures& pictures, GameSc
         return PageViewer::showPage(this, url);
     };
     sounds_.noOutputNotice = [this] {
-        advisor_.tell(tr("Princeps,\n\nNo audio device was found on this machine:\nthe game plays without "
+        advisor_.tell(tr("Princeps,\n\nNo audio device was found on this machine: the game plays without "
                          "sound and narration.").toStdString());
     };
     onQuit = [this] {
@@ -275,6 +276,7 @@ void MainWindow::buildMenus() {
     addCommand(options, tr("&Year's News"), Command::YearNews, [this] { toggleYearNews(); }, true)->setCheckable(true);
     addCommand(options, tr("&Larger Text"), Command::LargerText, [this] { toggleLargerText(); }, true)
         ->setCheckable(true);
+    addLanguageMenu(options, [this](const QString& told) { advisor_.inform(told); });
     QMenu* scenarios = options->addMenu(tr("S&cenarios"));
     // Each named by the year the player takes over in, as the scroll shows it.
     const std::pair<QString, int> scenarioItems[] = {{tr("&Valerian (260 AD)"), Command::Scenario260},
@@ -286,7 +288,7 @@ void MainWindow::buildMenus() {
     QMenu* history = menuBar()->addMenu(tr("Hi&story"));
     QMenu* lessons = history->addMenu(tr("History &Lessons"));
     for (const Lesson& l : LessonTable)
-        addCommand(lessons, tr(l.menuText), l.command, [this, &l] { showHistoryLesson(l); });
+        addCommand(lessons, QCoreApplication::translate("Lessons", l.menuText), l.command, [this, &l] { showHistoryLesson(l); });
     addCommand(history, tr("Study &Guide"), Command::StudyGuide, [this] { openStudyGuide(); });
     addCommand(history, tr("Take &Quiz"), Command::Quiz, [this] { openQuiz(); });
 

@@ -3,35 +3,37 @@
 #include <QCoreApplication>
 #include <QLocale>
 
+#include "qtcommon/MessageCatalogue.h"
 #include "qtcommon/RulesText.h"
+#include "qtcommon/view/ShownNames.h"
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("YearSummary", text); }
+// The panel's texts are the catalogue's "YearSummary" context.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(YearSummary)
+};
 
-QString q(const std::string& s) { return QString::fromLatin1(s.data(), qsizetype(s.size())); }
-
-// "Rome" for the player's side, the power's own name for the others.
+// The side as a whole noun, so that a sentence takes it in as one word: Rome
+// for the player's, the power's own name for the others.
 QString side(const std::string& empire) {
-    if (empire == "Romans") return tr("Rome");
-    if (empire == "Rebelling Legions") return tr("the rebels");
-    if (empire.empty()) return tr("nobody");
-    return tr("the %1").arg(q(empire));
-}
-
-QString capitalised(QString s) {
-    if (!s.isEmpty()) s[0] = s[0].toUpper();
-    return s;
+    if (empire == "Romans") return Words::tr("Rome");
+    if (empire == "Rebelling Legions") return Words::tr("the rebels");
+    if (empire == "Germanic Tribes") return Words::tr("the Germanic tribes");
+    if (empire == "Sassanids") return Words::tr("the Sassanids");
+    if (empire.empty()) return Words::tr("nobody");
+    return view::shownName(empire);
 }
 
 QString joined(const std::vector<std::string>& names) {
     QStringList list;
-    for (const std::string& n : names) list << q(n);
-    return list.join(QStringLiteral(", "));
+    for (const std::string& n : names) list << view::shownName(n);
+    return QLocale().createSeparatedList(list);
 }
 
+// A change of the treasury, always signed; the number in the reader's way.
 QString signedNumber(int n) {
-    const QString digits = QLocale(QLocale::English).toString(n < 0 ? -qint64(n) : qint64(n));
+    const QString digits = QLocale().toString(n < 0 ? -qint64(n) : qint64(n));
     return (n < 0 ? QStringLiteral("\u2212") : QStringLiteral("+")) + digits;
 }
 
@@ -43,37 +45,35 @@ constexpr std::size_t MostReports = 4;
 view::NewsPanel newsPanelFor(const YearSummary& s) {
     using Tone = view::NewsPanel::Tone;
     view::NewsPanel panel;
-    panel.title = tr("The year %1 AD").arg(s.year);
-    panel.footer = tr("Click or press a key to go on \u2014 Options \u25b8 Year's News switches this off");
+    panel.title = Words::tr("The year %1 AD").arg(s.year);
+    panel.footer = Words::tr("Click or press a key to go on \u2014 Options > Year's News switches this off");
     auto add = [&panel](const QString& text, Tone tone) { panel.lines.push_back({text, tone}); };
 
     if (s.invasions > 0 || s.plagues > 0 || s.revolts > 0 || s.plague) {
-        add(tr("Alarms"), Tone::Section);
-        if (s.invasions == 1) add(tr("An invasion crosses the frontier"), Tone::Bad);
-        if (s.invasions > 1) add(tr("%1 invasions cross the frontier").arg(s.invasions), Tone::Bad);
-        if (s.plagues > 0) add(tr("Plague breaks out in the Empire"), Tone::Bad);
-        else if (s.plague) add(tr("The plague still rages"), Tone::Bad);
-        if (s.revolts == 1) add(tr("A province revolts"), Tone::Bad);
-        if (s.revolts > 1) add(tr("%1 provinces revolt").arg(s.revolts), Tone::Bad);
+        add(Words::tr("Alarms"), Tone::Section);
+        if (s.invasions > 0) add(Words::tr("%n invasion(s) cross the frontier", nullptr, s.invasions), Tone::Bad);
+        if (s.plagues > 0) add(Words::tr("Plague breaks out in the Empire"), Tone::Bad);
+        else if (s.plague) add(Words::tr("The plague still rages"), Tone::Bad);
+        if (s.revolts > 0) add(Words::tr("%n province(s) revolt", nullptr, s.revolts), Tone::Bad);
     }
 
     if (!s.battles.empty()) {
-        add(tr("Battles"), Tone::Section);
+        add(Words::tr("Battles"), Tone::Section);
         for (std::size_t i = 0; i < s.battles.size() && i < MostBattles; ++i) {
             const BattleNews& b = s.battles[i];
             QString text;
             std::string winner;
             switch (b.outcome) {
                 case BattleNews::Outcome::Taken:
-                    text = tr("%1: %2 took it from %3").arg(q(b.place), side(b.attacker), side(b.defender));
+                    text = Words::tr("%1: taken by %2 from %3").arg(view::shownName(b.place), side(b.attacker), side(b.defender));
                     winner = b.attacker;
                     break;
                 case BattleNews::Outcome::Won:
-                    text = tr("%1: %2 beat %3, who hold on").arg(q(b.place), side(b.attacker), side(b.defender));
+                    text = Words::tr("%1: %2 beat %3, who hold on").arg(view::shownName(b.place), side(b.attacker), side(b.defender));
                     winner = b.attacker;
                     break;
                 case BattleNews::Outcome::Repulsed:
-                    text = tr("%1: %2 threw back %3").arg(q(b.place), side(b.defender), side(b.attacker));
+                    text = Words::tr("%1: %2 threw back %3").arg(view::shownName(b.place), side(b.defender), side(b.attacker));
                     winner = b.defender;
                     break;
             }
@@ -81,42 +81,43 @@ view::NewsPanel newsPanelFor(const YearSummary& s) {
             add(text, !ours ? Tone::Plain : winner == "Romans" ? Tone::Good : Tone::Bad);
         }
         if (s.battles.size() > MostBattles)
-            add(tr("\u2026 and %1 more battles").arg(s.battles.size() - MostBattles), Tone::Plain);
+            add(Words::tr("\u2026 and %n more battle(s)", nullptr, int(s.battles.size() - MostBattles)), Tone::Plain);
     }
 
     if (!s.gained.empty() || !s.lost.empty()) {
-        add(tr("Provinces"), Tone::Section);
-        if (!s.gained.empty()) add(tr("Won: %1").arg(joined(s.gained)), Tone::Good);
-        if (!s.lost.empty()) add(tr("Lost: %1").arg(joined(s.lost)), Tone::Bad);
+        add(Words::tr("Provinces"), Tone::Section);
+        if (!s.gained.empty()) add(Words::tr("Won: %1").arg(joined(s.gained)), Tone::Good);
+        if (!s.lost.empty()) add(Words::tr("Lost: %1").arg(joined(s.lost)), Tone::Bad);
     }
 
-    add(tr("Legions"), Tone::Section);
+    add(Words::tr("Legions"), Tone::Section);
+    // Each change a sentence of its own, then the strength: a language orders
+    // its words as it will.
     QStringList legions;
-    if (s.legionsRaised) legions << tr("%1 raised").arg(s.legionsRaised);
-    if (s.legionsLostInBattle) legions << tr("%1 fell in battle").arg(s.legionsLostInBattle);
-    if (s.legionsGoneOtherwise) legions << tr("%1 disbanded or deserted").arg(s.legionsGoneOtherwise);
-    if (legions.isEmpty()) legions << tr("no change");
-    add(capitalised(legions.join(QStringLiteral(", "))) + tr(": %1 under arms").arg(s.legionsAtEnd),
+    if (s.legionsRaised) legions << Words::tr("%n legion(s) raised.", nullptr, s.legionsRaised);
+    if (s.legionsLostInBattle) legions << Words::tr("%n legion(s) fell in battle.", nullptr, s.legionsLostInBattle);
+    if (s.legionsGoneOtherwise) legions << Words::tr("%n legion(s) disbanded or deserted.", nullptr, s.legionsGoneOtherwise);
+    if (legions.isEmpty()) legions << Words::tr("No change.");
+    legions << Words::tr("%n legion(s) under arms.", nullptr, s.legionsAtEnd);
+    add(legions.join(QLatin1Char(' ')),
         s.legionsLostInBattle + s.legionsGoneOtherwise > s.legionsRaised ? Tone::Bad : Tone::Plain);
 
-    add(tr("Treasury"), Tone::Section);
+    add(Words::tr("Treasury"), Tone::Section);
     // Every payment of the year, so that the items add up to the change.
     const YearSummary::Accounts& a = s.accounts;
     QStringList items;
-    items << tr("taxes %1").arg(signedNumber(a.taxes));
-    if (a.settlers) items << tr("settlers %1").arg(signedNumber(a.settlers));
-    items << tr("legions' pay %1").arg(signedNumber(-a.pay));
-    if (a.bonus) items << tr("bonus %1").arg(signedNumber(-a.bonus));
-    if (a.tribute) items << tr("tribute for peace %1").arg(signedNumber(-a.tribute));
-    if (a.plunder) items << tr("plundered %1").arg(signedNumber(-a.plunder));
+    items << Words::tr("Taxes %1").arg(signedNumber(a.taxes));
+    if (a.settlers) items << Words::tr("Settlers %1").arg(signedNumber(a.settlers));
+    items << Words::tr("Legions' pay %1").arg(signedNumber(-a.pay));
+    if (a.bonus) items << Words::tr("Bonus %1").arg(signedNumber(-a.bonus));
+    if (a.tribute) items << Words::tr("Tribute for peace %1").arg(signedNumber(-a.tribute));
+    if (a.plunder) items << Words::tr("Plundered %1").arg(signedNumber(-a.plunder));
     const int change = s.treasuryAfter - s.treasuryBefore;
-    add(tr("%1: treasury %2 (%3)")
-            .arg(capitalised(items.join(QStringLiteral(", "))), QLocale(QLocale::English).toString(s.treasuryAfter),
-                 signedNumber(change)),
-        change < 0 ? Tone::Bad : Tone::Plain);
+    items << Words::tr("Treasury %1 (%2)").arg(QLocale().toString(s.treasuryAfter), signedNumber(change));
+    add(items.join(QStringLiteral(" \u00b7 ")), change < 0 ? Tone::Bad : Tone::Plain);
 
     if (!s.news.empty()) {
-        add(tr("Reports"), Tone::Section);
+        add(Words::tr("Reports"), Tone::Section);
         const std::size_t first = s.news.size() > MostReports ? s.news.size() - MostReports : 0;
         for (std::size_t i = first; i < s.news.size(); ++i) add(newsLineText(s.news[i]), Tone::Plain);
     }
@@ -125,7 +126,10 @@ view::NewsPanel newsPanelFor(const YearSummary& s) {
 
 QString newsLineText(const ChronicleLine& line) {
     // The rules log a province that went over to the rebels as overrun; no enemy overran it.
-    return line.defected.empty() ? fromRulesText(line.text)
-                                 : QCoreApplication::translate("GameScreen", "%1 has gone over to the rebels")
-                                       .arg(fromRulesText(line.defected));
+    if (!line.defected.empty())
+        return QCoreApplication::translate("GameScreen", "%1 has gone over to the rebels").arg(view::shownName(line.defected));
+    // The log keeps the rules' English (saved games keep it too): read back as
+    // the message it was, it speaks the window's language.
+    if (const std::optional<Message> message = loggedMessage(line.text)) return translatedText(*message);
+    return fromRulesText(line.text);
 }

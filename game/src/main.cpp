@@ -14,6 +14,7 @@
 #include "client/PlaySession.h"
 #include "engine/Game.h"
 #include "qtcommon/FatalErrors.h"
+#include "qtcommon/Languages.h"
 #include "qtcommon/Startup.h"
 
 namespace {
@@ -28,24 +29,29 @@ QStringList rawArguments(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     // 1-2: the seed, from the command line for a reproducible game, else the clock.
-    const CommandLine line = CommandLine::parse(rawArguments(argc, argv));
-    if (line.help || !line.error.isEmpty()) {
+    const QStringList arguments = rawArguments(argc, argv);
+    CommandLine line = CommandLine::parse(arguments);
+    const bool display = displayAvailable(line.platform);
+    if (line.help || !line.error.isEmpty() || !display) {
+        // Told in the player's language: a plain application object holds the catalogues.
+        QCoreApplication words(argc, argv);
+        QCoreApplication::setOrganizationName(QStringLiteral("Aurovane"));
+        QCoreApplication::setApplicationName(QStringLiteral("Aurovane"));
+        installTranslations(words, line.language);
+        line = CommandLine::parse(arguments);
         if (!line.error.isEmpty()) std::fprintf(stderr, "aurovane: %s\n", line.error.toUtf8().constData());
-        std::fprintf(stderr, "%s", CommandLine::usage().toUtf8().constData());
-        return line.help ? 0 : 2;
-    }
-    if (!displayAvailable(line.platform)) {
-        std::fprintf(stderr,
-                     "aurovane: no display is available (neither DISPLAY nor WAYLAND_DISPLAY is set), so the "
-                     "game window cannot open.\nThe terminal edition, aurovane-cli, plays the same game without "
-                     "a window.\n");
+        if (line.help || !line.error.isEmpty()) {
+            std::fprintf(stderr, "%s", CommandLine::usage().toUtf8().constData());
+            return line.help ? 0 : 2;
+        }
+        std::fprintf(stderr, "aurovane: %s\n", CommandLine::noDisplay().toUtf8().constData());
         return 1;
     }
     QApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     FatalErrorApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Aurovane"));
     QCoreApplication::setApplicationName(QStringLiteral("Aurovane"));
-    installTranslations(app);
+    installTranslations(app, line.language);
     setBundledWindowIcon();
     loadBundledFonts();
 

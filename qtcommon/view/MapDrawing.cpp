@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QLocale>
 #include <algorithm>
 #include <cmath>
 
@@ -10,6 +11,7 @@
 #include "qtcommon/view/HolderPatterns.h"
 #include "qtcommon/view/LegionFigures.h"
 #include "client/MarchLines.h"
+#include "qtcommon/view/ShownNames.h"
 #include "client/PictureTable.h"
 #include "client/FigureStack.h"
 #include "client/ScreenText.h"
@@ -21,7 +23,8 @@ namespace {
 
 QFont& fontSlot() {
     static QFont font = [] {
-        QFont f(QStringLiteral("EB Garamond"));
+        // The bundle's own family (tools/fonts): a system's EB Garamond lacks the bold accents.
+        QFont f(QStringLiteral("Aurovane Garamond"));
         f.setPixelSize(16);
         f.setStyleHint(QFont::Serif);
         return f;
@@ -153,6 +156,20 @@ void drawTextAt(QPainter& p, const QFont& font, int x, int y, const QString& tex
     p.restore();
 }
 
+void drawTextBlock(QPainter& p, const QFont& font, const ScreenTextBlock& block) {
+    const QString text = screenText(block.form, {});
+    const QRect box(block.x, block.y, block.w, block.h);
+    QFont f = font;
+    constexpr int Flags = Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop;
+    while (f.pixelSize() > 9 && QFontMetrics(f).boundingRect(box, Flags, text).height() > box.height())
+        f.setPixelSize(f.pixelSize() - 1);
+    p.save();
+    p.setFont(f);
+    p.setPen(QColor(QRgb(block.colour)));
+    p.drawText(box, Flags, text);
+    p.restore();
+}
+
 QPoint legionSpot(const Province& province, int screenOffsetX) {
     return figureSpot(province) + QPoint(screenOffsetX + MapLeft, MapTop);
 }
@@ -231,8 +248,33 @@ void drawOwnership(QPainter& p, const Pictures& pictures, Game& game, int screen
     }
 }
 
+namespace {
+
+// A word written into one of the screen's pictures, in another language: the
+// picture's own word covered with its paper and the translation set in its
+// ink, as large as the space lets it be.
+void relabel(QPainter& p, const QRect& box, const QColor& paper, const QColor& ink, const char* word, int pixelSize) {
+    const QString text = QCoreApplication::translate("ScreenText", word);
+    QFont f = screenFont();
+    f.setPixelSize(pixelSize);
+    f.setLetterSpacing(QFont::PercentageSpacing, 108);
+    while (f.pixelSize() > 8 && QFontMetrics(f).horizontalAdvance(text) > box.width()) f.setPixelSize(f.pixelSize() - 1);
+    p.save();
+    p.fillRect(box, paper);
+    p.setFont(f);
+    p.setPen(ink);
+    p.drawText(box, Qt::AlignCenter, text);
+    p.restore();
+}
+
+}  // namespace
+
 void drawConstantinopleLabel(QPainter& p, const Pictures& pictures, int screenOffsetX) {
-    pictures.graphic(251).draw(p, screenOffsetX + 724, 294);
+    const Graphic& label = pictures.graphic(251);
+    label.draw(p, screenOffsetX + 724, 294);
+    if (label.isLoaded() && !speaksEnglish())
+        relabel(p, QRect(screenOffsetX + 725, 295, 98, 13), QColor(229, 216, 181), QColor(74, 58, 41),
+                QT_TRANSLATE_NOOP("ScreenText", "CONSTANTINOPLE"), 12);
 }
 
 void drawPieces(QPainter& p, const std::vector<ScenePiece>& pieces) {
@@ -360,18 +402,32 @@ std::vector<ScenePiece> legendPieces(const Pictures& pictures, int screenOffsetX
         const Graphic& g = pictures.graphic(picture.picture);
         std::function<void(QPainter&)> draw;
         if (picture.picture == 185)
-            draw = [&g, x, y](QPainter& p) { g.draw(p, x, y); };
+            draw = [&g, x, y](QPainter& p) {
+                g.draw(p, x, y);
+                if (g.isLoaded() && !speaksEnglish())
+                    relabel(p, QRect(x + 10, y + 10, 142, 37), QColor(233, 220, 184), QColor(58, 42, 26),
+                            QT_TRANSLATE_NOOP("ScreenText", "LEGEND"), 27);
+            };
         else
             draw = [&s = pictures.sprite(picture.picture), x, y](QPainter& p) { s.drawTransparent(p, x, y, false); };
         pieces.push_back({pictureArea(g, x, y), QStringLiteral("picture %1").arg(picture.picture), draw});
     }
     // The legend's column is too narrow for larger words; a reader finds
     // all it says in the legend's text.
-    for (const ScreenTextLine& l : legendLines(o)) {
+    // The English in its pieces, as the page draws it; a translation wraps its own.
+    const std::vector<ScreenTextLine> lines = legendLines(o);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const ScreenTextLine& l = lines[i];
+        if (i >= LegendNamedLines && !speaksEnglish()) continue;
         const QString text = screenText(l);
         const QColor colour(QRgb(l.colour));
         pieces.push_back({textArea(l.x, l.y, text), QStringLiteral("legend text %1 ").arg(colour.rgba()) + text,
                           [x = l.x, y = l.y, text, colour](QPainter& p) { drawTextAt(p, fontSlot(), x, y, text, colour); }});
+    }
+    if (!speaksEnglish()) {
+        const ScreenTextBlock note = legendNote(o);
+        pieces.push_back({QRect(note.x, note.y, note.w, note.h).adjusted(-2, -2, 2, 2), QStringLiteral("legend note"),
+                          [note](QPainter& p) { drawTextBlock(p, fontSlot(), note); }});
     }
     // Beside each foreign power's figure, a sample of its land's tint and
     // mark; free land's under the rebels'.
@@ -389,9 +445,25 @@ void drawLegend(QPainter& p, const Pictures& pictures, int screenOffsetX) {
     drawPieces(p, legendPieces(pictures, screenOffsetX));
 }
 
+namespace {
+
+// A word of a translated form: names in the reader's language (a list of
+// them name by name), numbers in the reader's way.
+QString translatedWord(const ScreenTextArg& word) {
+    if (isPlainNumber(word.text)) return shownNumber(std::stoll(word.text));
+    QStringList names;
+    for (const QString& name : QString::fromStdString(word.text).split(QStringLiteral(", ")))
+        names << shownName(name.toStdString());
+    return names.size() > 1 ? QLocale().createSeparatedList(names) : names.front();
+}
+
+}  // namespace
+
 QString screenText(const char* form, const std::vector<ScreenTextArg>& args) {
     QString text = QCoreApplication::translate("ScreenText", form);
-    for (const ScreenTextArg& word : args) text = text.arg(QString::fromStdString(shownWord(word)));
+    const bool english = speaksEnglish();
+    for (const ScreenTextArg& word : args)
+        text = text.arg(english ? QString::fromStdString(shownWord(word)) : translatedWord(word));
     return text;
 }
 

@@ -91,6 +91,10 @@ void drawTextAt(QPainter& p, int x, int y, const QString& text, const QColor& co
 void drawTextAt(QPainter& p, const QFont& font, int x, int y, const QString& text, const QColor& colour,
                 bool opaque = false, const QColor& background = Qt::white);
 
+// A whole sentence wrapped into its box, in a smaller size where the box
+// is too small for it at the screen's.
+void drawTextBlock(QPainter& p, const QFont& font, const ScreenTextBlock& block);
+
 // The map picture (id 111) at (screenOffsetX + 180, 30). Until the artwork
 // exists, a marked stand-in map is drawn from the provinces' hit rectangles so
 // that the game stays playable.

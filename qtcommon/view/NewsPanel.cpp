@@ -59,7 +59,18 @@ void drawNewsPanel(QPainter& p, const NewsPanel& panel, int screenOffsetX) {
         placed.push_back({std::move(text), indent, y});
         y += lines * LineHeight;
     }
-    const int height = y + 10 + textPixels(30);
+    // The footer in one line where it fits; a longer one (a language's longer
+    // words) wraps, centred, and the plaque grows to hold it.
+    QFont footer = body;
+    footer.setItalic(true);
+    footer.setPixelSize(textPixels(14));
+    QTextLayout footerText(panel.footer, footer);
+    QTextOption centred(Qt::AlignHCenter);
+    centred.setWrapMode(QTextOption::WordWrap);
+    footerText.setTextOption(centred);
+    const int FooterPitch = textPixels(17);
+    const int footerLines = layOut(footerText, Width - 24, FooterPitch);
+    const int height = y + 10 + textPixels(30) + (footerLines - 1) * FooterPitch;
     const QRect map(screenOffsetX + MapLeft, MapTop, MapWidth, MapHeight);
     const QRect box(map.center().x() - Width / 2, std::max(map.top() + 8, map.center().y() - height / 2), Width,
                     std::min(height, MapHeight - 16));
@@ -84,12 +95,12 @@ void drawNewsPanel(QPainter& p, const NewsPanel& panel, int screenOffsetX) {
         p.setPen(toneColour(panel.lines[i].tone));
         placed[i].text->draw(&p, QPointF(box.left() + placed[i].indent, box.top() + placed[i].y));
     }
-    QFont footer = body;
-    footer.setItalic(true);
-    footer.setPixelSize(textPixels(14));
     p.setFont(footer);
     p.setPen(QColor(90, 70, 40));
-    p.drawText(QRect(box.left(), box.bottom() - 28, Width, 20), Qt::AlignHCenter | Qt::AlignVCenter, panel.footer);
+    if (footerLines == 1)
+        p.drawText(QRect(box.left(), box.bottom() - 28, Width, 20), Qt::AlignHCenter | Qt::AlignVCenter, panel.footer);
+    else
+        footerText.draw(&p, QPointF(box.left() + 12, box.bottom() - 28 - (footerLines - 1) * FooterPitch));
     p.restore();
 }
 

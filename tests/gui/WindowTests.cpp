@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QSet>
 #include <QMouseEvent>
 #include <QTest>
@@ -197,7 +198,9 @@ TEST(Menu, TitlesItemsAndIdsInOrder) {
         for (QAction* a : m->actions()) {
             if (a->isSeparator()) continue;
             if (a->menu()) walk(a->menu(), path + a->text() + QStringLiteral(" > "));
-            else seen << path + a->text() + QStringLiteral("=") + QString::number(a->data().toInt());
+            // A language's share of translated entries is the catalogue's own business.
+            else seen << QString(path + a->text()).remove(QRegularExpression(" \\(\\d+% translated\\)")) +
+                             QStringLiteral("=") + a->data().toString();
         }
     };
     for (QAction* top : h.window->menuBar()->actions()) walk(top->menu(), top->text() + QStringLiteral(" > "));
@@ -206,6 +209,9 @@ TEST(Menu, TitlesItemsAndIdsInOrder) {
         "&Edit > &Undo=4000",
         "&Options > S&kill Level > &Easy=5000", "&Options > S&kill Level > &Normal=5001", "&Options > S&kill Level > &Hard=5002",
         "&Options > &Sound=6000", "&Options > &Year's News=6001", "&Options > &Larger Text=6002",
+        "&Options > Lan&guage > English=en", "&Options > Lan&guage > Deutsch=de",
+        "&Options > Lan&guage > Fran\u00e7ais=fr", "&Options > Lan&guage > Italiano=it",
+        "&Options > Lan&guage > Espa\u00f1ol=es",
         "&Options > S&cenarios > &Valerian (260 AD)=1100",
         "&Options > S&cenarios > &Constantine (306 AD)=1101", "&Options > S&cenarios > H&onorius (409 AD)=1102",
         "&Options > S&cenarios > Valentinian &III (454 AD)=1103",

@@ -54,7 +54,8 @@ def load():
     text = open(MAP_DATA, encoding='utf-8').read()
     provinces = []
     # {"Name", {"Neighbour", ...}, legionX, legionY, {{{l, t, w, h}, ...}}},
-    entry = re.compile(r'\{"([^"]+)",\s*\{[^}]*\},\s*(-?\d+),\s*(-?\d+),\s*\{\{(.*?)\}\}\},', re.S)
+    # (the name may stand in the translation marker QT_TRANSLATE_NOOP("Names", ...))
+    entry = re.compile(r'\{(?:QT_TRANSLATE_NOOP\("Names", )?"([^"]+)"\)?,\s*\{[^}]*\},\s*(-?\d+),\s*(-?\d+),\s*\{\{(.*?)\}\}\},', re.S)
     for m in entry.finditer(_block(MAP_DATA, text, 'provinces')):
         nums = [int(v) for v in re.findall(r'-?\d+', m.group(4))]
         rects = [(nums[i], nums[i + 1], nums[i] + nums[i + 2], nums[i + 1] + nums[i + 3])
