@@ -149,9 +149,26 @@ SPOKEN = [
 ]
 
 
+def spoken_table(language):
+    """(pattern, respelling) pairs for the language's voice: SPOKEN for English,
+    texts/<lang>/spoken.txt (`regular expression | what the voice reads`) for the others."""
+    if language == "en":
+        return SPOKEN
+    table = []
+    with open(os.path.join(TEXTS, language, "spoken.txt"), encoding="utf-8") as f:
+        for line in f:
+            line = line.rstrip("\n")
+            if line and not line.startswith("#"):
+                pattern, sep, repl = line.partition(" | ")
+                if not sep:
+                    raise ValueError("spoken.txt of %s: no ' | ' in %r" % (language, line))
+                table.append((pattern, repl))
+    return table
+
+
 def spoken_text(lesson):
     """What the narrator reads: the title, then the text, with names respelt."""
-    text = lesson.title + ". " + lesson.text
-    for pattern, repl in SPOKEN:
+    text = (lesson.title + ". " + lesson.text).replace("\u00a0", " ")
+    for pattern, repl in spoken_table(lesson.language):
         text = re.sub(pattern, repl, text)
     return text
