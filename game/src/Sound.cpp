@@ -9,6 +9,15 @@
 #include "client/SoundTable.h"
 #include "rules/LessonTable.h"
 
+#ifdef AUROVANE_MEDIA_RESOURCES
+// The recordings are an object of their own in the game's library
+// (game/CMakeLists.txt): naming them here links them in and registers them.
+[[maybe_unused]] static const int mediaResources = [] {
+    Q_INIT_RESOURCE(aurovane_media);
+    return 0;
+}();
+#endif
+
 QtSoundBackend::QtSoundBackend(std::function<void(int)> wait) : wait_(std::move(wait)) {
     hasOutput_ = !QMediaDevices::audioOutputs().isEmpty();
 }

@@ -65,6 +65,19 @@ QFont figuresFont(int pixelSize) {
     return f;
 }
 
+}  // namespace view
+
+#ifdef AUROVANE_BITMAP_RESOURCES
+// The pictures are an object of their own in the view library
+// (qtcommon/view/CMakeLists.txt): naming them here links them in.
+[[maybe_unused]] static const int bitmapResources = [] {
+    Q_INIT_RESOURCE(aurovane_bitmaps);
+    return 0;
+}();
+#endif
+
+namespace view {
+
 Pictures::Pictures() {
     for (const PictureSpec& s : PictureTable) {
         if (s.mask)
