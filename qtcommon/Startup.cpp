@@ -4,8 +4,9 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QIcon>
-#include <QLocale>
 #include <QTranslator>
+
+#include "qtcommon/Language.h"
 
 bool displayAvailable(const QString& platformArgument) {
     const QString platform =
@@ -37,7 +38,8 @@ void setBundledWindowIcon() {
 
 void installTranslations(QCoreApplication& app) {
     auto* translator = new QTranslator(&app);
-    if (translator->load(QLocale(), QStringLiteral("aurovane"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+    // the language the lessons and pages are told in too
+    if (translator->load(QStringLiteral(":/i18n/aurovane_") + uiLanguage()))
         QCoreApplication::installTranslator(translator);
     else
         delete translator;

@@ -13,6 +13,6 @@ bool displayAvailable(const QString& platformArgument = {});
 void loadBundledFonts();
 void setBundledWindowIcon();
 
-// Installs the catalogue of the system's language when one was built in
-// (":/i18n/aurovane_<lang>.qm"); English needs none.
+// Installs the catalogue of the windows' language (uiLanguage()) when one was
+// built in (":/i18n/aurovane_<lang>.qm").
 void installTranslations(QCoreApplication& app);

@@ -6,7 +6,10 @@
 #include <QSoundEffect>
 #include <QUrl>
 
+#include <cstring>
+
 #include "client/SoundTable.h"
+#include "qtcommon/Language.h"
 #include "rules/LessonTable.h"
 
 #ifdef AUROVANE_MEDIA_RESOURCES
@@ -71,8 +74,13 @@ void GameSounds::playGameSound(SoundKind kind) {
     if (sound->waits && repaint) repaint();
     play(QString::fromLatin1(sound->recording), sound->waits ? SoundBackend::Mode::Sync : SoundBackend::Mode::Async);
 }
-QString GameSounds::narrationFor(int picture) {
-    for (const Lesson& l : LessonTable)
-        if (l.picture == picture) return QString::fromLatin1(l.narration);
+QString GameSounds::narrationFor(int picture, const QString& language) {
+    for (const Lesson& l : LessonTable) {
+        if (l.picture != picture) continue;
+        const QString name = QString::fromLatin1(l.narration) + QStringLiteral(".wav");
+        QString path = inLanguage(QStringLiteral(":/sounds"), name, language);
+        path.chop(4);
+        return path.mid(int(std::strlen(":/sounds/")));
+    }
     return QString();
 }
