@@ -10,6 +10,7 @@
 #include "qtcommon/view/MapDrawing.h"
 #include "qtcommon/PrefectDialog.h"
 #include "client/LessonTexts.h"
+#include "qtcommon/Language.h"
 #include "client/PictureWords.h"
 #include "rules/LessonTable.h"
 
@@ -74,7 +75,7 @@ void PictureDialog::paintEvent(QPaintEvent*) {
     const QRect area = pictureRect();
     p.fillRect(area, Qt::black);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    const auto& g = pictures_.graphic(picture_);
+    const auto& g = pictures_.graphic(picture_, language_);
     p.save();
     p.scale(double(area.width()) / g.width(), double(area.height()) / g.height());
     g.draw(p, 0, 0);
@@ -109,11 +110,13 @@ void PictureDialog::keyPressEvent(QKeyEvent* e) {
 LessonDialog::LessonDialog(QWidget* parent, const view::Pictures& pictures, GameSounds& sounds, int picture)
     : PictureDialog(parent, pictures, picture, QSize(600, 400), QString(), false, 0), sounds_(sounds),
       picture_(picture) {
+    // The picture, its words and its narration in the windows' language.
+    language_ = uiLanguage();
     // The words of the picture, for a reader who cannot see it.
     int year = 235;
     for (const Lesson& l : LessonTable)
         if (l.picture == picture) year = l.year;
-    if (const LessonText* words = lessonTextOfYear(year)) {
+    if (const LessonText* words = lessonTextOfYear(year, language_.toStdString())) {
         setAccessibleName(QString::fromUtf8(words->title));
         setAccessibleDescription(QStringLiteral("%1. %2").arg(QString::fromUtf8(words->dates), QString::fromUtf8(words->text)));
     }
@@ -150,7 +153,7 @@ void LessonDialog::clickAt(QPoint pt) {
         sounds_.backend().stop();
         narrationPlaying_ = false;
     } else {
-        const QString name = GameSounds::narrationFor(picture_);
+        const QString name = GameSounds::narrationFor(picture_, language_);
         if (!name.isEmpty()) sounds_.backend().play(name, SoundBackend::Mode::Async);
         // Without an audio output nothing plays: the button stays at play.
         narrationPlaying_ = sounds_.backend().hasOutput();

@@ -44,6 +44,10 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void repaintPicture(QRect pictureArea);
 
+    // The language the picture is drawn in (view::Pictures::graphic); empty
+    // for the plain picture.
+    QString language_;
+
 private:
     const view::Pictures& pictures_;
     int picture_;

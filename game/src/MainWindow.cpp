@@ -30,6 +30,7 @@
 #include "qtcommon/view/MapDrawing.h"
 #include "engine/Game.h"
 #include "qtcommon/GameFiles.h"
+#include "qtcommon/Language.h"
 #include "qtcommon/RulesText.h"
 #include "qtcommon/LanguageMenu.h"
 #include "rules/LessonTable.h"
@@ -461,7 +462,8 @@ QString MainWindow::webPage(const QString& name) {
     const QStringList places = {appDir + QStringLiteral("/web"), appDir + QStringLiteral("/../share/aurovane/web"),
                                 QStringLiteral(AUROVANE_WEB_SOURCE_DIR)};
     for (const QString& dir : places) {
-        const QString path = QDir(dir).absoluteFilePath(name);
+        // the page in the windows' language where it is translated
+        const QString path = inLanguage(QDir(dir).absolutePath(), name);
         if (QFileInfo::exists(path)) return QFileInfo(path).canonicalFilePath();
     }
     return {};

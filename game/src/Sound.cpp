@@ -6,8 +6,20 @@
 #include <QSoundEffect>
 #include <QUrl>
 
+#include <cstring>
+
 #include "client/SoundTable.h"
+#include "qtcommon/Language.h"
 #include "rules/LessonTable.h"
+
+#ifdef AUROVANE_MEDIA_RESOURCES
+// The recordings are an object of their own in the game's library
+// (game/CMakeLists.txt): naming them here links them in and registers them.
+[[maybe_unused]] static const int mediaResources = [] {
+    Q_INIT_RESOURCE(aurovane_media);
+    return 0;
+}();
+#endif
 
 QtSoundBackend::QtSoundBackend(std::function<void(int)> wait) : wait_(std::move(wait)) {
     hasOutput_ = !QMediaDevices::audioOutputs().isEmpty();
@@ -62,8 +74,13 @@ void GameSounds::playGameSound(SoundKind kind) {
     if (sound->waits && repaint) repaint();
     play(QString::fromLatin1(sound->recording), sound->waits ? SoundBackend::Mode::Sync : SoundBackend::Mode::Async);
 }
-QString GameSounds::narrationFor(int picture) {
-    for (const Lesson& l : LessonTable)
-        if (l.picture == picture) return QString::fromLatin1(l.narration);
+QString GameSounds::narrationFor(int picture, const QString& language) {
+    for (const Lesson& l : LessonTable) {
+        if (l.picture != picture) continue;
+        const QString name = QString::fromLatin1(l.narration) + QStringLiteral(".wav");
+        QString path = inLanguage(QStringLiteral(":/sounds"), name, language);
+        path.chop(4);
+        return path.mid(int(std::strlen(":/sounds/")));
+    }
     return QString();
 }

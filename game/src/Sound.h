@@ -83,8 +83,10 @@ public:
     bool enabled = true;
     SoundBackend& backend() { return backend_; }
 
-    // The narration recording of a lesson picture, or an empty name.
-    static QString narrationFor(int picture);
+    // The narration recording of a lesson picture told in the language
+    // ("<lang>/<name>" where there is one, else the English recording), or an
+    // empty name.
+    static QString narrationFor(int picture, const QString& language = QStringLiteral("en"));
 
 private:
     void play(const QString& name, SoundBackend::Mode mode);

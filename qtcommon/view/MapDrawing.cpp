@@ -73,6 +73,19 @@ QFont figuresFont(int pixelSize) {
     return f;
 }
 
+}  // namespace view
+
+#ifdef AUROVANE_BITMAP_RESOURCES
+// The pictures are an object of their own in the view library
+// (qtcommon/view/CMakeLists.txt): naming them here links them in.
+[[maybe_unused]] static const int bitmapResources = [] {
+    Q_INIT_RESOURCE(aurovane_bitmaps);
+    return 0;
+}();
+#endif
+
+namespace view {
+
 Pictures::Pictures() {
     for (const PictureSpec& s : PictureTable) {
         if (s.mask)
@@ -98,6 +111,7 @@ Pictures::Pictures() {
 void Pictures::load(const QString& root) {
     root_ = root;
     ++loads_;
+    translated_.clear();
     for (auto& [id, g] : graphics_) g->load(root);
     tints_.load(root);
     for (Animation* a : {romanWalk_.get(), barbarianWalk_.get(), sassanidWalk_.get(), romanDefeat_.get(),
@@ -119,6 +133,19 @@ const Graphic& Pictures::graphic(int id) const {
     auto g = std::make_unique<Graphic>(id, 100, 100);
     if (!root_.isEmpty()) g->load(root_);
     return *(self.graphics_[id] = std::move(g));
+}
+
+const Graphic& Pictures::graphic(int id, const QString& language) const {
+    const Graphic& plain = graphic(id);
+    if (language.isEmpty() || language == QLatin1String("en") || root_.isEmpty()) return plain;
+    auto& self = const_cast<Pictures&>(*this);
+    auto& slot = self.translated_[{language, id}];
+    if (!slot) {
+        auto g = std::make_unique<Graphic>(id, plain.width(), plain.height());
+        if (!g->load(root_ + QLatin1Char('/') + language)) return plain;
+        slot = std::move(g);
+    }
+    return *slot;
 }
 
 const Sprite& Pictures::sprite(int id) const {

@@ -44,6 +44,9 @@ public:
     // A picture by id (any id of the screen, the lessons and the dialogs);
     // an unknown id gets a placeholder of the given size, made on demand.
     const Graphic& graphic(int id) const;
+    // The picture as drawn for a language ("<root>/<language>/<id>.png": the
+    // lessons with their words in it), the plain one where there is none.
+    const Graphic& graphic(int id, const QString& language) const;
     const Sprite& sprite(int id) const;
     const Sprite& icon(int kind) const;  // by LegionIcon; throws InternalError for 2 and unknown kinds
     const ProvinceSprites& tints() const { return tints_; }
@@ -62,6 +65,8 @@ public:
 
 private:
     std::map<int, std::unique_ptr<Graphic>> graphics_;
+    // The pictures of other languages found so far, by (language, id).
+    std::map<std::pair<QString, int>, std::unique_ptr<Graphic>> translated_;
     ProvinceSprites tints_;
     std::unique_ptr<Animation> romanWalk_, barbarianWalk_, sassanidWalk_;
     std::unique_ptr<Animation> romanDefeat_, barbarianDefeat_, sassanidDefeat_, rebelDefeat_;

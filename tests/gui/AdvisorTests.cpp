@@ -4,12 +4,15 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
 
 #include "GuiTestSupport.h"
+#include "client/LessonTexts.h"
+#include "qtcommon/Language.h"
 #include "qtcommon/MessageCatalogue.h"
 #include "qtcommon/RulesText.h"
 #include "qtcommon/view/LegionFigures.h"
@@ -578,6 +581,45 @@ TEST(Lessons, IntroductionLoopsItsMusicUntilClosed) {
     QTimer::singleShot(0, &d, [&] { d.close(); });
     d.exec();
     EXPECT_FALSE(h.backend.playing);
+}
+
+// The windows' language for the length of a test.
+struct WindowsLanguage {
+    explicit WindowsLanguage(QLocale::Language language) { QLocale::setDefault(QLocale(language)); }
+    ~WindowsLanguage() { QLocale::setDefault(QLocale::system()); }
+};
+
+TEST(Lessons, ToldInTheWindowsLanguageWithTheEnglishOnesWhereItHasNone) {
+    Harness h;
+    view::Pictures bundled;
+    bundled.load();
+    {
+        WindowsLanguage german(QLocale::German);
+        EXPECT_EQ(uiLanguage(), "de");
+        LessonDialog d(h.window.get(), h.pictures, h.sounds, 161);
+        EXPECT_EQ(d.accessibleName(), QString::fromUtf8("Konstantin der Große"));
+        EXPECT_TRUE(d.accessibleDescription().contains("Milvischen")) << d.accessibleDescription().toStdString();
+        d.clickAt({80, 25});
+        ASSERT_EQ(h.backend.calls.size(), 1u);
+        EXPECT_EQ(h.backend.calls[0].name, "de/IDR_CONSTANTINE");
+        const view::Graphic& picture = bundled.graphic(161, uiLanguage());
+        EXPECT_NE(&picture, &bundled.graphic(161));
+        EXPECT_TRUE(picture.isLoaded() && picture.hasSharpTwin());
+    }
+    for (const auto language : {QLocale::French, QLocale::Italian, QLocale::Spanish}) {
+        WindowsLanguage other(language);
+        EXPECT_EQ(uiLanguage(), QLocale(language).name().left(2));
+        EXPECT_EQ(GameSounds::narrationFor(249, uiLanguage()), uiLanguage() + "/IDR_ADRIANOPLE");
+        EXPECT_TRUE(bundled.graphic(249, uiLanguage()).isLoaded());
+    }
+    // A language the game is not told in: English, everywhere.
+    WindowsLanguage portuguese(QLocale::Portuguese);
+    EXPECT_EQ(uiLanguage(), "en");
+    LessonDialog d(h.window.get(), h.pictures, h.sounds, 161);
+    EXPECT_EQ(d.accessibleName(), "Constantine I");
+    EXPECT_EQ(GameSounds::narrationFor(161, QStringLiteral("pt")), "IDR_CONSTANTINE");
+    EXPECT_EQ(&bundled.graphic(161, QStringLiteral("pt")), &bundled.graphic(161));
+    EXPECT_EQ(lessonTextOfYear(313, "pt"), lessonTextOfYear(313));
 }
 
 TEST(Lessons, ShownAtTheirYearsWithTheZoomTwice) {

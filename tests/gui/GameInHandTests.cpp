@@ -3,6 +3,8 @@
 // nothing of the last one's year's news, flashes, carry or information line.
 // And what the window shows of results, files and questions.
 #include <gtest/gtest.h>
+#include <QFileInfo>
+#include <QLocale>
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -10,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include "GuiTestSupport.h"
+#include "qtcommon/Language.h"
 #include "game/src/QuizDialog.h"
 
 namespace {
@@ -161,6 +164,47 @@ TEST(GameInHand, TheQuizIsAskedAndCheckedInsideTheGame) {
     quiz.startAgain();
     EXPECT_EQ(quiz.choices(0)->checkedId(), -1);
     EXPECT_TRUE(quiz.score().isEmpty());
+}
+
+// Every language's quiz page asks the English questions: as many, with as
+// many answers, the same one right, the same pass mark, every verdict worded.
+TEST(GameInHand, TheQuizOfEveryLanguageAsksTheSameQuestions) {
+    const auto read = [](const QString& path) {
+        QFile page(path);
+        EXPECT_TRUE(page.open(QIODevice::ReadOnly)) << path.toStdString();
+        return QString::fromUtf8(page.readAll());
+    };
+    // the window opens the page of its language, the English one where there is none
+    QLocale::setDefault(QLocale(QLocale::Italian));
+    EXPECT_TRUE(MainWindow::webPage(QStringLiteral("quiz.html")).endsWith("/it/quiz.html"));
+    QLocale::setDefault(QLocale(QLocale::Portuguese));
+    const QString folder = QFileInfo(MainWindow::webPage(QStringLiteral("quiz.html"))).absolutePath();
+    QLocale::setDefault(QLocale::system());
+    EXPECT_FALSE(folder.endsWith("/pt")) << folder.toStdString();
+    const std::vector<QuizQuestion> english = quizQuestions(read(folder + "/quiz.html"));
+    ASSERT_EQ(english.size(), 10u);
+    for (const QString& language : gameLanguages()) {
+        if (language == QLatin1String("en")) continue;
+        const QString path = inLanguage(folder, QStringLiteral("quiz.html"), language);
+        ASSERT_TRUE(path.endsWith(language + "/quiz.html")) << path.toStdString();
+        const QString html = read(path);
+        const std::vector<QuizQuestion> questions = quizQuestions(html);
+        ASSERT_EQ(questions.size(), english.size()) << language.toStdString();
+        for (std::size_t i = 0; i < questions.size(); ++i) {
+            EXPECT_EQ(questions[i].answers.size(), english[i].answers.size()) << language.toStdString() << i;
+            EXPECT_EQ(questions[i].right, english[i].right) << language.toStdString() << i;
+        }
+        const std::optional<QuizMarking> marking = quizMarking(html);
+        ASSERT_TRUE(marking) << language.toStdString();
+        EXPECT_EQ(marking->passMark, 7);
+        for (const QString* words : {&marking->correct, &marking->allRight, &marking->passed, &marking->failed})
+            EXPECT_FALSE(words->isEmpty()) << language.toStdString();
+        for (const QString* words : {&marking->notQuite, &marking->noAnswer}) EXPECT_TRUE(words->contains("%1"));
+        EXPECT_TRUE(marking->score.contains("%1") && marking->score.contains("%2")) << language.toStdString();
+        // the other pages of the language beside it
+        for (const char* page : {"tutorial.html", "guide.html"})
+            EXPECT_TRUE(inLanguage(folder, page, language).endsWith(language + "/" + page)) << page;
+    }
 }
 
 TEST(GameInHand, ProvincesThatGoOverToTheRebelsAreNotToldAsOverrun) {

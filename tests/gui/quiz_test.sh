@@ -6,7 +6,7 @@ browser=$1
 web=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-cp "$web"/* "$work"/
+cp -r "$web"/. "$work"/
 python3 - "$work/quiz.html" "$work/quiz-run.html" <<'PY'
 import sys
 page = open(sys.argv[1]).read()

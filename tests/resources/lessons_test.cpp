@@ -8,6 +8,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSize>
 #include <QString>
 
 #include <gtest/gtest.h>
@@ -22,6 +23,7 @@
 #include <iterator>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -42,15 +44,47 @@ const LessonResource kLessons[] = {
     {266, nullptr, 235},
 };
 
+// English and the languages the lessons are told in: each has every picture
+// and narration of its own (English in the folders' top level).
+const char *const kLanguages[] = {"en", "de", "fr", "it", "es"};
+
+// A lesson in one language.
+struct Told {
+    LessonResource lesson;
+    std::string language;
+};
+
 // Readable names in failure messages instead of a byte dump.
-void PrintTo(const LessonResource &l, std::ostream *os) {
-    *os << "picture " << l.picture << " (" << (l.narration ? l.narration : "introduction") << ")";
+void PrintTo(const Told &t, std::ostream *os) {
+    *os << t.language << " picture " << t.lesson.picture << " ("
+        << (t.lesson.narration ? t.lesson.narration : "introduction") << ")";
 }
 
 const std::string kResources = std::string(AUROVANE_SOURCE_DIR) + "/game/resources";
 
-std::string picturePath(int id) { return kResources + "/bitmaps/" + std::to_string(id) + ".png"; }
-std::string narrationPath(const char *name) { return kResources + "/sounds/" + name + ".wav"; }
+std::string folder(const std::string &language) { return language == "en" ? "" : language + "/"; }
+std::string picturePath(const Told &t) {
+    return kResources + "/bitmaps/" + folder(t.language) + std::to_string(t.lesson.picture) + ".png";
+}
+std::string narrationPath(const char *name, const std::string &language = "en") {
+    return kResources + "/sounds/" + folder(language) + name + ".wav";
+}
+// English is recorded at 22050 Hz; espeak-ng's voices of the other languages,
+// with nothing above 5 kHz, at 11025 Hz.
+unsigned narrationRate(const std::string &language) { return language == "en" ? 22050u : 11025u; }
+
+std::vector<Told> told(bool narratedOnly) {
+    std::vector<Told> out;
+    for (const char *language : kLanguages)
+        for (const auto &l : kLessons)
+            if (l.narration || !narratedOnly) out.push_back({l, language});
+    return out;
+}
+
+std::string toldName(const ::testing::TestParamInfo<Told> &info) {
+    const LessonResource &l = info.param.lesson;
+    return info.param.language + "_" + (l.narration ? std::string(l.narration) : "picture_" + std::to_string(l.picture));
+}
 
 std::vector<unsigned char> readFile(const std::string &path) {
     std::ifstream in(path, std::ios::binary);
@@ -69,20 +103,23 @@ double rmsDb(const std::vector<int16_t> &s) {
     return dbfs(std::sqrt(sum / std::max<size_t>(s.size(), 1)));
 }
 
-class LessonPicture : public ::testing::TestWithParam<LessonResource> {};
+class LessonPicture : public ::testing::TestWithParam<Told> {};
 
-TEST_P(LessonPicture, Is600x400) {
-    QImage img(QString::fromStdString(picturePath(GetParam().picture)));
-    ASSERT_FALSE(img.isNull()) << picturePath(GetParam().picture) << " missing or unreadable";
+TEST_P(LessonPicture, Is600x400WithItsSharpTwin) {
+    QImage img(QString::fromStdString(picturePath(GetParam())));
+    ASSERT_FALSE(img.isNull()) << picturePath(GetParam()) << " missing or unreadable";
     EXPECT_EQ(img.width(), 600);
     EXPECT_EQ(img.height(), 400);
+    std::string twin = picturePath(GetParam());
+    twin.replace(twin.size() - 4, 4, "@2x.png");
+    EXPECT_EQ(QImage(QString::fromStdString(twin)).size(), QSize(1200, 800)) << twin;
 }
 
 // The game draws its 25x25 play/stop button at (75,18)-(99,42): the picture
 // must show nothing there, nor in a margin around it, or the button would sit
 // on top of text or drawing.
 TEST_P(LessonPicture, LeavesTheButtonSquareClear) {
-    QImage img(QString::fromStdString(picturePath(GetParam().picture)));
+    QImage img(QString::fromStdString(picturePath(GetParam())));
     ASSERT_FALSE(img.isNull());
     const int margin = 4;
     int minLum = 255, maxLum = 0;
@@ -92,8 +129,8 @@ TEST_P(LessonPicture, LeavesTheButtonSquareClear) {
             minLum = std::min(minLum, lum);
             maxLum = std::max(maxLum, lum);
         }
-    EXPECT_LE(maxLum - minLum, 24) << "something is drawn in the button square of " << GetParam().picture;
-    EXPECT_GE(minLum, 150) << "the button square of " << GetParam().picture << " is not light parchment";
+    EXPECT_LE(maxLum - minLum, 24) << "something is drawn in the button square of " << picturePath(GetParam());
+    EXPECT_GE(minLum, 150) << "the button square of " << picturePath(GetParam()) << " is not light parchment";
 }
 
 // Share of the pixels of a rectangle that stand out from the parchment.
@@ -113,7 +150,7 @@ double markedShare(const QImage &img, int x0, int y0, int x1, int y1) {
 // A blank or nearly blank picture would pass the size check: each page has
 // its text in the left column and a drawing (map, coin or scene) on the right.
 TEST_P(LessonPicture, CarriesTextAndAnIllustration) {
-    QImage img(QString::fromStdString(picturePath(GetParam().picture)));
+    QImage img(QString::fromStdString(picturePath(GetParam())));
     ASSERT_FALSE(img.isNull());
     double text = markedShare(img, 24, 84, 318, 366);
     EXPECT_GT(text, 0.10) << "the text column is (nearly) empty";
@@ -129,43 +166,34 @@ TEST_P(LessonPicture, CarriesTextAndAnIllustration) {
     EXPECT_GT(rowsWithInk, 120) << "too few lines of text";
 }
 
-INSTANTIATE_TEST_SUITE_P(AllLessons, LessonPicture, ::testing::ValuesIn(kLessons),
-                         [](const ::testing::TestParamInfo<LessonResource> &info) {
-                             return "picture_" + std::to_string(info.param.picture);
-                         });
+INSTANTIATE_TEST_SUITE_P(AllLessons, LessonPicture, ::testing::ValuesIn(told(false)), toldName);
 
-std::vector<LessonResource> narrated() {
-    std::vector<LessonResource> out;
-    for (const auto &l : kLessons)
-        if (l.narration) out.push_back(l);
-    return out;
-}
+class LessonNarration : public ::testing::TestWithParam<Told> {};
 
-class LessonNarration : public ::testing::TestWithParam<LessonResource> {};
-
-TEST_P(LessonNarration, IsPcm16Mono22050) {
-    const std::string path = narrationPath(GetParam().narration);
+TEST_P(LessonNarration, IsPcm16MonoAtItsRate) {
+    const std::string path = narrationPath(GetParam().lesson.narration, GetParam().language);
+    const unsigned rate = narrationRate(GetParam().language);
     Wave w;
     ASSERT_EQ(readWave(path, w), "") << path;
     EXPECT_EQ(w.formatTag, 1) << "not plain PCM";
     EXPECT_EQ(w.channels, 1);
-    EXPECT_EQ(w.sampleRate, 22050u);
+    EXPECT_EQ(w.sampleRate, rate);
     EXPECT_EQ(w.bitsPerSample, 16);
     EXPECT_EQ(w.blockAlign, 2);
-    EXPECT_EQ(w.byteRate, 44100u);
-    EXPECT_LT(std::filesystem::file_size(path), 2u * 1024 * 1024) << "narration too large";
+    EXPECT_EQ(w.byteRate, 2 * rate);
+    EXPECT_LT(std::filesystem::file_size(path), std::uintmax_t{2} * 1024 * 1024 * rate / 22050) << "narration too large";
 }
 
 TEST_P(LessonNarration, IsASpokenLessonAtTheSharedLevel) {
     Wave w;
-    ASSERT_EQ(readWave(narrationPath(GetParam().narration), w), "");
-    double seconds = double(w.samples.size()) / 22050.0;
+    ASSERT_EQ(readWave(narrationPath(GetParam().lesson.narration, GetParam().language), w), "");
+    double seconds = w.seconds();
     EXPECT_GT(seconds, 15.0) << "too short for a lesson text";
     EXPECT_LT(seconds, 48.0);
     EXPECT_NEAR(peakDb(w.samples), -3.0, 1.0) << "peak should sit near -3 dBFS like the other sounds";
     EXPECT_GT(rmsDb(w.samples), -30.0) << "too quiet";
     // speech has pauses but is mostly voiced: count 50 ms windows with sound
-    const size_t win = 1102;
+    const size_t win = w.sampleRate / 20;
     size_t loud = 0, windows = 0;
     for (size_t i = 0; i + win <= w.samples.size(); i += win, ++windows) {
         std::vector<int16_t> part(w.samples.begin() + i, w.samples.begin() + i + win);
@@ -182,18 +210,15 @@ TEST_P(LessonNarration, IsASpokenLessonAtTheSharedLevel) {
     EXPECT_LT(longest * 0.05, 2.0) << "a silence of two seconds or more";
 }
 
-INSTANTIATE_TEST_SUITE_P(AllLessons, LessonNarration, ::testing::ValuesIn(narrated()),
-                         [](const ::testing::TestParamInfo<LessonResource> &info) {
-                             return std::string(info.param.narration);
-                         });
+INSTANTIATE_TEST_SUITE_P(AllLessons, LessonNarration, ::testing::ValuesIn(told(true)), toldName);
 
-// One voice, one level: a narration recorded much louder or softer than the
-// others would jump out when the player goes from lesson to lesson.
+// One level in every language: a narration recorded much louder or softer
+// than the others would jump out when the player goes from lesson to lesson.
 TEST(LessonNarrations, HaveSimilarLoudness) {
     double lo = 0, hi = -200;
-    for (const auto &l : narrated()) {
+    for (const auto &t : told(true)) {
         Wave w;
-        ASSERT_EQ(readWave(narrationPath(l.narration), w), "") << l.narration;
+        ASSERT_EQ(readWave(narrationPath(t.lesson.narration, t.language), w), "") << t.lesson.narration;
         double r = rmsDb(w.samples);
         lo = std::min(lo, r);
         hi = std::max(hi, r);
@@ -225,6 +250,17 @@ TEST(LessonTexts, ExportedForTheGameMatchTheTable) {
             EXPECT_GE(words, 60) << expected.picture;
             EXPECT_LE(words, 130) << expected.picture;
             EXPECT_FALSE(o.value("title").toString().isEmpty());
+            // and in each other language, of about the English length (the picture's room)
+            const QJsonObject languages = o.value("languages").toObject();
+            for (const char *language : kLanguages) {
+                if (std::string_view(language) == "en") continue;
+                const QJsonObject t = languages.value(language).toObject();
+                EXPECT_FALSE(t.value("title").toString().isEmpty()) << language << " " << expected.picture;
+                EXPECT_FALSE(t.value("dates").toString().isEmpty()) << language << " " << expected.picture;
+                const qsizetype length = t.value("text").toString().size();
+                EXPECT_GT(length, text.size() * 9 / 10) << language << " " << expected.picture;
+                EXPECT_LT(length, text.size() * 13 / 10) << language << " " << expected.picture;
+            }
         }
         EXPECT_TRUE(found) << "no text for picture " << expected.picture;
     }

@@ -3,7 +3,7 @@
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$here/../.." && pwd)"
-pkgs=(python3-pil python3-numpy librsvg2-bin fonts-ebgaramond flite sox)
+pkgs=(python3-pil python3-numpy librsvg2-bin fonts-ebgaramond flite espeak-ng sox)
 if [ "${1:-}" = "--compare" ]; then
   pkgs+=(espeak-ng festival festvox-us-slt-hts festvox-kallpc16k festvox-kdlpc16k pocketsphinx pocketsphinx-en-us)
 fi

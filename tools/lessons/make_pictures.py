@@ -6,10 +6,11 @@ illustration (a map detail, a coin portrait or a scene). The square where the
 game draws its play/stop button, (75,18)-(99,42), stays plain parchment.
 
 Writes game/resources/bitmaps/<id>.png and its twin <id>@2x.png at twice the
-size (the same drawing, sharp on large screens), game/resources/lessons.json,
-the bundled fonts and out/contact-sheet.png.
+size (the same drawing, sharp on large screens), the same pictures told in
+each other language under bitmaps/<lang>/, game/resources/lessons.json, the
+bundled fonts and out/contact-sheet.png (out/contact-sheet-<lang>.png).
 
-Usage: /usr/bin/python3 tools/lessons/make_pictures.py
+Usage: /usr/bin/python3 tools/lessons/make_pictures.py [--lang LANG] [ID ...]
 """
 
 import dataclasses
@@ -40,6 +41,26 @@ def set_scale(factor):
     global SCALE, SS
     SCALE, SS = factor, 3 * factor
 
+
+LANGUAGE = "en"
+WORDS = {}
+
+
+def set_language(language):
+    global LANGUAGE, WORDS
+    LANGUAGE = language
+    WORDS = {} if language == "en" else lessondata.picture_words(language)
+
+
+def pw(english):
+    """A word of the pictures in the language being drawn: every one must be
+    in its words.txt, so that no English is left in another language's picture."""
+    if LANGUAGE == "en":
+        return english
+    if english not in WORDS:
+        raise KeyError("texts/%s/words.txt has no line for %r" % (LANGUAGE, english))
+    return WORDS[english]
+
 PARCHMENT = (0xE9, 0xDC, 0xB8)
 INK = (0x3A, 0x2A, 0x1A)
 RED = (0xA8, 0x32, 0x2A)
@@ -68,7 +89,18 @@ def mix(a, b, t):
 
 
 def font(kind, size):
+    if kind == "bold" and LANGUAGE != "en":
+        # Debian's EB Garamond Bold has the plain Latin letters only (no ä, é,
+        # ñ, ß...): the other languages draw their bold words in the regular
+        # face thickened by a stroke of its own ink, the whole picture alike.
+        f = ImageFont.truetype(os.path.join(FONT_DIR, FONT_FILES["regular"]), int(round(size * SS)))
+        f.embolden = max(1, int(round(size * SS * 0.03)))
+        return f
     return ImageFont.truetype(os.path.join(FONT_DIR, FONT_FILES[kind]), int(round(size * SS)))
+
+
+def embolden(f):
+    return getattr(f, "embolden", 0)
 
 
 class Canvas:
@@ -108,15 +140,18 @@ class Canvas:
         self.ellipse(cx, cy, r, r, **kw)
 
     def text(self, x, y, s, f, fill=INK, anchor="la"):
-        self.d.text((x * SS, y * SS), s, font=f, fill=fill, anchor=anchor)
+        self.d.text((x * SS, y * SS), s, font=f, fill=fill, anchor=anchor,
+                    stroke_width=embolden(f), stroke_fill=fill)
 
     def text_width(self, s, f):
-        return self.d.textlength(s, font=f) / SS
+        return (self.d.textlength(s, font=f) + 2 * embolden(f)) / SS
 
     def halo_text(self, x, y, s, f, fill=INK, halo=PARCHMENT, anchor="la"):
         """Text with a thin parchment outline so that it reads over a map."""
         self.d.text((x * SS, y * SS), s, font=f, fill=fill, anchor=anchor,
-                    stroke_width=int(1.6 * SS), stroke_fill=halo)
+                    stroke_width=int(1.6 * SS) + embolden(f), stroke_fill=halo)
+        if embolden(f):
+            self.text(x, y, s, f, fill, anchor)
 
     def finish(self):
         return self.img.resize((W * SCALE, H * SCALE), Image.LANCZOS)
@@ -179,11 +214,15 @@ def clear_button_area(img, background):
 
 
 def header(c, lesson):
-    title_f = font("bold", 30)
-    c.text(114, 16, lesson.title, title_f, fill=PURPLE)
-    year = "%d AD" % lesson.year if not lesson.is_intro else "235 - 476 AD"
-    c.text(W - 22, 16, year, font("bold", 30 if not lesson.is_intro else 24), fill=RED,
-           anchor="ra")
+    year = pw("%d AD") % lesson.year if not lesson.is_intro else pw("235 - 476 AD")
+    year_f = font("bold", 30 if not lesson.is_intro else 24)
+    # a longer title in another language gives way before it reaches the year
+    room = W - 22 - c.text_width(year, year_f) - 16 - 114
+    size = 30
+    while size > 20 and c.text_width(lesson.title, font("bold", size)) > room:
+        size -= 1
+    c.text(114, 16 + (30 - size) * 0.8, lesson.title, font("bold", size), fill=PURPLE)
+    c.text(W - 22, 16, year, year_f, fill=RED, anchor="ra")
     c.text(114, 52, lesson.dates, font("italic", 16), fill=INK)
     # a rule with a gold lozenge in the middle
     y = 76
@@ -194,7 +233,7 @@ def header(c, lesson):
 
 def wrap(c, text, f, width):
     lines, line = [], ""
-    for word in text.split():
+    for word in text.split(" "):
         trial = word if not line else line + " " + word
         if c.text_width(trial, f) <= width:
             line = trial
@@ -204,6 +243,9 @@ def wrap(c, text, f, width):
     if line:
         lines.append(line)
     return lines
+
+
+TEXT_SIZES = []   # the size each lesson's text was set in, for the report
 
 
 def body_text(c, text):
@@ -217,6 +259,7 @@ def body_text(c, text):
             break
     else:
         raise ValueError("text too long for the picture: " + text[:40])
+    TEXT_SIZES.append(size)
     # ragged right: with 6-8 words a line, justified lines open wide gaps
     for i, line in enumerate(lines):
         c.text(x0, y0 + i * lead, line, f)
@@ -342,7 +385,7 @@ class MapView:
              italic=False):
         x, y = self.xy(*geo.PLACES[name])
         self.c.circle(x, y, r, fill=colour, outline=INK, width=0.7)
-        self.c.halo_text(x + dx, y + dy, label or name,
+        self.c.halo_text(x + dx, y + dy, label or pw(name),
                          font("italic" if italic else "regular", size), anchor=anchor)
         return x, y
 
@@ -455,11 +498,11 @@ def coin(c, cx, cy, r, legend, jaw=0.0, youth=0.0, headgear="laurel"):
 def art_maximinus(c):
     x0, y0, x1, y1 = ART_BOX
     coin(c, (x0 + x1) / 2, y0 + 118, 112, "IMP MAXIMINVS PIVS AVG", jaw=1.0)
-    c.text((x0 + x1) / 2, y0 + 242, "The soldier emperor from Thrace", font("italic", 13.5),
+    c.text((x0 + x1) / 2, y0 + 242, pw("The soldier emperor from Thrace"), font("italic", 13.5),
            anchor="ma")
-    c.text((x0 + x1) / 2, y0 + 260, "IMP = Imperator, AVG = Augustus", font("regular", 12),
+    c.text((x0 + x1) / 2, y0 + 260, pw("IMP = Imperator, AVG = Augustus"), font("regular", 12),
            fill=mix(INK, BRONZE, 0.4), anchor="ma")
-    caption(c, "A coin portrait of Maximinus")
+    caption(c, pw("A coin portrait of Maximinus"))
 
 
 def art_three_empires(c):
@@ -478,11 +521,11 @@ def art_three_empires(c):
     m.finish()
     y = m.box[3] + 12
     legend(c, ART_BOX[0] + 4, y, [
-        (mix(RED, PARCHMENT, 0.3), "Gallic Empire", "Postumus"),
-        (mix(gold, PARCHMENT, 0.3), "Rome", "Gallienus"),
-        (mix(PURPLE, PARCHMENT, 0.35), "Palmyra", "Odaenathus, Zenobia"),
+        (mix(RED, PARCHMENT, 0.3), pw("Gallic Empire"), pw("Postumus")),
+        (mix(gold, PARCHMENT, 0.3), pw("Rome"), pw("Gallienus")),
+        (mix(PURPLE, PARCHMENT, 0.35), pw("Palmyra"), pw("Odaenathus, Zenobia")),
     ])
-    caption(c, "The empire broken in three, about 271 AD")
+    caption(c, pw("The empire broken in three, about 271 AD"))
 
 
 def art_aurelian(c):
@@ -494,12 +537,12 @@ def art_aurelian(c):
              geo.PLACES["Palmyra"]], RED)
     m.arrow([geo.PLACES["Rome"], (10.0, 44.8), (7.2, 46.8), geo.PLACES["Chalons"]], PURPLE)
     m.city("Rome", 4, 3)
-    m.city("Chalons", -5, -13, label="Chalons 274")
-    m.city("Palmyra", -4, 4, anchor="ra", label="Palmyra 272")
-    m.city("Emesa", -10, -12, anchor="ra", label="Emesa")
-    m.label(24.0, 50.5, "Dacia given up", 12, INK)
+    m.city("Chalons", -5, -13, label=pw("Chalons 274"))
+    m.city("Palmyra", -4, 4, anchor="ra", label=pw("Palmyra 272"))
+    m.city("Emesa", -10, -12, anchor="ra", label=pw("Emesa"))
+    m.label(24.0, 50.5, pw("Dacia given up"), 12, INK)
     m.finish()
-    caption(c, "Aurelian reunites the empire, 272 - 274")
+    caption(c, pw("Aurelian reunites the empire, 272 - 274"))
 
 
 def art_diocletian(c):
@@ -509,8 +552,15 @@ def art_diocletian(c):
     m.rivers(["Rhine", "Danube", "Euphrates"])
     m.border_line([(18.8, 52.0), (19.2, 45.0), (19.0, 41.0), (19.4, 33.0), (19.2, 28.5)],
                   PURPLE, 1.6)
-    m.label(14.0, 53.5, "WEST", 12, PURPLE, "bold")
-    m.label(24.5, 53.5, "EAST", 12, PURPLE, "bold")
+    # each name on its own side of the line, however long it is in the language
+    bx, _ = m.xy(18.8, 52.0)
+    west, east = pw("WEST"), pw("EAST")
+    half = c.text_width(west, font("bold", 12)) / 2
+    x, y = m.xy(14.0, 53.5)
+    c.halo_text(min(x, bx - 5 - half), y, west, font("bold", 12), fill=PURPLE, anchor="mm")
+    half = c.text_width(east, font("bold", 12)) / 2
+    x, y = m.xy(24.5, 53.5)
+    c.halo_text(max(x, bx + 5 + half), y, east, font("bold", 12), fill=PURPLE, anchor="mm")
     rulers = [("Trier", "Constantius", "Caesar of the West"),
               ("Milan", "Maximian", "Augustus of the West"),
               ("Sirmium", "Galerius", "Caesar of the East"),
@@ -527,10 +577,10 @@ def art_diocletian(c):
         x = ART_BOX[0] + 4
         c.circle(x + 7, y + 8, 6.5, fill=PURPLE, outline=GOLD, width=1.2)
         c.text(x + 7, y + 8.5, str(n), font("bold", 10.5), fill=PARCHMENT, anchor="mm")
-        c.text(x + 20, y, name, fb)
-        c.text(x + 20 + c.text_width(name, fb) + 5, y, "%s, %s" % (rank.split()[0], place), fi)
+        c.text(x + 20, y, pw(name), fb)
+        c.text(x + 20 + c.text_width(pw(name), fb) + 5, y, "%s, %s" % (pw(rank.split()[0]), pw(place)), fi)
         y += 18
-    caption(c, "The Tetrarchy, 293 AD")
+    caption(c, pw("The Tetrarchy, 293 AD"))
 
 
 def art_constantine(c):
@@ -590,7 +640,7 @@ def art_constantine(c):
         c.figure(figures.figure_svg(marked, figures.walk(marked, (k * 0.37) % 1.0)),
                  x0 + 26 + k * 38, deck, 1.05)
     c.rect(ART_BOX, outline=INK, width=1.2)
-    caption(c, "The Milvian Bridge, 28 October 312")
+    caption(c, pw("The Milvian Bridge, 28 October 312"))
 
 
 def chi_rho(c, x, y, r, colour, w):
@@ -608,19 +658,19 @@ def art_adrianople(c):
     m.arrow([(27.8, 46.6), (27.3, 44.4), (27.6, 43.4), (26.6, 42.7), (26.55, 41.95)], RED, 2.6)
     m.arrow([geo.PLACES["Constantinople"], (28.2, 41.3), (27.0, 41.6)], PURPLE, 2.6)
     m.arrow([(20.0, 45.2), (21.7, 43.7), (22.8, 42.6)], mix(PURPLE, PARCHMENT, 0.35), 2.0)
-    m.label(28.6, 46.4, "Goths 376", 13, RED, "bold", anchor="la")
-    m.label(21.2, 45.7, "Gratian", 12, PURPLE, "italic", anchor="la")
-    m.label(22.9, 42.05, "too late", 11, PURPLE, "italic", anchor="ra")
+    m.label(28.6, 46.4, pw("Goths 376"), 13, RED, "bold", anchor="la")
+    m.label(21.2, 45.7, pw("Gratian"), 12, PURPLE, "italic", anchor="la")
+    m.label(22.9, 42.05, pw("too late"), 11, PURPLE, "italic", anchor="ra")
     m.city("Marcianople", 4, -4, size=11, r=2)
     m.city("Constantinople", 2, 6, size=12, anchor="ma")
     x, y = m.xy(*geo.PLACES["Adrianople"])
     crossed_swords(c, x, y, 8, INK)
-    c.halo_text(x - 10, y + 8, "Adrianople", font("bold", 13), anchor="ra")
-    c.halo_text(x - 10, y + 23, "9 August 378", font("italic", 12), anchor="ra")
-    m.label(25.0, 44.6, "Danube", 11, mix(INK, NIGHT, 0.4))
-    m.label(24.0, 42.9, "THRACE", 12, mix(INK, BRONZE, 0.4), "regular")
+    c.halo_text(x - 10, y + 8, pw("Adrianople"), font("bold", 13), anchor="ra")
+    c.halo_text(x - 10, y + 23, pw("9 August 378"), font("italic", 12), anchor="ra")
+    m.label(25.0, 44.6, pw("Danube"), 11, mix(INK, NIGHT, 0.4))
+    m.label(24.0, 42.9, pw("THRACE"), 12, mix(INK, BRONZE, 0.4), "regular")
     m.finish()
-    caption(c, "The Goths cross the Danube; Valens falls")
+    caption(c, pw("The Goths cross the Danube; Valens falls"))
 
 
 def art_theodosius(c):
@@ -640,14 +690,14 @@ def art_theodosius(c):
     m.finish()
     y = m.box[3] + 12
     legend(c, ART_BOX[0] + 4, y, [
-        (mix(PURPLE, PARCHMENT, 0.3), "West", "Honorius, aged 10"),
-        (mix(RED, PARCHMENT, 0.4), "East", "Arcadius, about 17"),
+        (mix(PURPLE, PARCHMENT, 0.3), pw("West"), pw("Honorius, aged 10")),
+        (mix(RED, PARCHMENT, 0.4), pw("East"), pw("Arcadius, about 17")),
     ])
     fi = font("italic", 12)
     sx, sy = ART_BOX[0] + 11, y + 49
     crossed_swords(c, sx, sy, 5, INK)
-    c.text(sx + 13, sy - 8, "Frigidus, 394: his last victory", fi)
-    caption(c, "The empire divided at his death, 395")
+    c.text(sx + 13, sy - 8, pw("Frigidus, 394: his last victory"), fi)
+    caption(c, pw("The empire divided at his death, 395"))
 
 
 def art_sack_410(c):
@@ -712,7 +762,7 @@ def art_sack_410(c):
         c.figure(figures.figure_svg(goth, figures.walk(goth, 0.3 * k + 0.55, stride=30)),
                  gx + 122 - k * 25, y1 - 3, 1.15, mirror=True)
     c.rect(ART_BOX, outline=INK, width=1.2)
-    caption(c, "The Goths enter by the Salarian Gate")
+    caption(c, pw("The Goths enter by the Salarian Gate"))
 
 
 def art_sack_455(c):
@@ -727,22 +777,22 @@ def art_sack_455(c):
     m.label(9.5, 52.4, "406", 12, RED, "bold")
     m.label(-4.5, 41.3, "409", 12, RED, "bold")
     m.label(-6.6, 35.2, "429", 12, RED, "bold")
-    m.city("Carthage", -2, 5, anchor="ma", label="Carthage 439")
-    m.city("Rome", -5, -16, label="Rome 455", size=12, anchor="ra")
-    m.label(10.6, 38.05, "Vandal fleet", 12, PURPLE, anchor="rm")
+    m.city("Carthage", -2, 5, anchor="ma", label=pw("Carthage 439"))
+    m.city("Rome", -5, -16, label=pw("Rome 455"), size=12, anchor="ra")
+    m.label(10.6, 38.05, pw("Vandal fleet"), 12, PURPLE, anchor="rm")
     m.finish()
-    caption(c, "The Vandals' road to Africa and Rome")
+    caption(c, pw("The Vandals' road to Africa and Rome"))
 
 
 def art_romulus(c):
     x0, y0, x1, y1 = ART_BOX
     coin(c, (x0 + x1) / 2, y0 + 118, 112, "D N ROMVLVS AVGVSTVS P F AVG", youth=1.0,
          headgear="diadem")
-    c.text((x0 + x1) / 2, y0 + 242, "The last emperor of the West", font("italic", 13.5),
+    c.text((x0 + x1) / 2, y0 + 242, pw("The last emperor of the West"), font("italic", 13.5),
            anchor="ma")
-    c.text((x0 + x1) / 2, y0 + 260, "D N = Dominus Noster, our lord", font("regular", 12),
+    c.text((x0 + x1) / 2, y0 + 260, pw("D N = Dominus Noster, our lord"), font("regular", 12),
            fill=mix(INK, BRONZE, 0.4), anchor="ma")
-    caption(c, "A coin portrait of Romulus Augustulus")
+    caption(c, pw("A coin portrait of Romulus Augustulus"))
 
 
 def art_intro(c):
@@ -755,10 +805,10 @@ def art_intro(c):
     m.arrow([(13.0, 55.0), (10.5, 51.8), (8.8, 49.4)], RED, 2.2, head=6)
     m.arrow([(24.0, 52.0), (22.5, 48.2), (23.0, 45.3)], RED, 2.2, head=6)
     m.arrow([(49.0, 32.0), (44.0, 34.5), (40.5, 35.8)], RED, 2.2, head=6)
-    m.label(5.0, 54.0, "Germanic", 11, RED, "bold")
-    m.label(5.0, 52.2, "tribes", 11, RED, "bold")
-    m.label(41.5, 29.6, "Sassanids", 11, RED, "bold")
-    m.city("Rome", 3, 2, size=11, r=2.2, label="Roma")
+    m.label(5.0, 54.0, pw("Germanic"), 11, RED, "bold")
+    m.label(5.0, 52.2, pw("tribes"), 11, RED, "bold")
+    m.label(41.5, 29.6, pw("Sassanids"), 11, RED, "bold")
+    m.city("Rome", 3, 2, size=11, r=2.2, label=pw("Roma"))
     m.finish()
     # how to play: a mouse with its two buttons
     mx, my = x0 + 34, y0 + 222
@@ -778,11 +828,11 @@ def art_intro(c):
     c.line([(mx - 19, my - 4), (mx + 19, my - 4)], INK, 1)
     c.line([(mx, my - 30), (mx + 2, my - 36), (mx - 2, my - 41), (mx + 1, my - 46)], INK, 1.2)
     f, fi = font("bold", 13), font("italic", 12.5)
-    c.text(mx + 36, my - 36, "Left: drag a legion", f, fill=mix(INK, BRONZE, 0.2))
-    c.text(mx + 36, my - 21, "to march or attack", fi)
-    c.text(mx + 36, my + 0, "Right: end the year", f, fill=RED)
-    c.text(mx + 36, my + 15, "one turn is one year", fi)
-    caption(c, "Hold the thirty provinces")
+    c.text(mx + 36, my - 36, pw("Left: drag a legion"), f, fill=mix(INK, BRONZE, 0.2))
+    c.text(mx + 36, my - 21, pw("to march or attack"), fi)
+    c.text(mx + 36, my + 0, pw("Right: end the year"), f, fill=RED)
+    c.text(mx + 36, my + 15, pw("one turn is one year"), fi)
+    caption(c, pw("Hold the thirty provinces"))
 
 
 ART = {162: art_maximinus, 233: art_three_empires, 187: art_aurelian, 160: art_diocletian,
@@ -845,21 +895,28 @@ def bundle_fonts():
 def export_json(lessons):
     out = []
     for l in lessons:
-        out.append({"picture": l.picture, "title": l.title, "year": l.year, "dates": l.dates,
-                    "command": l.command, "narration": l.narration, "text": l.text})
+        entry = {"picture": l.picture, "title": l.title, "year": l.year, "dates": l.dates,
+                 "command": l.command, "narration": l.narration, "text": l.text}
+        # the same lesson told in the other languages, for the window's reader
+        entry["languages"] = {}
+        for language in lessondata.LANGUAGES:
+            t = l.translated(language)
+            entry["languages"][language] = {"title": t.title, "dates": t.dates, "text": t.text}
+        out.append(entry)
     with open(os.path.join(lessondata.RESOURCES, "lessons.json"), "w", encoding="utf-8") as f:
         json.dump({"lessons": out}, f, indent=1, ensure_ascii=False)
         f.write("\n")
 
 
-def main():
-    only = {int(a) for a in sys.argv[1:]}
-    lessons = lessondata.load_all()
+def draw_language(language, only):
+    """The pictures of one language: English in bitmaps/, the others in bitmaps/<lang>/."""
+    set_language(language)
     bitmaps = os.path.join(lessondata.RESOURCES, "bitmaps")
+    if language != "en":
+        bitmaps = os.path.join(bitmaps, language)
     os.makedirs(bitmaps, exist_ok=True)
-    os.makedirs(os.path.join(lessondata.HERE, "out"), exist_ok=True)
     images = []
-    for lesson in lessons:
+    for lesson in lessondata.load_all(language):
         if only and lesson.picture not in only:
             continue
         set_scale(2)
@@ -868,11 +925,25 @@ def main():
         img = render(lesson)
         save_picture(img, os.path.join(bitmaps, "%d.png" % lesson.picture))
         images.append((lesson.picture, img))
-        print("wrote %d.png and %d@2x.png  (%s)" % (lesson.picture, lesson.picture, lesson.title))
+        print("wrote %s/%d.png and %d@2x.png  (%s, text at %.1f px)"
+              % (language, lesson.picture, lesson.picture, lesson.title, TEXT_SIZES[-1]))
     if not only:
-        contact_sheet(images, os.path.join(lessondata.HERE, "out", "contact-sheet.png"))
+        name = "contact-sheet.png" if language == "en" else "contact-sheet-%s.png" % language
+        contact_sheet(images, os.path.join(lessondata.HERE, "out", name))
+
+
+def main():
+    args = sys.argv[1:]
+    languages = ["en"] + lessondata.LANGUAGES
+    if args[:1] == ["--lang"]:
+        languages, args = [args[1]], args[2:]
+    only = {int(a) for a in args}
+    os.makedirs(os.path.join(lessondata.HERE, "out"), exist_ok=True)
+    for language in languages:
+        draw_language(language, only)
+    if not only and len(languages) > 1:
         bundle_fonts()
-        export_json(lessons)
+        export_json(lessondata.load_all())
 
 
 if __name__ == "__main__":

@@ -7,10 +7,11 @@ mono 22050 Hz, silence trimmed to a short lead-in and tail, long pauses
 shortened, a high-pass against rumble, light compression so that all lessons
 sound equally loud, and a peak of -3 dBFS like the game's other sounds.
 
-Writes game/resources/sounds/<NARRATION>.wav and prints each one's length,
+Writes game/resources/sounds/<NARRATION>.wav (the other languages'
+sounds/<lang>/<NARRATION>.wav, at 11025 Hz) and prints each one's length,
 size, peak and RMS level.
 
-Usage: /usr/bin/python3 tools/lessons/narrate.py [RESOURCE_NAME ...]
+Usage: /usr/bin/python3 tools/lessons/narrate.py [--lang LANG] [RESOURCE_NAME ...]
 """
 
 import os
@@ -23,6 +24,9 @@ import lessondata  # noqa: E402
 import voices  # noqa: E402
 
 RATE = 22050
+# espeak-ng's formant voices put next to nothing above 5 kHz: at 11025 Hz
+# their narrations lose no sound and take half the room.
+ESPEAK_RATE = 11025
 PEAK_DB = -3.0
 # flite's rms voice reads about 150 words a minute; 15 % faster, with pauses
 # capped at 0.4 s, it stays as well understood and keeps each narration of a
@@ -46,11 +50,12 @@ def sox_levels(path):
 
 
 def record(lesson, out_path, voice=voices.CHOSEN, speed=SPEED):
+    rate = ESPEAK_RATE if voices.VOICES[voice][0] == "espeak" else RATE
     with tempfile.TemporaryDirectory() as d:
         raw = os.path.join(d, "raw.wav")
         voices.synthesize(voice, lessondata.spoken_text(lesson), raw, speed=speed)
         # -R: repeatable dither, so regenerating gives identical files
-        subprocess.run(["sox", "-R", raw, "-r", str(RATE), "-c", "1", "-b", "16",
+        subprocess.run(["sox", "-R", raw, "-r", str(rate), "-c", "1", "-b", "16",
                         "-e", "signed-integer", out_path,
                         "highpass", "60",
                         # trim the lead-in and tail, and shorten long pauses
@@ -59,7 +64,7 @@ def record(lesson, out_path, voice=voices.CHOSEN, speed=SPEED):
                         # equally peaked
                         "compand", "0.01,0.15", "-70,-70,-40,-30,-20,-14,0,-6", "-3", "-40",
                         "pad", "0.25", "0.5",
-                        "rate", "-v", str(RATE),
+                        "rate", "-v", str(rate),
                         "gain", "-n", str(PEAK_DB)], check=True)
         for attempt in range(3):
             _, rms, _ = sox_levels(out_path)
@@ -74,17 +79,28 @@ def record(lesson, out_path, voice=voices.CHOSEN, speed=SPEED):
 
 
 def main():
-    only = set(sys.argv[1:])
+    args = sys.argv[1:]
+    languages = ["en"] + lessondata.LANGUAGES
+    if args[:1] == ["--lang"]:
+        languages, args = [args[1]], args[2:]
+    only = set(args)
+    for language in languages:
+        narrate_language(language, only)
+
+
+def narrate_language(language, only):
     sounds = os.path.join(lessondata.RESOURCES, "sounds")
+    if language != "en":
+        sounds = os.path.join(sounds, language)
     os.makedirs(sounds, exist_ok=True)
-    for lesson in lessondata.load_all():
+    for lesson in lessondata.load_all(language):
         if not lesson.narration or (only and lesson.narration not in only):
             continue
         path = os.path.join(sounds, lesson.narration + ".wav")
-        record(lesson, path)
+        record(lesson, path, voices.NARRATOR[language])
         peak, rms, length = sox_levels(path)
-        print("%-22s %5.1f s %7.0f KB  peak %5.1f dBFS  RMS %5.1f dBFS"
-              % (lesson.narration, length, os.path.getsize(path) / 1024, peak, rms), flush=True)
+        print("%s %-22s %5.1f s %7.0f KB  peak %5.1f dBFS  RMS %5.1f dBFS"
+              % (language, lesson.narration, length, os.path.getsize(path) / 1024, peak, rms), flush=True)
 
 
 if __name__ == "__main__":

@@ -14,6 +14,12 @@ import tempfile
 VOICES = {
     "espeak-ng en-us": ("espeak", "en-us", 150),
     "espeak-ng en-gb-x-rp": ("espeak", "en-gb-x-rp", 150),
+    # the other languages' narrators: Debian has no other engine with voices
+    # for them (the mbrola voices are not in its main archive)
+    "espeak-ng de": ("espeak", "de", 172),
+    "espeak-ng fr-fr": ("espeak", "fr-fr", 172),
+    "espeak-ng it": ("espeak", "it", 172),
+    "espeak-ng es": ("espeak", "es", 172),
     "flite kal16": ("flite", "kal16", None),
     "flite awb": ("flite", "awb", None),
     "flite rms": ("flite", "rms", None),
@@ -29,6 +35,10 @@ VOICES = {
 # speech recogniser in compare_voices.py (see README.md).
 CHOSEN = "flite rms"
 
+# The narrator of each language.
+NARRATOR = {"en": CHOSEN, "de": "espeak-ng de", "fr": "espeak-ng fr-fr",
+            "it": "espeak-ng it", "es": "espeak-ng es"}
+
 
 def synthesize(voice, text, out_wav, speed=1.0):
     """Speak text into out_wav with the named voice.
@@ -39,7 +49,9 @@ def synthesize(voice, text, out_wav, speed=1.0):
     """
     engine, vid, rate = VOICES[voice]
     if engine == "espeak":
-        subprocess.run(["espeak-ng", "-v", vid, "-s", str(rate), "-w", out_wav, text],
+        # -a 60 of its 100: at full amplitude its loudest syllables clip in the
+        # filters that narrate.py runs afterwards
+        subprocess.run(["espeak-ng", "-v", vid, "-s", str(rate), "-a", "60", "-w", out_wav, text],
                        check=True)
     elif engine == "flite":
         pace = ["--setf", "duration_stretch=%.3f" % (1.0 / speed)] if speed != 1.0 else []
