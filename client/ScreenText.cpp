@@ -155,3 +155,9 @@ std::vector<ScreenTextLine> instructionLines(int o) {
     return {{o + 230, 630, white, QT_TRANSLATE_NOOP("ScreenText", "Instructions:  Left-click and drag to move legions.  ")},
             {o + 630, 630, white, QT_TRANSLATE_NOOP("ScreenText", "Right click to advance the game turn")}};
 }
+
+std::vector<ScreenTextLine> touchInstructionLines(int o) {
+    const unsigned white = ScreenWhite;
+    return {{o + 190, 630, white, QT_TRANSLATE_NOOP("ScreenText", "Instructions:  Drag a legion, or long press it and tap where it goes.  ")},
+            {o + 700, 630, white, QT_TRANSLATE_NOOP("ScreenText", "Tap End Year to advance the game turn")}};
+}

@@ -69,3 +69,5 @@ struct ScreenPicture {
 std::vector<ScreenPicture> legendPictures(int offsetX);
 std::vector<ScreenTextLine> legendLines(int offsetX);
 std::vector<ScreenTextLine> instructionLines(int offsetX);
+// The same for a touch screen, where there is no right button: the bar's End Year ends the turn.
+std::vector<ScreenTextLine> touchInstructionLines(int offsetX);

@@ -858,6 +858,14 @@ Good luck, Princeps!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Instructions:  Drag a legion, or long press it and tap where it goes.  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tap End Year to advance the game turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Discard the current game?</source>
         <translation type="unfinished"></translation>
     </message>
