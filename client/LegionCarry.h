@@ -81,6 +81,8 @@ public:
     // A new game, a loaded one or a turn's end: nothing carried, no notice.
     void reset();
 
+    // The province whose figure the last press was on, whether or not its legions may go.
+    Province* pressed() const { return at(pressed_); }
     // The province whose legions were picked up and still wait for the drop.
     Province* source() const { return at(source_); }
     // The pointer carries them (it moved past the threshold with ready legions).

@@ -171,3 +171,10 @@ ScreenTextBlock instructionsText(int o) {
             QT_TRANSLATE_NOOP("ScreenText",
                               "Instructions: Left-click and drag to move legions. Right click to advance the game turn")};
 }
+
+std::vector<ScreenTextLine> touchInstructionLines(int o) {
+    const unsigned white = ScreenWhite;
+    // Only the page runs on a touch screen, and it speaks English alone so far.
+    return {{o + 190, 630, white, "Instructions:  Drag a legion, or long press it and tap where it goes.  "},
+            {o + 700, 630, white, "Tap End Year to advance the game turn"}};
+}

@@ -85,3 +85,5 @@ struct ScreenTextBlock {
 // The legend's note under the figures; the instructions under the map.
 ScreenTextBlock legendNote(int offsetX);
 ScreenTextBlock instructionsText(int offsetX);
+// The same for a touch screen, where there is no right button: the bar's End Year ends the turn.
+std::vector<ScreenTextLine> touchInstructionLines(int offsetX);

@@ -8,17 +8,13 @@ import { ask, showPicture, tell } from './dialogs.js';
 import { highlightPart } from './keyboard.js';
 import { download, keepYear, keptNewestFirst, readSavedGame } from './keep.js';
 import { handOverPaintedLand } from './painted-land.js';
+import { wireMapPointer } from './map-pointer.js';
 import { loadPictures, whenPictureArrives } from './pictures.js';
 import { Screen, Steps } from './screen.js';
 import { carriesScenario, forgetLink, scenarioFromLink, scenarioLink } from './share-link.js';
 
 const byId = (id) => document.getElementById(id);
 const latin1Bytes = (text) => Uint8Array.from(text, (c) => c.charCodeAt(0) & 0xff);
-// The whole layout pixel a pointer is on.
-const pixel = (at) => [Math.floor(at.x), Math.floor(at.y)];
-// Browsers tell no drag distance: a finger wobbles more than a mouse. CSS
-// pixels, turned into the layout pixels the carry counts.
-const dragDistance = (pointerType, scale) => Math.ceil((pointerType === 'mouse' ? 4 : 10) / scale);
 
 class Page {
   constructor(api, tables) {
@@ -28,12 +24,15 @@ class Page {
     this.screen = new Screen(byId('screen'), tables);
     this.steps = new Steps(this.screen, (kind) => this.audio.gameSound(kind));
     this.access = new Access(tables, (name) => this.choose(name));
+    // A touch screen has no right button and no hover: its own words, on the screen and in the panel.
+    const lines = matchMedia('(pointer: coarse)').matches ? tables.touchInstructions : tables.instructions;
+    this.screen.instructions = lines;
+    byId('instructions').textContent = lines.map((l) => l.text.trim()).join(' ');
     // What the engine's carry answered last (PageCarry.h): the legions picked
     // up, the keyboard's highlight, the information line's province or notice.
     this.carry = null;
     this.busy = false;
     this.menuWanted = false;  // asked for during a turn: opened once the year is over
-    this.pointerId = null;    // the pointer that pressed on the map; others are ignored
     this.lastKeptYear = null;
   }
 
@@ -125,38 +124,10 @@ class Page {
     this.screen.draw();
   }
 
-  // --- the pointer: a left button, a finger or a pen drags legions; a right click ends the year
+  // --- the pointer on the map (map-pointer.js), and the bar's End Year
 
   wirePointer() {
-    const canvas = this.screen.canvas;
-    canvas.addEventListener('contextmenu', (e) => e.preventDefault());
-    canvas.addEventListener('pointerdown', (e) => {
-      this.audio.unlock();
-      if (this.busy || this.pointerId !== null) return;
-      const at = this.screen.toLayout(e.clientX, e.clientY);
-      if (!at || e.button !== 0) return;
-      canvas.setPointerCapture(e.pointerId);
-      this.pointerId = e.pointerId;
-      this.carried(this.api.press(...pixel(at), dragDistance(e.pointerType, this.screen.scale)));
-    });
-    canvas.addEventListener('pointermove', (e) => {
-      const at = this.screen.toLayout(e.clientX, e.clientY);
-      if (!at || this.busy || (this.pointerId !== null && e.pointerId !== this.pointerId)) return;
-      this.carried(this.api.pointerMove(...pixel(at)));
-    });
-    const release = async (e) => {
-      if (e.button === 2 && e.type === 'pointerup') {
-        if (this.pointerId === null && !this.busy) await this.endTurn();
-        return;
-      }
-      if (e.pointerId !== this.pointerId) return;
-      this.pointerId = null;
-      const at = e.type === 'pointerup' ? this.screen.toLayout(e.clientX, e.clientY) : null;
-      if (!at) await this.carried(this.api.pointerCancel());
-      else await this.carried(this.api.release(...pixel(at)));
-    };
-    canvas.addEventListener('pointerup', release);
-    canvas.addEventListener('pointercancel', release);
+    wireMapPointer(this);
     // A bar button pressed with the pointer gives the keys back to the map: a
     // name typed and Enter then pick legions up rather than press it again.
     byId('bar').addEventListener('click', (e) => {
@@ -437,6 +408,8 @@ async function boot() {
     });
   });
   engine.page = page.bridge();
+  // The first tap or key anywhere, a dialog's button too, lets the page sound.
+  for (const kind of ['pointerdown', 'keydown']) window.addEventListener(kind, () => page.audio.unlock(), { capture: true });
   page.wirePointer();
   page.wireKeyboard();
   page.wireFiles();

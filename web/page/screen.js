@@ -1,13 +1,16 @@
 // The map screen on a canvas: the same composition as the window's, in its
-// layout pixels, shown letterboxed and sharp at any size. On a tall phone the
-// composition is shown in three panes: the map on top, the legend and the
-// report scroll below it. Every place of the window's screen comes from the
+// layout pixels, shown letterboxed and sharp at any size; on a phone the map
+// alone, zoomed and panned. Every place of the window's screen comes from the
 // engine's tables (tables.layout, the provinces' figures).
 import { drawLegendMarks, holderMark } from './marks.js';
 import { drawPicture, pictureBox, pictureLook, setPictureDensity } from './pictures.js';
 import { boxOf, changedBoxes, common, grow, lineBoxes, meets, merged, sideBoxes } from './regions.js';
 
 const FontSize = 16;
+// How far the map view zooms in, and the sharpest composition it draws (a
+// 1366-wide layout at 3 device pixels a layout pixel is a canvas of 4098).
+const MaxZoom = 4;
+const MaxDensity = 3;
 
 const colourOf = (rgb) => `#${rgb.toString(16).padStart(6, '0')}`;
 // 0xAARRGGBB, as the engine gives the march lines' colours.
@@ -111,48 +114,104 @@ export class Screen {
   }
 
   // Panes: parts of the layout and where they go on the canvas, in CSS pixels.
+  // A window too small for the whole layout (a phone, either way up) shows
+  // the map alone, full width or full height, zoomed and panned; the words
+  // of the screen are the page's panel beside or below it (page.css).
   fitToWindow() {
     const stage = this.canvas.parentElement;
+    const [layoutWidth, layoutHeight] = this.layout.size;
+    this.mapOnly = Math.min(window.innerWidth / layoutWidth, window.innerHeight / layoutHeight) < 0.7;
+    const portrait = window.innerHeight > window.innerWidth;
+    document.body.classList.toggle('map-view', this.mapOnly);
+    document.body.classList.toggle('portrait', this.mapOnly && portrait);
     const width = stage.clientWidth;
     const height = stage.clientHeight;
-    const dpr = window.devicePixelRatio || 1;
-    const portrait = height > width * 1.2;
-    const [layoutWidth, layoutHeight] = this.layout.size;
-    let panes;
-    let scale;
-    if (portrait) {
-      // The map band (with its frame, the information line and the
-      // instructions), then legend and scroll side by side.
-      const [fx, fy, fw] = this.layout.mapFrame;
-      const map = { x: fx - 3, y: fy - 3, w: fw + 6, h: 628 };
-      const legend = { x: 0, y: 36, w: map.x, h: 570 };
-      const scroll = { x: map.x + map.w - 1, y: 0, w: 350, h: 664 };
-      scale = Math.min(width / map.w, height / (map.h + scroll.h), width / (legend.w + scroll.w));
-      const left = (width - map.w * scale) / 2;
-      const below = map.h * scale;
-      const lower = (width - (legend.w + scroll.w) * scale) / 2;
-      panes = [{ from: map, x: left, y: 0 }, { from: legend, x: lower, y: below },
-               { from: scroll, x: lower + legend.w * scale, y: below }];
-      this.cssWidth = width;
-      this.cssHeight = Math.ceil(below + scroll.h * scale);
+    if (this.mapOnly) {
+      const [, , mapW, mapH] = this.layout.map;
+      // On its side the panel keeps a column readable beside the map.
+      const base = portrait ? width / mapW : Math.min(height / mapH, (width - Math.min(320, width * 0.38)) / mapW);
+      this.cssWidth = Math.floor(mapW * base);
+      this.cssHeight = Math.floor(mapH * base);
+      this.baseScale = base;
+      stage.style.setProperty('--map-width', `${this.cssWidth}px`);
+      stage.style.setProperty('--map-height', `${this.cssHeight}px`);
     } else {
-      scale = Math.min(width / layoutWidth, height / layoutHeight);
-      panes = [{ from: { x: 0, y: 0, w: layoutWidth, h: layoutHeight }, x: 0, y: 0 }];
-      this.cssWidth = Math.floor(layoutWidth * scale);
-      this.cssHeight = Math.floor(layoutHeight * scale);
+      this.baseScale = Math.min(width / layoutWidth, height / layoutHeight);
+      this.cssWidth = Math.floor(layoutWidth * this.baseScale);
+      this.cssHeight = Math.floor(layoutHeight * this.baseScale);
+      this.zoom = 1;
     }
-    this.scale = scale;
-    this.panes = panes;
-    this.deviceScale = scale * dpr;
-    setPictureDensity(this.deviceScale);
+    const dpr = window.devicePixelRatio || 1;
     this.canvas.style.width = `${this.cssWidth}px`;
     this.canvas.style.height = `${this.cssHeight}px`;
-    this.canvas.style.left = `${Math.max(0, (width - this.cssWidth) / 2)}px`;
-    // On a tall phone the map sits right under the bar.
-    this.canvas.style.top = portrait ? '0px' : `${Math.max(0, (height - this.cssHeight) / 2)}px`;
+    this.canvas.style.left = this.mapOnly ? '0px' : `${Math.max(0, (width - this.cssWidth) / 2)}px`;
+    this.canvas.style.top = this.mapOnly ? '0px' : `${Math.max(0, (height - this.cssHeight) / 2)}px`;
     this.view.width = Math.round(this.cssWidth * dpr);
     this.view.height = Math.round(this.cssHeight * dpr);
+    this.place();
+    // A resized canvas is blank: shown again whole, composed anew only at a new density.
+    if (!this.setDensity()) this.present(null);
+  }
+
+  // The panes for the zoom and the pan: the whole layout, or the part of the map in view.
+  place() {
+    const [layoutWidth, layoutHeight] = this.layout.size;
+    if (!this.mapOnly) {
+      this.scale = this.baseScale;
+      this.panes = [{ from: { x: 0, y: 0, w: layoutWidth, h: layoutHeight }, x: 0, y: 0 }];
+      return;
+    }
+    const [mapX, mapY, mapW, mapH] = this.layout.map;
+    this.zoom = Math.min(MaxZoom, Math.max(1, this.zoom || 1));
+    this.scale = this.baseScale * this.zoom;
+    const w = mapW / this.zoom;
+    const h = mapH / this.zoom;
+    const pan = this.pan || { x: mapX, y: mapY };
+    this.pan = { x: Math.min(mapX + mapW - w, Math.max(mapX, pan.x)), y: Math.min(mapY + mapH - h, Math.max(mapY, pan.y)) };
+    this.panes = [{ from: { x: this.pan.x, y: this.pan.y, w, h }, x: 0, y: 0 }];
+  }
+
+  // The composition's device pixels per layout pixel: as sharp as the zoom
+  // asks, within what a canvas holds. A new density composes the screen anew.
+  setDensity() {
+    const wanted = Math.min(MaxDensity, this.scale * (window.devicePixelRatio || 1));
+    if (wanted === this.deviceScale) return false;
+    this.deviceScale = wanted;
+    setPictureDensity(wanted);
     this.sizeComposition();
+    return true;
+  }
+
+  // Zooms by `factor` about a client point, which stays over the same place of the map.
+  zoomAt(clientX, clientY, factor) {
+    if (!this.mapOnly) return;
+    const r = this.canvas.getBoundingClientRect();
+    const before = { x: this.pan.x + (clientX - r.left) / this.scale, y: this.pan.y + (clientY - r.top) / this.scale };
+    this.zoom *= factor;
+    this.scale = this.baseScale * Math.min(MaxZoom, Math.max(1, this.zoom));
+    this.pan = { x: before.x - (clientX - r.left) / this.scale, y: before.y - (clientY - r.top) / this.scale };
+    this.moved();
+  }
+
+  // Moves the map with the fingers by CSS pixels.
+  panBy(dx, dy) {
+    if (!this.mapOnly) return;
+    this.pan = { x: this.pan.x - dx / this.scale, y: this.pan.y - dy / this.scale };
+    this.moved();
+  }
+
+  // While the fingers move, the composition is only shown again, scaled; once
+  // they rest a while it is composed at the sharpness of the new zoom.
+  moved() {
+    this.place();
+    this.present(null);
+    clearTimeout(this.sharpen);
+    // Not under steps playing: they keep copies of the composition at its density.
+    const sharpen = () => {
+      if (this.playing) this.sharpen = setTimeout(sharpen, 250);
+      else this.setDensity();
+    };
+    this.sharpen = setTimeout(sharpen, 250);
   }
 
   // The composition and its backdrop at the layout's size in device pixels, painted anew.
@@ -280,7 +339,7 @@ export class Screen {
     } });
     for (const line of info.texts) parts.push(this.textPart(line));
     for (const [x, id] of info.coins) parts.push(pictureAt(id, x, boxY));
-    for (const line of t.instructions) parts.push(this.textPart(line));
+    for (const line of this.instructions || t.instructions) parts.push(this.textPart(line));
     if (this.dragLine) parts.push(dragLinePart(this.dragLine));
     const over = this.overlay?.();
     if (over) parts.push(over);
@@ -420,6 +479,17 @@ export class Screen {
     const dpr = window.devicePixelRatio || 1;
     const d = this.deviceScale;
     ctx.setTransform(1, 0, 0, 1, 0, 0);
+    const to = this.scale * dpr;
+    if (Math.abs(to - d) > 1e-6) {
+      // A zoom not yet composed at its sharpness: the panes scaled, whole.
+      ctx.fillStyle = '#000';
+      ctx.fillRect(0, 0, this.view.width, this.view.height);
+      ctx.imageSmoothingQuality = 'high';
+      for (const p of this.panes)
+        ctx.drawImage(this.composition, p.from.x * d, p.from.y * d, p.from.w * d, p.from.h * d,
+                      Math.round(p.x * dpr), Math.round(p.y * dpr), p.from.w * to, p.from.h * to);
+      return;
+    }
     if (!boxes) {
       ctx.fillStyle = '#000';
       ctx.fillRect(0, 0, this.view.width, this.view.height);

@@ -29,7 +29,7 @@ std::string nameOf(const Province* p) { return jsonString(p ? p->name() : ""); }
 std::string carryView(const LegionCarry& carry, bool taken, bool orderWaits) {
     std::ostringstream out;
     out << "{\"taken\":" << (taken ? "true" : "false") << ",\"order\":" << (orderWaits ? "true" : "false")
-        << ",\"carried\":" << nameOf(carry.source()) << ",\"carrying\":" << (carry.carrying() ? "true" : "false")
+        << ",\"pressed\":" << nameOf(carry.pressed()) << ",\"carried\":" << nameOf(carry.source()) << ",\"carrying\":" << (carry.carrying() ? "true" : "false")
         << ",\"from\":[" << carry.pressedAt().x << ',' << carry.pressedAt().y << "],\"pointer\":["
         << carry.pointer().x << ',' << carry.pointer().y << "],\"target\":" << nameOf(carry.target())
         << ",\"cursor\":" << nameOf(carry.cursor()) << ",\"shown\":" << nameOf(carry.shown()) << ",\"notice\":";

@@ -11,7 +11,8 @@
 // letter it types; none for a key the carry does not read.
 std::optional<CarryKey> carryKeyNamed(std::string_view name, char& letter);
 
-// What to show: {"taken", "order" (an order waits to be given), "carried",
+// What to show: {"taken", "order" (an order waits to be given), "pressed" (the
+// figure under the last press, whether or not it may go), "carried",
 // "carrying", "from" and "pointer" (layout points of the carry's line),
 // "target", "cursor", "shown" (names, "" for none), "notice" (its line, as
 // the screen's lines are written: one line or none), "noticeTold" (the

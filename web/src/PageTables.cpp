@@ -163,6 +163,8 @@ std::string pageTables(const Game& game) {
     }
     out << "]},\"instructions\":";
     writeScreenLines(out, instructionLines(0));
+    out << ",\"touchInstructions\":";
+    writeScreenLines(out, touchInstructionLines(0));
     out << ",\"noProvinceInfo\":";
     writeInfoLine(out, nullptr);
     writeMarchStyle(out);
