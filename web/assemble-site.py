@@ -64,8 +64,10 @@ for f in page.iterdir():
             target.write_text(with_module_preloads(f.read_text()))
     elif f.name != 'service-worker.js':
         copy(f, site / f.name)
+# The English pages: the page speaks no other language yet.
 for f in (root / 'game' / 'web').iterdir():
-    copy(f, site / f.name)
+    if f.is_file():
+        copy(f, site / f.name)
 (site / 'bitmaps').mkdir(parents=True, exist_ok=True)
 # A site built before the pictures were WebP keeps no PNG twin of them.
 for f in (site / 'bitmaps').glob('*.png'):
