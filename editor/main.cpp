@@ -13,16 +13,6 @@
 #include "qtcommon/Startup.h"
 #include "qtcommon/WindowAdvisor.h"
 
-namespace {
-
-QStringList rawArguments(int argc, char** argv) {
-    QStringList out;
-    for (int i = 0; i < argc; ++i) out << QString::fromLocal8Bit(argv[i]);
-    return out;
-}
-
-}  // namespace
-
 int main(int argc, char* argv[]) {
     // The language is read before the application object exists: the help is told in it.
     const QString language = languageArgument(rawArguments(argc, argv));

@@ -32,3 +32,9 @@ void setBundledWindowIcon() {
     if (icon.isNull()) icon.addFile(QStringLiteral(":/bitmaps/107.png"));
     QApplication::setWindowIcon(icon);
 }
+
+QStringList rawArguments(int argc, char** argv) {
+    QStringList out;
+    for (int i = 0; i < argc; ++i) out << QString::fromLocal8Bit(argv[i]);
+    return out;
+}

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 class QCoreApplication;
 
@@ -13,3 +14,5 @@ bool displayAvailable(const QString& platformArgument = {});
 void loadBundledFonts();
 void setBundledWindowIcon();
 
+// The command line as given, before an application object exists to parse it.
+QStringList rawArguments(int argc, char** argv);

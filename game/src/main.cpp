@@ -17,16 +17,6 @@
 #include "qtcommon/Languages.h"
 #include "qtcommon/Startup.h"
 
-namespace {
-
-QStringList rawArguments(int argc, char** argv) {
-    QStringList out;
-    for (int i = 0; i < argc; ++i) out << QString::fromLocal8Bit(argv[i]);
-    return out;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
     // 1-2: the seed, from the command line for a reproducible game, else the clock.
     const QStringList arguments = rawArguments(argc, argv);
