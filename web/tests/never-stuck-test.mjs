@@ -6,6 +6,9 @@
 // then answer: the menu opens and closes, End Year starts a year's end. A
 // page at rest is one with no dialog open and no turn being played.
 //   node never-stuck-test.mjs SITE_FOLDER [ACTIONS] [SEED]
+// Run by hand for now: on a loaded machine a tap on Menu at 768x1024 now and
+// then goes unanswered, and until that is understood it would fail the suite
+// at random.
 import { chromium } from 'playwright-core';
 import { serveSite } from './site-server.mjs';
 
@@ -52,6 +55,12 @@ const looks = (page) => page.evaluate(() => ({
   ready: Boolean(window.aurovane?.ready),
   busy: Boolean(window.aurovane?.page.busy),
   dialogs: [...document.querySelectorAll('dialog[open]')].map((d) => d.id),
+  // The dialog a player sees on top: the one that takes a press at its own
+  // middle (the order in the document is not the order they were shown in).
+  top: [...document.querySelectorAll('dialog[open]')].reverse().find((d) => {
+    const r = d.getBoundingClientRect();
+    return d.contains(document.elementFromPoint(r.left + r.width / 2, r.top + r.height / 2));
+  })?.id ?? null,
   year: window.aurovane?.page.screen.state?.year ?? 0,
 }));
 
@@ -80,7 +89,7 @@ async function rest(page, why) {
     if (Date.now() > deadline) throw new Stuck(`never came to rest (${why}): ${JSON.stringify(await looks(page))}`);
     const now = await looks(page);
     if (now.dialogs.length) {
-      const top = now.dialogs[now.dialogs.length - 1];
+      const top = now.top ?? now.dialogs[now.dialogs.length - 1];
       const button = top === 'menu' ? '#menu .close' : top === 'advisor' ? '#advisor-yes' : '#picture-close';
       await page.click(button, { timeout: 5000 }).catch(() => {});
       await page.waitForFunction((before) => {
