@@ -1,6 +1,7 @@
 #include "qtcommon/Languages.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
@@ -79,4 +80,17 @@ void installTranslations(QCoreApplication& app, const QString& commandLine) {
         QCoreApplication::installTranslator(game);
     else
         delete game;
+}
+
+QString uiLanguage() {
+    const QString code = ours(QLocale().name());
+    return code.isEmpty() ? QStringLiteral("en") : code;
+}
+
+QString inLanguage(const QString& folder, const QString& name, const QString& language) {
+    if (language != QLatin1String("en")) {
+        const QString translated = folder + QLatin1Char('/') + language + QLatin1Char('/') + name;
+        if (QFileInfo::exists(translated)) return translated;
+    }
+    return folder + QLatin1Char('/') + name;
 }

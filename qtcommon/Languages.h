@@ -28,3 +28,12 @@ QString rememberedLanguage();
 // Qt's own (the buttons and dialogs Qt draws) and the locale the numbers are
 // written in. English has a catalogue of its own plural forms.
 void installTranslations(QCoreApplication& app, const QString& commandLine = {});
+
+// The language the windows speak: the locale's (installTranslations sets it
+// to the chosen language) when it is one of ours, English otherwise. The
+// catalogue and every translated resource follow it.
+QString uiLanguage();
+
+// "<folder>/<language>/<name>" where that file exists, else "<folder>/<name>":
+// a resource in the given language with the English one as its fallback.
+QString inLanguage(const QString& folder, const QString& name, const QString& language = uiLanguage());

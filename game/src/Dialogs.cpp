@@ -10,7 +10,7 @@
 #include "qtcommon/view/MapDrawing.h"
 #include "qtcommon/PrefectDialog.h"
 #include "client/LessonTexts.h"
-#include "qtcommon/Language.h"
+#include "qtcommon/Languages.h"
 #include "client/PictureWords.h"
 #include "rules/LessonTable.h"
 

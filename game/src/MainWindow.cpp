@@ -30,7 +30,7 @@
 #include "qtcommon/view/MapDrawing.h"
 #include "engine/Game.h"
 #include "qtcommon/GameFiles.h"
-#include "qtcommon/Language.h"
+#include "qtcommon/Languages.h"
 #include "qtcommon/RulesText.h"
 #include "qtcommon/LanguageMenu.h"
 #include "rules/LessonTable.h"

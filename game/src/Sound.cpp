@@ -9,7 +9,7 @@
 #include <cstring>
 
 #include "client/SoundTable.h"
-#include "qtcommon/Language.h"
+#include "qtcommon/Languages.h"
 #include "rules/LessonTable.h"
 
 #ifdef AUROVANE_MEDIA_RESOURCES

@@ -12,7 +12,7 @@
 
 #include "GuiTestSupport.h"
 #include "client/LessonTexts.h"
-#include "qtcommon/Language.h"
+#include "qtcommon/Languages.h"
 #include "qtcommon/MessageCatalogue.h"
 #include "qtcommon/RulesText.h"
 #include "qtcommon/view/LegionFigures.h"

@@ -12,7 +12,7 @@
 #include <QTemporaryDir>
 
 #include "GuiTestSupport.h"
-#include "qtcommon/Language.h"
+#include "qtcommon/Languages.h"
 #include "game/src/QuizDialog.h"
 
 namespace {
@@ -183,7 +183,8 @@ TEST(GameInHand, TheQuizOfEveryLanguageAsksTheSameQuestions) {
     EXPECT_FALSE(folder.endsWith("/pt")) << folder.toStdString();
     const std::vector<QuizQuestion> english = quizQuestions(read(folder + "/quiz.html"));
     ASSERT_EQ(english.size(), 10u);
-    for (const QString& language : gameLanguages()) {
+    for (const Language& each : languages()) {
+        const QString& language = each.code;
         if (language == QLatin1String("en")) continue;
         const QString path = inLanguage(folder, QStringLiteral("quiz.html"), language);
         ASSERT_TRUE(path.endsWith(language + "/quiz.html")) << path.toStdString();

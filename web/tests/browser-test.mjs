@@ -13,6 +13,7 @@ import pixelmatch from 'pixelmatch';
 import { chromium } from 'playwright-core';
 import { PNG } from 'pngjs';
 import { checks } from './checks.mjs';
+import { clientPoint } from './screen-points.mjs';
 import { bytesUntilReady, serveSite } from './site-server.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
@@ -57,19 +58,6 @@ async function settle(page, { answer = 'yes' } = {}) {
     quiet = open.length || busy ? 0 : quiet + 1;
     await page.waitForTimeout(open.length ? 20 : 60);
   }
-}
-
-// The client point of a layout point, through the panes of the screen.
-function clientPoint(page, layoutX, layoutY) {
-  return page.evaluate(([x, y]) => {
-    const screen = window.aurovane.page.screen;
-    const r = screen.canvas.getBoundingClientRect();
-    for (const p of screen.panes) {
-      if (x >= p.from.x && x < p.from.x + p.from.w && y >= p.from.y && y < p.from.y + p.from.h)
-        return { x: r.left + p.x + (x - p.from.x) * screen.scale, y: r.top + p.y + (y - p.from.y) * screen.scale };
-    }
-    return null;
-  }, [layoutX, layoutY]);
 }
 
 // A legion's place and, where a player would aim, the middle of one of the

@@ -10,6 +10,7 @@ import assert from 'node:assert/strict';
 import path from 'node:path';
 import { chromium } from 'playwright-core';
 import { checks } from './checks.mjs';
+import { clientPoint } from './screen-points.mjs';
 import { serveSite } from './site-server.mjs';
 
 const site = await serveSite(process.argv[2] || 'build-web/site');
@@ -41,19 +42,6 @@ async function settle(page, touch, yes = false) {
     quiet = open.length || busy ? 0 : quiet + 1;
     await page.waitForTimeout(60);
   }
-}
-
-// The client point of a layout point through the screen's panes (null out of view).
-function clientPoint(page, [x, y]) {
-  return page.evaluate(([lx, ly]) => {
-    const screen = window.aurovane.page.screen;
-    const r = screen.canvas.getBoundingClientRect();
-    for (const p of screen.panes) {
-      if (lx >= p.from.x && lx < p.from.x + p.from.w && ly >= p.from.y && ly < p.from.y + p.from.h)
-        return { x: r.left + p.x + (lx - p.from.x) * screen.scale, y: r.top + p.y + (ly - p.from.y) * screen.scale };
-    }
-    return null;
-  }, [x, y]);
 }
 
 // In layout pixels: a province's figure, and a spot of the province itself.
@@ -196,7 +184,7 @@ async function checkPhone(viewport, mobile = true) {
     const zoomed = await page.evaluate(() => ({ ...window.aurovane.page.screen.pan, zoom: window.aurovane.page.screen.zoom }));
     assert.ok(zoomed.zoom > 2, `zoomed to ${zoomed.zoom}`);
     // The open sea: no figure there.
-    const sea = await clientPoint(page, [180 + 380, 30 + 520]) || middle;
+    const sea = await clientPoint(page, 180 + 380, 30 + 520) || middle;
     await touchDrag(page, { x: box.x + 20, y: box.y + box.height - 20 }, { x: box.x + 120, y: box.y + box.height - 80 });
     const panned = await page.evaluate(() => window.aurovane.page.screen.pan);
     assert.ok(panned.x < zoomed.x && panned.y > zoomed.y, `panned from ${JSON.stringify(zoomed)} to ${JSON.stringify(panned)} (${sea.x})`);
@@ -210,21 +198,21 @@ async function checkPhone(viewport, mobile = true) {
   });
   await run.check(`${name}: a drag from a figure moves a legion; a long press and a tap move another; a refusal is told`, async () => {
     let p = await places(page, 'Italia', 'Pannonia');
-    await touchDrag(page, await clientPoint(page, p.from), await clientPoint(page, p.to));
+    await touchDrag(page, await clientPoint(page, ...p.from), await clientPoint(page, ...p.to));
     await settle(page, true);
     assert.equal(legions(await state(page), 'Pannonia'), 1);
     p = await places(page, 'Italia', 'Dalmatia');
-    const from = await clientPoint(page, p.from);
+    const from = await clientPoint(page, ...p.from);
     await touchDrag(page, from, from, 700);
     assert.equal(await page.evaluate(() => window.aurovane.page.carry.carried), 'Italia');
-    const to = await clientPoint(page, p.to);
+    const to = await clientPoint(page, ...p.to);
     await page.touchscreen.tap(to.x, to.y);
     await settle(page, true);
     assert.equal(legions(await state(page), 'Dalmatia'), 1);
     if (shots) await page.screenshot({ path: path.join(shots, `page-${name}-march.png`) });
     // Dropped on the open sea: refused, and said in the panel's information line.
     p = await places(page, 'Italia', 'Raetia');
-    await touchDrag(page, await clientPoint(page, p.from), await clientPoint(page, [180 + 380, 30 + 520]));
+    await touchDrag(page, await clientPoint(page, ...p.from), await clientPoint(page, 180 + 380, 30 + 520));
     await settle(page, true);
     assert.match(await page.textContent('#info-line'), /^No order: there is no province there/);
     if (shots) await page.screenshot({ path: path.join(shots, `page-${name}-refused.png`) });
@@ -290,8 +278,8 @@ await run.check('1366x768 with a mouse: the whole screen as before, in mouse wor
   await settle(page, false);
   if (shots) {
     const p = await places(page, 'Italia', 'Pannonia');
-    const a = await clientPoint(page, p.from);
-    const b = await clientPoint(page, p.to);
+    const a = await clientPoint(page, ...p.from);
+    const b = await clientPoint(page, ...p.to);
     await page.mouse.move(a.x, a.y);
     await page.mouse.down();
     await page.mouse.move(b.x, b.y, { steps: 6 });
