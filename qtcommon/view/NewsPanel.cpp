@@ -4,21 +4,14 @@
 #include <algorithm>
 #include <memory>
 
+#include "client/NewsPlaqueLook.h"
 #include "qtcommon/view/MapDrawing.h"
 
 namespace view {
 
 namespace {
 
-QColor toneColour(NewsPanel::Tone tone) {
-    switch (tone) {
-        case NewsPanel::Tone::Section: return QColor(110, 20, 20);
-        case NewsPanel::Tone::Good: return QColor(20, 90, 30);
-        case NewsPanel::Tone::Bad: return QColor(170, 20, 20);
-        case NewsPanel::Tone::Plain: break;
-    }
-    return QColor(30, 20, 10);
-}
+QColor ink(unsigned rgb) { return QColor::fromRgb(QRgb(rgb)); }
 
 // Lays `text` out in lines at most `width` wide, one under the other at the
 // panel's line pitch (a sign from a fallback font may stand taller, but never
@@ -38,10 +31,10 @@ int layOut(QTextLayout& layout, int width, int pitch) {
 
 void drawNewsPanel(QPainter& p, const NewsPanel& panel, int screenOffsetX) {
     if (!panel.isShown()) return;
-    const int LineHeight = textPixels(19);
-    constexpr int Width = 500;
+    using namespace news_plaque;
+    const int LineHeight = textPixels(LinePitch);
     QFont body = screenFont();
-    body.setPixelSize(textPixels(16));
+    body.setPixelSize(textPixels(BodyPixels));
     // A long line (the provinces lost in a bad year) wraps under itself
     // rather than running off the plaque.
     struct Placed {
@@ -49,13 +42,13 @@ void drawNewsPanel(QPainter& p, const NewsPanel& panel, int screenOffsetX) {
         int indent, y;
     };
     std::vector<Placed> placed;
-    int y = 22 + textPixels(32);  // under the title
+    int y = Top + textPixels(TitleBox);  // under the title
     for (const NewsPanel::Line& line : panel.lines) {
         QFont f = body;
         f.setBold(line.tone == NewsPanel::Tone::Section);
-        const int indent = line.tone == NewsPanel::Tone::Section ? 24 : 40;
+        const int indent = line.tone == NewsPanel::Tone::Section ? SectionIndent : LineIndent;
         auto text = std::make_unique<QTextLayout>(line.text, f);
-        const int lines = layOut(*text, Width - indent - 20, LineHeight);
+        const int lines = layOut(*text, Width - indent - RightMargin, LineHeight);
         placed.push_back({std::move(text), indent, y});
         y += lines * LineHeight;
     }
@@ -63,44 +56,46 @@ void drawNewsPanel(QPainter& p, const NewsPanel& panel, int screenOffsetX) {
     // words) wraps, centred, and the plaque grows to hold it.
     QFont footer = body;
     footer.setItalic(true);
-    footer.setPixelSize(textPixels(14));
+    footer.setPixelSize(textPixels(FooterPixels));
     QTextLayout footerText(panel.footer, footer);
     QTextOption centred(Qt::AlignHCenter);
     centred.setWrapMode(QTextOption::WordWrap);
     footerText.setTextOption(centred);
-    const int FooterPitch = textPixels(17);
-    const int footerLines = layOut(footerText, Width - 24, FooterPitch);
-    const int height = y + 10 + textPixels(30) + (footerLines - 1) * FooterPitch;
+    const int footerPitch = textPixels(FooterPitch);
+    const int footerLines = layOut(footerText, Width - 2 * FooterMargin, footerPitch);
+    const int height = y + FooterGap + textPixels(FooterBox) + (footerLines - 1) * footerPitch;
     const QRect map(screenOffsetX + MapLeft, MapTop, MapWidth, MapHeight);
-    const QRect box(map.center().x() - Width / 2, std::max(map.top() + 8, map.center().y() - height / 2), Width,
-                    std::min(height, MapHeight - 16));
+    const QRect box(map.center().x() - Width / 2, std::max(map.top() + MapMargin, map.center().y() - height / 2), Width,
+                    std::min(height, MapHeight - 2 * MapMargin));
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(QPen(QColor(90, 60, 25), 3));
-    p.setBrush(QColor(243, 228, 190));
-    p.drawRoundedRect(box, 10, 10);
-    p.setPen(QPen(QColor(160, 120, 60), 1));
+    p.setPen(QPen(ink(Rim), RimWidth));
+    p.setBrush(ink(Paper));
+    p.drawRoundedRect(box, Radius, Radius);
+    p.setPen(QPen(ink(InnerRim), 1));
     p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(box.adjusted(6, 6, -6, -6), 7, 7);
-    p.setClipRect(box.adjusted(8, 8, -8, -8));
+    p.drawRoundedRect(box.adjusted(InnerInset, InnerInset, -InnerInset, -InnerInset), InnerRadius, InnerRadius);
+    p.setClipRect(box.adjusted(ClipInset, ClipInset, -ClipInset, -ClipInset));
 
     QFont title = screenFont();
-    title.setPixelSize(textPixels(24));
+    title.setPixelSize(textPixels(TitlePixels));
     title.setBold(true);
     p.setFont(title);
-    p.setPen(QColor(110, 20, 20));
-    p.drawText(QRect(box.left(), box.top() + 12, Width, textPixels(32)), Qt::AlignHCenter | Qt::AlignVCenter, panel.title);
+    p.setPen(ink(TitleInk));
+    p.drawText(QRect(box.left(), box.top() + TitleGap, Width, textPixels(TitleBox)), Qt::AlignHCenter | Qt::AlignVCenter,
+               panel.title);
 
     for (std::size_t i = 0; i < panel.lines.size(); ++i) {
-        p.setPen(toneColour(panel.lines[i].tone));
+        p.setPen(ink(toneInk(panel.lines[i].tone)));
         placed[i].text->draw(&p, QPointF(box.left() + placed[i].indent, box.top() + placed[i].y));
     }
     p.setFont(footer);
-    p.setPen(QColor(90, 70, 40));
+    p.setPen(ink(FooterInk));
     if (footerLines == 1)
-        p.drawText(QRect(box.left(), box.bottom() - 28, Width, 20), Qt::AlignHCenter | Qt::AlignVCenter, panel.footer);
+        p.drawText(QRect(box.left(), box.bottom() - FooterRise, Width, FooterLineBox), Qt::AlignHCenter | Qt::AlignVCenter,
+                   panel.footer);
     else
-        footerText.draw(&p, QPointF(box.left() + 12, box.bottom() - 28 - (footerLines - 1) * FooterPitch));
+        footerText.draw(&p, QPointF(box.left() + FooterMargin, box.bottom() - FooterRise - (footerLines - 1) * footerPitch));
     p.restore();
 }
 

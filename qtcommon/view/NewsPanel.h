@@ -5,10 +5,12 @@
 #include <QString>
 #include <vector>
 
+#include "client/YearNewsText.h"
+
 namespace view {
 
 struct NewsPanel {
-    enum class Tone { Section, Good, Bad, Plain };
+    using Tone = NewsTone;
     struct Line {
         QString text;
         Tone tone = Tone::Plain;
