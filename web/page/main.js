@@ -11,6 +11,7 @@ import { handOverPaintedLand } from './painted-land.js';
 import { wireMapPointer } from './map-pointer.js';
 import { loadPictures, whenPictureArrives } from './pictures.js';
 import { Screen, Steps } from './screen.js';
+import { YearNews } from './year-news.js';
 import { carriesScenario, forgetLink, scenarioFromLink, scenarioLink } from './share-link.js';
 
 const byId = (id) => document.getElementById(id);
@@ -24,6 +25,8 @@ class Page {
     this.screen = new Screen(byId('screen'), tables);
     this.steps = new Steps(this.screen, (kind) => this.audio.gameSound(kind));
     this.access = new Access(tables, (name) => this.choose(name));
+    this.news = new YearNews(tables, () => this.screen.draw());
+    this.screen.news = () => this.news.part();
     // A touch screen has no right button and no hover: its own words, on the screen and in the panel.
     const lines = matchMedia('(pointer: coarse)').matches ? tables.touchInstructions : tables.instructions;
     this.screen.instructions = lines;
@@ -49,6 +52,7 @@ class Page {
       ask: (text, yes, no) => ask(text, yes, no),
       play: (steps) => this.steps.play(steps),
       sound: (kind) => this.audio.gameSound(kind),
+      yearNews: (plaque) => this.news.arrived(plaque),
       lesson: (year) => this.showLesson(this.tables.lessons.find((l) => l.year === year)),
       results: (dialog) => this.results(dialog),
       keep: (year, savedGame) => keepYear(year, savedGame),
@@ -135,6 +139,8 @@ class Page {
     });
     byId('end-year').addEventListener('click', () => {
       this.audio.unlock();
+      // The bar's command, as the window's menu commands, goes on over the year's news.
+      if (!this.busy) this.news.dismiss();
       if (!this.busy) this.endTurn();
     });
   }
@@ -149,6 +155,11 @@ class Page {
       const control = e.target.closest?.('button, a, input, select, textarea');
       if (control && (e.key === 'Enter' || e.key === ' ')) return;
       if (e.target.closest?.('#access') && e.key !== 'Escape') return;
+      // A key while the year's news is shown closes it, as in the window.
+      if (!e.repeat && this.news.dismiss()) {
+        e.preventDefault();
+        return;
+      }
       // P, F and J held together: the Palestina uprising, as in the window.
       this.held = this.held || new Set();
       this.held.add(e.key.toLowerCase());
@@ -239,6 +250,7 @@ class Page {
   // leaves the game as it was. Returns the reader's message, '' once loaded.
   tryLoad(bytes) {
     const error = this.api.load(bytes);
+    if (!error) this.news.clear();
     this.showCarry(JSON.parse(this.api.carry()));
     this.showUndo();
     return error;
@@ -323,7 +335,10 @@ class Page {
   async command(name, year) {
     switch (name) {
       case 'new':
-        if (await ask(this.tables.questions.newGame, '', '')) await this.call(() => this.api.newGame());
+        if (await ask(this.tables.questions.newGame, '', '')) {
+          this.news.clear();
+          await this.call(() => this.api.newGame());
+        }
         break;
       case 'continue':
         if (await this.mayDiscardGame()) await this.continueLastGame();
@@ -338,8 +353,10 @@ class Page {
         window.open(await scenarioLink('editor.html', this.api.save()), '_blank');
         break;
       case 'scenario':
-        if (await ask(this.tables.questions.scenario, '', ''))
+        if (await ask(this.tables.questions.scenario, '', '')) {
+          this.news.clear();
           await this.call(() => this.api.scenario(year));
+        }
         break;
       case 'lesson':
         await this.lessonFromMenu(this.tables.lessons.find((l) => l.year === year));

@@ -49,8 +49,14 @@ export function wireMapPointer(page) {
   // one ends in a fling of nothing, and the browser swallows the next tap
   // anywhere (Menu, End Year) as the tap that stops the fling.
   canvas.addEventListener('touchmove', (e) => e.preventDefault(), { passive: false });
+  // The press that closes the year's news gives no order, its release neither.
+  let spent = null;
   canvas.addEventListener('pointerdown', (e) => {
     page.audio.unlock();
+    if (!page.busy && page.news.dismiss()) {
+      spent = e.pointerId;
+      return;
+    }
     if (e.button !== 0 || page.busy) return;
     try { canvas.setPointerCapture(e.pointerId); } catch { /* already gone */ }
     fingers.set(e.pointerId, { x: e.clientX, y: e.clientY });
@@ -114,6 +120,10 @@ export function wireMapPointer(page) {
 
   const release = (e) => {
     fingers.delete(e.pointerId);
+    if (spent === e.pointerId) {
+      spent = null;
+      return;
+    }
     if (pinch) {
       if (fingers.size < 2) pinch = null;
       return;

@@ -90,6 +90,7 @@ export class Screen {
     this.scribbled = [];      // the boxes where they did
     this.whole = true;        // the composition to be painted anew, as after a resize
     this.overlay = null;      // a part drawn over all the rest, or null: () => part | null
+    this.news = null;         // the year's news plaque over that: () => part | null
     // Where each line of words draws, measured once in the page's serif.
     this.measure = document.createElement('canvas').getContext('2d');
     this.measure.font = `${FontSize}px "EB Garamond", Georgia, serif`;
@@ -343,6 +344,9 @@ export class Screen {
     if (this.dragLine) parts.push(dragLinePart(this.dragLine));
     const over = this.overlay?.();
     if (over) parts.push(over);
+    // The year's news over everything, as in the window; a phone shows it in its panel.
+    const news = !this.mapOnly && this.news?.();
+    if (news) parts.push(news);
     return parts;
   }
 

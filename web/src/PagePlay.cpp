@@ -30,6 +30,7 @@
 #include "rules/WelcomeHints.h"
 #include "web/src/PageCarry.h"
 #include "web/src/PageExports.h"
+#include "web/src/PageNews.h"
 #include "web/src/PageOrder.h"
 #include "web/src/PageParts.h"
 #include "web/src/PageState.h"
@@ -74,8 +75,8 @@ public:
         showState(page_);
         show(step("play", pageSteps(view::defeatSteps(loser, province))));
     }
-    void news(const std::string&) override { showState(page_); }
-    void redraw() override { showState(page_); }
+    void news(const std::string& line) override;
+    void redraw() override;
     void banner() override {
         showState(page_);
         show(step("play", pageSteps(view::bannerSteps())));
@@ -104,9 +105,11 @@ private:
 
 // Everything the engine keeps of one page between its calls.
 struct Page {
-    explicit Page(std::uint32_t seed) : play(seed), game(play.game()), presenter(*this), carry(game, painted) {
+    explicit Page(std::uint32_t seed)
+        : play(seed), game(play.game()), presenter(*this), carry(game, painted), news(game) {
         play.setPresenter(&presenter);
         play.start();
+        news.startReign();
     }
     PlaySession play;
     // The same object for the page's life: undo rebuilds it in place.
@@ -121,6 +124,8 @@ struct Page {
     // until the page has it given.
     LegionCarry carry;
     CarryOrder waitingOrder;
+    // The year's news as it is gathered.
+    PageNews news;
     // The text the last call returned, kept until the next one.
     std::string reply;
 
@@ -152,7 +157,19 @@ void PagePresenter::results(int, int, int) {
     show(step("results", pageResultsDialog(page_.game)));
 }
 
+void PagePresenter::news(const std::string& line) {
+    page_.news.newsLogged(line);
+    showState(page_);
+}
+
+// The year's news in the same frame as the map it belongs to.
+void PagePresenter::redraw() {
+    showState(page_);
+    if (const std::optional<std::string> plaque = page_.news.redrawn()) show(step("yearNews", *plaque));
+}
+
 void PagePresenter::move(Province& from, Province& to) {
+    page_.news.battleBegins(from, to);
     const std::vector<view::ScreenStep> steps = moves.move(page_.game, from, to);
     if (steps.empty()) return;
     showState(page_);
@@ -165,9 +182,11 @@ void PagePresenter::move(Province& from, Province& to) {
 const char* playOut(Page& page, std::function<std::string()> order) {
     const std::size_t logged = page.play.log().size();
     const view::MoveChoreography shown = page.presenter.moves;
-    return page.answer(page.order.begin([&page, logged, shown, order] {
+    const PageNews::Kept news = page.news.keep();
+    return page.answer(page.order.begin([&page, logged, shown, news, order] {
         page.play.rollBack(logged);
         page.presenter.moves = shown;
+        page.news.putBack(news);
         page.presenter.newGamePosted = false;
         return order();
     }));
@@ -184,6 +203,7 @@ void endTurn(Page& page) {
     if (page.presenter.newGamePosted) {
         page.presenter.newGamePosted = false;
         page.play.give(order::NewGame{});
+        page.news.startReign();
     }
     showState(page);
 }
@@ -248,6 +268,7 @@ const char* aurovane_new_game(Page* page) {
     return playOut(*page, [page] {
         page->carry.reset();
         page->play.give(order::NewGame{});
+        page->news.startReign();
         showState(*page);
         return std::string();
     });
@@ -259,6 +280,7 @@ const char* aurovane_scenario(Page* page, int year) {
     return playOut(*page, [page, year] {
         if (!page->play.give(order::Scenario{year}).accepted) return std::string();
         page->carry.reset();
+        page->news.startReign();
         showState(*page);
         if (Game::firstTurnEndsAtOnce(year)) endTurn(*page);
         page->play.markKept();
@@ -278,7 +300,11 @@ const char* aurovane_save(Page* page) {
 const char* aurovane_load(Page* page, const unsigned char* file, int fileLength) {
     const std::string text(reinterpret_cast<const char*>(file), fileLength > 0 ? std::size_t(fileLength) : 0);
     const OrderReply r = page->play.give(order::Load{text});
-    if (r.file.ok) page->carry.reset();
+    if (r.file.ok) {
+        page->carry.reset();
+        // Its year's news starts from the file.
+        page->news.startReign();
+    }
     showState(*page);
     return page->answer(r.file.ok ? "" : correctedEnglish(r.file.error));
 }
@@ -313,7 +339,10 @@ const char* aurovane_undo(Page* page) {
     const Order* last = page->play.undoable();
     if (!last) return page->answer(noticeJson(undoBlockedText(page->play.undoBlock())));
     const Order taken = *last;
+    const std::vector<const void*> legions = PageNews::legionsOf(page->game);
     page->play.undo();
+    // The provinces and legions are new objects: nothing may point at the old ones.
+    page->news.followRebuiltGame(legions);
     page->carry.reset();
     showState(*page);
     return page->answer(noticeJson(undoneText(taken, page->game)));

@@ -9,6 +9,7 @@
 #include "client/Json.h"
 #include "client/LegendMarks.h"
 #include "client/MarchLines.h"
+#include "client/NewsPlaqueLook.h"
 #include "client/LessonTexts.h"
 #include "client/PictureTable.h"
 #include "client/PictureWords.h"
@@ -72,6 +73,25 @@ void writeMarchStyle(std::ostream& out) {
     out << ",\"rim\":" << view::PennantRim << ",\"cloth\":" << view::PennantCloth << ",\"rimWidth\":";
     writeDecimal(out, view::PennantRimWidth);
     out << '}';
+}
+
+// The year's news plaque's measures and colours, as the window draws it.
+void writeNewsPlaque(std::ostream& out) {
+    using namespace news_plaque;
+    out << ",\"newsPlaque\":{";
+    const std::pair<const char*, int> measures[] = {
+        {"width", Width}, {"top", Top}, {"titlePixels", TitlePixels}, {"titleBox", TitleBox}, {"titleGap", TitleGap},
+        {"bodyPixels", BodyPixels}, {"linePitch", LinePitch}, {"sectionIndent", SectionIndent}, {"lineIndent", LineIndent},
+        {"rightMargin", RightMargin}, {"footerPixels", FooterPixels}, {"footerPitch", FooterPitch},
+        {"footerMargin", FooterMargin}, {"footerGap", FooterGap}, {"footerBox", FooterBox}, {"footerRise", FooterRise},
+        {"footerLineBox", FooterLineBox}, {"mapMargin", MapMargin}, {"radius", Radius}, {"rimWidth", RimWidth},
+        {"innerInset", InnerInset}, {"innerRadius", InnerRadius}, {"clipInset", ClipInset}, {"paper", int(Paper)},
+        {"rim", int(Rim)}, {"innerRim", int(InnerRim)}, {"titleInk", int(TitleInk)}, {"footerInk", int(FooterInk)}};
+    for (const auto& [name, value] : measures) out << '"' << name << "\":" << value << ',';
+    out << "\"toneInks\":[";
+    for (NewsTone t : {NewsTone::Section, NewsTone::Good, NewsTone::Bad, NewsTone::Plain})
+        out << (t == NewsTone::Section ? "" : ",") << toneInk(t);
+    out << "]}";
 }
 
 }  // namespace
@@ -168,6 +188,7 @@ std::string pageTables(const Game& game) {
     out << ",\"noProvinceInfo\":";
     writeInfoLine(out, nullptr);
     writeMarchStyle(out);
+    writeNewsPlaque(out);
     out << ",\"credits\":";
     writeStrings(out, creditsInWords());
     out << ",\"questions\":{\"newGame\":" << jsonString(DiscardForNewGame)

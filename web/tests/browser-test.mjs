@@ -60,6 +60,14 @@ async function settle(page, { answer = 'yes' } = {}) {
   }
 }
 
+// A click on the year's news plaque, where one is shown, closes it as a player goes on past it.
+async function goOn(page) {
+  if (!await page.evaluate(() => window.aurovane.page.news.shown)) return;
+  const [x, y, w, h] = await page.evaluate(() => window.aurovane.page.tables.layout.map);
+  const at = await clientPoint(page, x + w / 2, y + h / 2);
+  await page.mouse.click(at.x, at.y);
+}
+
 // A legion's place and, where a player would aim, the middle of one of the
 // target's rectangles that is its own, in layout pixels.
 async function places(page, from, to) {
@@ -495,6 +503,7 @@ await check('the end of a year plays the engine\'s steps: the banner up for 500 
 });
 
 await check('a march order draws its route to an arrowhead on the map as the window does', async () => {
+  await goOn(page);
   await page.waitForTimeout(1100);
   await page.keyboard.type('ital');
   await page.keyboard.press('Enter');
@@ -539,6 +548,60 @@ await check('after drags, years, steps and a lesson, the screen drawn where it c
   });
   assert.ok(differing < 0.0005, `${(differing * 100).toFixed(3)}% of the pixels differ`);
 });
+await check("the year's news: the engine's plaque over the map, closed by a click that gives no order, its switch remembered", async () => {
+  await goOn(page);
+  // What the engine hands over, caught on its way in.
+  const catchPlaques = () => page.evaluate(() => {
+    const news = window.aurovane.page.news;
+    const arrived = news.arrived.bind(news);
+    window.handedOver = [];
+    news.arrived = (plaque) => { window.handedOver.push(plaque); arrived(plaque); };
+  });
+  await catchPlaques();
+  const year = (await state(page)).year;
+  await page.click('#end-year');
+  await settle(page);
+  const seen = await page.evaluate(() => {
+    const p = window.aurovane.page;
+    const [x, y, w, h] = p.tables.layout.map;
+    const paper = p.screen.composition.getContext('2d').getImageData(
+      Math.round((x + w / 2 - p.tables.newsPlaque.width / 2 + 15) * p.screen.deviceScale),
+      Math.round((y + h / 2) * p.screen.deviceScale), 1, 1).data;
+    return { handed: window.handedOver, shown: p.news.shown, paper: [...paper].slice(0, 3),
+             words: [...document.getElementById('year-news').children].map((e) => e.textContent) };
+  });
+  assert.equal(seen.handed[0].title, `The year ${year} AD`);
+  assert.ok(seen.handed[0].lines.some((l) => l.text === 'Treasury' && l.tone === 0), 'its sections');
+  assert.ok(seen.handed[0].lines.every((l) => !l.text.includes('(s)') && !l.text.includes('%')), 'filled, plurals chosen');
+  assert.deepEqual(seen.shown, seen.handed[0], 'the plaque shows what the engine handed over');
+  assert.deepEqual(seen.words, [seen.shown.title, ...seen.shown.lines.map((l) => l.text), seen.shown.footer], 'and its words');
+  const paper = await page.evaluate(() => window.aurovane.page.tables.newsPlaque.paper);
+  assert.deepEqual(seen.paper, [paper >> 16, (paper >> 8) & 255, paper & 255], 'drawn over the map');
+  const before = await position(page);
+  await goOn(page);
+  await settle(page);
+  assert.equal(await page.evaluate(() => window.aurovane.page.news.shown), null, 'closed by the click');
+  await assertSamePosition(page, before);
+  // Switched off in the menu: the year ends without it, and so it stays after a reload.
+  await page.click('#menu-button');
+  await page.click('#year-news-option');
+  await page.click('#menu .close');
+  await page.click('#end-year');
+  await settle(page);
+  assert.equal(await page.evaluate(() => window.aurovane.page.news.shown), null, 'switched off');
+  assert.ok(await page.isHidden('#year-news'));
+  await page.reload();
+  await waitForIntroduction(page);
+  await settle(page);
+  assert.equal(await page.isChecked('#year-news-option'), false, 'remembered');
+  await catchPlaques();
+  await page.click('#end-year');
+  await settle(page);
+  assert.equal(await page.evaluate(() => window.handedOver.length > 0 && window.aurovane.page.news.shown), null);
+  await page.click('#menu-button');
+  await page.click('#year-news-option');
+  await page.click('#menu .close');
+});
 await desktop.close();
 
 const wide = await browser.newContext({ viewport: { width: 1920, height: 1080 } });
@@ -557,6 +620,7 @@ await check('a drop that gives battle plays the march and the fight out, and say
   await mouseDrag(page, 'Italia', 'Raetia');
   await page.click('#end-year');
   await settle(page);
+  await goOn(page);
   const before = await state(page);
   assert.ok(legions(before, 'Raetia') > 0 && legions(before, 'Pannonia', 'Germanic Tribes') === 1);
   // Belgica's figure now covers part of Raetia's box: a point that picks Raetia up.

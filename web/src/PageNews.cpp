@@ -1,0 +1,104 @@
+#include "web/src/PageNews.h"
+
+#include <sstream>
+
+#include "client/Json.h"
+#include "client/ScreenText.h"
+#include "client/YearNewsText.h"
+#include "english/CorrectedEnglish.h"
+#include "rules/World.h"
+#include "web/src/EnglishPlurals.h"
+
+namespace {
+
+// The page speaks English so far: this is where the plaque's forms are filled
+// (the window fills them in the reader's language).
+
+// Numbers as an English reader writes them, with thousands grouped.
+std::string englishNumber(long long n) {
+    std::string digits = std::to_string(n < 0 ? -n : n);
+    for (int i = int(digits.size()) - 3; i > 0; i -= 3) digits.insert(std::size_t(i), ",");
+    return (n < 0 ? "-" : "") + digits;
+}
+
+std::string englishList(const std::vector<std::string>& names) {
+    std::string list;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        list += (i == 0 ? "" : i + 1 == names.size() ? " and " : ", ") + correctedEnglish(names[i]);
+    return list;
+}
+
+std::string englishWord(const NewsWord& w) {
+    switch (w.kind) {
+        case NewsWord::Kind::Number: return englishNumber(w.number);
+        case NewsWord::Kind::SignedNumber: return (w.number < 0 ? "\u2212" : "+") + englishNumber(w.number < 0 ? -w.number : w.number);
+        case NewsWord::Kind::Name: return correctedEnglish(w.texts.front());
+        case NewsWord::Kind::Names: return englishList(w.texts);
+        case NewsWord::Kind::Word: return w.texts.front();
+    }
+    return {};
+}
+
+std::string englishPhrase(const NewsPhrase& phrase) {
+    std::string form = phrase.form;
+    if (phrase.count >= 0) {
+        for (const EnglishPlural& p : EnglishPlurals)
+            if (form == p.source) form = phrase.count == 1 ? p.one : p.many;
+        for (std::size_t at = form.find("%n"); at != std::string::npos; at = form.find("%n"))
+            form.replace(at, 2, std::to_string(phrase.count));
+    }
+    std::vector<std::string> words;
+    for (const NewsWord& w : phrase.words) words.push_back(englishWord(w));
+    return fillForm(form, words);
+}
+
+std::string englishLine(const NewsLine& line) {
+    if (line.report)
+        return line.report->defected.empty() ? correctedEnglish(line.report->text)
+                                             : fillForm(defectedForm(), {correctedEnglish(line.report->defected)});
+    std::string text;
+    for (std::size_t i = 0; i < line.phrases.size(); ++i) text += (i ? line.separator : "") + englishPhrase(line.phrases[i]);
+    return text;
+}
+
+std::string plaqueJson(const NewsPlaque& plaque) {
+    std::ostringstream out;
+    out << "{\"title\":" << jsonString(englishPhrase(plaque.title)) << ",\"lines\":[";
+    for (std::size_t i = 0; i < plaque.lines.size(); ++i)
+        out << (i ? "," : "") << "{\"text\":" << jsonString(englishLine(plaque.lines[i]))
+            << ",\"tone\":" << static_cast<int>(plaque.lines[i].tone) << '}';
+    out << "],\"footer\":" << jsonString(englishPhrase(plaque.footer)) << '}';
+    return out.str();
+}
+
+}  // namespace
+
+PageNews::PageNews(World& world) : world_(world) {
+    news_.emplace(world);
+    news_->startReign();
+}
+
+std::optional<std::string> PageNews::redrawn() {
+    news_->settle();
+    if (world_.year() == news_->openYear()) return std::nullopt;
+    // A lost empire started afresh inside the end of the turn: the lost
+    // game's news goes with it.
+    if (world_.year() < news_->openYear()) {
+        news_->startReign();
+        return std::nullopt;
+    }
+    return plaqueJson(newsPlaque(news_->finishYear()));
+}
+
+std::vector<const void*> PageNews::legionsOf(const World& world) {
+    std::vector<const void*> legions;
+    for (const auto& l : world.romans.legions) legions.push_back(l.get());
+    return legions;
+}
+
+PageNews::Kept PageNews::keep() const { return {*news_, legionsOf(world_)}; }
+
+void PageNews::putBack(const Kept& kept) {
+    news_.emplace(kept.news);
+    news_->followRebuiltGame(kept.legions);
+}
