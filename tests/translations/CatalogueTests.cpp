@@ -2,6 +2,7 @@
 // finished, each translation keeping its source's places, plural forms and
 // keyboard letter, and every letter of them in the bundled fonts.
 #include <QFile>
+#include <QLocale>
 #include <QGuiApplication>
 #include <QRawFont>
 #include <QRegularExpression>
@@ -10,6 +11,9 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <vector>
+
+#include "cli/BuiltInCatalogues.h"
+#include "client/Catalogue.h"
 
 namespace {
 
@@ -131,3 +135,31 @@ TEST(Catalogues, TheBundledFontsDrawEveryLetterOfEveryLanguage) {
 }
 
 }  // namespace
+
+// The page and the terminal read the same catalogues in their plain form: each
+// entry as the window finds it, and numbers and plurals as Qt writes them.
+TEST(Catalogues, ThePlainFormTheTerminalAndThePageReadHoldsEveryEntryAsTheWindowHasIt) {
+    for (const auto& [lang, numerusForms] : Languages) {
+        std::string problem;
+        const Catalogue plain = Catalogue::read(builtInCatalogue(lang.toStdString()), problem);
+        ASSERT_EQ(problem, "") << lang.toStdString();
+        ASSERT_EQ(plain.language(), lang.toStdString());
+        for (const Entry& e : readCatalogue(catalogue(lang))) {
+            const std::string context = e.context.toStdString(), source = e.source.toStdString();
+            if (!e.numerus) {
+                EXPECT_EQ(plain.text(context, source), e.forms.front().toStdString()) << source;
+                continue;
+            }
+            // Qt's rules: French takes the singular for none and one, the others for one alone.
+            const int zeroForm = lang == QLatin1String("fr") ? 0 : 1;
+            EXPECT_EQ(plain.counted(context, source, 0), QString(e.forms[zeroForm]).replace("%n", "0").toStdString());
+            EXPECT_EQ(plain.counted(context, source, 1), QString(e.forms[0]).replace("%n", "1").toStdString());
+            EXPECT_EQ(plain.counted(context, source, 12), QString(e.forms[1]).replace("%n", "12").toStdString());
+        }
+        const QLocale locale(lang);
+        for (long long n : {0LL, 7LL, 999LL, 1000LL, 9999LL, 10200LL, 123456LL, 1234567LL, -1500LL, -12345678LL})
+            EXPECT_EQ(plain.number(n), locale.toString(n).toStdString()) << lang.toStdString() << " " << n;
+    }
+    EXPECT_EQ(Catalogue().text("Names", "Italia"), "Italia");
+    EXPECT_EQ(Catalogue().number(10200), "10200");
+}
