@@ -131,7 +131,3 @@ std::string withoutKeySequences(const std::string& line) {
     }
     return out;
 }
-
-std::string counted(long long n, const std::string& one, const std::string& many) {
-    return std::to_string(n) + ' ' + (n == 1 ? one : many);
-}

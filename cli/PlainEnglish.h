@@ -25,6 +25,3 @@ std::string sentence(const std::string& text);
 // A typed line without the sequences a terminal sends for keys such as the
 // arrows, Home or End, which a line of orders never means.
 std::string withoutKeySequences(const std::string& line);
-
-// "1 invasion", "3 invasions".
-std::string counted(long long n, const std::string& one, const std::string& many);

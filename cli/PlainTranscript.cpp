@@ -1,12 +1,13 @@
 #include <filesystem>
 #include <ostream>
 
+#include "client/Catalogue.h"
 #include "client/LessonTexts.h"
 #include "client/OrderOutcome.h"
 #include "cli/PlainEnglish.h"
+#include "cli/TerminalWords.h"
 #include "cli/Transcript.h"
 #include "engine/Game.h"
-#include "english/CorrectedEnglish.h"
 #include "model/PrintableText.h"
 
 void PlainTranscript::paragraphs(const std::string& rulesText) {
@@ -21,62 +22,102 @@ bool PlainTranscript::question(const std::string& text, const std::string& yesLa
                                const std::function<bool()>& answer) {
     out << '\n' << plainParagraphs(text, width_);
     if (yesLabel.empty())
-        out << "Answer y (yes) or n (no): ";
+        out << words_(QT_TRANSLATE_NOOP("Terminal", "Answer y (yes) or n (no): "));
     else
-        out << "Answer y for " << yesLabel << " or n for " << noLabel << ": ";
+        out << words_(QT_TRANSLATE_NOOP("Terminal", "Answer y for %1 or n for %2: "), {yesLabel, noLabel});
     out.flush();
     const bool yes = answer();
-    out << (yes ? (yesLabel.empty() ? "Yes." : yesLabel + ".") : (noLabel.empty() ? "No." : noLabel + ".")) << "\n\n";
+    const std::string& label = yes ? yesLabel : noLabel;
+    out << (label.empty() ? (yes ? words_(QT_TRANSLATE_NOOP("Terminal", "Yes.")) : words_(QT_TRANSLATE_NOOP("Terminal", "No.")))
+                          : label + ".")
+        << "\n\n";
     return yes;
 }
 
 void PlainTranscript::report(const std::string& message) { paragraphs(message); }
 
 void PlainTranscript::move(const Province& from, const Province& to) {
-    line("Battle: troops from " + from.name() + " attack " + to.name() + ".");
+    line(words_(QT_TRANSLATE_NOOP("Terminal", "Battle: troops from %1 attack %2."),
+                {words_.name(from.name()), words_.name(to.name())}));
 }
 
 void PlainTranscript::defeat(const std::string& empire, const Province& province) {
-    const std::string who = empire == "Romans" ? "We" : "The " + empire;
-    line(who + " lost a legion in " + province.name() + ".");
+    const std::string where = words_.name(province.name());
+    line(empire == "Romans" ? words_(QT_TRANSLATE_NOOP("Terminal", "We lost a legion in %1."), {where})
+                            : words_(QT_TRANSLATE_NOOP("Terminal", "The %1 lost a legion in %2."),
+                                     {words_.name(empire), where}));
 }
 
-void PlainTranscript::news(const std::string& text) { line("News: " + sentence(correctedEnglish(text))); }
+void PlainTranscript::news(const std::string& text) {
+    line(words_(QT_TRANSLATE_NOOP("Terminal", "News: %1"), {sentence(words_.news(text))}));
+}
 
 void PlainTranscript::lesson(int year) {
-    if (const LessonText* t = lessonTextOfYear(year)) {
+    if (const LessonText* t = lessonTextOfYear(year, words_.catalogue().language())) {
         out << '\n';
-        line("History lesson: " + std::string(t->title) + " (" + t->dates + ")");
+        line(words_(QT_TRANSLATE_NOOP("Terminal", "History lesson: %1 (%2)"), {t->title, t->dates}));
         out << '\n' << wrapped(t->text, width_) << '\n';
     }
 }
 
 void PlainTranscript::results(int invasions, int plagues, int rebellions) {
     out << '\n';
-    line("You survived " + counted(invasions, "invasion", "invasions") + ", " + counted(plagues, "plague", "plagues") +
-         " and " + counted(rebellions, "rebellion", "rebellions") + ". Well done, Princeps.");
+    line(words_(QT_TRANSLATE_NOOP("Terminal", "You survived %1, %2 and %3. Well done, Princeps."),
+                {words_.counted(QT_TRANSLATE_N_NOOP("Terminal", "%n invasion(s)"), invasions),
+                 words_.counted(QT_TRANSLATE_N_NOOP("Terminal", "%n plague(s)"), plagues),
+                 words_.counted(QT_TRANSLATE_N_NOOP("Terminal", "%n rebellion(s)"), rebellions)}));
     out << '\n';
 }
 
-void PlainTranscript::newGame() { out << "A new game begins in 235 AD.\n"; }
+void PlainTranscript::newGame() { out << words_(QT_TRANSLATE_NOOP("Terminal", "A new game begins in 235 AD.")) << '\n'; }
 
-void PlainTranscript::quit() { out << "Vale, Princeps.\n"; }
+void PlainTranscript::quit() { out << words_(QT_TRANSLATE_NOOP("Terminal", "Vale, Princeps.")) << '\n'; }
 
-void PlainTranscript::error(const std::string& text) { line("Error: " + printableText(text)); }
+void PlainTranscript::error(const std::string& text) {
+    line(words_(QT_TRANSLATE_NOOP("Terminal", "Error: %1"), {printableText(text)}));
+}
 
 void PlainTranscript::fileError(const std::string& path, bool saving, const std::string& text) {
     std::error_code unknown;
     const bool missing = !saving && !std::filesystem::exists(path, unknown) && !unknown;
-    line("Error: " + std::string(saving ? "could not save " : "could not load ") + "\"" + printableText(path) +
-         "\": " + (missing ? std::string("there is no such file.") : printableText(text)));
+    const std::string why = missing ? words_(QT_TRANSLATE_NOOP("Terminal", "there is no such file.")) : printableText(text);
+    line(saving ? words_(QT_TRANSLATE_NOOP("Terminal", "Error: could not save \"%1\": %2"), {printableText(path), why})
+                : words_(QT_TRANSLATE_NOOP("Terminal", "Error: could not load \"%1\": %2"), {printableText(path), why}));
 }
 
 namespace {
 
-// A side of a battle as the player reads it: "we", "the Sassanids".
-std::string side(const std::string& empire, bool subject) {
-    if (empire == "Romans") return subject ? "we" : "us";
-    return empire.empty() ? "nobody" : "the " + empire;
+// Who won a battle and what became of the province, in whole sentences a
+// translation can word in its own grammar: %1 the province, then the sides
+// that are not Rome.
+std::string battleLine(const TerminalWords& words, const BattleNews& b) {
+    const bool weAttack = b.attacker == "Romans", weDefend = b.defender == "Romans", nobody = b.defender.empty();
+    const std::string place = words.name(b.place), attacker = words.name(b.attacker), defender = words.name(b.defender);
+    switch (b.outcome) {
+        case BattleNews::Outcome::Taken:
+            if (weAttack)
+                return nobody ? words(QT_TRANSLATE_NOOP("Terminal", "%1: we won and took it."), {place})
+                              : words(QT_TRANSLATE_NOOP("Terminal", "%1: we won and took it from the %2."), {place, defender});
+            if (nobody) return words(QT_TRANSLATE_NOOP("Terminal", "%1: the %2 won and took it."), {place, attacker});
+            return weDefend ? words(QT_TRANSLATE_NOOP("Terminal", "%1: the %2 won and took it from us."), {place, attacker})
+                            : words(QT_TRANSLATE_NOOP("Terminal", "%1: the %2 won and took it from the %3."),
+                                    {place, attacker, defender});
+        case BattleNews::Outcome::Won:
+            if (weAttack)
+                return nobody ? words(QT_TRANSLATE_NOOP("Terminal", "%1: we won, but nobody still hold it."), {place})
+                              : words(QT_TRANSLATE_NOOP("Terminal", "%1: we won, but the %2 still hold it."), {place, defender});
+            if (nobody) return words(QT_TRANSLATE_NOOP("Terminal", "%1: the %2 won, but nobody still hold it."), {place, attacker});
+            return weDefend ? words(QT_TRANSLATE_NOOP("Terminal", "%1: the %2 won, but we still hold it."), {place, attacker})
+                            : words(QT_TRANSLATE_NOOP("Terminal", "%1: the %2 won, but the %3 still hold it."),
+                                    {place, attacker, defender});
+        case BattleNews::Outcome::Repulsed:
+            if (weDefend) return words(QT_TRANSLATE_NOOP("Terminal", "%1: we won and threw back the %2."), {place, attacker});
+            if (nobody) return words(QT_TRANSLATE_NOOP("Terminal", "%1: nobody won and threw back the %2."), {place, attacker});
+            return weAttack ? words(QT_TRANSLATE_NOOP("Terminal", "%1: the %2 won and threw back us."), {place, defender})
+                            : words(QT_TRANSLATE_NOOP("Terminal", "%1: the %2 won and threw back the %3."),
+                                    {place, defender, attacker});
+    }
+    return place;
 }
 
 }  // namespace
@@ -93,30 +134,15 @@ void PlainTranscript::briefing(const std::string& title, const std::string& text
 void PlainTranscript::battles(const std::vector<BattleNews>& battles) {
     if (battles.empty()) return;
     out << '\n';
-    line("Battles as the year ended:");
-    for (const BattleNews& b : battles) {
-        std::string text;
-        switch (b.outcome) {
-            case BattleNews::Outcome::Taken:
-                text = side(b.attacker, true) + " won and took it" +
-                       (b.defender.empty() ? std::string() : " from " + side(b.defender, false));
-                break;
-            case BattleNews::Outcome::Won:
-                text = side(b.attacker, true) + " won, but " + side(b.defender, true) + " still hold it";
-                break;
-            case BattleNews::Outcome::Repulsed:
-                text = side(b.defender, true) + " won and threw back " + side(b.attacker, false);
-                break;
-        }
-        out << wrapped(b.place + ": " + text + ".", width_, 2);
-    }
+    line(words_(QT_TRANSLATE_NOOP("Terminal", "Battles as the year ended:")));
+    for (const BattleNews& b : battles) out << wrapped(battleLine(words_, b), width_, 2);
     out << '\n';
 }
 
 // An order's outcome in the words the window and the page use; what the
 // advisor has just said is not said again.
 void PlainTranscript::outcome(const OrderOutcome& outcome) {
-    if (!toldByAdvisor(outcome.id)) line(englishOutcome(outcome));
+    if (!toldByAdvisor(outcome.id)) line(words_.catalogue().screenText(noticeLine(outcome, 0)));
 }
 
 void PlainTranscript::droppedAt(const DropResult& result, const Province& from, int, int) {
@@ -127,11 +153,11 @@ void PlainTranscript::ordered(OrderResult result, const Province& from, const Pr
     outcome(orderOutcome(result, from, to));
 }
 
-void PlainTranscript::saved() { out << "Game saved.\n"; }
+void PlainTranscript::saved() { out << words_(QT_TRANSLATE_NOOP("Terminal", "Game saved.")) << '\n'; }
 
 void PlainTranscript::undo(bool, const std::string& text) { line(text); }
 
 void PlainTranscript::prompt(const Game& game) {
-    out << game.year() << " AD > ";
+    out << words_(QT_TRANSLATE_NOOP("Terminal", "%1 AD > "), {std::to_string(game.year())});
     out.flush();
 }

@@ -4,7 +4,9 @@
 #include <cctype>
 #include <vector>
 
+#include "cli/TerminalWords.h"
 #include "engine/Game.h"
+#include "model/PrintableText.h"
 
 namespace {
 
@@ -31,10 +33,12 @@ std::size_t editDistance(const std::string& a, const std::string& b) {
 }
 
 // "A", "A or B", "A, B or C".
-std::string alternatives(const std::vector<Province*>& provinces) {
-    std::string out;
-    for (std::size_t i = 0; i < provinces.size(); ++i)
-        out += (i == 0 ? "" : i + 1 == provinces.size() ? " or " : ", ") + provinces[i]->name();
+std::string alternatives(const TerminalWords& words, const std::vector<Province*>& provinces) {
+    std::string out = words.name(provinces.front()->name());
+    for (std::size_t i = 1; i < provinces.size(); ++i) {
+        const std::string name = words.name(provinces[i]->name());
+        out = i + 1 == provinces.size() ? words(QT_TRANSLATE_NOOP("Terminal", "%1 or %2"), {out, name}) : out + ", " + name;
+    }
     return out;
 }
 
@@ -62,7 +66,7 @@ std::vector<Province*> nearest(const Game& game, const std::string& typed) {
 
 }  // namespace
 
-Province* provinceFromToken(const Game& game, const std::string& token, std::string& why) {
+Province* provinceFromToken(const TerminalWords& words, const Game& game, const std::string& token, std::string& why) {
     std::string name = token;
     for (char& c : name) {
         if (c == '_') c = ' ';
@@ -70,18 +74,25 @@ Province* provinceFromToken(const Game& game, const std::string& token, std::str
     if (Province* exact = game.provinceNamed(name)) return exact;
     const std::string typed = folded(token);
     std::vector<Province*> starting;
+    // The game's own name, or the name the player reads in the terminal's language.
     for (Province* p : game.provinceTable) {
-        const std::string candidate = folded(p->name());
-        if (candidate == typed) return p;
-        if (!typed.empty() && candidate.compare(0, typed.size(), typed) == 0) starting.push_back(p);
+        for (const std::string& spelt : {p->name(), words.name(p->name())}) {
+            const std::string candidate = folded(spelt);
+            if (candidate == typed) return p;
+            if (!typed.empty() && candidate.compare(0, typed.size(), typed) == 0) {
+                starting.push_back(p);
+                break;
+            }
+        }
     }
     if (starting.size() == 1) return starting.front();
     if (!starting.empty()) {
-        why = token + " could be " + alternatives(starting);
+        why = words(QT_TRANSLATE_NOOP("Terminal", "%1 could be %2"), {printableText(token), alternatives(words, starting)});
         return nullptr;
     }
-    why = "no province called " + token;
     const std::vector<Province*> near = nearest(game, typed);
-    if (!near.empty()) why += "; did you mean " + alternatives(near) + "?";
+    why = near.empty() ? words(QT_TRANSLATE_NOOP("Terminal", "no province called %1"), {printableText(token)})
+                       : words(QT_TRANSLATE_NOOP("Terminal", "no province called %1; did you mean %2?"),
+                               {printableText(token), alternatives(words, near)});
     return nullptr;
 }

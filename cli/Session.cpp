@@ -10,14 +10,16 @@
 #include "cli/ProvinceNames.h"
 #include "client/StateLine.h"
 #include "client/PlaySession.h"
+#include "client/OrderOutcome.h"
 #include "client/UndoText.h"
 #include "engine/Game.h"
 #include "model/PrintableText.h"
 
 Session::Session(PlaySession& play, std::istream& in, std::ostream& out, Options options)
-    : play_(play), game_(play.game()), in_(in), out_(out), options_(std::move(options)) {
+    : play_(play), game_(play.game()), in_(in), out_(out), options_(std::move(options)),
+      words_(options_.plain ? options_.language : "en") {
     if (options_.plain) {
-        transcript_ = std::make_unique<PlainTranscript>(out_, options_.width);
+        transcript_ = std::make_unique<PlainTranscript>(out_, options_.width, words_);
         yearEnd_ = std::make_unique<YearNews>(game_);
     } else {
         transcript_ = std::make_unique<ProtocolTranscript>(out_);
@@ -30,9 +32,10 @@ void Session::run() {
     play_.setPresenter(this);
     play_.start();
     if (options_.plain) {
-        if (const LessonText* intro = lessonTextOfYear(235))
+        if (const LessonText* intro = lessonTextOfYear(235, words_.catalogue().language()))
             out_ << '\n' << plainParagraphs(intro->text, options_.width) << '\n';
-        out_ << wrapped("Ave, Princeps! It is 235 AD. Type help for the list of orders.", options_.width);
+        out_ << wrapped(words_(QT_TRANSLATE_NOOP("Terminal", "Ave, Princeps! It is 235 AD. Type help for the list of orders.")),
+                        options_.width);
     }
 
     std::string line;
@@ -48,8 +51,8 @@ void Session::run() {
 
 Province* Session::province(const std::string& token) {
     std::string why;
-    Province* p = provinceFromToken(game_, token, why);
-    if (p == nullptr) (options_.plain ? out_ : std::cerr) << wrapped(printableText(why), options_.width);
+    Province* p = provinceFromToken(words_, game_, token, why);
+    if (p == nullptr) (options_.plain ? out_ : std::cerr) << wrapped(why, options_.width);
     return p;
 }
 
@@ -63,14 +66,14 @@ bool restOfLine(std::istream& words, std::string& rest) {
 }
 
 // What a line that is no order lacks, where it begins like one.
-std::string unknownOrder(const std::string& order, const std::string& line) {
+std::string unknownOrder(const TerminalWords& words, const std::string& order, const std::string& line) {
     static constexpr const char* Forms[][2] = {
         {"drop", "drop FROM TO"},     {"dropat", "dropat FROM X Y"}, {"scenario", "scenario 260, 308, 410 or 455"},
         {"skill", "skill 0, 1 or 2"}, {"save", "save FILE"},         {"load", "load FILE"},
     };
     for (const auto& form : Forms)
-        if (order == form[0]) return "Incomplete order: type " + std::string(form[1]) + ".";
-    return "Unknown order: " + printableText(line) + " (type help for the list)";
+        if (order == form[0]) return words(QT_TRANSLATE_NOOP("Terminal", "Incomplete order: type %1."), {form[1]});
+    return words(QT_TRANSLATE_NOOP("Terminal", "Unknown order: %1 (type help for the list)"), {printableText(line)});
 }
 
 }  // namespace
@@ -97,14 +100,17 @@ bool Session::handle(const std::string& typed) {
         const int year = std::atoi(a.c_str());
         if (!play_.give(order::Scenario{year}).accepted) {
             (options_.plain ? out_ : std::cerr)
-                << wrapped("There is no scenario " + printableText(a) + ": try 260, 308, 410 or 455.", options_.width);
+                << wrapped(words_(QT_TRANSLATE_NOOP("Terminal", "There is no scenario %1: try 260, 308, 410 or 455."),
+                                  {printableText(a)}),
+                           options_.width);
             return true;
         }
         if (Game::firstTurnEndsAtOnce(year)) endTurn();
     } else if (order == "skill" && words >> a) {
         if (a != "0" && a != "1" && a != "2") {
             (options_.plain ? out_ : std::cerr) << wrapped(
-                "There is no skill level " + printableText(a) + ": type skill 0 (easy), 1 (normal) or 2 (hard).",
+                words_(QT_TRANSLATE_NOOP("Terminal", "There is no skill level %1: type skill 0 (easy), 1 (normal) or 2 (hard)."),
+                       {printableText(a)}),
                 options_.width);
             return true;
         }
@@ -126,16 +132,16 @@ bool Session::handle(const std::string& typed) {
     } else if (order == "dump") {
         out_ << stateLine(game) << '\n';
     } else if (order == "help" || order == "?") {
-        out_ << helpText(options_.width);
+        out_ << helpText(words_, options_.width);
     } else if (order == "map" || order == "provinces") {
-        out_ << mapListing(game, options_.width);
+        out_ << mapListing(words_, game, options_.width);
     } else if (order == "status") {
-        out_ << statusReport(game, options_.width);
+        out_ << statusReport(words_, game, options_.width);
     } else if (order == "quit" || order == "exit") {
         transcript_->quit();
         return false;
     } else {
-        (options_.plain ? out_ : std::cerr) << wrapped(unknownOrder(order, line), options_.width);
+        (options_.plain ? out_ : std::cerr) << wrapped(unknownOrder(words_, order, line), options_.width);
     }
     return !quitting_;
 }
@@ -164,12 +170,12 @@ void Session::dropAt(const std::string& from, int x, int y) {
 void Session::undo() {
     const Order* last = play_.undoable();
     if (last == nullptr) {
-        transcript_->undo(false, englishOutcome(undoBlockedText(play_.undoBlock())));
+        transcript_->undo(false, words_.catalogue().screenText(noticeLine(undoBlockedText(play_.undoBlock()), 0)));
         return;
     }
     const Order taken = *last;
     play_.undo();
-    transcript_->undo(true, englishOutcome(undoneText(taken, game_)));
+    transcript_->undo(true, words_.catalogue().screenText(noticeLine(undoneText(taken, game_), 0)));
 }
 
 void Session::endTurn() {
@@ -201,12 +207,23 @@ bool Session::takeAnswer() {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line == "y" || line == "yes" || line == "Y") return true;
         if (line == "n" || line == "no" || line == "N") return false;
-        if (options_.plain) out_ << "Please answer y or n: " << std::flush;
+        if (options_.plain) out_ << words_(QT_TRANSLATE_NOOP("Terminal", "Please answer y or n: ")) << std::flush;
     }
     return false;
 }
 
 void Session::tell(const std::string& text) { transcript_->tell(text); }
+
+// The rules' messages in the plain terminal's language; the protocol's in English.
+void Session::tell(const Message& message) { tell(words_.message(message)); }
+
+bool Session::ask(const Message& message) { return ask(words_.message(message)); }
+
+bool Session::askWithLabels(const Message& text, const Message& yesLabel, const Message& noLabel) {
+    return askWithLabels(words_.message(text), words_.message(yesLabel), words_.message(noLabel));
+}
+
+void Session::report(const Message& message) { report(words_.message(message)); }
 
 bool Session::askWithLabels(const std::string& text, const std::string& yesLabel, const std::string& noLabel) {
     return transcript_->question(text, yesLabel, noLabel, [this] { return takeAnswer(); });

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "cli/TerminalWords.h"
 #include "cli/Transcript.h"
 #include "rules/Presenter.h"
 #include "rules/YearNews.h"
@@ -20,6 +21,7 @@ public:
         std::optional<std::string> answers;  // scripted answers, cycled
         bool plain = false;                  // paragraphs for a person instead of protocol lines
         int width = 80;                      // the plain paragraphs' columns
+        std::string language = "en";         // what the plain paragraphs speak; the protocol is English
     };
 
     Session(PlaySession& play, std::istream& in, std::ostream& out, Options options);
@@ -36,6 +38,11 @@ public:
     void tell(const std::string& text) override;
     bool askWithLabels(const std::string& text, const std::string& yesLabel, const std::string& noLabel) override;
     void report(const std::string& text) override;
+    void tell(const Message& message) override;
+    bool ask(const Message& message) override;
+    bool askWithLabels(const Message& text, const Message& yesLabel, const Message& noLabel) override;
+    void report(const Message& message) override;
+    using Presenter::ask;
     void sound(SoundKind kind) override;
     void move(Province& from, Province& to) override;
     void defeat(Power loser, Province& province) override;
@@ -59,6 +66,7 @@ private:
     std::istream& in_;
     std::ostream& out_;
     Options options_;
+    TerminalWords words_;
     std::unique_ptr<Transcript> transcript_;
     // A person is told who won each battle of the year's end (plain mode only).
     std::unique_ptr<YearNews> yearEnd_;

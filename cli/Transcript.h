@@ -9,6 +9,7 @@
 #include "rules/YearNews.h"
 
 class Game;
+class TerminalWords;
 class Province;
 struct OrderOutcome;
 
@@ -88,8 +89,9 @@ private:
 
 class PlainTranscript : public Transcript {
 public:
-    // Paragraphs are wrapped at `width` columns.
-    PlainTranscript(std::ostream& out, int width) : Transcript(out), width_(width) {}
+    // Paragraphs are wrapped at `width` columns, in the language of `words`.
+    PlainTranscript(std::ostream& out, int width, const TerminalWords& words)
+        : Transcript(out), width_(width), words_(words) {}
     void tell(const std::string& text) override;
     bool question(const std::string& text, const std::string& yesLabel, const std::string& noLabel,
                   const std::function<bool()>& answer) override;
@@ -120,4 +122,5 @@ private:
     void outcome(const OrderOutcome& outcome);
 
     int width_;
+    const TerminalWords& words_;
 };

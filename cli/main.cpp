@@ -9,16 +9,32 @@
 #include "client/Json.h"
 #include "cli/PlainEnglish.h"
 #include "cli/Session.h"
+#include "cli/TerminalWords.h"
 #include "client/PlaySession.h"
 #include "model/InternalError.h"
 
 namespace {
 
-int usage() {
-    std::cerr << "usage: aurovane-cli [--seed N] [--skill 0|1|2] [--answers STRING] [--plain|--protocol]\n"
-                 "  --plain     paragraphs and prompts for a person (the default at a terminal)\n"
-                 "  --protocol  one line per event, for scripts (the default otherwise)\n";
+int usage(const TerminalWords& words) {
+    std::cerr << "usage: aurovane-cli [--seed N] [--skill 0|1|2] [--answers STRING] [--plain|--protocol]"
+                 " [--lang de|fr|it|es|en]\n"
+              << "  --plain     "
+              << words(QT_TRANSLATE_NOOP("Terminal", "paragraphs and prompts for a person (the default at a terminal)"))
+              << "\n  --protocol  "
+              << words(QT_TRANSLATE_NOOP("Terminal", "one line per event, for scripts (the default otherwise)"))
+              << "\n  --lang      "
+              << words(QT_TRANSLATE_NOOP("Terminal",
+                                         "the language of --plain (the default: LC_ALL, LC_MESSAGES or LANG); "
+                                         "--protocol is always English"))
+              << '\n';
     return 2;
+}
+
+// The --lang option's value among the arguments; the environment's language without one.
+std::string chosenLanguage(int argc, char** argv) {
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::string(argv[i]) == "--lang") return argv[i + 1];
+    return environmentLanguage();
 }
 
 // Wall clock mixed with the system's entropy: two games started in the same
@@ -37,13 +53,16 @@ int main(int argc, char** argv) {
     Session::Options options;
     options.plain = ::isatty(STDIN_FILENO) != 0;
     options.width = terminalWidth();
+    options.language = chosenLanguage(argc, argv);
+    const TerminalWords words(terminalSpeaks(options.language) ? options.language : environmentLanguage());
+    if (!terminalSpeaks(options.language)) return usage(words);
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--plain" || arg == "--protocol") {
             options.plain = arg == "--plain";
             continue;
         }
-        if (arg == "--help" || i + 1 >= argc) return usage();
+        if (arg == "--help" || i + 1 >= argc) return usage(words);
         const std::string value = argv[++i];
         try {
             if (arg == "--seed")
@@ -52,10 +71,10 @@ int main(int argc, char** argv) {
                 skill = value[0] - '0';
             else if (arg == "--answers")
                 options.answers = value;
-            else
-                return usage();
+            else if (arg != "--lang")
+                return usage(words);
         } catch (const std::exception&) {
-            return usage();
+            return usage(words);
         }
     }
     try {

@@ -79,7 +79,7 @@ Catalogue Catalogue::read(std::string_view text, std::string& problem) {
     if (!validUtf8(text)) return refuse(1, "it is not UTF-8 text");
     std::vector<std::string_view> lines = split(text, '\n');
     if (!lines.empty() && lines.back().empty()) lines.pop_back();
-    if (lines.size() < 4 || lines[0] != "aurovane-catalogue 1") return refuse(1, "it is no Aurovane catalogue");
+    if (lines.size() < 5 || lines[0] != "aurovane-catalogue 1") return refuse(1, "it is no Aurovane catalogue");
     Catalogue c;
     if (lines[1].substr(0, 9) != "language " || lines[1].size() < 10) return refuse(2, "no language");
     c.language_ = std::string(lines[1].substr(9));
@@ -90,8 +90,10 @@ Catalogue Catalogue::read(std::string_view text, std::string& problem) {
         (numbers[2] != "1" && numbers[2] != "2" && numbers[2] != "3"))
         return refuse(4, "no number format");
     c.leastGroup_ = numbers[2][0] - '0';
+    if (lines[4].substr(0, 5) != "list " || !unescape(lines[4].substr(5), c.lastOfList_))
+        return refuse(5, "no list separator");
     std::string context, source;
-    for (std::size_t i = 4; i < lines.size(); ++i) {
+    for (std::size_t i = 5; i < lines.size(); ++i) {
         const std::vector<std::string_view> fields = split(lines[i], '\t');
         const bool numerus = fields[0] == "n";
         if ((fields[0] != "m" && !numerus) || fields.size() < 4 || (!numerus && fields.size() != 4) ||
@@ -150,6 +152,28 @@ std::string Catalogue::word(const std::string& w) const {
     const std::string name = text("Names", w);
     return name != w ? name : correctedEnglish(w);
 }
+
+std::string Catalogue::screenText(const char* form, const std::vector<ScreenTextArg>& args) const {
+    std::vector<std::string> words;
+    for (const ScreenTextArg& arg : args) {
+        if (speaksEnglish()) {
+            words.push_back(shownWord(arg));
+            continue;
+        }
+        // A list of names name by name, joined as QLocale joins a list.
+        const std::vector<std::string_view> names = split(arg.text, ',');
+        std::string list;
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            std::string_view name = names[i];
+            if (i > 0 && name.substr(0, 1) == " ") name.remove_prefix(1);
+            list += (i == 0 ? "" : i + 1 == names.size() ? lastOfList_ : ", ") + word(std::string(name));
+        }
+        words.push_back(list);
+    }
+    return fillForm(text("ScreenText", form), words);
+}
+
+std::string Catalogue::screenText(const ScreenTextLine& line) const { return screenText(line.form, line.args); }
 
 std::string Catalogue::message(const Message& m) const {
     const char* english = englishSource(m.id);

@@ -5,6 +5,8 @@
 #include <vector>
 
 struct Message;
+struct ScreenTextArg;
+struct ScreenTextLine;
 
 // One language's translations as the page and the terminal read them: the
 // window's catalogue (translations/aurovane_<lang>.ts) in the plain form
@@ -37,6 +39,10 @@ public:
     // A word put into a translated text: a number the language's way, a name
     // of the game from the "Names" context, else the name in corrected English.
     std::string word(const std::string& word) const;
+    // A form of the screen ("ScreenText") with its words, as the window
+    // shows it; in English the words as englishText puts them.
+    std::string screenText(const char* form, const std::vector<ScreenTextArg>& args) const;
+    std::string screenText(const ScreenTextLine& line) const;
     // A message of the rules, translated with its words in this language; an
     // untranslated message is its English text, as the rules write it.
     std::string message(const Message& message) const;
@@ -46,5 +52,6 @@ private:
     bool zeroIsSingular_ = false;
     std::string separator_;
     int leastGroup_ = 1;
+    std::string lastOfList_ = " and ";
     std::unordered_map<std::string, std::vector<std::string>> entries_;
 };

@@ -1528,6 +1528,359 @@ Viel Glück, Princeps!</translation>
     </message>
 </context>
 <context>
+    <name>Terminal</name>
+    <message numerus="yes">
+        <source>%n Roman legion(s)</source>
+        <translation>
+            <numerusform>%n römische Legion</numerusform>
+            <numerusform>%n römische Legionen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Germanic legion(s)</source>
+        <translation>
+            <numerusform>%n germanische Legion</numerusform>
+            <numerusform>%n germanische Legionen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Sassanid legion(s)</source>
+        <translation>
+            <numerusform>%n sassanidische Legion</numerusform>
+            <numerusform>%n sassanidische Legionen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rebel legion(s)</source>
+        <translation>
+            <numerusform>%n aufständische Legion</numerusform>
+            <numerusform>%n aufständische Legionen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>move or attack with one legion from FROM into TO, or send it marching</source>
+        <translation>mit einer Legion von FROM nach TO ziehen oder angreifen oder sie auf den Marsch schicken</translation>
+    </message>
+    <message>
+        <source>take back the last order of this year, when it fought no battle</source>
+        <translation>den letzten Befehl dieses Jahres zurücknehmen, wenn er keine Schlacht geschlagen hat</translation>
+    </message>
+    <message>
+        <source>end the turn (also: e)</source>
+        <translation>die Runde beenden (auch: e)</translation>
+    </message>
+    <message>
+        <source>every province: its holder, legions and neighbours (also: provinces)</source>
+        <translation>alle Provinzen: wer sie hält, ihre Legionen und Nachbarn (auch: provinces)</translation>
+    </message>
+    <message>
+        <source>the year, the treasury and the latest news</source>
+        <translation>das Jahr, die Staatskasse und die neuesten Nachrichten</translation>
+    </message>
+    <message>
+        <source>start a new game in 235 AD</source>
+        <translation>ein neues Spiel im Jahr 235 n. Chr. beginnen</translation>
+    </message>
+    <message>
+        <source>start a scenario: 260, 308, 410 or 455</source>
+        <translation>ein Szenario beginnen: 260, 308, 410 oder 455</translation>
+    </message>
+    <message>
+        <source>0 easy, 1 normal, 2 hard</source>
+        <translation>0 leicht, 1 normal, 2 schwer</translation>
+    </message>
+    <message>
+        <source>save the game; load FILE loads one</source>
+        <translation>das Spiel speichern; load FILE lädt eines</translation>
+    </message>
+    <message>
+        <source>the People&apos;s Front of Judea rises in Palestina</source>
+        <translation>die Volksfront von Judäa erhebt sich in Palästina</translation>
+    </message>
+    <message>
+        <source>the whole position as one line of JSON</source>
+        <translation>die ganze Stellung als eine Zeile JSON</translation>
+    </message>
+    <message>
+        <source>this list; quit ends the program</source>
+        <translation>diese Liste; quit beendet das Programm</translation>
+    </message>
+    <message>
+        <source>Orders (province names in any case; a unique beginning is enough; &apos;_&apos; for blanks):</source>
+        <translation>Befehle (Provinznamen in beliebiger Groß- und Kleinschreibung; ein eindeutiger Anfang genügt; &apos;_&apos; statt Leerzeichen):</translation>
+    </message>
+    <message>
+        <source> (%1 ready)</source>
+        <translation> (%1 bereit)</translation>
+    </message>
+    <message>
+        <source>nobody</source>
+        <translation>niemand</translation>
+    </message>
+    <message>
+        <source>no legions</source>
+        <translation>keine Legionen</translation>
+    </message>
+    <message>
+        <source>%1: %2; %3.</source>
+        <translation>%1: %2; %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2; %3; %4</source>
+        <translation>%1: %2; %3; %4</translation>
+    </message>
+    <message>
+        <source>next to %1</source>
+        <translation>grenzt an %1</translation>
+    </message>
+    <message>
+        <source>Year %1 AD. Treasury %2 sesterces; last year&apos;s taxes %3, upkeep %4.</source>
+        <translation>Jahr %1 n. Chr. Staatskasse %2 Sesterzen; Steuern des Vorjahres %3, Unterhalt %4.</translation>
+    </message>
+    <message>
+        <source>The empire holds %1 and %2; it can support %3.</source>
+        <translation>Das Reich umfasst %1 und %2; es kann %3 unterhalten.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n province(s)</source>
+        <translation>
+            <numerusform>%n Provinz</numerusform>
+            <numerusform>%n Provinzen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n legion(s)</source>
+        <translation>
+            <numerusform>%n Legion</numerusform>
+            <numerusform>%n Legionen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Plague! It will last %n more year(s).</source>
+        <translation>
+            <numerusform>Seuche! Sie wütet noch %n Jahr.</numerusform>
+            <numerusform>Seuche! Sie wütet noch %n Jahre.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>News:</source>
+        <translation>Nachrichten:</translation>
+    </message>
+    <message>
+        <source>Answer y (yes) or n (no): </source>
+        <translation>Antworte y (ja) oder n (nein): </translation>
+    </message>
+    <message>
+        <source>Answer y for %1 or n for %2: </source>
+        <translation>Antworte y für „%1“ oder n für „%2“: </translation>
+    </message>
+    <message>
+        <source>Yes.</source>
+        <translation>Ja.</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nein.</translation>
+    </message>
+    <message>
+        <source>Battle: troops from %1 attack %2.</source>
+        <translation>Schlacht: Truppen aus %1 greifen %2 an.</translation>
+    </message>
+    <message>
+        <source>We lost a legion in %1.</source>
+        <translation>Wir haben in %1 eine Legion verloren.</translation>
+    </message>
+    <message>
+        <source>The %1 lost a legion in %2.</source>
+        <translation>%2: %1 verlieren eine Legion.</translation>
+    </message>
+    <message>
+        <source>News: %1</source>
+        <translation>Nachricht: %1</translation>
+    </message>
+    <message>
+        <source>History lesson: %1 (%2)</source>
+        <translation>Geschichtsstunde: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>You survived %1, %2 and %3. Well done, Princeps.</source>
+        <translation>Du hast %1, %2 und %3 überstanden. Gut gemacht, Princeps.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n invasion(s)</source>
+        <translation>
+            <numerusform>%n Invasion</numerusform>
+            <numerusform>%n Invasionen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n plague(s)</source>
+        <translation>
+            <numerusform>%n Seuche</numerusform>
+            <numerusform>%n Seuchen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rebellion(s)</source>
+        <translation>
+            <numerusform>%n Aufstand</numerusform>
+            <numerusform>%n Aufstände</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A new game begins in 235 AD.</source>
+        <translation>Ein neues Spiel beginnt im Jahr 235 n. Chr.</translation>
+    </message>
+    <message>
+        <source>Vale, Princeps.</source>
+        <translation>Vale, Princeps.</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Fehler: %1</translation>
+    </message>
+    <message>
+        <source>there is no such file.</source>
+        <translation>diese Datei gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>Error: could not save &quot;%1&quot;: %2</source>
+        <translation>Fehler: „%1“ konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Error: could not load &quot;%1&quot;: %2</source>
+        <translation>Fehler: „%1“ konnte nicht geladen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1: we won and took it.</source>
+        <translation>%1: Wir siegten und nahmen die Provinz ein.</translation>
+    </message>
+    <message>
+        <source>%1: we won and took it from the %2.</source>
+        <translation>%1: Wir siegten und nahmen die Provinz ein (bisher: %2).</translation>
+    </message>
+    <message>
+        <source>%1: the %2 won and took it.</source>
+        <translation>%1: %2 siegten und nahmen die Provinz ein.</translation>
+    </message>
+    <message>
+        <source>%1: the %2 won and took it from us.</source>
+        <translation>%1: %2 siegten und entrissen uns die Provinz.</translation>
+    </message>
+    <message>
+        <source>%1: the %2 won and took it from the %3.</source>
+        <translation>%1: %2 siegten und nahmen die Provinz ein (bisher: %3).</translation>
+    </message>
+    <message>
+        <source>%1: we won, but nobody still hold it.</source>
+        <translation>%1: Wir siegten, doch die Provinz bleibt herrenlos.</translation>
+    </message>
+    <message>
+        <source>%1: we won, but the %2 still hold it.</source>
+        <translation>%1: Wir siegten, doch %2 halten die Provinz noch.</translation>
+    </message>
+    <message>
+        <source>%1: the %2 won, but nobody still hold it.</source>
+        <translation>%1: %2 siegten, doch die Provinz bleibt herrenlos.</translation>
+    </message>
+    <message>
+        <source>%1: the %2 won, but we still hold it.</source>
+        <translation>%1: %2 siegten, doch wir halten die Provinz noch.</translation>
+    </message>
+    <message>
+        <source>%1: the %2 won, but the %3 still hold it.</source>
+        <translation>%1: %2 siegten, doch %3 halten die Provinz noch.</translation>
+    </message>
+    <message>
+        <source>%1: we won and threw back the %2.</source>
+        <translation>%1: Wir siegten und schlugen den Angriff zurück (%2).</translation>
+    </message>
+    <message>
+        <source>%1: nobody won and threw back the %2.</source>
+        <translation>%1: Der Angriff wurde zurückgeschlagen (%2).</translation>
+    </message>
+    <message>
+        <source>%1: the %2 won and threw back us.</source>
+        <translation>%1: %2 siegten und schlugen uns zurück.</translation>
+    </message>
+    <message>
+        <source>%1: the %2 won and threw back the %3.</source>
+        <translation>%1: %2 siegten und schlugen den Angriff zurück (%3).</translation>
+    </message>
+    <message>
+        <source>Battles as the year ended:</source>
+        <translation>Schlachten zum Jahresende:</translation>
+    </message>
+    <message>
+        <source>Game saved.</source>
+        <translation>Spiel gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1 AD &gt; </source>
+        <translation>%1 n. Chr. &gt; </translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 oder %2</translation>
+    </message>
+    <message>
+        <source>%1 could be %2</source>
+        <translation>%1 kann %2 sein</translation>
+    </message>
+    <message>
+        <source>no province called %1</source>
+        <translation>keine Provinz namens %1</translation>
+    </message>
+    <message>
+        <source>no province called %1; did you mean %2?</source>
+        <translation>keine Provinz namens %1; meintest du %2?</translation>
+    </message>
+    <message>
+        <source>Ave, Princeps! It is 235 AD. Type help for the list of orders.</source>
+        <translation>Ave, Princeps! Wir schreiben das Jahr 235 n. Chr. Gib help ein, um die Befehle zu sehen.</translation>
+    </message>
+    <message>
+        <source>Incomplete order: type %1.</source>
+        <translation>Unvollständiger Befehl: gib %1 ein.</translation>
+    </message>
+    <message>
+        <source>Unknown order: %1 (type help for the list)</source>
+        <translation>Unbekannter Befehl: %1 (help zeigt die Liste)</translation>
+    </message>
+    <message>
+        <source>There is no scenario %1: try 260, 308, 410 or 455.</source>
+        <translation>Es gibt kein Szenario %1: versuche 260, 308, 410 oder 455.</translation>
+    </message>
+    <message>
+        <source>There is no skill level %1: type skill 0 (easy), 1 (normal) or 2 (hard).</source>
+        <translation>Es gibt keine Stufe %1: gib skill 0 (leicht), 1 (normal) oder 2 (schwer) ein.</translation>
+    </message>
+    <message>
+        <source>Please answer y or n: </source>
+        <translation>Bitte antworte mit y oder n: </translation>
+    </message>
+    <message>
+        <source>paragraphs and prompts for a person (the default at a terminal)</source>
+        <translation>Absätze und Eingabeaufforderungen für einen Menschen (Standard an einem Terminal)</translation>
+    </message>
+    <message>
+        <source>one line per event, for scripts (the default otherwise)</source>
+        <translation>eine Zeile je Ereignis, für Skripte (sonst der Standard)</translation>
+    </message>
+    <message>
+        <source>the language of --plain (the default: LC_ALL, LC_MESSAGES or LANG); --protocol is always English</source>
+        <translation>die Sprache von --plain (Standard: LC_ALL, LC_MESSAGES oder LANG); --protocol ist immer Englisch</translation>
+    </message>
+    <message>
+        <source>%1 (friendly)</source>
+        <translation>%1 (freundlich)</translation>
+    </message>
+    <message>
+        <source>%1 (hostile)</source>
+        <translation>%1 (feindlich)</translation>
+    </message>
+</context>
+<context>
     <name>YearSummary</name>
     <message>
         <source>Rome</source>

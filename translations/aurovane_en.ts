@@ -1434,6 +1434,359 @@ Good luck, Princeps!</source>
     </message>
 </context>
 <context>
+    <name>Terminal</name>
+    <message numerus="yes">
+        <source>%n Roman legion(s)</source>
+        <translation>
+            <numerusform>%n Roman legion</numerusform>
+            <numerusform>%n Roman legions</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Germanic legion(s)</source>
+        <translation>
+            <numerusform>%n Germanic legion</numerusform>
+            <numerusform>%n Germanic legions</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Sassanid legion(s)</source>
+        <translation>
+            <numerusform>%n Sassanid legion</numerusform>
+            <numerusform>%n Sassanid legions</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rebel legion(s)</source>
+        <translation>
+            <numerusform>%n rebel legion</numerusform>
+            <numerusform>%n rebel legions</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>move or attack with one legion from FROM into TO, or send it marching</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>take back the last order of this year, when it fought no battle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>end the turn (also: e)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>every province: its holder, legions and neighbours (also: provinces)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the year, the treasury and the latest news</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>start a new game in 235 AD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>start a scenario: 260, 308, 410 or 455</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 easy, 1 normal, 2 hard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>save the game; load FILE loads one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the People&apos;s Front of Judea rises in Palestina</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the whole position as one line of JSON</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this list; quit ends the program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orders (province names in any case; a unique beginning is enough; &apos;_&apos; for blanks):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (%1 ready)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nobody</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no legions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2; %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2; %3; %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>next to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year %1 AD. Treasury %2 sesterces; last year&apos;s taxes %3, upkeep %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The empire holds %1 and %2; it can support %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n province(s)</source>
+        <translation>
+            <numerusform>%n province</numerusform>
+            <numerusform>%n provinces</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n legion(s)</source>
+        <translation>
+            <numerusform>%n legion</numerusform>
+            <numerusform>%n legions</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Plague! It will last %n more year(s).</source>
+        <translation>
+            <numerusform>Plague! It will last %n more year.</numerusform>
+            <numerusform>Plague! It will last %n more years.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>News:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer y (yes) or n (no): </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer y for %1 or n for %2: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Battle: troops from %1 attack %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>We lost a legion in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 lost a legion in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>News: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>History lesson: %1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You survived %1, %2 and %3. Well done, Princeps.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n invasion(s)</source>
+        <translation>
+            <numerusform>%n invasion</numerusform>
+            <numerusform>%n invasions</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n plague(s)</source>
+        <translation>
+            <numerusform>%n plague</numerusform>
+            <numerusform>%n plagues</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rebellion(s)</source>
+        <translation>
+            <numerusform>%n rebellion</numerusform>
+            <numerusform>%n rebellions</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A new game begins in 235 AD.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vale, Princeps.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no such file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: could not save &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: could not load &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: we won and took it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: we won and took it from the %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the %2 won and took it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the %2 won and took it from us.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the %2 won and took it from the %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: we won, but nobody still hold it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: we won, but the %2 still hold it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the %2 won, but nobody still hold it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the %2 won, but we still hold it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the %2 won, but the %3 still hold it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: we won and threw back the %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: nobody won and threw back the %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the %2 won and threw back us.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the %2 won and threw back the %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Battles as the year ended:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 AD &gt; </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could be %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no province called %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no province called %1; did you mean %2?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ave, Princeps! It is 235 AD. Type help for the list of orders.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incomplete order: type %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown order: %1 (type help for the list)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no scenario %1: try 260, 308, 410 or 455.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no skill level %1: type skill 0 (easy), 1 (normal) or 2 (hard).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please answer y or n: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>paragraphs and prompts for a person (the default at a terminal)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one line per event, for scripts (the default otherwise)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the language of --plain (the default: LC_ALL, LC_MESSAGES or LANG); --protocol is always English</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (friendly)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (hostile)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>YearSummary</name>
     <message>
         <source>Rome</source>

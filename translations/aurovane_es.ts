@@ -1528,6 +1528,359 @@ Good luck, Princeps!</source>
     </message>
 </context>
 <context>
+    <name>Terminal</name>
+    <message numerus="yes">
+        <source>%n Roman legion(s)</source>
+        <translation>
+            <numerusform>%n legión romana</numerusform>
+            <numerusform>%n legiones romanas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Germanic legion(s)</source>
+        <translation>
+            <numerusform>%n legión germánica</numerusform>
+            <numerusform>%n legiones germánicas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Sassanid legion(s)</source>
+        <translation>
+            <numerusform>%n legión sasánida</numerusform>
+            <numerusform>%n legiones sasánidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rebel legion(s)</source>
+        <translation>
+            <numerusform>%n legión rebelde</numerusform>
+            <numerusform>%n legiones rebeldes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>move or attack with one legion from FROM into TO, or send it marching</source>
+        <translation>mover o atacar con una legión de FROM a TO, o enviarla en marcha</translation>
+    </message>
+    <message>
+        <source>take back the last order of this year, when it fought no battle</source>
+        <translation>retirar la última orden de este año, si no libró ninguna batalla</translation>
+    </message>
+    <message>
+        <source>end the turn (also: e)</source>
+        <translation>terminar el turno (también: e)</translation>
+    </message>
+    <message>
+        <source>every province: its holder, legions and neighbours (also: provinces)</source>
+        <translation>todas las provincias: quién las tiene, sus legiones y sus vecinas (también: provinces)</translation>
+    </message>
+    <message>
+        <source>the year, the treasury and the latest news</source>
+        <translation>el año, el tesoro y las últimas noticias</translation>
+    </message>
+    <message>
+        <source>start a new game in 235 AD</source>
+        <translation>empezar una nueva partida en el 235 d. C.</translation>
+    </message>
+    <message>
+        <source>start a scenario: 260, 308, 410 or 455</source>
+        <translation>empezar un escenario: 260, 308, 410 o 455</translation>
+    </message>
+    <message>
+        <source>0 easy, 1 normal, 2 hard</source>
+        <translation>0 fácil, 1 normal, 2 difícil</translation>
+    </message>
+    <message>
+        <source>save the game; load FILE loads one</source>
+        <translation>guardar la partida; load FILE carga una</translation>
+    </message>
+    <message>
+        <source>the People&apos;s Front of Judea rises in Palestina</source>
+        <translation>el Frente del Pueblo de Judea se alza en Palestina</translation>
+    </message>
+    <message>
+        <source>the whole position as one line of JSON</source>
+        <translation>toda la posición en una línea de JSON</translation>
+    </message>
+    <message>
+        <source>this list; quit ends the program</source>
+        <translation>esta lista; quit cierra el programa</translation>
+    </message>
+    <message>
+        <source>Orders (province names in any case; a unique beginning is enough; &apos;_&apos; for blanks):</source>
+        <translation>Órdenes (nombres de provincia en mayúsculas o minúsculas; basta un comienzo inequívoco; &apos;_&apos; en lugar de espacios):</translation>
+    </message>
+    <message>
+        <source> (%1 ready)</source>
+        <translation> (listas: %1)</translation>
+    </message>
+    <message>
+        <source>nobody</source>
+        <translation>nadie</translation>
+    </message>
+    <message>
+        <source>no legions</source>
+        <translation>ninguna legión</translation>
+    </message>
+    <message>
+        <source>%1: %2; %3.</source>
+        <translation>%1: %2; %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2; %3; %4</source>
+        <translation>%1: %2; %3; %4</translation>
+    </message>
+    <message>
+        <source>next to %1</source>
+        <translation>limita con %1</translation>
+    </message>
+    <message>
+        <source>Year %1 AD. Treasury %2 sesterces; last year&apos;s taxes %3, upkeep %4.</source>
+        <translation>Año %1 d. C. Tesoro: %2 sestercios; impuestos del año pasado %3, mantenimiento %4.</translation>
+    </message>
+    <message>
+        <source>The empire holds %1 and %2; it can support %3.</source>
+        <translation>El Imperio tiene %1 y %2; puede mantener %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n province(s)</source>
+        <translation>
+            <numerusform>%n provincia</numerusform>
+            <numerusform>%n provincias</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n legion(s)</source>
+        <translation>
+            <numerusform>%n legión</numerusform>
+            <numerusform>%n legiones</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Plague! It will last %n more year(s).</source>
+        <translation>
+            <numerusform>¡Peste! Durará %n año más.</numerusform>
+            <numerusform>¡Peste! Durará %n años más.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>News:</source>
+        <translation>Noticias:</translation>
+    </message>
+    <message>
+        <source>Answer y (yes) or n (no): </source>
+        <translation>Responde y (sí) o n (no): </translation>
+    </message>
+    <message>
+        <source>Answer y for %1 or n for %2: </source>
+        <translation>Responde y para «%1» o n para «%2»: </translation>
+    </message>
+    <message>
+        <source>Yes.</source>
+        <translation>Sí.</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Battle: troops from %1 attack %2.</source>
+        <translation>Batalla: tropas de %1 atacan %2.</translation>
+    </message>
+    <message>
+        <source>We lost a legion in %1.</source>
+        <translation>%1: hemos perdido una legión.</translation>
+    </message>
+    <message>
+        <source>The %1 lost a legion in %2.</source>
+        <translation>%2: %1 pierden una legión.</translation>
+    </message>
+    <message>
+        <source>News: %1</source>
+        <translation>Noticia: %1</translation>
+    </message>
+    <message>
+        <source>History lesson: %1 (%2)</source>
+        <translation>Lección de historia: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>You survived %1, %2 and %3. Well done, Princeps.</source>
+        <translation>Has sobrevivido a %1, %2 y %3. Bien hecho, Princeps.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n invasion(s)</source>
+        <translation>
+            <numerusform>%n invasión</numerusform>
+            <numerusform>%n invasiones</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n plague(s)</source>
+        <translation>
+            <numerusform>%n peste</numerusform>
+            <numerusform>%n pestes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rebellion(s)</source>
+        <translation>
+            <numerusform>%n rebelión</numerusform>
+            <numerusform>%n rebeliones</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A new game begins in 235 AD.</source>
+        <translation>Una nueva partida empieza en el 235 d. C.</translation>
+    </message>
+    <message>
+        <source>Vale, Princeps.</source>
+        <translation>Vale, Princeps.</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Error: %1</translation>
+    </message>
+    <message>
+        <source>there is no such file.</source>
+        <translation>ese archivo no existe.</translation>
+    </message>
+    <message>
+        <source>Error: could not save &quot;%1&quot;: %2</source>
+        <translation>Error: no se pudo guardar «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Error: could not load &quot;%1&quot;: %2</source>
+        <translation>Error: no se pudo cargar «%1»: %2</translation>
+    </message>
+    <message>
+        <source>%1: we won and took it.</source>
+        <translation>%1: vencimos y tomamos la provincia.</translation>
+    </message>
+    <message>
+        <source>%1: we won and took it from the %2.</source>
+        <translation>%1: vencimos y tomamos la provincia (antes: %2).</translation>
+    </message>
+    <message>
+        <source>%1: the %2 won and took it.</source>
+        <translation>%1: %2 vencieron y tomaron la provincia.</translation>
+    </message>
+    <message>
+        <source>%1: the %2 won and took it from us.</source>
+        <translation>%1: %2 vencieron y nos arrebataron la provincia.</translation>
+    </message>
+    <message>
+        <source>%1: the %2 won and took it from the %3.</source>
+        <translation>%1: %2 vencieron y tomaron la provincia (antes: %3).</translation>
+    </message>
+    <message>
+        <source>%1: we won, but nobody still hold it.</source>
+        <translation>%1: vencimos, pero la provincia sigue sin dueño.</translation>
+    </message>
+    <message>
+        <source>%1: we won, but the %2 still hold it.</source>
+        <translation>%1: vencimos, pero %2 aún conservan la provincia.</translation>
+    </message>
+    <message>
+        <source>%1: the %2 won, but nobody still hold it.</source>
+        <translation>%1: %2 vencieron, pero la provincia sigue sin dueño.</translation>
+    </message>
+    <message>
+        <source>%1: the %2 won, but we still hold it.</source>
+        <translation>%1: %2 vencieron, pero aún conservamos la provincia.</translation>
+    </message>
+    <message>
+        <source>%1: the %2 won, but the %3 still hold it.</source>
+        <translation>%1: %2 vencieron, pero %3 aún conservan la provincia.</translation>
+    </message>
+    <message>
+        <source>%1: we won and threw back the %2.</source>
+        <translation>%1: vencimos y rechazamos el ataque (%2).</translation>
+    </message>
+    <message>
+        <source>%1: nobody won and threw back the %2.</source>
+        <translation>%1: el ataque fue rechazado (%2).</translation>
+    </message>
+    <message>
+        <source>%1: the %2 won and threw back us.</source>
+        <translation>%1: %2 vencieron y nos rechazaron.</translation>
+    </message>
+    <message>
+        <source>%1: the %2 won and threw back the %3.</source>
+        <translation>%1: %2 vencieron y rechazaron el ataque (%3).</translation>
+    </message>
+    <message>
+        <source>Battles as the year ended:</source>
+        <translation>Batallas al final del año:</translation>
+    </message>
+    <message>
+        <source>Game saved.</source>
+        <translation>Partida guardada.</translation>
+    </message>
+    <message>
+        <source>%1 AD &gt; </source>
+        <translation>%1 d. C. &gt; </translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>%1 could be %2</source>
+        <translation>%1 puede ser %2</translation>
+    </message>
+    <message>
+        <source>no province called %1</source>
+        <translation>ninguna provincia se llama %1</translation>
+    </message>
+    <message>
+        <source>no province called %1; did you mean %2?</source>
+        <translation>ninguna provincia se llama %1; ¿querías decir %2?</translation>
+    </message>
+    <message>
+        <source>Ave, Princeps! It is 235 AD. Type help for the list of orders.</source>
+        <translation>¡Ave, Princeps! Es el año 235 d. C. Escribe help para ver la lista de órdenes.</translation>
+    </message>
+    <message>
+        <source>Incomplete order: type %1.</source>
+        <translation>Orden incompleta: escribe %1.</translation>
+    </message>
+    <message>
+        <source>Unknown order: %1 (type help for the list)</source>
+        <translation>Orden desconocida: %1 (escribe help para ver la lista)</translation>
+    </message>
+    <message>
+        <source>There is no scenario %1: try 260, 308, 410 or 455.</source>
+        <translation>No hay ningún escenario %1: prueba 260, 308, 410 o 455.</translation>
+    </message>
+    <message>
+        <source>There is no skill level %1: type skill 0 (easy), 1 (normal) or 2 (hard).</source>
+        <translation>No hay ningún nivel %1: escribe skill 0 (fácil), 1 (normal) o 2 (difícil).</translation>
+    </message>
+    <message>
+        <source>Please answer y or n: </source>
+        <translation>Responde y o n, por favor: </translation>
+    </message>
+    <message>
+        <source>paragraphs and prompts for a person (the default at a terminal)</source>
+        <translation>párrafos e indicaciones para una persona (por defecto en un terminal)</translation>
+    </message>
+    <message>
+        <source>one line per event, for scripts (the default otherwise)</source>
+        <translation>una línea por evento, para scripts (por defecto en los demás casos)</translation>
+    </message>
+    <message>
+        <source>the language of --plain (the default: LC_ALL, LC_MESSAGES or LANG); --protocol is always English</source>
+        <translation>el idioma de --plain (por defecto: LC_ALL, LC_MESSAGES o LANG); --protocol siempre está en inglés</translation>
+    </message>
+    <message>
+        <source>%1 (friendly)</source>
+        <translation>%1 (amistoso)</translation>
+    </message>
+    <message>
+        <source>%1 (hostile)</source>
+        <translation>%1 (hostil)</translation>
+    </message>
+</context>
+<context>
     <name>YearSummary</name>
     <message>
         <source>Rome</source>

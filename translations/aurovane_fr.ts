@@ -1528,6 +1528,359 @@ Bonne chance, Princeps !</translation>
     </message>
 </context>
 <context>
+    <name>Terminal</name>
+    <message numerus="yes">
+        <source>%n Roman legion(s)</source>
+        <translation>
+            <numerusform>%n légion romaine</numerusform>
+            <numerusform>%n légions romaines</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Germanic legion(s)</source>
+        <translation>
+            <numerusform>%n légion germanique</numerusform>
+            <numerusform>%n légions germaniques</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Sassanid legion(s)</source>
+        <translation>
+            <numerusform>%n légion sassanide</numerusform>
+            <numerusform>%n légions sassanides</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rebel legion(s)</source>
+        <translation>
+            <numerusform>%n légion rebelle</numerusform>
+            <numerusform>%n légions rebelles</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>move or attack with one legion from FROM into TO, or send it marching</source>
+        <translation>déplacer une légion de FROM vers TO ou attaquer avec elle, ou l’envoyer en marche</translation>
+    </message>
+    <message>
+        <source>take back the last order of this year, when it fought no battle</source>
+        <translation>annuler le dernier ordre de l’année, s’il n’a livré aucune bataille</translation>
+    </message>
+    <message>
+        <source>end the turn (also: e)</source>
+        <translation>finir le tour (aussi : e)</translation>
+    </message>
+    <message>
+        <source>every province: its holder, legions and neighbours (also: provinces)</source>
+        <translation>toutes les provinces : qui les tient, leurs légions et leurs voisines (aussi : provinces)</translation>
+    </message>
+    <message>
+        <source>the year, the treasury and the latest news</source>
+        <translation>l’année, le trésor et les dernières nouvelles</translation>
+    </message>
+    <message>
+        <source>start a new game in 235 AD</source>
+        <translation>commencer une nouvelle partie en 235 apr. J.-C.</translation>
+    </message>
+    <message>
+        <source>start a scenario: 260, 308, 410 or 455</source>
+        <translation>commencer un scénario : 260, 308, 410 ou 455</translation>
+    </message>
+    <message>
+        <source>0 easy, 1 normal, 2 hard</source>
+        <translation>0 facile, 1 normal, 2 difficile</translation>
+    </message>
+    <message>
+        <source>save the game; load FILE loads one</source>
+        <translation>enregistrer la partie ; load FILE en charge une</translation>
+    </message>
+    <message>
+        <source>the People&apos;s Front of Judea rises in Palestina</source>
+        <translation>le Front du peuple de Judée se soulève en Palestine</translation>
+    </message>
+    <message>
+        <source>the whole position as one line of JSON</source>
+        <translation>toute la position sur une ligne de JSON</translation>
+    </message>
+    <message>
+        <source>this list; quit ends the program</source>
+        <translation>cette liste ; quit quitte le programme</translation>
+    </message>
+    <message>
+        <source>Orders (province names in any case; a unique beginning is enough; &apos;_&apos; for blanks):</source>
+        <translation>Ordres (noms de province en majuscules ou en minuscules ; un début qui ne désigne qu’une province suffit ; « _ » pour les espaces) :</translation>
+    </message>
+    <message>
+        <source> (%1 ready)</source>
+        <translation> (prêtes : %1)</translation>
+    </message>
+    <message>
+        <source>nobody</source>
+        <translation>personne</translation>
+    </message>
+    <message>
+        <source>no legions</source>
+        <translation>aucune légion</translation>
+    </message>
+    <message>
+        <source>%1: %2; %3.</source>
+        <translation>%1 : %2 ; %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2; %3; %4</source>
+        <translation>%1 : %2 ; %3 ; %4</translation>
+    </message>
+    <message>
+        <source>next to %1</source>
+        <translation>voisine de %1</translation>
+    </message>
+    <message>
+        <source>Year %1 AD. Treasury %2 sesterces; last year&apos;s taxes %3, upkeep %4.</source>
+        <translation>An %1 apr. J.-C. Trésor : %2 sesterces ; impôts de l’an passé %3, entretien %4.</translation>
+    </message>
+    <message>
+        <source>The empire holds %1 and %2; it can support %3.</source>
+        <translation>L’Empire compte %1 et %2 ; il peut en entretenir %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n province(s)</source>
+        <translation>
+            <numerusform>%n province</numerusform>
+            <numerusform>%n provinces</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n legion(s)</source>
+        <translation>
+            <numerusform>%n légion</numerusform>
+            <numerusform>%n légions</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Plague! It will last %n more year(s).</source>
+        <translation>
+            <numerusform>La peste ! Elle sévira encore %n an.</numerusform>
+            <numerusform>La peste ! Elle sévira encore %n ans.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>News:</source>
+        <translation>Nouvelles :</translation>
+    </message>
+    <message>
+        <source>Answer y (yes) or n (no): </source>
+        <translation>Répondez y (oui) ou n (non) : </translation>
+    </message>
+    <message>
+        <source>Answer y for %1 or n for %2: </source>
+        <translation>Répondez y pour « %1 » ou n pour « %2 » : </translation>
+    </message>
+    <message>
+        <source>Yes.</source>
+        <translation>Oui.</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Non.</translation>
+    </message>
+    <message>
+        <source>Battle: troops from %1 attack %2.</source>
+        <translation>Bataille : des troupes venues de %1 attaquent %2.</translation>
+    </message>
+    <message>
+        <source>We lost a legion in %1.</source>
+        <translation>%1 : nous avons perdu une légion.</translation>
+    </message>
+    <message>
+        <source>The %1 lost a legion in %2.</source>
+        <translation>%2 : les %1 perdent une légion.</translation>
+    </message>
+    <message>
+        <source>News: %1</source>
+        <translation>Nouvelle : %1</translation>
+    </message>
+    <message>
+        <source>History lesson: %1 (%2)</source>
+        <translation>Leçon d’histoire : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>You survived %1, %2 and %3. Well done, Princeps.</source>
+        <translation>Vous avez survécu à %1, %2 et %3. Bravo, Princeps.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n invasion(s)</source>
+        <translation>
+            <numerusform>%n invasion</numerusform>
+            <numerusform>%n invasions</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n plague(s)</source>
+        <translation>
+            <numerusform>%n épidémie de peste</numerusform>
+            <numerusform>%n épidémies de peste</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rebellion(s)</source>
+        <translation>
+            <numerusform>%n rébellion</numerusform>
+            <numerusform>%n rébellions</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A new game begins in 235 AD.</source>
+        <translation>Une nouvelle partie commence en 235 apr. J.-C.</translation>
+    </message>
+    <message>
+        <source>Vale, Princeps.</source>
+        <translation>Vale, Princeps.</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Erreur : %1</translation>
+    </message>
+    <message>
+        <source>there is no such file.</source>
+        <translation>ce fichier n’existe pas.</translation>
+    </message>
+    <message>
+        <source>Error: could not save &quot;%1&quot;: %2</source>
+        <translation>Erreur : impossible d’enregistrer « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Error: could not load &quot;%1&quot;: %2</source>
+        <translation>Erreur : impossible de charger « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>%1: we won and took it.</source>
+        <translation>%1 : nous avons vaincu et pris la province.</translation>
+    </message>
+    <message>
+        <source>%1: we won and took it from the %2.</source>
+        <translation>%1 : nous avons vaincu et pris la province aux %2.</translation>
+    </message>
+    <message>
+        <source>%1: the %2 won and took it.</source>
+        <translation>%1 : les %2 ont vaincu et pris la province.</translation>
+    </message>
+    <message>
+        <source>%1: the %2 won and took it from us.</source>
+        <translation>%1 : les %2 ont vaincu et nous ont pris la province.</translation>
+    </message>
+    <message>
+        <source>%1: the %2 won and took it from the %3.</source>
+        <translation>%1 : les %2 ont vaincu et pris la province aux %3.</translation>
+    </message>
+    <message>
+        <source>%1: we won, but nobody still hold it.</source>
+        <translation>%1 : nous avons vaincu, mais la province reste sans maître.</translation>
+    </message>
+    <message>
+        <source>%1: we won, but the %2 still hold it.</source>
+        <translation>%1 : nous avons vaincu, mais les %2 tiennent toujours la province.</translation>
+    </message>
+    <message>
+        <source>%1: the %2 won, but nobody still hold it.</source>
+        <translation>%1 : les %2 ont vaincu, mais la province reste sans maître.</translation>
+    </message>
+    <message>
+        <source>%1: the %2 won, but we still hold it.</source>
+        <translation>%1 : les %2 ont vaincu, mais nous tenons toujours la province.</translation>
+    </message>
+    <message>
+        <source>%1: the %2 won, but the %3 still hold it.</source>
+        <translation>%1 : les %2 ont vaincu, mais les %3 tiennent toujours la province.</translation>
+    </message>
+    <message>
+        <source>%1: we won and threw back the %2.</source>
+        <translation>%1 : nous avons vaincu et repoussé les %2.</translation>
+    </message>
+    <message>
+        <source>%1: nobody won and threw back the %2.</source>
+        <translation>%1 : l’attaque des %2 a été repoussée.</translation>
+    </message>
+    <message>
+        <source>%1: the %2 won and threw back us.</source>
+        <translation>%1 : les %2 ont vaincu et nous ont repoussés.</translation>
+    </message>
+    <message>
+        <source>%1: the %2 won and threw back the %3.</source>
+        <translation>%1 : les %2 ont vaincu et repoussé les %3.</translation>
+    </message>
+    <message>
+        <source>Battles as the year ended:</source>
+        <translation>Batailles de la fin de l’année :</translation>
+    </message>
+    <message>
+        <source>Game saved.</source>
+        <translation>Partie enregistrée.</translation>
+    </message>
+    <message>
+        <source>%1 AD &gt; </source>
+        <translation>%1 apr. J.-C. &gt; </translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>%1 could be %2</source>
+        <translation>%1 peut désigner %2</translation>
+    </message>
+    <message>
+        <source>no province called %1</source>
+        <translation>aucune province ne s’appelle %1</translation>
+    </message>
+    <message>
+        <source>no province called %1; did you mean %2?</source>
+        <translation>aucune province ne s’appelle %1 ; vouliez-vous dire %2 ?</translation>
+    </message>
+    <message>
+        <source>Ave, Princeps! It is 235 AD. Type help for the list of orders.</source>
+        <translation>Ave, Princeps ! Nous sommes en 235 apr. J.-C. Tapez help pour la liste des ordres.</translation>
+    </message>
+    <message>
+        <source>Incomplete order: type %1.</source>
+        <translation>Ordre incomplet : tapez %1.</translation>
+    </message>
+    <message>
+        <source>Unknown order: %1 (type help for the list)</source>
+        <translation>Ordre inconnu : %1 (tapez help pour la liste)</translation>
+    </message>
+    <message>
+        <source>There is no scenario %1: try 260, 308, 410 or 455.</source>
+        <translation>Il n’y a pas de scénario %1 : essayez 260, 308, 410 ou 455.</translation>
+    </message>
+    <message>
+        <source>There is no skill level %1: type skill 0 (easy), 1 (normal) or 2 (hard).</source>
+        <translation>Il n’y a pas de niveau %1 : tapez skill 0 (facile), 1 (normal) ou 2 (difficile).</translation>
+    </message>
+    <message>
+        <source>Please answer y or n: </source>
+        <translation>Répondez y ou n, s’il vous plaît : </translation>
+    </message>
+    <message>
+        <source>paragraphs and prompts for a person (the default at a terminal)</source>
+        <translation>des paragraphes et des invites pour une personne (par défaut dans un terminal)</translation>
+    </message>
+    <message>
+        <source>one line per event, for scripts (the default otherwise)</source>
+        <translation>une ligne par événement, pour les scripts (par défaut sinon)</translation>
+    </message>
+    <message>
+        <source>the language of --plain (the default: LC_ALL, LC_MESSAGES or LANG); --protocol is always English</source>
+        <translation>la langue de --plain (par défaut : LC_ALL, LC_MESSAGES ou LANG) ; --protocol est toujours en anglais</translation>
+    </message>
+    <message>
+        <source>%1 (friendly)</source>
+        <translation>%1 (amical)</translation>
+    </message>
+    <message>
+        <source>%1 (hostile)</source>
+        <translation>%1 (hostile)</translation>
+    </message>
+</context>
+<context>
     <name>YearSummary</name>
     <message>
         <source>Rome</source>

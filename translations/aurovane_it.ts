@@ -1528,6 +1528,359 @@ Buona fortuna, Princeps!</translation>
     </message>
 </context>
 <context>
+    <name>Terminal</name>
+    <message numerus="yes">
+        <source>%n Roman legion(s)</source>
+        <translation>
+            <numerusform>%n legione romana</numerusform>
+            <numerusform>%n legioni romane</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Germanic legion(s)</source>
+        <translation>
+            <numerusform>%n legione germanica</numerusform>
+            <numerusform>%n legioni germaniche</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Sassanid legion(s)</source>
+        <translation>
+            <numerusform>%n legione sasanide</numerusform>
+            <numerusform>%n legioni sasanidi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rebel legion(s)</source>
+        <translation>
+            <numerusform>%n legione ribelle</numerusform>
+            <numerusform>%n legioni ribelli</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>move or attack with one legion from FROM into TO, or send it marching</source>
+        <translation>muovere una legione da FROM a TO o attaccare con essa, oppure mandarla in marcia</translation>
+    </message>
+    <message>
+        <source>take back the last order of this year, when it fought no battle</source>
+        <translation>ritirare l’ultimo ordine di quest’anno, se non ha combattuto battaglie</translation>
+    </message>
+    <message>
+        <source>end the turn (also: e)</source>
+        <translation>finire il turno (anche: e)</translation>
+    </message>
+    <message>
+        <source>every province: its holder, legions and neighbours (also: provinces)</source>
+        <translation>tutte le province: chi le tiene, le legioni e le confinanti (anche: provinces)</translation>
+    </message>
+    <message>
+        <source>the year, the treasury and the latest news</source>
+        <translation>l’anno, il tesoro e le ultime notizie</translation>
+    </message>
+    <message>
+        <source>start a new game in 235 AD</source>
+        <translation>iniziare una nuova partita nel 235 d.C.</translation>
+    </message>
+    <message>
+        <source>start a scenario: 260, 308, 410 or 455</source>
+        <translation>iniziare uno scenario: 260, 308, 410 o 455</translation>
+    </message>
+    <message>
+        <source>0 easy, 1 normal, 2 hard</source>
+        <translation>0 facile, 1 normale, 2 difficile</translation>
+    </message>
+    <message>
+        <source>save the game; load FILE loads one</source>
+        <translation>salvare la partita; load FILE ne carica una</translation>
+    </message>
+    <message>
+        <source>the People&apos;s Front of Judea rises in Palestina</source>
+        <translation>il Fronte del Popolo di Giudea insorge in Palestina</translation>
+    </message>
+    <message>
+        <source>the whole position as one line of JSON</source>
+        <translation>l’intera posizione in una riga di JSON</translation>
+    </message>
+    <message>
+        <source>this list; quit ends the program</source>
+        <translation>questo elenco; quit chiude il programma</translation>
+    </message>
+    <message>
+        <source>Orders (province names in any case; a unique beginning is enough; &apos;_&apos; for blanks):</source>
+        <translation>Ordini (nomi di provincia in maiuscolo o minuscolo; basta un inizio univoco; &apos;_&apos; al posto degli spazi):</translation>
+    </message>
+    <message>
+        <source> (%1 ready)</source>
+        <translation> (pronte: %1)</translation>
+    </message>
+    <message>
+        <source>nobody</source>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>no legions</source>
+        <translation>nessuna legione</translation>
+    </message>
+    <message>
+        <source>%1: %2; %3.</source>
+        <translation>%1: %2; %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2; %3; %4</source>
+        <translation>%1: %2; %3; %4</translation>
+    </message>
+    <message>
+        <source>next to %1</source>
+        <translation>confina con %1</translation>
+    </message>
+    <message>
+        <source>Year %1 AD. Treasury %2 sesterces; last year&apos;s taxes %3, upkeep %4.</source>
+        <translation>Anno %1 d.C. Tesoro %2 sesterzi; tasse dell’anno scorso %3, mantenimento %4.</translation>
+    </message>
+    <message>
+        <source>The empire holds %1 and %2; it can support %3.</source>
+        <translation>L’Impero conta %1 e %2; può mantenerne %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n province(s)</source>
+        <translation>
+            <numerusform>%n provincia</numerusform>
+            <numerusform>%n province</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n legion(s)</source>
+        <translation>
+            <numerusform>%n legione</numerusform>
+            <numerusform>%n legioni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Plague! It will last %n more year(s).</source>
+        <translation>
+            <numerusform>Peste! Durerà ancora %n anno.</numerusform>
+            <numerusform>Peste! Durerà ancora %n anni.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>News:</source>
+        <translation>Notizie:</translation>
+    </message>
+    <message>
+        <source>Answer y (yes) or n (no): </source>
+        <translation>Rispondi y (sì) o n (no): </translation>
+    </message>
+    <message>
+        <source>Answer y for %1 or n for %2: </source>
+        <translation>Rispondi y per «%1» o n per «%2»: </translation>
+    </message>
+    <message>
+        <source>Yes.</source>
+        <translation>Sì.</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Battle: troops from %1 attack %2.</source>
+        <translation>Battaglia: truppe da %1 attaccano %2.</translation>
+    </message>
+    <message>
+        <source>We lost a legion in %1.</source>
+        <translation>%1: abbiamo perso una legione.</translation>
+    </message>
+    <message>
+        <source>The %1 lost a legion in %2.</source>
+        <translation>%2: %1 perdono una legione.</translation>
+    </message>
+    <message>
+        <source>News: %1</source>
+        <translation>Notizia: %1</translation>
+    </message>
+    <message>
+        <source>History lesson: %1 (%2)</source>
+        <translation>Lezione di storia: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>You survived %1, %2 and %3. Well done, Princeps.</source>
+        <translation>Sei sopravvissuto a %1, %2 e %3. Ben fatto, Princeps.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n invasion(s)</source>
+        <translation>
+            <numerusform>%n invasione</numerusform>
+            <numerusform>%n invasioni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n plague(s)</source>
+        <translation>
+            <numerusform>%n pestilenza</numerusform>
+            <numerusform>%n pestilenze</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rebellion(s)</source>
+        <translation>
+            <numerusform>%n ribellione</numerusform>
+            <numerusform>%n ribellioni</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A new game begins in 235 AD.</source>
+        <translation>Una nuova partita inizia nel 235 d.C.</translation>
+    </message>
+    <message>
+        <source>Vale, Princeps.</source>
+        <translation>Vale, Princeps.</translation>
+    </message>
+    <message>
+        <source>Error: %1</source>
+        <translation>Errore: %1</translation>
+    </message>
+    <message>
+        <source>there is no such file.</source>
+        <translation>questo file non esiste.</translation>
+    </message>
+    <message>
+        <source>Error: could not save &quot;%1&quot;: %2</source>
+        <translation>Errore: impossibile salvare «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Error: could not load &quot;%1&quot;: %2</source>
+        <translation>Errore: impossibile caricare «%1»: %2</translation>
+    </message>
+    <message>
+        <source>%1: we won and took it.</source>
+        <translation>%1: abbiamo vinto e preso la provincia.</translation>
+    </message>
+    <message>
+        <source>%1: we won and took it from the %2.</source>
+        <translation>%1: abbiamo vinto e preso la provincia (finora: %2).</translation>
+    </message>
+    <message>
+        <source>%1: the %2 won and took it.</source>
+        <translation>%1: %2 hanno vinto e preso la provincia.</translation>
+    </message>
+    <message>
+        <source>%1: the %2 won and took it from us.</source>
+        <translation>%1: %2 hanno vinto e ci hanno tolto la provincia.</translation>
+    </message>
+    <message>
+        <source>%1: the %2 won and took it from the %3.</source>
+        <translation>%1: %2 hanno vinto e preso la provincia (finora: %3).</translation>
+    </message>
+    <message>
+        <source>%1: we won, but nobody still hold it.</source>
+        <translation>%1: abbiamo vinto, ma la provincia resta senza padrone.</translation>
+    </message>
+    <message>
+        <source>%1: we won, but the %2 still hold it.</source>
+        <translation>%1: abbiamo vinto, ma %2 tengono ancora la provincia.</translation>
+    </message>
+    <message>
+        <source>%1: the %2 won, but nobody still hold it.</source>
+        <translation>%1: %2 hanno vinto, ma la provincia resta senza padrone.</translation>
+    </message>
+    <message>
+        <source>%1: the %2 won, but we still hold it.</source>
+        <translation>%1: %2 hanno vinto, ma teniamo ancora la provincia.</translation>
+    </message>
+    <message>
+        <source>%1: the %2 won, but the %3 still hold it.</source>
+        <translation>%1: %2 hanno vinto, ma %3 tengono ancora la provincia.</translation>
+    </message>
+    <message>
+        <source>%1: we won and threw back the %2.</source>
+        <translation>%1: abbiamo vinto e respinto l’attacco (%2).</translation>
+    </message>
+    <message>
+        <source>%1: nobody won and threw back the %2.</source>
+        <translation>%1: l’attacco è stato respinto (%2).</translation>
+    </message>
+    <message>
+        <source>%1: the %2 won and threw back us.</source>
+        <translation>%1: %2 hanno vinto e ci hanno respinti.</translation>
+    </message>
+    <message>
+        <source>%1: the %2 won and threw back the %3.</source>
+        <translation>%1: %2 hanno vinto e respinto l’attacco (%3).</translation>
+    </message>
+    <message>
+        <source>Battles as the year ended:</source>
+        <translation>Battaglie di fine anno:</translation>
+    </message>
+    <message>
+        <source>Game saved.</source>
+        <translation>Partita salvata.</translation>
+    </message>
+    <message>
+        <source>%1 AD &gt; </source>
+        <translation>%1 d.C. &gt; </translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>%1 could be %2</source>
+        <translation>%1 può essere %2</translation>
+    </message>
+    <message>
+        <source>no province called %1</source>
+        <translation>nessuna provincia si chiama %1</translation>
+    </message>
+    <message>
+        <source>no province called %1; did you mean %2?</source>
+        <translation>nessuna provincia si chiama %1; intendevi %2?</translation>
+    </message>
+    <message>
+        <source>Ave, Princeps! It is 235 AD. Type help for the list of orders.</source>
+        <translation>Ave, Princeps! È il 235 d.C. Scrivi help per l’elenco degli ordini.</translation>
+    </message>
+    <message>
+        <source>Incomplete order: type %1.</source>
+        <translation>Ordine incompleto: scrivi %1.</translation>
+    </message>
+    <message>
+        <source>Unknown order: %1 (type help for the list)</source>
+        <translation>Ordine sconosciuto: %1 (scrivi help per l’elenco)</translation>
+    </message>
+    <message>
+        <source>There is no scenario %1: try 260, 308, 410 or 455.</source>
+        <translation>Non esiste lo scenario %1: prova 260, 308, 410 o 455.</translation>
+    </message>
+    <message>
+        <source>There is no skill level %1: type skill 0 (easy), 1 (normal) or 2 (hard).</source>
+        <translation>Non esiste il livello %1: scrivi skill 0 (facile), 1 (normale) o 2 (difficile).</translation>
+    </message>
+    <message>
+        <source>Please answer y or n: </source>
+        <translation>Rispondi y o n, per favore: </translation>
+    </message>
+    <message>
+        <source>paragraphs and prompts for a person (the default at a terminal)</source>
+        <translation>paragrafi e richieste per una persona (predefinito in un terminale)</translation>
+    </message>
+    <message>
+        <source>one line per event, for scripts (the default otherwise)</source>
+        <translation>una riga per evento, per gli script (predefinito altrimenti)</translation>
+    </message>
+    <message>
+        <source>the language of --plain (the default: LC_ALL, LC_MESSAGES or LANG); --protocol is always English</source>
+        <translation>la lingua di --plain (predefinita: LC_ALL, LC_MESSAGES o LANG); --protocol è sempre in inglese</translation>
+    </message>
+    <message>
+        <source>%1 (friendly)</source>
+        <translation>%1 (amichevole)</translation>
+    </message>
+    <message>
+        <source>%1 (hostile)</source>
+        <translation>%1 (ostile)</translation>
+    </message>
+</context>
+<context>
     <name>YearSummary</name>
     <message>
         <source>Rome</source>

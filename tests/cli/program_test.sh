@@ -52,5 +52,18 @@ rm -rf "$dir"
 out=$( (echo 'scenario 455'; yes end | head -n 40) | "$cli" --seed 11 --answers n)
 check "a No at the last question quits" test "$(tail -n 1 <<<"$out")" = quit
 
+# The plain mode speaks the language gettext's variables name, or --lang's; the protocol stays English.
+check "the protocol is English under a German locale" \
+  diff <(LC_ALL= LC_MESSAGES= LANG=de_DE.UTF-8 "$cli" --seed 1 < "$examples/new-game.script") "$examples/new-game.transcript"
+out=$(printf 'status\nend\nsttus\nquit\n' | LC_ALL=de_DE.UTF-8 "$cli" --seed 1 --answers y --plain)
+check "a plain game speaks German under a German locale" \
+  grep -q 'Wir schreiben das Jahr 235.*Staatskasse.*Unbekannter Befehl: sttus' <<<"$(tr '\n' ' ' <<<"$out")"
+check "--lang outweighs the locale" grep -q 'Trésor' <<<"$(printf 'status\n' | LANG=de_DE.UTF-8 "$cli" --seed 1 --plain --lang fr)"
+check "a language of none of ours is English" \
+  grep -q 'Treasury' <<<"$(printf 'status\n' | LC_ALL= LC_MESSAGES=pt_BR LANG=de_DE "$cli" --seed 1 --plain)"
+check "--help speaks the language" grep -q 'Absätze' <<<"$(LC_ALL=de_DE.UTF-8 "$cli" --help 2>&1)"
+"$cli" --lang xx </dev/null >/dev/null 2>&1; status=$?
+check "an unknown --lang is refused" test "$status" -eq 2
+
 echo "$passes passed, $failures failed"
 [ "$failures" -eq 0 ]

@@ -20,6 +20,7 @@ public:
         pid_ = forkpty(&fd_, nullptr, nullptr, columns ? &size : nullptr);
         if (pid_ == 0) {
             unsetenv("COLUMNS");
+            setenv("LC_ALL", "C", 1);  // English, whatever the machine's locale
             std::vector<char*> argv;
             for (std::string& a : args) argv.push_back(a.data());
             argv.push_back(nullptr);

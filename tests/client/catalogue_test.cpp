@@ -5,11 +5,12 @@
 #include <string>
 
 #include "client/Catalogue.h"
+#include "client/ScreenText.h"
 #include "rules/Messages.h"
 
 namespace {
 
-const std::string Header = "aurovane-catalogue 1\nlanguage fr\nplural zero-one\nnumbers \xe2\x80\xaf 1\n";
+const std::string Header = "aurovane-catalogue 1\nlanguage fr\nplural zero-one\nnumbers \xe2\x80\xaf 1\nlist  et \n";
 
 Catalogue readOrFail(const std::string& text) {
     std::string problem;
@@ -38,6 +39,8 @@ TEST(Catalogue, TranslatesByContextAndSourceCountsAndFillsForms) {
     EXPECT_EQ(c.word("Italia"), "Italie");
     EXPECT_EQ(c.word("1500"), "1\xe2\x80\xaf" "500");
     EXPECT_EQ(c.word("Marcommani"), "Marcomanni");  // untranslated names in corrected English
+    EXPECT_EQ(c.screenText("Treasury: %1", {{"Italia, Roma, Marcommani"}}),
+              "Tr\xc3\xa9sor : Italie, Roma et Marcomanni");
     EXPECT_EQ(c.message(Message{MessageId::SaxonsPrepare, {}}), englishText(Message{MessageId::SaxonsPrepare, {}}));
 }
 
@@ -45,9 +48,10 @@ TEST(Catalogue, RefusesABrokenFileWholeAndStaysEnglish) {
     const std::string entry = "m\tNames\tItalia\tItalie\n";
     for (const std::string& broken : {
              std::string(), std::string("not a catalogue\n"), Header.substr(0, 30),
-             "aurovane-catalogue 2\nlanguage fr\nplural zero-one\nnumbers . 1\n" + entry,
-             "aurovane-catalogue 1\nlanguage fr\nplural many\nnumbers . 1\n" + entry,
-             "aurovane-catalogue 1\nlanguage fr\nplural one\nnumbers . 9\n" + entry,
+             "aurovane-catalogue 2\nlanguage fr\nplural zero-one\nnumbers . 1\nlist  et \n" + entry,
+             "aurovane-catalogue 1\nlanguage fr\nplural many\nnumbers . 1\nlist  et \n" + entry,
+             "aurovane-catalogue 1\nlanguage fr\nplural one\nnumbers . 9\nlist  et \n" + entry,
+             "aurovane-catalogue 1\nlanguage fr\nplural one\nnumbers . 1\n" + entry,
              Header + entry + "x\tNames\tRoma\tRome\n", Header + "m\tNames\tItalia\n",
              Header + "m\tNames\tItalia\tIta\\qlie\n", Header + "m\tNames\tItalia\tItalie\\\n",
              Header + "m\tNames\tItalia\tIt\xc3\n", Header + "n\ta\tb\t1\t2\t3\t4\t5\t6\t7\n",

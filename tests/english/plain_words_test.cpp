@@ -9,6 +9,7 @@
 
 #include "cli/PlainEnglish.h"
 #include "cli/Session.h"
+#include "cli/TerminalWords.h"
 #include "client/PlaySession.h"
 #include "engine/Game.h"
 #include "english/CorrectedEnglish.h"
@@ -43,8 +44,9 @@ TEST(PlainEnglish, ParagraphsAreRefilledToTheTerminalsWidth) {
               "take new orders next turn.\n");
     // A word longer than the line stands alone rather than being cut.
     EXPECT_EQ(wrapped("a Constantinopolitanorumque b", 20, 2), "  a\n  Constantinopolitanorumque\n  b\n");
-    EXPECT_EQ(counted(1, "legion", "legions"), "1 legion");
-    EXPECT_EQ(counted(0, "plague", "plagues"), "0 plagues");
+    // The English catalogue's plural forms count as the terminal always has.
+    EXPECT_EQ(TerminalWords("en").counted("%n legion(s)", 1), "1 legion");
+    EXPECT_EQ(TerminalWords("en").counted("%n plague(s)", 0), "0 plagues");
 }
 
 namespace {

@@ -14,6 +14,7 @@
 
 #include "cli/BuiltInCatalogues.h"
 #include "client/Catalogue.h"
+#include "client/ScreenText.h"
 
 namespace {
 
@@ -159,6 +160,7 @@ TEST(Catalogues, ThePlainFormTheTerminalAndThePageReadHoldsEveryEntryAsTheWindow
         const QLocale locale(lang);
         for (long long n : {0LL, 7LL, 999LL, 1000LL, 9999LL, 10200LL, 123456LL, 1234567LL, -1500LL, -12345678LL})
             EXPECT_EQ(plain.number(n), locale.toString(n).toStdString()) << lang.toStdString() << " " << n;
+        EXPECT_EQ(plain.screenText("%1", {{"Xa, Yb, Zc"}}), locale.createSeparatedList({"Xa", "Yb", "Zc"}).toStdString());
     }
     EXPECT_EQ(Catalogue().text("Names", "Italia"), "Italia");
     EXPECT_EQ(Catalogue().number(10200), "10200");

@@ -11,6 +11,7 @@ The plain form is UTF-8 text, one line each:
   language <code>
   plural one | zero-one        (which count takes the singular, as Qt's rules say)
   numbers <separator> <least>  (thousands as QLocale writes them; no separator: none)
+  list <last separator>        (what QLocale's createSeparatedList puts before the last name)
   m<TAB>context<TAB>source<TAB>translation
   n<TAB>context<TAB>source<TAB>form<TAB>form...
 with backslash, tab, line feed and carriage return written \\\\ \\t \\n \\r.
@@ -20,13 +21,14 @@ import xml.etree.ElementTree as ET
 
 # What a language needs besides its catalogue: Qt's plural rule and the
 # thousands QLocale writes (its group separator and the fewest digits a group
-# needs in front of it). The window speaks English in the rules' own digits.
+# needs in front of it) and the word before the last of a list of names. The
+# window speaks English in the rules' own digits.
 LANGUAGES = {
-    "en": ("one", "", 1),
-    "de": ("one", ".", 1),
-    "fr": ("zero-one", "\u202f", 1),
-    "it": ("one", ".", 1),
-    "es": ("one", ".", 2),
+    "en": ("one", "", 1, " and "),
+    "de": ("one", ".", 1, " und "),
+    "fr": ("zero-one", "\u202f", 1, " et "),
+    "it": ("one", ".", 1, " e "),
+    "es": ("one", ".", 2, " y "),
 }
 
 # The pseudo language's marks, those of the window's pseudo-language test.
@@ -75,8 +77,9 @@ def entries(root, finished_only=True):
 
 
 def header(code):
-    rule, separator, least = LANGUAGES[code]
-    return f"aurovane-catalogue 1\nlanguage {code}\nplural {rule}\nnumbers {escaped(separator)} {least}\n"
+    rule, separator, least, last = LANGUAGES[code]
+    return (f"aurovane-catalogue 1\nlanguage {code}\nplural {rule}\nnumbers {escaped(separator)} {least}\n"
+            f"list {escaped(last)}\n")
 
 
 def line(context, source, forms, numerus):
