@@ -60,8 +60,4 @@ std::string TerminalWords::message(const Message& message) const {
     return speaksEnglish() ? englishText(message) : catalogue_.message(message);
 }
 
-std::string TerminalWords::news(const std::string& line) const {
-    if (!speaksEnglish())
-        if (const std::optional<Message> m = loggedMessage(line)) return catalogue_.message(*m);
-    return correctedEnglish(line);
-}
+std::string TerminalWords::news(const std::string& line) const { return catalogue_.news(line); }

@@ -160,6 +160,11 @@ std::string Catalogue::screenText(const char* form, const std::vector<ScreenText
             words.push_back(shownWord(arg));
             continue;
         }
+        // A line of the year's news, told as its message.
+        if (arg.fromRules && loggedMessage(arg.text)) {
+            words.push_back(news(arg.text));
+            continue;
+        }
         // A list of names name by name, joined as QLocale joins a list.
         const std::vector<std::string_view> names = split(arg.text, ',');
         std::string list;
@@ -184,4 +189,11 @@ std::string Catalogue::message(const Message& m) const {
     std::string text = fillForm(std::move(translated), words);
     replaceAll(text, "\r\n", "\n");
     return text;
+}
+
+std::string Catalogue::news(const std::string& line) const {
+    if (!speaksEnglish())
+        if (const std::optional<Message> m = loggedMessage(line))
+            if (std::string told = message(*m); told != englishText(*m)) return told;
+    return correctedEnglish(line);
 }

@@ -46,6 +46,9 @@ public:
     // A message of the rules, translated with its words in this language; an
     // untranslated message is its English text, as the rules write it.
     std::string message(const Message& message) const;
+    // A line of the year's log (English, as saved games keep it): the news
+    // message that wrote it translated, else the line in corrected English.
+    std::string news(const std::string& line) const;
 
 private:
     std::string language_ = "en";

@@ -174,7 +174,14 @@ ScreenTextBlock instructionsText(int o) {
 
 std::vector<ScreenTextLine> touchInstructionLines(int o) {
     const unsigned white = ScreenWhite;
-    // Only the page runs on a touch screen, and it speaks English alone so far.
+    // touchInstructionsText() in the English pieces: only the page runs on a touch screen.
     return {{o + 190, 630, white, "Instructions:  Drag a legion, or long press it and tap where it goes.  "},
             {o + 700, 630, white, "Tap End Year to advance the game turn"}};
+}
+
+ScreenTextBlock touchInstructionsText(int o) {
+    return {o + 180, 626, 800, 36, ScreenWhite,
+            QT_TRANSLATE_NOOP("ScreenText",
+                              "Instructions: Drag a legion, or long press it and tap where it goes. Tap End Year to "
+                              "advance the game turn")};
 }

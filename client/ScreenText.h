@@ -87,3 +87,4 @@ ScreenTextBlock legendNote(int offsetX);
 ScreenTextBlock instructionsText(int offsetX);
 // The same for a touch screen, where there is no right button: the bar's End Year ends the turn.
 std::vector<ScreenTextLine> touchInstructionLines(int offsetX);
+ScreenTextBlock touchInstructionsText(int offsetX);

@@ -27,6 +27,7 @@ case "$mode" in
     node web/tests/cli-equivalence.mjs build/cli/aurovane-cli build-web/cli/aurovane-cli.js 250
     node web/tests/browser-test.mjs build-web/site
     node web/tests/first-year-test.mjs build-web/site
+    node web/tests/language-test.mjs build-web/site
     node web/tests/access-test.mjs build-web/site
     node web/tests/editor-test.mjs build-web/site build/cli/aurovane-cli
     node web/tests/phone-test.mjs build-web/site

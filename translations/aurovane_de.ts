@@ -1035,6 +1035,285 @@ Viel Glück, Princeps!</translation>
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Spielen</translation>
+    </message>
+    <message>
+        <source>Province</source>
+        <translation>Provinz</translation>
+    </message>
+    <message>
+        <source>Tap a province on the map, or choose it here.</source>
+        <translation>Tippe auf eine Provinz der Karte oder wähle sie hier.</translation>
+    </message>
+    <message>
+        <source>Held by</source>
+        <translation>Gehalten von</translation>
+    </message>
+    <message>
+        <source>Legions</source>
+        <translation>Legionen</translation>
+    </message>
+    <message>
+        <source>Scenario</source>
+        <translation>Szenario</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Treasury</source>
+        <translation>Staatskasse</translation>
+    </message>
+    <message>
+        <source>Plague</source>
+        <translation>Seuche</translation>
+    </message>
+    <message>
+        <source>Plague years</source>
+        <translation>Jahre der Seuche</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Briefing</source>
+        <translation>Lagebericht</translation>
+    </message>
+    <message>
+        <source>Loading the editor…</source>
+        <translation>Der Editor wird geladen…</translation>
+    </message>
+    <message>
+        <source>New Scenario</source>
+        <translation>Neues Szenario</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Datei öffnen…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Share as a Link</source>
+        <translation>Als Link teilen</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Back to the game</source>
+        <translation>Zurück zum Spiel</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Anyone who opens this link plays your scenario:</source>
+        <translation>Wer diesen Link öffnet, spielt dein Szenario:</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The map: tap a province to edit it</source>
+        <translation>Die Karte: Tippe auf eine Provinz, um sie zu bearbeiten</translation>
+    </message>
+    <message>
+        <source>One legion fewer</source>
+        <translation>Eine Legion weniger</translation>
+    </message>
+    <message>
+        <source>One legion more</source>
+        <translation>Eine Legion mehr</translation>
+    </message>
+    <message>
+        <source>Share as a link</source>
+        <translation>Als Link teilen</translation>
+    </message>
+    <message>
+        <source>The link</source>
+        <translation>Der Link</translation>
+    </message>
+    <message>
+        <source>The Praetorian Prefect</source>
+        <translation>Der Prätorianerpräfekt</translation>
+    </message>
+    <message>
+        <source>Aurovane Scenario Editor</source>
+        <translation>Aurovane-Szenarioeditor</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>End Year</source>
+        <translation>Jahr beenden</translation>
+    </message>
+    <message>
+        <source>Provinces</source>
+        <translation>Provinzen</translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation>Berichte</translation>
+    </message>
+    <message>
+        <source>Legend</source>
+        <translation>Legende</translation>
+    </message>
+    <message>
+        <source>Loading Aurovane…</source>
+        <translation>Aurovane wird geladen…</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Continue Last Game</source>
+        <translation>Letztes Spiel fortsetzen</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Open in the Editor</source>
+        <translation>Im Editor öffnen</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Schwer</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>Scenarios</source>
+        <translation>Szenarien</translation>
+    </message>
+    <message>
+        <source>Valerian (260 AD)</source>
+        <translation>Valerian (260 n. Chr.)</translation>
+    </message>
+    <message>
+        <source>Constantine (308 AD)</source>
+        <translation>Konstantin (308 n. Chr.)</translation>
+    </message>
+    <message>
+        <source>Honorius (410 AD)</source>
+        <translation>Honorius (410 n. Chr.)</translation>
+    </message>
+    <message>
+        <source>Valentinian III (455 AD)</source>
+        <translation>Valentinian III. (455 n. Chr.)</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Geschichte</translation>
+    </message>
+    <message>
+        <source>Study Guide</source>
+        <translation>Lernhilfe</translation>
+    </message>
+    <message>
+        <source>Take Quiz</source>
+        <translation>Zum Quiz</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>So wird gespielt</translation>
+    </message>
+    <message>
+        <source>About …</source>
+        <translation>Über …</translation>
+    </message>
+    <message>
+        <source>The map of the Roman Empire</source>
+        <translation>Die Karte des Römischen Reiches</translation>
+    </message>
+    <message>
+        <source>Skill level</source>
+        <translation>Schwierigkeitsgrad</translation>
+    </message>
+    <message>
+        <source>Aurovane</source>
+        <translation>Aurovane</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Untitled scenario</source>
+        <translation>Szenario ohne Titel</translation>
+    </message>
+    <message>
+        <source>%1 AD</source>
+        <translation>%1 n. Chr.</translation>
+    </message>
+    <message>
+        <source>About Aurovane</source>
+        <translation>Über Aurovane</translation>
+    </message>
+</context>
+<context>
     <name>PageViewer</name>
     <message>
         <source>Aurovane</source>
@@ -1525,6 +1804,10 @@ Viel Glück, Princeps!</translation>
     <message>
         <source>LEGEND</source>
         <translation>LEGENDE</translation>
+    </message>
+    <message>
+        <source>Instructions: Drag a legion, or long press it and tap where it goes. Tap End Year to advance the game turn</source>
+        <translation>Anleitung: Ziehe eine Legion, oder halte sie gedrückt und tippe auf ihr Ziel. „Jahr beenden“ beendet die Runde.</translation>
     </message>
 </context>
 <context>

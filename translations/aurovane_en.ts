@@ -941,6 +941,285 @@ Good luck, Princeps!</source>
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Province</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tap a province on the map, or choose it here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Held by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Legions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scenario</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Treasury</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plague</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plague years</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Briefing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading the editor…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Scenario</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share as a Link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back to the game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anyone who opens this link plays your scenario:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The map: tap a province to edit it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One legion fewer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One legion more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share as a link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Praetorian Prefect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aurovane Scenario Editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End Year</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Provinces</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Legend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loading Aurovane…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Continue Last Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open in the Editor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scenarios</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valerian (260 AD)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Constantine (308 AD)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Honorius (410 AD)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Valentinian III (455 AD)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Study Guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take Quiz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About …</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The map of the Roman Empire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skill level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aurovane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Untitled scenario</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 AD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Aurovane</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PageViewer</name>
     <message>
         <source>Aurovane</source>
@@ -1430,6 +1709,10 @@ Good luck, Princeps!</source>
     </message>
     <message>
         <source>LEGEND</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Instructions: Drag a legion, or long press it and tap where it goes. Tap End Year to advance the game turn</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1035,6 +1035,285 @@ Good luck, Princeps!</source>
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Jugar</translation>
+    </message>
+    <message>
+        <source>Province</source>
+        <translation>Provincia</translation>
+    </message>
+    <message>
+        <source>Tap a province on the map, or choose it here.</source>
+        <translation>Toca una provincia en el mapa o elígela aquí.</translation>
+    </message>
+    <message>
+        <source>Held by</source>
+        <translation>En manos de</translation>
+    </message>
+    <message>
+        <source>Legions</source>
+        <translation>Legiones</translation>
+    </message>
+    <message>
+        <source>Scenario</source>
+        <translation>Escenario</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>Treasury</source>
+        <translation>Tesoro</translation>
+    </message>
+    <message>
+        <source>Plague</source>
+        <translation>Peste</translation>
+    </message>
+    <message>
+        <source>Plague years</source>
+        <translation>Años de peste</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Briefing</source>
+        <translation>Informe</translation>
+    </message>
+    <message>
+        <source>Loading the editor…</source>
+        <translation>Cargando el editor…</translation>
+    </message>
+    <message>
+        <source>New Scenario</source>
+        <translation>Nuevo escenario</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Abrir…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Share as a Link</source>
+        <translation>Compartir como enlace</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Back to the game</source>
+        <translation>Volver al juego</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Anyone who opens this link plays your scenario:</source>
+        <translation>Quien abra este enlace jugará tu escenario:</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>The map: tap a province to edit it</source>
+        <translation>El mapa: toca una provincia para editarla</translation>
+    </message>
+    <message>
+        <source>One legion fewer</source>
+        <translation>Una legión menos</translation>
+    </message>
+    <message>
+        <source>One legion more</source>
+        <translation>Una legión más</translation>
+    </message>
+    <message>
+        <source>Share as a link</source>
+        <translation>Compartir como enlace</translation>
+    </message>
+    <message>
+        <source>The link</source>
+        <translation>El enlace</translation>
+    </message>
+    <message>
+        <source>The Praetorian Prefect</source>
+        <translation>El prefecto del pretorio</translation>
+    </message>
+    <message>
+        <source>Aurovane Scenario Editor</source>
+        <translation>Editor de escenarios de Aurovane</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>End Year</source>
+        <translation>Terminar el año</translation>
+    </message>
+    <message>
+        <source>Provinces</source>
+        <translation>Provincias</translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation>Informes</translation>
+    </message>
+    <message>
+        <source>Legend</source>
+        <translation>Leyenda</translation>
+    </message>
+    <message>
+        <source>Loading Aurovane…</source>
+        <translation>Cargando Aurovane…</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Partida</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nueva partida</translation>
+    </message>
+    <message>
+        <source>Continue Last Game</source>
+        <translation>Continuar la última partida</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Cargar</translation>
+    </message>
+    <message>
+        <source>Open in the Editor</source>
+        <translation>Abrir en el editor</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Fácil</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difícil</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>Scenarios</source>
+        <translation>Escenarios</translation>
+    </message>
+    <message>
+        <source>Valerian (260 AD)</source>
+        <translation>Valeriano (260 d. C.)</translation>
+    </message>
+    <message>
+        <source>Constantine (308 AD)</source>
+        <translation>Constantino (308 d. C.)</translation>
+    </message>
+    <message>
+        <source>Honorius (410 AD)</source>
+        <translation>Honorio (410 d. C.)</translation>
+    </message>
+    <message>
+        <source>Valentinian III (455 AD)</source>
+        <translation>Valentiniano III (455 d. C.)</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historia</translation>
+    </message>
+    <message>
+        <source>Study Guide</source>
+        <translation>Guía de estudio</translation>
+    </message>
+    <message>
+        <source>Take Quiz</source>
+        <translation>Hacer el cuestionario</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Cómo se juega</translation>
+    </message>
+    <message>
+        <source>About …</source>
+        <translation>Acerca de …</translation>
+    </message>
+    <message>
+        <source>The map of the Roman Empire</source>
+        <translation>El mapa del Imperio romano</translation>
+    </message>
+    <message>
+        <source>Skill level</source>
+        <translation>Nivel de dificultad</translation>
+    </message>
+    <message>
+        <source>Aurovane</source>
+        <translation>Aurovane</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Untitled scenario</source>
+        <translation>Escenario sin título</translation>
+    </message>
+    <message>
+        <source>%1 AD</source>
+        <translation>%1 d. C.</translation>
+    </message>
+    <message>
+        <source>About Aurovane</source>
+        <translation>Acerca de Aurovane</translation>
+    </message>
+</context>
+<context>
     <name>PageViewer</name>
     <message>
         <source>Aurovane</source>
@@ -1525,6 +1804,10 @@ Good luck, Princeps!</source>
     <message>
         <source>LEGEND</source>
         <translation>LEYENDA</translation>
+    </message>
+    <message>
+        <source>Instructions: Drag a legion, or long press it and tap where it goes. Tap End Year to advance the game turn</source>
+        <translation>Instrucciones: arrastra una legión, o mantenla pulsada y toca su destino. «Terminar el año» hace avanzar el turno.</translation>
     </message>
 </context>
 <context>

@@ -1035,6 +1035,285 @@ Bonne chance, Princeps !</translation>
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Jouer</translation>
+    </message>
+    <message>
+        <source>Province</source>
+        <translation>Province</translation>
+    </message>
+    <message>
+        <source>Tap a province on the map, or choose it here.</source>
+        <translation>Touchez une province sur la carte, ou choisissez-la ici.</translation>
+    </message>
+    <message>
+        <source>Held by</source>
+        <translation>Tenue par</translation>
+    </message>
+    <message>
+        <source>Legions</source>
+        <translation>Légions</translation>
+    </message>
+    <message>
+        <source>Scenario</source>
+        <translation>Scénario</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>Treasury</source>
+        <translation>Trésor</translation>
+    </message>
+    <message>
+        <source>Plague</source>
+        <translation>Peste</translation>
+    </message>
+    <message>
+        <source>Plague years</source>
+        <translation>Années de peste</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Briefing</source>
+        <translation>Briefing</translation>
+    </message>
+    <message>
+        <source>Loading the editor…</source>
+        <translation>Chargement de l’éditeur…</translation>
+    </message>
+    <message>
+        <source>New Scenario</source>
+        <translation>Nouveau scénario</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Ouvrir…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Share as a Link</source>
+        <translation>Partager un lien</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Back to the game</source>
+        <translation>Retour au jeu</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Anyone who opens this link plays your scenario:</source>
+        <translation>Quiconque ouvre ce lien joue votre scénario :</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The map: tap a province to edit it</source>
+        <translation>La carte : touchez une province pour la modifier</translation>
+    </message>
+    <message>
+        <source>One legion fewer</source>
+        <translation>Une légion de moins</translation>
+    </message>
+    <message>
+        <source>One legion more</source>
+        <translation>Une légion de plus</translation>
+    </message>
+    <message>
+        <source>Share as a link</source>
+        <translation>Partager un lien</translation>
+    </message>
+    <message>
+        <source>The link</source>
+        <translation>Le lien</translation>
+    </message>
+    <message>
+        <source>The Praetorian Prefect</source>
+        <translation>Le préfet du prétoire</translation>
+    </message>
+    <message>
+        <source>Aurovane Scenario Editor</source>
+        <translation>Éditeur de scénarios d’Aurovane</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>End Year</source>
+        <translation>Finir l’année</translation>
+    </message>
+    <message>
+        <source>Provinces</source>
+        <translation>Provinces</translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation>Rapports</translation>
+    </message>
+    <message>
+        <source>Legend</source>
+        <translation>Légende</translation>
+    </message>
+    <message>
+        <source>Loading Aurovane…</source>
+        <translation>Chargement d’Aurovane…</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Partie</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Continue Last Game</source>
+        <translation>Reprendre la dernière partie</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Charger</translation>
+    </message>
+    <message>
+        <source>Open in the Editor</source>
+        <translation>Ouvrir dans l’éditeur</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difficile</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>Scenarios</source>
+        <translation>Scénarios</translation>
+    </message>
+    <message>
+        <source>Valerian (260 AD)</source>
+        <translation>Valérien (260 apr. J.-C.)</translation>
+    </message>
+    <message>
+        <source>Constantine (308 AD)</source>
+        <translation>Constantin (308 apr. J.-C.)</translation>
+    </message>
+    <message>
+        <source>Honorius (410 AD)</source>
+        <translation>Honorius (410 apr. J.-C.)</translation>
+    </message>
+    <message>
+        <source>Valentinian III (455 AD)</source>
+        <translation>Valentinien III (455 apr. J.-C.)</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Histoire</translation>
+    </message>
+    <message>
+        <source>Study Guide</source>
+        <translation>Guide d’étude</translation>
+    </message>
+    <message>
+        <source>Take Quiz</source>
+        <translation>Faire le quiz</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Comment jouer</translation>
+    </message>
+    <message>
+        <source>About …</source>
+        <translation>À propos …</translation>
+    </message>
+    <message>
+        <source>The map of the Roman Empire</source>
+        <translation>La carte de l’Empire romain</translation>
+    </message>
+    <message>
+        <source>Skill level</source>
+        <translation>Niveau de difficulté</translation>
+    </message>
+    <message>
+        <source>Aurovane</source>
+        <translation>Aurovane</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Untitled scenario</source>
+        <translation>Scénario sans titre</translation>
+    </message>
+    <message>
+        <source>%1 AD</source>
+        <translation>%1 apr. J.-C.</translation>
+    </message>
+    <message>
+        <source>About Aurovane</source>
+        <translation>À propos d’Aurovane</translation>
+    </message>
+</context>
+<context>
     <name>PageViewer</name>
     <message>
         <source>Aurovane</source>
@@ -1525,6 +1804,10 @@ Bonne chance, Princeps !</translation>
     <message>
         <source>LEGEND</source>
         <translation>LÉGENDE</translation>
+    </message>
+    <message>
+        <source>Instructions: Drag a legion, or long press it and tap where it goes. Tap End Year to advance the game turn</source>
+        <translation>Mode d’emploi : faites glisser une légion, ou appuyez longuement dessus puis touchez sa destination. « Finir l’année » fait avancer le tour.</translation>
     </message>
 </context>
 <context>

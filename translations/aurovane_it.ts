@@ -1035,6 +1035,285 @@ Buona fortuna, Princeps!</translation>
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Gioca</translation>
+    </message>
+    <message>
+        <source>Province</source>
+        <translation>Provincia</translation>
+    </message>
+    <message>
+        <source>Tap a province on the map, or choose it here.</source>
+        <translation>Tocca una provincia sulla mappa, o sceglila qui.</translation>
+    </message>
+    <message>
+        <source>Held by</source>
+        <translation>Tenuta da</translation>
+    </message>
+    <message>
+        <source>Legions</source>
+        <translation>Legioni</translation>
+    </message>
+    <message>
+        <source>Scenario</source>
+        <translation>Scenario</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Anno</translation>
+    </message>
+    <message>
+        <source>Treasury</source>
+        <translation>Tesoro</translation>
+    </message>
+    <message>
+        <source>Plague</source>
+        <translation>Peste</translation>
+    </message>
+    <message>
+        <source>Plague years</source>
+        <translation>Anni di peste</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titolo</translation>
+    </message>
+    <message>
+        <source>Briefing</source>
+        <translation>Briefing</translation>
+    </message>
+    <message>
+        <source>Loading the editor…</source>
+        <translation>Caricamento dell’editor…</translation>
+    </message>
+    <message>
+        <source>New Scenario</source>
+        <translation>Nuovo scenario</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Apri…</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Share as a Link</source>
+        <translation>Condividi come link</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Back to the game</source>
+        <translation>Torna al gioco</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Anyone who opens this link plays your scenario:</source>
+        <translation>Chi apre questo link gioca il tuo scenario:</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The map: tap a province to edit it</source>
+        <translation>La mappa: tocca una provincia per modificarla</translation>
+    </message>
+    <message>
+        <source>One legion fewer</source>
+        <translation>Una legione in meno</translation>
+    </message>
+    <message>
+        <source>One legion more</source>
+        <translation>Una legione in più</translation>
+    </message>
+    <message>
+        <source>Share as a link</source>
+        <translation>Condividi come link</translation>
+    </message>
+    <message>
+        <source>The link</source>
+        <translation>Il link</translation>
+    </message>
+    <message>
+        <source>The Praetorian Prefect</source>
+        <translation>Il prefetto del pretorio</translation>
+    </message>
+    <message>
+        <source>Aurovane Scenario Editor</source>
+        <translation>Editor di scenari di Aurovane</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>End Year</source>
+        <translation>Fine dell’anno</translation>
+    </message>
+    <message>
+        <source>Provinces</source>
+        <translation>Province</translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation>Rapporti</translation>
+    </message>
+    <message>
+        <source>Legend</source>
+        <translation>Legenda</translation>
+    </message>
+    <message>
+        <source>Loading Aurovane…</source>
+        <translation>Caricamento di Aurovane…</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Partita</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nuova partita</translation>
+    </message>
+    <message>
+        <source>Continue Last Game</source>
+        <translation>Riprendi l’ultima partita</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Carica</translation>
+    </message>
+    <message>
+        <source>Open in the Editor</source>
+        <translation>Apri nell’editor</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difficile</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Suono</translation>
+    </message>
+    <message>
+        <source>Scenarios</source>
+        <translation>Scenari</translation>
+    </message>
+    <message>
+        <source>Valerian (260 AD)</source>
+        <translation>Valeriano (260 d.C.)</translation>
+    </message>
+    <message>
+        <source>Constantine (308 AD)</source>
+        <translation>Costantino (308 d.C.)</translation>
+    </message>
+    <message>
+        <source>Honorius (410 AD)</source>
+        <translation>Onorio (410 d.C.)</translation>
+    </message>
+    <message>
+        <source>Valentinian III (455 AD)</source>
+        <translation>Valentiniano III (455 d.C.)</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Storia</translation>
+    </message>
+    <message>
+        <source>Study Guide</source>
+        <translation>Guida allo studio</translation>
+    </message>
+    <message>
+        <source>Take Quiz</source>
+        <translation>Fai il quiz</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>Come si gioca</translation>
+    </message>
+    <message>
+        <source>About …</source>
+        <translation>Informazioni …</translation>
+    </message>
+    <message>
+        <source>The map of the Roman Empire</source>
+        <translation>La mappa dell’Impero romano</translation>
+    </message>
+    <message>
+        <source>Skill level</source>
+        <translation>Livello di difficoltà</translation>
+    </message>
+    <message>
+        <source>Aurovane</source>
+        <translation>Aurovane</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Untitled scenario</source>
+        <translation>Scenario senza titolo</translation>
+    </message>
+    <message>
+        <source>%1 AD</source>
+        <translation>%1 d.C.</translation>
+    </message>
+    <message>
+        <source>About Aurovane</source>
+        <translation>Informazioni su Aurovane</translation>
+    </message>
+</context>
+<context>
     <name>PageViewer</name>
     <message>
         <source>Aurovane</source>
@@ -1525,6 +1804,10 @@ Buona fortuna, Princeps!</translation>
     <message>
         <source>LEGEND</source>
         <translation>LEGENDA</translation>
+    </message>
+    <message>
+        <source>Instructions: Drag a legion, or long press it and tap where it goes. Tap End Year to advance the game turn</source>
+        <translation>Istruzioni: trascina una legione, oppure tienila premuta e tocca la sua meta. «Fine dell’anno» fa avanzare il turno.</translation>
     </message>
 </context>
 <context>

@@ -64,10 +64,53 @@ for f in page.iterdir():
             target.write_text(with_module_preloads(f.read_text()))
     elif f.name != 'service-worker.js':
         copy(f, site / f.name)
-# The English pages: the page speaks no other language yet.
+# The help pages, in English at the top and each language's in its folder.
+help_pages = {}
 for f in (root / 'game' / 'web').iterdir():
     if f.is_file():
         copy(f, site / f.name)
+    elif f.is_dir():
+        help_pages[f.name] = sorted(p.name for p in f.iterdir() if p.is_file())
+        for p in f.iterdir():
+            if p.is_file():
+                copy(p, site / f.name / p.name)
+
+# The window's catalogues in the plain form the engine reads, one file a
+# language (the page fetches only the one it speaks), and their list.
+sys.path.insert(0, str(root / 'tools' / 'catalogue'))
+import plain_catalogue  # noqa: E402
+
+(site / 'catalogue').mkdir(parents=True, exist_ok=True)
+spoken = []
+for ts in sorted((root / 'translations').glob('aurovane_*.ts')):
+    code = ts.stem.split('_', 1)[1]
+    if code != 'en':
+        text = plain_catalogue.plain(ts)
+        target = site / 'catalogue' / f'{code}.txt'
+        if not target.exists() or target.read_text(encoding='utf-8') != text:
+            target.write_text(text, encoding='utf-8')
+    spoken.append({'code': code, 'name': plain_catalogue.LANGUAGES[code][4], 'done': plain_catalogue.completion(ts),
+                   'help': help_pages.get(code, [])})
+spoken.sort(key=lambda l: (l['code'] != 'en', l['code']))
+
+# The lessons in each language they are told in, as data the page fetches
+# for its language alone (the engine carries only the English words), with
+# the pictures and narrations made in that language.
+lessons = json.loads((resources / 'lessons.json').read_text(encoding='utf-8'))['lessons']
+for language in spoken:
+    code = language['code']
+    if code == 'en':
+        continue
+    told = {str(l['year']): {k: l['languages'][code][k] for k in ('title', 'dates', 'text')}
+            for l in lessons if code in l.get('languages', {})}
+    pictures = sorted({int(p.stem.split('@')[0]) for p in (resources / 'bitmaps' / code).glob('*.png')})
+    narrations = sorted(w.stem for w in (resources / 'sounds' / code).glob('*.wav'))
+    (site / 'lessons').mkdir(exist_ok=True)
+    language['lessons'] = bool(told)
+    (site / 'lessons' / f'{code}.json').write_text(
+        json.dumps({'lessons': told, 'pictures': pictures, 'narrations': narrations}, ensure_ascii=False) + '\n',
+        encoding='utf-8')
+(site / 'catalogue' / 'languages.json').write_text(json.dumps(spoken, ensure_ascii=False) + '\n', encoding='utf-8')
 (site / 'bitmaps').mkdir(parents=True, exist_ok=True)
 # A site built before the pictures were WebP keeps no PNG twin of them.
 for f in (site / 'bitmaps').glob('*.png'):
@@ -84,7 +127,9 @@ def transparent(png: Path) -> bool:
 # from their opacity. The opaque ones are near-lossless: no colour moves by more
 # than a few steps in 255, at three fifths of the bytes.
 def to_webp(png: Path):
-    webp = site / 'bitmaps' / (png.stem + '.webp')
+    folder = site / 'bitmaps' / png.parent.relative_to(resources / 'bitmaps')
+    folder.mkdir(parents=True, exist_ok=True)
+    webp = folder / (png.stem + '.webp')
     if not fresh(webp, png):
         kind = ['-lossless'] if transparent(png) else ['-near_lossless', '60']
         subprocess.run(['cwebp', '-quiet', *kind, '-m', '6', '-q', '90', str(png), '-o', str(webp)], check=True)
@@ -92,6 +137,7 @@ def to_webp(png: Path):
 
 with ThreadPoolExecutor(os.cpu_count()) as pool:
     list(pool.map(to_webp, (resources / 'bitmaps').glob('*.png')))
+    list(pool.map(to_webp, (resources / 'bitmaps').glob('*/*.png')))
 for f in (resources / 'icons').iterdir():
     if f.suffix in ('.png', '.svg'):
         copy(f, site / 'icons' / f.name)
@@ -100,12 +146,13 @@ copy(resources / 'fonts' / 'OFL.txt', site / 'fonts' / 'OFL.txt')
 font = site / 'fonts' / 'EBGaramond12-Regular.woff2'
 font_source = resources / 'fonts' / 'EBGaramond12-Regular.otf'
 if not fresh(font, font_source):
-    subprocess.run(['pyftsubset', str(font_source), '--unicodes=U+0020-007E,U+00A0-00FF,U+2013-2014,U+2018-201D,U+2026',
+    subprocess.run(['pyftsubset', str(font_source), '--unicodes=U+0020-007E,U+00A0-00FF,U+0152-0153,U+2013-2014,U+2018-201E,U+2026,U+202F,U+2192',
                     '--flavor=woff2', f'--output-file={font}'], check=True)
 
 (site / 'sounds').mkdir(exist_ok=True)
-for wav in (resources / 'sounds').glob('*.wav'):
-    mp3 = site / 'sounds' / (wav.stem + '.mp3')
+for wav in [*(resources / 'sounds').glob('*.wav'), *(resources / 'sounds').glob('*/*.wav')]:
+    mp3 = site / 'sounds' / wav.relative_to(resources / 'sounds').with_suffix('.mp3')
+    mp3.parent.mkdir(parents=True, exist_ok=True)
     if not fresh(mp3, wav):
         # Mono speech and short effects: 48 kbit/s keeps them clear and small.
         subprocess.run(['lame', '--quiet', '-m', 'm', '--abr', '48', str(wav), str(mp3)], check=True)
@@ -116,15 +163,22 @@ for wav in (resources / 'sounds').glob('*.wav'):
 dialog_pictures = {160, 161, 162, 163, 164, 165, 187, 233, 235, 248, 249, 250, 266, 267}
 core = ['./']
 later = []
+# A language's own files (its catalogue, its help pages) for the page that speaks it alone.
+in_language = {code: [] for code in help_pages}
 digest = hashlib.sha256()
 for f in sorted(p for p in site.rglob('*') if p.is_file() and p.name != 'service-worker.js'):
     name = f.relative_to(site).as_posix()
     digest.update(name.encode() + f.read_bytes())
-    if name.startswith('sounds/') or (name.startswith('bitmaps/') and ('@' in f.stem or int(f.stem) in dialog_pictures)):
+    # "de/tutorial.html", "catalogue/de.txt", "lessons/de.json", "bitmaps/de/162.webp", "sounds/de/...".
+    parts = name.split('/')
+    code = next((c for c in (parts[0], parts[1].split('.')[0] if len(parts) > 1 else '') if c in in_language), None)
+    if code and name != 'catalogue/languages.json':
+        in_language[code].append(name)
+    elif name.startswith('sounds/') or (name.startswith('bitmaps/') and ('@' in f.stem or int(f.stem) in dialog_pictures)):
         later.append(name)
     else:
         core.append(name)
 worker = (root / 'web' / 'page' / 'service-worker.js').read_text()
 worker = (worker.replace('@VERSION@', digest.hexdigest()[:16]).replace('@CORE_FILES@', json.dumps(core))
-          .replace('@LATER_FILES@', json.dumps(later)))
+          .replace('@LATER_FILES@', json.dumps(later)).replace('@LANGUAGE_FILES@', json.dumps(in_language)))
 (site / 'service-worker.js').write_text(worker)

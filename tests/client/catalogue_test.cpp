@@ -27,7 +27,7 @@ TEST(Catalogue, TranslatesByContextAndSourceCountsAndFillsForms) {
                                    "m\tScreenText\tTreasury: %1\tTr\xc3\xa9sor : %1\n"
                                    "m\tTab\ta\\tb\\\\c\tline\\r\\none\n"
                                    "n\tYearSummary\t%n province(s) revolt\t%n province se r\xc3\xa9volte\t%n provinces\n"
-                                   "m\tMessages\tThe Saxons are preparing to attack %1!\tLes Saxons attaquent %1 !\n");
+                                   "m\tMessages\t%1 has been overrun\t%1 a \xc3\xa9t\xc3\xa9 submerg\xc3\xa9" "e\n");
     EXPECT_EQ(c.language(), "fr");
     EXPECT_EQ(c.text("Names", "Italia"), "Italie");
     EXPECT_EQ(c.text("ScreenText", "Italia"), "Italia");  // another context: the source
@@ -41,6 +41,10 @@ TEST(Catalogue, TranslatesByContextAndSourceCountsAndFillsForms) {
     EXPECT_EQ(c.word("Marcommani"), "Marcomanni");  // untranslated names in corrected English
     EXPECT_EQ(c.screenText("Treasury: %1", {{"Italia, Roma, Marcommani"}}),
               "Tr\xc3\xa9sor : Italie, Roma et Marcomanni");
+    // The year's news, logged in English, told as the message that wrote it.
+    EXPECT_EQ(c.screenText("%1", {{"Italia has been overrun", true}}), "Italie a \xc3\xa9t\xc3\xa9 submerg\xc3\xa9" "e");
+    EXPECT_EQ(c.news("Italia has been overrun"), "Italie a \xc3\xa9t\xc3\xa9 submerg\xc3\xa9" "e");
+    EXPECT_EQ(c.news("The Marcommani rise"), "The Marcomanni rise");
     EXPECT_EQ(c.message(Message{MessageId::SaxonsPrepare, {}}), englishText(Message{MessageId::SaxonsPrepare, {}}));
 }
 

@@ -21,14 +21,14 @@ import xml.etree.ElementTree as ET
 
 # What a language needs besides its catalogue: Qt's plural rule and the
 # thousands QLocale writes (its group separator and the fewest digits a group
-# needs in front of it) and the word before the last of a list of names. The
-# window speaks English in the rules' own digits.
+# needs in front of it), the word before the last of a list of names and the
+# language's own name. The window speaks English in the rules' own digits.
 LANGUAGES = {
-    "en": ("one", "", 1, " and "),
-    "de": ("one", ".", 1, " und "),
-    "fr": ("zero-one", "\u202f", 1, " et "),
-    "it": ("one", ".", 1, " e "),
-    "es": ("one", ".", 2, " y "),
+    "en": ("one", "", 1, " and ", "English"),
+    "de": ("one", ".", 1, " und ", "Deutsch"),
+    "fr": ("zero-one", "\u202f", 1, " et ", "Fran\u00e7ais"),
+    "it": ("one", ".", 1, " e ", "Italiano"),
+    "es": ("one", ".", 2, " y ", "Espa\u00f1ol"),
 }
 
 # The pseudo language's marks, those of the window's pseudo-language test.
@@ -76,8 +76,16 @@ def entries(root, finished_only=True):
             yield name, source, forms, numerus
 
 
+def completion(path):
+    """The share of the entries translated and finished, as Options > Language counts it."""
+    messages = list(ET.parse(path).getroot().iter("message"))
+    done = [m for m in messages if m.find("translation") is not None
+            and m.find("translation").get("type") not in ("unfinished", "vanished", "obsolete")]
+    return 100 * len(done) // len(messages) if messages else 0
+
+
 def header(code):
-    rule, separator, least, last = LANGUAGES[code]
+    rule, separator, least, last, _ = LANGUAGES[code]
     return (f"aurovane-catalogue 1\nlanguage {code}\nplural {rule}\nnumbers {escaped(separator)} {least}\n"
             f"list {escaped(last)}\n")
 

@@ -4,6 +4,8 @@
 // the information line, the reports and the legend; and one polite live
 // region that says every outcome, refusal and the year's news once, and the
 // province the keyboard's highlight moves to. Every word is the engine's.
+import { pageWord } from './language.js';
+
 const byId = (id) => document.getElementById(id);
 const element = (tag, props = {}) => Object.assign(document.createElement(tag), props);
 const joined = (lines) => lines.map((l) => l.text).join(' ');
@@ -43,7 +45,7 @@ export class Access {
       if (details.textContent !== p.details) details.textContent = p.details;
     }
     byId('report-text').replaceChildren(...state.reports.map((line) => element('p', { textContent: line.text })));
-    if (this.year !== null && state.year !== this.year) this.announce([`${state.year} AD.`, ...state.news].join(' '));
+    if (this.year !== null && state.year !== this.year) this.announce([`${pageWord('%1 AD').replace('%1', state.year)}.`, ...state.news].join(' '));
     this.year = state.year;
   }
 

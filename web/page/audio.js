@@ -2,6 +2,14 @@
 // only after the player's first tap or click: the context is made and
 // resumed then. Recordings are fetched the first time they are wanted.
 const buffers = new Map();
+// The narrations told in the page's language, from sounds/<code>/.
+let narrationLanguage = '';
+let narrated = new Set();
+
+export function setNarrationLanguage(code, names) {
+  narrationLanguage = code;
+  narrated = new Set(names);
+}
 
 export class Audio {
   // `sounds`: the engine's table of the rules' sound kinds, the recording
@@ -40,7 +48,7 @@ export class Audio {
 
   async buffer(name) {
     if (!buffers.has(name)) {
-      buffers.set(name, fetch(`sounds/${name}.mp3`).then((r) => {
+      buffers.set(name, fetch(`sounds/${narrated.has(name) ? `${narrationLanguage}/` : ''}${name}.mp3`).then((r) => {
         if (!r.ok) throw new Error(`${name}: ${r.status}`);
         return r.arrayBuffer();
       }).then((data) => new Promise((resolve, reject) => this.context.decodeAudioData(data, resolve, reject)))

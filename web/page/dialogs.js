@@ -1,5 +1,6 @@
 // The dialogs over the map: the advisor's messages and questions with his
 // portrait, and the picture dialogs (introduction, lessons, results, about).
+import { pageWord } from './language.js';
 import { picture } from './pictures.js';
 
 const byId = (id) => document.getElementById(id);
@@ -25,7 +26,7 @@ function modal(dialog, wire) {
 const plain = (text) => text.replace(/\r\n/g, '\n');
 
 export function tell(text) {
-  return ask(text, 'OK', null);
+  return ask(text, pageWord('OK'), null);
 }
 
 // Resolves true for the first button. Escape answers No (or OK).
@@ -34,8 +35,8 @@ export function ask(text, yesLabel, noLabel) {
   const yes = byId('advisor-yes');
   const no = byId('advisor-no');
   byId('advisor-text').textContent = plain(text);
-  yes.textContent = yesLabel || 'Yes';
-  no.textContent = noLabel || 'No';
+  yes.textContent = yesLabel || pageWord('Yes');
+  no.textContent = noLabel || pageWord('No');
   no.hidden = noLabel === null;
   return modal(dialog, (finish) => {
     yes.onclick = () => finish(true);
@@ -77,7 +78,7 @@ export async function showPicture({ id, title, words = [], narration = null, cou
   let playing = null;
   const setPlaying = (source) => {
     playing = source;
-    play.textContent = source ? 'Stop' : 'Play';
+    play.textContent = source ? pageWord('Stop') : pageWord('Play');
     if (source) source.ended.then(() => { if (playing === source) setPlaying(null); });
   };
   if (narration) setPlaying(await audio.playVoice(narration));

@@ -4,6 +4,7 @@
 import createAurovane from './aurovane.js';
 import { bindEngine } from './engine-api.js';
 import { ask, tell } from './dialogs.js';
+import { pageWord, spokenLanguages, startSpeaking } from './language.js';
 import { EditorMap } from './editor-map.js';
 import { download, readSavedGame } from './keep.js';
 import { handOverPaintedLand } from './painted-land.js';
@@ -30,7 +31,7 @@ class EditorPage {
     this.view = v;
     this.map.selected = v.selected || null;
     byId('province-list').value = v.selected;
-    byId('province-heading').textContent = v.selected || 'Province';
+    byId('province-heading').textContent = v.selected || pageWord('Province');
     byId('province-hint').hidden = Boolean(v.selected);
     for (const b of byId('holders').querySelectorAll('button')) {
       b.disabled = !v.selected || v.frontier;
@@ -42,7 +43,7 @@ class EditorPage {
     byId('edit-undo').disabled = !v.undo;
     const errors = byId('option-errors');
     errors.replaceChildren(...v.errors.map((e) => Object.assign(document.createElement('li'), { textContent: e })));
-    byId('scenario-label').textContent = `${v.title || 'Untitled scenario'} · ${v.year} AD`;
+    byId('scenario-label').textContent = `${v.title || pageWord('Untitled scenario')} · ${pageWord('%1 AD').replace('%1', v.year)}`;
     this.map.draw();
   }
 
@@ -205,6 +206,8 @@ async function boot() {
   const engine = await createAurovane();
   const api = bindEngine(engine);
   api.start(EditorSeed);
+  const languages = spokenLanguages();
+  await startSpeaking(api, await languages);
   const tables = JSON.parse(api.tables());
   const editor = new EditorPage(api, tables);
   engine.page = { setState: (state) => editor.map.setState(state) };

@@ -13,6 +13,7 @@ import { loadPictures, whenPictureArrives } from './pictures.js';
 import { Screen, Steps } from './screen.js';
 import { YearNews } from './year-news.js';
 import { carriesScenario, forgetLink, scenarioFromLink, scenarioLink } from './share-link.js';
+import { lessonsInLanguage, pageWord, spokenLanguages, startSpeaking } from './language.js';
 
 const byId = (id) => document.getElementById(id);
 const latin1Bytes = (text) => Uint8Array.from(text, (c) => c.charCodeAt(0) & 0xff);
@@ -28,7 +29,9 @@ class Page {
     this.news = new YearNews(tables, () => this.screen.draw());
     this.screen.news = () => this.news.part();
     // A touch screen has no right button and no hover: its own words, on the screen and in the panel.
-    const lines = matchMedia('(pointer: coarse)').matches ? tables.touchInstructions : tables.instructions;
+    const coarse = matchMedia('(pointer: coarse)').matches;
+    const block = coarse ? tables.touchInstructionsBlock : tables.instructionsBlock;
+    const lines = block ? this.screen.blockLines(block, true) : coarse ? tables.touchInstructions : tables.instructions;
     this.screen.instructions = lines;
     byId('instructions').textContent = lines.map((l) => l.text.trim()).join(' ');
     // What the engine's carry answered last (PageCarry.h): the legions picked
@@ -45,7 +48,7 @@ class Page {
     return {
       setState: (state) => {
         this.screen.setState(state);
-        byId('year-label').textContent = `${state.year} AD`;
+        byId('year-label').textContent = pageWord('%1 AD').replace('%1', state.year);
         this.showInWords(state);
       },
       tell: (text) => tell(text),
@@ -258,7 +261,7 @@ class Page {
 
   async loadBytes(bytes) {
     const error = this.tryLoad(bytes);
-    if (error) await ask(error, 'OK', null);
+    if (error) await ask(error, pageWord('OK'), null);
     // A scenario's own words, as the Prefect reads them in the window.
     else if (this.api.briefing()) await tell(this.api.briefing());
     return !error;
@@ -283,7 +286,7 @@ class Page {
     for (const game of kept) {
       const error = this.tryLoad(latin1Bytes(game.text));
       if (error) {
-        skipped.push(`${game.year} AD: ${error}`);
+        skipped.push(`${pageWord('%1 AD').replace('%1', game.year)}: ${error}`);
         continue;
       }
       if (skipped.length) {
@@ -365,7 +368,7 @@ class Page {
         await this.call(() => this.api.hints());
         break;
       case 'about':
-        await showPicture({ id: 267, title: 'About Aurovane', words: this.tables.credits, audio: this.audio });
+        await showPicture({ id: 267, title: pageWord('About Aurovane'), words: this.tables.credits, audio: this.audio });
         break;
       default:
         break;
@@ -402,12 +405,15 @@ class Page {
 async function boot() {
   // The map and the scroll, fetched and decoded while the engine compiles.
   const firstPictures = loadPictures([111, 264]);
+  const languages = spokenLanguages();
   const engine = await createAurovane();
   const api = bindEngine(engine);
   // ?seed=N replays a game exactly (tests, the benchmark); otherwise every game differs.
   const seed = Number(new URLSearchParams(location.search).get('seed')) || (Date.now() ^ (Math.random() * 0x7fffffff)) >>> 0;
   api.start(seed);
+  const spoken = await startSpeaking(api, await languages);
   const tables = JSON.parse(api.tables());
+  await lessonsInLanguage(tables, spoken, await languages);
   // The first frame's pictures; the rest follow as they are needed.
   await Promise.all([
     document.fonts.load('16px "EB Garamond"'),
@@ -450,7 +456,8 @@ async function boot() {
     navigator.serviceWorker.ready.then((registration) => {
       const channel = new MessageChannel();
       channel.port1.onmessage = () => { window.aurovane.keptOffline = true; };
-      registration.active.postMessage({ cacheLater: true, sharp: window.devicePixelRatio > 1 }, [channel.port2]);
+      registration.active.postMessage({ cacheLater: true, sharp: window.devicePixelRatio > 1, language: spoken },
+                                      [channel.port2]);
     });
   }
   // A link pasted over the game's own address replaces the game once the player agrees.

@@ -7,6 +7,14 @@
 const cache = new Map();
 let arrived = () => {};
 let density = 1;
+// The pictures drawn in the page's language (its lessons'), from bitmaps/<code>/.
+let language = '';
+let inLanguage = new Set();
+
+export function setPictureLanguage(code, ids) {
+  language = code;
+  inLanguage = new Set(ids);
+}
 
 export function whenPictureArrives(callback) {
   arrived = callback;
@@ -27,7 +35,8 @@ function load(id, scale) {
   if (!cache.has(key)) {
     const entry = { bitmap: null };
     // A missing picture leaves a gap rather than stopping the game.
-    entry.ready = fetchBitmap(scale === 1 ? `bitmaps/${id}.webp` : `bitmaps/${id}@${scale}x.webp`)
+    const folder = inLanguage.has(id) ? `bitmaps/${language}` : 'bitmaps';
+    entry.ready = fetchBitmap(scale === 1 ? `${folder}/${id}.webp` : `${folder}/${id}@${scale}x.webp`)
       .catch(() => null)
       .then((bitmap) => {
         entry.bitmap = bitmap;

@@ -272,6 +272,24 @@ export class Screen {
   }
 
   // A line of the engine's words, with the box its letters may touch.
+  // A translation's whole sentence in its box, word by word into lines that
+  // fit it (the engine measures no text), spaced as the English pieces are;
+  // `centred` for the instructions' line.
+  blockLines(block, centred = false) {
+    if (!block) return [];
+    const [x, y, w] = block.box;
+    const lines = [];
+    for (const word of block.text.split(/\s+/).filter(Boolean)) {
+      const last = lines[lines.length - 1];
+      if (last && this.measure.measureText(`${last} ${word}`).width <= w) lines[lines.length - 1] = `${last} ${word}`;
+      else lines.push(word);
+    }
+    return lines.map((text, i) => ({
+      x: centred ? Math.round(x + Math.max(0, w - this.measure.measureText(text).width) / 2) : x + 2,
+      y: y + (centred ? 4 : 2) + 20 * i, text, colour: block.colour,
+    }));
+  }
+
   textPart(line) {
     const id = `${line.x},${line.y} ${line.colour} ${line.text}`;
     if (!this.textBoxes.has(id)) {
@@ -327,7 +345,8 @@ export class Screen {
       for (const [x, y, w, h] of [L.mapFrame, L.infoFrame]) ctx.strokeRect(x + 0.5, y + 0.5, w, h);
     } });
     for (const [x, y, id] of t.legend.pictures) parts.push(pictureAt(id, x, y));
-    for (const line of t.legend.texts) parts.push(this.textPart(line));
+    this.legendLines ||= [...t.legend.texts, ...this.blockLines(t.legend.note)];
+    for (const line of this.legendLines) parts.push(this.textPart(line));
     parts.push({ key: 'legend marks', boxes: t.legend.marks.map((m) => grow(boxOf(m.box), 1)),
                  draw: (ctx) => drawLegendMarks(ctx, t.legend.marks) });
     for (const line of s.reports) parts.push(this.textPart(line));

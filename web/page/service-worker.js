@@ -6,13 +6,15 @@
 const Version = '@VERSION@';
 const Core = @CORE_FILES@;
 const Later = @LATER_FILES@;
+// Each language's catalogue and help pages, kept for the language the page speaks.
+const LanguageFiles = @LANGUAGE_FILES@;
 const CacheName = `aurovane-${Version}`;
 
 // One file after another, those not yet cached; a file that fails is tried
 // again on the next visit. The twins at twice the size only for a sharp screen.
-async function cacheLater(sharp) {
+async function cacheLater(sharp, language) {
   const cache = await caches.open(CacheName);
-  for (const name of Later) {
+  for (const name of [...(LanguageFiles[language] || []), ...Later]) {
     if (!sharp && name.includes('@2x.')) continue;
     if (await cache.match(name)) continue;
     try {
@@ -23,10 +25,10 @@ async function cacheLater(sharp) {
   }
 }
 
-// {cacheLater: true, sharp}: the page is ready; the answer on the port says all is kept.
+// {cacheLater: true, sharp, language}: the page is ready; the answer on the port says all is kept.
 self.addEventListener('message', (event) => {
   if (!event.data?.cacheLater) return;
-  event.waitUntil(cacheLater(event.data.sharp).then(() => event.ports[0]?.postMessage('kept')));
+  event.waitUntil(cacheLater(event.data.sharp, event.data.language).then(() => event.ports[0]?.postMessage('kept')));
 });
 
 self.addEventListener('install', (event) => {

@@ -37,7 +37,7 @@ std::string carryView(const LegionCarry& carry, bool taken, bool orderWaits) {
     else out << "[]";
     // An advisor's message says the same at once: a screen reader hears it there.
     out << ",\"noticeTold\":" << (carry.notice() && toldByAdvisor(carry.notice()->id) ? "true" : "false")
-        << ",\"pickedUp\":" << jsonString(carry.source() && !carry.carrying() ? englishPhrase(pickedUpPhrase(*carry.source())) : "")
+        << ",\"pickedUp\":" << jsonString(carry.source() && !carry.carrying() ? pageDescription({pickedUpPhrase(*carry.source())}) : "")
         << '}';
     return out.str();
 }

@@ -14,6 +14,7 @@
 #include "client/Json.h"
 #include "engine/Game.h"
 #include "english/CorrectedEnglish.h"
+#include "web/src/PageWords.h"
 #include "web/src/PageExports.h"
 #include "web/src/PageParts.h"
 
@@ -57,6 +58,10 @@ void writeList(std::ostream& out, const std::vector<std::string>& texts) {
     out << ']';
 }
 
+// The editor's words in the page's language, from the window's editor's catalogue.
+std::string editorWord(const char* text) { return pageWords().text("editor::EditorWindow", text); }
+std::string holderWord(const Game& game, const Empire* empire) { return editorWord(editor::holderName(game, empire)); }
+
 // What the editor's controls show: the selected province and its holder and
 // legions, the holders it may be given, the scenario's options and texts.
 const char* view(Page* page, PageEditor& e) {
@@ -66,16 +71,16 @@ const char* view(Page* page, PageEditor& e) {
     const Province* p = s.selected();
     const Empire* holder = p ? game.ownerOf(*p) : nullptr;
     std::ostringstream out;
-    out << "{\"selected\":" << jsonString(p ? p->name() : "") << ",\"holder\":" << jsonString(editor::holderName(game, holder))
+    out << "{\"selected\":" << jsonString(p ? p->name() : "") << ",\"holder\":" << jsonString(holderWord(game, holder))
         << ",\"held\":" << (holder ? "true" : "false")
         << ",\"legions\":" << (holder ? holder->countLegionsIn(*p) : 0)
         << ",\"frontier\":" << (p && p->isFrontier() ? "true" : "false") << ",\"owners\":[";
     bool first = true;
     for (const auto& [command, empire] : s.ownerCommands()) {
-        out << (first ? "" : ",") << '[' << command << ',' << jsonString(editor::holderName(game, &game.getEmpire(empire))) << ']';
+        out << (first ? "" : ",") << '[' << command << ',' << jsonString(holderWord(game, &game.getEmpire(empire))) << ']';
         first = false;
     }
-    out << ",[" << editor::CmdOwnerNoOne << ',' << jsonString(editor::holderName(game, nullptr)) << "]]"
+    out << ",[" << editor::CmdOwnerNoOne << ',' << jsonString(holderWord(game, nullptr)) << "]]"
         << ",\"addLegion\":" << editor::CmdAddLegion << ",\"deleteLegion\":" << editor::CmdDeleteLegion
         << ",\"year\":" << jsonString(s.yearText()) << ",\"treasury\":" << jsonString(s.treasuryText())
         << ",\"plague\":" << (s.plague() ? "true" : "false")
@@ -83,10 +88,12 @@ const char* view(Page* page, PageEditor& e) {
         << ",\"plagueYears\":" << editor::DefaultPlagueYears
         << ",\"title\":" << jsonString(s.title()) << ",\"briefing\":" << jsonString(s.briefing())
         << ",\"maxTitle\":" << editor::MaxTitleLength << ",\"maxBriefing\":" << editor::MaxBriefingLength
-        << ",\"discard\":[" << jsonString(editor::DiscardChanges) << ',' << jsonString(editor::ThrowAway) << ','
-        << jsonString(editor::KeepEditing) << ']'
+        << ",\"discard\":[" << jsonString(editorWord(editor::DiscardChanges)) << ','
+        << jsonString(editorWord(editor::ThrowAway)) << ',' << jsonString(editorWord(editor::KeepEditing)) << ']'
         << ",\"undo\":" << (e.undo.empty() ? "false" : "true") << ",\"errors\":";
-    writeList(out, e.errors);
+    std::vector<std::string> errors;
+    for (const std::string& error : e.errors) errors.push_back(pageWords().text("editor::OptionsDialog", error));
+    writeList(out, errors);
     out << '}';
     return pageReply(*page, out.str());
 }

@@ -36,6 +36,7 @@
 #include "web/src/PageState.h"
 #include "web/src/PageSteps.h"
 #include "web/src/PageTables.h"
+#include "web/src/PageWords.h"
 
 namespace {
 
@@ -64,6 +65,12 @@ public:
     bool askWithLabels(const std::string& words, const std::string& yesLabel, const std::string& noLabel) override {
         showState(page_);
         return ask(step("ask", text(words) + "," + text(yesLabel) + "," + text(noLabel)));
+    }
+    // The rules' messages in the page's language.
+    void tell(const Message& message) override { tell(pageWords().message(message)); }
+    bool ask(const Message& message) override { return askWithLabels(pageWords().message(message), {}, {}); }
+    bool askWithLabels(const Message& words, const Message& yesLabel, const Message& noLabel) override {
+        return askWithLabels(pageWords().message(words), pageWords().message(yesLabel), pageWords().message(noLabel));
     }
     void sound(SoundKind kind) override {
         // The march under an enemy report sounds over the screen as it now stands.
@@ -333,7 +340,9 @@ int aurovane_can_undo(Page* page) { return page->play.undoable() ? 1 : 0; }
 
 int aurovane_has_unsaved_play(Page* page) { return page->play.hasUnsavedPlay() ? 1 : 0; }
 
-const char* aurovane_undo_command(Page* page) { return page->answer(englishOutcome(undoCommandText(page->play))); }
+const char* aurovane_undo_command(Page* page) {
+    return page->answer(pageWords().screenText(noticeLine(undoCommandText(page->play), 0)));
+}
 
 const char* aurovane_undo(Page* page) {
     const Order* last = page->play.undoable();
@@ -349,7 +358,7 @@ const char* aurovane_undo(Page* page) {
 }
 
 const char* aurovane_continue_words(Page* page, int skipped, int kept, int year) {
-    const auto filled = [](const char* form, int number) { return fillForm(form, {std::to_string(number)}); };
+    const auto filled = [](const char* form, int number) { return pageWords().screenText(form, {{std::to_string(number)}}); };
     const std::string head = year > 0 ? filled(skippedGamesForm(std::size_t(skipped)), skipped)
                                       : filled(noneLoadsForm(std::size_t(kept)), kept);
     const std::string foot = year > 0 ? filled(goesOnForm(), year) : std::string();

@@ -16,7 +16,7 @@
 #include "client/ScreenText.h"
 #include "client/TintTable.h"
 #include "engine/Game.h"
-#include "english/CorrectedEnglish.h"
+#include "web/src/PageWords.h"
 
 namespace {
 
@@ -48,6 +48,12 @@ void writeMarchLines(std::ostream& out, const World& game) {
 }
 
 }  // namespace
+
+std::string pageDescription(const std::vector<ScreenPhrase>& parts) {
+    std::string text;
+    for (const ScreenPhrase& p : parts) text += (text.empty() ? "" : " ") + pageWords().screenText(p.form, p.args);
+    return text;
+}
 
 void writeMark(std::ostream& out, std::optional<Power> holder) {
     const view::HolderMark m = view::holderMark(holder);
@@ -85,7 +91,7 @@ void writeScreenLines(std::ostream& out, const std::vector<ScreenTextLine>& line
     out << '[';
     for (std::size_t i = 0; i < lines.size(); ++i)
         out << (i ? "," : "") << "{\"x\":" << lines[i].x << ",\"y\":" << lines[i].y
-            << ",\"text\":" << jsonString(englishText(lines[i])) << ",\"colour\":" << lines[i].colour << '}';
+            << ",\"text\":" << jsonString(pageWords().screenText(lines[i])) << ",\"colour\":" << lines[i].colour << '}';
     out << ']';
 }
 
@@ -102,11 +108,11 @@ void writeInfoLine(std::ostream& out, const Province* province) {
 std::string pageResultsDialog(const World& game) {
     const ResultsDialog d = resultsDialog(game);
     std::ostringstream out;
-    out << "{\"picture\":" << d.picture << ",\"title\":" << jsonString(d.title) << ",\"counts\":";
+    out << "{\"picture\":" << d.picture << ",\"title\":" << jsonString(pageWords().text("ScreenText", d.title)) << ",\"counts\":";
     writeScreenLines(out, d.counts);
     out << ",\"words\":";
     std::vector<std::string> results;
-    for (const ScreenPhrase& phrase : resultsInWords(game)) results.push_back(englishPhrase(phrase));
+    for (const ScreenPhrase& phrase : resultsInWords(game)) results.push_back(pageWords().screenText(phrase.form, phrase.args));
     writeStrings(out, results);
     out << '}';
     return out.str();
@@ -123,7 +129,7 @@ std::string pageState(Game& game) {
     // The year's news alone, for those who hear it rather than read the scroll.
     out << ",\"news\":";
     std::vector<std::string> news;
-    for (const std::string& line : game.eventLog) news.push_back(correctedEnglish(line));
+    for (const std::string& line : game.eventLog) news.push_back(pageWords().news(line));
     writeStrings(out, news);
     out << ",\"marches\":";
     writeMarchLines(out, game);
@@ -139,8 +145,8 @@ std::string pageState(Game& game) {
         writeMark(out, holder);
         const std::vector<ScreenPhrase> parts = provinceDescription(game, *p);
         const auto split = parts.begin() + static_cast<std::ptrdiff_t>(std::min(ProvinceSummaryParts, parts.size()));
-        out << ",\"summary\":" << jsonString(englishDescription({parts.begin(), split}))
-            << ",\"details\":" << jsonString(englishDescription({split, parts.end()})) << ",\"info\":";
+        out << ",\"summary\":" << jsonString(pageDescription({parts.begin(), split}))
+            << ",\"details\":" << jsonString(pageDescription({split, parts.end()})) << ",\"info\":";
         writeInfoLine(out, p);
         out << ",\"legions\":[";
         first = false;

@@ -21,6 +21,8 @@ std::string pageResultsDialog(const World& game);
 
 // A list of screen texts, and the information line of a province (or of none).
 void writeScreenLines(std::ostream& out, const std::vector<ScreenTextLine>& lines);
+// Phrases in the page's language, each ending a sentence, joined by a blank.
+std::string pageDescription(const std::vector<ScreenPhrase>& parts);
 void writeInfoLine(std::ostream& out, const Province* province);
 // The pattern a holder lays over its land, as [pattern, spacing, thickness].
 void writeMark(std::ostream& out, std::optional<Power> holder);

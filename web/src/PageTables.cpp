@@ -1,5 +1,6 @@
 #include "web/src/PageTables.h"
 
+#include <optional>
 #include <sstream>
 #include <utility>
 
@@ -19,6 +20,7 @@
 #include "client/TintTable.h"
 #include "web/src/PageState.h"
 #include "web/src/PageSteps.h"
+#include "web/src/PageWords.h"
 #include "engine/Game.h"
 #include "english/CorrectedEnglish.h"
 #include "rules/LessonTable.h"
@@ -33,6 +35,17 @@ void writeLessonText(std::ostream& out, int year) {
 
 void writeBox(std::ostream& out, const view::LayoutRect& r) {
     out << '[' << r.x << ',' << r.y << ',' << r.w << ',' << r.h << ']';
+}
+
+// A whole sentence and the box it wraps into, in the page's language; null for none.
+void writeBlock(std::ostream& out, const std::optional<ScreenTextBlock>& b) {
+    if (!b) {
+        out << "null";
+        return;
+    }
+    out << "{\"box\":";
+    writeBox(out, {b->x, b->y, b->w, b->h});
+    out << ",\"colour\":" << b->colour << ",\"text\":" << jsonString(pageWords().text("ScreenText", b->form)) << '}';
 }
 
 void writeRect(std::ostream& out, const char* name, const view::LayoutRect& r) {
@@ -128,7 +141,7 @@ std::string pageTables(const Game& game) {
     out << "},\"lessons\":[";
     first = true;
     for (const Lesson& l : LessonTable) {
-        out << (first ? "" : ",") << "{\"menuText\":" << jsonString(l.menuText) << ",\"year\":" << l.year
+        out << (first ? "" : ",") << "{\"menuText\":" << jsonString(pageWords().text("Lessons", l.menuText)) << ",\"year\":" << l.year
             << ",\"zoom\":" << pageSteps(view::lessonZoomSteps(l, false, view::LayoutHeight))
             << ",\"picture\":" << l.picture
             << ",\"narration\":" << jsonString(l.narration);
@@ -169,8 +182,15 @@ std::string pageTables(const Game& game) {
     const std::vector<ScreenPicture> legend = legendPictures(0);
     for (std::size_t i = 0; i < legend.size(); ++i)
         out << (i ? "," : "") << '[' << legend[i].x << ',' << legend[i].y << ',' << legend[i].picture << ']';
+    // English keeps the pieces the screen has always drawn; a translation
+    // takes the note's whole sentence, which the page wraps in its box.
+    const bool english = pageWords().speaksEnglish();
+    std::vector<ScreenTextLine> legendTexts = legendLines(0);
+    if (!english) legendTexts.resize(LegendNamedLines);
     out << "],\"texts\":";
-    writeScreenLines(out, legendLines(0));
+    writeScreenLines(out, legendTexts);
+    out << ",\"note\":";
+    writeBlock(out, english ? std::nullopt : std::optional(legendNote(0)));
     out << ",\"marks\":[";
     first = true;
     for (const view::LegendMark& m : view::legendMarks(0)) {
@@ -182,17 +202,21 @@ std::string pageTables(const Game& game) {
         first = false;
     }
     out << "]},\"instructions\":";
-    writeScreenLines(out, instructionLines(0));
+    writeScreenLines(out, english ? instructionLines(0) : std::vector<ScreenTextLine>{});
     out << ",\"touchInstructions\":";
-    writeScreenLines(out, touchInstructionLines(0));
+    writeScreenLines(out, english ? touchInstructionLines(0) : std::vector<ScreenTextLine>{});
+    out << ",\"instructionsBlock\":";
+    writeBlock(out, english ? std::nullopt : std::optional(instructionsText(0)));
+    out << ",\"touchInstructionsBlock\":";
+    writeBlock(out, english ? std::nullopt : std::optional(touchInstructionsText(0)));
     out << ",\"noProvinceInfo\":";
     writeInfoLine(out, nullptr);
     writeMarchStyle(out);
     writeNewsPlaque(out);
     out << ",\"credits\":";
     writeStrings(out, creditsInWords());
-    out << ",\"questions\":{\"newGame\":" << jsonString(DiscardForNewGame)
-        << ",\"scenario\":" << jsonString(DiscardForScenario) << '}';
+    out << ",\"questions\":{\"newGame\":" << jsonString(pageWords().text("ScreenText", DiscardForNewGame))
+        << ",\"scenario\":" << jsonString(pageWords().text("ScreenText", DiscardForScenario)) << '}';
     out << ",\"savedGames\":{\"largest\":" << MaxSavedGameBytes
         << ",\"tooLarge\":" << jsonString(correctedEnglish(TooLargeForASavedGame)) << '}';
     out << '}';

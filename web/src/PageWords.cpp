@@ -1,0 +1,33 @@
+#include "web/src/PageWords.h"
+
+#include <string>
+
+#include "web/src/PageExports.h"
+#include "web/src/PageParts.h"
+
+namespace {
+
+Catalogue& spoken() {
+    static Catalogue words;
+    return words;
+}
+
+}  // namespace
+
+const Catalogue& pageWords() { return spoken(); }
+
+extern "C" {
+
+// A broken catalogue is refused whole: the page goes on in English and says why.
+const char* aurovane_set_language(Page* page, const unsigned char* catalogue, int catalogueLength) {
+    const std::string_view text(reinterpret_cast<const char*>(catalogue), catalogueLength > 0 ? std::size_t(catalogueLength) : 0);
+    std::string problem;
+    spoken() = Catalogue::read(text, problem);
+    return pageReply(*page, problem);
+}
+
+const char* aurovane_translate(Page* page, const char* context, const char* source) {
+    return pageReply(*page, spoken().text(context, source));
+}
+
+}  // extern "C"
