@@ -165,17 +165,22 @@ std::string Catalogue::screenText(const char* form, const std::vector<ScreenText
             words.push_back(news(arg.text));
             continue;
         }
-        // A list of names name by name, joined as QLocale joins a list.
-        const std::vector<std::string_view> names = split(arg.text, ',');
-        std::string list;
-        for (std::size_t i = 0; i < names.size(); ++i) {
-            std::string_view name = names[i];
-            if (i > 0 && name.substr(0, 1) == " ") name.remove_prefix(1);
-            list += (i == 0 ? "" : i + 1 == names.size() ? lastOfList_ : ", ") + word(std::string(name));
+        // A list of names name by name.
+        std::vector<std::string> names;
+        for (std::string_view name : split(arg.text, ',')) {
+            if (!names.empty() && name.substr(0, 1) == " ") name.remove_prefix(1);
+            names.emplace_back(name);
         }
-        words.push_back(list);
+        words.push_back(list(names));
     }
     return fillForm(text("ScreenText", form), words);
+}
+
+std::string Catalogue::list(const std::vector<std::string>& names) const {
+    std::string joined;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        joined += (i == 0 ? "" : i + 1 == names.size() ? lastOfList_ : ", ") + word(names[i]);
+    return joined;
 }
 
 std::string Catalogue::screenText(const ScreenTextLine& line) const { return screenText(line.form, line.args); }

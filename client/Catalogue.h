@@ -43,6 +43,8 @@ public:
     // shows it; in English the words as englishText puts them.
     std::string screenText(const char* form, const std::vector<ScreenTextArg>& args) const;
     std::string screenText(const ScreenTextLine& line) const;
+    // Names, each as word() gives it, joined as QLocale joins a list ("A, B und C").
+    std::string list(const std::vector<std::string>& names) const;
     // A message of the rules, translated with its words in this language; an
     // untranslated message is its English text, as the rules write it.
     std::string message(const Message& message) const;

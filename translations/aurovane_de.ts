@@ -1312,6 +1312,14 @@ Viel Glück, Princeps!</translation>
         <source>About Aurovane</source>
         <translation>Über Aurovane</translation>
     </message>
+    <message>
+        <source>Year&apos;s News</source>
+        <translation>Jahresbericht</translation>
+    </message>
+    <message>
+        <source>The year&apos;s news</source>
+        <translation>Die Nachrichten des Jahres</translation>
+    </message>
 </context>
 <context>
     <name>PageViewer</name>

@@ -1218,6 +1218,14 @@ Good luck, Princeps!</source>
         <source>About Aurovane</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Year&apos;s News</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The year&apos;s news</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PageViewer</name>

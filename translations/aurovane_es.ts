@@ -1312,6 +1312,14 @@ Good luck, Princeps!</source>
         <source>About Aurovane</source>
         <translation>Acerca de Aurovane</translation>
     </message>
+    <message>
+        <source>Year&apos;s News</source>
+        <translation>Noticias del año</translation>
+    </message>
+    <message>
+        <source>The year&apos;s news</source>
+        <translation>Las noticias del año</translation>
+    </message>
 </context>
 <context>
     <name>PageViewer</name>

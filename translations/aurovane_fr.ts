@@ -1312,6 +1312,14 @@ Bonne chance, Princeps !</translation>
         <source>About Aurovane</source>
         <translation>À propos d’Aurovane</translation>
     </message>
+    <message>
+        <source>Year&apos;s News</source>
+        <translation>Nouvelles de l’année</translation>
+    </message>
+    <message>
+        <source>The year&apos;s news</source>
+        <translation>Les nouvelles de l’année</translation>
+    </message>
 </context>
 <context>
     <name>PageViewer</name>

@@ -1312,6 +1312,14 @@ Buona fortuna, Princeps!</translation>
         <source>About Aurovane</source>
         <translation>Informazioni su Aurovane</translation>
     </message>
+    <message>
+        <source>Year&apos;s News</source>
+        <translation>Notizie dell’anno</translation>
+    </message>
+    <message>
+        <source>The year&apos;s news</source>
+        <translation>Le notizie dell’anno</translation>
+    </message>
 </context>
 <context>
     <name>PageViewer</name>

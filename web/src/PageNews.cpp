@@ -8,11 +8,13 @@
 #include "english/CorrectedEnglish.h"
 #include "rules/World.h"
 #include "web/src/EnglishPlurals.h"
+#include "web/src/PageWords.h"
 
 namespace {
 
-// The page speaks English so far: this is where the plaque's forms are filled
-// (the window fills them in the reader's language).
+// Where the plaque's forms are filled: in English with the English
+// catalogue's plural forms, as the page has always shown them; in another
+// language through its catalogue, as the window fills them.
 
 // Numbers as an English reader writes them, with thousands grouped.
 std::string englishNumber(long long n) {
@@ -39,7 +41,27 @@ std::string englishWord(const NewsWord& w) {
     return {};
 }
 
-std::string englishPhrase(const NewsPhrase& phrase) {
+std::string translatedWord(const NewsWord& w) {
+    const Catalogue& c = pageWords();
+    switch (w.kind) {
+        case NewsWord::Kind::Number: return c.number(w.number);
+        case NewsWord::Kind::SignedNumber: return (w.number < 0 ? "\u2212" : "+") + c.number(w.number < 0 ? -w.number : w.number);
+        case NewsWord::Kind::Name: return c.word(w.texts.front());
+        case NewsWord::Kind::Names: return c.list(w.texts);
+        case NewsWord::Kind::Word: return c.text("YearSummary", w.texts.front());
+    }
+    return {};
+}
+
+std::string shownPhrase(const NewsPhrase& phrase) {
+    if (!pageWords().speaksEnglish()) {
+        const Catalogue& c = pageWords();
+        std::vector<std::string> words;
+        for (const NewsWord& w : phrase.words) words.push_back(translatedWord(w));
+        return fillForm(phrase.count >= 0 ? c.counted("YearSummary", phrase.form, phrase.count)
+                                          : c.text("YearSummary", phrase.form),
+                        words);
+    }
     std::string form = phrase.form;
     if (phrase.count >= 0) {
         for (const EnglishPlural& p : EnglishPlurals)
@@ -52,22 +74,25 @@ std::string englishPhrase(const NewsPhrase& phrase) {
     return fillForm(form, words);
 }
 
-std::string englishLine(const NewsLine& line) {
+std::string shownLine(const NewsLine& line) {
     if (line.report)
-        return line.report->defected.empty() ? correctedEnglish(line.report->text)
-                                             : fillForm(defectedForm(), {correctedEnglish(line.report->defected)});
+        return line.report->defected.empty()
+                   ? pageWords().news(line.report->text)
+                   : fillForm(pageWords().text("GameScreen", defectedForm()),
+                              {pageWords().speaksEnglish() ? correctedEnglish(line.report->defected)
+                                                           : pageWords().word(line.report->defected)});
     std::string text;
-    for (std::size_t i = 0; i < line.phrases.size(); ++i) text += (i ? line.separator : "") + englishPhrase(line.phrases[i]);
+    for (std::size_t i = 0; i < line.phrases.size(); ++i) text += (i ? line.separator : "") + shownPhrase(line.phrases[i]);
     return text;
 }
 
 std::string plaqueJson(const NewsPlaque& plaque) {
     std::ostringstream out;
-    out << "{\"title\":" << jsonString(englishPhrase(plaque.title)) << ",\"lines\":[";
+    out << "{\"title\":" << jsonString(shownPhrase(plaque.title)) << ",\"lines\":[";
     for (std::size_t i = 0; i < plaque.lines.size(); ++i)
-        out << (i ? "," : "") << "{\"text\":" << jsonString(englishLine(plaque.lines[i]))
+        out << (i ? "," : "") << "{\"text\":" << jsonString(shownLine(plaque.lines[i]))
             << ",\"tone\":" << static_cast<int>(plaque.lines[i].tone) << '}';
-    out << "],\"footer\":" << jsonString(englishPhrase(plaque.footer)) << '}';
+    out << "],\"footer\":" << jsonString(shownPhrase(plaque.footer)) << '}';
     return out.str();
 }
 

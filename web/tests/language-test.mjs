@@ -51,6 +51,8 @@ const shownTexts = (page) => page.evaluate(() => {
   if (!t.instructionsBlock) drawn.push(...p.screen.instructions);
   for (const l of drawn) texts.push(l.text.trim());
   for (const b of [t.legend.note, t.instructionsBlock]) if (b) texts.push(b.text);
+  const plaque = p.news?.shown;
+  if (plaque) texts.push(plaque.title, plaque.footer, ...plaque.lines.map((l) => l.text));
   for (const o of document.querySelectorAll('#language-choice option')) texts.push(o.textContent.trim());
   texts.push(...t.lessons.map((l) => l.menuText));
   return texts.filter((x) => /\p{L}/u.test(x));
