@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <map>
 #include <vector>
 
 struct Message;
@@ -58,5 +58,5 @@ private:
     std::string separator_;
     int leastGroup_ = 1;
     std::string lastOfList_ = " and ";
-    std::unordered_map<std::string, std::vector<std::string>> entries_;
+    std::map<std::string, std::vector<std::string>, std::less<>> entries_;
 };
