@@ -10,6 +10,7 @@ import { download, keepYear, keptNewestFirst, readSavedGame } from './keep.js';
 import { handOverPaintedLand } from './painted-land.js';
 import { wireMapPointer } from './map-pointer.js';
 import { loadPictures, whenPictureArrives } from './pictures.js';
+import { onPress } from './press.js';
 import { Screen, Steps } from './screen.js';
 import { carriesScenario, forgetLink, scenarioFromLink, scenarioLink } from './share-link.js';
 
@@ -133,7 +134,7 @@ class Page {
     byId('bar').addEventListener('click', (e) => {
       if (e.detail > 0) e.target.closest('button')?.blur();
     });
-    byId('end-year').addEventListener('click', () => {
+    onPress(byId('end-year'), () => {
       this.audio.unlock();
       if (!this.busy) this.endTurn();
     });
@@ -185,7 +186,7 @@ class Page {
 
   wireUndo() {
     const button = byId('undo');
-    button.addEventListener('click', () => this.undo());
+    onPress(button, () => this.undo());
     this.showUndo();
   }
 
@@ -296,7 +297,7 @@ class Page {
 
   wireMenu() {
     const menu = byId('menu');
-    byId('menu-button').addEventListener('click', () => {
+    onPress(byId('menu-button'), () => {
       this.audio.unlock();
       if (this.busy) this.menuWanted = true;
       else this.openMenu();
