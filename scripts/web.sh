@@ -31,6 +31,7 @@ case "$mode" in
     node web/tests/access-test.mjs build-web/site
     node web/tests/editor-test.mjs build-web/site build/cli/aurovane-cli
     node web/tests/phone-test.mjs build-web/site
+    node web/tests/never-stuck-test.mjs build-web/site
     ;;
   serve)
     port="${PORT:-8000}"

@@ -10,6 +10,7 @@ import { download, keepYear, keptNewestFirst, readSavedGame } from './keep.js';
 import { handOverPaintedLand } from './painted-land.js';
 import { wireMapPointer } from './map-pointer.js';
 import { loadPictures, whenPictureArrives } from './pictures.js';
+import { onPress } from './press.js';
 import { Screen, Steps } from './screen.js';
 import { YearNews } from './year-news.js';
 import { carriesScenario, forgetLink, scenarioFromLink, scenarioLink } from './share-link.js';
@@ -140,7 +141,7 @@ class Page {
     byId('bar').addEventListener('click', (e) => {
       if (e.detail > 0) e.target.closest('button')?.blur();
     });
-    byId('end-year').addEventListener('click', () => {
+    onPress(byId('end-year'), () => {
       this.audio.unlock();
       // The bar's command, as the window's menu commands, goes on over the year's news.
       if (!this.busy) this.news.dismiss();
@@ -199,7 +200,7 @@ class Page {
 
   wireUndo() {
     const button = byId('undo');
-    button.addEventListener('click', () => this.undo());
+    onPress(button, () => this.undo());
     this.showUndo();
   }
 
@@ -311,7 +312,7 @@ class Page {
 
   wireMenu() {
     const menu = byId('menu');
-    byId('menu-button').addEventListener('click', () => {
+    onPress(byId('menu-button'), () => {
       this.audio.unlock();
       if (this.busy) this.menuWanted = true;
       else this.openMenu();

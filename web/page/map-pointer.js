@@ -47,8 +47,9 @@ export function wireMapPointer(page) {
   canvas.addEventListener('contextmenu', (e) => e.preventDefault());
   // A finger's drag taken by the page, not the browser: otherwise a quick
   // one ends in a fling of nothing, and the browser swallows the next tap
-  // anywhere (Menu, End Year) as the tap that stops the fling.
-  canvas.addEventListener('touchmove', (e) => e.preventDefault(), { passive: false });
+  // anywhere (Menu, End Year) as the tap that stops the fling. A move the
+  // browser has already given to a scroll cannot be refused: not tried.
+  canvas.addEventListener('touchmove', (e) => { if (e.cancelable) e.preventDefault(); }, { passive: false });
   // The press that closes the year's news gives no order, its release neither.
   let spent = null;
   canvas.addEventListener('pointerdown', (e) => {

@@ -177,6 +177,16 @@ async function checkPhone(viewport, mobile = true) {
     assert.doesNotMatch(layout.words, /click/i);
     measure(name, await smallest(page));
   });
+  // The tap that stops a coasting flick is one Chromium turns into no click.
+  await run.check(`${name}: Menu answers a tap while the panel still coasts from a flick`, async () => {
+    const panel = await page.locator('#access').boundingBox();
+    const at = { x: panel.x + panel.width / 2, y: panel.y + panel.height * 0.7 };
+    await touchDrag(page, at, { x: at.x, y: at.y - 150 }, 1);
+    await tapOn(page, '#menu-button');
+    await page.waitForSelector('#menu[open]', { timeout: 3000 });
+    assert.ok(await page.evaluate(() => document.getElementById('access').scrollTop > 0), 'the flick scrolled the panel');
+    await settle(page, true);
+  });
   await run.check(`${name}: two fingers zoom the map, one finger off the figures pans it, the wheel zooms`, async () => {
     const box = await page.locator('#screen').boundingBox();
     const middle = { x: box.x + box.width / 2, y: box.y + box.height / 2 };
