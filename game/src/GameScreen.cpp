@@ -12,6 +12,7 @@
 #include "qtcommon/view/LegionFigures.h"
 #include "qtcommon/view/MapDrawing.h"
 #include "qtcommon/view/ShownNames.h"
+#include "client/ProvinceFlash.h"
 #include "client/ScreenText.h"
 
 using namespace view;
@@ -148,10 +149,8 @@ std::vector<ScenePiece> GameScreen::scenePieces() const {
                               regions_.highlight(p, game_, province, colour, o, filled);
                           }});
     };
-    // Only the rim blinks: a red wash over a lost province's new colour
-    // would look like Rome's own, as if it had not been lost.
     for (const Province* flashed : flashed_)
-        if (flashed) highlight(*flashed, QColor(230, 30, 20), false);
+        if (flashed) highlight(*flashed, QColor(QRgb(view::FlashRim)), false);
     if (drag_.carrying && drag_.target) highlight(*drag_.target, QColor(255, 200, 0), true);
     for (ScenePiece& piece : legionPieces(pictures_, game_, o, scale_)) pieces.push_back(std::move(piece));
     for (ScenePiece& piece : legendPieces(pictures_, o)) pieces.push_back(std::move(piece));

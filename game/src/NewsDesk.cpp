@@ -2,21 +2,15 @@
 
 #include <QApplication>
 
+#include "client/ProvinceFlash.h"
 #include "game/src/GameScreen.h"
 #include "game/src/YearSummaryText.h"
 #include "rules/World.h"
 
-namespace {
-
-constexpr int FlashMs = 350;
-constexpr int FlashTicks = 10;  // five blinks
-
-}  // namespace
-
 NewsDesk::NewsDesk(World& world, GameScreen& screen, std::function<bool()> busy)
     : world_(world), screen_(screen), busy_(std::move(busy)), news_(world) {
     screen_.setChronicle(&news_.chronicle());
-    flashTimer_.setInterval(FlashMs);
+    flashTimer_.setInterval(view::FlashPause);
     connect(&flashTimer_, &QTimer::timeout, this, [this] { flashTick(); });
     news_.startReign();
 }
@@ -95,8 +89,7 @@ void NewsDesk::flashTick() {
     // summary and any dialog of the year's end are closed.
     if (isShowing() || QApplication::activeModalWidget()) return;
     ++flashTicks_;
-    const bool over = flashTicks_ >= FlashTicks;
-    if (over) flashTimer_.stop();
-    screen_.setFlashed(!over && flashTicks_ % 2 == 0 ? flashing_ : std::vector<const Province*>{});
+    if (flashTicks_ >= view::FlashTicks) flashTimer_.stop();
+    screen_.setFlashed(view::flashDrawn(flashTicks_) ? flashing_ : std::vector<const Province*>{});
     screen_.paintScreen();
 }

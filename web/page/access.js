@@ -2,8 +2,9 @@
 // the provinces in the map's order, each a button that picks its legions up
 // or sends the legions picked up there (the engine decides, as for a drag),
 // the information line, the reports and the legend; and one polite live
-// region that says every outcome, refusal and the year's news once, and the
-// province the keyboard's highlight moves to. Every word is the engine's.
+// region that says every outcome, refusal and the year's news once (the
+// words of its plaque when a year ends), and the province the keyboard's
+// highlight moves to. Every word is the engine's.
 import { pageWord } from './language.js';
 
 const byId = (id) => document.getElementById(id);
@@ -33,6 +34,17 @@ export class Access {
     this.year = null;
     this.heard = { notice: '', pickedUp: '', cursor: '' };
     this.queue = [];
+    this.plaques = [];  // the words of the years' news not yet said
+  }
+
+  // A year's news plaque, said in full whether or not it is shown, as the
+  // window says it: its title and lines in order (the reports among them).
+  yearNews(plaque) {
+    this.plaques.push([plaque.title, ...plaque.lines.map((l) => l.text)].join('. '));
+    // Said with the new year's position, or at once when that has been said already.
+    requestAnimationFrame(() => {
+      if (this.plaques.length) this.announce(this.plaques.splice(0).join('. '));
+    });
   }
 
   // The position: the provinces' buttons, the reports, and the year's news once a year.
@@ -45,7 +57,12 @@ export class Access {
       if (details.textContent !== p.details) details.textContent = p.details;
     }
     byId('report-text').replaceChildren(...state.reports.map((line) => element('p', { textContent: line.text })));
-    if (this.year !== null && state.year !== this.year) this.announce([`${pageWord('%1 AD').replace('%1', state.year)}.`, ...state.news].join(' '));
+    // A year that ended with its news says that news, where its reports are; the new year comes after.
+    const plaques = this.plaques.splice(0);
+    if (this.year !== null && state.year !== this.year) {
+      const year = `${pageWord('%1 AD').replace('%1', state.year)}.`;
+      this.announce(plaques.length ? [...plaques, year].join('. ') : [year, ...state.news].join(' '));
+    } else if (plaques.length) this.announce(plaques.join('. '));
     this.year = state.year;
   }
 

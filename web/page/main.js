@@ -11,6 +11,7 @@ import { handOverPaintedLand } from './painted-land.js';
 import { wireMapPointer } from './map-pointer.js';
 import { loadPictures, whenPictureArrives } from './pictures.js';
 import { onPress } from './press.js';
+import { ProvinceFlash } from './province-flash.js';
 import { Screen, Steps } from './screen.js';
 import { YearNews } from './year-news.js';
 import { carriesScenario, forgetLink, scenarioFromLink, scenarioLink } from './share-link.js';
@@ -29,6 +30,10 @@ class Page {
     this.access = new Access(tables, (name) => this.choose(name));
     this.news = new YearNews(tables, () => this.screen.draw());
     this.screen.news = () => this.news.part();
+    // Blinked where the player sees the map: past the year's news, a dialog and the turn's steps.
+    const mapSeen = () => !this.news.shown && !this.screen.playing && !document.querySelector('dialog[open]');
+    this.flash = new ProvinceFlash(tables, mapSeen, () => this.screen.draw());
+    this.screen.flashed = () => this.flash.parts();
     // A touch screen has no right button and no hover: its own words, on the screen and in the panel.
     const coarse = matchMedia('(pointer: coarse)').matches;
     const block = coarse ? tables.touchInstructionsBlock : tables.instructionsBlock;
@@ -56,7 +61,11 @@ class Page {
       ask: (text, yes, no) => ask(text, yes, no),
       play: (steps) => this.steps.play(steps),
       sound: (kind) => this.audio.gameSound(kind),
-      yearNews: (plaque) => this.news.arrived(plaque),
+      yearNews: (plaque) => {
+        this.access.yearNews(plaque);
+        this.flash.start(plaque.flashes);
+        this.news.arrived(plaque);
+      },
       lesson: (year) => this.showLesson(this.tables.lessons.find((l) => l.year === year)),
       results: (dialog) => this.results(dialog),
       keep: (year, savedGame) => keepYear(year, savedGame),
@@ -210,9 +219,16 @@ class Page {
     button.title = this.api.undoCommand();
   }
 
+  // A new game, a scenario, a load: nothing of the last game's years stays.
+  forgetYearNews() {
+    this.news.clear();
+    this.flash.stop();
+  }
+
   undo() {
     if (this.busy) return;
     const notice = JSON.parse(this.api.undo());
+    this.flash.stop();
     this.showCarry(JSON.parse(this.api.carry()));
     this.screen.notice = notice;
     this.showUndo();
@@ -254,7 +270,7 @@ class Page {
   // leaves the game as it was. Returns the reader's message, '' once loaded.
   tryLoad(bytes) {
     const error = this.api.load(bytes);
-    if (!error) this.news.clear();
+    if (!error) this.forgetYearNews();
     this.showCarry(JSON.parse(this.api.carry()));
     this.showUndo();
     return error;
@@ -340,7 +356,7 @@ class Page {
     switch (name) {
       case 'new':
         if (await ask(this.tables.questions.newGame, '', '')) {
-          this.news.clear();
+          this.forgetYearNews();
           await this.call(() => this.api.newGame());
         }
         break;
@@ -358,7 +374,7 @@ class Page {
         break;
       case 'scenario':
         if (await ask(this.tables.questions.scenario, '', '')) {
-          this.news.clear();
+          this.forgetYearNews();
           await this.call(() => this.api.scenario(year));
         }
         break;

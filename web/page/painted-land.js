@@ -4,7 +4,8 @@
 // a browser will not read a picture back, the rules' rectangles answer.
 import { picture } from './pictures.js';
 
-function alphaOf(image, width, height) {
+// A picture's opacity drawn at a size, a byte a pixel (throws where the browser will not read it back).
+export function alphaOf(image, width, height) {
   const canvas = document.createElement('canvas');
   canvas.width = width;
   canvas.height = height;

@@ -91,6 +91,7 @@ export class Screen {
     this.whole = true;        // the composition to be painted anew, as after a resize
     this.overlay = null;      // a part drawn over all the rest, or null: () => part | null
     this.news = null;         // the year's news plaque over that: () => part | null
+    this.flashed = null;      // the rims of the provinces the year cost, under the figures: () => parts
     // Where each line of words draws, measured once in the page's serif.
     this.measure = document.createElement('canvas').getContext('2d');
     this.measure.font = `${FontSize}px "EB Garamond", Georgia, serif`;
@@ -329,6 +330,7 @@ export class Screen {
     } }];
     if (!s) return parts;
     if (s.year >= 313) parts.push(pictureAt(251, t.constantinople[0], t.constantinople[1]));
+    if (this.flashed) parts.push(...this.flashed());
     parts.push(...this.marchParts(s.marches));
     // As in the window: the figures in the engine's order, the last on top,
     // then their counts on the engine's plaques, where a press reads them.

@@ -86,13 +86,15 @@ std::string shownLine(const NewsLine& line) {
     return text;
 }
 
-std::string plaqueJson(const NewsPlaque& plaque) {
+std::string plaqueJson(const NewsPlaque& plaque, const std::vector<std::string>& flashes) {
     std::ostringstream out;
     out << "{\"title\":" << jsonString(shownPhrase(plaque.title)) << ",\"lines\":[";
     for (std::size_t i = 0; i < plaque.lines.size(); ++i)
         out << (i ? "," : "") << "{\"text\":" << jsonString(shownLine(plaque.lines[i]))
             << ",\"tone\":" << static_cast<int>(plaque.lines[i].tone) << '}';
-    out << "],\"footer\":" << jsonString(shownPhrase(plaque.footer)) << '}';
+    out << "],\"footer\":" << jsonString(shownPhrase(plaque.footer)) << ",\"flashes\":[";
+    for (std::size_t i = 0; i < flashes.size(); ++i) out << (i ? "," : "") << jsonString(flashes[i]);
+    out << "]}";
     return out.str();
 }
 
@@ -112,7 +114,8 @@ std::optional<std::string> PageNews::redrawn() {
         news_->startReign();
         return std::nullopt;
     }
-    return plaqueJson(newsPlaque(news_->finishYear()));
+    const YearSummary summary = news_->finishYear();
+    return plaqueJson(newsPlaque(summary), summary.flashes);
 }
 
 std::vector<const void*> PageNews::legionsOf(const World& world) {

@@ -18,7 +18,8 @@ public:
     void startReign() { news_->startReign(); }
     void battleBegins(const Province& from, const Province& to) { news_->battleBegins(from, to); }
     void newsLogged(const std::string& line) { news_->newsLogged(line); }
-    // The screen redrawn: the plaque of a year that has just ended (JSON), if one did.
+    // The screen redrawn: the plaque of a year that has just ended (JSON), if
+    // one did, with the provinces to flash on the map (by name).
     std::optional<std::string> redrawn();
 
     // What was gathered when an order began, put back when the order runs

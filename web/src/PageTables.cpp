@@ -12,7 +12,9 @@
 #include "client/MarchLines.h"
 #include "client/NewsPlaqueLook.h"
 #include "client/LessonTexts.h"
+#include "client/PaintedProvinces.h"
 #include "client/PictureTable.h"
+#include "client/ProvinceFlash.h"
 #include "client/PictureWords.h"
 #include "client/ScreenLayout.h"
 #include "client/ScreenText.h"
@@ -104,6 +106,16 @@ void writeNewsPlaque(std::ostream& out) {
     out << "\"toneInks\":[";
     for (NewsTone t : {NewsTone::Section, NewsTone::Good, NewsTone::Bad, NewsTone::Plain})
         out << (t == NewsTone::Section ? "" : ",") << toneInk(t);
+    out << "]}";
+}
+
+// The blinks of the provinces lost or invaded, as the window blinks them:
+// whether the rims are drawn after each pause, the last once the blinks are over.
+void writeProvinceFlash(std::ostream& out) {
+    out << ",\"provinceFlash\":{\"pause\":" << view::FlashPause << ",\"rim\":" << view::FlashRim
+        << ",\"opaqueFrom\":" << view::OpaqueFrom << ",\"drawn\":[";
+    for (int ticks = 0; ticks <= view::FlashTicks; ++ticks)
+        out << (ticks ? "," : "") << (view::flashDrawn(ticks) ? "true" : "false");
     out << "]}";
 }
 
@@ -213,6 +225,7 @@ std::string pageTables(const Game& game) {
     writeInfoLine(out, nullptr);
     writeMarchStyle(out);
     writeNewsPlaque(out);
+    writeProvinceFlash(out);
     out << ",\"credits\":";
     writeStrings(out, creditsInWords());
     out << ",\"questions\":{\"newGame\":" << jsonString(pageWords().text("ScreenText", DiscardForNewGame))

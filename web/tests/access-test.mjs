@@ -129,6 +129,10 @@ await check('five years played through the accessibility tree alone', async () =
     assert.equal(await year(desk), first + y + 1);
     await hears(desk, `${first + y + 1} AD.`);
     heard.push(await status(desk).innerText());
+    // The year's plaque said in full, in its order, once, its reports not again after the new year.
+    const plaque = await desk.getByRole('region', { name: "The year's news" }).locator('h2, p:not(.footer)').allInnerTexts();
+    const around = heard.at(-1).split(`${plaque.join('. ')}. ${first + y + 1} AD.`);
+    assert.deepEqual([around.length, around.at(-1)], [2, ''], heard.at(-1));
   }
   assert.ok(heard.some((h) => /moved|occupied|Victory|battle|marches/.test(h)), heard.join('\n'));
 });

@@ -577,11 +577,22 @@ await check("the year's news: the engine's plaque over the map, closed by a clic
   assert.deepEqual(seen.words, [seen.shown.title, ...seen.shown.lines.map((l) => l.text), seen.shown.footer], 'and its words');
   const paper = await page.evaluate(() => window.aurovane.page.tables.newsPlaque.paper);
   assert.deepEqual(seen.paper, [paper >> 16, (paper >> 8) & 255, paper & 255], 'drawn over the map');
+  // The provinces the year cost, rimmed from the year's end: no blink is counted under the plaque.
+  await page.evaluate(() => {
+    window.rims = () => window.aurovane.page.screen.shown.filter((p) => p.key.startsWith('flash ')).length;
+  });
+  await page.waitForTimeout(800);
+  const underPlaque = await page.evaluate(() => [window.aurovane.page.flash.ticks, window.rims()]);
   const before = await position(page);
   await goOn(page);
   await settle(page);
   assert.equal(await page.evaluate(() => window.aurovane.page.news.shown), null, 'closed by the click');
   await assertSamePosition(page, before);
+  // Then they blink, off and on again, until the blinks are over.
+  const flashes = seen.handed[0].flashes.length;
+  for (const n of [0, flashes]) await page.waitForFunction((n) => window.rims() === n, n, { timeout: 3000 });
+  await page.waitForFunction(() => !window.aurovane.page.flash.timer, null, { timeout: 5000 });
+  assert.deepEqual([underPlaque, flashes > 0, await page.evaluate(() => window.rims())], [[0, flashes], true, 0]);
   // Switched off in the menu: the year ends without it, and so it stays after a reload.
   await page.click('#menu-button');
   await page.click('#year-news-option');
