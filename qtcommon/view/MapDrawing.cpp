@@ -486,14 +486,15 @@ QString translatedWord(const ScreenTextArg& word) {
 
 }  // namespace
 
-QString screenText(const char* form, const std::vector<ScreenTextArg>& args) {
-    QString text = QCoreApplication::translate("ScreenText", form);
+QString screenText(const char* form, const std::vector<ScreenTextArg>& args, long long count) {
+    // A plural form's number picks the language's form and stands at its %n.
+    QString text = QCoreApplication::translate("ScreenText", form, nullptr, count >= 0 ? int(count) : -1);
     const bool english = speaksEnglish();
     for (const ScreenTextArg& word : args)
         text = text.arg(english ? QString::fromStdString(shownWord(word)) : translatedWord(word));
     return text;
 }
 
-QString screenText(const ScreenTextLine& line) { return screenText(line.form, line.args); }
+QString screenText(const ScreenTextLine& line) { return screenText(line.form, line.args, line.count); }
 
 }  // namespace view
