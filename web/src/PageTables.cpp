@@ -1,5 +1,6 @@
 #include "web/src/PageTables.h"
 
+#include <cctype>
 #include <sstream>
 #include <utility>
 
@@ -10,6 +11,7 @@
 #include "client/LegendMarks.h"
 #include "client/MarchLines.h"
 #include "client/LessonTexts.h"
+#include "client/MapNames.h"
 #include "client/PictureTable.h"
 #include "client/PictureWords.h"
 #include "client/ScreenLayout.h"
@@ -102,6 +104,19 @@ std::string pageTables(const Game& game) {
         first = false;
     }
     out << "],\"constantinople\":[" << ConstantinopleWindowX << ',' << ConstantinopleWindowY << ']';
+    out << ",\"mapNames\":{\"ink\":" << MapNameInk << ",\"tracking\":" << MapNameTracking << ",\"places\":[";
+    for (const MapNamePlace& place : mapNamePlaces()) {
+        std::string name = place.province;
+        for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        out << (&place == &mapNamePlaces().front() ? "" : ",") << "{\"size\":" << place.pixelSize << ",\"box\":["
+            << place.box.left << ',' << place.box.top << ',' << place.box.right << ',' << place.box.bottom << "],\"lines\":[";
+        const std::vector<MapNameLine> lines = mapNameLines(place, name);
+        for (const MapNameLine& l : lines)
+            out << (&l == &lines.front() ? "" : ",") << "{\"text\":" << jsonString(l.text) << ",\"x\":" << l.centreX
+                << ",\"y\":" << l.capTop << '}';
+        out << "]}";
+    }
+    out << "]}";
     out << ",\"introduction\":{\"picture\":" << IntroductionPicture
         << ",\"music\":" << jsonString(IntroductionMusic);
     writeLessonText(out, 235);
