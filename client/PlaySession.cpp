@@ -151,7 +151,7 @@ OrderReply PlaySession::give(const Order& order) {
             log_.pop_back();
             OrderReply unread;
             unread.accepted = unread.carriedOut = false;
-            unread.file = {false, text.error, FileProblem::Unopened};
+            unread.file = refusedFile(text.error, FileProblem::Unopened);
             return unread;
         }
         log_.back().order = order::Load{text.text};

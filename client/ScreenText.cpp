@@ -12,6 +12,9 @@
 #ifndef QT_TRANSLATE_NOOP
 #define QT_TRANSLATE_NOOP(context, text) text
 #endif
+#ifndef QT_TRANSLATE_N_NOOP
+#define QT_TRANSLATE_N_NOOP(context, text) text
+#endif
 
 namespace {
 
@@ -59,7 +62,10 @@ std::string shownWord(const ScreenTextArg& arg) { return arg.fromRules ? correct
 std::string englishText(const ScreenTextLine& line) {
     std::vector<std::string> words;
     for (const ScreenTextArg& a : line.args) words.push_back(shownWord(a));
-    return fillForm(line.form, words);
+    std::string form = line.form;
+    for (std::size_t at; line.count >= 0 && (at = form.find("%n")) != std::string::npos;)
+        form.replace(at, 2, number(line.count));
+    return fillForm(form, words);
 }
 
 std::vector<ScreenTextLine> economicReportLines(const World& game, int offsetX) {
@@ -75,8 +81,7 @@ std::vector<ScreenTextLine> economicReportLines(const World& game, int offsetX) 
         // Always signed: "+0" when income and cost are equal.
         {x, 200, black, QT_TRANSLATE_NOOP("ScreenText", "Net: %1%2"), {{net < 0 ? "-" : "+"}, {number(std::llabs(net))}}},
         {x, 220, black, QT_TRANSLATE_NOOP("ScreenText", "Treasury: %1"), {{number(r.treasury)}}},
-        {x, 240, black, QT_TRANSLATE_NOOP("ScreenText", "The Empire can support %1 legions"),
-         {{number(r.legionLimit())}}},
+        {x, 240, black, QT_TRANSLATE_N_NOOP("ScreenText", "The Empire can support %n legions"), {}, r.legionLimit()},
     };
     if (r.plague) {
         if (r.treasury <= 0) {

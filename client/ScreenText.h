@@ -27,6 +27,9 @@ struct ScreenTextLine {
     unsigned colour;  // 0xRRGGBB
     const char* form;
     std::vector<ScreenTextArg> args = {};
+    // For a form with %n (a plural entry of the catalogue, its source the
+    // English plural): the number that picks the form; -1 for none.
+    long long count = -1;
 };
 
 // Words with no place on the screen (what a screen reader is told): an

@@ -35,41 +35,40 @@ private:
     int fd_;
 };
 
-std::string because(const char* why) { return std::string("Unable to open file: ") + why + "."; }
+FileMessage said(const char* text) { return {text, {}}; }
 
-std::string readFailure(int error) {
+FileMessage readFailure(int error) {
     switch (error) {
-    case ENOENT: return "Unable to open file";
+    case ENOENT: return said(fileopen::Missing);
     case EACCES:
-    case EPERM: return because("you are not allowed to read it");
-    case ENAMETOOLONG: return because("the name is too long");
-    case ENOTDIR: return because("a part of the path is not a folder");
-    case ELOOP: return because("the path has too many links");
-    default: return because(std::strerror(error));
+    case EPERM: return said(fileopen::NotAllowedToRead);
+    case ENAMETOOLONG: return said(fileopen::NameTooLong);
+    case ENOTDIR: return said(fileopen::NotAFolderInPath);
+    case ELOOP: return said(fileopen::TooManyLinks);
+    default: return {fileopen::SystemReason, {std::strerror(error)}};
     }
 }
 
-std::string writeFailure(int error) {
+FileMessage writeFailure(int error) {
     switch (error) {
     case ENOSPC:
 #ifdef EDQUOT
     case EDQUOT:
 #endif
-        return because("the disk is full; free some space or save elsewhere");
-    case ENOENT: return because("the folder does not exist");
+        return said(fileopen::DiskFull);
+    case ENOENT: return said(fileopen::NoSuchFolder);
     case EACCES:
-    case EPERM: return because("you are not allowed to write in that folder");
-    case EROFS: return because("the disk is read-only");
-    case EISDIR: return because("a folder has that name");
-    case ENAMETOOLONG: return because("the name is too long");
-    case ENOTDIR: return because("a part of the path is not a folder");
-    default: return because(std::strerror(error));
+    case EPERM: return said(fileopen::NotAllowedToWrite);
+    case EROFS: return said(fileopen::ReadOnlyDisk);
+    case EISDIR: return said(fileopen::FolderHasThatName);
+    case ENAMETOOLONG: return said(fileopen::NameTooLong);
+    case ENOTDIR: return said(fileopen::NotAFolderInPath);
+    default: return {fileopen::SystemReason, {std::strerror(error)}};
     }
 }
 
-std::string notRegular(mode_t mode) {
-    if (S_ISDIR(mode)) return because("a folder has that name");
-    return because("it is not an ordinary file (a pipe, a device or a socket)");
+FileMessage notRegular(mode_t mode) {
+    return said(S_ISDIR(mode) ? fileopen::FolderHasThatName : fileopen::NotAnOrdinaryFile);
 }
 
 bool writeAll(int fd, const std::string& text) {
@@ -167,7 +166,7 @@ FileText readRegularFile(const std::string& path, std::size_t maxBytes) {
     if (::fstat(fd.get(), &st) != 0) return {false, {}, readFailure(errno)};
     if (!S_ISREG(st.st_mode)) return {false, {}, notRegular(st.st_mode)};
     if (static_cast<unsigned long long>(st.st_size) > maxBytes)
-        return {false, {}, because("it is far too large to be a saved game")};
+        return {false, {}, said(fileopen::FarTooLarge)};
 
     FileText result;
     char buffer[16384];
@@ -178,14 +177,14 @@ FileText readRegularFile(const std::string& path, std::size_t maxBytes) {
         if (n == 0) break;
         // The file may grow while it is read.
         if (result.text.size() + static_cast<std::size_t>(n) > maxBytes)
-            return {false, {}, because("it is far too large to be a saved game")};
+            return {false, {}, said(fileopen::FarTooLarge)};
         result.text.append(buffer, static_cast<std::size_t>(n));
     }
     return result;
 }
 
-std::string writeFileDurably(const std::string& path, const std::string& text) {
-    if (path.empty() || path.back() == '/') return because("a folder has that name");
+FileMessage writeFileDurably(const std::string& path, const std::string& text) {
+    if (path.empty() || path.back() == '/') return said(fileopen::FolderHasThatName);
     const PathParts parts = split(path);
     struct stat old {};
     const bool replacing = ::stat(path.c_str(), &old) == 0;
@@ -194,7 +193,7 @@ std::string writeFileDurably(const std::string& path, const std::string& text) {
     if (replacing && !S_ISREG(old.st_mode)) return notRegular(old.st_mode);
     // The rename needs only the folder's permission, but a player who made
     // the file read-only meant to keep it.
-    if (replacing && (old.st_mode & 0222) == 0) return because("the file is read-only; save under another name");
+    if (replacing && (old.st_mode & 0222) == 0) return said(fileopen::ReadOnlyFile);
 
     removeStaleTemporaries(parts);
     std::string tempPath;

@@ -2,6 +2,8 @@
 #include <cstddef>
 #include <string>
 
+#include "model/FileMessage.h"
+
 // Saved games live in folders other people can write to and arrive from other
 // machines, so the files are opened as carefully as any untrusted input: only
 // regular files, never blocking on a pipe or a device, never more than a
@@ -21,7 +23,7 @@ struct FileText {
     bool ok = true;
     std::string text;
     // For the player, beginning "Unable to open file".
-    std::string error;
+    FileMessage error;
 };
 
 // The whole of the regular file at `path`, refused when it is longer than
@@ -31,6 +33,6 @@ FileText readRegularFile(const std::string& path, std::size_t maxBytes);
 // Replaces the file at `path` with `text` so that, whatever happens (a full
 // disk, a crash, a power cut, another program saving to the same path), the
 // path holds either the old file or the whole new one. Keeps the old file's
-// permissions. Returns "" on success, otherwise the reason for the player,
-// beginning "Unable to open file".
-std::string writeFileDurably(const std::string& path, const std::string& text);
+// permissions. Returns no message (a null text) on success, otherwise the
+// reason for the player, beginning "Unable to open file".
+FileMessage writeFileDurably(const std::string& path, const std::string& text);

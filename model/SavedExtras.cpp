@@ -84,31 +84,27 @@ std::string joined(const std::vector<std::string>& lines) {
 }
 
 struct TextLimits {
-    const char* what;  // as a message names it: "the news"
+    const FileTextSection& section;
     std::size_t texts;
     std::size_t each;   // characters of one text
     std::size_t total;  // characters of all of them with their line breaks
-    bool asciiOnly;
 };
 
 std::vector<std::string> readTexts(SavedLineReader& reader, const TextLimits& limits) {
-    const std::string what(limits.what);
-    const int count = reader.number(("the number of lines of " + what).c_str(), 0, MaxFileLinesPerText);
+    const FileTextSection& section = limits.section;
+    const int count = reader.number(section.count, 0, MaxFileLinesPerText);
     std::vector<std::string> texts;
     std::size_t total = 0;
     for (int i = 0; i < count; ++i) {
-        const std::string line = reader.wholeLine(("a line of " + what).c_str());
+        const std::string line = reader.wholeLine(section.line);
         const char marker = line[0];
-        if (marker != '>' && marker != '+')
-            reader.fail(SavedLineReader::quoted(line) + " is not a line of " + what + " (they begin with > or +)");
-        if (marker == '+' && texts.empty()) reader.fail("a line of " + what + " goes on (+) from no line before it");
-        if (marker == '>' && texts.size() == limits.texts)
-            reader.fail("more than " + std::to_string(limits.texts) + (limits.texts == 1 ? " line in " : " lines in ") +
-                        what);
+        if (marker != '>' && marker != '+') reader.fail(section.notALine, {printableText(line)});
+        if (marker == '+' && texts.empty()) reader.fail(section.goesOnFromNothing);
+        if (marker == '>' && texts.size() == limits.texts) reader.fail(section.tooManyLines, {std::to_string(limits.texts)});
         const std::string piece = line.substr(line.size() > 1 && line[1] == ' ' ? 2 : 1);
-        if (limits.asciiOnly) {
+        if (section.asciiOnly != nullptr) {
             for (char c : piece)
-                if (static_cast<unsigned char>(c) >= 0x80) reader.fail(what + " may hold only ASCII letters");
+                if (static_cast<unsigned char>(c) >= 0x80) reader.fail(section.asciiOnly);
         }
         if (marker == '>') {
             total += texts.empty() ? 0 : 1;
@@ -116,9 +112,8 @@ std::vector<std::string> readTexts(SavedLineReader& reader, const TextLimits& li
         }
         texts.back() += piece;
         total += characterCount(piece);
-        if (characterCount(texts.back()) > limits.each)
-            reader.fail("a line of " + what + " is longer than " + std::to_string(limits.each) + " characters");
-        if (total > limits.total) reader.fail(what + " is longer than " + std::to_string(limits.total) + " characters");
+        if (characterCount(texts.back()) > limits.each) reader.fail(section.lineTooLong, {std::to_string(limits.each)});
+        if (total > limits.total) reader.fail(section.tooLong, {std::to_string(limits.total)});
     }
     return texts;
 }
@@ -132,10 +127,8 @@ void readHeader(SavedLineReader& reader) {
     const bool number =
         !version.empty() && version.size() < 9 && version.find_first_not_of("0123456789") == std::string::npos;
     if (number && std::stoi(version) > ExtrasVersion)
-        reader.fail("the file was written by a later Aurovane (its " + name + " section is of version " + version +
-                    "; this one reads version " + std::to_string(ExtrasVersion) + ")");
-    reader.fail("expected the end of the file or the line \"" + expected + "\" after the last legion section, found " +
-                SavedLineReader::quoted(found));
+        reader.fail(fileload::LaterVersion, {name, version, std::to_string(ExtrasVersion)});
+    reader.fail(fileload::NotTheExtras, {expected, printableText(found)});
 }
 
 }  // namespace
@@ -161,15 +154,15 @@ void writeExtras(std::ostream& out, const SavedPosition& p) {
 void readExtras(SavedLineReader& reader, SavedPosition& p) {
     if (reader.atEnd()) return;
     readHeader(reader);
-    p.invasions = reader.number("the number of invasions", Tallies.min, Tallies.max);
-    p.plagues = reader.number("the number of plagues", Tallies.min, Tallies.max);
-    p.rebellions = reader.number("the number of rebellions", Tallies.min, Tallies.max);
-    p.taxIncome = reader.number("last year's tax revenue", Tallies.min, Tallies.max);
-    p.legionCost = reader.number("last year's legion cost", Tallies.min, Tallies.max);
+    p.invasions = reader.number(filefield::Invasions, Tallies.min, Tallies.max);
+    p.plagues = reader.number(filefield::Plagues, Tallies.min, Tallies.max);
+    p.rebellions = reader.number(filefield::Rebellions, Tallies.min, Tallies.max);
+    p.taxIncome = reader.number(filefield::TaxRevenue, Tallies.min, Tallies.max);
+    p.legionCost = reader.number(filefield::LegionCost, Tallies.min, Tallies.max);
     const std::size_t news = SavedPosition::MaxNewsLines, eachNews = SavedPosition::MaxNewsLength;
-    p.news = readTexts(reader, {"the news", news, eachNews, news * (eachNews + 1), true});
+    p.news = readTexts(reader, {filesection::News, news, eachNews, news * (eachNews + 1)});
     const std::size_t title = SavedPosition::MaxTitleLength, briefing = SavedPosition::MaxBriefingLength;
-    p.title = joined(readTexts(reader, {"the title", 1, title, title, false}));
-    p.briefing = joined(readTexts(reader, {"the briefing", MaxFileLinesPerText, briefing, briefing, false}));
-    if (!reader.atEnd()) reader.fail("there is more after the briefing");
+    p.title = joined(readTexts(reader, {filesection::Title, 1, title, title}));
+    p.briefing = joined(readTexts(reader, {filesection::Briefing, MaxFileLinesPerText, briefing, briefing}));
+    if (!reader.atEnd()) reader.fail(fileload::MoreAfterBriefing);
 }

@@ -7,6 +7,7 @@
 
 #include "model/Empire.h"
 #include "model/ProvinceMap.h"
+#include "model/PrintableText.h"
 #include "model/SafeFile.h"
 #include "model/SavedExtras.h"
 #include "model/SavedLineReader.h"
@@ -14,14 +15,14 @@
 
 namespace {
 
-int number(SavedLineReader& reader, const char* what, SavedPosition::Range range) {
+int number(SavedLineReader& reader, const FileField& what, SavedPosition::Range range) {
     return reader.number(what, range.min, range.max);
 }
 
-Province* readProvince(SavedLineReader& reader, const ProvinceMap& map, const char* what) {
+Province* readProvince(SavedLineReader& reader, const ProvinceMap& map, const FileField& what) {
     const std::string name = reader.text(what);
     Province* p = map.provinceNamed(name);
-    if (p == nullptr) reader.fail("\"" + name + "\" is not a province of the map");
+    if (p == nullptr) reader.fail(fileload::NotAProvince, {printableText(name)});
     return p;
 }
 
@@ -29,12 +30,12 @@ Province* readProvince(SavedLineReader& reader, const ProvinceMap& map, const ch
 // count one too low is found at once instead of shifting every power's lands.
 void readHeader(SavedLineReader& reader, Power power, const char* suffix) {
     const std::string expected = std::string(powerName(power)) + suffix;
-    const std::string found = reader.text(("the line \"" + expected + "\"").c_str());
+    const std::string found = reader.text(filefield::Header, expected);
     const bool same = found.size() == expected.size() &&
                       std::equal(found.begin(), found.end(), expected.begin(), [](char a, char b) {
                           return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
                       });
-    if (!same) reader.fail("expected the line \"" + expected + "\", found \"" + found + "\"");
+    if (!same) reader.fail(fileload::WrongHeader, {expected, printableText(found)});
 }
 
 // Where the reader found each province, by its place in the map's table: the
@@ -55,29 +56,29 @@ void checkHomelands(const ProvinceMap& map, const Listings& listed) {
         const Power home = p->name() == "Armenia" || p->name() == "Mesopotamia" ? Power::Sassanids : Power::Barbarians;
         const bool missing = listed.line[i] == 0;
         if (!missing && listed.power[i] == home) continue;
-        SavedLineReader::failAt(missing ? listed.headerLine[static_cast<std::size_t>(home)] : listed.line[i],
-                                p->name() + (missing ? " is not listed" : " is listed for the ") +
-                                    (missing ? "" : powerName(listed.power[i])) + ", but the " + powerName(home) + " always hold it");
+        const int line = missing ? listed.headerLine[static_cast<std::size_t>(home)] : listed.line[i];
+        const char* text = missing ? fileload::homelandMissing(home) : fileload::homelandListed(listed.power[i], home);
+        SavedLineReader::failAt(line, {text, {std::to_string(line), p->name()}, 2});
     }
 }
 
 SavedPosition readPosition(const std::string& text, const ProvinceMap& map) {
     SavedLineReader reader(text);
     SavedPosition pos;
-    pos.turn = number(reader, "the turn", SavedPosition::Turns);
-    pos.treasury = number(reader, "the treasury", SavedPosition::Treasuries);
+    pos.turn = number(reader, filefield::Turn, SavedPosition::Turns);
+    pos.treasury = number(reader, filefield::Treasury, SavedPosition::Treasuries);
     // Only 1 means plague; other values have always read as none.
-    pos.plague = number(reader, "the plague flag", SavedPosition::Counters) == 1;
-    pos.plagueCounter = number(reader, "the plague counter", SavedPosition::plagueCounters(pos.plague));
-    for (int& c : pos.countdown) c = number(reader, "a tribe countdown", SavedPosition::Counters);
+    pos.plague = number(reader, filefield::PlagueFlag, SavedPosition::Counters) == 1;
+    pos.plagueCounter = number(reader, filefield::PlagueCounter, SavedPosition::plagueCounters(pos.plague));
+    for (int& c : pos.countdown) c = number(reader, filefield::TribeCountdown, SavedPosition::Counters);
 
     Listings listed;
     for (Power power : AllPowers) {
         readHeader(reader, power, "-provinces");
         listed.headerLine[static_cast<std::size_t>(power)] = reader.line();
-        const int n = reader.number("the number of provinces", 0, ProvinceCount);
+        const int n = reader.number(filefield::ProvinceCount, 0, ProvinceCount);
         for (int i = 0; i < n; ++i) {
-            Province* p = readProvince(reader, map, "a province name");
+            Province* p = readProvince(reader, map, filefield::ProvinceName);
             const auto place = static_cast<std::size_t>(map.indexOf(*p));
             // A province listed twice stays with the first power that lists it.
             if (listed.line[place] != 0) continue;
@@ -89,11 +90,11 @@ SavedPosition readPosition(const std::string& text, const ProvinceMap& map) {
     checkHomelands(map, listed);
     for (Power power : AllPowers) {
         readHeader(reader, power, "-Legions");
-        const int n = reader.number("the number of legions", 0, Empire::MaxLegions);
+        const int n = reader.number(filefield::LegionCount, 0, Empire::MaxLegions);
         for (int i = 0; i < n; ++i) {
-            SavedPosition::LegionEntry entry{readProvince(reader, map, "a legion's province"), nullptr};
-            if (reader.number("a legion's route flag", 0, 1) != 0) {
-                entry.destination = readProvince(reader, map, "a legion's destination");
+            SavedPosition::LegionEntry entry{readProvince(reader, map, filefield::LegionProvince), nullptr};
+            if (reader.number(filefield::RouteFlag, 0, 1) != 0) {
+                entry.destination = readProvince(reader, map, filefield::Destination);
                 entry.hasRoute = true;
             }
             pos.legions[static_cast<std::size_t>(power)].push_back(entry);
@@ -145,8 +146,8 @@ std::string positionText(const SavedPosition& game) {
 void saveToStream(std::ostream& out, const SavedPosition& position) { out << positionText(position); }
 
 FileResult saveToFile(const std::string& path, const SavedPosition& position) {
-    const std::string error = writeFileDurably(path, positionText(position));
-    if (!error.empty()) return {false, error, FileProblem::Unwritten};
+    const FileMessage error = writeFileDurably(path, positionText(position));
+    if (error.text != nullptr) return refusedFile(error, FileProblem::Unwritten);
     return {};
 }
 
@@ -154,7 +155,7 @@ FileText readSavedGameFile(const std::string& path) { return readRegularFile(pat
 
 FileResult loadFromFile(const std::string& path, const ProvinceMap& map, SavedPosition& position) {
     const FileText file = readSavedGameFile(path);
-    if (!file.ok) return {false, file.error, FileProblem::Unopened};
+    if (!file.ok) return refusedFile(file.error, FileProblem::Unopened);
     return loadFromText(file.text, map, position);
 }
 
@@ -163,7 +164,7 @@ FileResult loadFromStream(std::istream& in, const ProvinceMap& map, SavedPositio
     char buffer[4096];
     while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
         text.append(buffer, static_cast<std::size_t>(in.gcount()));
-        if (text.size() > MaxSavedGameBytes) return {false, TooLargeForASavedGame, FileProblem::Unopened};
+        if (text.size() > MaxSavedGameBytes) return refusedFile({fileopen::FarTooLarge, {}}, FileProblem::Unopened);
     }
     return loadFromText(text, map, position);
 }
@@ -172,7 +173,7 @@ FileResult loadFromText(const std::string& text, const ProvinceMap& map, SavedPo
     try {
         position = readPosition(text, map);
     } catch (const LoadError& e) {
-        return {false, e.text, e.problem};
+        return refusedFile(e.message, e.problem);
     }
     return {};
 }

@@ -22,29 +22,27 @@ void SavedLineReader::refuseWideText() const {
     // UTF-32 keeps two or three NULs together among the first four bytes (in
     // its byte order mark or beside an ASCII letter); UTF-16 never does.
     if (text_.size() >= 4 && (nul(1) ? nul(0) || nul(2) : nul(2) && nul(3)))
-        throw LoadError("Unable to load file: the file is UTF-32 text; save it as plain text (UTF-8) (line 1).",
-                        FileProblem::NotASavedGame);
+        throw LoadError({fileload::Utf32, {"1"}}, FileProblem::NotASavedGame);
     // With a byte order mark, or ASCII with every other byte NUL.
     const bool utf16 = text_.rfind("\xFF\xFE", 0) == 0 || text_.rfind("\xFE\xFF", 0) == 0 ||
                        (text_.size() >= 4 && !nul(0) && nul(1) && !nul(2) && nul(3)) ||
                        (text_.size() >= 4 && nul(0) && !nul(1) && nul(2) && !nul(3));
     if (utf16)
-        throw LoadError("Unable to load file: the file is UTF-16 text; save it as plain text (UTF-8) (line 1).",
-                        FileProblem::NotASavedGame);
+        throw LoadError({fileload::Utf16, {"1"}}, FileProblem::NotASavedGame);
 }
 
-void SavedLineReader::fail(const std::string& why) const { failAt(lineNumber_, why); }
-
-void SavedLineReader::fail(const std::string& why, FileProblem problem) const {
-    throw LoadError("Unable to load file: " + why + " (line " + std::to_string(lineNumber_) + ").", problem);
+void SavedLineReader::fail(const char* text, std::vector<std::string> args) const {
+    args.insert(args.begin(), std::to_string(lineNumber_));
+    failAt(lineNumber_, {text, std::move(args)});
 }
 
-void SavedLineReader::failAt(int line, const std::string& why) {
-    throw LoadError("Unable to load file: " + why + " (line " + std::to_string(line) + ").",
-                    line <= 1 ? FileProblem::NotASavedGame : FileProblem::Damaged);
+void SavedLineReader::fail(const char* text, FileProblem problem) const {
+    throw LoadError({text, {std::to_string(lineNumber_)}}, problem);
 }
 
-std::string SavedLineReader::quoted(const std::string& value) { return "\"" + printableText(value) + "\""; }
+void SavedLineReader::failAt(int line, FileMessage message) {
+    throw LoadError(std::move(message), line <= 1 ? FileProblem::NotASavedGame : FileProblem::Damaged);
+}
 
 bool SavedLineReader::nextValueLine(bool whole) {
     if (lineNumber_ == 0) refuseWideText();
@@ -60,19 +58,18 @@ bool SavedLineReader::nextValueLine(bool whole) {
         std::size_t length = 0;  // in characters, as a person counts them
         for (std::size_t i = 0; i < line.size(); ++length) {
             const unsigned char c = static_cast<unsigned char>(line[i]);
-            if (c == '\r') fail("a carriage return inside a line (lines must end with a line feed)");
-            if (c == 0) fail("a NUL byte: this is not a text file", FileProblem::NotASavedGame);
-            if (c < 0x20 && c != '\t') fail("a control character (code " + std::to_string(c) + ")");
-            if (c == 0x7F) fail("a control character (code 127)");
+            if (c == '\r') fail(fileload::CarriageReturn);
+            if (c == 0) fail(fileload::NulByte, FileProblem::NotASavedGame);
+            if ((c < 0x20 && c != '\t') || c == 0x7F) fail(fileload::ControlCharacter, {std::to_string(c)});
             if (c < 0x80) {
                 ++i;
                 continue;
             }
             const std::size_t n = utf8Length(line, i);
-            if (n == 0) fail("a character that is not UTF-8 text", FileProblem::NotASavedGame);
+            if (n == 0) fail(fileload::NotUtf8, FileProblem::NotASavedGame);
             i += n;
         }
-        if (length > MaxLineLength) fail("the line is longer than 79 characters");
+        if (length > MaxLineLength) fail(fileload::LineTooLong, {std::to_string(MaxLineLength)});
 
         const std::string_view full = line;
         if (const std::size_t hash = line.find('#'); hash != std::string_view::npos) line = line.substr(0, hash);
@@ -87,39 +84,44 @@ bool SavedLineReader::nextValueLine(bool whole) {
         }
         value_ = std::string(line.substr(first, last - first));
         for (char c : value_) {
-            if (static_cast<unsigned char>(c) >= 0x80) fail(quoted(value_) + ": only comments may hold letters beyond ASCII");
+            if (static_cast<unsigned char>(c) >= 0x80) fail(fileload::BeyondAscii, {printableText(value_)});
         }
         return true;
     }
     return false;
 }
 
-std::string SavedLineReader::take(const char* what, bool whole) {
+std::string SavedLineReader::take(const FileField& what, const std::string& expected, bool whole) {
     if (!nextValueLine(whole)) {
         ++lineNumber_;
-        fail(std::string("the file ends before ") + what, lineNumber_ <= 1 ? FileProblem::NotASavedGame : FileProblem::CutShort);
+        std::vector<std::string> args{std::to_string(lineNumber_)};
+        if (!expected.empty()) args.push_back(expected);
+        throw LoadError({what.endsBefore, std::move(args)},
+                        lineNumber_ <= 1 ? FileProblem::NotASavedGame : FileProblem::CutShort);
     }
     return value_;
 }
 
-std::string SavedLineReader::text(const char* what) { return take(what, false); }
+std::string SavedLineReader::text(const FileField& what, const std::string& expected) {
+    return take(what, expected, false);
+}
 
-std::string SavedLineReader::wholeLine(const char* what) { return take(what, true); }
+std::string SavedLineReader::wholeLine(const FileField& what) { return take(what, {}, true); }
 
-int SavedLineReader::number(const char* what, long long min, long long max) {
+int SavedLineReader::number(const FileField& what, long long min, long long max) {
     const std::string t = text(what);
     std::size_t i = t[0] == '+' || t[0] == '-' ? 1 : 0;
-    if (i == t.size()) fail(quoted(t) + " is not a number (expected " + what + ")");
+    if (i == t.size()) fail(what.notANumber, {printableText(t)});
     long long value = 0;
     bool tooLarge = false;
     for (; i < t.size(); ++i) {
-        if (t[i] < '0' || t[i] > '9') fail(quoted(t) + " is not a number (expected " + what + ")");
+        if (t[i] < '0' || t[i] > '9') fail(what.notANumber, {printableText(t)});
         if (value <= 1000000000000LL) value = value * 10 + (t[i] - '0');
         tooLarge = tooLarge || value > 1000000000000LL;
     }
     if (t[0] == '-') value = -value;
     if (tooLarge || value < min || value > max)
-        fail(std::string(what) + " " + t + " is out of range (" + std::to_string(min) + " to " + std::to_string(max) + ")");
+        fail(what.outOfRange, {t, std::to_string(min), std::to_string(max)});
     return static_cast<int>(value);
 }
 

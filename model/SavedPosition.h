@@ -4,19 +4,25 @@
 #include <string>
 #include <vector>
 
+#include "model/FileMessage.h"
 #include "model/Power.h"
 #include "model/SafeFile.h"
 
 class Province;
 class ProvinceMap;
 
-// What a save or a load came to; `error` is the text a front end shows in
-// its "ERROR" box when `ok` is false.
+// What a save or a load came to; when `ok` is false, `message` says why and
+// `error` is its English, as the terminal and the page show it.
 struct FileResult {
     bool ok = true;
     std::string error;
     FileProblem problem = FileProblem::None;
+    FileMessage message;
 };
+
+inline FileResult refusedFile(const FileMessage& message, FileProblem problem) {
+    return {false, englishFileMessage(message), problem, message};
+}
 
 // Everything a saved game holds, in the powers' order: read completely and
 // checked before anything in a game changes.
@@ -79,7 +85,7 @@ struct SavedPosition {
 // A saved game of the largest position the rules can hold is some 50 KB;
 // anything far beyond that is not one, and is refused unread with this message.
 inline constexpr std::size_t MaxSavedGameBytes = 1 << 20;
-inline constexpr const char* TooLargeForASavedGame = "Unable to open file: it is far too large to be a saved game.";
+inline const char* const TooLargeForASavedGame = fileopen::FarTooLarge;
 
 // The saved-game text; province names are looked up in `map`.
 FileResult saveToFile(const std::string& path, const SavedPosition& position);

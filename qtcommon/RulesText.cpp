@@ -6,6 +6,7 @@
 
 #include "client/FileProblem.h"
 #include "english/CorrectedEnglish.h"
+#include "qtcommon/view/ShownNames.h"
 
 QString flowingText(const QString& text) {
     QStringList paragraphs = text.split(QStringLiteral("\n\n"));
@@ -32,7 +33,17 @@ QString fromRulesText(const std::string& text) {
     return s;
 }
 
+QString fileMessageText(const FileMessage& message) {
+    if (message.text == nullptr) return {};
+    if (view::speaksEnglish()) return fromRulesText(englishFileMessage(message));
+    std::vector<std::string> args = message.args;
+    const auto name = static_cast<std::size_t>(message.nameArgument);
+    if (name > 0 && name <= args.size()) args[name - 1] = view::shownName(args[name - 1]).toStdString();
+    const QString sentence = QCoreApplication::translate("FileMessages", message.text);
+    return QString::fromStdString(filledPlaceholders(sentence.toStdString(), args));
+}
+
 QString fileProblemText(const FileResult& result) {
     return QCoreApplication::translate("ScreenText", plainFileProblem(result.problem)) + QStringLiteral("\n\n") +
-           fromRulesText(result.error);
+           fileMessageText(result.message);
 }

@@ -15,6 +15,11 @@ QString fromRulesText(const std::string& text);
 // spaces after a sentence become one.
 QString flowingText(const QString& text);
 
+// The reader's or the writer's sentence in the window's language (the
+// catalogue's "FileMessages" context), the province it names as the map
+// shows it; in English the sentence the terminal prints, corrected.
+QString fileMessageText(const FileMessage& message);
+
 // A file that could not be read or written, as the game and the editor tell
 // it: the plain sentence, then the reader's or the writer's own detail.
 QString fileProblemText(const FileResult& result);

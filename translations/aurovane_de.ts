@@ -87,6 +87,437 @@ Das Spiel wurde gespeichert unter: %3</translation>
     </message>
 </context>
 <context>
+    <name>FileMessages</name>
+    <message>
+        <source>Unable to open file</source>
+        <translation>Die Datei lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>Unable to open file: you are not allowed to read it.</source>
+        <translation>Die Datei lässt sich nicht öffnen: Sie dürfen sie nicht lesen.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: the name is too long.</source>
+        <translation>Die Datei lässt sich nicht öffnen: Der Name ist zu lang.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: a part of the path is not a folder.</source>
+        <translation>Die Datei lässt sich nicht öffnen: Ein Teil des Pfads ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: the path has too many links.</source>
+        <translation>Die Datei lässt sich nicht öffnen: Der Pfad enthält zu viele Verknüpfungen.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: %1.</source>
+        <translation>Die Datei lässt sich nicht öffnen: %1.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: the disk is full; free some space or save elsewhere.</source>
+        <translation>Die Datei lässt sich nicht öffnen: Der Datenträger ist voll; schaffen Sie Platz oder speichern Sie an einem anderen Ort.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: the folder does not exist.</source>
+        <translation>Die Datei lässt sich nicht öffnen: Der Ordner existiert nicht.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: you are not allowed to write in that folder.</source>
+        <translation>Die Datei lässt sich nicht öffnen: Sie dürfen in diesem Ordner nicht schreiben.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: the disk is read-only.</source>
+        <translation>Die Datei lässt sich nicht öffnen: Der Datenträger ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: a folder has that name.</source>
+        <translation>Die Datei lässt sich nicht öffnen: Ein Ordner trägt diesen Namen.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: it is not an ordinary file (a pipe, a device or a socket).</source>
+        <translation>Die Datei lässt sich nicht öffnen: Sie ist keine gewöhnliche Datei (eine Pipe, ein Gerät oder ein Socket).</translation>
+    </message>
+    <message>
+        <source>Unable to open file: it is far too large to be a saved game.</source>
+        <translation>Die Datei lässt sich nicht öffnen: Sie ist viel zu groß für einen Spielstand.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: the file is read-only; save under another name.</source>
+        <translation>Die Datei lässt sich nicht öffnen: Die Datei ist schreibgeschützt; speichern Sie unter einem anderen Namen.</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file is UTF-32 text; save it as plain text (UTF-8) (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Die Datei ist UTF-32-Text; speichern Sie sie als reinen Text (UTF-8) (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file is UTF-16 text; save it as plain text (UTF-8) (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Die Datei ist UTF-16-Text; speichern Sie sie als reinen Text (UTF-8) (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a carriage return inside a line (lines must end with a line feed) (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Ein Wagenrücklauf mitten in einer Zeile (Zeilen müssen mit einem Zeilenvorschub enden) (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a NUL byte: this is not a text file (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Ein NUL-Byte: Das ist keine Textdatei (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a control character (code %2) (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Ein Steuerzeichen (Code %2) (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a character that is not UTF-8 text (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Ein Zeichen, das kein UTF-8-Text ist (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the line is longer than %2 characters (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Die Zeile ist länger als %2 Zeichen (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot;: only comments may hold letters beyond ASCII (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: „%2“: Nur Kommentare dürfen Buchstaben außerhalb von ASCII enthalten (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a province of the map (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: „%2“ ist keine Provinz der Karte (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: expected the line &quot;%2&quot;, found &quot;%3&quot; (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Erwartet wurde die Zeile „%2“, gefunden wurde „%3“ (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file was written by a later Aurovane (its %2 section is of version %3; this one reads version %4) (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Die Datei stammt von einem neueren Aurovane (ihr Abschnitt %2 hat Version %3; diese Fassung liest Version %4) (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: expected the end of the file or the line &quot;%2&quot; after the last legion section, found &quot;%3&quot; (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Nach dem letzten Legionsabschnitt wurde das Dateiende oder die Zeile „%2“ erwartet, gefunden wurde „%3“ (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: there is more after the briefing (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Nach dem Lagebericht folgt noch etwas (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: %2 is not listed, but the Sassanids always hold it (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: %2 steht in keiner Liste, gehört aber immer den Sassaniden (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: %2 is not listed, but the Germanic Tribes always hold it (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: %2 steht in keiner Liste, gehört aber immer den Germanischen Stämmen (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: %2 is listed for the Romans, but the Sassanids always hold it (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: %2 steht in der Liste der Römer, gehört aber immer den Sassaniden (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: %2 is listed for the Germanic Tribes, but the Sassanids always hold it (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: %2 steht in der Liste der Germanischen Stämme, gehört aber immer den Sassaniden (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: %2 is listed for the Rebelling Legions, but the Sassanids always hold it (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: %2 steht in der Liste der Aufständischen Legionen, gehört aber immer den Sassaniden (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: %2 is listed for the Romans, but the Germanic Tribes always hold it (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: %2 steht in der Liste der Römer, gehört aber immer den Germanischen Stämmen (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: %2 is listed for the Sassanids, but the Germanic Tribes always hold it (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: %2 steht in der Liste der Sassaniden, gehört aber immer den Germanischen Stämmen (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: %2 is listed for the Rebelling Legions, but the Germanic Tribes always hold it (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: %2 steht in der Liste der Aufständischen Legionen, gehört aber immer den Germanischen Stämmen (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the turn (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Die Datei endet vor der Runde (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the turn) (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: „%2“ ist keine Zahl (erwartet: die Runde) (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the turn %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Die Runde liegt mit %2 außerhalb des Bereichs von %3 bis %4 (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the treasury (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Die Datei endet vor der Staatskasse (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the treasury) (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: „%2“ ist keine Zahl (erwartet: die Staatskasse) (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the treasury %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Die Staatskasse liegt mit %2 außerhalb des Bereichs von %3 bis %4 (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the plague flag (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Die Datei endet vor dem Seuchenkennzeichen (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the plague flag) (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: „%2“ ist keine Zahl (erwartet: das Seuchenkennzeichen) (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the plague flag %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Das Seuchenkennzeichen liegt mit %2 außerhalb des Bereichs von %3 bis %4 (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the plague counter (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Die Datei endet vor dem Seuchenzähler (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the plague counter) (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: „%2“ ist keine Zahl (erwartet: der Seuchenzähler) (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the plague counter %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Der Seuchenzähler liegt mit %2 außerhalb des Bereichs von %3 bis %4 (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before a tribe countdown (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Die Datei endet vor einem Stammeszähler (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected a tribe countdown) (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: „%2“ ist keine Zahl (erwartet: ein Stammeszähler) (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a tribe countdown %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Ein Stammeszähler liegt mit %2 außerhalb des Bereichs von %3 bis %4 (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the number of provinces (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Die Datei endet vor der Zahl der Provinzen (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the number of provinces) (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: „%2“ ist keine Zahl (erwartet: die Zahl der Provinzen) (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the number of provinces %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Die Zahl der Provinzen liegt mit %2 außerhalb des Bereichs von %3 bis %4 (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before a province name (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Die Datei endet vor einem Provinznamen (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the number of legions (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Die Datei endet vor der Zahl der Legionen (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the number of legions) (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: „%2“ ist keine Zahl (erwartet: die Zahl der Legionen) (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the number of legions %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Die Zahl der Legionen liegt mit %2 außerhalb des Bereichs von %3 bis %4 (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before a legion&apos;s province (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Die Datei endet vor der Provinz einer Legion (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before a legion&apos;s route flag (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Die Datei endet vor dem Marschkennzeichen einer Legion (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected a legion&apos;s route flag) (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: „%2“ ist keine Zahl (erwartet: das Marschkennzeichen einer Legion) (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a legion&apos;s route flag %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Das Marschkennzeichen einer Legion liegt mit %2 außerhalb des Bereichs von %3 bis %4 (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before a legion&apos;s destination (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Die Datei endet vor dem Ziel einer Legion (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the number of invasions (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Die Datei endet vor der Zahl der Invasionen (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the number of invasions) (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: „%2“ ist keine Zahl (erwartet: die Zahl der Invasionen) (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the number of invasions %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Die Zahl der Invasionen liegt mit %2 außerhalb des Bereichs von %3 bis %4 (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the number of plagues (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Die Datei endet vor der Zahl der Seuchen (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the number of plagues) (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: „%2“ ist keine Zahl (erwartet: die Zahl der Seuchen) (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the number of plagues %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Die Zahl der Seuchen liegt mit %2 außerhalb des Bereichs von %3 bis %4 (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the number of rebellions (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Die Datei endet vor der Zahl der Aufstände (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the number of rebellions) (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: „%2“ ist keine Zahl (erwartet: die Zahl der Aufstände) (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the number of rebellions %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Die Zahl der Aufstände liegt mit %2 außerhalb des Bereichs von %3 bis %4 (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before last year&apos;s tax revenue (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Die Datei endet vor dem Steuerertrag des Vorjahres (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected last year&apos;s tax revenue) (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: „%2“ ist keine Zahl (erwartet: der Steuerertrag des Vorjahres) (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: last year&apos;s tax revenue %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Der Steuerertrag des Vorjahres liegt mit %2 außerhalb des Bereichs von %3 bis %4 (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before last year&apos;s legion cost (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Die Datei endet vor dem Unterhalt der Legionen im Vorjahr (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected last year&apos;s legion cost) (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: „%2“ ist keine Zahl (erwartet: der Unterhalt der Legionen im Vorjahr) (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: last year&apos;s legion cost %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Der Unterhalt der Legionen im Vorjahr liegt mit %2 außerhalb des Bereichs von %3 bis %4 (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the line &quot;%2&quot; (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Die Datei endet vor der Zeile „%2“ (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the number of lines of the news (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Die Datei endet vor der Zahl der Zeilen der Nachrichten (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the number of lines of the news) (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: „%2“ ist keine Zahl (erwartet: die Zahl der Zeilen der Nachrichten) (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the number of lines of the news %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Die Zahl der Zeilen der Nachrichten liegt mit %2 außerhalb des Bereichs von %3 bis %4 (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before a line of the news (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Die Datei endet vor einer Zeile der Nachrichten (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a line of the news (they begin with &gt; or +) (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: „%2“ ist keine Zeile der Nachrichten (diese beginnen mit &gt; oder +) (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a line of the news goes on (+) from no line before it (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Eine Zeile der Nachrichten setzt mit (+) fort, doch davor steht keine Zeile (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: more than %2 lines in the news (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Mehr als %2 Zeilen in den Nachrichten (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the news may hold only ASCII letters (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Die Nachrichten dürfen nur ASCII-Buchstaben enthalten (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a line of the news is longer than %2 characters (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Eine Zeile der Nachrichten ist länger als %2 Zeichen (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the news is longer than %2 characters (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Die Nachrichten sind länger als %2 Zeichen (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the number of lines of the title (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Die Datei endet vor der Zahl der Zeilen des Titels (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the number of lines of the title) (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: „%2“ ist keine Zahl (erwartet: die Zahl der Zeilen des Titels) (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the number of lines of the title %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Die Zahl der Zeilen des Titels liegt mit %2 außerhalb des Bereichs von %3 bis %4 (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before a line of the title (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Die Datei endet vor einer Zeile des Titels (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a line of the title (they begin with &gt; or +) (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: „%2“ ist keine Zeile des Titels (diese beginnen mit &gt; oder +) (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a line of the title goes on (+) from no line before it (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Eine Zeile des Titels setzt mit (+) fort, doch davor steht keine Zeile (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: more than %2 line in the title (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Mehr als %2 Zeile im Titel (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a line of the title is longer than %2 characters (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Eine Zeile des Titels ist länger als %2 Zeichen (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the title is longer than %2 characters (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Der Titel ist länger als %2 Zeichen (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the number of lines of the briefing (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Die Datei endet vor der Zahl der Zeilen des Lageberichts (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the number of lines of the briefing) (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: „%2“ ist keine Zahl (erwartet: die Zahl der Zeilen des Lageberichts) (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the number of lines of the briefing %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Die Zahl der Zeilen des Lageberichts liegt mit %2 außerhalb des Bereichs von %3 bis %4 (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before a line of the briefing (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Die Datei endet vor einer Zeile des Lageberichts (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a line of the briefing (they begin with &gt; or +) (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: „%2“ ist keine Zeile des Lageberichts (diese beginnen mit &gt; oder +) (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a line of the briefing goes on (+) from no line before it (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Eine Zeile des Lageberichts setzt mit (+) fort, doch davor steht keine Zeile (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: more than %2 lines in the briefing (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Mehr als %2 Zeilen im Lagebericht (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a line of the briefing is longer than %2 characters (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Eine Zeile des Lageberichts ist länger als %2 Zeichen (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the briefing is longer than %2 characters (line %1).</source>
+        <translation>Die Datei lässt sich nicht laden: Der Lagebericht ist länger als %2 Zeichen (Zeile %1).</translation>
+    </message>
+    <message>
+        <source>Unable to open file: the folder for kept games cannot be made.</source>
+        <translation>Die Datei lässt sich nicht öffnen: Der Ordner für aufbewahrte Spiele lässt sich nicht anlegen.</translation>
+    </message>
+</context>
+<context>
     <name>GameFiles</name>
     <message>
         <source>Save Game</source>
@@ -1458,10 +1889,6 @@ Viel Glück, Princeps!</translation>
         <translation>Staatskasse: %1</translation>
     </message>
     <message>
-        <source>The Empire can support %1 legions</source>
-        <translation>Das Reich kann %1 Legionen unterhalten</translation>
-    </message>
-    <message>
         <source>The Empire is out of money:</source>
         <translation>Das Reich hat kein Geld mehr:</translation>
     </message>
@@ -1618,24 +2045,8 @@ Viel Glück, Princeps!</translation>
         <translation>Der letzte Befehl kann nicht zurückgenommen werden: Der Berater hat dir bereits berichtet, was er brachte.</translation>
     </message>
     <message>
-        <source>The newest kept game could not be loaded:</source>
-        <translation>Das neueste aufbewahrte Spiel konnte nicht geladen werden:</translation>
-    </message>
-    <message>
-        <source>The %1 newest kept games could not be loaded:</source>
-        <translation>Die %1 neuesten aufbewahrten Spiele konnten nicht geladen werden:</translation>
-    </message>
-    <message>
         <source>The game goes on from the newest one that loads, %1 AD.</source>
         <translation>Das Spiel geht mit dem neuesten ladbaren weiter, %1 n. Chr.</translation>
-    </message>
-    <message>
-        <source>The kept game cannot be loaded; the current game goes on:</source>
-        <translation>Das aufbewahrte Spiel kann nicht geladen werden; das laufende Spiel geht weiter:</translation>
-    </message>
-    <message>
-        <source>None of the %1 kept games can be loaded; the current game goes on:</source>
-        <translation>Keines der %1 aufbewahrten Spiele kann geladen werden; das laufende Spiel geht weiter:</translation>
     </message>
     <message>
         <source>Quit now? The orders you gave this year will be lost.</source>
@@ -1816,6 +2227,27 @@ Viel Glück, Princeps!</translation>
     <message>
         <source>Instructions: Drag a legion, or long press it and tap where it goes. Tap End Year to advance the game turn</source>
         <translation>Anleitung: Ziehe eine Legion, oder halte sie gedrückt und tippe auf ihr Ziel. „Jahr beenden“ beendet die Runde.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n newest kept games could not be loaded:</source>
+        <translation>
+            <numerusform>Das neueste aufbewahrte Spiel konnte nicht geladen werden:</numerusform>
+            <numerusform>Die %n neuesten aufbewahrten Spiele konnten nicht geladen werden:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>None of the %n kept games can be loaded; the current game goes on:</source>
+        <translation>
+            <numerusform>Das aufbewahrte Spiel kann nicht geladen werden; das laufende Spiel geht weiter:</numerusform>
+            <numerusform>Keines der %n aufbewahrten Spiele kann geladen werden; das laufende Spiel geht weiter:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The Empire can support %n legions</source>
+        <translation>
+            <numerusform>Das Reich kann %n Legion unterhalten</numerusform>
+            <numerusform>Das Reich kann %n Legionen unterhalten</numerusform>
+        </translation>
     </message>
 </context>
 <context>

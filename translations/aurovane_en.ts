@@ -79,6 +79,437 @@ The game was saved to: %3</source>
     </message>
 </context>
 <context>
+    <name>FileMessages</name>
+    <message>
+        <source>Unable to open file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to open file: you are not allowed to read it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to open file: the name is too long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to open file: a part of the path is not a folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to open file: the path has too many links.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to open file: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to open file: the disk is full; free some space or save elsewhere.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to open file: the folder does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to open file: you are not allowed to write in that folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to open file: the disk is read-only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to open file: a folder has that name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to open file: it is not an ordinary file (a pipe, a device or a socket).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to open file: it is far too large to be a saved game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to open file: the file is read-only; save under another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file is UTF-32 text; save it as plain text (UTF-8) (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file is UTF-16 text; save it as plain text (UTF-8) (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: a carriage return inside a line (lines must end with a line feed) (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: a NUL byte: this is not a text file (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: a control character (code %2) (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: a character that is not UTF-8 text (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the line is longer than %2 characters (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot;: only comments may hold letters beyond ASCII (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a province of the map (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: expected the line &quot;%2&quot;, found &quot;%3&quot; (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file was written by a later Aurovane (its %2 section is of version %3; this one reads version %4) (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: expected the end of the file or the line &quot;%2&quot; after the last legion section, found &quot;%3&quot; (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: there is more after the briefing (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: %2 is not listed, but the Sassanids always hold it (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: %2 is not listed, but the Germanic Tribes always hold it (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: %2 is listed for the Romans, but the Sassanids always hold it (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: %2 is listed for the Germanic Tribes, but the Sassanids always hold it (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: %2 is listed for the Rebelling Legions, but the Sassanids always hold it (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: %2 is listed for the Romans, but the Germanic Tribes always hold it (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: %2 is listed for the Sassanids, but the Germanic Tribes always hold it (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: %2 is listed for the Rebelling Legions, but the Germanic Tribes always hold it (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the turn (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the turn) (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the turn %2 is out of range (%3 to %4) (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the treasury (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the treasury) (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the treasury %2 is out of range (%3 to %4) (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the plague flag (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the plague flag) (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the plague flag %2 is out of range (%3 to %4) (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the plague counter (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the plague counter) (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the plague counter %2 is out of range (%3 to %4) (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before a tribe countdown (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected a tribe countdown) (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: a tribe countdown %2 is out of range (%3 to %4) (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the number of provinces (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the number of provinces) (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the number of provinces %2 is out of range (%3 to %4) (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before a province name (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the number of legions (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the number of legions) (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the number of legions %2 is out of range (%3 to %4) (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before a legion&apos;s province (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before a legion&apos;s route flag (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected a legion&apos;s route flag) (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: a legion&apos;s route flag %2 is out of range (%3 to %4) (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before a legion&apos;s destination (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the number of invasions (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the number of invasions) (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the number of invasions %2 is out of range (%3 to %4) (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the number of plagues (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the number of plagues) (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the number of plagues %2 is out of range (%3 to %4) (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the number of rebellions (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the number of rebellions) (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the number of rebellions %2 is out of range (%3 to %4) (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before last year&apos;s tax revenue (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected last year&apos;s tax revenue) (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: last year&apos;s tax revenue %2 is out of range (%3 to %4) (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before last year&apos;s legion cost (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected last year&apos;s legion cost) (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: last year&apos;s legion cost %2 is out of range (%3 to %4) (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the line &quot;%2&quot; (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the number of lines of the news (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the number of lines of the news) (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the number of lines of the news %2 is out of range (%3 to %4) (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before a line of the news (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a line of the news (they begin with &gt; or +) (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: a line of the news goes on (+) from no line before it (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: more than %2 lines in the news (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the news may hold only ASCII letters (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: a line of the news is longer than %2 characters (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the news is longer than %2 characters (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the number of lines of the title (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the number of lines of the title) (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the number of lines of the title %2 is out of range (%3 to %4) (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before a line of the title (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a line of the title (they begin with &gt; or +) (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: a line of the title goes on (+) from no line before it (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: more than %2 line in the title (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: a line of the title is longer than %2 characters (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the title is longer than %2 characters (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the number of lines of the briefing (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the number of lines of the briefing) (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the number of lines of the briefing %2 is out of range (%3 to %4) (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before a line of the briefing (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a line of the briefing (they begin with &gt; or +) (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: a line of the briefing goes on (+) from no line before it (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: more than %2 lines in the briefing (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: a line of the briefing is longer than %2 characters (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to load file: the briefing is longer than %2 characters (line %1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to open file: the folder for kept games cannot be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>GameFiles</name>
     <message>
         <source>Save Game</source>
@@ -1364,10 +1795,6 @@ Good luck, Princeps!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The Empire can support %1 legions</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The Empire is out of money:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1524,23 +1951,7 @@ Good luck, Princeps!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The newest kept game could not be loaded:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The %1 newest kept games could not be loaded:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The game goes on from the newest one that loads, %1 AD.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The kept game cannot be loaded; the current game goes on:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>None of the %1 kept games can be loaded; the current game goes on:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1722,6 +2133,27 @@ Good luck, Princeps!</source>
     <message>
         <source>Instructions: Drag a legion, or long press it and tap where it goes. Tap End Year to advance the game turn</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n newest kept games could not be loaded:</source>
+        <translation>
+            <numerusform>The newest kept game could not be loaded:</numerusform>
+            <numerusform>The %n newest kept games could not be loaded:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>None of the %n kept games can be loaded; the current game goes on:</source>
+        <translation>
+            <numerusform>The kept game cannot be loaded; the current game goes on:</numerusform>
+            <numerusform>None of the %n kept games can be loaded; the current game goes on:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The Empire can support %n legions</source>
+        <translation>
+            <numerusform>The Empire can support %n legion</numerusform>
+            <numerusform>The Empire can support %n legions</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -87,6 +87,437 @@ La partida se guardó en: %3</translation>
     </message>
 </context>
 <context>
+    <name>FileMessages</name>
+    <message>
+        <source>Unable to open file</source>
+        <translation>No se puede abrir el archivo</translation>
+    </message>
+    <message>
+        <source>Unable to open file: you are not allowed to read it.</source>
+        <translation>No se puede abrir el archivo: no tiene permiso para leerlo.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: the name is too long.</source>
+        <translation>No se puede abrir el archivo: el nombre es demasiado largo.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: a part of the path is not a folder.</source>
+        <translation>No se puede abrir el archivo: una parte de la ruta no es una carpeta.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: the path has too many links.</source>
+        <translation>No se puede abrir el archivo: la ruta tiene demasiados enlaces.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: %1.</source>
+        <translation>No se puede abrir el archivo: %1.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: the disk is full; free some space or save elsewhere.</source>
+        <translation>No se puede abrir el archivo: el disco está lleno; libere espacio o guarde en otro lugar.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: the folder does not exist.</source>
+        <translation>No se puede abrir el archivo: la carpeta no existe.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: you are not allowed to write in that folder.</source>
+        <translation>No se puede abrir el archivo: no tiene permiso para escribir en esa carpeta.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: the disk is read-only.</source>
+        <translation>No se puede abrir el archivo: el disco es de solo lectura.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: a folder has that name.</source>
+        <translation>No se puede abrir el archivo: una carpeta tiene ese nombre.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: it is not an ordinary file (a pipe, a device or a socket).</source>
+        <translation>No se puede abrir el archivo: no es un archivo normal (una tubería, un dispositivo o un socket).</translation>
+    </message>
+    <message>
+        <source>Unable to open file: it is far too large to be a saved game.</source>
+        <translation>No se puede abrir el archivo: es demasiado grande para ser una partida guardada.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: the file is read-only; save under another name.</source>
+        <translation>No se puede abrir el archivo: el archivo es de solo lectura; guarde con otro nombre.</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file is UTF-32 text; save it as plain text (UTF-8) (line %1).</source>
+        <translation>No se puede cargar el archivo: el archivo es texto UTF-32; guárdelo como texto sin formato (UTF-8) (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file is UTF-16 text; save it as plain text (UTF-8) (line %1).</source>
+        <translation>No se puede cargar el archivo: el archivo es texto UTF-16; guárdelo como texto sin formato (UTF-8) (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a carriage return inside a line (lines must end with a line feed) (line %1).</source>
+        <translation>No se puede cargar el archivo: un retorno de carro dentro de una línea (las líneas deben terminar con un salto de línea) (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a NUL byte: this is not a text file (line %1).</source>
+        <translation>No se puede cargar el archivo: un byte NUL: esto no es un archivo de texto (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a control character (code %2) (line %1).</source>
+        <translation>No se puede cargar el archivo: un carácter de control (código %2) (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a character that is not UTF-8 text (line %1).</source>
+        <translation>No se puede cargar el archivo: un carácter que no es texto UTF-8 (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the line is longer than %2 characters (line %1).</source>
+        <translation>No se puede cargar el archivo: la línea supera los %2 caracteres (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot;: only comments may hold letters beyond ASCII (line %1).</source>
+        <translation>No se puede cargar el archivo: «%2»: solo los comentarios pueden contener letras fuera de ASCII (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a province of the map (line %1).</source>
+        <translation>No se puede cargar el archivo: «%2» no es una provincia del mapa (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: expected the line &quot;%2&quot;, found &quot;%3&quot; (line %1).</source>
+        <translation>No se puede cargar el archivo: se esperaba la línea «%2» y se encontró «%3» (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file was written by a later Aurovane (its %2 section is of version %3; this one reads version %4) (line %1).</source>
+        <translation>No se puede cargar el archivo: el archivo lo escribió una versión más reciente de Aurovane (su sección %2 es de la versión %3; esta lee la versión %4) (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: expected the end of the file or the line &quot;%2&quot; after the last legion section, found &quot;%3&quot; (line %1).</source>
+        <translation>No se puede cargar el archivo: tras la última sección de legiones se esperaba el final del archivo o la línea «%2» y se encontró «%3» (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: there is more after the briefing (line %1).</source>
+        <translation>No se puede cargar el archivo: hay más texto después de las instrucciones (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: %2 is not listed, but the Sassanids always hold it (line %1).</source>
+        <translation>No se puede cargar el archivo: %2 no figura en ninguna lista, pero siempre pertenece a los sasánidas (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: %2 is not listed, but the Germanic Tribes always hold it (line %1).</source>
+        <translation>No se puede cargar el archivo: %2 no figura en ninguna lista, pero siempre pertenece a las tribus germánicas (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: %2 is listed for the Romans, but the Sassanids always hold it (line %1).</source>
+        <translation>No se puede cargar el archivo: %2 figura en la lista de los romanos, pero siempre pertenece a los sasánidas (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: %2 is listed for the Germanic Tribes, but the Sassanids always hold it (line %1).</source>
+        <translation>No se puede cargar el archivo: %2 figura en la lista de las tribus germánicas, pero siempre pertenece a los sasánidas (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: %2 is listed for the Rebelling Legions, but the Sassanids always hold it (line %1).</source>
+        <translation>No se puede cargar el archivo: %2 figura en la lista de las legiones sublevadas, pero siempre pertenece a los sasánidas (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: %2 is listed for the Romans, but the Germanic Tribes always hold it (line %1).</source>
+        <translation>No se puede cargar el archivo: %2 figura en la lista de los romanos, pero siempre pertenece a las tribus germánicas (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: %2 is listed for the Sassanids, but the Germanic Tribes always hold it (line %1).</source>
+        <translation>No se puede cargar el archivo: %2 figura en la lista de los sasánidas, pero siempre pertenece a las tribus germánicas (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: %2 is listed for the Rebelling Legions, but the Germanic Tribes always hold it (line %1).</source>
+        <translation>No se puede cargar el archivo: %2 figura en la lista de las legiones sublevadas, pero siempre pertenece a las tribus germánicas (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the turn (line %1).</source>
+        <translation>No se puede cargar el archivo: el archivo termina antes del turno (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the turn) (line %1).</source>
+        <translation>No se puede cargar el archivo: «%2» no es un número (se esperaba el turno) (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the turn %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>No se puede cargar el archivo: el turno vale %2, fuera del intervalo de %3 a %4 (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the treasury (line %1).</source>
+        <translation>No se puede cargar el archivo: el archivo termina antes del tesoro (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the treasury) (line %1).</source>
+        <translation>No se puede cargar el archivo: «%2» no es un número (se esperaba el tesoro) (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the treasury %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>No se puede cargar el archivo: el tesoro vale %2, fuera del intervalo de %3 a %4 (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the plague flag (line %1).</source>
+        <translation>No se puede cargar el archivo: el archivo termina antes del indicador de peste (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the plague flag) (line %1).</source>
+        <translation>No se puede cargar el archivo: «%2» no es un número (se esperaba el indicador de peste) (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the plague flag %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>No se puede cargar el archivo: el indicador de peste vale %2, fuera del intervalo de %3 a %4 (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the plague counter (line %1).</source>
+        <translation>No se puede cargar el archivo: el archivo termina antes del contador de peste (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the plague counter) (line %1).</source>
+        <translation>No se puede cargar el archivo: «%2» no es un número (se esperaba el contador de peste) (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the plague counter %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>No se puede cargar el archivo: el contador de peste vale %2, fuera del intervalo de %3 a %4 (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before a tribe countdown (line %1).</source>
+        <translation>No se puede cargar el archivo: el archivo termina antes de una cuenta atrás de tribu (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected a tribe countdown) (line %1).</source>
+        <translation>No se puede cargar el archivo: «%2» no es un número (se esperaba una cuenta atrás de tribu) (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a tribe countdown %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>No se puede cargar el archivo: una cuenta atrás de tribu vale %2, fuera del intervalo de %3 a %4 (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the number of provinces (line %1).</source>
+        <translation>No se puede cargar el archivo: el archivo termina antes del número de provincias (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the number of provinces) (line %1).</source>
+        <translation>No se puede cargar el archivo: «%2» no es un número (se esperaba el número de provincias) (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the number of provinces %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>No se puede cargar el archivo: el número de provincias vale %2, fuera del intervalo de %3 a %4 (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before a province name (line %1).</source>
+        <translation>No se puede cargar el archivo: el archivo termina antes de un nombre de provincia (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the number of legions (line %1).</source>
+        <translation>No se puede cargar el archivo: el archivo termina antes del número de legiones (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the number of legions) (line %1).</source>
+        <translation>No se puede cargar el archivo: «%2» no es un número (se esperaba el número de legiones) (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the number of legions %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>No se puede cargar el archivo: el número de legiones vale %2, fuera del intervalo de %3 a %4 (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before a legion&apos;s province (line %1).</source>
+        <translation>No se puede cargar el archivo: el archivo termina antes de la provincia de una legión (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before a legion&apos;s route flag (line %1).</source>
+        <translation>No se puede cargar el archivo: el archivo termina antes del indicador de marcha de una legión (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected a legion&apos;s route flag) (line %1).</source>
+        <translation>No se puede cargar el archivo: «%2» no es un número (se esperaba el indicador de marcha de una legión) (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a legion&apos;s route flag %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>No se puede cargar el archivo: el indicador de marcha de una legión vale %2, fuera del intervalo de %3 a %4 (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before a legion&apos;s destination (line %1).</source>
+        <translation>No se puede cargar el archivo: el archivo termina antes del destino de una legión (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the number of invasions (line %1).</source>
+        <translation>No se puede cargar el archivo: el archivo termina antes del número de invasiones (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the number of invasions) (line %1).</source>
+        <translation>No se puede cargar el archivo: «%2» no es un número (se esperaba el número de invasiones) (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the number of invasions %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>No se puede cargar el archivo: el número de invasiones vale %2, fuera del intervalo de %3 a %4 (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the number of plagues (line %1).</source>
+        <translation>No se puede cargar el archivo: el archivo termina antes del número de pestes (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the number of plagues) (line %1).</source>
+        <translation>No se puede cargar el archivo: «%2» no es un número (se esperaba el número de pestes) (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the number of plagues %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>No se puede cargar el archivo: el número de pestes vale %2, fuera del intervalo de %3 a %4 (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the number of rebellions (line %1).</source>
+        <translation>No se puede cargar el archivo: el archivo termina antes del número de rebeliones (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the number of rebellions) (line %1).</source>
+        <translation>No se puede cargar el archivo: «%2» no es un número (se esperaba el número de rebeliones) (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the number of rebellions %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>No se puede cargar el archivo: el número de rebeliones vale %2, fuera del intervalo de %3 a %4 (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before last year&apos;s tax revenue (line %1).</source>
+        <translation>No se puede cargar el archivo: el archivo termina antes de la recaudación del año pasado (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected last year&apos;s tax revenue) (line %1).</source>
+        <translation>No se puede cargar el archivo: «%2» no es un número (se esperaba la recaudación del año pasado) (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: last year&apos;s tax revenue %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>No se puede cargar el archivo: la recaudación del año pasado vale %2, fuera del intervalo de %3 a %4 (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before last year&apos;s legion cost (line %1).</source>
+        <translation>No se puede cargar el archivo: el archivo termina antes del coste de las legiones del año pasado (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected last year&apos;s legion cost) (line %1).</source>
+        <translation>No se puede cargar el archivo: «%2» no es un número (se esperaba el coste de las legiones del año pasado) (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: last year&apos;s legion cost %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>No se puede cargar el archivo: el coste de las legiones del año pasado vale %2, fuera del intervalo de %3 a %4 (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the line &quot;%2&quot; (line %1).</source>
+        <translation>No se puede cargar el archivo: el archivo termina antes de la línea «%2» (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the number of lines of the news (line %1).</source>
+        <translation>No se puede cargar el archivo: el archivo termina antes del número de líneas de las noticias (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the number of lines of the news) (line %1).</source>
+        <translation>No se puede cargar el archivo: «%2» no es un número (se esperaba el número de líneas de las noticias) (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the number of lines of the news %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>No se puede cargar el archivo: el número de líneas de las noticias vale %2, fuera del intervalo de %3 a %4 (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before a line of the news (line %1).</source>
+        <translation>No se puede cargar el archivo: el archivo termina antes de una línea de las noticias (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a line of the news (they begin with &gt; or +) (line %1).</source>
+        <translation>No se puede cargar el archivo: «%2» no es una línea de las noticias (empiezan por &gt; o +) (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a line of the news goes on (+) from no line before it (line %1).</source>
+        <translation>No se puede cargar el archivo: una línea de las noticias continúa (+) sin ninguna línea anterior (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: more than %2 lines in the news (line %1).</source>
+        <translation>No se puede cargar el archivo: más de %2 líneas en las noticias (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the news may hold only ASCII letters (line %1).</source>
+        <translation>No se puede cargar el archivo: las noticias solo pueden contener letras ASCII (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a line of the news is longer than %2 characters (line %1).</source>
+        <translation>No se puede cargar el archivo: una línea de las noticias supera los %2 caracteres (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the news is longer than %2 characters (line %1).</source>
+        <translation>No se puede cargar el archivo: las noticias superan los %2 caracteres (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the number of lines of the title (line %1).</source>
+        <translation>No se puede cargar el archivo: el archivo termina antes del número de líneas del título (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the number of lines of the title) (line %1).</source>
+        <translation>No se puede cargar el archivo: «%2» no es un número (se esperaba el número de líneas del título) (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the number of lines of the title %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>No se puede cargar el archivo: el número de líneas del título vale %2, fuera del intervalo de %3 a %4 (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before a line of the title (line %1).</source>
+        <translation>No se puede cargar el archivo: el archivo termina antes de una línea del título (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a line of the title (they begin with &gt; or +) (line %1).</source>
+        <translation>No se puede cargar el archivo: «%2» no es una línea del título (empiezan por &gt; o +) (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a line of the title goes on (+) from no line before it (line %1).</source>
+        <translation>No se puede cargar el archivo: una línea del título continúa (+) sin ninguna línea anterior (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: more than %2 line in the title (line %1).</source>
+        <translation>No se puede cargar el archivo: más de %2 línea en el título (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a line of the title is longer than %2 characters (line %1).</source>
+        <translation>No se puede cargar el archivo: una línea del título supera los %2 caracteres (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the title is longer than %2 characters (line %1).</source>
+        <translation>No se puede cargar el archivo: el título supera los %2 caracteres (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the number of lines of the briefing (line %1).</source>
+        <translation>No se puede cargar el archivo: el archivo termina antes del número de líneas de las instrucciones (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the number of lines of the briefing) (line %1).</source>
+        <translation>No se puede cargar el archivo: «%2» no es un número (se esperaba el número de líneas de las instrucciones) (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the number of lines of the briefing %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>No se puede cargar el archivo: el número de líneas de las instrucciones vale %2, fuera del intervalo de %3 a %4 (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before a line of the briefing (line %1).</source>
+        <translation>No se puede cargar el archivo: el archivo termina antes de una línea de las instrucciones (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a line of the briefing (they begin with &gt; or +) (line %1).</source>
+        <translation>No se puede cargar el archivo: «%2» no es una línea de las instrucciones (empiezan por &gt; o +) (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a line of the briefing goes on (+) from no line before it (line %1).</source>
+        <translation>No se puede cargar el archivo: una línea de las instrucciones continúa (+) sin ninguna línea anterior (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: more than %2 lines in the briefing (line %1).</source>
+        <translation>No se puede cargar el archivo: más de %2 líneas en las instrucciones (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a line of the briefing is longer than %2 characters (line %1).</source>
+        <translation>No se puede cargar el archivo: una línea de las instrucciones supera los %2 caracteres (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the briefing is longer than %2 characters (line %1).</source>
+        <translation>No se puede cargar el archivo: las instrucciones superan los %2 caracteres (línea %1).</translation>
+    </message>
+    <message>
+        <source>Unable to open file: the folder for kept games cannot be made.</source>
+        <translation>No se puede abrir el archivo: no se puede crear la carpeta de las partidas conservadas.</translation>
+    </message>
+</context>
+<context>
     <name>GameFiles</name>
     <message>
         <source>Save Game</source>
@@ -1458,10 +1889,6 @@ Good luck, Princeps!</source>
         <translation>Tesoro: %1</translation>
     </message>
     <message>
-        <source>The Empire can support %1 legions</source>
-        <translation>El Imperio puede mantener %1 legiones</translation>
-    </message>
-    <message>
         <source>The Empire is out of money:</source>
         <translation>El Imperio se ha quedado sin dinero:</translation>
     </message>
@@ -1618,24 +2045,8 @@ Good luck, Princeps!</source>
         <translation>La última orden no puede retirarse: el consejero ya te ha contado lo que trajo.</translation>
     </message>
     <message>
-        <source>The newest kept game could not be loaded:</source>
-        <translation>No se pudo cargar la partida conservada más reciente:</translation>
-    </message>
-    <message>
-        <source>The %1 newest kept games could not be loaded:</source>
-        <translation>No se pudieron cargar las %1 partidas conservadas más recientes:</translation>
-    </message>
-    <message>
         <source>The game goes on from the newest one that loads, %1 AD.</source>
         <translation>La partida sigue desde la más reciente que se carga, %1 d. C.</translation>
-    </message>
-    <message>
-        <source>The kept game cannot be loaded; the current game goes on:</source>
-        <translation>La partida conservada no puede cargarse; la partida actual continúa:</translation>
-    </message>
-    <message>
-        <source>None of the %1 kept games can be loaded; the current game goes on:</source>
-        <translation>Ninguna de las %1 partidas conservadas puede cargarse; la partida actual continúa:</translation>
     </message>
     <message>
         <source>Quit now? The orders you gave this year will be lost.</source>
@@ -1816,6 +2227,27 @@ Good luck, Princeps!</source>
     <message>
         <source>Instructions: Drag a legion, or long press it and tap where it goes. Tap End Year to advance the game turn</source>
         <translation>Instrucciones: arrastra una legión, o mantenla pulsada y toca su destino. «Terminar el año» hace avanzar el turno.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n newest kept games could not be loaded:</source>
+        <translation>
+            <numerusform>No se pudo cargar la partida conservada más reciente:</numerusform>
+            <numerusform>No se pudieron cargar las %n partidas conservadas más recientes:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>None of the %n kept games can be loaded; the current game goes on:</source>
+        <translation>
+            <numerusform>La partida conservada no puede cargarse; la partida actual continúa:</numerusform>
+            <numerusform>Ninguna de las %n partidas conservadas puede cargarse; la partida actual continúa:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The Empire can support %n legions</source>
+        <translation>
+            <numerusform>El Imperio puede mantener %n legión</numerusform>
+            <numerusform>El Imperio puede mantener %n legiones</numerusform>
+        </translation>
     </message>
 </context>
 <context>

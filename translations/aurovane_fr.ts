@@ -87,6 +87,437 @@ La partie a été sauvegardée dans : %3</translation>
     </message>
 </context>
 <context>
+    <name>FileMessages</name>
+    <message>
+        <source>Unable to open file</source>
+        <translation>Impossible d’ouvrir le fichier</translation>
+    </message>
+    <message>
+        <source>Unable to open file: you are not allowed to read it.</source>
+        <translation>Impossible d’ouvrir le fichier : vous n’avez pas le droit de le lire.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: the name is too long.</source>
+        <translation>Impossible d’ouvrir le fichier : le nom est trop long.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: a part of the path is not a folder.</source>
+        <translation>Impossible d’ouvrir le fichier : une partie du chemin n’est pas un dossier.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: the path has too many links.</source>
+        <translation>Impossible d’ouvrir le fichier : le chemin comporte trop de liens.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: %1.</source>
+        <translation>Impossible d’ouvrir le fichier : %1.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: the disk is full; free some space or save elsewhere.</source>
+        <translation>Impossible d’ouvrir le fichier : le disque est plein ; libérez de la place ou enregistrez ailleurs.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: the folder does not exist.</source>
+        <translation>Impossible d’ouvrir le fichier : le dossier n’existe pas.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: you are not allowed to write in that folder.</source>
+        <translation>Impossible d’ouvrir le fichier : vous n’avez pas le droit d’écrire dans ce dossier.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: the disk is read-only.</source>
+        <translation>Impossible d’ouvrir le fichier : le disque est en lecture seule.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: a folder has that name.</source>
+        <translation>Impossible d’ouvrir le fichier : un dossier porte ce nom.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: it is not an ordinary file (a pipe, a device or a socket).</source>
+        <translation>Impossible d’ouvrir le fichier : ce n’est pas un fichier ordinaire (un tube, un périphérique ou un socket).</translation>
+    </message>
+    <message>
+        <source>Unable to open file: it is far too large to be a saved game.</source>
+        <translation>Impossible d’ouvrir le fichier : il est bien trop volumineux pour être une partie sauvegardée.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: the file is read-only; save under another name.</source>
+        <translation>Impossible d’ouvrir le fichier : le fichier est en lecture seule ; enregistrez sous un autre nom.</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file is UTF-32 text; save it as plain text (UTF-8) (line %1).</source>
+        <translation>Impossible de charger le fichier : le fichier est du texte UTF-32 ; enregistrez-le en texte brut (UTF-8) (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file is UTF-16 text; save it as plain text (UTF-8) (line %1).</source>
+        <translation>Impossible de charger le fichier : le fichier est du texte UTF-16 ; enregistrez-le en texte brut (UTF-8) (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a carriage return inside a line (lines must end with a line feed) (line %1).</source>
+        <translation>Impossible de charger le fichier : un retour chariot au milieu d’une ligne (les lignes doivent finir par un saut de ligne) (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a NUL byte: this is not a text file (line %1).</source>
+        <translation>Impossible de charger le fichier : un octet NUL : ce n’est pas un fichier texte (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a control character (code %2) (line %1).</source>
+        <translation>Impossible de charger le fichier : un caractère de contrôle (code %2) (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a character that is not UTF-8 text (line %1).</source>
+        <translation>Impossible de charger le fichier : un caractère qui n’est pas du texte UTF-8 (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the line is longer than %2 characters (line %1).</source>
+        <translation>Impossible de charger le fichier : la ligne dépasse %2 caractères (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot;: only comments may hold letters beyond ASCII (line %1).</source>
+        <translation>Impossible de charger le fichier : « %2 » : seuls les commentaires peuvent contenir des lettres hors ASCII (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a province of the map (line %1).</source>
+        <translation>Impossible de charger le fichier : « %2 » n’est pas une province de la carte (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: expected the line &quot;%2&quot;, found &quot;%3&quot; (line %1).</source>
+        <translation>Impossible de charger le fichier : la ligne « %2 » était attendue, « %3 » a été trouvé (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file was written by a later Aurovane (its %2 section is of version %3; this one reads version %4) (line %1).</source>
+        <translation>Impossible de charger le fichier : le fichier a été écrit par une version plus récente d’Aurovane (sa section %2 est en version %3 ; celle-ci lit la version %4) (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: expected the end of the file or the line &quot;%2&quot; after the last legion section, found &quot;%3&quot; (line %1).</source>
+        <translation>Impossible de charger le fichier : la fin du fichier ou la ligne « %2 » était attendue après la dernière section des légions, « %3 » a été trouvé (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: there is more after the briefing (line %1).</source>
+        <translation>Impossible de charger le fichier : il reste du texte après le briefing (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: %2 is not listed, but the Sassanids always hold it (line %1).</source>
+        <translation>Impossible de charger le fichier : %2 ne figure dans aucune liste, mais appartient toujours aux Sassanides (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: %2 is not listed, but the Germanic Tribes always hold it (line %1).</source>
+        <translation>Impossible de charger le fichier : %2 ne figure dans aucune liste, mais appartient toujours aux Tribus germaniques (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: %2 is listed for the Romans, but the Sassanids always hold it (line %1).</source>
+        <translation>Impossible de charger le fichier : %2 figure dans la liste des Romains, mais appartient toujours aux Sassanides (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: %2 is listed for the Germanic Tribes, but the Sassanids always hold it (line %1).</source>
+        <translation>Impossible de charger le fichier : %2 figure dans la liste des Tribus germaniques, mais appartient toujours aux Sassanides (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: %2 is listed for the Rebelling Legions, but the Sassanids always hold it (line %1).</source>
+        <translation>Impossible de charger le fichier : %2 figure dans la liste des Légions rebelles, mais appartient toujours aux Sassanides (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: %2 is listed for the Romans, but the Germanic Tribes always hold it (line %1).</source>
+        <translation>Impossible de charger le fichier : %2 figure dans la liste des Romains, mais appartient toujours aux Tribus germaniques (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: %2 is listed for the Sassanids, but the Germanic Tribes always hold it (line %1).</source>
+        <translation>Impossible de charger le fichier : %2 figure dans la liste des Sassanides, mais appartient toujours aux Tribus germaniques (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: %2 is listed for the Rebelling Legions, but the Germanic Tribes always hold it (line %1).</source>
+        <translation>Impossible de charger le fichier : %2 figure dans la liste des Légions rebelles, mais appartient toujours aux Tribus germaniques (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the turn (line %1).</source>
+        <translation>Impossible de charger le fichier : le fichier s’arrête avant le tour (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the turn) (line %1).</source>
+        <translation>Impossible de charger le fichier : « %2 » n’est pas un nombre (attendu : le tour) (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the turn %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Impossible de charger le fichier : le tour vaut %2, hors de l’intervalle de %3 à %4 (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the treasury (line %1).</source>
+        <translation>Impossible de charger le fichier : le fichier s’arrête avant le trésor (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the treasury) (line %1).</source>
+        <translation>Impossible de charger le fichier : « %2 » n’est pas un nombre (attendu : le trésor) (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the treasury %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Impossible de charger le fichier : le trésor vaut %2, hors de l’intervalle de %3 à %4 (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the plague flag (line %1).</source>
+        <translation>Impossible de charger le fichier : le fichier s’arrête avant l’indicateur de peste (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the plague flag) (line %1).</source>
+        <translation>Impossible de charger le fichier : « %2 » n’est pas un nombre (attendu : l’indicateur de peste) (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the plague flag %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Impossible de charger le fichier : l’indicateur de peste vaut %2, hors de l’intervalle de %3 à %4 (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the plague counter (line %1).</source>
+        <translation>Impossible de charger le fichier : le fichier s’arrête avant le compteur de peste (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the plague counter) (line %1).</source>
+        <translation>Impossible de charger le fichier : « %2 » n’est pas un nombre (attendu : le compteur de peste) (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the plague counter %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Impossible de charger le fichier : le compteur de peste vaut %2, hors de l’intervalle de %3 à %4 (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before a tribe countdown (line %1).</source>
+        <translation>Impossible de charger le fichier : le fichier s’arrête avant un compte à rebours de tribu (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected a tribe countdown) (line %1).</source>
+        <translation>Impossible de charger le fichier : « %2 » n’est pas un nombre (attendu : un compte à rebours de tribu) (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a tribe countdown %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Impossible de charger le fichier : un compte à rebours de tribu vaut %2, hors de l’intervalle de %3 à %4 (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the number of provinces (line %1).</source>
+        <translation>Impossible de charger le fichier : le fichier s’arrête avant le nombre de provinces (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the number of provinces) (line %1).</source>
+        <translation>Impossible de charger le fichier : « %2 » n’est pas un nombre (attendu : le nombre de provinces) (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the number of provinces %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Impossible de charger le fichier : le nombre de provinces vaut %2, hors de l’intervalle de %3 à %4 (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before a province name (line %1).</source>
+        <translation>Impossible de charger le fichier : le fichier s’arrête avant un nom de province (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the number of legions (line %1).</source>
+        <translation>Impossible de charger le fichier : le fichier s’arrête avant le nombre de légions (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the number of legions) (line %1).</source>
+        <translation>Impossible de charger le fichier : « %2 » n’est pas un nombre (attendu : le nombre de légions) (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the number of legions %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Impossible de charger le fichier : le nombre de légions vaut %2, hors de l’intervalle de %3 à %4 (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before a legion&apos;s province (line %1).</source>
+        <translation>Impossible de charger le fichier : le fichier s’arrête avant la province d’une légion (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before a legion&apos;s route flag (line %1).</source>
+        <translation>Impossible de charger le fichier : le fichier s’arrête avant l’indicateur de marche d’une légion (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected a legion&apos;s route flag) (line %1).</source>
+        <translation>Impossible de charger le fichier : « %2 » n’est pas un nombre (attendu : l’indicateur de marche d’une légion) (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a legion&apos;s route flag %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Impossible de charger le fichier : l’indicateur de marche d’une légion vaut %2, hors de l’intervalle de %3 à %4 (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before a legion&apos;s destination (line %1).</source>
+        <translation>Impossible de charger le fichier : le fichier s’arrête avant la destination d’une légion (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the number of invasions (line %1).</source>
+        <translation>Impossible de charger le fichier : le fichier s’arrête avant le nombre d’invasions (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the number of invasions) (line %1).</source>
+        <translation>Impossible de charger le fichier : « %2 » n’est pas un nombre (attendu : le nombre d’invasions) (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the number of invasions %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Impossible de charger le fichier : le nombre d’invasions vaut %2, hors de l’intervalle de %3 à %4 (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the number of plagues (line %1).</source>
+        <translation>Impossible de charger le fichier : le fichier s’arrête avant le nombre d’épidémies de peste (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the number of plagues) (line %1).</source>
+        <translation>Impossible de charger le fichier : « %2 » n’est pas un nombre (attendu : le nombre d’épidémies de peste) (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the number of plagues %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Impossible de charger le fichier : le nombre d’épidémies de peste vaut %2, hors de l’intervalle de %3 à %4 (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the number of rebellions (line %1).</source>
+        <translation>Impossible de charger le fichier : le fichier s’arrête avant le nombre de révoltes (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the number of rebellions) (line %1).</source>
+        <translation>Impossible de charger le fichier : « %2 » n’est pas un nombre (attendu : le nombre de révoltes) (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the number of rebellions %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Impossible de charger le fichier : le nombre de révoltes vaut %2, hors de l’intervalle de %3 à %4 (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before last year&apos;s tax revenue (line %1).</source>
+        <translation>Impossible de charger le fichier : le fichier s’arrête avant le revenu fiscal de l’année passée (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected last year&apos;s tax revenue) (line %1).</source>
+        <translation>Impossible de charger le fichier : « %2 » n’est pas un nombre (attendu : le revenu fiscal de l’année passée) (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: last year&apos;s tax revenue %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Impossible de charger le fichier : le revenu fiscal de l’année passée vaut %2, hors de l’intervalle de %3 à %4 (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before last year&apos;s legion cost (line %1).</source>
+        <translation>Impossible de charger le fichier : le fichier s’arrête avant le coût des légions de l’année passée (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected last year&apos;s legion cost) (line %1).</source>
+        <translation>Impossible de charger le fichier : « %2 » n’est pas un nombre (attendu : le coût des légions de l’année passée) (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: last year&apos;s legion cost %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Impossible de charger le fichier : le coût des légions de l’année passée vaut %2, hors de l’intervalle de %3 à %4 (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the line &quot;%2&quot; (line %1).</source>
+        <translation>Impossible de charger le fichier : le fichier s’arrête avant la ligne « %2 » (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the number of lines of the news (line %1).</source>
+        <translation>Impossible de charger le fichier : le fichier s’arrête avant le nombre de lignes des nouvelles (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the number of lines of the news) (line %1).</source>
+        <translation>Impossible de charger le fichier : « %2 » n’est pas un nombre (attendu : le nombre de lignes des nouvelles) (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the number of lines of the news %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Impossible de charger le fichier : le nombre de lignes des nouvelles vaut %2, hors de l’intervalle de %3 à %4 (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before a line of the news (line %1).</source>
+        <translation>Impossible de charger le fichier : le fichier s’arrête avant une ligne des nouvelles (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a line of the news (they begin with &gt; or +) (line %1).</source>
+        <translation>Impossible de charger le fichier : « %2 » n’est pas une ligne des nouvelles (elles commencent par &gt; ou +) (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a line of the news goes on (+) from no line before it (line %1).</source>
+        <translation>Impossible de charger le fichier : une ligne des nouvelles prolonge (+) une ligne qui n’existe pas (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: more than %2 lines in the news (line %1).</source>
+        <translation>Impossible de charger le fichier : plus de %2 lignes dans les nouvelles (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the news may hold only ASCII letters (line %1).</source>
+        <translation>Impossible de charger le fichier : les nouvelles ne peuvent contenir que des lettres ASCII (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a line of the news is longer than %2 characters (line %1).</source>
+        <translation>Impossible de charger le fichier : une ligne des nouvelles dépasse %2 caractères (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the news is longer than %2 characters (line %1).</source>
+        <translation>Impossible de charger le fichier : les nouvelles dépassent %2 caractères (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the number of lines of the title (line %1).</source>
+        <translation>Impossible de charger le fichier : le fichier s’arrête avant le nombre de lignes du titre (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the number of lines of the title) (line %1).</source>
+        <translation>Impossible de charger le fichier : « %2 » n’est pas un nombre (attendu : le nombre de lignes du titre) (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the number of lines of the title %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Impossible de charger le fichier : le nombre de lignes du titre vaut %2, hors de l’intervalle de %3 à %4 (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before a line of the title (line %1).</source>
+        <translation>Impossible de charger le fichier : le fichier s’arrête avant une ligne du titre (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a line of the title (they begin with &gt; or +) (line %1).</source>
+        <translation>Impossible de charger le fichier : « %2 » n’est pas une ligne du titre (elles commencent par &gt; ou +) (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a line of the title goes on (+) from no line before it (line %1).</source>
+        <translation>Impossible de charger le fichier : une ligne du titre prolonge (+) une ligne qui n’existe pas (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: more than %2 line in the title (line %1).</source>
+        <translation>Impossible de charger le fichier : plus de %2 ligne dans le titre (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a line of the title is longer than %2 characters (line %1).</source>
+        <translation>Impossible de charger le fichier : une ligne du titre dépasse %2 caractères (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the title is longer than %2 characters (line %1).</source>
+        <translation>Impossible de charger le fichier : le titre dépasse %2 caractères (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the number of lines of the briefing (line %1).</source>
+        <translation>Impossible de charger le fichier : le fichier s’arrête avant le nombre de lignes du briefing (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the number of lines of the briefing) (line %1).</source>
+        <translation>Impossible de charger le fichier : « %2 » n’est pas un nombre (attendu : le nombre de lignes du briefing) (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the number of lines of the briefing %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Impossible de charger le fichier : le nombre de lignes du briefing vaut %2, hors de l’intervalle de %3 à %4 (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before a line of the briefing (line %1).</source>
+        <translation>Impossible de charger le fichier : le fichier s’arrête avant une ligne du briefing (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a line of the briefing (they begin with &gt; or +) (line %1).</source>
+        <translation>Impossible de charger le fichier : « %2 » n’est pas une ligne du briefing (elles commencent par &gt; ou +) (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a line of the briefing goes on (+) from no line before it (line %1).</source>
+        <translation>Impossible de charger le fichier : une ligne du briefing prolonge (+) une ligne qui n’existe pas (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: more than %2 lines in the briefing (line %1).</source>
+        <translation>Impossible de charger le fichier : plus de %2 lignes dans le briefing (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a line of the briefing is longer than %2 characters (line %1).</source>
+        <translation>Impossible de charger le fichier : une ligne du briefing dépasse %2 caractères (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the briefing is longer than %2 characters (line %1).</source>
+        <translation>Impossible de charger le fichier : le briefing dépasse %2 caractères (ligne %1).</translation>
+    </message>
+    <message>
+        <source>Unable to open file: the folder for kept games cannot be made.</source>
+        <translation>Impossible d’ouvrir le fichier : le dossier des parties conservées ne peut pas être créé.</translation>
+    </message>
+</context>
+<context>
     <name>GameFiles</name>
     <message>
         <source>Save Game</source>
@@ -1458,10 +1889,6 @@ Bonne chance, Princeps !</translation>
         <translation>Trésor : %1</translation>
     </message>
     <message>
-        <source>The Empire can support %1 legions</source>
-        <translation>L’Empire peut entretenir %1 légions</translation>
-    </message>
-    <message>
         <source>The Empire is out of money:</source>
         <translation>L’Empire n’a plus d’argent :</translation>
     </message>
@@ -1618,24 +2045,8 @@ Bonne chance, Princeps !</translation>
         <translation>Le dernier ordre ne peut pas être annulé : le conseiller vous en a déjà annoncé le résultat.</translation>
     </message>
     <message>
-        <source>The newest kept game could not be loaded:</source>
-        <translation>La partie conservée la plus récente n’a pas pu être chargée :</translation>
-    </message>
-    <message>
-        <source>The %1 newest kept games could not be loaded:</source>
-        <translation>Les %1 parties conservées les plus récentes n’ont pas pu être chargées :</translation>
-    </message>
-    <message>
         <source>The game goes on from the newest one that loads, %1 AD.</source>
         <translation>La partie reprend à partir de la plus récente qui se charge, %1 apr. J.-C.</translation>
-    </message>
-    <message>
-        <source>The kept game cannot be loaded; the current game goes on:</source>
-        <translation>La partie conservée ne peut pas être chargée ; la partie en cours continue :</translation>
-    </message>
-    <message>
-        <source>None of the %1 kept games can be loaded; the current game goes on:</source>
-        <translation>Aucune des %1 parties conservées ne peut être chargée ; la partie en cours continue :</translation>
     </message>
     <message>
         <source>Quit now? The orders you gave this year will be lost.</source>
@@ -1816,6 +2227,27 @@ Bonne chance, Princeps !</translation>
     <message>
         <source>Instructions: Drag a legion, or long press it and tap where it goes. Tap End Year to advance the game turn</source>
         <translation>Mode d’emploi : faites glisser une légion, ou appuyez longuement dessus puis touchez sa destination. « Finir l’année » fait avancer le tour.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n newest kept games could not be loaded:</source>
+        <translation>
+            <numerusform>La partie conservée la plus récente n’a pas pu être chargée :</numerusform>
+            <numerusform>Les %n parties conservées les plus récentes n’ont pas pu être chargées :</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>None of the %n kept games can be loaded; the current game goes on:</source>
+        <translation>
+            <numerusform>La partie conservée ne peut pas être chargée ; la partie en cours continue :</numerusform>
+            <numerusform>Aucune des %n parties conservées ne peut être chargée ; la partie en cours continue :</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The Empire can support %n legions</source>
+        <translation>
+            <numerusform>L’Empire peut entretenir %n légion</numerusform>
+            <numerusform>L’Empire peut entretenir %n légions</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -87,6 +87,437 @@ La partita è stata salvata in: %3</translation>
     </message>
 </context>
 <context>
+    <name>FileMessages</name>
+    <message>
+        <source>Unable to open file</source>
+        <translation>Impossibile aprire il file</translation>
+    </message>
+    <message>
+        <source>Unable to open file: you are not allowed to read it.</source>
+        <translation>Impossibile aprire il file: non si ha il permesso di leggerlo.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: the name is too long.</source>
+        <translation>Impossibile aprire il file: il nome è troppo lungo.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: a part of the path is not a folder.</source>
+        <translation>Impossibile aprire il file: una parte del percorso non è una cartella.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: the path has too many links.</source>
+        <translation>Impossibile aprire il file: il percorso contiene troppi collegamenti.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: %1.</source>
+        <translation>Impossibile aprire il file: %1.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: the disk is full; free some space or save elsewhere.</source>
+        <translation>Impossibile aprire il file: il disco è pieno; liberare spazio o salvare altrove.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: the folder does not exist.</source>
+        <translation>Impossibile aprire il file: la cartella non esiste.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: you are not allowed to write in that folder.</source>
+        <translation>Impossibile aprire il file: non si ha il permesso di scrivere in quella cartella.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: the disk is read-only.</source>
+        <translation>Impossibile aprire il file: il disco è di sola lettura.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: a folder has that name.</source>
+        <translation>Impossibile aprire il file: una cartella ha questo nome.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: it is not an ordinary file (a pipe, a device or a socket).</source>
+        <translation>Impossibile aprire il file: non è un file normale (una pipe, un dispositivo o un socket).</translation>
+    </message>
+    <message>
+        <source>Unable to open file: it is far too large to be a saved game.</source>
+        <translation>Impossibile aprire il file: è decisamente troppo grande per essere una partita salvata.</translation>
+    </message>
+    <message>
+        <source>Unable to open file: the file is read-only; save under another name.</source>
+        <translation>Impossibile aprire il file: il file è di sola lettura; salvare con un altro nome.</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file is UTF-32 text; save it as plain text (UTF-8) (line %1).</source>
+        <translation>Impossibile caricare il file: il file è testo UTF-32; salvarlo come testo semplice (UTF-8) (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file is UTF-16 text; save it as plain text (UTF-8) (line %1).</source>
+        <translation>Impossibile caricare il file: il file è testo UTF-16; salvarlo come testo semplice (UTF-8) (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a carriage return inside a line (lines must end with a line feed) (line %1).</source>
+        <translation>Impossibile caricare il file: un ritorno a capo all’interno di una riga (le righe devono terminare con un avanzamento di riga) (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a NUL byte: this is not a text file (line %1).</source>
+        <translation>Impossibile caricare il file: un byte NUL: questo non è un file di testo (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a control character (code %2) (line %1).</source>
+        <translation>Impossibile caricare il file: un carattere di controllo (codice %2) (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a character that is not UTF-8 text (line %1).</source>
+        <translation>Impossibile caricare il file: un carattere che non è testo UTF-8 (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the line is longer than %2 characters (line %1).</source>
+        <translation>Impossibile caricare il file: la riga supera i %2 caratteri (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot;: only comments may hold letters beyond ASCII (line %1).</source>
+        <translation>Impossibile caricare il file: «%2»: solo i commenti possono contenere lettere non ASCII (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a province of the map (line %1).</source>
+        <translation>Impossibile caricare il file: «%2» non è una provincia della mappa (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: expected the line &quot;%2&quot;, found &quot;%3&quot; (line %1).</source>
+        <translation>Impossibile caricare il file: era attesa la riga «%2», trovato «%3» (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file was written by a later Aurovane (its %2 section is of version %3; this one reads version %4) (line %1).</source>
+        <translation>Impossibile caricare il file: il file è stato scritto da una versione più recente di Aurovane (la sua sezione %2 è alla versione %3; questa legge la versione %4) (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: expected the end of the file or the line &quot;%2&quot; after the last legion section, found &quot;%3&quot; (line %1).</source>
+        <translation>Impossibile caricare il file: dopo l’ultima sezione delle legioni era attesa la fine del file o la riga «%2», trovato «%3» (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: there is more after the briefing (line %1).</source>
+        <translation>Impossibile caricare il file: c’è altro dopo le istruzioni (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: %2 is not listed, but the Sassanids always hold it (line %1).</source>
+        <translation>Impossibile caricare il file: %2 non compare in nessun elenco, ma appartiene sempre ai Sasanidi (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: %2 is not listed, but the Germanic Tribes always hold it (line %1).</source>
+        <translation>Impossibile caricare il file: %2 non compare in nessun elenco, ma appartiene sempre alle Tribù germaniche (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: %2 is listed for the Romans, but the Sassanids always hold it (line %1).</source>
+        <translation>Impossibile caricare il file: %2 compare nell’elenco dei Romani, ma appartiene sempre ai Sasanidi (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: %2 is listed for the Germanic Tribes, but the Sassanids always hold it (line %1).</source>
+        <translation>Impossibile caricare il file: %2 compare nell’elenco delle Tribù germaniche, ma appartiene sempre ai Sasanidi (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: %2 is listed for the Rebelling Legions, but the Sassanids always hold it (line %1).</source>
+        <translation>Impossibile caricare il file: %2 compare nell’elenco delle Legioni ribelli, ma appartiene sempre ai Sasanidi (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: %2 is listed for the Romans, but the Germanic Tribes always hold it (line %1).</source>
+        <translation>Impossibile caricare il file: %2 compare nell’elenco dei Romani, ma appartiene sempre alle Tribù germaniche (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: %2 is listed for the Sassanids, but the Germanic Tribes always hold it (line %1).</source>
+        <translation>Impossibile caricare il file: %2 compare nell’elenco dei Sasanidi, ma appartiene sempre alle Tribù germaniche (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: %2 is listed for the Rebelling Legions, but the Germanic Tribes always hold it (line %1).</source>
+        <translation>Impossibile caricare il file: %2 compare nell’elenco delle Legioni ribelli, ma appartiene sempre alle Tribù germaniche (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the turn (line %1).</source>
+        <translation>Impossibile caricare il file: il file finisce prima del turno (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the turn) (line %1).</source>
+        <translation>Impossibile caricare il file: «%2» non è un numero (atteso: il turno) (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the turn %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Impossibile caricare il file: il turno vale %2, fuori dall’intervallo da %3 a %4 (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the treasury (line %1).</source>
+        <translation>Impossibile caricare il file: il file finisce prima del tesoro (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the treasury) (line %1).</source>
+        <translation>Impossibile caricare il file: «%2» non è un numero (atteso: il tesoro) (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the treasury %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Impossibile caricare il file: il tesoro vale %2, fuori dall’intervallo da %3 a %4 (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the plague flag (line %1).</source>
+        <translation>Impossibile caricare il file: il file finisce prima dell’indicatore di pestilenza (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the plague flag) (line %1).</source>
+        <translation>Impossibile caricare il file: «%2» non è un numero (atteso: l’indicatore di pestilenza) (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the plague flag %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Impossibile caricare il file: l’indicatore di pestilenza vale %2, fuori dall’intervallo da %3 a %4 (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the plague counter (line %1).</source>
+        <translation>Impossibile caricare il file: il file finisce prima del contatore della pestilenza (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the plague counter) (line %1).</source>
+        <translation>Impossibile caricare il file: «%2» non è un numero (atteso: il contatore della pestilenza) (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the plague counter %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Impossibile caricare il file: il contatore della pestilenza vale %2, fuori dall’intervallo da %3 a %4 (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before a tribe countdown (line %1).</source>
+        <translation>Impossibile caricare il file: il file finisce prima di un conto alla rovescia di una tribù (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected a tribe countdown) (line %1).</source>
+        <translation>Impossibile caricare il file: «%2» non è un numero (atteso: un conto alla rovescia di una tribù) (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a tribe countdown %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Impossibile caricare il file: un conto alla rovescia di una tribù vale %2, fuori dall’intervallo da %3 a %4 (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the number of provinces (line %1).</source>
+        <translation>Impossibile caricare il file: il file finisce prima del numero di province (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the number of provinces) (line %1).</source>
+        <translation>Impossibile caricare il file: «%2» non è un numero (atteso: il numero di province) (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the number of provinces %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Impossibile caricare il file: il numero di province vale %2, fuori dall’intervallo da %3 a %4 (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before a province name (line %1).</source>
+        <translation>Impossibile caricare il file: il file finisce prima di un nome di provincia (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the number of legions (line %1).</source>
+        <translation>Impossibile caricare il file: il file finisce prima del numero di legioni (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the number of legions) (line %1).</source>
+        <translation>Impossibile caricare il file: «%2» non è un numero (atteso: il numero di legioni) (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the number of legions %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Impossibile caricare il file: il numero di legioni vale %2, fuori dall’intervallo da %3 a %4 (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before a legion&apos;s province (line %1).</source>
+        <translation>Impossibile caricare il file: il file finisce prima della provincia di una legione (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before a legion&apos;s route flag (line %1).</source>
+        <translation>Impossibile caricare il file: il file finisce prima dell’indicatore di marcia di una legione (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected a legion&apos;s route flag) (line %1).</source>
+        <translation>Impossibile caricare il file: «%2» non è un numero (atteso: l’indicatore di marcia di una legione) (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a legion&apos;s route flag %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Impossibile caricare il file: l’indicatore di marcia di una legione vale %2, fuori dall’intervallo da %3 a %4 (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before a legion&apos;s destination (line %1).</source>
+        <translation>Impossibile caricare il file: il file finisce prima della destinazione di una legione (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the number of invasions (line %1).</source>
+        <translation>Impossibile caricare il file: il file finisce prima del numero di invasioni (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the number of invasions) (line %1).</source>
+        <translation>Impossibile caricare il file: «%2» non è un numero (atteso: il numero di invasioni) (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the number of invasions %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Impossibile caricare il file: il numero di invasioni vale %2, fuori dall’intervallo da %3 a %4 (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the number of plagues (line %1).</source>
+        <translation>Impossibile caricare il file: il file finisce prima del numero di pestilenze (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the number of plagues) (line %1).</source>
+        <translation>Impossibile caricare il file: «%2» non è un numero (atteso: il numero di pestilenze) (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the number of plagues %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Impossibile caricare il file: il numero di pestilenze vale %2, fuori dall’intervallo da %3 a %4 (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the number of rebellions (line %1).</source>
+        <translation>Impossibile caricare il file: il file finisce prima del numero di rivolte (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the number of rebellions) (line %1).</source>
+        <translation>Impossibile caricare il file: «%2» non è un numero (atteso: il numero di rivolte) (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the number of rebellions %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Impossibile caricare il file: il numero di rivolte vale %2, fuori dall’intervallo da %3 a %4 (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before last year&apos;s tax revenue (line %1).</source>
+        <translation>Impossibile caricare il file: il file finisce prima del gettito fiscale dell’anno scorso (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected last year&apos;s tax revenue) (line %1).</source>
+        <translation>Impossibile caricare il file: «%2» non è un numero (atteso: il gettito fiscale dell’anno scorso) (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: last year&apos;s tax revenue %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Impossibile caricare il file: il gettito fiscale dell’anno scorso vale %2, fuori dall’intervallo da %3 a %4 (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before last year&apos;s legion cost (line %1).</source>
+        <translation>Impossibile caricare il file: il file finisce prima del costo delle legioni dell’anno scorso (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected last year&apos;s legion cost) (line %1).</source>
+        <translation>Impossibile caricare il file: «%2» non è un numero (atteso: il costo delle legioni dell’anno scorso) (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: last year&apos;s legion cost %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Impossibile caricare il file: il costo delle legioni dell’anno scorso vale %2, fuori dall’intervallo da %3 a %4 (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the line &quot;%2&quot; (line %1).</source>
+        <translation>Impossibile caricare il file: il file finisce prima della riga «%2» (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the number of lines of the news (line %1).</source>
+        <translation>Impossibile caricare il file: il file finisce prima del numero di righe delle notizie (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the number of lines of the news) (line %1).</source>
+        <translation>Impossibile caricare il file: «%2» non è un numero (atteso: il numero di righe delle notizie) (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the number of lines of the news %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Impossibile caricare il file: il numero di righe delle notizie vale %2, fuori dall’intervallo da %3 a %4 (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before a line of the news (line %1).</source>
+        <translation>Impossibile caricare il file: il file finisce prima di una riga delle notizie (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a line of the news (they begin with &gt; or +) (line %1).</source>
+        <translation>Impossibile caricare il file: «%2» non è una riga delle notizie (le righe iniziano con &gt; o +) (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a line of the news goes on (+) from no line before it (line %1).</source>
+        <translation>Impossibile caricare il file: una riga delle notizie prosegue (+) senza alcuna riga prima (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: more than %2 lines in the news (line %1).</source>
+        <translation>Impossibile caricare il file: più di %2 righe nelle notizie (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the news may hold only ASCII letters (line %1).</source>
+        <translation>Impossibile caricare il file: le notizie possono contenere solo lettere ASCII (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a line of the news is longer than %2 characters (line %1).</source>
+        <translation>Impossibile caricare il file: una riga delle notizie supera i %2 caratteri (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the news is longer than %2 characters (line %1).</source>
+        <translation>Impossibile caricare il file: le notizie superano i %2 caratteri (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the number of lines of the title (line %1).</source>
+        <translation>Impossibile caricare il file: il file finisce prima del numero di righe del titolo (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the number of lines of the title) (line %1).</source>
+        <translation>Impossibile caricare il file: «%2» non è un numero (atteso: il numero di righe del titolo) (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the number of lines of the title %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Impossibile caricare il file: il numero di righe del titolo vale %2, fuori dall’intervallo da %3 a %4 (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before a line of the title (line %1).</source>
+        <translation>Impossibile caricare il file: il file finisce prima di una riga del titolo (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a line of the title (they begin with &gt; or +) (line %1).</source>
+        <translation>Impossibile caricare il file: «%2» non è una riga del titolo (le righe iniziano con &gt; o +) (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a line of the title goes on (+) from no line before it (line %1).</source>
+        <translation>Impossibile caricare il file: una riga del titolo prosegue (+) senza alcuna riga prima (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: more than %2 line in the title (line %1).</source>
+        <translation>Impossibile caricare il file: più di %2 riga nel titolo (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a line of the title is longer than %2 characters (line %1).</source>
+        <translation>Impossibile caricare il file: una riga del titolo supera i %2 caratteri (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the title is longer than %2 characters (line %1).</source>
+        <translation>Impossibile caricare il file: il titolo supera i %2 caratteri (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before the number of lines of the briefing (line %1).</source>
+        <translation>Impossibile caricare il file: il file finisce prima del numero di righe delle istruzioni (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a number (expected the number of lines of the briefing) (line %1).</source>
+        <translation>Impossibile caricare il file: «%2» non è un numero (atteso: il numero di righe delle istruzioni) (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the number of lines of the briefing %2 is out of range (%3 to %4) (line %1).</source>
+        <translation>Impossibile caricare il file: il numero di righe delle istruzioni vale %2, fuori dall’intervallo da %3 a %4 (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the file ends before a line of the briefing (line %1).</source>
+        <translation>Impossibile caricare il file: il file finisce prima di una riga delle istruzioni (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: &quot;%2&quot; is not a line of the briefing (they begin with &gt; or +) (line %1).</source>
+        <translation>Impossibile caricare il file: «%2» non è una riga delle istruzioni (le righe iniziano con &gt; o +) (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a line of the briefing goes on (+) from no line before it (line %1).</source>
+        <translation>Impossibile caricare il file: una riga delle istruzioni prosegue (+) senza alcuna riga prima (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: more than %2 lines in the briefing (line %1).</source>
+        <translation>Impossibile caricare il file: più di %2 righe nelle istruzioni (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: a line of the briefing is longer than %2 characters (line %1).</source>
+        <translation>Impossibile caricare il file: una riga delle istruzioni supera i %2 caratteri (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to load file: the briefing is longer than %2 characters (line %1).</source>
+        <translation>Impossibile caricare il file: le istruzioni superano i %2 caratteri (riga %1).</translation>
+    </message>
+    <message>
+        <source>Unable to open file: the folder for kept games cannot be made.</source>
+        <translation>Impossibile aprire il file: non è possibile creare la cartella delle partite conservate.</translation>
+    </message>
+</context>
+<context>
     <name>GameFiles</name>
     <message>
         <source>Save Game</source>
@@ -1458,10 +1889,6 @@ Buona fortuna, Princeps!</translation>
         <translation>Tesoro: %1</translation>
     </message>
     <message>
-        <source>The Empire can support %1 legions</source>
-        <translation>L’Impero può mantenere %1 legioni</translation>
-    </message>
-    <message>
         <source>The Empire is out of money:</source>
         <translation>L’Impero è senza denaro:</translation>
     </message>
@@ -1618,24 +2045,8 @@ Buona fortuna, Princeps!</translation>
         <translation>L’ultimo ordine non può essere annullato: il consigliere ti ha già detto che cosa ha portato.</translation>
     </message>
     <message>
-        <source>The newest kept game could not be loaded:</source>
-        <translation>Non è stato possibile caricare la partita conservata più recente:</translation>
-    </message>
-    <message>
-        <source>The %1 newest kept games could not be loaded:</source>
-        <translation>Non è stato possibile caricare le %1 partite conservate più recenti:</translation>
-    </message>
-    <message>
         <source>The game goes on from the newest one that loads, %1 AD.</source>
         <translation>La partita riprende dalla più recente che si carica, %1 d.C.</translation>
-    </message>
-    <message>
-        <source>The kept game cannot be loaded; the current game goes on:</source>
-        <translation>La partita conservata non può essere caricata; la partita in corso continua:</translation>
-    </message>
-    <message>
-        <source>None of the %1 kept games can be loaded; the current game goes on:</source>
-        <translation>Nessuna delle %1 partite conservate può essere caricata; la partita in corso continua:</translation>
     </message>
     <message>
         <source>Quit now? The orders you gave this year will be lost.</source>
@@ -1816,6 +2227,27 @@ Buona fortuna, Princeps!</translation>
     <message>
         <source>Instructions: Drag a legion, or long press it and tap where it goes. Tap End Year to advance the game turn</source>
         <translation>Istruzioni: trascina una legione, oppure tienila premuta e tocca la sua meta. «Fine dell’anno» fa avanzare il turno.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n newest kept games could not be loaded:</source>
+        <translation>
+            <numerusform>Non è stato possibile caricare la partita conservata più recente:</numerusform>
+            <numerusform>Non è stato possibile caricare le %n partite conservate più recenti:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>None of the %n kept games can be loaded; the current game goes on:</source>
+        <translation>
+            <numerusform>La partita conservata non può essere caricata; la partita in corso continua:</numerusform>
+            <numerusform>Nessuna delle %n partite conservate può essere caricata; la partita in corso continua:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The Empire can support %n legions</source>
+        <translation>
+            <numerusform>L’Impero può mantenere %n legione</numerusform>
+            <numerusform>L’Impero può mantenere %n legioni</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -79,7 +79,7 @@ QString Autosave::defaultFolder() {
 }
 
 FileResult Autosave::save(Game& game) const {
-    if (folder_.isEmpty() || !QDir().mkpath(folder_)) return {false, "Unable to open file: the folder for kept games cannot be made."};
+    if (folder_.isEmpty() || !QDir().mkpath(folder_)) return refusedFile({fileopen::NoKeptGamesFolder, {}}, FileProblem::Unwritten);
     const auto existing = renumbered(folder_, numbered(folder_));
     const QString name = fileName(plusOne(existing.empty() ? QStringLiteral("0") : existing.front().number));
     const FileResult r = game.saveToFile(QFile::encodeName(QDir(folder_).filePath(name)).toStdString());

@@ -31,11 +31,9 @@ qint64 steadyMs() {
     return clock.elapsed();
 }
 
-// A form of the screen's words in the window's language, its number put in
-// where it has a place for one.
-QString filledForm(const char* form, qsizetype number) {
-    const QString text = QCoreApplication::translate("ScreenText", form);
-    return text.contains(QLatin1String("%1")) ? text.arg(number) : text;
+// A plural form of the screen's words in the window's language, for `count`.
+QString pluralForm(const char* form, qsizetype count) {
+    return QCoreApplication::translate("ScreenText", form, nullptr, int(count));
 }
 
 }  // namespace
@@ -117,17 +115,17 @@ void MainWindow::continueLastGame() {
     for (const QString& path : kept) {
         const FileResult r = play_.give(order::LoadFile{QFile::encodeName(path).toStdString()}).file;
         if (!r.ok) {
-            skipped << QFileInfo(path).fileName() + QStringLiteral(": ") + fromRulesText(r.error);
+            skipped << QFileInfo(path).fileName() + QStringLiteral(": ") + fileMessageText(r.message);
             continue;
         }
         showGameInHand();
         if (!skipped.isEmpty())
-            advisor_.inform(filledForm(skippedGamesForm(std::size_t(skipped.size())), skipped.size()) +
-                            QStringLiteral("\n") + skipped.join(QLatin1Char('\n')) + QStringLiteral("\n\n") +
-                            filledForm(goesOnForm(), game_.year()));
+            advisor_.inform(pluralForm(skippedGamesForm(), skipped.size()) + QStringLiteral("\n") +
+                            skipped.join(QLatin1Char('\n')) + QStringLiteral("\n\n") +
+                            QCoreApplication::translate("ScreenText", goesOnForm()).arg(game_.year()));
         return;
     }
-    advisor_.inform(filledForm(noneLoadsForm(std::size_t(skipped.size())), skipped.size()) + QStringLiteral("\n") +
+    advisor_.inform(pluralForm(noneLoadsForm(), skipped.size()) + QStringLiteral("\n") +
                     skipped.join(QLatin1Char('\n')));
 }
 

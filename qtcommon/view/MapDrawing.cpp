@@ -8,6 +8,7 @@
 
 #include "engine/Game.h"
 #include "client/LegendMarks.h"
+#include "client/MapNames.h"
 #include "qtcommon/view/HolderPatterns.h"
 #include "qtcommon/view/LegionFigures.h"
 #include "client/MarchLines.h"
@@ -205,11 +206,48 @@ QPoint layoutToMap(QPoint layout, int screenOffsetX) {
     return QPoint(layout.x() - screenOffsetX - MapLeft, layout.y() - MapTop);
 }
 
+namespace {
+
+// The names the map picture leaves for the window to write, in the map's own
+// type; a longer name than the English takes a smaller size to keep its box.
+void drawMapNames(QPainter& p, int left) {
+    p.save();
+    p.setPen(QColor(QRgb(MapNameInk)));
+    for (const MapNamePlace& place : mapNamePlaces()) {
+        const QString name = shownName(place.province).toUpper();
+        // The screen's face, or its small optical size where the map has it.
+        QFont f = fontSlot();
+        if (place.small) f.setFamilies({QStringLiteral("EB Garamond 08"), f.family()});
+        f.setLetterSpacing(QFont::AbsoluteSpacing, MapNameTracking);
+        const std::vector<MapNameLine> lines = mapNameLines(place, name.toStdString());
+        const int room = place.box.right - place.box.left;
+        for (int size = place.pixelSize; size >= 8; --size) {
+            f.setPixelSize(size);
+            const QFontMetrics m(f);
+            int widest = 0;
+            for (const MapNameLine& line : lines)
+                widest = std::max(widest, m.horizontalAdvance(QString::fromStdString(line.text)) - MapNameTracking);
+            if (widest <= room) break;
+        }
+        p.setFont(f);
+        const QFontMetrics m(f);
+        for (const MapNameLine& line : lines) {
+            const QString text = QString::fromStdString(line.text);
+            const int width = m.horizontalAdvance(text) - MapNameTracking;
+            p.drawText(QPointF(left + line.centreX - width / 2.0, MapTop + line.capTop + m.capHeight()), text);
+        }
+    }
+    p.restore();
+}
+
+}  // namespace
+
 void drawMapPicture(QPainter& p, const Pictures& pictures, const Game& game, int screenOffsetX) {
     const Graphic& map = pictures.graphic(111);
     const int left = screenOffsetX + MapLeft;
     if (map.isLoaded()) {
         map.draw(p, left, MapTop);
+        drawMapNames(p, left);
         return;
     }
     // Stand-in map: sea, the provinces' own hit rectangles as land (Roman
@@ -486,14 +524,15 @@ QString translatedWord(const ScreenTextArg& word) {
 
 }  // namespace
 
-QString screenText(const char* form, const std::vector<ScreenTextArg>& args) {
-    QString text = QCoreApplication::translate("ScreenText", form);
+QString screenText(const char* form, const std::vector<ScreenTextArg>& args, long long count) {
+    // A plural form's number picks the language's form and stands at its %n.
+    QString text = QCoreApplication::translate("ScreenText", form, nullptr, count >= 0 ? int(count) : -1);
     const bool english = speaksEnglish();
     for (const ScreenTextArg& word : args)
         text = text.arg(english ? QString::fromStdString(shownWord(word)) : translatedWord(word));
     return text;
 }
 
-QString screenText(const ScreenTextLine& line) { return screenText(line.form, line.args); }
+QString screenText(const ScreenTextLine& line) { return screenText(line.form, line.args, line.count); }
 
 }  // namespace view

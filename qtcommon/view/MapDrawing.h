@@ -146,7 +146,7 @@ std::vector<ScenePiece> legendPieces(const Pictures& pictures, int screenOffsetX
 void drawLegend(QPainter& p, const Pictures& pictures, int screenOffsetX);
 // A line of the screen's words as the window shows it: its form translated
 // (context "ScreenText"), then its words put in.
-QString screenText(const char* form, const std::vector<ScreenTextArg>& args);
+QString screenText(const char* form, const std::vector<ScreenTextArg>& args, long long count = -1);
 QString screenText(const ScreenTextLine& line);
 
 // Layout point of the corner of a province's figures (LegionFigures.h).

@@ -9,6 +9,8 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QFile>
+#include <QRegularExpression>
+#include <QTranslator>
 #include <QTemporaryDir>
 
 #include "GuiTestSupport.h"
@@ -130,6 +132,43 @@ TEST(GameInHand, FileProblemsInPlainWordsWithTheReadersDetail) {
     EXPECT_EQ(h.told[1].rfind("This saved game is cut short", 0), 0u) << h.told[1];
     EXPECT_EQ(h.told[2].rfind("The file could not be opened.", 0), 0u) << h.told[2];
     EXPECT_EQ(h.game.turn, turn) << "the game in hand is untouched";
+}
+
+TEST(GameInHand, FileProblemsSpeakTheWindowsLanguageNamesAndAll) {
+    Harness h;
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString letter = dir.filePath(QStringLiteral("letter.avn")), listed = dir.filePath(QStringLiteral("listed.avn"));
+    ASSERT_TRUE(h.game.saveToFile(listed.toStdString()).ok);
+    QFile f(listed);
+    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+    QString text = QString::fromUtf8(f.readAll());
+    // Armenia listed for Rome first: it stays in the Romans' list.
+    const QRegularExpression romans(QStringLiteral("Romans-provinces\n(\\d+)"));
+    const int count = romans.match(text).captured(1).toInt();
+    text.replace(romans, QStringLiteral("Romans-provinces\n%1\nArmenia").arg(count + 1));
+    f.resize(0);
+    f.write(text.toUtf8());
+    f.close();
+    QFile l(letter);
+    ASSERT_TRUE(l.open(QIODevice::WriteOnly));
+    l.write("Dear students,\n");
+    l.close();
+
+    QTranslator german;
+    ASSERT_TRUE(german.load(QStringLiteral(":/i18n/aurovane_de.qm")));
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QCoreApplication::installTranslator(&german);
+    EXPECT_FALSE(h.window->openFile(letter));
+    EXPECT_FALSE(h.window->openFile(listed));
+    QCoreApplication::removeTranslator(&german);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    ASSERT_EQ(h.told.size(), 2u);
+    EXPECT_EQ(QString::fromStdString(h.told[0]),
+              QStringLiteral("Dies ist kein gespeichertes Aurovane-Spiel.\n\nDie Datei lässt sich nicht laden: "
+                             "„Dear students,“ ist keine Zahl (erwartet: die Runde) (Zeile 1)."));
+    EXPECT_NE(QString::fromStdString(h.told[1]).indexOf(QStringLiteral("Armenien steht in der Liste der Römer, gehört aber immer den Sassaniden")), -1)
+        << h.told[1];
 }
 
 TEST(GameInHand, EachScenarioIsNamedByTheYearThePlayerTakesOverIn) {

@@ -7,6 +7,7 @@
 #include <QFontDatabase>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QTimer>
 #include <QUrl>
 #include <deque>
@@ -39,6 +40,9 @@ inline QApplication& testApp() {
         f.setHintingPreference(QFont::PreferNoHinting);
         view::setScreenFont(f);
         QApplication::setFont(f);
+        // English's own plural forms, as the programs install them.
+        static QTranslator english;
+        if (english.load(QStringLiteral(":/i18n/aurovane_en.qm"))) QCoreApplication::installTranslator(&english);
         return a;
     }();
     return *app;

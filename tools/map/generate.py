@@ -338,6 +338,12 @@ def legion_box(p):
     return (p.legion[0], p.legion[1], p.legion[0] + 74, p.legion[1] + 60)
 
 
+# Names that are words of a language rather than the provinces' Latin: the
+# map keeps their place free and the programs write them at run time, in the
+# player's language (client/MapNamePlaces.h, written below).
+SPOKEN_NAMES = ('Lower Rhine', 'Upper Rhine', 'Upper Danube', 'Lower Danube')
+NAME_PLACES = os.path.join(ROOT, 'client', 'MapNamePlaces.h')
+
 LABEL_TEXT = {
     'Upper Rhine': ['UPPER RHINE', 'UPPER|RHINE'],
     'Lower Rhine': ['LOWER RHINE', 'LOWER|RHINE'],
@@ -538,6 +544,8 @@ def write_pictures(k, provinces, tints, label, land, lat, texture, names, seas):
 
     name_layer = np.zeros((H * k, W * k), np.float32)
     for (i, lines, box, f, lh) in names:
+        if provinces[i].name in SPOKEN_NAMES:
+            continue
         fk = scaled_font(f, k)
         for n, ln in enumerate(lines):
             lw, _ = text_size(f, ln, 1.0)
@@ -614,11 +622,35 @@ def main():
         for (i, lines, box, f, lh) in names:
             w.writerow([provinces[i].name] + list(box))
 
+    write_name_places(provinces, names)
+
     name_boxes = [(i, lines, box) for (i, lines, box, f, lh) in names]
     shares, agree, legion = fit_figures(provinces, owner, base, name_boxes)
     ok = report(provinces, shares, agree, legion)
     write_debug(provinces, base, name_boxes, seas)
     return 0 if ok else 1
+
+
+def write_name_places(provinces, names):
+    """The places of the names the programs write themselves: the box the
+    name was given, its type (the size in pixels, and whether the face is the
+    small optical size), the lines the English takes there and their pitch."""
+    rows = []
+    for (i, lines, box, f, lh) in names:
+        name = provinces[i].name
+        if name not in SPOKEN_NAMES:
+            continue
+        small = 'true' if f.path == FONT_SMALL else 'false'
+        rows.append('    {"%s", {%d, %d, %d, %d}, %d, %s, %d, %d},' % (name, *box, f.size, small, len(lines), lh))
+    head = ('#pragma once\n'
+            '// Written by tools/map/generate.py with the map picture (bitmap 111): where\n'
+            '// the map leaves room for the names that the window, the editor and the page\n'
+            '// write on it themselves (MapNames.h). Regenerate instead of editing.\n'
+            '#include <array>\n\n'
+            '#include "client/MapNames.h"\n\n')
+    with open(NAME_PLACES, 'w', encoding='utf-8') as fh:
+        fh.write(head + 'inline constexpr std::array<MapNamePlace, %d> MapNamePlaces = {{\n%s\n}};\n'
+                 % (len(rows), '\n'.join(rows)))
 
 
 def outline(d, box, colour, scale=1):

@@ -7,7 +7,7 @@ import re
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), '..', '..'))
 MAP_DATA = os.path.join(ROOT, 'model', 'MapData.cpp')
-TINT_TABLE = os.path.join(ROOT, 'game', 'view', 'TintTable.h')
+TINT_TABLE = os.path.join(ROOT, 'client', 'TintTable.h')
 
 BARBARIAN_LANDS = {'Upper Rhine', 'Lower Rhine', 'Upper Danube', 'Lower Danube', 'Sarmatia'}
 SASSANID_LANDS = {'Armenia', 'Mesopotamia'}

@@ -243,7 +243,25 @@ export class Screen {
   // does not hold, each with its holder's pattern over it.
   mapParts(state) {
     const [mapX, mapY] = this.layout.map;
-    const parts = [pictureAt(111, mapX, mapY)];
+    // The names the map picture leaves for the engine's words, in the map's own type and ink.
+    const names = this.tables.mapNames;
+    const boxes = names.places.map((n) => grow([mapX + n.box[0], mapY + n.box[1], mapX + n.box[2], mapY + n.box[3]], 4));
+    const parts = [pictureAt(111, mapX, mapY), { key: 'map names', boxes, draw: (ctx) => {
+      ctx.save();
+      ctx.fillStyle = colourOf(names.ink);
+      ctx.letterSpacing = `${names.tracking}px`;
+      ctx.textAlign = 'left';
+      ctx.textBaseline = 'alphabetic';
+      for (const n of names.places) {
+        ctx.font = `${n.size}px "EB Garamond", Georgia, serif`;
+        const cap = ctx.measureText('H').actualBoundingBoxAscent;
+        for (const l of n.lines) {
+          const width = ctx.measureText(l.text).width - names.tracking;
+          ctx.fillText(l.text, mapX + l.x - width / 2, mapY + l.y + cap);
+        }
+      }
+      ctx.restore();
+    } }];
     for (const p of state.provinces) {
       const tint = p.tint && this.tints.get(p.name);
       if (tint) parts.push(pictureAt(p.tint, mapX + tint.mapX, mapY + tint.mapY));

@@ -1,5 +1,6 @@
 #include "web/src/PageTables.h"
 
+#include <cctype>
 #include <optional>
 #include <sstream>
 #include <utility>
@@ -12,6 +13,7 @@
 #include "client/MarchLines.h"
 #include "client/NewsPlaqueLook.h"
 #include "client/LessonTexts.h"
+#include "client/MapNames.h"
 #include "client/PaintedProvinces.h"
 #include "client/PictureTable.h"
 #include "client/ProvinceFlash.h"
@@ -147,6 +149,19 @@ std::string pageTables(const Game& game) {
         first = false;
     }
     out << "],\"constantinople\":[" << ConstantinopleWindowX << ',' << ConstantinopleWindowY << ']';
+    out << ",\"mapNames\":{\"ink\":" << MapNameInk << ",\"tracking\":" << MapNameTracking << ",\"places\":[";
+    for (const MapNamePlace& place : mapNamePlaces()) {
+        std::string name = place.province;
+        for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        out << (&place == &mapNamePlaces().front() ? "" : ",") << "{\"size\":" << place.pixelSize << ",\"box\":["
+            << place.box.left << ',' << place.box.top << ',' << place.box.right << ',' << place.box.bottom << "],\"lines\":[";
+        const std::vector<MapNameLine> lines = mapNameLines(place, name);
+        for (const MapNameLine& l : lines)
+            out << (&l == &lines.front() ? "" : ",") << "{\"text\":" << jsonString(l.text) << ",\"x\":" << l.centreX
+                << ",\"y\":" << l.capTop << '}';
+        out << "]}";
+    }
+    out << "]}";
     out << ",\"introduction\":{\"picture\":" << IntroductionPicture
         << ",\"music\":" << jsonString(IntroductionMusic);
     writeLessonText(out, 235);
