@@ -253,9 +253,13 @@ export class Screen {
       ctx.textAlign = 'left';
       ctx.textBaseline = 'alphabetic';
       for (const n of names.places) {
-        ctx.font = `${n.size}px "EB Garamond", Georgia, serif`;
+        // A longer name than the English takes a smaller size to keep its box, as in the window.
+        const lines = n.lines.map((l) => ({ ...l, text: l.text.toUpperCase() }));
+        const widest = () => Math.max(...lines.map((l) => ctx.measureText(l.text).width - names.tracking));
+        let size = n.size;
+        do ctx.font = `${size}px "EB Garamond", Georgia, serif`; while (widest() > n.box[2] - n.box[0] && --size >= 8);
         const cap = ctx.measureText('H').actualBoundingBoxAscent;
-        for (const l of n.lines) {
+        for (const l of lines) {
           const width = ctx.measureText(l.text).width - names.tracking;
           ctx.fillText(l.text, mapX + l.x - width / 2, mapY + l.y + cap);
         }

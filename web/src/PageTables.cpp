@@ -1,6 +1,5 @@
 #include "web/src/PageTables.h"
 
-#include <cctype>
 #include <optional>
 #include <sstream>
 #include <utility>
@@ -151,8 +150,8 @@ std::string pageTables(const Game& game) {
     out << "],\"constantinople\":[" << ConstantinopleWindowX << ',' << ConstantinopleWindowY << ']';
     out << ",\"mapNames\":{\"ink\":" << MapNameInk << ",\"tracking\":" << MapNameTracking << ",\"places\":[";
     for (const MapNamePlace& place : mapNamePlaces()) {
-        std::string name = place.province;
-        for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        // In the page's language; the page sets it in capitals, as the browser knows every letter's.
+        const std::string name = pageWords().text("Names", place.province);
         out << (&place == &mapNamePlaces().front() ? "" : ",") << "{\"size\":" << place.pixelSize << ",\"box\":["
             << place.box.left << ',' << place.box.top << ',' << place.box.right << ',' << place.box.bottom << "],\"lines\":[";
         const std::vector<MapNameLine> lines = mapNameLines(place, name);
