@@ -154,6 +154,10 @@ std::string Catalogue::word(const std::string& w) const {
 }
 
 std::string Catalogue::screenText(const char* form, const std::vector<ScreenTextArg>& args) const {
+    return fillForm(text("ScreenText", form), screenWords(args));
+}
+
+std::vector<std::string> Catalogue::screenWords(const std::vector<ScreenTextArg>& args) const {
     std::vector<std::string> words;
     for (const ScreenTextArg& arg : args) {
         if (speaksEnglish()) {
@@ -173,7 +177,7 @@ std::string Catalogue::screenText(const char* form, const std::vector<ScreenText
         }
         words.push_back(list(names));
     }
-    return fillForm(text("ScreenText", form), words);
+    return words;
 }
 
 std::string Catalogue::list(const std::vector<std::string>& names) const {
@@ -183,7 +187,12 @@ std::string Catalogue::list(const std::vector<std::string>& names) const {
     return joined;
 }
 
-std::string Catalogue::screenText(const ScreenTextLine& line) const { return screenText(line.form, line.args); }
+std::string Catalogue::screenText(const ScreenTextLine& line) const {
+    if (line.count < 0) return screenText(line.form, line.args);
+    // A counted line takes the language's plural form; English keeps the form the screen has always shown.
+    if (speaksEnglish()) return englishText(line);
+    return fillForm(counted("ScreenText", line.form, line.count), screenWords(line.args));
+}
 
 std::string Catalogue::message(const Message& m) const {
     const char* english = englishSource(m.id);

@@ -53,6 +53,7 @@ public:
     std::string news(const std::string& line) const;
 
 private:
+    std::vector<std::string> screenWords(const std::vector<ScreenTextArg>& args) const;
     std::string language_ = "en";
     bool zeroIsSingular_ = false;
     std::string separator_;

@@ -27,6 +27,7 @@ TEST(Catalogue, TranslatesByContextAndSourceCountsAndFillsForms) {
                                    "m\tScreenText\tTreasury: %1\tTr\xc3\xa9sor : %1\n"
                                    "m\tTab\ta\\tb\\\\c\tline\\r\\none\n"
                                    "n\tYearSummary\t%n province(s) revolt\t%n province se r\xc3\xa9volte\t%n provinces\n"
+                                   "n\tScreenText\tSupport %n legions\t%n l\xc3\xa9gion\t%n l\xc3\xa9gions\n"
                                    "m\tMessages\t%1 has been overrun\t%1 a \xc3\xa9t\xc3\xa9 submerg\xc3\xa9" "e\n");
     EXPECT_EQ(c.language(), "fr");
     EXPECT_EQ(c.text("Names", "Italia"), "Italie");
@@ -36,6 +37,10 @@ TEST(Catalogue, TranslatesByContextAndSourceCountsAndFillsForms) {
     EXPECT_EQ(c.counted("YearSummary", "%n province(s) revolt", 2), "2 provinces");
     EXPECT_EQ(c.counted("YearSummary", "%n legion(s)", 2), "2 legion(s)");
     EXPECT_EQ(c.filled("ScreenText", "Treasury: %1", {c.number(10200)}), "Tr\xc3\xa9sor : 10\xe2\x80\xaf" "200");
+    // A counted screen line: the language's form for its count, never a bare %n.
+    EXPECT_EQ(c.screenText(ScreenTextLine{0, 0, 0, "Support %n legions", {}, 1}), "1 l\xc3\xa9gion");
+    EXPECT_EQ(c.screenText(ScreenTextLine{0, 0, 0, "Support %n legions", {}, 23}), "23 l\xc3\xa9gions");
+    EXPECT_EQ(Catalogue().screenText(ScreenTextLine{0, 0, 0, "Support %n legions", {}, 1}), "Support 1 legions");
     EXPECT_EQ(c.word("Italia"), "Italie");
     EXPECT_EQ(c.word("1500"), "1\xe2\x80\xaf" "500");
     EXPECT_EQ(c.word("Marcommani"), "Marcomanni");  // untranslated names in corrected English
