@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "engine/Game.h"
+#include "client/PictureLabels.h"
 #include "client/LegendMarks.h"
 #include "client/MapNames.h"
 #include "qtcommon/view/HolderPatterns.h"
@@ -318,16 +319,17 @@ namespace {
 // A word written into one of the screen's pictures, in another language: the
 // picture's own word covered with its paper and the translation set in its
 // ink, as large as the space lets it be.
-void relabel(QPainter& p, const QRect& box, const QColor& paper, const QColor& ink, const char* word, int pixelSize) {
-    const QString text = QCoreApplication::translate("ScreenText", word);
+void relabel(QPainter& p, int pictureX, int pictureY, const PictureLabel& label) {
+    const QString text = QCoreApplication::translate("ScreenText", label.word);
+    const QRect box(pictureX + label.left, pictureY + label.top, label.width, label.height);
     QFont f = screenFont();
-    f.setPixelSize(pixelSize);
-    f.setLetterSpacing(QFont::PercentageSpacing, 108);
+    f.setPixelSize(label.pixelSize);
+    f.setLetterSpacing(QFont::PercentageSpacing, PictureLabelSpacingPercent);
     while (f.pixelSize() > 8 && QFontMetrics(f).horizontalAdvance(text) > box.width()) f.setPixelSize(f.pixelSize() - 1);
     p.save();
-    p.fillRect(box, paper);
+    p.fillRect(box, QColor(QRgb(label.paper)));
     p.setFont(f);
-    p.setPen(ink);
+    p.setPen(QColor(QRgb(label.ink)));
     p.drawText(box, Qt::AlignCenter, text);
     p.restore();
 }
@@ -337,9 +339,7 @@ void relabel(QPainter& p, const QRect& box, const QColor& paper, const QColor& i
 void drawConstantinopleLabel(QPainter& p, const Pictures& pictures, int screenOffsetX) {
     const Graphic& label = pictures.graphic(251);
     label.draw(p, screenOffsetX + 724, 294);
-    if (label.isLoaded() && !speaksEnglish())
-        relabel(p, QRect(screenOffsetX + 725, 295, 98, 13), QColor(229, 216, 181), QColor(74, 58, 41),
-                QT_TRANSLATE_NOOP("ScreenText", "CONSTANTINOPLE"), 12);
+    if (label.isLoaded() && !speaksEnglish()) relabel(p, screenOffsetX + 724, 294, *pictureLabel(251));
 }
 
 void drawPieces(QPainter& p, const std::vector<ScenePiece>& pieces) {
@@ -469,9 +469,7 @@ std::vector<ScenePiece> legendPieces(const Pictures& pictures, int screenOffsetX
         if (picture.picture == 185)
             draw = [&g, x, y](QPainter& p) {
                 g.draw(p, x, y);
-                if (g.isLoaded() && !speaksEnglish())
-                    relabel(p, QRect(x + 10, y + 10, 142, 37), QColor(233, 220, 184), QColor(58, 42, 26),
-                            QT_TRANSLATE_NOOP("ScreenText", "LEGEND"), 27);
+                if (g.isLoaded() && !speaksEnglish()) relabel(p, x, y, *pictureLabel(185));
             };
         else
             draw = [&s = pictures.sprite(picture.picture), x, y](QPainter& p) { s.drawTransparent(p, x, y, false); };

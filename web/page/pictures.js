@@ -86,16 +86,17 @@ export function pictureBox(id, x, y) {
 // Draws a picture at (x, y) in its own size, mirrored about its own middle if asked.
 export function drawPicture(ctx, id, x, y, mirror = false) {
   const s = shown(id);
-  if (!s) return;
+  if (!s) return false;
   const w = s.bitmap.width / s.scale;
   const h = s.bitmap.height / s.scale;
   if (!mirror) {
     ctx.drawImage(s.bitmap, x, y, w, h);
-    return;
+    return true;
   }
   ctx.save();
   ctx.translate(x + w, y);
   ctx.scale(-1, 1);
   ctx.drawImage(s.bitmap, 0, 0, w, h);
   ctx.restore();
+  return true;
 }

@@ -48,10 +48,35 @@ function copyBoxes(from, to, boxes, d) {
 }
 
 // A picture in its own size with its corner at (x, y).
+// The words painted in a picture, written over in the page's language (none in English).
+let pictureLabels = new Map();
+
+function drawLabel(ctx, label, x, y) {
+  const [left, top, width, height] = label.box;
+  ctx.save();
+  ctx.fillStyle = colourOf(label.paper);
+  ctx.fillRect(x + left, y + top, width, height);
+  // Each letter's advance stretched as the window's percentage spacing stretches it.
+  let size = label.size;
+  const setFont = () => {
+    ctx.font = `${size}px "EB Garamond", Georgia, serif`;
+    ctx.letterSpacing = '0px';
+    const extra = (ctx.measureText(label.text).width * (label.spacing - 100)) / 100;
+    ctx.letterSpacing = `${extra / [...label.text].length}px`;
+  };
+  for (setFont(); size > 8 && ctx.measureText(label.text).width > width; setFont()) --size;
+  ctx.fillStyle = colourOf(label.ink);
+  ctx.textAlign = 'center';
+  ctx.textBaseline = 'middle';
+  ctx.fillText(label.text, x + left + width / 2, y + top + height / 2);
+  ctx.restore();
+}
+
 function pictureAt(id, x, y) {
   const box = pictureBox(id, x, y);
+  const label = pictureLabels.get(id);
   return { key: `picture ${pictureLook(id)} ${x},${y}`, boxes: box ? [grow(box, 1)] : [],
-           draw: (ctx) => drawPicture(ctx, id, x, y) };
+           draw: (ctx) => { if (drawPicture(ctx, id, x, y) && label) drawLabel(ctx, label, x, y); } };
 }
 
 // The dashed line of a drag, from where the legions were picked up to the pointer.
@@ -78,6 +103,7 @@ export class Screen {
     this.tables = tables;
     this.provinces = new Map(tables.provinces.map((p) => [p.name, p]));
     this.tints = new Map(tables.tints.map((t) => [t.name, t]));
+    pictureLabels = new Map(tables.pictureLabels.map((l) => [l.picture, l]));
     this.layout = tables.layout;
     this.composition = document.createElement('canvas');
     // Under it, kept apart: the ground, the scroll and the bare map, which

@@ -14,6 +14,7 @@
 #include "client/LessonTexts.h"
 #include "client/MapNames.h"
 #include "client/PaintedProvinces.h"
+#include "client/PictureLabels.h"
 #include "client/PictureTable.h"
 #include "client/ProvinceFlash.h"
 #include "client/PictureWords.h"
@@ -148,6 +149,15 @@ std::string pageTables(const Game& game) {
         first = false;
     }
     out << "],\"constantinople\":[" << ConstantinopleWindowX << ',' << ConstantinopleWindowY << ']';
+    // English keeps the painted words.
+    out << ",\"pictureLabels\":[";
+    if (!pageWords().speaksEnglish())
+        for (const PictureLabel& l : PictureLabels)
+            out << (&l == PictureLabels ? "" : ",") << "{\"picture\":" << l.picture << ",\"box\":[" << l.left << ',' << l.top << ','
+                << l.width << ',' << l.height << "],\"paper\":" << l.paper << ",\"ink\":" << l.ink
+                << ",\"text\":" << jsonString(pageWords().text("ScreenText", l.word)) << ",\"size\":" << l.pixelSize
+                << ",\"spacing\":" << PictureLabelSpacingPercent << '}';
+    out << ']';
     out << ",\"mapNames\":{\"ink\":" << MapNameInk << ",\"tracking\":" << MapNameTracking << ",\"places\":[";
     for (const MapNamePlace& place : mapNamePlaces()) {
         // In the page's language; the page sets it in capitals, as the browser knows every letter's.
