@@ -7,14 +7,7 @@
 
 struct Message;
 
-// Built without Qt; the markers let lupdate take the terminal's own forms
-// into the window's catalogues (context "Terminal"): one catalogue for all.
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(context, text) text
-#endif
-#ifndef QT_TRANSLATE_N_NOOP
-#define QT_TRANSLATE_N_NOOP(context, text) text
-#endif
+#include "model/TranslationMarks.h"
 
 // The language a person chose for the plain terminal: gettext's variables
 // (LC_ALL, then LC_MESSAGES, then LANG), "en" when they name none of ours.

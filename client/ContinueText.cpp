@@ -1,11 +1,6 @@
 #include "client/ContinueText.h"
 
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(context, text) text
-#endif
-#ifndef QT_TRANSLATE_N_NOOP
-#define QT_TRANSLATE_N_NOOP(context, text) text
-#endif
+#include "model/TranslationMarks.h"
 
 const char* skippedGamesForm() { return QT_TRANSLATE_N_NOOP("ScreenText", "The %n newest kept games could not be loaded:"); }
 

@@ -1,9 +1,7 @@
 #pragma once
 // The questions asked before the current game is given up, forms of the
 // "ScreenText" context: the window translates them, the page shows them.
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(context, text) text
-#endif
+#include "model/TranslationMarks.h"
 
 // Before a new game or a loaded one.
 inline constexpr const char* DiscardForNewGame = QT_TRANSLATE_NOOP("ScreenText", "Discard the current game?");

@@ -6,9 +6,7 @@
 
 #include "model/SavedPosition.h"
 
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(context, text) text
-#endif
+#include "model/TranslationMarks.h"
 
 class Empire;
 class Game;

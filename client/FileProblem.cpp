@@ -1,8 +1,6 @@
 #include "client/FileProblem.h"
 
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(context, text) text
-#endif
+#include "model/TranslationMarks.h"
 
 const char* plainFileProblem(FileProblem problem) {
     switch (problem) {

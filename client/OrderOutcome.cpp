@@ -3,9 +3,7 @@
 #include "client/ScreenLayout.h"
 #include "model/Province.h"
 
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(context, text) text
-#endif
+#include "model/TranslationMarks.h"
 
 namespace {
 

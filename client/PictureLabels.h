@@ -3,9 +3,7 @@
 // and the Constantinople label. A reader of another language sees them
 // covered by the same word in that language, written on the picture's own
 // paper in its own ink; English keeps the painted word.
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(context, text) text
-#endif
+#include "model/TranslationMarks.h"
 
 struct PictureLabel {
     int picture;

@@ -2,9 +2,7 @@
 
 #include <iterator>
 
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(context, text) text
-#endif
+#include "model/TranslationMarks.h"
 
 namespace {
 

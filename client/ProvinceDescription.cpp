@@ -4,9 +4,7 @@
 #include "client/HolderMarks.h"
 #include "rules/World.h"
 
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(context, text) text
-#endif
+#include "model/TranslationMarks.h"
 
 namespace {
 

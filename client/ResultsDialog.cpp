@@ -4,9 +4,7 @@
 
 #include "rules/World.h"
 
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(context, text) text
-#endif
+#include "model/TranslationMarks.h"
 
 ResultsDialog resultsDialog(const World& game) {
     auto count = [](int y, int n) { return ScreenTextLine{430, y, ScreenWhite, "%1", {{std::to_string(n)}}}; };

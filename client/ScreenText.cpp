@@ -7,14 +7,7 @@
 #include "client/PictureTable.h"
 #include "rules/World.h"
 
-// Built without Qt for the page; the marker lets Qt's lupdate take these very
-// forms into the window's translation catalogue.
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(context, text) text
-#endif
-#ifndef QT_TRANSLATE_N_NOOP
-#define QT_TRANSLATE_N_NOOP(context, text) text
-#endif
+#include "model/TranslationMarks.h"
 
 namespace {
 

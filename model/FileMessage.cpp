@@ -2,11 +2,7 @@
 
 #include <array>
 
-// The core builds without Qt; the marker lets Qt's lupdate take the sentences
-// into the window's catalogue (context "FileMessages").
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(context, text) text
-#endif
+#include "model/TranslationMarks.h"
 
 std::string filledPlaceholders(const std::string& text, const std::vector<std::string>& args) {
     std::string out;

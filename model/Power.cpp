@@ -1,10 +1,6 @@
 #include "model/Power.h"
 
-// The core builds without Qt; the marker lets Qt's lupdate take the names
-// into the window's catalogue (context "Names").
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(context, text) text
-#endif
+#include "model/TranslationMarks.h"
 
 namespace {
 constexpr std::array<const char*, PowerCount> Names = {QT_TRANSLATE_NOOP("Names", "Romans"), QT_TRANSLATE_NOOP("Names", "Germanic Tribes"),

@@ -1,9 +1,5 @@
 #pragma once
-// The core builds without Qt; the marker lets Qt's lupdate take the words
-// into the window's catalogue (context "Names").
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(context, text) text
-#endif
+#include "model/TranslationMarks.h"
 #include <array>
 #include <string>
 #include <vector>

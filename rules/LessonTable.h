@@ -1,11 +1,7 @@
 #pragma once
 #include <array>
 
-// The rules build without Qt; the marker lets Qt's lupdate take the menu
-// texts into the window's catalogue (context "Lessons").
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(context, text) text
-#endif
+#include "model/TranslationMarks.h"
 
 // The history lessons, in the History menu's order: the year each one is shown
 // in, where the window's zoom starts, its picture and its narration.

@@ -1,10 +1,6 @@
 #include "rules/Messages.h"
 
-// The rules build without Qt; the marker lets Qt's lupdate take these very
-// texts as the source of the window's translation catalogue.
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(context, text) text
-#endif
+#include "model/TranslationMarks.h"
 
 const char* englishSource(MessageId id) {
     switch (id) {

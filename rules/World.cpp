@@ -2,11 +2,7 @@
 
 #include "model/InternalError.h"
 
-// The core builds without Qt; the marker lets Qt's lupdate take the legions'
-// group names into the window's catalogue (context "Names").
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(context, text) text
-#endif
+#include "model/TranslationMarks.h"
 
 Presenter World::silent_;
 
