@@ -113,18 +113,20 @@ std::string Catalogue::text(std::string_view context, std::string_view source) c
     return found == entries_.end() || found->second.front().empty() ? std::string(source) : found->second.front();
 }
 
-std::string Catalogue::counted(std::string_view context, std::string_view source, long long n) const {
-    std::string form(source);
+std::string Catalogue::form(std::string_view context, std::string_view source, long long n) const {
     const auto found = entries_.find(key(context, source));
-    if (found != entries_.end()) {
-        // Qt's rules for our languages: one form for the singular, one for the rest.
-        const bool singular = zeroIsSingular_ ? n <= 1 : n == 1;
-        const std::vector<std::string>& forms = found->second;
-        const std::size_t index = singular || forms.size() < 2 ? 0 : 1;
-        if (!forms[index].empty()) form = forms[index];
-    }
-    replaceAll(form, "%n", std::to_string(n));
-    return form;
+    if (found == entries_.end()) return std::string(source);
+    // Qt's rules for our languages: one form for the singular, one for the rest.
+    const bool singular = zeroIsSingular_ ? n <= 1 : n == 1;
+    const std::vector<std::string>& forms = found->second;
+    const std::size_t index = singular || forms.size() < 2 ? 0 : 1;
+    return forms[index].empty() ? std::string(source) : forms[index];
+}
+
+std::string Catalogue::counted(std::string_view context, std::string_view source, long long n) const {
+    std::string text = form(context, source, n);
+    replaceAll(text, "%n", std::to_string(n));
+    return text;
 }
 
 std::string Catalogue::filled(std::string_view context, std::string_view form,

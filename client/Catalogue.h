@@ -27,8 +27,9 @@ public:
 
     // The translation of a source text, else the source itself.
     std::string text(std::string_view context, std::string_view source) const;
-    // A %n text: the form the language's plural rule takes for n, %n as the
-    // window writes it (plain digits).
+    // The form of a %n text the language's plural rule takes for n, %n still in it.
+    std::string form(std::string_view context, std::string_view source, long long n) const;
+    // A %n text: that form, %n as the window writes it (plain digits).
     std::string counted(std::string_view context, std::string_view source, long long n) const;
     // A form translated, then its %1-style places filled as fillForm fills them.
     std::string filled(std::string_view context, std::string_view form, const std::vector<std::string>& words) const;

@@ -101,8 +101,11 @@ def plain(path):
 
 
 def longer(text):
-    """The text marked and 40 % longer, its %1 and %n places kept."""
-    return OPEN + text + "~" * ((len(text) * 2 + 4) // 5) + CLOSE
+    """The text marked and 40 % longer, its %1 and %n places kept. The added
+    length comes in words of four, as a longer language's does: a wrapped line
+    may break between them."""
+    added = (len(text) * 2 + 4) // 5
+    return OPEN + text + "".join(" " if i % 5 == 4 else "~" for i in range(added)) + CLOSE
 
 
 def pseudo(path):
