@@ -34,6 +34,11 @@ inline constexpr LayoutRect MapFrame{175, 25, 810, 558};
 inline constexpr LayoutRect InfoFrame{175, 590, 810, 30};
 // The black box the information line is written in.
 inline constexpr LayoutRect InfoBox{185, 595, 780, 23};
+// How far a line of the screen may run to the right: the legend's column,
+// which the map's frame closes, and the report scroll's paper, short of its
+// rollers. A longer line than that is set a size smaller.
+inline constexpr int LegendTextRight = 172;
+inline constexpr int ScrollTextRight = 1305;
 // The banner of a new turn.
 inline constexpr LayoutRect BannerPlace{453, 285, 254, 38};
 // A figure's count stands on a plaque whose left edge and foot are this far

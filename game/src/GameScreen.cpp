@@ -21,13 +21,24 @@ namespace {
 
 QRect shifted(const LayoutRect& r, int offsetX) { return QRect(offsetX + r.x, r.y, r.w, r.h); }
 
-GameScreen::TextLine windowLine(const ScreenTextLine& line) {
-    return {line.x, line.y, screenText(line), QColor(QRgb(line.colour))};
+GameScreen::TextLine windowLine(const ScreenTextLine& line, int right) {
+    return {line.x, line.y, screenText(line), QColor(QRgb(line.colour)), right - line.x};
 }
 
-std::vector<GameScreen::TextLine> windowLines(const std::vector<ScreenTextLine>& lines) {
+// Each line's box runs to `right`, or short of the next text or picture
+// (`stops`, their left edges) on its row.
+std::vector<GameScreen::TextLine> windowLines(const std::vector<ScreenTextLine>& lines, int right,
+                                              const std::vector<int>& stops = {}) {
+    constexpr int Gap = 6;
     std::vector<GameScreen::TextLine> shown;
-    for (const ScreenTextLine& l : lines) shown.push_back(windowLine(l));
+    for (const ScreenTextLine& l : lines) {
+        int end = right;
+        for (const ScreenTextLine& other : lines)
+            if (other.y == l.y && other.x > l.x) end = std::min(end, other.x - Gap);
+        for (int stop : stops)
+            if (stop > l.x) end = std::min(end, stop - Gap);
+        shown.push_back(windowLine(l, end));
+    }
     return shown;
 }
 
@@ -154,14 +165,14 @@ std::vector<ScenePiece> GameScreen::scenePieces() const {
     if (drag_.carrying && drag_.target) highlight(*drag_.target, QColor(255, 200, 0), true);
     for (ScenePiece& piece : legionPieces(pictures_, game_, o, scale_)) pieces.push_back(std::move(piece));
     for (ScenePiece& piece : legendPieces(pictures_, o)) pieces.push_back(std::move(piece));
-    for (const TextLine& l : militaryReportLines()) pieces.push_back(textPiece(l.x, l.y, l.text, l.colour));
-    for (const TextLine& l : economicReportLines()) pieces.push_back(textPiece(l.x, l.y, l.text, l.colour));
+    for (const TextLine& l : militaryReportLines()) pieces.push_back(textPiece(l.x, l.y, l.text, l.colour, l.width));
+    for (const TextLine& l : economicReportLines()) pieces.push_back(textPiece(l.x, l.y, l.text, l.colour, l.width));
     // The information line wipes its box: one piece, whatever it says.
     const InfoLine info = provinceInfo(hovered_);
     QRect infoArea = shifted(InfoBox, o);
     QString infoLook = QStringLiteral("info ") + notice_;
     for (const TextLine& l : info.texts) {
-        infoArea |= textArea(l.x, l.y, l.text);
+        infoArea |= textArea(l.x, l.y, l.text, l.width);
         infoLook += QStringLiteral("|%1,%2,%3 ").arg(l.x).arg(l.y).arg(l.colour.rgba()) + l.text;
     }
     for (const auto& [x, picture] : info.coins) {
@@ -169,7 +180,7 @@ std::vector<ScenePiece> GameScreen::scenePieces() const {
         infoArea |= QRect(x, 595, coin.width(), coin.height()).adjusted(-2, -2, 2, 2);
         infoLook += QStringLiteral("|coin %1,%2").arg(x).arg(picture);
     }
-    if (!notice_.isEmpty()) infoArea |= textArea(o + InfoBox.x, 600, notice_);
+    if (!notice_.isEmpty()) infoArea |= textArea(o + InfoBox.x, 600, notice_, InfoBox.w);
     pieces.push_back({infoArea, infoLook, [this](QPainter& p) { drawProvinceInfo(p, hovered_); }});
     return pieces;
 }
@@ -298,7 +309,7 @@ void GameScreen::drawInstructions(const QRegion& area) {
     // The English in its pieces, as the page draws it; a translation wraps its own.
     if (!view::speaksEnglish()) view::drawTextBlock(*p, screenFont(), instructionsText(o));
     else
-        for (const TextLine& l : windowLines(instructionLines(o))) drawTextAt(*p, l.x, l.y, l.text, l.colour);
+        for (const TextLine& l : windowLines(instructionLines(o), o + InfoBox.x + InfoBox.w)) drawTextAt(*p, l.x, l.y, l.text, l.colour);
 }
 
 void GameScreen::refreshReports() {
@@ -320,13 +331,14 @@ void GameScreen::refreshReports() {
 }
 
 std::vector<GameScreen::TextLine> GameScreen::economicReportLines() const {
-    return windowLines(::economicReportLines(game_, offsetX_));
+    return windowLines(::economicReportLines(game_, offsetX_), offsetX_ + ScrollTextRight);
 }
 
 std::vector<GameScreen::TextLine> GameScreen::militaryReportLines() const {
-    if (!chronicle_) return windowLines(::militaryReportLines(game_, offsetX_));
+    const int right = offsetX_ + ScrollTextRight;
+    if (!chronicle_) return windowLines(::militaryReportLines(game_, offsetX_), right);
     const int x = offsetX_ + 1010;
-    std::vector<TextLine> lines = {windowLine(militaryReportTitle(offsetX_))};
+    std::vector<TextLine> lines = {windowLine(militaryReportTitle(offsetX_), right)};
     // The reign's news under the year it came in, the newest at the bottom;
     // the wheel over the scroll reads further back.
     std::vector<TextLine> rows;
@@ -345,36 +357,41 @@ std::vector<GameScreen::TextLine> GameScreen::militaryReportLines() const {
     const int last = std::max(0, int(rows.size()) - std::min(chronicleScroll_, int(rows.size())));
     const int first = std::max(0, last - Shown);
     if (first > 0)
-        lines.push_back({x + 160, 320, QCoreApplication::translate("GameScreen", "(scroll for more)"), QColor(110, 90, 60)});
+        lines.push_back({x + 160, 320, QCoreApplication::translate("GameScreen", "(scroll for more)"), QColor(110, 90, 60),
+                         right - x - 160});
     for (int i = first; i < last; ++i) {
-        rows[std::size_t(i)].y = 345 + 20 * (i - first);
-        lines.push_back(rows[std::size_t(i)]);
+        TextLine& row = rows[std::size_t(i)];
+        row.y = 345 + 20 * (i - first);
+        row.width = right - row.x;
+        lines.push_back(row);
     }
     return lines;
 }
 
 GameScreen::InfoLine GameScreen::provinceInfo(const Province* province) const {
     const ScreenInfoLine info = provinceInfoLine(province, offsetX_);
-    return {windowLines(info.texts), info.coins};
+    std::vector<int> coins;
+    for (const auto& [x, picture] : info.coins) coins.push_back(x);
+    return {windowLines(info.texts, offsetX_ + InfoBox.x + InfoBox.w, coins), info.coins};
 }
 
-void GameScreen::drawEconomicReport(QPainter& p) const {
-    for (const TextLine& l : economicReportLines()) drawTextAt(p, l.x, l.y, l.text, l.colour);
+void GameScreen::drawLines(QPainter& p, const std::vector<TextLine>& lines) {
+    for (const TextLine& l : lines) drawTextAt(p, fittedFont(screenFont(), l.text, l.width), l.x, l.y, l.text, l.colour);
 }
 
-void GameScreen::drawMilitaryReport(QPainter& p) const {
-    for (const TextLine& l : militaryReportLines()) drawTextAt(p, l.x, l.y, l.text, l.colour);
-}
+void GameScreen::drawEconomicReport(QPainter& p) const { drawLines(p, economicReportLines()); }
+
+void GameScreen::drawMilitaryReport(QPainter& p) const { drawLines(p, militaryReportLines()); }
 
 void GameScreen::drawProvinceInfo(QPainter& p, const Province* province) const {
     const int o = offsetX_;
     p.fillRect(shifted(InfoBox, o), Qt::black);
     if (!notice_.isEmpty()) {
-        drawTextAt(p, o + InfoBox.x, 600, notice_, QColor(255, 190, 80));
+        drawTextAt(p, fittedFont(screenFont(), notice_, InfoBox.w), o + InfoBox.x, 600, notice_, QColor(255, 190, 80));
         return;
     }
     const InfoLine info = provinceInfo(province);
-    for (const TextLine& l : info.texts) drawTextAt(p, l.x, l.y, l.text, l.colour);
+    drawLines(p, info.texts);
     for (const auto& [x, picture] : info.coins) pictures_.graphic(picture).draw(p, x, 595);
 }
 

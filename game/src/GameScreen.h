@@ -114,11 +114,14 @@ public:
         play(view::lessonZoomSteps(lesson, inTurn, layoutSize_.height()));
     }
 
-    // One text of the screen: where its line starts, what it says, its colour.
+    // One text of the screen: where its line starts, what it says, its
+    // colour and how wide its box is (it is set a size smaller where a
+    // language's words would leave it).
     struct TextLine {
         int x, y;
         QString text;
         QColor colour;
+        int width = 0;
     };
     // The reports' lines for the game as it stands.
     std::vector<TextLine> economicReportLines() const;
@@ -131,6 +134,7 @@ public:
     InfoLine provinceInfo(const Province* province) const;
 
     // The text drawing of the reports and the information line, on any painter.
+    static void drawLines(QPainter& p, const std::vector<TextLine>& lines);
     void drawEconomicReport(QPainter& p) const;
     void drawMilitaryReport(QPainter& p) const;
     void drawProvinceInfo(QPainter& p, const Province* province) const;

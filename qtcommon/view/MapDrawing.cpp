@@ -185,6 +185,13 @@ void drawTextAt(QPainter& p, const QFont& font, int x, int y, const QString& tex
     p.restore();
 }
 
+QFont fittedFont(QFont font, const QString& text, int width, int least) {
+    if (width <= 0) return font;
+    while (font.pixelSize() > least && QFontMetrics(font).horizontalAdvance(text) > width)
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
+
 void drawTextBlock(QPainter& p, const QFont& font, const ScreenTextBlock& block) {
     const QString text = screenText(block.form, {});
     const QRect box(block.x, block.y, block.w, block.h);
@@ -325,7 +332,7 @@ void relabel(QPainter& p, int pictureX, int pictureY, const PictureLabel& label)
     QFont f = screenFont();
     f.setPixelSize(label.pixelSize);
     f.setLetterSpacing(QFont::PercentageSpacing, PictureLabelSpacingPercent);
-    while (f.pixelSize() > 8 && QFontMetrics(f).horizontalAdvance(text) > box.width()) f.setPixelSize(f.pixelSize() - 1);
+    f = fittedFont(f, text, box.width(), 8);
     p.save();
     p.fillRect(box, QColor(QRgb(label.paper)));
     p.setFont(f);
@@ -346,30 +353,30 @@ void drawPieces(QPainter& p, const std::vector<ScenePiece>& pieces) {
     for (const ScenePiece& piece : pieces) piece.draw(p);
 }
 
-QRect textArea(int x, int y, const QString& text) {
+QRect textArea(int x, int y, const QString& text, int width) {
     // Shaping a line costs more than drawing it: the lines of one screen
     // come back frame after frame, so their extents are kept.
-    static QHash<QString, QRect> known;
+    static QHash<std::pair<QString, int>, QRect> known;
     static QString knownFont;
     const QFont font = screenFont();
     if (font.key() != knownFont || known.size() > 4096) {
         known.clear();
         knownFont = font.key();
     }
-    auto it = known.find(text);
+    auto it = known.find({text, width});
     if (it == known.end()) {
-        const QFontMetrics fm(font);
+        const QFontMetrics fm(fittedFont(font, text, width));
         // The ink, which may reach past the advance (italics, a swash) and
         // covers at least the pixels drawn; smooth scaling a little further.
         const QRect ink = fm.boundingRect(text).translated(0, fm.ascent());
-        it = known.insert(text, ink.adjusted(-2, -2, 2, 2));
+        it = known.insert({text, width}, ink.adjusted(-2, -2, 2, 2));
     }
     return it->translated(x, y);
 }
 
-ScenePiece textPiece(int x, int y, const QString& text, const QColor& colour) {
-    return {textArea(x, y, text), QStringLiteral("text %1 ").arg(colour.rgba()) + text,
-            [=](QPainter& p) { drawTextAt(p, x, y, text, colour); }};
+ScenePiece textPiece(int x, int y, const QString& text, const QColor& colour, int width) {
+    return {textArea(x, y, text, width), QStringLiteral("text %1 ").arg(colour.rgba()) + text,
+            [=](QPainter& p) { drawTextAt(p, fittedFont(screenFont(), text, width), x, y, text, colour); }};
 }
 
 QRect pictureArea(const Graphic& picture, int x, int y) {
@@ -484,8 +491,11 @@ std::vector<ScenePiece> legendPieces(const Pictures& pictures, int screenOffsetX
         if (i >= LegendNamedLines && !speaksEnglish()) continue;
         const QString text = screenText(l);
         const QColor colour(QRgb(l.colour));
-        pieces.push_back({textArea(l.x, l.y, text), QStringLiteral("legend text %1 ").arg(colour.rgba()) + text,
-                          [x = l.x, y = l.y, text, colour](QPainter& p) { drawTextAt(p, fontSlot(), x, y, text, colour); }});
+        const int width = o + LegendTextRight - l.x;
+        pieces.push_back({textArea(l.x, l.y, text, width), QStringLiteral("legend text %1 ").arg(colour.rgba()) + text,
+                          [x = l.x, y = l.y, text, colour, width](QPainter& p) {
+                              drawTextAt(p, fittedFont(fontSlot(), text, width), x, y, text, colour);
+                          }});
     }
     if (!speaksEnglish()) {
         const ScreenTextBlock note = legendNote(o);

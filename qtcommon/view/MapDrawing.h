@@ -96,6 +96,11 @@ void drawTextAt(QPainter& p, int x, int y, const QString& text, const QColor& co
 void drawTextAt(QPainter& p, const QFont& font, int x, int y, const QString& text, const QColor& colour,
                 bool opaque = false, const QColor& background = Qt::white);
 
+// The font a line is written in to stay within `width` pixels: the given
+// one where the line fits (or no width is given), else a size smaller until
+// it fits or reaches `least` pixels.
+QFont fittedFont(QFont font, const QString& text, int width, int least = 9);
+
 // A whole sentence wrapped into its box, in a smaller size where the box
 // is too small for it at the screen's.
 void drawTextBlock(QPainter& p, const QFont& font, const ScreenTextBlock& block);
@@ -123,12 +128,13 @@ struct ScenePiece {
 };
 void drawPieces(QPainter& p, const std::vector<ScenePiece>& pieces);
 
-// The layout area a line written by drawTextAt may touch, and a picture
-// drawn with its corner at (x, y).
-QRect textArea(int x, int y, const QString& text);
+// The layout area a line written by drawTextAt may touch, in the screen's
+// font fitted to `width` (none: any width), and a picture drawn with its
+// corner at (x, y).
+QRect textArea(int x, int y, const QString& text, int width = 0);
 QRect pictureArea(const Graphic& picture, int x, int y);
-// A line of the screen's words as a piece.
-ScenePiece textPiece(int x, int y, const QString& text, const QColor& colour);
+// A line of the screen's words as a piece, fitted to `width` as textArea.
+ScenePiece textPiece(int x, int y, const QString& text, const QColor& colour, int width = 0);
 
 // Every empire's legions in every province, with the counts, over the routes
 // of the marching Roman legions; the Roman icon is greyed when every Roman
