@@ -1,6 +1,7 @@
 #include "game/src/GameScreen.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <algorithm>
 #include <iterator>
 #include <optional>
@@ -25,18 +26,14 @@ GameScreen::TextLine windowLine(const ScreenTextLine& line, int right) {
     return {line.x, line.y, screenText(line), QColor(QRgb(line.colour)), right - line.x};
 }
 
-// Each line's box runs to `right`, or short of the next text or picture
-// (`stops`, their left edges) on its row.
-std::vector<GameScreen::TextLine> windowLines(const std::vector<ScreenTextLine>& lines, int right,
-                                              const std::vector<int>& stops = {}) {
+// Each line's box runs to `right`, or short of the next text on its row.
+std::vector<GameScreen::TextLine> windowLines(const std::vector<ScreenTextLine>& lines, int right) {
     constexpr int Gap = 6;
     std::vector<GameScreen::TextLine> shown;
     for (const ScreenTextLine& l : lines) {
         int end = right;
         for (const ScreenTextLine& other : lines)
             if (other.y == l.y && other.x > l.x) end = std::min(end, other.x - Gap);
-        for (int stop : stops)
-            if (stop > l.x) end = std::min(end, stop - Gap);
         shown.push_back(windowLine(l, end));
     }
     return shown;
@@ -369,10 +366,34 @@ std::vector<GameScreen::TextLine> GameScreen::militaryReportLines() const {
 }
 
 GameScreen::InfoLine GameScreen::provinceInfo(const Province* province) const {
+    constexpr int Gap = 6;
     const ScreenInfoLine info = provinceInfoLine(province, offsetX_);
-    std::vector<int> coins;
-    for (const auto& [x, picture] : info.coins) coins.push_back(x);
-    return {windowLines(info.texts, offsetX_ + InfoBox.x + InfoBox.w, coins), info.coins};
+    const int right = offsetX_ + InfoBox.x + InfoBox.w;
+    InfoLine shown{windowLines(info.texts, right), info.coins};
+    if (shown.texts.size() != 3) return shown;
+    // A longer language takes the room the English leaves: the coins follow
+    // the tax value's label, and the attributes begin further left, as far as
+    // the coins let them, where they would not fit their place.
+    TextLine& tax = shown.texts[1];
+    TextLine& attributes = shown.texts[2];
+    const auto advance = [](const TextLine& l) {
+        return QFontMetrics(fittedFont(screenFont(), l.text, l.width)).horizontalAdvance(l.text);
+    };
+    int end = tax.x + advance(tax);
+    if (!shown.coins.empty()) {
+        const int pitch = shown.coins.size() > 1 ? shown.coins[1].first - shown.coins[0].first : 22;
+        const int span = shown.coins.back().first - shown.coins.front().first + pitch;
+        tax.width = attributes.x - Gap - span - Gap - tax.x;
+        const int shift = std::max(0, tax.x + advance(tax) + Gap - shown.coins.front().first);
+        for (auto& coin : shown.coins) coin.first += shift;
+        end = shown.coins.back().first + pitch;
+    }
+    const int needed = QFontMetrics(screenFont()).horizontalAdvance(attributes.text);
+    if (attributes.x + needed > right) {
+        attributes.x = std::max(end + Gap, right - needed);
+        attributes.width = right - attributes.x;
+    }
+    return shown;
 }
 
 void GameScreen::drawLines(QPainter& p, const std::vector<TextLine>& lines) {
