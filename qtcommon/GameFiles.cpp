@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QStandardPaths>
 
 #include "qtcommon/PrefectDialog.h"
@@ -37,6 +38,11 @@ QString GameFiles::choose(QWidget* parent, Purpose purpose, const QString& folde
         "QHeaderView::section { background: #d9c08a; color: #2b1d0e; border: 0; padding: 2px 6px; }"
         "QToolButton { background: #d9c08a; border: 1px solid #a8823c; border-radius: 3px; }"));
     d.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // Qt sizes the details' columns for what they list, which may cut a
+    // longer language's column name short.
+    for (QHeaderView* header : d.findChildren<QHeaderView*>())
+        for (int i = 0; i < header->count(); ++i)
+            header->resizeSection(i, std::max(header->sectionSize(i), header->sectionSizeHint(i)));
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return {};
     return d.selectedFiles().front();
 }
