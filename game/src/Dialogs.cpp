@@ -137,11 +137,12 @@ LessonDialog::LessonDialog(QWidget* parent, const view::Pictures& pictures, Game
         // The button cannot play on this machine: it says so beside itself.
         QFont f = view::screenFont();
         f.setPixelSize(14);
-        p.setFont(f);
-        const QRect note = NoSoundNote;
-        p.fillRect(note, QColor(246, 234, 204, 235));
+        const QRect note = NoSoundNote.adjusted(6, 0, -6, 0);
+        const QString text = tr("No sound device: the narration cannot play");
+        p.setFont(view::fittedFont(f, text, note.width()));
+        p.fillRect(NoSoundNote, QColor(246, 234, 204, 235));
         p.setPen(QColor(110, 20, 20));
-        p.drawText(note.adjusted(6, 0, -6, 0), Qt::AlignVCenter | Qt::AlignLeft, tr("No sound device: the narration cannot play"));
+        p.drawText(note, Qt::AlignVCenter | Qt::AlignLeft, text);
     };
 }
 

@@ -622,8 +622,10 @@ void MainWindow::showResults() {
             if (!form) continue;
             p.fillRect(rect(frame), QColor(43, 42, 66));
             words.setPixelSize(size);
-            p.setFont(words);
-            p.drawText(rect(frame), Qt::AlignCenter, QCoreApplication::translate("ScreenText", form));
+            // A size smaller where a language's words would leave the frame.
+            const QString text = QCoreApplication::translate("ScreenText", form);
+            p.setFont(view::fittedFont(words, text, frame.width - 8));
+            p.drawText(rect(frame), Qt::AlignCenter, text);
         }
         p.restore();
     };
