@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QStandardPaths>
+#include <algorithm>
 
 #include "qtcommon/PrefectDialog.h"
 
