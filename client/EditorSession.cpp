@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <sstream>
 #include <limits>
 
 #include "engine/Game.h"
@@ -221,10 +220,7 @@ void EditorSession::restore(const Snapshot& snapshot) {
 
 bool EditorSession::same(const Snapshot& a, const Snapshot& b) {
     if (a.title != b.title || a.briefing != b.briefing) return false;
-    std::ostringstream first, second;
-    saveToStream(first, a.position);
-    saveToStream(second, b.position);
-    return first.str() == second.str();
+    return savedGameText(a.position) == savedGameText(b.position);
 }
 
 void EditorSession::setOwner(Province& province, Empire& empire) {

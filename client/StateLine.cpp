@@ -1,16 +1,15 @@
 #include "client/StateLine.h"
 
-#include <sstream>
-
 #include "client/Json.h"
 #include "engine/Game.h"
+#include "model/TextBuilder.h"
 
 namespace {
 
 const char* flag(bool value) { return value ? "true" : "false"; }
 
 template <typename List, typename Write>
-void writeList(std::ostream& out, const List& list, Write write) {
+void writeList(TextBuilder& out, const List& list, Write write) {
     out << '[';
     bool first = true;
     for (const auto& item : list) {
@@ -25,7 +24,7 @@ void writeList(std::ostream& out, const List& list, Write write) {
 
 std::string stateLine(Game& game) {
     const RomanEmpire& r = game.romans;
-    std::ostringstream out;
+    TextBuilder out;
     out << "{\"turn\":" << game.turn << ",\"skill\":" << game.skillLevel << ",\"treasury\":" << r.treasury
         << ",\"taxIncome\":" << r.taxIncome << ",\"legionCost\":" << r.legionCost << ",\"plague\":" << flag(r.plague)
         << ",\"plagueCounter\":" << r.plagueCounter << ",\"invasionCount\":" << game.invasionCount

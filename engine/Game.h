@@ -33,7 +33,9 @@ public:
     // Saved games.
     FileResult saveToFile(const std::string& path);
     FileResult loadFromFile(const std::string& path);
-    // The writer and the reader on streams: the same text, the same checks.
+    // The saved game's text, and the writer and the reader on streams: the
+    // same text, the same checks.
+    std::string savedText();
     void saveToStream(std::ostream& out);
     FileResult loadFromStream(std::istream& in);
     FileResult loadFromText(const std::string& text);

@@ -66,6 +66,7 @@ void Game::applyPosition(const SavedPosition& pos) {
     }
 }
 
+std::string Game::savedText() { return savedGameText(capturePosition()); }
 void Game::saveToStream(std::ostream& out) { ::saveToStream(out, capturePosition()); }
 
 FileResult Game::saveToFile(const std::string& path) { return ::saveToFile(path, capturePosition()); }

@@ -1,7 +1,7 @@
 #include "model/SavedExtras.h"
 
 #include <cstdio>
-#include <ostream>
+#include "model/TextBuilder.h"
 #include <string>
 #include <vector>
 
@@ -43,14 +43,14 @@ std::string writable(const std::string& text, bool lines, std::size_t most) {
     return firstCharacters(out, most);
 }
 
-void writeNumber(std::ostream& out, int value, const char* comment) {
+void writeNumber(TextBuilder& out, int value, const char* comment) {
     char line[96];
     std::snprintf(line, sizeof line, "%d   # %s\n", value, comment);
     out << line;
 }
 
 // The count of file lines, then the lines: each of `texts` starts a line.
-void writeTexts(std::ostream& out, const std::vector<std::string>& texts, const char* comment) {
+void writeTexts(TextBuilder& out, const std::vector<std::string>& texts, const char* comment) {
     std::vector<std::string> fileLines;
     for (const std::string& text : texts) {
         char marker = '>';
@@ -133,7 +133,7 @@ void readHeader(SavedLineReader& reader) {
 
 }  // namespace
 
-void writeExtras(std::ostream& out, const SavedPosition& p) {
+void writeExtras(TextBuilder& out, const SavedPosition& p) {
     out << ExtrasHeader << ' ' << ExtrasVersion << "   # what the game keeps beyond the lines above\n";
     writeNumber(out, p.invasions, "invasions");
     writeNumber(out, p.plagues, "plagues");

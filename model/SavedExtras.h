@@ -1,7 +1,6 @@
 #pragma once
-#include <iosfwd>
-
 class SavedLineReader;
+class TextBuilder;
 struct SavedPosition;
 
 // The section that follows the legions in the game's own files: the reign's
@@ -10,7 +9,7 @@ struct SavedPosition;
 inline constexpr const char* ExtrasHeader = "Aurovane-extras";
 inline constexpr int ExtrasVersion = 1;
 
-void writeExtras(std::ostream& out, const SavedPosition& position);
+void writeExtras(TextBuilder& out, const SavedPosition& position);
 // Reads the section if the file goes on after the legions; a file that ends
 // there leaves the position's extras as they are.
 void readExtras(SavedLineReader& reader, SavedPosition& position);

@@ -3,7 +3,7 @@
 #include <cctype>
 #include <cstdio>
 #include <istream>
-#include <sstream>
+#include <ostream>
 
 #include "model/Empire.h"
 #include "model/ProvinceMap.h"
@@ -12,6 +12,7 @@
 #include "model/SavedExtras.h"
 #include "model/SavedLineReader.h"
 #include "model/SavedPosition.h"
+#include "model/TextBuilder.h"
 
 namespace {
 
@@ -104,8 +105,10 @@ SavedPosition readPosition(const std::string& text, const ProvinceMap& map) {
     return pos;
 }
 
-std::string positionText(const SavedPosition& game) {
-    std::ostringstream out;
+}  // namespace
+
+std::string savedGameText(const SavedPosition& game) {
+    TextBuilder out;
     char line[128];
     auto number = [&](int value, const char* comment) {
         std::snprintf(line, sizeof line, "%d   # %s\n", value, comment);
@@ -141,12 +144,10 @@ std::string positionText(const SavedPosition& game) {
     return out.str();
 }
 
-}  // namespace
-
-void saveToStream(std::ostream& out, const SavedPosition& position) { out << positionText(position); }
+void saveToStream(std::ostream& out, const SavedPosition& position) { out << savedGameText(position); }
 
 FileResult saveToFile(const std::string& path, const SavedPosition& position) {
-    const FileMessage error = writeFileDurably(path, positionText(position));
+    const FileMessage error = writeFileDurably(path, savedGameText(position));
     if (error.text != nullptr) return refusedFile(error, FileProblem::Unwritten);
     return {};
 }

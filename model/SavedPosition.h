@@ -92,6 +92,8 @@ FileResult saveToFile(const std::string& path, const SavedPosition& position);
 FileResult loadFromFile(const std::string& path, const ProvinceMap& map, SavedPosition& position);
 // The text of a saved game's file, read as carefully as loadFromFile reads it.
 FileText readSavedGameFile(const std::string& path);
+// The saved game's text, as saveToFile writes it.
+std::string savedGameText(const SavedPosition& position);
 // The writer and the reader on streams: the same text, the same checks.
 void saveToStream(std::ostream& out, const SavedPosition& position);
 FileResult loadFromStream(std::istream& in, const ProvinceMap& map, SavedPosition& position);

@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "client/StateLine.h"
+#include "model/TextBuilder.h"
 #include "tests/support/FileContents.h"
 #include "tests/support/TestGame.h"
 
@@ -76,6 +77,19 @@ TEST_F(SavedGameTest, NewGameIsWrittenInTheFixedFormSpacingIncluded) {
                         "Rebelling Legions-Legions\n0     #    number of legions\n"),
               std::string::npos);
     EXPECT_EQ(text.back(), '\n');
+}
+
+// The saved files and the page's messages are written without streams; every
+// kind of value they hold must come out as a stream writes it.
+TEST(TextBuilderTest, WritesWhatAStreamWrites) {
+    enum Old { Zero, One };
+    const std::size_t size = 4000000000u;
+    const unsigned char letter = 'A';
+    std::ostringstream stream;
+    TextBuilder text;
+    stream << "a" << std::string("b") << ' ' << -12 << size << true << false << letter << One << -2147483647L;
+    text << "a" << std::string("b") << ' ' << -12 << size << true << false << letter << One << -2147483647L;
+    EXPECT_EQ(text.str(), stream.str());
 }
 
 TEST_F(SavedGameTest, SaveLoadSaveGivesTheSameBytes) {

@@ -1,10 +1,10 @@
 #include "web/src/PageCarry.h"
 
-#include <sstream>
 
 #include "client/Json.h"
 #include "client/ProvinceDescription.h"
 #include "model/Province.h"
+#include "model/TextBuilder.h"
 #include "web/src/PageState.h"
 
 std::optional<CarryKey> carryKeyNamed(std::string_view name, char& letter) {
@@ -27,7 +27,7 @@ std::string nameOf(const Province* p) { return jsonString(p ? p->name() : ""); }
 }  // namespace
 
 std::string carryView(const LegionCarry& carry, bool taken, bool orderWaits) {
-    std::ostringstream out;
+    TextBuilder out;
     out << "{\"taken\":" << (taken ? "true" : "false") << ",\"order\":" << (orderWaits ? "true" : "false")
         << ",\"pressed\":" << nameOf(carry.pressed()) << ",\"carried\":" << nameOf(carry.source()) << ",\"carrying\":" << (carry.carrying() ? "true" : "false")
         << ",\"from\":[" << carry.pressedAt().x << ',' << carry.pressedAt().y << "],\"pointer\":["

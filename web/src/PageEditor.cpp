@@ -6,7 +6,6 @@
 #include <emscripten.h>
 
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,9 +13,10 @@
 #include "client/Json.h"
 #include "engine/Game.h"
 #include "english/CorrectedEnglish.h"
-#include "web/src/PageWords.h"
+#include "model/TextBuilder.h"
 #include "web/src/PageExports.h"
 #include "web/src/PageParts.h"
+#include "web/src/PageWords.h"
 
 namespace {
 
@@ -52,7 +52,7 @@ void record(PageEditor& e, Change change) {
     if (e.undo.size() > UndoLimit) e.undo.erase(e.undo.begin());
 }
 
-void writeList(std::ostream& out, const std::vector<std::string>& texts) {
+void writeList(TextBuilder& out, const std::vector<std::string>& texts) {
     out << '[';
     for (std::size_t i = 0; i < texts.size(); ++i) out << (i ? "," : "") << jsonString(texts[i]);
     out << ']';
@@ -70,7 +70,7 @@ const char* view(Page* page, PageEditor& e) {
     Game& game = s.game();
     const Province* p = s.selected();
     const Empire* holder = p ? game.ownerOf(*p) : nullptr;
-    std::ostringstream out;
+    TextBuilder out;
     out << "{\"selected\":" << jsonString(p ? p->name() : "") << ",\"holder\":" << jsonString(holderWord(game, holder))
         << ",\"held\":" << (holder ? "true" : "false")
         << ",\"legions\":" << (holder ? holder->countLegionsIn(*p) : 0)

@@ -1,11 +1,11 @@
 #include "web/src/PageNews.h"
 
-#include <sstream>
 
 #include "client/Json.h"
 #include "client/ScreenText.h"
 #include "client/YearNewsText.h"
 #include "english/CorrectedEnglish.h"
+#include "model/TextBuilder.h"
 #include "rules/World.h"
 #include "web/src/EnglishPlurals.h"
 #include "web/src/PageWords.h"
@@ -87,7 +87,7 @@ std::string shownLine(const NewsLine& line) {
 }
 
 std::string plaqueJson(const NewsPlaque& plaque, const std::vector<std::string>& flashes) {
-    std::ostringstream out;
+    TextBuilder out;
     out << "{\"title\":" << jsonString(shownPhrase(plaque.title)) << ",\"lines\":[";
     for (std::size_t i = 0; i < plaque.lines.size(); ++i)
         out << (i ? "," : "") << "{\"text\":" << jsonString(shownLine(plaque.lines[i]))

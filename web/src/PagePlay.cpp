@@ -8,22 +8,22 @@
 #include <emscripten.h>
 
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "client/Choreography.h"
+#include "client/ContinueText.h"
+#include "client/GameOver.h"
+#include "client/Json.h"
+#include "client/LegionCarry.h"
+#include "client/PaintedProvinces.h"
 #include "client/PlaySession.h"
+#include "client/ScenarioBriefing.h"
 #include "client/StateLine.h"
 #include "client/UndoText.h"
 #include "engine/Game.h"
-#include "client/ContinueText.h"
-#include "client/Json.h"
-#include "client/LegionCarry.h"
-#include "client/Choreography.h"
-#include "client/GameOver.h"
-#include "client/PaintedProvinces.h"
-#include "client/ScenarioBriefing.h"
 #include "english/CorrectedEnglish.h"
+#include "model/TextBuilder.h"
 #include "rules/LessonTable.h"
 #include "rules/Orders.h"
 #include "rules/Presenter.h"
@@ -203,9 +203,7 @@ void endTurn(Page& page) {
     page.carry.reset();
     page.play.give(order::EndYear{});
     if (keptAfterTheYear(page.game)) {
-        std::ostringstream saved;
-        page.game.saveToStream(saved);
-        page.order.show(step("keep", std::to_string(page.game.year()) + "," + jsonString(saved.str())));
+        page.order.show(step("keep", std::to_string(page.game.year()) + "," + jsonString(page.game.savedText())));
     }
     if (page.presenter.newGamePosted) {
         page.presenter.newGamePosted = false;
@@ -227,7 +225,7 @@ void giveOrder(Page& page, const CarryOrder::Kind kind, const order::Move& move)
 
 // An outcome as the page's information line draws it in place of a province's.
 std::string noticeJson(const OrderOutcome& outcome) {
-    std::ostringstream out;
+    TextBuilder out;
     writeScreenLines(out, {noticeLine(outcome, 0)});
     return out.str();
 }
@@ -298,10 +296,9 @@ const char* aurovane_scenario(Page* page, int year) {
 void aurovane_set_skill(Page* page, int skill) { page->play.give(order::Skill{skill}); }
 
 const char* aurovane_save(Page* page) {
-    std::ostringstream out;
-    page->game.saveToStream(out);
+    const std::string saved = page->game.savedText();
     page->play.markKept();
-    return page->answer(out.str());
+    return page->answer(saved);
 }
 
 const char* aurovane_load(Page* page, const unsigned char* file, int fileLength) {

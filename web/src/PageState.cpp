@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <sstream>
 
 #include "client/Json.h"
 #include "client/FigureCounts.h"
@@ -16,6 +15,7 @@
 #include "client/ScreenText.h"
 #include "client/TintTable.h"
 #include "engine/Game.h"
+#include "model/TextBuilder.h"
 #include "web/src/PageWords.h"
 
 namespace {
@@ -34,7 +34,7 @@ int tintPicture(Game& game, const Province& province) {
 }
 
 // The routes of the marching legions as the window draws them.
-void writeMarchLines(std::ostream& out, const World& game) {
+void writeMarchLines(TextBuilder& out, const World& game) {
     const std::vector<view::MarchLine> marches = view::marchLines(game);
     out << '[';
     for (std::size_t i = 0; i < marches.size(); ++i) {
@@ -55,18 +55,18 @@ std::string pageDescription(const std::vector<ScreenPhrase>& parts) {
     return text;
 }
 
-void writeMark(std::ostream& out, std::optional<Power> holder) {
+void writeMark(TextBuilder& out, std::optional<Power> holder) {
     const view::HolderMark m = view::holderMark(holder);
     out << '[' << static_cast<int>(m.pattern) << ',' << m.spacing << ',' << m.thickness << ']';
 }
 
-void writeStrings(std::ostream& out, const std::vector<std::string>& texts) {
+void writeStrings(TextBuilder& out, const std::vector<std::string>& texts) {
     out << '[';
     for (std::size_t i = 0; i < texts.size(); ++i) out << (i ? "," : "") << jsonString(texts[i]);
     out << ']';
 }
 
-void writeDecimal(std::ostream& out, double value) {
+void writeDecimal(TextBuilder& out, double value) {
     // Hundredths are finer than any device pixel; written by hand, the
     // engine carries no floating-point formatting (tens of kilobytes).
     const long hundredths = std::lround(value * 100);
@@ -75,7 +75,7 @@ void writeDecimal(std::ostream& out, double value) {
     if (magnitude % 100) out << '.' << magnitude % 100 / 10 << magnitude % 10;
 }
 
-void writePoints(std::ostream& out, const std::vector<view::LayoutPointF>& points) {
+void writePoints(TextBuilder& out, const std::vector<view::LayoutPointF>& points) {
     out << '[';
     for (std::size_t i = 0; i < points.size(); ++i) {
         out << (i ? "," : "") << '[';
@@ -87,7 +87,7 @@ void writePoints(std::ostream& out, const std::vector<view::LayoutPointF>& point
     out << ']';
 }
 
-void writeScreenLines(std::ostream& out, const std::vector<ScreenTextLine>& lines) {
+void writeScreenLines(TextBuilder& out, const std::vector<ScreenTextLine>& lines) {
     out << '[';
     for (std::size_t i = 0; i < lines.size(); ++i)
         out << (i ? "," : "") << "{\"x\":" << lines[i].x << ",\"y\":" << lines[i].y
@@ -95,7 +95,7 @@ void writeScreenLines(std::ostream& out, const std::vector<ScreenTextLine>& line
     out << ']';
 }
 
-void writeInfoLine(std::ostream& out, const Province* province) {
+void writeInfoLine(TextBuilder& out, const Province* province) {
     const ScreenInfoLine info = provinceInfoLine(province, 0);
     out << "{\"texts\":";
     writeScreenLines(out, info.texts);
@@ -107,7 +107,7 @@ void writeInfoLine(std::ostream& out, const Province* province) {
 
 std::string pageResultsDialog(const World& game) {
     const ResultsDialog d = resultsDialog(game);
-    std::ostringstream out;
+    TextBuilder out;
     out << "{\"picture\":" << d.picture << ",\"title\":" << jsonString(pageWords().text("ScreenText", d.title)) << ",\"counts\":";
     writeScreenLines(out, d.counts);
     out << ",\"words\":";
@@ -120,7 +120,7 @@ std::string pageResultsDialog(const World& game) {
 
 std::string pageState(Game& game) {
     const RomanEmpire& r = game.romans;
-    std::ostringstream out;
+    TextBuilder out;
     out << "{\"year\":" << game.year() << ",\"skill\":" << game.skillLevel << ",\"treasury\":" << r.treasury
         << ",\"reports\":";
     std::vector<ScreenTextLine> reports = economicReportLines(game, 0);

@@ -1,5 +1,4 @@
 #pragma once
-#include <iosfwd>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,6 +9,7 @@
 
 class Game;
 class Province;
+class TextBuilder;
 class World;
 
 // The position as the page draws it, as one JSON object: the year, the
@@ -20,14 +20,14 @@ std::string pageState(Game& game);
 std::string pageResultsDialog(const World& game);
 
 // A list of screen texts, and the information line of a province (or of none).
-void writeScreenLines(std::ostream& out, const std::vector<ScreenTextLine>& lines);
+void writeScreenLines(TextBuilder& out, const std::vector<ScreenTextLine>& lines);
 // Phrases in the page's language, each ending a sentence, joined by a blank.
 std::string pageDescription(const std::vector<ScreenPhrase>& parts);
-void writeInfoLine(std::ostream& out, const Province* province);
+void writeInfoLine(TextBuilder& out, const Province* province);
 // The pattern a holder lays over its land, as [pattern, spacing, thickness].
-void writeMark(std::ostream& out, std::optional<Power> holder);
+void writeMark(TextBuilder& out, std::optional<Power> holder);
 // Texts as a JSON list.
-void writeStrings(std::ostream& out, const std::vector<std::string>& texts);
+void writeStrings(TextBuilder& out, const std::vector<std::string>& texts);
 // A number with at most two decimals, and layout points as [x, y] pairs.
-void writeDecimal(std::ostream& out, double value);
-void writePoints(std::ostream& out, const std::vector<view::LayoutPointF>& points);
+void writeDecimal(TextBuilder& out, double value);
+void writePoints(TextBuilder& out, const std::vector<view::LayoutPointF>& points);

@@ -1,10 +1,11 @@
 #include "web/src/PageSteps.h"
 
-#include <sstream>
+#include "model/TextBuilder.h"
+
 
 namespace {
 
-void writeRect(std::ostream& out, const char* name, const view::LayoutRect& r) {
+void writeRect(TextBuilder& out, const char* name, const view::LayoutRect& r) {
     out << ",\"" << name << "\":[" << r.x << ',' << r.y << ',' << r.w << ',' << r.h << ']';
 }
 
@@ -20,7 +21,7 @@ const char* backdropName(view::Backdrop b) {
 }  // namespace
 
 std::string pageSteps(const std::vector<view::ScreenStep>& steps) {
-    std::ostringstream out;
+    TextBuilder out;
     out << '[';
     for (std::size_t i = 0; i < steps.size(); ++i) {
         const view::ScreenStep& s = steps[i];

@@ -1,7 +1,6 @@
 #include "web/src/PageTables.h"
 
 #include <optional>
-#include <sstream>
 #include <utility>
 
 #include "client/Choreography.h"
@@ -22,6 +21,7 @@
 #include "client/ScreenText.h"
 #include "client/SoundTable.h"
 #include "client/TintTable.h"
+#include "model/TextBuilder.h"
 #include "web/src/PageState.h"
 #include "web/src/PageSteps.h"
 #include "web/src/PageWords.h"
@@ -31,18 +31,18 @@
 
 namespace {
 
-void writeLessonText(std::ostream& out, int year) {
+void writeLessonText(TextBuilder& out, int year) {
     const LessonText* t = lessonTextOfYear(year);
     out << ",\"title\":" << jsonString(t ? t->title : "") << ",\"dates\":" << jsonString(t ? t->dates : "")
         << ",\"text\":" << jsonString(t ? t->text : "");
 }
 
-void writeBox(std::ostream& out, const view::LayoutRect& r) {
+void writeBox(TextBuilder& out, const view::LayoutRect& r) {
     out << '[' << r.x << ',' << r.y << ',' << r.w << ',' << r.h << ']';
 }
 
 // A whole sentence and the box it wraps into, in the page's language; null for none.
-void writeBlock(std::ostream& out, const std::optional<ScreenTextBlock>& b) {
+void writeBlock(TextBuilder& out, const std::optional<ScreenTextBlock>& b) {
     if (!b) {
         out << "null";
         return;
@@ -52,13 +52,13 @@ void writeBlock(std::ostream& out, const std::optional<ScreenTextBlock>& b) {
     out << ",\"colour\":" << b->colour << ",\"text\":" << jsonString(pageWords().text("ScreenText", b->form)) << '}';
 }
 
-void writeRect(std::ostream& out, const char* name, const view::LayoutRect& r) {
+void writeRect(TextBuilder& out, const char* name, const view::LayoutRect& r) {
     out << ",\"" << name << "\":";
     writeBox(out, r);
 }
 
 // The window's places of the parts of the screen.
-void writeLayout(std::ostream& out) {
+void writeLayout(TextBuilder& out) {
     using namespace view;
     out << "\"layout\":{\"size\":[" << LayoutWidth << ',' << LayoutHeight << ']';
     writeRect(out, "map", {MapLeft, MapTop, MapWidth, MapHeight});
@@ -71,7 +71,7 @@ void writeLayout(std::ostream& out) {
 }
 
 // How the march lines and the pennants are drawn.
-void writeMarchStyle(std::ostream& out) {
+void writeMarchStyle(TextBuilder& out) {
     out << ",\"marchStyle\":{\"band\":" << view::MarchBand << ",\"ink\":" << view::MarchInk
         << ",\"headRim\":" << view::MarchHeadRim;
     for (const auto& [name, width] : {std::pair{"bandWidth", view::MarchBandWidth}, {"lineWidth", view::MarchLineWidth},
@@ -93,7 +93,7 @@ void writeMarchStyle(std::ostream& out) {
 }
 
 // The year's news plaque's measures and colours, as the window draws it.
-void writeNewsPlaque(std::ostream& out) {
+void writeNewsPlaque(TextBuilder& out) {
     using namespace news_plaque;
     out << ",\"newsPlaque\":{";
     const std::pair<const char*, int> measures[] = {
@@ -113,7 +113,7 @@ void writeNewsPlaque(std::ostream& out) {
 
 // The blinks of the provinces lost or invaded, as the window blinks them:
 // whether the rims are drawn after each pause, the last once the blinks are over.
-void writeProvinceFlash(std::ostream& out) {
+void writeProvinceFlash(TextBuilder& out) {
     out << ",\"provinceFlash\":{\"pause\":" << view::FlashPause << ",\"rim\":" << view::FlashRim
         << ",\"opaqueFrom\":" << view::OpaqueFrom << ",\"drawn\":[";
     for (int ticks = 0; ticks <= view::FlashTicks; ++ticks)
@@ -124,7 +124,7 @@ void writeProvinceFlash(std::ostream& out) {
 }  // namespace
 
 std::string pageTables(const Game& game) {
-    std::ostringstream out;
+    TextBuilder out;
     out << '{';
     writeLayout(out);
     out << ",\"provinces\":[";

@@ -170,7 +170,7 @@ async function assertSamePosition(page, expected) {
 
 await check('the engine and the first visit stay light', async () => {
   const wasm = fs.statSync(path.join(process.argv[2] || 'build-web/site', 'aurovane.wasm')).size;
-  assert.ok(wasm <= 600 * 1024, `the engine is ${wasm} bytes`);
+  assert.ok(wasm <= 350 * 1000, `the engine is ${wasm} bytes, over its 350 KB`);
   const context = await browser.newContext();
   const page = await openGame(context);
   const bytes = await page.evaluate(bytesUntilReady);
