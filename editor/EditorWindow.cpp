@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFontMetrics>
 #include <QDockWidget>
 #include <QFile>
 #include <QFileInfo>
@@ -16,8 +17,10 @@
 #include <QProcess>
 #include <QRubberBand>
 #include <QStandardPaths>
+#include <QTextOption>
 #include <QTimer>
 #include <QUndoCommand>
+#include <algorithm>
 #include <cmath>
 
 #include "editor/BriefingDialog.h"
@@ -573,13 +576,28 @@ QImage EditorWindow::renderScene() {
 
 std::vector<EditorWindow::PlacedLabel> EditorWindow::statusLine() const {
     const RomanEmpire& romans = session_.game().romans;
-    return {
+    std::vector<PlacedLabel> line = {
         {180, 600, tr("Year: %1 AD").arg(session_.game().turn + FirstYear)},
         {360, 600, tr("Treasury: %1").arg(view::shownNumber(romans.treasury))},
         {540, 600, tr("Revenue: %1").arg(view::shownNumber(romans.taxIncome))},
         {740, 600, tr("Expenses: %1").arg(view::shownNumber(romans.legionCost))},
         {940, 600, tr("Net: %1").arg(view::shownNumber(romans.taxIncome - romans.legionCost))},
     };
+    // A longer language's piece pushes the next one along rather than
+    // running into it; should the last then leave the scene, the line moves left.
+    const QFontMetrics fm(view::screenFont());
+    const int gap = 2 * fm.averageCharWidth();
+    int end = 0;
+    for (PlacedLabel& piece : line) {
+        piece.x = std::max(piece.x, end);
+        end = piece.x + fm.horizontalAdvance(piece.text) + gap;
+    }
+    const int over = end - gap - (SceneWidth - 10);
+    if (over > 0) {
+        const int shift = std::min(over, line.front().x - 10);
+        for (PlacedLabel& piece : line) piece.x -= shift;
+    }
+    return line;
 }
 
 void EditorWindow::paintScene(QPainter& painter) {
@@ -601,13 +619,18 @@ void EditorWindow::paintScene(QPainter& painter) {
 void EditorWindow::drawNotes(QPainter& painter) {
     // Where the game shows its reports, the editor says what it does.
     const int x = 1010;
+    const int width = SceneWidth - x - 20;
     QFont heading = view::screenFont();
     heading.setPixelSize(26);
     heading.setBold(true);
+    // A longer language's heading takes a smaller size to keep the column.
+    const QString title = tr("SCENARIO EDITOR");
+    while (heading.pixelSize() > 12 && QFontMetrics(heading).horizontalAdvance(title) > width)
+        heading.setPixelSize(heading.pixelSize() - 1);
     painter.save();
     painter.setFont(heading);
     painter.setPen(QColor(230, 200, 120));
-    painter.drawText(QRect(x, 40, SceneWidth - x - 20, 40), Qt::AlignLeft | Qt::AlignVCenter, tr("SCENARIO EDITOR"));
+    painter.drawText(QRect(x, 40, width, 40), Qt::AlignLeft | Qt::AlignVCenter, title);
     painter.restore();
     // Whole sentences, each wrapped to the column's width by the painter.
     const QString notes[] = {
@@ -619,11 +642,13 @@ void EditorWindow::drawNotes(QPainter& painter) {
     painter.save();
     painter.setFont(view::screenFont());
     painter.setPen(Qt::white);
-    const int width = SceneWidth - x - 20;
     int y = 110;
+    // A word longer than the column is broken, not run past the scene's edge.
+    QTextOption wrap(Qt::AlignLeft);
+    wrap.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     for (const QString& note : notes) {
-        const QRect box = painter.boundingRect(QRect(x, y, width, 400), Qt::TextWordWrap, note);
-        painter.drawText(box, Qt::TextWordWrap, note);
+        const QRect box = painter.boundingRect(QRectF(x, y, width, 400), note, wrap).toAlignedRect();
+        painter.drawText(QRectF(box), note, wrap);
         y = box.bottom() + 24;
     }
     painter.restore();

@@ -55,8 +55,9 @@ SelectionPanel::SelectionPanel(EditorSession& session, QWidget* parent) : QWidge
     // Each label over its row, so the narrow panel never cuts one off.
     auto* holderLabel = new QLabel(tr("Hol&der:"), this);
     holderLabel->setBuddy(holder_);
+    // The button under the holders' list, which a longer language's names fill.
     auto* holderRow = new QHBoxLayout;
-    holderRow->addWidget(holder_, 1);
+    holderRow->addStretch();
     holderRow->addWidget(setHolder_);
     auto* legionsLabel = new QLabel(tr("Le&gions to add or remove in each:"), this);
     legionsLabel->setWordWrap(true);
@@ -70,6 +71,7 @@ SelectionPanel::SelectionPanel(EditorSession& session, QWidget* parent) : QWidge
     layout->addWidget(listLabel);
     layout->addWidget(list_, 1);
     layout->addWidget(holderLabel);
+    layout->addWidget(holder_);
     layout->addLayout(holderRow);
     layout->addWidget(legionsLabel);
     layout->addLayout(legionRow);

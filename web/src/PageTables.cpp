@@ -251,7 +251,9 @@ std::string pageTables(const Game& game) {
     writeNewsPlaque(out);
     writeProvinceFlash(out);
     out << ",\"credits\":";
-    writeStrings(out, creditsInWords());
+    std::vector<std::string> credits;
+    for (const std::string& line : creditsInWords()) credits.push_back(pageWords().text("PictureWords", line));
+    writeStrings(out, credits);
     out << ",\"questions\":{\"newGame\":" << jsonString(pageWords().text("ScreenText", DiscardForNewGame))
         << ",\"scenario\":" << jsonString(pageWords().text("ScreenText", DiscardForScenario)) << '}';
     out << ",\"savedGames\":{\"largest\":" << MaxSavedGameBytes
