@@ -313,7 +313,7 @@ const char* aurovane_load(Page* page, const unsigned char* file, int fileLength)
         page->news.startReign();
     }
     showState(*page);
-    return page->answer(r.file.ok ? "" : correctedEnglish(r.file.error));
+    return page->answer(r.file.ok ? "" : pageWords().fileMessage(r.file.message));
 }
 
 const char* aurovane_briefing(Page* page) { return page->answer(scenarioBriefingText(page->game)); }
