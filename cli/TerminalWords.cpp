@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "cli/BuiltInCatalogues.h"
+#include "client/BuiltInCatalogues.h"
 #include "english/CorrectedEnglish.h"
 #include "model/PrintableText.h"
 #include "model/SavedPosition.h"

@@ -12,7 +12,7 @@
 #include <map>
 #include <vector>
 
-#include "cli/BuiltInCatalogues.h"
+#include "client/BuiltInCatalogues.h"
 #include "client/Catalogue.h"
 #include "client/ScreenText.h"
 

@@ -358,10 +358,9 @@ const char* aurovane_undo(Page* page) {
 }
 
 const char* aurovane_continue_words(Page* page, int skipped, int kept, int year) {
-    const auto filled = [](const char* form, int number) { return pageWords().screenText(form, {{std::to_string(number)}}); };
-    const std::string head = year > 0 ? filled(skippedGamesForm(std::size_t(skipped)), skipped)
-                                      : filled(noneLoadsForm(std::size_t(kept)), kept);
-    const std::string foot = year > 0 ? filled(goesOnForm(), year) : std::string();
+    const std::string head = year > 0 ? pageWords().counted("ScreenText", skippedGamesForm(), skipped)
+                                      : pageWords().counted("ScreenText", noneLoadsForm(), kept);
+    const std::string foot = year > 0 ? pageWords().screenText(goesOnForm(), {{std::to_string(year)}}) : std::string();
     return page->answer("{\"head\":" + jsonString(head) + ",\"foot\":" + jsonString(foot) + "}");
 }
 
