@@ -77,10 +77,11 @@ void PlainTranscript::error(const std::string& text) {
     line(words_(QT_TRANSLATE_NOOP("Terminal", "Error: %1"), {printableText(text)}));
 }
 
-void PlainTranscript::fileError(const std::string& path, bool saving, const std::string& text) {
+void PlainTranscript::fileError(const std::string& path, bool saving, const FileResult& result) {
     std::error_code unknown;
     const bool missing = !saving && !std::filesystem::exists(path, unknown) && !unknown;
-    const std::string why = missing ? words_(QT_TRANSLATE_NOOP("Terminal", "there is no such file.")) : printableText(text);
+    const std::string why = missing ? words_(QT_TRANSLATE_NOOP("Terminal", "there is no such file."))
+                                  : words_.fileMessage(result);
     line(saving ? words_(QT_TRANSLATE_NOOP("Terminal", "Error: could not save \"%1\": %2"), {printableText(path), why})
                 : words_(QT_TRANSLATE_NOOP("Terminal", "Error: could not load \"%1\": %2"), {printableText(path), why}));
 }

@@ -3,6 +3,7 @@
 #include "client/Json.h"
 #include "cli/Transcript.h"
 #include "model/Province.h"
+#include "model/SavedPosition.h"
 
 void ProtocolTranscript::tell(const std::string& text) { out << "tell " << jsonString(text) << '\n'; }
 
@@ -40,6 +41,12 @@ void ProtocolTranscript::newGame() { out << "newgame\n"; }
 void ProtocolTranscript::quit() { out << "quit\n"; }
 
 void ProtocolTranscript::error(const std::string& text) { out << "error " << jsonString(text) << '\n'; }
+
+void Transcript::fileError(const std::string& path, bool saving, const FileResult& result) {
+    (void)path;
+    (void)saving;
+    error(result.error);
+}
 
 // Both kinds of order answer with one line: whether it was carried out.
 void ProtocolTranscript::dropped(bool done) { out << "dropped " << (done ? "true" : "false") << '\n'; }

@@ -122,11 +122,11 @@ bool Session::handle(const std::string& typed) {
         if (result.ok)
             transcript_->saved();
         else
-            transcript_->fileError(a, true, result.error);
+            transcript_->fileError(a, true, result);
     } else if (order == "load" && restOfLine(words, a)) {
         const OrderReply result = play_.give(order::LoadFile{a});
         if (!result.file.ok)
-            transcript_->fileError(a, false, result.file.error);
+            transcript_->fileError(a, false, result.file);
         else
             transcript_->briefing(game.scenarioTitle, game.scenarioBriefing);
     } else if (order == "dump") {

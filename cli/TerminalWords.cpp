@@ -3,8 +3,10 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "cli/BuiltInCatalogues.h"
+#include "client/BuiltInCatalogues.h"
 #include "english/CorrectedEnglish.h"
+#include "model/PrintableText.h"
+#include "model/SavedPosition.h"
 #include "rules/Messages.h"
 
 namespace {
@@ -61,3 +63,10 @@ std::string TerminalWords::message(const Message& message) const {
 }
 
 std::string TerminalWords::news(const std::string& line) const { return catalogue_.news(line); }
+
+std::string TerminalWords::fileMessage(const FileResult& result) const {
+    if (speaksEnglish() || result.message.text == nullptr) return printableText(result.error);
+    FileMessage message = result.message;
+    for (std::string& value : message.args) value = printableText(value);
+    return catalogue_.fileMessage(message);
+}

@@ -5,6 +5,7 @@
 
 #include "client/Catalogue.h"
 
+struct FileResult;
 struct Message;
 
 #include "model/TranslationMarks.h"
@@ -35,6 +36,10 @@ public:
     std::string name(const std::string& name) const;
     // A message of the rules; English keeps the rules' own words.
     std::string message(const Message& message) const;
+    // Why a file could not be read or written, safe to print: English keeps the
+    // reader's and the writer's own sentence; what the file wrote shows only
+    // printable ASCII in every language.
+    std::string fileMessage(const FileResult& result) const;
     // A line of the year's log, told in the language where a news message wrote it.
     std::string news(const std::string& line) const;
 

@@ -11,6 +11,7 @@
 class Game;
 class TerminalWords;
 class Province;
+struct FileResult;
 struct OrderOutcome;
 
 // How the terminal edition shows what happens: the exact protocol lines for
@@ -35,11 +36,8 @@ public:
     virtual void quit() = 0;
     virtual void error(const std::string& text) = 0;
     // A file that could not be saved or loaded, and why.
-    virtual void fileError(const std::string& path, bool saving, const std::string& text) {
-        (void)path;
-        (void)saving;
-        error(text);
-    }
+    // Scripts get the reader's or the writer's English sentence.
+    virtual void fileError(const std::string& path, bool saving, const FileResult& result);
     // The battles fought while the year ended, each with its winner.
     virtual void battles(const std::vector<BattleNews>& battles) { (void)battles; }
     // A loaded scenario's title and briefing, when its designer gave them.
@@ -105,7 +103,7 @@ public:
     void newGame() override;
     void quit() override;
     void error(const std::string& text) override;
-    void fileError(const std::string& path, bool saving, const std::string& text) override;
+    void fileError(const std::string& path, bool saving, const FileResult& result) override;
     void battles(const std::vector<BattleNews>& battles) override;
     void briefing(const std::string& title, const std::string& text) override;
     void ordered(OrderResult result, const Province& from, const Province& to) override;

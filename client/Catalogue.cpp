@@ -4,6 +4,7 @@
 
 #include "client/ScreenText.h"
 #include "english/CorrectedEnglish.h"
+#include "model/FileMessage.h"
 #include "rules/Messages.h"
 
 namespace {
@@ -205,6 +206,16 @@ std::string Catalogue::message(const Message& m) const {
     std::string text = fillForm(std::move(translated), words);
     replaceAll(text, "\r\n", "\n");
     return text;
+}
+
+std::string Catalogue::fileMessage(const FileMessage& m) const {
+    if (m.text == nullptr) return {};
+    if (speaksEnglish()) return correctedEnglish(englishFileMessage(m));
+    // The values stay as the reader wrote them (line numbers, codes), as the window shows them.
+    std::vector<std::string> args = m.args;
+    const auto name = static_cast<std::size_t>(m.nameArgument);
+    if (name > 0 && name <= args.size()) args[name - 1] = word(args[name - 1]);
+    return filledPlaceholders(text("FileMessages", m.text), args);
 }
 
 std::string Catalogue::news(const std::string& line) const {

@@ -4,6 +4,7 @@
 #include <map>
 #include <vector>
 
+struct FileMessage;
 struct Message;
 struct ScreenTextArg;
 struct ScreenTextLine;
@@ -49,6 +50,10 @@ public:
     // A message of the rules, translated with its words in this language; an
     // untranslated message is its English text, as the rules write it.
     std::string message(const Message& message) const;
+    // Why a file could not be read or written (the "FileMessages" context),
+    // the province it names as the map shows it; in English the reader's own
+    // sentence, mended as a person reads it.
+    std::string fileMessage(const FileMessage& message) const;
     // A line of the year's log (English, as saved games keep it): the news
     // message that wrote it translated, else the line in corrected English.
     std::string news(const std::string& line) const;

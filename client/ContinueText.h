@@ -2,7 +2,6 @@
 // What Continue Last Game says when kept games do not load, forms of the
 // "ScreenText" context. Each skipped game is named on a line of its own after
 // the first form, with the reader's reason.
-#include <cstddef>
 
 // Plural entries of the catalogue (%n: how many), whose sources are the
 // English plurals: the window picks each language's form, English's among them.
@@ -12,8 +11,3 @@ const char* skippedGamesForm();
 const char* noneLoadsForm();
 // After the skipped games: the year (%1) the game goes on from.
 const char* goesOnForm();
-
-// The English forms the page fills (%1: how many) until it reads the
-// catalogue's plural forms.
-const char* skippedGamesForm(std::size_t skipped);
-const char* noneLoadsForm(std::size_t kept);

@@ -94,7 +94,7 @@ Das Spiel wurde gespeichert unter: %3</translation>
     </message>
     <message>
         <source>Unable to open file: you are not allowed to read it.</source>
-        <translation>Die Datei lässt sich nicht öffnen: Sie dürfen sie nicht lesen.</translation>
+        <translation>Die Datei lässt sich nicht öffnen: Du darfst sie nicht lesen.</translation>
     </message>
     <message>
         <source>Unable to open file: the name is too long.</source>
@@ -114,7 +114,7 @@ Das Spiel wurde gespeichert unter: %3</translation>
     </message>
     <message>
         <source>Unable to open file: the disk is full; free some space or save elsewhere.</source>
-        <translation>Die Datei lässt sich nicht öffnen: Der Datenträger ist voll; schaffen Sie Platz oder speichern Sie an einem anderen Ort.</translation>
+        <translation>Die Datei lässt sich nicht öffnen: Der Datenträger ist voll; schaffe Platz oder speichere an einem anderen Ort.</translation>
     </message>
     <message>
         <source>Unable to open file: the folder does not exist.</source>
@@ -122,7 +122,7 @@ Das Spiel wurde gespeichert unter: %3</translation>
     </message>
     <message>
         <source>Unable to open file: you are not allowed to write in that folder.</source>
-        <translation>Die Datei lässt sich nicht öffnen: Sie dürfen in diesem Ordner nicht schreiben.</translation>
+        <translation>Die Datei lässt sich nicht öffnen: Du darfst in diesem Ordner nicht schreiben.</translation>
     </message>
     <message>
         <source>Unable to open file: the disk is read-only.</source>
@@ -142,15 +142,15 @@ Das Spiel wurde gespeichert unter: %3</translation>
     </message>
     <message>
         <source>Unable to open file: the file is read-only; save under another name.</source>
-        <translation>Die Datei lässt sich nicht öffnen: Die Datei ist schreibgeschützt; speichern Sie unter einem anderen Namen.</translation>
+        <translation>Die Datei lässt sich nicht öffnen: Die Datei ist schreibgeschützt; speichere unter einem anderen Namen.</translation>
     </message>
     <message>
         <source>Unable to load file: the file is UTF-32 text; save it as plain text (UTF-8) (line %1).</source>
-        <translation>Die Datei lässt sich nicht laden: Die Datei ist UTF-32-Text; speichern Sie sie als reinen Text (UTF-8) (Zeile %1).</translation>
+        <translation>Die Datei lässt sich nicht laden: Die Datei ist UTF-32-Text; speichere sie als reinen Text (UTF-8) (Zeile %1).</translation>
     </message>
     <message>
         <source>Unable to load file: the file is UTF-16 text; save it as plain text (UTF-8) (line %1).</source>
-        <translation>Die Datei lässt sich nicht laden: Die Datei ist UTF-16-Text; speichern Sie sie als reinen Text (UTF-8) (Zeile %1).</translation>
+        <translation>Die Datei lässt sich nicht laden: Die Datei ist UTF-16-Text; speichere sie als reinen Text (UTF-8) (Zeile %1).</translation>
     </message>
     <message>
         <source>Unable to load file: a carriage return inside a line (lines must end with a line feed) (line %1).</source>

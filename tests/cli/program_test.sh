@@ -47,6 +47,10 @@ check "no escape sequence from a file or an order reaches the terminal" test "$(
 check "what is echoed shows its hidden characters" grep -q 'no province called ?ailatI' <<<"$out"
 out=$(printf 'save %s\n' "$dir/missing/x.avn" | "$cli" --seed 5)
 check "an unwritable path prints the writer's reason" test "$out" = 'error "Unable to open file: the folder does not exist."'
+printf '0 # turn\nn\303\244\n' > "$dir/bad.avn"
+out=$(printf 'load %s\n' "$dir/bad.avn" | "$cli" --seed 5 --plain --lang de)
+check "a plain game tells a refused file's reason in its language, the file's own words printable" \
+  grep -q 'Die Datei lässt sich nicht laden: „n?“: Nur Kommentare' <<<"$(tr '\n' ' ' <<<"$out")"
 rm -rf "$dir"
 
 out=$( (echo 'scenario 455'; yes end | head -n 40) | "$cli" --seed 11 --answers n)

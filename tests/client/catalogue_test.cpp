@@ -6,6 +6,7 @@
 
 #include "client/Catalogue.h"
 #include "client/ScreenText.h"
+#include "model/FileMessage.h"
 #include "rules/Messages.h"
 
 namespace {
@@ -51,6 +52,18 @@ TEST(Catalogue, TranslatesByContextAndSourceCountsAndFillsForms) {
     EXPECT_EQ(c.news("Italia has been overrun"), "Italie a \xc3\xa9t\xc3\xa9 submerg\xc3\xa9" "e");
     EXPECT_EQ(c.news("The Marcommani rise"), "The Marcomanni rise");
     EXPECT_EQ(c.message(Message{MessageId::SaxonsPrepare, {}}), englishText(Message{MessageId::SaxonsPrepare, {}}));
+}
+
+TEST(Catalogue, TellsWhyAFileWasRefusedTheProvinceAsTheMapNamesIt) {
+    const Catalogue c = readOrFail(Header + "m\tNames\tArmenia\tArm\xc3\xa9nie\n"
+                                   "m\tFileMessages\t" + fileload::homelandMissing(Power::Sassanids) +
+                                   "\tLigne %1 : %2 manque\n");
+    const FileMessage homeland{fileload::homelandMissing(Power::Sassanids), {"1200", "Armenia"}, 2};
+    // The line number stays as the reader wrote it; the name is the map's.
+    EXPECT_EQ(c.fileMessage(homeland), "Ligne 1200 : Arm\xc3\xa9nie manque");
+    EXPECT_EQ(Catalogue().fileMessage(homeland), englishFileMessage(homeland));
+    EXPECT_EQ(c.fileMessage(FileMessage{fileopen::Missing, {}}), "Unable to open file");  // untranslated: the English
+    EXPECT_EQ(c.fileMessage(FileMessage{}), "");
 }
 
 TEST(Catalogue, RefusesABrokenFileWholeAndStaysEnglish) {

@@ -12,7 +12,7 @@
 #include <map>
 #include <vector>
 
-#include "cli/BuiltInCatalogues.h"
+#include "client/BuiltInCatalogues.h"
 #include "client/Catalogue.h"
 #include "client/ScreenText.h"
 
@@ -124,6 +124,15 @@ TEST(Catalogues, TheBundledFontsDrawEveryLetterOfEveryLanguage) {
                 for (QChar c : text)
                     if (!c.isSpace() && c.category() != QChar::Other_Control) letters << c;
     ASSERT_TRUE(letters.contains(QChar(0x00DF)));  // the German sharp s is among them
+    // The spaces the languages group thousands with (French: U+202F), which a
+    // space test above would pass over, and the no-break space.
+    QString groups = QStringLiteral("\u00a0");
+    for (const char* lang : {"de", "fr", "it", "es"}) {
+        std::string problem;
+        for (QChar c : QString::fromStdString(Catalogue::read(builtInCatalogue(lang), problem).number(10200)))
+            if (!c.isDigit()) groups += c;
+    }
+    ASSERT_TRUE(groups.contains(QChar(0x202F)));
     // The faces the window and the editor draw in.
     for (const char* face : {"EBGaramond12-Regular.otf", "EBGaramond12-Bold.otf", "EBGaramond12-Italic.otf"}) {
         const QRawFont font(QStringLiteral(AUROVANE_SOURCE_DIR "/game/resources/fonts/") + QLatin1String(face), 16);
@@ -133,6 +142,9 @@ TEST(Catalogues, TheBundledFontsDrawEveryLetterOfEveryLanguage) {
             if (!font.supportsCharacter(c)) missing += c;
         EXPECT_TRUE(missing.isEmpty()) << face << " lacks " << missing.toStdString();
     }
+    // The reports' sums are drawn in the regular face.
+    const QRawFont regular(QStringLiteral(AUROVANE_SOURCE_DIR "/game/resources/fonts/EBGaramond12-Regular.otf"), 16);
+    for (QChar c : groups) EXPECT_TRUE(regular.supportsCharacter(c)) << "U+" << std::hex << int(c.unicode());
 }
 
 }  // namespace

@@ -12,7 +12,6 @@
 #include "client/EditorSession.h"
 #include "client/Json.h"
 #include "engine/Game.h"
-#include "english/CorrectedEnglish.h"
 #include "model/TextBuilder.h"
 #include "web/src/PageExports.h"
 #include "web/src/PageParts.h"
@@ -158,7 +157,7 @@ const char* aurovane_edit_load(Page* page, const unsigned char* file, int fileLe
     PageEditor& e = editorOf(page);
     const std::string text(reinterpret_cast<const char*>(file), fileLength > 0 ? std::size_t(fileLength) : 0);
     const FileResult result = e.session.game().loadFromText(text);
-    if (!result.ok) return pageReply(*page, correctedEnglish(result.error));
+    if (!result.ok) return pageReply(*page, pageWords().fileMessage(result.message));
     e.session.select(nullptr);
     e.undo.clear();
     e.errors.clear();

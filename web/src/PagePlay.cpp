@@ -310,7 +310,7 @@ const char* aurovane_load(Page* page, const unsigned char* file, int fileLength)
         page->news.startReign();
     }
     showState(*page);
-    return page->answer(r.file.ok ? "" : correctedEnglish(r.file.error));
+    return page->answer(r.file.ok ? "" : pageWords().fileMessage(r.file.message));
 }
 
 const char* aurovane_briefing(Page* page) { return page->answer(scenarioBriefingText(page->game)); }
@@ -355,10 +355,9 @@ const char* aurovane_undo(Page* page) {
 }
 
 const char* aurovane_continue_words(Page* page, int skipped, int kept, int year) {
-    const auto filled = [](const char* form, int number) { return pageWords().screenText(form, {{std::to_string(number)}}); };
-    const std::string head = year > 0 ? filled(skippedGamesForm(std::size_t(skipped)), skipped)
-                                      : filled(noneLoadsForm(std::size_t(kept)), kept);
-    const std::string foot = year > 0 ? filled(goesOnForm(), year) : std::string();
+    const std::string head = year > 0 ? pageWords().counted("ScreenText", skippedGamesForm(), skipped)
+                                      : pageWords().counted("ScreenText", noneLoadsForm(), kept);
+    const std::string foot = year > 0 ? pageWords().screenText(goesOnForm(), {{std::to_string(year)}}) : std::string();
     return page->answer("{\"head\":" + jsonString(head) + ",\"foot\":" + jsonString(foot) + "}");
 }
 

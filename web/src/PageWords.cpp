@@ -2,13 +2,20 @@
 
 #include <string>
 
+#include "client/BuiltInCatalogues.h"
 #include "web/src/PageExports.h"
 #include "web/src/PageParts.h"
 
 namespace {
 
+// English with the English catalogue's plural forms, as the window speaks it.
+Catalogue english() {
+    std::string problem;
+    return Catalogue::read(builtInCatalogue("en"), problem);
+}
+
 Catalogue& spoken() {
-    static Catalogue words;
+    static Catalogue words = english();
     return words;
 }
 
@@ -23,6 +30,7 @@ const char* aurovane_set_language(Page* page, const unsigned char* catalogue, in
     const std::string_view text(reinterpret_cast<const char*>(catalogue), catalogueLength > 0 ? std::size_t(catalogueLength) : 0);
     std::string problem;
     spoken() = Catalogue::read(text, problem);
+    if (!problem.empty()) spoken() = english();
     return pageReply(*page, problem);
 }
 

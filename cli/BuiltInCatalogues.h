@@ -1,6 +1,0 @@
-#pragma once
-#include <string_view>
-
-// The plain catalogue of a language compiled into the program (generated from
-// translations/aurovane_<code>.ts at build time); empty for a language it has none of.
-std::string_view builtInCatalogue(std::string_view code);
