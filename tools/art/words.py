@@ -6,11 +6,14 @@ pictures of another language read its translations from there. A word with
 no finished translation stops the build: no English is left in another
 language's picture."""
 import glob
-import html
 import os
-import re
+import sys
+import xml.etree.ElementTree as ET
 
 from common import ROOT
+
+sys.path.insert(0, os.path.join(ROOT, "tools", "catalogue"))
+import plain_catalogue  # noqa: E402  (the catalogues' one reader)
 
 TRANSLATIONS = os.path.join(ROOT, "translations")
 LANGUAGE = "en"
@@ -26,17 +29,8 @@ def languages():
 
 def catalogue(code, context):
     """source -> finished translation of one context of a catalogue."""
-    text = open(os.path.join(TRANSLATIONS, "aurovane_%s.ts" % code), encoding="utf-8").read()
-    out = {}
-    for block in re.findall(r"<context>(.*?)</context>", text, re.S):
-        name = re.search(r"<name>(.*?)</name>", block, re.S)
-        if not name or html.unescape(name.group(1)) != context:
-            continue
-        for source, attrs, translation in re.findall(
-                r"<source>(.*?)</source>.*?<translation([^>]*)>(.*?)</translation>", block, re.S):
-            if "type=" not in attrs and translation:
-                out[html.unescape(source)] = html.unescape(translation)
-    return out
+    root = ET.parse(os.path.join(TRANSLATIONS, "aurovane_%s.ts" % code)).getroot()
+    return {source: forms[0] for name, source, forms, _ in plain_catalogue.entries(root) if name == context}
 
 
 def set_language(code):
