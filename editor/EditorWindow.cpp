@@ -625,10 +625,8 @@ void EditorWindow::drawNotes(QPainter& painter) {
     heading.setBold(true);
     // A longer language's heading takes a smaller size to keep the column.
     const QString title = tr("SCENARIO EDITOR");
-    while (heading.pixelSize() > 12 && QFontMetrics(heading).horizontalAdvance(title) > width)
-        heading.setPixelSize(heading.pixelSize() - 1);
     painter.save();
-    painter.setFont(heading);
+    painter.setFont(view::fittedFont(heading, title, width, 12));
     painter.setPen(QColor(230, 200, 120));
     painter.drawText(QRect(x, 40, width, 40), Qt::AlignLeft | Qt::AlignVCenter, title);
     painter.restore();

@@ -8,6 +8,7 @@
 #include "editor/Messages.h"
 #include "qtcommon/view/MapDrawing.h"
 #include "engine/Game.h"
+#include "qtcommon/CatalogueTranslator.h"
 #include "qtcommon/FatalErrors.h"
 #include "qtcommon/Languages.h"
 #include "qtcommon/Startup.h"
@@ -34,6 +35,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("Aurovane Editor"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
     installTranslations(app, language);
+    installTesterCatalogue(app, "aurovane-editor");
     {
         QCommandLineParser parser;
         parser.setApplicationDescription(editor::EditorWindow::tr("The Aurovane scenario editor."));

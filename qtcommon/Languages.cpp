@@ -7,7 +7,7 @@
 #include <QSettings>
 #include <QTranslator>
 
-#include "qtcommon/LanguageCompletion.h"
+#include "qtcommon/CatalogueLanguages.h"
 
 namespace {
 
@@ -28,13 +28,12 @@ QString ours(const QString& name) {
 }  // namespace
 
 const std::vector<Language>& languages() {
-    static const std::vector<Language> all = {
-        {QStringLiteral("en"), QStringLiteral("English"), 100},
-        {QStringLiteral("de"), QStringLiteral("Deutsch"), catalogueCompletion("de")},
-        {QStringLiteral("fr"), QStringLiteral("Fran\u00e7ais"), catalogueCompletion("fr")},
-        {QStringLiteral("it"), QStringLiteral("Italiano"), catalogueCompletion("it")},
-        {QStringLiteral("es"), QStringLiteral("Espa\u00f1ol"), catalogueCompletion("es")},
-    };
+    static const std::vector<Language> all = [] {
+        std::vector<Language> each;
+        for (const CatalogueLanguage& l : CatalogueLanguages)
+            each.push_back({QString::fromLatin1(l.code), QString::fromUtf8(l.nativeName), l.percentDone});
+        return each;
+    }();
     return all;
 }
 

@@ -116,6 +116,16 @@ void ScreenWidget::paintEvent(QPaintEvent*) {
                                           : QRect(QPoint(int(std::ceil(r.left())), int(std::ceil(r.top()))),
                                                   QPoint(int(std::floor(r.right())) - 1, int(std::floor(r.bottom())) - 1));
     for (const QRect& margin : QRegion(rect()).subtracted(QRegion(covered))) p.fillRect(margin, Qt::black);
+    // The screen is composed at the device size of this rectangle: shown
+    // pixel for pixel from the nearest whole device pixel, it needs no
+    // resampling (which would cost a whole frame's filtering at every paint).
+    const qreal dpr = devicePixelRatioF();
+    if (!screen.isNull() && std::abs(screen.width() - r.width() * dpr) < 1 &&
+        std::abs(screen.height() - r.height() * dpr) < 1) {
+        p.setWorldTransform(QTransform::fromScale(1 / dpr, 1 / dpr));
+        p.drawImage(QPoint(qRound(r.x() * dpr), qRound(r.y() * dpr)), screen);
+        return;
+    }
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
     p.drawImage(r, screen);
 }

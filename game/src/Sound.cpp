@@ -21,14 +21,19 @@
 }();
 #endif
 
-QtSoundBackend::QtSoundBackend(std::function<void(int)> wait) : wait_(std::move(wait)) {
-    hasOutput_ = !QMediaDevices::audioOutputs().isEmpty();
+QtSoundBackend::QtSoundBackend(std::function<void(int)> wait) : wait_(std::move(wait)) {}
+
+// Asked at the first sound, not at start-up: finding the audio devices
+// starts the platform's sound service, which the first frame does not need.
+bool QtSoundBackend::hasOutput() const {
+    if (!hasOutput_) hasOutput_ = !QMediaDevices::audioOutputs().isEmpty();
+    return *hasOutput_;
 }
 
 QtSoundBackend::~QtSoundBackend() = default;
 
 void QtSoundBackend::play(const QString& name, Mode mode) {
-    if (!hasOutput_) return;
+    if (!hasOutput()) return;
     if (effect_) effect_->stop();
     // A fresh effect per sound: switching the source of a playing effect is
     // where the platform back ends are least reliable.

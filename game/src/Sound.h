@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QSoundEffect;
@@ -33,11 +34,11 @@ public:
     void play(const QString& name, Mode mode) override;
     void stop() override;
     bool isPlaying() const override;
-    bool hasOutput() const override { return hasOutput_; }
+    bool hasOutput() const override;
 
 private:
     std::function<void(int)> wait_;
-    bool hasOutput_ = false;
+    mutable std::optional<bool> hasOutput_;
     std::unique_ptr<QSoundEffect> effect_;
 };
 

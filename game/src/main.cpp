@@ -5,7 +5,7 @@
 #include <QSettings>
 #include <cstdio>
 
-#include "game/src/CatalogueTranslator.h"
+#include "qtcommon/CatalogueTranslator.h"
 #include "game/src/CommandLine.h"
 #include "game/src/Dialogs.h"
 #include "game/src/GameScreen.h"
@@ -43,13 +43,7 @@ int main(int argc, char** argv) {
     QCoreApplication::setOrganizationName(QStringLiteral("Aurovane"));
     QCoreApplication::setApplicationName(QStringLiteral("Aurovane"));
     installTranslations(app, line.language);
-    // A tester's catalogue over the chosen language's, named by the
-    // environment so that no player meets it in a menu or an option.
-    if (const QString tester = qEnvironmentVariable("AUROVANE_CATALOGUE"); !tester.isEmpty()) {
-        QString problem;
-        if (auto t = CatalogueTranslator::fromFile(tester, problem, &app)) QCoreApplication::installTranslator(t.release());
-        else std::fprintf(stderr, "aurovane: %s: %s\n", tester.toUtf8().constData(), problem.toUtf8().constData());
-    }
+    installTesterCatalogue(app, "aurovane");
     setBundledWindowIcon();
     loadBundledFonts();
 

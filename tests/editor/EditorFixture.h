@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include <QApplication>
 #include <gtest/gtest.h>
 
 #include "client/EditorSession.h"
@@ -10,6 +11,16 @@
 #include "rules/Presenter.h"
 
 namespace editor::test {
+
+// One application for a test program's windows; never destroyed: tearing Qt
+// down during the program's exit crashes.
+inline QApplication& testApplication() {
+    static int argc = 1;
+    static char name[] = "editor-test";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
+}
 
 // Records what the game would have told the designer.
 class RecordingAdvisor : public Presenter {

@@ -36,15 +36,6 @@
 namespace editor::test {
 namespace {
 
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "editor-window-test";
-    static char* argv[] = {name, nullptr};
-    // Never destroyed: tearing Qt down during the program's exit crashes.
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
-
 // A window whose popups, file choices and dialogs are answered by the test.
 class ScriptedWindow : public EditorWindow {
 public:
@@ -111,7 +102,7 @@ protected:
 class Window : public EditorFixture {
 protected:
     void SetUp() override {
-        application();
+        testApplication();
         EditorFixture::SetUp();
         pictures.load();
         window = std::make_unique<ScriptedWindow>(*session, pictures);

@@ -1,5 +1,5 @@
-// The editor in a made-up language whose every text is marked and 40 % longer
-// than the English, as German, French, Italian or Spanish may be: no word of
+// The editor in the pseudo language the build makes, every text marked and
+// 40 % longer than the English, as German, French, Italian or Spanish may be: no word of
 // the window, its painted scene or its dialogs may be cut off or run into
 // another, at the desk's 1366x768 and at the window's smallest size.
 // With AUROVANE_EDITOR_SHOTS=folder every screen is also saved there.
@@ -14,36 +14,18 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
-#include <QTranslator>
 #include <functional>
 
 #include "EditorFixture.h"
 #include "editor/EditorWindow.h"
 #include "editor/Messages.h"
 #include "editor/SelectionPanel.h"
+#include "qtcommon/CatalogueTranslator.h"
 #include "qtcommon/LanguageMenu.h"
 #include "qtcommon/view/MapDrawing.h"
 
 namespace editor::test {
 namespace {
-
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "editor-longer-language-test";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
-
-// Marks and lengthens as tools/catalogue/plain_catalogue.py pseudo does.
-class LongerTranslator : public QTranslator {
-public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char*, const char* source, const char*, int) const override {
-        const QString text = QString::fromUtf8(source);
-        return QStringLiteral("\u27e6") + text + QString((text.size() * 2 + 4) / 5, u'~') + QStringLiteral("\u27e7");
-    }
-};
 
 // The advisor's words in the advisor's box, as the program shows them.
 class BoxAdvisor : public Presenter {
@@ -93,9 +75,12 @@ std::string told(const QStringList& cut) { return cut.join(QLatin1Char('\n')).to
 class LongerLanguage : public EditorFixture {
 protected:
     void SetUp() override {
-        application();
+        testApplication();
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        QCoreApplication::installTranslator(&longer);
+        QString problem;
+        longer = CatalogueTranslator::fromFile(QStringLiteral(AUROVANE_PSEUDO_CATALOGUE), problem);
+        ASSERT_TRUE(longer) << problem.toStdString();
+        QCoreApplication::installTranslator(longer.get());
         EditorFixture::SetUp();
         setMessageBoxHandler({});
         game().setPresenter(&boxes);
@@ -109,7 +94,7 @@ protected:
         window.reset();
         setMessagePictures(nullptr);
         EditorFixture::TearDown();
-        QCoreApplication::removeTranslator(&longer);
+        QCoreApplication::removeTranslator(longer.get());
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
 
@@ -158,7 +143,7 @@ protected:
         return cut;
     }
 
-    LongerTranslator longer;
+    std::unique_ptr<CatalogueTranslator> longer;
     BoxAdvisor boxes;
     view::Pictures pictures;
     std::unique_ptr<OpenWindow> window;

@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
-#include "game/src/CatalogueTranslator.h"
+#include "qtcommon/CatalogueTranslator.h"
 #include "game/src/PageViewer.h"
 #include "game/src/QuizDialog.h"
 #include "qtcommon/FatalErrors.h"

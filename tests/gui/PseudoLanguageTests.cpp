@@ -97,4 +97,42 @@ TEST(PseudoLanguage, EveryWordOfTheScreenItsReportsNewsAndAdvisorComesThroughThe
     EXPECT_TRUE(leaks.isEmpty()) << leaks.join(QStringLiteral("\n  ")).toStdString();
 }
 
+// Every year of a whole reign, to its end: the news and reports of later
+// years, the rare events and the end's own words come through it too.
+TEST(PseudoLanguage, NoWordOfAWholeReignEscapesTheCatalogue) {
+    PseudoLanguage language;
+    Harness h;
+    QStringList texts;
+    auto answer = h.window->advisor().beforeExec;
+    h.window->advisor().beforeExec = [&](AdvisorDialog& d) {
+        texts << d.windowTitle();
+        collect(QAccessible::queryAccessibleInterface(&d), texts);
+        answer(d);
+    };
+    h.window->show();
+    h.window->newsDesk().setEnabled(true);
+    h.answers.assign(1000, true);  // every offer taken, and the reign goes on after 285
+    int years = 0;
+    // The results come at 285 and at the end.
+    while (h.quits == 0 && h.results < 2 && years++ < 300) {
+        // A garrison everywhere and a full treasury, so that the reign reaches its last years.
+        h.game.romans.treasury = 100000;
+        for (Province* p : std::vector<Province*>(h.game.romans.provinces.begin(), h.game.romans.provinces.end()))
+            if (const int held = h.game.romans.countLegionsIn(*p); held < 3) h.game.romans.addLegions(*p, 3 - held);
+        h.window->endTurn();
+        for (const view::NewsPanel::Line& l : h.screen.newsPanel().lines) texts << l.text;
+        texts << h.screen.newsPanel().title << h.screen.newsPanel().footer;
+        for (const GameScreen::TextLine& l : h.screen.economicReportLines()) texts << l.text;
+        for (const GameScreen::TextLine& l : h.screen.militaryReportLines()) texts << l.text;
+    }
+    collect(QAccessible::queryAccessibleInterface(h.window.get()), texts);
+    EXPECT_EQ(h.results, 2) << "the whole reign, to 476";
+    QStringList leaks;
+    for (QString t : texts) {
+        for (const Language& l : languages()) t.remove(l.nativeName);
+        if (hasLetter(unmarked(t)) && !leaks.contains(t)) leaks << t;
+    }
+    EXPECT_TRUE(leaks.isEmpty()) << years << " years; " << leaks.join(QStringLiteral("\n  ")).toStdString();
+}
+
 }  // namespace

@@ -168,6 +168,25 @@ TEST(Pointer, WidgetPositionsMapBackToLayoutPixelsAtAnyScale) {
     EXPECT_NEAR(l.width() / l.height(), 1366.0 / 672.0, 1e-9);
 }
 
+TEST(Pointer, TheScreenIsShownPixelForPixelAtAFractionalScale) {
+    Harness h;
+    ScreenWidget* w = h.window->screenWidget();
+    // Wider than the drawn area by a fraction: the scale and the origin fall between pixels.
+    h.window->resize(1380, 760);
+    h.window->show();
+    QCoreApplication::processEvents();
+    h.screen.paintScreen();
+    const QRectF r = w->targetRect();
+    ASSERT_NE(r.x(), std::round(r.x()));
+    const QImage composed = h.screen.front().image().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(composed.width(), int(std::ceil(r.width())));
+    const QImage shown = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QPoint origin(qRound(r.x()), qRound(r.y()));
+    const QRect inside = QRect(origin, composed.size()) & shown.rect();
+    EXPECT_EQ(shown.copy(inside), composed.copy(inside.translated(-origin))) << "no pixel resampled";
+    EXPECT_EQ(shown.pixel(0, 0), qRgb(0, 0, 0)) << "the margin stays black";
+}
+
 TEST(Keys, PFJTogetherStartTheUprising) {
     Harness h;
     Province& palestina = P(h.game, "Palestina");

@@ -72,11 +72,10 @@ export function translatePage(api) {
 // Options > Language: each language with how much of it is translated, as the window's menu shows it.
 export function languageChoice(api, languages, spoken, onChosen) {
   const select = document.getElementById('language-choice');
-  const form = api.translate('LanguageMenu', '%1 (%2% translated)');
   select.replaceChildren(...languages.map((l) => {
     const option = document.createElement('option');
     option.value = l.code;
-    option.textContent = l.code === 'en' ? l.name : form.replace('%1', l.name).replace('%2', String(l.done));
+    option.textContent = l.code === 'en' ? l.name : api.filled('LanguageMenu', '%1 (%2% translated)', `${l.name}\n${l.done}`);
     option.selected = l.code === spoken;
     return option;
   }));
@@ -105,7 +104,7 @@ export async function startSpeaking(api, languages) {
   helpInLanguage(spoken, languages);
   languageChoice(api, languages, spoken, async (code) => {
     const name = languages.find((l) => l.code === code)?.name || code;
-    await tell(api.translate('LanguageMenu', '%1 will be spoken from the next start of the program.').replace('%1', name));
+    await tell(api.filled('LanguageMenu', '%1 will be spoken from the next start of the program.', name));
   });
   return spoken;
 }

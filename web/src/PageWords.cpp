@@ -1,6 +1,8 @@
 #include "web/src/PageWords.h"
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "client/BuiltInCatalogues.h"
 #include "web/src/PageExports.h"
@@ -36,6 +38,17 @@ const char* aurovane_set_language(Page* page, const unsigned char* catalogue, in
 
 const char* aurovane_translate(Page* page, const char* context, const char* source) {
     return pageReply(*page, spoken().text(context, source));
+}
+
+const char* aurovane_filled(Page* page, const char* context, const char* form, const char* words) {
+    std::vector<std::string> each;
+    for (std::string_view rest = words;;) {
+        const std::size_t end = rest.find('\n');
+        each.emplace_back(rest.substr(0, end));
+        if (end == std::string_view::npos) break;
+        rest.remove_prefix(end + 1);
+    }
+    return pageReply(*page, spoken().filled(context, form, each));
 }
 
 }  // extern "C"

@@ -1,6 +1,7 @@
-#include "game/src/CatalogueTranslator.h"
+#include "qtcommon/CatalogueTranslator.h"
 
 #include <QFile>
+#include <cstdio>
 #include <memory>
 
 CatalogueTranslator::CatalogueTranslator(Catalogue catalogue, QObject* parent)
@@ -28,4 +29,12 @@ QString CatalogueTranslator::translate(const char* context, const char* source, 
     // A plural form keeps its %n: Qt puts the count in, the language's way.
     const std::string text = n < 0 ? catalogue_.text(context, source) : catalogue_.form(context, source, n);
     return text == source ? QString() : QString::fromStdString(text);
+}
+
+void installTesterCatalogue(QCoreApplication& app, const char* program) {
+    const QString tester = qEnvironmentVariable("AUROVANE_CATALOGUE");
+    if (tester.isEmpty()) return;
+    QString problem;
+    if (auto t = CatalogueTranslator::fromFile(tester, problem, &app)) QCoreApplication::installTranslator(t.release());
+    else std::fprintf(stderr, "%s: %s: %s\n", program, tester.toUtf8().constData(), problem.toUtf8().constData());
 }

@@ -1,10 +1,11 @@
 #pragma once
+#include <QCoreApplication>
 #include <QTranslator>
 #include <memory>
 
 #include "client/Catalogue.h"
 
-// The window in a catalogue of the plain form the page and the terminal read
+// A window in a catalogue of the plain form the page and the terminal read
 // (tools/catalogue/plain_catalogue.py): how a tester sees the window in its
 // pseudo language, every text marked and 40 % longer, from the very rule the
 // page's and the terminal's pseudo runs use. A text the catalogue lacks goes
@@ -22,3 +23,8 @@ public:
 private:
     Catalogue catalogue_;
 };
+
+// A tester's catalogue over the chosen language's, named by the environment
+// (AUROVANE_CATALOGUE) so that no player meets it in a menu or an option; a
+// file that cannot be read is told on the error stream under `program`.
+void installTesterCatalogue(QCoreApplication& app, const char* program);
