@@ -1802,6 +1802,93 @@ Viel Glück, Princeps!</translation>
     </message>
 </context>
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>COMPUTER TURN</source>
+        <translation>ZUG DES COMPUTERS</translation>
+    </message>
+    <message>
+        <source>235 – 476 AD</source>
+        <translation>235 – 476 n. Chr.</translation>
+    </message>
+    <message>
+        <source>An educational strategy game of the late Roman Empire</source>
+        <translation>Ein lehrreiches Strategiespiel über das späte Römische Reich</translation>
+    </message>
+    <message>
+        <source>Hold the frontiers, keep the treasury, learn how Rome endured and fell</source>
+        <translation>Halte die Grenzen, hüte den Staatsschatz, erfahre, wie Rom bestand und fiel</translation>
+    </message>
+    <message>
+        <source>An educational strategy game of the late Roman Empire, 235 – 476 AD</source>
+        <translation>Ein lehrreiches Strategiespiel über das späte Römische Reich, 235 – 476 n. Chr.</translation>
+    </message>
+    <message>
+        <source>DESIGN, RULES AND PROGRAMMING</source>
+        <translation>ENTWURF, REGELN UND PROGRAMMIERUNG</translation>
+    </message>
+    <message>
+        <source>The Aurovane team</source>
+        <translation>Das Aurovane-Team</translation>
+    </message>
+    <message>
+        <source>PICTURES</source>
+        <translation>BILDER</translation>
+    </message>
+    <message>
+        <source>Drawn by our own generators, every figure made in code</source>
+        <translation>Von unseren eigenen Generatoren gezeichnet, jede Figur im Code entstanden</translation>
+    </message>
+    <message>
+        <source>SOUNDS AND NARRATION</source>
+        <translation>KLÄNGE UND ERZÄHLUNG</translation>
+    </message>
+    <message>
+        <source>Made for this game by the Aurovane team</source>
+        <translation>Vom Aurovane-Team für dieses Spiel geschaffen</translation>
+    </message>
+    <message>
+        <source>TYPEFACE</source>
+        <translation>SCHRIFT</translation>
+    </message>
+    <message>
+        <source>EB Garamond by Georg Duffner, SIL Open Font License 1.1</source>
+        <translation>EB Garamond von Georg Duffner, SIL Open Font License 1.1</translation>
+    </message>
+    <message>
+        <source>Version 1.0</source>
+        <translation>Version 1.0</translation>
+    </message>
+    <message>
+        <source>Vale, Princeps!</source>
+        <translation>Vale, Princeps!</translation>
+    </message>
+    <message>
+        <source>RESULTS</source>
+        <translation>ERGEBNISSE</translation>
+    </message>
+    <message>
+        <source>YOU SURVIVED:</source>
+        <translation>DU HAST ÜBERSTANDEN:</translation>
+    </message>
+    <message>
+        <source>INVASIONS</source>
+        <translation>EINFÄLLE</translation>
+    </message>
+    <message>
+        <source>PLAGUES</source>
+        <translation>SEUCHEN</translation>
+    </message>
+    <message>
+        <source>REBELLIONS</source>
+        <translation>AUFSTÄNDE</translation>
+    </message>
+    <message>
+        <source>WELL DONE, PRINCEPS</source>
+        <translation>GUT GEMACHT, PRINCEPS</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Aurovane</source>

@@ -1708,6 +1708,93 @@ Good luck, Princeps!</source>
     </message>
 </context>
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>COMPUTER TURN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>235 – 476 AD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An educational strategy game of the late Roman Empire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hold the frontiers, keep the treasury, learn how Rome endured and fell</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An educational strategy game of the late Roman Empire, 235 – 476 AD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DESIGN, RULES AND PROGRAMMING</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Aurovane team</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PICTURES</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drawn by our own generators, every figure made in code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SOUNDS AND NARRATION</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Made for this game by the Aurovane team</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TYPEFACE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>EB Garamond by Georg Duffner, SIL Open Font License 1.1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version 1.0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vale, Princeps!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RESULTS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>YOU SURVIVED:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>INVASIONS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PLAGUES</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>REBELLIONS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>WELL DONE, PRINCEPS</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Aurovane</source>

@@ -1802,6 +1802,93 @@ Good luck, Princeps!</source>
     </message>
 </context>
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>COMPUTER TURN</source>
+        <translation>TURNO DEL ORDENADOR</translation>
+    </message>
+    <message>
+        <source>235 – 476 AD</source>
+        <translation>235 – 476 d. C.</translation>
+    </message>
+    <message>
+        <source>An educational strategy game of the late Roman Empire</source>
+        <translation>Un juego de estrategia educativo sobre el Bajo Imperio romano</translation>
+    </message>
+    <message>
+        <source>Hold the frontiers, keep the treasury, learn how Rome endured and fell</source>
+        <translation>Defiende las fronteras, guarda el tesoro, descubre cómo Roma resistió y cayó</translation>
+    </message>
+    <message>
+        <source>An educational strategy game of the late Roman Empire, 235 – 476 AD</source>
+        <translation>Un juego de estrategia educativo sobre el Bajo Imperio romano, 235 – 476 d. C.</translation>
+    </message>
+    <message>
+        <source>DESIGN, RULES AND PROGRAMMING</source>
+        <translation>DISEÑO, REGLAS Y PROGRAMACIÓN</translation>
+    </message>
+    <message>
+        <source>The Aurovane team</source>
+        <translation>El equipo de Aurovane</translation>
+    </message>
+    <message>
+        <source>PICTURES</source>
+        <translation>IMÁGENES</translation>
+    </message>
+    <message>
+        <source>Drawn by our own generators, every figure made in code</source>
+        <translation>Dibujadas por nuestros propios generadores, cada figura hecha en código</translation>
+    </message>
+    <message>
+        <source>SOUNDS AND NARRATION</source>
+        <translation>SONIDOS Y NARRACIÓN</translation>
+    </message>
+    <message>
+        <source>Made for this game by the Aurovane team</source>
+        <translation>Hechos para este juego por el equipo de Aurovane</translation>
+    </message>
+    <message>
+        <source>TYPEFACE</source>
+        <translation>TIPOGRAFÍA</translation>
+    </message>
+    <message>
+        <source>EB Garamond by Georg Duffner, SIL Open Font License 1.1</source>
+        <translation>EB Garamond de Georg Duffner, SIL Open Font License 1.1</translation>
+    </message>
+    <message>
+        <source>Version 1.0</source>
+        <translation>Versión 1.0</translation>
+    </message>
+    <message>
+        <source>Vale, Princeps!</source>
+        <translation>¡Vale, Princeps!</translation>
+    </message>
+    <message>
+        <source>RESULTS</source>
+        <translation>RESULTADOS</translation>
+    </message>
+    <message>
+        <source>YOU SURVIVED:</source>
+        <translation>HAS SUPERADO:</translation>
+    </message>
+    <message>
+        <source>INVASIONS</source>
+        <translation>INVASIONES</translation>
+    </message>
+    <message>
+        <source>PLAGUES</source>
+        <translation>PESTES</translation>
+    </message>
+    <message>
+        <source>REBELLIONS</source>
+        <translation>SUBLEVACIONES</translation>
+    </message>
+    <message>
+        <source>WELL DONE, PRINCEPS</source>
+        <translation>BIEN HECHO, PRINCEPS</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Aurovane</source>

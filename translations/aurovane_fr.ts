@@ -1802,6 +1802,93 @@ Bonne chance, Princeps !</translation>
     </message>
 </context>
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>COMPUTER TURN</source>
+        <translation>TOUR DE L’ORDINATEUR</translation>
+    </message>
+    <message>
+        <source>235 – 476 AD</source>
+        <translation>235 – 476 apr. J.-C.</translation>
+    </message>
+    <message>
+        <source>An educational strategy game of the late Roman Empire</source>
+        <translation>Un jeu de stratégie éducatif sur l’Empire romain tardif</translation>
+    </message>
+    <message>
+        <source>Hold the frontiers, keep the treasury, learn how Rome endured and fell</source>
+        <translation>Tenez les frontières, gardez le trésor, apprenez comment Rome a duré puis est tombée</translation>
+    </message>
+    <message>
+        <source>An educational strategy game of the late Roman Empire, 235 – 476 AD</source>
+        <translation>Un jeu de stratégie éducatif sur l’Empire romain tardif, 235 – 476 apr. J.-C.</translation>
+    </message>
+    <message>
+        <source>DESIGN, RULES AND PROGRAMMING</source>
+        <translation>CONCEPTION, RÈGLES ET PROGRAMMATION</translation>
+    </message>
+    <message>
+        <source>The Aurovane team</source>
+        <translation>L’équipe Aurovane</translation>
+    </message>
+    <message>
+        <source>PICTURES</source>
+        <translation>IMAGES</translation>
+    </message>
+    <message>
+        <source>Drawn by our own generators, every figure made in code</source>
+        <translation>Dessinées par nos propres générateurs, chaque figure créée par le code</translation>
+    </message>
+    <message>
+        <source>SOUNDS AND NARRATION</source>
+        <translation>SONS ET NARRATION</translation>
+    </message>
+    <message>
+        <source>Made for this game by the Aurovane team</source>
+        <translation>Créés pour ce jeu par l’équipe Aurovane</translation>
+    </message>
+    <message>
+        <source>TYPEFACE</source>
+        <translation>POLICE</translation>
+    </message>
+    <message>
+        <source>EB Garamond by Georg Duffner, SIL Open Font License 1.1</source>
+        <translation>EB Garamond de Georg Duffner, SIL Open Font License 1.1</translation>
+    </message>
+    <message>
+        <source>Version 1.0</source>
+        <translation>Version 1.0</translation>
+    </message>
+    <message>
+        <source>Vale, Princeps!</source>
+        <translation>Vale, Princeps !</translation>
+    </message>
+    <message>
+        <source>RESULTS</source>
+        <translation>RÉSULTATS</translation>
+    </message>
+    <message>
+        <source>YOU SURVIVED:</source>
+        <translation>VOUS AVEZ SURMONTÉ :</translation>
+    </message>
+    <message>
+        <source>INVASIONS</source>
+        <translation>INVASIONS</translation>
+    </message>
+    <message>
+        <source>PLAGUES</source>
+        <translation>ÉPIDÉMIES</translation>
+    </message>
+    <message>
+        <source>REBELLIONS</source>
+        <translation>RÉVOLTES</translation>
+    </message>
+    <message>
+        <source>WELL DONE, PRINCEPS</source>
+        <translation>BRAVO, PRINCEPS</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Aurovane</source>

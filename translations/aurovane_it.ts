@@ -1802,6 +1802,93 @@ Buona fortuna, Princeps!</translation>
     </message>
 </context>
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>COMPUTER TURN</source>
+        <translation>TURNO DEL COMPUTER</translation>
+    </message>
+    <message>
+        <source>235 – 476 AD</source>
+        <translation>235 – 476 d.C.</translation>
+    </message>
+    <message>
+        <source>An educational strategy game of the late Roman Empire</source>
+        <translation>Un gioco di strategia educativo sul tardo Impero romano</translation>
+    </message>
+    <message>
+        <source>Hold the frontiers, keep the treasury, learn how Rome endured and fell</source>
+        <translation>Difendi i confini, custodisci l’erario, scopri come Roma resistette e cadde</translation>
+    </message>
+    <message>
+        <source>An educational strategy game of the late Roman Empire, 235 – 476 AD</source>
+        <translation>Un gioco di strategia educativo sul tardo Impero romano, 235 – 476 d.C.</translation>
+    </message>
+    <message>
+        <source>DESIGN, RULES AND PROGRAMMING</source>
+        <translation>PROGETTO, REGOLE E PROGRAMMAZIONE</translation>
+    </message>
+    <message>
+        <source>The Aurovane team</source>
+        <translation>La squadra di Aurovane</translation>
+    </message>
+    <message>
+        <source>PICTURES</source>
+        <translation>IMMAGINI</translation>
+    </message>
+    <message>
+        <source>Drawn by our own generators, every figure made in code</source>
+        <translation>Disegnate dai nostri generatori, ogni figura creata nel codice</translation>
+    </message>
+    <message>
+        <source>SOUNDS AND NARRATION</source>
+        <translation>SUONI E NARRAZIONE</translation>
+    </message>
+    <message>
+        <source>Made for this game by the Aurovane team</source>
+        <translation>Realizzati per questo gioco dalla squadra di Aurovane</translation>
+    </message>
+    <message>
+        <source>TYPEFACE</source>
+        <translation>CARATTERE</translation>
+    </message>
+    <message>
+        <source>EB Garamond by Georg Duffner, SIL Open Font License 1.1</source>
+        <translation>EB Garamond di Georg Duffner, SIL Open Font License 1.1</translation>
+    </message>
+    <message>
+        <source>Version 1.0</source>
+        <translation>Versione 1.0</translation>
+    </message>
+    <message>
+        <source>Vale, Princeps!</source>
+        <translation>Vale, Princeps!</translation>
+    </message>
+    <message>
+        <source>RESULTS</source>
+        <translation>RISULTATI</translation>
+    </message>
+    <message>
+        <source>YOU SURVIVED:</source>
+        <translation>HAI SUPERATO:</translation>
+    </message>
+    <message>
+        <source>INVASIONS</source>
+        <translation>INVASIONI</translation>
+    </message>
+    <message>
+        <source>PLAGUES</source>
+        <translation>PESTILENZE</translation>
+    </message>
+    <message>
+        <source>REBELLIONS</source>
+        <translation>RIBELLIONI</translation>
+    </message>
+    <message>
+        <source>WELL DONE, PRINCEPS</source>
+        <translation>BEN FATTO, PRINCEPS</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Aurovane</source>

@@ -23,6 +23,8 @@ PictureDialog::PictureDialog(QWidget* parent, const view::Pictures& pictures, in
                              const QString& caption, bool borderless, int timeoutMs)
     : QDialog(parent), pictures_(pictures), picture_(pictureId), size_(size), borderless_(borderless),
       scale_(borderless ? 1.0 : dialogScaleFor(parent)) {
+    // The picture's words in the windows' language, where it is drawn in it.
+    language_ = uiLanguage();
     setWindowTitle(caption);
     setAccessibleName(caption);
     if (pictureId == AboutPicture) setAccessibleDescription(creditsText());
@@ -110,8 +112,7 @@ void PictureDialog::keyPressEvent(QKeyEvent* e) {
 LessonDialog::LessonDialog(QWidget* parent, const view::Pictures& pictures, GameSounds& sounds, int picture)
     : PictureDialog(parent, pictures, picture, QSize(600, 400), QString(), false, 0), sounds_(sounds),
       picture_(picture) {
-    // The picture, its words and its narration in the windows' language.
-    language_ = uiLanguage();
+    // Its words and its narration in the language its picture is drawn in.
     // The words of the picture, for a reader who cannot see it.
     int year = 235;
     for (const Lesson& l : LessonTable)

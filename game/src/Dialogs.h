@@ -44,8 +44,8 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
     void repaintPicture(QRect pictureArea);
 
-    // The language the picture is drawn in (view::Pictures::graphic); empty
-    // for the plain picture.
+    // The language the picture is drawn in (view::Pictures::graphic): the
+    // windows' own; the English picture where none is drawn in it.
     QString language_;
 
 private:

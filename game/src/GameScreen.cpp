@@ -8,6 +8,7 @@
 
 #include "engine/Game.h"
 #include "game/src/YearSummaryText.h"
+#include "qtcommon/Languages.h"
 #include "qtcommon/RulesText.h"
 #include "game/src/ScreenAreas.h"
 #include "qtcommon/view/LegionFigures.h"
@@ -440,7 +441,8 @@ const Sprite* GameScreen::animationFrame(int picture) const {
 QRect GameScreen::drawStepPicture(const ScreenStep& step) {
     const QPoint at(offsetX_ + step.at.x, step.at.y);
     const Graphic* graphic = animationFrame(step.picture);
-    if (!graphic) graphic = &pictures_.graphic(step.picture);
+    // The computer's banner says so in the windows' language.
+    if (!graphic) graphic = &pictures_.graphic(step.picture, uiLanguage());
     auto p = front_.painter();
     if (const auto* sprite = dynamic_cast<const Sprite*>(graphic))
         sprite->drawTransparent(*p, at.x(), at.y(), step.mirror);

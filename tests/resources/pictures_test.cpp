@@ -5,6 +5,7 @@
 // way the map view plays them.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QString>
@@ -281,4 +282,39 @@ TEST(ResourcePictures, DesktopIconsAtEverySize)
     QFile f(dir + "aurovane.svg");
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_TRUE(f.readAll().startsWith("<svg"));
+}
+
+// Every picture with words is drawn again in each catalogue's language, at
+// both densities, with words of its own; and every word the generator paints
+// is a catalogue entry of its own context.
+TEST(ResourcePictures, PicturesWithWordsAreDrawnInEveryLanguage)
+{
+    const QString root = QString::fromUtf8(AUROVANE_SOURCE_DIR);
+    QFile generator(root + "/tools/art/pictures.py");
+    ASSERT_TRUE(generator.open(QIODevice::ReadOnly));
+    const qsizetype painted = QString::fromUtf8(generator.readAll()).count(QStringLiteral("translate(\"Pictures\", \""));
+    ASSERT_GT(painted, 0);
+    const QStringList catalogues = QDir(root + "/translations").entryList({"aurovane_*.ts"});
+    ASSERT_GE(catalogues.size(), 5);
+    for (const QString& name : catalogues) {
+        const QString code = name.mid(9, name.size() - 12);
+        QFile ts(root + "/translations/" + name);
+        ASSERT_TRUE(ts.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(ts.readAll());
+        const qsizetype from = text.indexOf(QStringLiteral("<name>Pictures</name>"));
+        ASSERT_GE(from, 0) << name.toStdString();
+        EXPECT_EQ(text.mid(from, text.indexOf(QStringLiteral("</context>"), from) - from).count(QStringLiteral("<source>")),
+                  painted)
+            << name.toStdString();
+        if (code == "en") continue;
+        for (int id : {165, 234, 250, 267}) {
+            const QImage english = load(id);
+            for (const QString& file : {QString::number(id) + ".png", QString::number(id) + "@2x.png"}) {
+                QImage own(root + "/game/resources/bitmaps/" + code + "/" + file);
+                const QSize size = file.contains('@') ? english.size() * 2 : english.size();
+                ASSERT_EQ(own.size(), size) << code.toStdString() << "/" << file.toStdString();
+                if (!file.contains('@')) EXPECT_NE(own.convertToFormat(QImage::Format_ARGB32), english) << code.toStdString() << " " << id;
+            }
+        }
+    }
 }

@@ -11,6 +11,7 @@ from PIL import Image, ImageDraw  # noqa: E402
 import pictures  # noqa: E402
 import soldiers  # noqa: E402
 import common  # noqa: E402
+import words  # noqa: E402
 from common import BITMAPS, ICONS, INK, OUT, PARCHMENT, font, rgb, save_bitmap  # noqa: E402
 
 ICON_SIZES = (16, 32, 48, 64, 128, 256)
@@ -39,6 +40,26 @@ def still_pictures():
         108: pictures.icon_png(16),
     }
     return out
+
+
+# The pictures with words in them, drawn again in each catalogue's language
+# under bitmaps/<lang>/ (a front end falls back to the English one).
+WORDED = {
+    234: pictures.computer_turn,
+    165: pictures.splash,
+    267: pictures.credits,
+    250: pictures.results,
+}
+
+
+def write_translated(scale):
+    common.set_scale(scale)
+    for code in words.languages():
+        words.set_language(code)
+        for rid, draw in WORDED.items():
+            save_bitmap(draw(), rid, code)
+    words.set_language("en")
+    print("wrote %d pictures at %dx in %s" % (len(WORDED), scale, ", ".join(words.languages())))
 
 
 def write_icons():
@@ -155,6 +176,10 @@ def write_pictures(scale):
 
 
 def main():
+    write_translated(2)
+    write_translated(1)
+    if sys.argv[1:] == ["--languages"]:
+        return
     write_pictures(2)
     stills, icons, anims = write_pictures(1)
     icon_sizes = write_icons()

@@ -141,9 +141,11 @@ def bitmap_name(rid):
     return "%d%s.png" % (rid, "" if SCALE == 1 else "@%dx" % SCALE)
 
 
-def save_bitmap(img, rid):
-    os.makedirs(BITMAPS, exist_ok=True)
-    path = os.path.join(BITMAPS, bitmap_name(rid))
+def save_bitmap(img, rid, language=""):
+    """Saves under bitmaps/, or bitmaps/<language>/ for a picture drawn in another language."""
+    folder = os.path.join(BITMAPS, language) if language else BITMAPS
+    os.makedirs(folder, exist_ok=True)
+    path = os.path.join(folder, bitmap_name(rid))
     if img.mode == "RGB":
         # Opaque pictures keep their look in 256 colours at half the bytes: the
         # browser edition loads them before the game starts.

@@ -11,6 +11,7 @@ from common import (BRONZE, GOLD, GOLD_LIGHT, INK, NIGHT, PARCHMENT, PARCHMENT_D
                     font, mix, noise_texture, opaque, render_svg, rgb, supersample, svg_doc)
 import common
 from figures import LEGIONARY, Pose, figure_svg, place
+from words import translate
 
 
 def textured(img, seed, strength=9.0, scale=6):
@@ -126,8 +127,9 @@ def computer_turn():
         s += '<path d="M %d 12 l 7 7 l -7 7 l -7 -7 Z" fill="%s" stroke="%s" stroke-width="0.8"/>' % (x, GOLD, INK)
     img = supersample(s, w, h)
     img = textured(img, 234, strength=5.0)
-    fnt = fit_font("COMPUTER TURN", "bold", 190, 25, spacing=3)
-    draw_text(img, (w / 2, h / 2 + 1), "COMPUTER TURN", fnt, rgb(PARCHMENT) + (255,), anchor="mm",
+    words = translate("Pictures", "COMPUTER TURN")
+    fnt = fit_font(words, "bold", 190, 25, spacing=3)
+    draw_text(img, (w / 2, h / 2 + 1), words, fnt, rgb(PARCHMENT) + (255,), anchor="mm",
               spacing=3, shadow=(1, 1, rgb(INK) + (255,)))
     return opaque(img)
 
@@ -364,16 +366,21 @@ def splash():
     title = font(96, "bold")
     draw_text(img, (320, 84), "Aurovane", title, rgb(GOLD) + (255,), anchor="mm", stroke=2,
               stroke_fill=rgb(INK) + (255,), shadow=(3, 4, (0, 0, 0, 170)))
+    years = translate("Pictures", "235 – 476 AD")
+    years_font = font(30, "regular")
+    # the gold rules either side give way to a longer way of writing the years
+    half = max(102, letter_width(years, years_font, 1) / 2 + 16)
     d = ImageDraw.Draw(img)
     k = common.SCALE
-    d.line([(120 * k, 146 * k), (218 * k, 146 * k)], fill=rgb(GOLD), width=k)
-    d.line([(422 * k, 146 * k), (520 * k, 146 * k)], fill=rgb(GOLD), width=k)
-    draw_text(img, (320, 146), "235 \u2013 476 AD", font(30, "regular"), rgb(PARCHMENT) + (255,),
-              anchor="mm", spacing=1)
-    draw_text(img, (320, 186), "An educational strategy game of the late Roman Empire",
-              font(22, "italic"), rgb(PARCHMENT) + (255,), anchor="mm", shadow=(1, 1, (0, 0, 0, 160)))
-    draw_text(img, (320, 458), "Hold the frontiers, keep the treasury, learn how Rome endured and fell",
-              font(16, "italic"), rgb(mix(PARCHMENT, GOLD, 0.3)) + (255,), anchor="mm")
+    for x0, x1 in ((320 - half - 98, 320 - half), (320 + half, 320 + half + 98)):
+        d.line([(round(x0 * k), 146 * k), (round(x1 * k), 146 * k)], fill=rgb(GOLD), width=k)
+    draw_text(img, (320, 146), years, years_font, rgb(PARCHMENT) + (255,), anchor="mm", spacing=1)
+    line = translate("Pictures", "An educational strategy game of the late Roman Empire")
+    draw_text(img, (320, 186), line, fit_font(line, "italic", 600, 22), rgb(PARCHMENT) + (255,), anchor="mm",
+              shadow=(1, 1, (0, 0, 0, 160)))
+    line = translate("Pictures", "Hold the frontiers, keep the treasury, learn how Rome endured and fell")
+    draw_text(img, (320, 458), line, fit_font(line, "italic", 600, 16), rgb(mix(PARCHMENT, GOLD, 0.3)) + (255,),
+              anchor="mm")
     return opaque(img)
 
 
@@ -401,28 +408,30 @@ def credits():
     ink = rgb(INK) + (255,)
     red = rgb(RED) + (255,)
     draw_text(img, (300, 58), "Aurovane", font(62, "bold"), red, anchor="mm")
-    draw_text(img, (300, 100), "An educational strategy game of the late Roman Empire, 235 \u2013 476 AD",
-              font(18, "italic"), ink, anchor="mm")
+    line = translate("Pictures", "An educational strategy game of the late Roman Empire, 235 – 476 AD")
+    draw_text(img, (300, 100), line, fit_font(line, "italic", 540, 18), ink, anchor="mm")
     rows = [
-        ("Design, rules and programming", "The Aurovane team"),
-        ("Pictures", "Drawn by our own generators, every figure made in code"),
-        ("Sounds and narration", "Made for this game by the Aurovane team"),
-        ("Typeface", "EB Garamond by Georg Duffner, SIL Open Font License 1.1"),
+        (translate("Pictures", "DESIGN, RULES AND PROGRAMMING"), translate("Pictures", "The Aurovane team")),
+        (translate("Pictures", "PICTURES"), translate("Pictures", "Drawn by our own generators, every figure made in code")),
+        (translate("Pictures", "SOUNDS AND NARRATION"), translate("Pictures", "Made for this game by the Aurovane team")),
+        (translate("Pictures", "TYPEFACE"), translate("Pictures", "EB Garamond by Georg Duffner, SIL Open Font License 1.1")),
     ]
     y = 156
     for label, text in rows:
-        draw_text(img, (300, y), label.upper(), font(13, "bold"), rgb(mix(BRONZE, INK, 0.3)) + (255,),
-                  anchor="mm", spacing=2)
-        draw_text(img, (300, y + 20), text, font(19, "regular"), ink, anchor="mm")
+        draw_text(img, (300, y), label, fit_font(label, "bold", 540, 13, spacing=2),
+                  rgb(mix(BRONZE, INK, 0.3)) + (255,), anchor="mm", spacing=2)
+        draw_text(img, (300, y + 20), text, fit_font(text, "regular", 540, 19), ink, anchor="mm")
         y += 50
-    draw_text(img, (300, 358), "Version 1.0   \u00b7   Vale, Princeps!", font(18, "italic"), red, anchor="mm")
+    draw_text(img, (300, 358), "%s   \u00b7   %s" % (translate("Pictures", "Version 1.0"),
+                                                   translate("Pictures", "Vale, Princeps!")),
+              font(18, "italic"), red, anchor="mm")
     return opaque(img)
 
 
 # ---------------------------------------------------------------------------
 # 250: Results
 
-RESULT_ROWS = (("INVASIONS", 127), ("PLAGUES", 168), ("REBELLIONS", 210))
+RESULT_ROWS = (127, 168, 210)
 NUMBER_X = 430
 
 
@@ -436,7 +445,7 @@ def results():
     s += '<rect width="600" height="400" fill="url(#rb)"/>'
     s += '<rect x="4" y="4" width="592" height="392" fill="none" stroke="%s" stroke-width="4"/>' % BRONZE
     s += '<rect x="11" y="11" width="578" height="378" fill="none" stroke="%s" stroke-width="1"/>' % GOLD
-    for _, y in RESULT_ROWS:
+    for y in RESULT_ROWS:
         s += ('<rect x="%d" y="%d" width="66" height="30" rx="4" fill="%s" stroke="%s" stroke-width="1.5"/>'
               % (NUMBER_X - 8, y - 7, mix(NIGHT, "#000000", 0.45), GOLD))
     s += '<path d="M 236 100 L 560 100" stroke="%s" stroke-width="1"/>' % GOLD
@@ -451,12 +460,23 @@ def results():
     img = textured(img, 250, strength=4.0)
     gold = rgb(GOLD) + (255,)
     light = rgb(PARCHMENT) + (255,)
-    draw_text(img, (398, 50), "RESULTS", font(46, "bold"), gold, anchor="mm", spacing=6,
+    words = translate("Pictures", "RESULTS")
+    draw_text(img, (398, 50), words, fit_font(words, "bold", 330, 46, spacing=6), gold, anchor="mm", spacing=6,
               shadow=(2, 2, (0, 0, 0, 200)))
-    draw_text(img, (240, 84), "YOU SURVIVED:", font(22, "bold"), light, anchor="lm", spacing=2)
-    for label, y in RESULT_ROWS:
-        draw_text(img, (NUMBER_X - 18, y + 8), label, font(24, "bold"), light, anchor="rm", spacing=2)
-    draw_text(img, (398, 314), "WELL DONE, PRINCEPS", font(27, "bold"), gold, anchor="mm", spacing=3,
+    # the heading stays where a lost reign's words cover it (client/ResultsDialog.cpp)
+    words = translate("Pictures", "YOU SURVIVED:")
+    draw_text(img, (240, 84), words, fit_font(words, "bold", 320, 22, spacing=2), light, anchor="lm", spacing=2)
+    labels = (translate("Pictures", "INVASIONS"), translate("Pictures", "PLAGUES"), translate("Pictures", "REBELLIONS"))
+    # one size for the three, clear of the legionary's pointing hand: a long
+    # word first gives up some of its letter spacing, then some of its size
+    for spacing in (2, 1, 0):
+        size = min(fit_font(label, "bold", 166, 24, spacing=spacing).size for label in labels) // common.SCALE
+        if size >= 21:
+            break
+    for label, y in zip(labels, RESULT_ROWS):
+        draw_text(img, (NUMBER_X - 18, y + 8), label, font(size, "bold"), light, anchor="rm", spacing=spacing)
+    words = translate("Pictures", "WELL DONE, PRINCEPS")
+    draw_text(img, (398, 314), words, fit_font(words, "bold", 350, 27, spacing=3), gold, anchor="mm", spacing=3,
               shadow=(2, 2, (0, 0, 0, 200)))
     return opaque(img)
 
