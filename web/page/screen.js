@@ -432,7 +432,10 @@ export class Screen {
     for (const line of this.legendLines) parts.push(this.textPart(line, L.mapFrame[0] - margin - line.x));
     parts.push({ key: 'legend marks', boxes: t.legend.marks.map((m) => grow(boxOf(m.box), 1)),
                  draw: (ctx) => drawLegendMarks(ctx, t.legend.marks) });
-    for (const line of s.reports) parts.push(this.textPart(line, L.size[0] - 3 * margin - line.x));
+    // The scroll's paper leaves as much room right of its words as left of the column they start in.
+    const [scrollLeft, , scrollRight] = pictureBox(264, L.scroll[0], L.scroll[1]) || [0, 0, L.size[0]];
+    const column = Math.min(...s.reports.map((line) => line.x));
+    for (const line of s.reports) parts.push(this.textPart(line, scrollRight - (column - scrollLeft) - line.x));
     const info = this.notice.length ? { texts: this.notice, coins: [] }
       : this.hovered ? s.provinces.find((p) => p.name === this.hovered).info : t.noProvinceInfo;
     const [boxX, boxY, boxW, boxH] = L.infoBox;

@@ -3,8 +3,10 @@
 // the news. Every text it shows must come through the catalogue: none may be
 // the English source of an entry the language translates. With a pseudo
 // catalogue (every entry marked and made longer, tools/catalogue/plain_catalogue.py
-// pseudo) no visible text may lack the marks. Screenshots of the game after a
-// year and of the editor in each language go to the folder given.
+// pseudo) no visible text may lack the marks, and none may leave its box, at a
+// desk's screen and a phone's either way up, through a game's last years to
+// its results and in the editor. Screenshots of the game after a year and of
+// the editor in each language go to the folder given.
 //   node language-test.mjs SITE_FOLDER [SCREENSHOT_FOLDER]
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
