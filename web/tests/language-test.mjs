@@ -4,8 +4,8 @@
 // the English source of an entry the language translates. With a pseudo
 // catalogue (every entry marked and made longer, tools/catalogue/plain_catalogue.py
 // pseudo) no visible text may lack the marks, and none may leave its box, at a
-// desk's screen and a phone's either way up, through a game's last years to
-// its results and in the editor. Screenshots of the game after a year and of
+// desk's screen and a phone's either way up, through a file refused and the
+// last scenario's years, and in the editor. Screenshots of the game after a year and of
 // the editor in each language go to the folder given.
 //   node language-test.mjs SITE_FOLDER [SCREENSHOT_FOLDER]
 import assert from 'node:assert/strict';
@@ -165,8 +165,8 @@ const screens = {
 
 // A game in the language: the first year (an order, End Year, the menu, a
 // lesson from it, the About); with `late` then a file that does not load and
-// the last scenario played to the game's end and its results, the years'
-// marches and sounds not waited for. What it showed, and its problems.
+// the last scenario played year after year while End Year takes it on, the
+// years' marches and sounds not waited for. What it showed, and its problems.
 async function playGame(lang, check, { shot, pseudoCatalogue, screen = screens.desk, late = false } = {}) {
   const context = await browser.newContext(screen);
   const page = await context.newPage();
