@@ -7,6 +7,8 @@ import { drawPicture, pictureBox, pictureLook, setPictureDensity } from './pictu
 import { boxOf, changedBoxes, common, grow, lineBoxes, meets, merged, sideBoxes } from './regions.js';
 
 const FontSize = 16;
+// The smallest a longer translation's line is drawn to keep its box.
+const MinFontSize = 11;
 // How far the map view zooms in, and the sharpest composition it draws (a
 // 1366-wide layout at 3 device pixels a layout pixel is a canvas of 4098).
 const MaxZoom = 4;
@@ -326,31 +328,58 @@ export class Screen {
   // `centred` for the instructions' line.
   blockLines(block, centred = false) {
     if (!block) return [];
-    const [x, y, w] = block.box;
-    const lines = [];
-    for (const word of block.text.split(/\s+/).filter(Boolean)) {
-      const last = lines[lines.length - 1];
-      if (last && this.measure.measureText(`${last} ${word}`).width <= w) lines[lines.length - 1] = `${last} ${word}`;
-      else lines.push(word);
-    }
-    return lines.map((text, i) => ({
+    const [x, y, w, h] = block.box;
+    // A size smaller, the lines closer, where the sentence would run below its box.
+    let size = FontSize + 1;
+    let lines;
+    do {
+      this.measure.font = `${--size}px "EB Garamond", Georgia, serif`;
+      lines = [];
+      for (const word of block.text.split(/\s+/).filter(Boolean)) {
+        const last = lines[lines.length - 1];
+        if (last && this.measure.measureText(`${last} ${word}`).width <= w) lines[lines.length - 1] = `${last} ${word}`;
+        else lines.push(word);
+      }
+    } while (size > MinFontSize && (centred ? 4 : 2) + lines.length * this.pitch(size) > h + 4);
+    const placed = lines.map((text, i) => ({
       x: centred ? Math.round(x + Math.max(0, w - this.measure.measureText(text).width) / 2) : x + 2,
-      y: y + (centred ? 4 : 2) + 20 * i, text, colour: block.colour,
+      y: y + (centred ? 4 : 2) + this.pitch(size) * i, text, colour: block.colour, size,
     }));
+    this.measure.font = `${FontSize}px "EB Garamond", Georgia, serif`;
+    return placed;
   }
 
-  textPart(line) {
-    const id = `${line.x},${line.y} ${line.colour} ${line.text}`;
+  // The distance between the lines of a block at a size: the English pieces' 20 pixels at 16.
+  pitch(size) {
+    return Math.round((20 * size) / FontSize);
+  }
+
+  // A line drawn in the page's serif, a size smaller where a longer
+  // translation would reach past `room` (layout pixels from its x) into the
+  // next piece or off its panel; what each was given is kept in `fitted`.
+  textPart(line, room = Infinity) {
+    const id = `${line.x},${line.y} ${line.colour} ${line.text} ${line.size || FontSize} ${room}`;
     if (!this.textBoxes.has(id)) {
       // The reports of a long game are many; the lines of one screen few.
       if (this.textBoxes.size > 4096) this.textBoxes.clear();
-      const m = this.measure.measureText(line.text);
-      this.textBoxes.set(id, grow([line.x - m.actualBoundingBoxLeft, line.y - m.actualBoundingBoxAscent,
-                                   line.x + m.actualBoundingBoxRight, line.y + m.actualBoundingBoxDescent], 2));
+      let size = line.size || FontSize;
+      this.measure.font = `${size}px "EB Garamond", Georgia, serif`;
+      let m = this.measure.measureText(line.text);
+      while (m.width > room && size > MinFontSize) {
+        this.measure.font = `${--size}px "EB Garamond", Georgia, serif`;
+        m = this.measure.measureText(line.text);
+      }
+      this.measure.font = `${FontSize}px "EB Garamond", Georgia, serif`;
+      this.textBoxes.set(id, { size, width: m.width, box: grow([line.x - m.actualBoundingBoxLeft, line.y - m.actualBoundingBoxAscent,
+                                                                line.x + m.actualBoundingBoxRight, line.y + m.actualBoundingBoxDescent], 2) });
     }
-    return { key: `text ${id}`, boxes: [this.textBoxes.get(id)], draw: (ctx) => {
+    const { size, width, box } = this.textBoxes.get(id);
+    this.fitted.push({ text: line.text, width, room });
+    return { key: `text ${id}`, boxes: [box], draw: (ctx) => {
+      if (size !== FontSize) ctx.font = `${size}px "EB Garamond", Georgia, serif`;
       ctx.fillStyle = colourOf(line.colour);
       ctx.fillText(line.text, line.x, line.y);
+      if (size !== FontSize) ctx.font = `${FontSize}px "EB Garamond", Georgia, serif`;
     } };
   }
 
@@ -396,10 +425,17 @@ export class Screen {
     } });
     for (const [x, y, id] of t.legend.pictures) parts.push(pictureAt(id, x, y));
     this.legendLines ||= [...t.legend.texts, ...this.blockLines(t.legend.note)];
-    for (const line of this.legendLines) parts.push(this.textPart(line));
+    // The legend's words keep left of the map's frame, the reports on the scroll, the
+    // information line's pieces clear of the next one and inside the box.
+    this.fitted = [];
+    const margin = 4;
+    for (const line of this.legendLines) parts.push(this.textPart(line, L.mapFrame[0] - margin - line.x));
     parts.push({ key: 'legend marks', boxes: t.legend.marks.map((m) => grow(boxOf(m.box), 1)),
                  draw: (ctx) => drawLegendMarks(ctx, t.legend.marks) });
-    for (const line of s.reports) parts.push(this.textPart(line));
+    // The scroll's paper leaves as much room right of its words as left of the column they start in.
+    const [scrollLeft, , scrollRight] = pictureBox(264, L.scroll[0], L.scroll[1]) || [0, 0, L.size[0]];
+    const column = Math.min(...s.reports.map((line) => line.x));
+    for (const line of s.reports) parts.push(this.textPart(line, scrollRight - (column - scrollLeft) - line.x));
     const info = this.notice.length ? { texts: this.notice, coins: [] }
       : this.hovered ? s.provinces.find((p) => p.name === this.hovered).info : t.noProvinceInfo;
     const [boxX, boxY, boxW, boxH] = L.infoBox;
@@ -407,7 +443,10 @@ export class Screen {
       ctx.fillStyle = '#000';
       ctx.fillRect(boxX, boxY, boxW, boxH);
     } });
-    for (const line of info.texts) parts.push(this.textPart(line));
+    info.texts.forEach((line, i) => {
+      const next = info.texts.slice(i + 1).find((l) => l.y === line.y && l.x > line.x);
+      parts.push(this.textPart(line, (next ? next.x - 2 * margin : boxX + boxW) - line.x));
+    });
     for (const [x, id] of info.coins) parts.push(pictureAt(id, x, boxY));
     for (const line of this.instructions || t.instructions) parts.push(this.textPart(line));
     if (this.dragLine) parts.push(dragLinePart(this.dragLine));
