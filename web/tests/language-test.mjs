@@ -165,8 +165,8 @@ const screens = {
 
 // A game in the language: the first year (an order, End Year, the menu, a
 // lesson from it, the About); with `late` then a file that does not load and
-// the last scenario played year after year while End Year takes it on, the
-// years' marches and sounds not waited for. What it showed, and its problems.
+// the last scenario played year after year while End Year takes it on and
+// the end of a reign, the years' marches and sounds not waited for. What it showed, and its problems.
 async function playGame(lang, check, { shot, pseudoCatalogue, screen = screens.desk, late = false } = {}) {
   const context = await browser.newContext(screen);
   const page = await context.newPage();
@@ -215,6 +215,19 @@ async function playGame(lang, check, { shot, pseudoCatalogue, screen = screens.d
       await look(page, seen, overflows);
       if (await page.textContent('#year-label') === year) break;
     }
+    // A reign's end, which no order-less game reaches: a kept game of 475 AD,
+    // its last year ended, the results and the last question.
+    const kept = fs.readFileSync(path.join(root, 'tests/files/base/new-game.avn'), 'latin1').replace(/^0(\s+# turn)/, '240$1');
+    await page.evaluate((text) => window.aurovane.page.loadBytes(new TextEncoder().encode(text)), kept);
+    await answerUntilQuiet(page, seen, overflows);
+    await page.evaluate(() => {
+      const p = window.aurovane.page;
+      const results = p.results.bind(p);
+      p.results = (dialog) => { p.resultsShown = true; return results(dialog); };
+    });
+    await page.click('#end-year');
+    await answerUntilQuiet(page, seen, overflows);
+    if (!await page.evaluate(() => window.aurovane.page.resultsShown)) problems.push('the reign\'s end showed no results');
   }
   const wrong = [...new Set(seen)].filter((text) => !check(text));
   await context.close();
