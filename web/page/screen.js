@@ -554,13 +554,7 @@ export class Screen {
     ctx.setTransform(1, 0, 0, 1, 0, 0);
     const to = this.scale * dpr;
     if (Math.abs(to - d) > 1e-6) {
-      // A zoom not yet composed at its sharpness: the panes scaled, whole.
-      ctx.fillStyle = '#000';
-      ctx.fillRect(0, 0, this.view.width, this.view.height);
-      ctx.imageSmoothingQuality = 'high';
-      for (const p of this.panes)
-        ctx.drawImage(this.composition, p.from.x * d, p.from.y * d, p.from.w * d, p.from.h * d,
-                      Math.round(p.x * dpr), Math.round(p.y * dpr), p.from.w * to, p.from.h * to);
+      this.presentScaled(ctx, boxes, to);
       return;
     }
     if (!boxes) {
@@ -591,6 +585,47 @@ export class Screen {
         ctx.rect(left, top, Math.ceil(x + (b[2] - p.from.x) * d) + 1 - left, Math.ceil(y + (b[3] - p.from.y) * d) + 1 - top);
         ctx.clip();
         ctx.drawImage(this.composition, p.from.x * d, p.from.y * d, p.from.w * d, p.from.h * d, x, y, p.from.w * d, p.from.h * d);
+        ctx.restore();
+      }
+    }
+  }
+
+  // A zoom not composed at its sharpness (or sharper than a composition can
+  // be): the panes scaled, `to` device pixels to a layout pixel. Where only
+  // boxes changed, the whole scaled pane through a clip of each, grown by what
+  // the smoothing of a changed pixel reaches: each pixel as the whole copy
+  // makes it, at the cost of the box rather than of every pixel of the canvas.
+  presentScaled(ctx, boxes, to) {
+    const dpr = window.devicePixelRatio || 1;
+    const d = this.deviceScale;
+    const reach = (4 * Math.max(1, d / to) + 2) / d;
+    ctx.fillStyle = '#000';
+    ctx.imageSmoothingQuality = 'high';
+    if (!boxes) ctx.fillRect(0, 0, this.view.width, this.view.height);
+    for (const p of this.panes) {
+      const x = Math.round(p.x * dpr);
+      const y = Math.round(p.y * dpr);
+      const whole = () => ctx.drawImage(this.composition, p.from.x * d, p.from.y * d, p.from.w * d, p.from.h * d,
+                                        x, y, p.from.w * to, p.from.h * to);
+      if (!boxes) {
+        whole();
+        continue;
+      }
+      const pane = [p.from.x, p.from.y, p.from.x + p.from.w, p.from.y + p.from.h];
+      for (const box of boxes) {
+        const b = common(grow(box, reach), pane);
+        if (!b) continue;
+        const left = Math.floor(x + (b[0] - p.from.x) * to);
+        const top = Math.floor(y + (b[1] - p.from.y) * to);
+        const w = Math.ceil(x + (b[2] - p.from.x) * to) - left;
+        const h = Math.ceil(y + (b[3] - p.from.y) * to) - top;
+        ctx.save();
+        ctx.beginPath();
+        ctx.rect(left, top, w, h);
+        ctx.clip();
+        // On the ground the whole copy is drawn on, so that its edges blend as there.
+        ctx.fillRect(left, top, w, h);
+        whole();
         ctx.restore();
       }
     }
