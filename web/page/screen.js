@@ -314,6 +314,11 @@ export class Screen {
   // and only the last before a frame is ever seen.
   setState(state) {
     this.state = state;
+    this.drawSoon();
+  }
+
+  // Drawn with the next frame, not in the task that asked (the engine's turn).
+  drawSoon() {
     if (this.drawQueued) return;
     this.drawQueued = true;
     requestAnimationFrame(() => {
