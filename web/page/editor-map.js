@@ -17,8 +17,7 @@ export class EditorMap extends Screen {
     this.cssHeight = Math.floor(from.h * this.scale);
     this.canvas.style.width = `${this.cssWidth}px`;
     this.canvas.style.height = `${this.cssHeight}px`;
-    this.view.width = Math.round(this.cssWidth * dpr);
-    this.view.height = Math.round(this.cssHeight * dpr);
+    this.tiles.size(Math.round(this.cssWidth * dpr), Math.round(this.cssHeight * dpr), 0, 0, dpr);
     this.sizeComposition();
   }
 

@@ -28,7 +28,8 @@ class Page {
     this.screen = new Screen(byId('screen'), tables);
     this.steps = new Steps(this.screen, (kind) => this.audio.gameSound(kind));
     this.access = new Access(tables, (name) => this.choose(name));
-    this.news = new YearNews(tables, () => this.screen.draw());
+    // The plaque comes in the engine's turn: drawn in a task of its own.
+    this.news = new YearNews(tables, () => this.screen.drawSoon());
     this.screen.news = () => this.news.part();
     // Blinked where the player sees the map: past the year's news, a dialog and the turn's steps.
     const mapSeen = () => !this.news.shown && !this.screen.playing && !document.querySelector('dialog[open]');

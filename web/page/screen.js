@@ -5,6 +5,7 @@
 import { drawLegendMarks, holderMark } from './marks.js';
 import { drawPicture, pictureBox, pictureLook, setPictureDensity } from './pictures.js';
 import { boxOf, changedBoxes, common, grow, lineBoxes, meets, merged, sideBoxes } from './regions.js';
+import { Tiles } from './tiles.js';
 
 const FontSize = 16;
 // The smallest a longer translation's line is drawn to keep its box.
@@ -101,7 +102,7 @@ export class Screen {
     this.canvas = canvas;
     // Where it can, the canvas shows its frames by itself, without waiting on
     // the page's own: a frame then costs what it changed, not the whole canvas.
-    this.view = canvas.transferControlToOffscreen ? canvas.transferControlToOffscreen() : canvas;
+    this.tiles = new Tiles(canvas);
     this.tables = tables;
     this.provinces = new Map(tables.provinces.map((p) => [p.name, p]));
     this.tints = new Map(tables.tints.map((t) => [t.name, t]));
@@ -174,10 +175,11 @@ export class Screen {
     const dpr = window.devicePixelRatio || 1;
     this.canvas.style.width = `${this.cssWidth}px`;
     this.canvas.style.height = `${this.cssHeight}px`;
-    this.canvas.style.left = this.mapOnly ? '0px' : `${Math.max(0, (width - this.cssWidth) / 2)}px`;
-    this.canvas.style.top = this.mapOnly ? '0px' : `${Math.max(0, (height - this.cssHeight) / 2)}px`;
-    this.view.width = Math.round(this.cssWidth * dpr);
-    this.view.height = Math.round(this.cssHeight * dpr);
+    const left = this.mapOnly ? 0 : Math.max(0, (width - this.cssWidth) / 2);
+    const top = this.mapOnly ? 0 : Math.max(0, (height - this.cssHeight) / 2);
+    this.canvas.style.left = `${left}px`;
+    this.canvas.style.top = `${top}px`;
+    this.tiles.size(Math.round(this.cssWidth * dpr), Math.round(this.cssHeight * dpr), left, top, dpr);
     this.place();
     // A resized canvas is blank: shown again whole, composed anew only at a new density.
     if (!this.setDensity()) this.present(null);
@@ -314,6 +316,11 @@ export class Screen {
   // and only the last before a frame is ever seen.
   setState(state) {
     this.state = state;
+    this.drawSoon();
+  }
+
+  // Drawn with the next frame, not in the task that asked (the engine's turn).
+  drawSoon() {
     if (this.drawQueued) return;
     this.drawQueued = true;
     requestAnimationFrame(() => {
@@ -587,24 +594,19 @@ export class Screen {
 
   // The canvas shows the composition, in `boxes` only (null for all of it).
   present(boxes) {
-    const ctx = this.view.getContext('2d');
     const dpr = window.devicePixelRatio || 1;
     const d = this.deviceScale;
-    ctx.setTransform(1, 0, 0, 1, 0, 0);
     const to = this.scale * dpr;
     if (Math.abs(to - d) > 1e-6) {
-      // A zoom not yet composed at its sharpness: the panes scaled, whole.
-      ctx.fillStyle = '#000';
-      ctx.fillRect(0, 0, this.view.width, this.view.height);
-      ctx.imageSmoothingQuality = 'high';
-      for (const p of this.panes)
-        ctx.drawImage(this.composition, p.from.x * d, p.from.y * d, p.from.w * d, p.from.h * d,
-                      Math.round(p.x * dpr), Math.round(p.y * dpr), p.from.w * to, p.from.h * to);
+      this.presentScaled(boxes, to);
       return;
     }
+    const { tiles } = this;
     if (!boxes) {
-      ctx.fillStyle = '#000';
-      ctx.fillRect(0, 0, this.view.width, this.view.height);
+      tiles.draw(null, (ctx) => {
+        ctx.fillStyle = '#000';
+        ctx.fillRect(0, 0, tiles.width, tiles.height);
+      });
     }
     for (const p of this.panes) {
       const x = Math.round(p.x * dpr);
@@ -619,18 +621,68 @@ export class Screen {
           const [x0, y0] = [Math.max(ox, Math.floor(b[0] * d)), Math.max(oy, Math.floor(b[1] * d))];
           const w = Math.min(this.composition.width, Math.ceil(b[2] * d)) - x0;
           const h = Math.min(this.composition.height, Math.ceil(b[3] * d)) - y0;
-          if (w > 0 && h > 0) ctx.drawImage(this.composition, x0, y0, w, h, x + x0 - ox, y + y0 - oy, w, h);
+          if (w > 0 && h > 0) {
+            tiles.draw([x + x0 - ox, y + y0 - oy, w, h],
+                       (ctx) => ctx.drawImage(this.composition, x0, y0, w, h, x + x0 - ox, y + y0 - oy, w, h));
+          }
           continue;
         }
         // Elsewhere the whole pane through a clip: each pixel as a whole copy would make it.
-        ctx.save();
-        ctx.beginPath();
         const left = Math.floor(x + (b[0] - p.from.x) * d) - 1;
         const top = Math.floor(y + (b[1] - p.from.y) * d) - 1;
-        ctx.rect(left, top, Math.ceil(x + (b[2] - p.from.x) * d) + 1 - left, Math.ceil(y + (b[3] - p.from.y) * d) + 1 - top);
-        ctx.clip();
-        ctx.drawImage(this.composition, p.from.x * d, p.from.y * d, p.from.w * d, p.from.h * d, x, y, p.from.w * d, p.from.h * d);
-        ctx.restore();
+        const clip = [left, top, Math.ceil(x + (b[2] - p.from.x) * d) + 1 - left, Math.ceil(y + (b[3] - p.from.y) * d) + 1 - top];
+        tiles.draw(clip, (ctx) => {
+          ctx.beginPath();
+          ctx.rect(...clip);
+          ctx.clip();
+          ctx.drawImage(this.composition, p.from.x * d, p.from.y * d, p.from.w * d, p.from.h * d, x, y, p.from.w * d, p.from.h * d);
+        });
+      }
+    }
+  }
+
+  // A zoom not composed at its sharpness (or sharper than a composition can
+  // be): the panes scaled, `to` device pixels to a layout pixel. Where only
+  // boxes changed, the whole scaled pane through a clip of each, grown by what
+  // the smoothing of a changed pixel reaches: each pixel as the whole copy
+  // makes it, at the cost of the box rather than of every pixel of the canvas.
+  presentScaled(boxes, to) {
+    const dpr = window.devicePixelRatio || 1;
+    const d = this.deviceScale;
+    const reach = (4 * Math.max(1, d / to) + 2) / d;
+    const { tiles } = this;
+    const ground = (ctx, left, top, w, h) => {
+      ctx.fillStyle = '#000';
+      ctx.fillRect(left, top, w, h);
+    };
+    if (!boxes) tiles.draw(null, (ctx) => ground(ctx, 0, 0, tiles.width, tiles.height));
+    for (const p of this.panes) {
+      const x = Math.round(p.x * dpr);
+      const y = Math.round(p.y * dpr);
+      const whole = (ctx) => {
+        ctx.imageSmoothingQuality = 'high';
+        ctx.drawImage(this.composition, p.from.x * d, p.from.y * d, p.from.w * d, p.from.h * d, x, y, p.from.w * to, p.from.h * to);
+      };
+      if (!boxes) {
+        tiles.draw(null, whole);
+        continue;
+      }
+      const pane = [p.from.x, p.from.y, p.from.x + p.from.w, p.from.y + p.from.h];
+      for (const box of boxes) {
+        const b = common(grow(box, reach), pane);
+        if (!b) continue;
+        const left = Math.floor(x + (b[0] - p.from.x) * to);
+        const top = Math.floor(y + (b[1] - p.from.y) * to);
+        const w = Math.ceil(x + (b[2] - p.from.x) * to) - left;
+        const h = Math.ceil(y + (b[3] - p.from.y) * to) - top;
+        tiles.draw([left, top, w, h], (ctx) => {
+          ctx.beginPath();
+          ctx.rect(left, top, w, h);
+          ctx.clip();
+          // On the ground the whole copy is drawn on, so that its edges blend as there.
+          ground(ctx, left, top, w, h);
+          whole(ctx);
+        });
       }
     }
   }

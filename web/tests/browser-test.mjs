@@ -623,6 +623,23 @@ await check('the screen matches the committed picture at 1920x1080', async () =>
 });
 await wide.close();
 
+// Sharper than the page composes: the composition scaled up, shown in tiles.
+const sharp = await browser.newContext({ viewport: { width: 2560, height: 1440 }, deviceScaleFactor: 2 });
+await check('at 2560x1440 on a double-density screen, what a drag and a year showed where they changed is the screen shown whole', async () => {
+  const p = await openGame(sharp);
+  await settle(p, { answer: 'no' });
+  await mouseDrag(p, 'Italia', 'Pannonia');
+  await p.click('#end-year');
+  await settle(p, { answer: 'no' });
+  const shown = PNG.sync.read(await p.screenshot());
+  await p.evaluate(() => window.aurovane.page.screen.present(null));
+  await p.waitForTimeout(100);
+  const whole = PNG.sync.read(await p.screenshot());
+  assert.equal(pixelmatch(shown.data, whole.data, null, shown.width, shown.height, { threshold: 0 }), 0);
+  assert.ok(await p.evaluate(() => document.querySelectorAll('#stage canvas').length > 1), 'cut into tiles');
+});
+await sharp.close();
+
 const battle = await browser.newContext({ viewport: { width: 1366, height: 768 } });
 await check('a drop that gives battle plays the march and the fight out, and says how it went', async () => {
   // In 236 of this game a Germanic legion stands in Pannonia, next to Raetia's legion.
