@@ -45,6 +45,17 @@ void collect(QAccessibleInterface* i, QStringList& texts, int depth = 0) {
     for (int c = 0; c < i->childCount(); ++c) collect(i->child(c), texts, depth + 1);
 }
 
+// Each of the advisor's messages and questions, its title and words, kept in
+// `texts` before the harness answers it.
+void recordAdvisor(Harness& h, QStringList& texts) {
+    auto answer = h.window->advisor().beforeExec;
+    h.window->advisor().beforeExec = [&texts, answer](AdvisorDialog& d) {
+        texts << d.windowTitle();
+        collect(QAccessible::queryAccessibleInterface(&d), texts);
+        answer(d);
+    };
+}
+
 struct PseudoLanguage {
     PseudoLanguage() {
         testApp();
@@ -63,13 +74,7 @@ TEST(PseudoLanguage, EveryWordOfTheScreenItsReportsNewsAndAdvisorComesThroughThe
     PseudoLanguage language;
     Harness h;
     QStringList advisorTexts;
-    auto answer = h.window->advisor().beforeExec;
-    h.window->advisor().beforeExec = [&](AdvisorDialog& d) {
-        QStringList texts{d.windowTitle()};
-        collect(QAccessible::queryAccessibleInterface(&d), texts);
-        advisorTexts << texts;
-        answer(d);
-    };
+    recordAdvisor(h, advisorTexts);
     h.window->show();
     h.window->newsDesk().setEnabled(true);
     // A year played: the reports, the year's news over the map, the chronicle.
@@ -103,12 +108,7 @@ TEST(PseudoLanguage, NoWordOfAWholeReignEscapesTheCatalogue) {
     PseudoLanguage language;
     Harness h;
     QStringList texts;
-    auto answer = h.window->advisor().beforeExec;
-    h.window->advisor().beforeExec = [&](AdvisorDialog& d) {
-        texts << d.windowTitle();
-        collect(QAccessible::queryAccessibleInterface(&d), texts);
-        answer(d);
-    };
+    recordAdvisor(h, texts);
     h.window->show();
     h.window->newsDesk().setEnabled(true);
     h.answers.assign(1000, true);  // every offer taken, and the reign goes on after 285
