@@ -17,6 +17,7 @@ The plain form is UTF-8 text, one line each:
   n<TAB>context<TAB>source<TAB>form<TAB>form...
 with backslash, tab, line feed and carriage return written \\\\ \\t \\n \\r.
 """
+import os
 import sys
 import xml.etree.ElementTree as ET
 
@@ -118,6 +119,8 @@ def pseudo(path):
 
 
 def write(path, text):
+    # A fresh build tree has none of the generated folders yet.
+    os.makedirs(os.path.dirname(os.path.abspath(path)), exist_ok=True)
     with open(path, "w", encoding="utf-8", newline="\n") as f:
         f.write(text)
 
