@@ -112,8 +112,8 @@ void PictureDialog::keyPressEvent(QKeyEvent* e) {
 LessonDialog::LessonDialog(QWidget* parent, const view::Pictures& pictures, GameSounds& sounds, int picture)
     : PictureDialog(parent, pictures, picture, QSize(600, 400), QString(), false, 0), sounds_(sounds),
       picture_(picture) {
-    // Its words and its narration in the language its picture is drawn in.
-    // The words of the picture, for a reader who cannot see it.
+    // The words of the picture, for a reader who cannot see it, and its
+    // narration, in the language the picture is drawn in.
     int year = 235;
     for (const Lesson& l : LessonTable)
         if (l.picture == picture) year = l.year;

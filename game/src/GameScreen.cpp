@@ -23,13 +23,15 @@ namespace {
 
 QRect shifted(const LayoutRect& r, int offsetX) { return QRect(offsetX + r.x, r.y, r.w, r.h); }
 
+// The least room kept between two texts of a row.
+constexpr int Gap = 6;
+
 GameScreen::TextLine windowLine(const ScreenTextLine& line, int right) {
     return {line.x, line.y, screenText(line), QColor(QRgb(line.colour)), right - line.x};
 }
 
 // Each line's box runs to `right`, or short of the next text on its row.
 std::vector<GameScreen::TextLine> windowLines(const std::vector<ScreenTextLine>& lines, int right) {
-    constexpr int Gap = 6;
     std::vector<GameScreen::TextLine> shown;
     for (const ScreenTextLine& l : lines) {
         int end = right;
@@ -367,7 +369,6 @@ std::vector<GameScreen::TextLine> GameScreen::militaryReportLines() const {
 }
 
 GameScreen::InfoLine GameScreen::provinceInfo(const Province* province) const {
-    constexpr int Gap = 6;
     const ScreenInfoLine info = provinceInfoLine(province, offsetX_);
     const int right = offsetX_ + InfoBox.x + InfoBox.w;
     InfoLine shown{windowLines(info.texts, right), info.coins};

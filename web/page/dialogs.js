@@ -2,6 +2,7 @@
 // portrait, and the picture dialogs (introduction, lessons, results, about).
 import { pageWord } from './language.js';
 import { picture } from './pictures.js';
+import { fontOf } from './font.js';
 
 const byId = (id) => document.getElementById(id);
 
@@ -70,7 +71,7 @@ export async function showPicture({ id, title, words = [], narration = null, cou
   ctx.fillStyle = '#000';
   ctx.fillRect(0, 0, 600, 400);
   if (image) ctx.drawImage(image, 0, 0, 600, 400);
-  ctx.font = '16px "EB Garamond", Georgia, serif';
+  ctx.font = fontOf(16);
   ctx.textBaseline = 'top';
   ctx.fillStyle = '#fff';
   for (const [x, y, text] of counts) ctx.fillText(text, x, y);

@@ -6,6 +6,7 @@ import { drawLegendMarks, holderMark } from './marks.js';
 import { drawPicture, pictureBox, pictureLook, setPictureDensity } from './pictures.js';
 import { boxOf, changedBoxes, common, grow, lineBoxes, meets, merged, sideBoxes } from './regions.js';
 import { Tiles } from './tiles.js';
+import { fontOf } from './font.js';
 
 const FontSize = 16;
 // The smallest a longer translation's line is drawn to keep its box.
@@ -62,7 +63,7 @@ function drawLabel(ctx, label, x, y) {
   // Each letter's advance stretched as the window's percentage spacing stretches it.
   let size = label.size;
   const setFont = () => {
-    ctx.font = `${size}px "EB Garamond", Georgia, serif`;
+    ctx.font = fontOf(size);
     ctx.letterSpacing = '0px';
     const extra = (ctx.measureText(label.text).width * (label.spacing - 100)) / 100;
     ctx.letterSpacing = `${extra / [...label.text].length}px`;
@@ -123,7 +124,7 @@ export class Screen {
     this.flashed = null;      // the rims of the provinces the year cost, under the figures: () => parts
     // Where each line of words draws, measured once in the page's serif.
     this.measure = document.createElement('canvas').getContext('2d');
-    this.measure.font = `${FontSize}px "EB Garamond", Georgia, serif`;
+    this.measure.font = fontOf(FontSize);
     this.measure.textBaseline = 'top';
     this.textBoxes = new Map();
     // Measured in a stand-in until the serif has come (the editor starts without it).
@@ -131,7 +132,7 @@ export class Screen {
     if (!document.fonts.check(serif)) {
       document.fonts.load(serif).then(() => {
         this.textBoxes.clear();
-        this.measure.font = `${FontSize}px "EB Garamond", Georgia, serif`;
+        this.measure.font = fontOf(FontSize);
         this.whole = true;
         this.draw();
       });
@@ -287,7 +288,7 @@ export class Screen {
         const lines = n.lines.map((l) => ({ ...l, text: l.text.toUpperCase() }));
         const widest = () => Math.max(...lines.map((l) => ctx.measureText(l.text).width - names.tracking));
         let size = n.size;
-        do ctx.font = `${size}px "EB Garamond", Georgia, serif`; while (widest() > n.box[2] - n.box[0] && --size >= 8);
+        do ctx.font = fontOf(size); while (widest() > n.box[2] - n.box[0] && --size >= 8);
         const cap = ctx.measureText('H').actualBoundingBoxAscent;
         for (const l of lines) {
           const width = ctx.measureText(l.text).width - names.tracking;
@@ -340,7 +341,7 @@ export class Screen {
     let size = FontSize + 1;
     let lines;
     do {
-      this.measure.font = `${--size}px "EB Garamond", Georgia, serif`;
+      this.measure.font = fontOf(--size);
       lines = [];
       for (const word of block.text.split(/\s+/).filter(Boolean)) {
         const last = lines[lines.length - 1];
@@ -352,7 +353,7 @@ export class Screen {
       x: centred ? Math.round(x + Math.max(0, w - this.measure.measureText(text).width) / 2) : x + 2,
       y: y + (centred ? 4 : 2) + this.pitch(size) * i, text, colour: block.colour, size,
     }));
-    this.measure.font = `${FontSize}px "EB Garamond", Georgia, serif`;
+    this.measure.font = fontOf(FontSize);
     return placed;
   }
 
@@ -370,23 +371,23 @@ export class Screen {
       // The reports of a long game are many; the lines of one screen few.
       if (this.textBoxes.size > 4096) this.textBoxes.clear();
       let size = line.size || FontSize;
-      this.measure.font = `${size}px "EB Garamond", Georgia, serif`;
+      this.measure.font = fontOf(size);
       let m = this.measure.measureText(line.text);
       while (m.width > room && size > MinFontSize) {
-        this.measure.font = `${--size}px "EB Garamond", Georgia, serif`;
+        this.measure.font = fontOf(--size);
         m = this.measure.measureText(line.text);
       }
-      this.measure.font = `${FontSize}px "EB Garamond", Georgia, serif`;
+      this.measure.font = fontOf(FontSize);
       this.textBoxes.set(id, { size, width: m.width, box: grow([line.x - m.actualBoundingBoxLeft, line.y - m.actualBoundingBoxAscent,
                                                                 line.x + m.actualBoundingBoxRight, line.y + m.actualBoundingBoxDescent], 2) });
     }
     const { size, width, box } = this.textBoxes.get(id);
     this.fitted.push({ text: line.text, width, room });
     return { key: `text ${id}`, boxes: [box], draw: (ctx) => {
-      if (size !== FontSize) ctx.font = `${size}px "EB Garamond", Georgia, serif`;
+      if (size !== FontSize) ctx.font = fontOf(size);
       ctx.fillStyle = colourOf(line.colour);
       ctx.fillText(line.text, line.x, line.y);
-      if (size !== FontSize) ctx.font = `${FontSize}px "EB Garamond", Georgia, serif`;
+      if (size !== FontSize) ctx.font = fontOf(FontSize);
     } };
   }
 
@@ -544,7 +545,7 @@ export class Screen {
       ctx.clip();
       ctx.setTransform(d, 0, 0, d, 0, 0);
       ctx.imageSmoothingQuality = 'high';
-      ctx.font = `${FontSize}px "EB Garamond", Georgia, serif`;
+      ctx.font = fontOf(FontSize);
       ctx.textBaseline = 'top';
       for (const part of parts) if (!part.boxes || part.boxes.some((b) => meets(b, region))) part.draw(ctx, [x0, y0, x1, y1]);
       ctx.restore();

@@ -3,10 +3,11 @@
 // a phone, where the map is too small for it, at the top of the words' panel.
 // A click, a tap or a key closes it, and the next waiting one shows. The
 // menu's switch is remembered in the browser; it is on unless switched off.
+import { fontOf } from './font.js';
+
 const byId = (id) => document.getElementById(id);
 const colourOf = (rgb) => `#${rgb.toString(16).padStart(6, '0')}`;
 const Remembered = 'aurovane.yearNews';
-const fontOf = (px, style = '') => `${style}${px}px "EB Garamond", Georgia, serif`;
 
 // `text` in lines at most `width` wide, broken between words.
 function wrapped(ctx, text, width) {
