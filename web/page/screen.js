@@ -7,12 +7,14 @@ import { drawPicture, pictureBox, pictureLook, setPictureDensity } from './pictu
 import { boxOf, changedBoxes, common, grow, lineBoxes, meets, merged, sideBoxes } from './regions.js';
 import { Tiles } from './tiles.js';
 import { fontOf } from './font.js';
+import { cpuContext, settle } from './cpu-canvas.js';
 
 const FontSize = 16;
 // The smallest a longer translation's line is drawn to keep its box.
 const MinFontSize = 11;
-// How far the map view zooms in, and the sharpest composition it draws (a
-// 1366-wide layout at 3 device pixels a layout pixel is a canvas of 4098).
+// How far the map view zooms in, and the sharpest composition a zoom asks
+// for beyond the screen's own density (a 1366-wide layout at 3 device pixels
+// a layout pixel is a canvas of 4098).
 const MaxZoom = 4;
 const MaxDensity = 3;
 
@@ -38,7 +40,7 @@ function fillShape(ctx, points, closed, fill, rim, rimWidth) {
 
 // Layout boxes copied pixel for pixel between canvases of one size, `d` device pixels to a layout pixel.
 function copyBoxes(from, to, boxes, d) {
-  const ctx = to.getContext('2d');
+  const ctx = cpuContext(to);
   ctx.save();
   ctx.setTransform(1, 0, 0, 1, 0, 0);
   for (const [bx0, by0, bx1, by1] of boxes) {
@@ -49,6 +51,7 @@ function copyBoxes(from, to, boxes, d) {
     if (w > 0 && h > 0) ctx.drawImage(from, x0, y0, w, h, x0, y0, w, h);
   }
   ctx.restore();
+  settle(ctx);
 }
 
 // A picture in its own size with its corner at (x, y).
@@ -205,9 +208,12 @@ export class Screen {
   }
 
   // The composition's device pixels per layout pixel: as sharp as the zoom
-  // asks, within what a canvas holds. A new density composes the screen anew.
+  // asks, within what a canvas holds, and never less than the screen shows
+  // unzoomed, which it then copies pixel for pixel rather than scaling each
+  // frame. A new density composes the screen anew.
   setDensity() {
-    const wanted = Math.min(MaxDensity, this.scale * (window.devicePixelRatio || 1));
+    const dpr = window.devicePixelRatio || 1;
+    const wanted = Math.min(Math.max(MaxDensity, this.baseScale * dpr), this.scale * dpr);
     if (wanted === this.deviceScale) return false;
     this.deviceScale = wanted;
     setPictureDensity(wanted);
@@ -528,7 +534,7 @@ export class Screen {
   // A canvas of the composition's size repainted in `boxes` from `parts` (over
   // what is there). Each part draws in layout pixels, told the region in device pixels.
   paint(boxes, parts, canvas = this.composition) {
-    const ctx = canvas.getContext('2d');
+    const ctx = cpuContext(canvas);
     const d = this.deviceScale;
     for (const box of boxes) {
       // Whole device pixels, so that the region's edge is not blended.
@@ -550,6 +556,7 @@ export class Screen {
       for (const part of parts) if (!part.boxes || part.boxes.some((b) => meets(b, region))) part.draw(ctx, [x0, y0, x1, y1]);
       ctx.restore();
     }
+    settle(ctx);
   }
 
   // The composition brought up to the screen as it stands: only where it
@@ -567,10 +574,8 @@ export class Screen {
     const boxes = changed && fresh && merged([...changed, ...fresh], screen);
     this.whole = false;
     this.shown = parts;
-    // Painted twice rather than copied: a canvas copied from is copied whole
-    // the next time it is drawn on while the copy is pending.
     this.paint(boxes || all, parts);
-    this.paint(boxes || all, parts, this.clean);
+    copyBoxes(this.composition, this.clean, boxes || all, this.deviceScale);
     // What steps drew over is the screen's again.
     const scribbled = boxes && merged(this.scribbled, screen);
     if (scribbled) copyBoxes(this.clean, this.composition, scribbled, this.deviceScale);
@@ -578,9 +583,14 @@ export class Screen {
     return boxes && [...boxes, ...scribbled];
   }
 
-  // The screen as the last update composed it, in `box`.
+  // The screen as the last update composed it, in `box`: copied back only
+  // where steps drew since, as elsewhere it is that already (a zoom's frame
+  // taken away is its thin sides, not the millions of pixels inside them).
+  // Returns the boxes it changed.
   restore(box) {
-    copyBoxes(this.clean, this.composition, [box], this.deviceScale);
+    const drawnOver = merged(this.scribbled, box);
+    copyBoxes(this.clean, this.composition, drawnOver, this.deviceScale);
+    return drawnOver;
   }
 
   // The bare map of `state` in `box` (inside the map): from the backdrop when it shows that map.
@@ -595,13 +605,16 @@ export class Screen {
 
   // The canvas shows the composition, in `boxes` only (null for all of it).
   present(boxes) {
+    const to = this.scale * (window.devicePixelRatio || 1);
+    if (Math.abs(to - this.deviceScale) > 1e-6) this.presentScaled(boxes, to);
+    else this.presentCopied(boxes);
+    this.tiles.settle();
+  }
+
+  // The composition at the screen's density: copied pixel for pixel.
+  presentCopied(boxes) {
     const dpr = window.devicePixelRatio || 1;
     const d = this.deviceScale;
-    const to = this.scale * dpr;
-    if (Math.abs(to - d) > 1e-6) {
-      this.presentScaled(boxes, to);
-      return;
-    }
     const { tiles } = this;
     if (!boxes) {
       tiles.draw(null, (ctx) => {
@@ -699,9 +712,10 @@ export class Screen {
     if (this.playing) {
       if (!this.whole) return;
       this.whole = false;
-      this.paint([[0, 0, ...this.layout.size]], this.lower || this.lowerParts(), this.backdrop);
-      this.paint([[0, 0, ...this.layout.size]], this.shown || this.parts());
-      this.paint([[0, 0, ...this.layout.size]], this.shown || this.parts(), this.clean);
+      const all = [[0, 0, ...this.layout.size]];
+      this.paint(all, this.lower || this.lowerParts(), this.backdrop);
+      this.paint(all, this.shown || this.parts());
+      copyBoxes(this.composition, this.clean, all, this.deviceScale);
       this.present(null);
       return;
     }
@@ -719,6 +733,14 @@ export const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 const nextFrame = () => new Promise((resolve) => requestAnimationFrame(resolve));
 const HalfFrame = 8;
 
+// A step that changed more than a frame copies twice within its time (a
+// zoom's frame taken away, on a sharp screen) is shown in the frame after
+// the one that drew it. What copying boxes costs, in device pixels: a row
+// costs about as much again as 128 of its pixels, and a zoom's frame is the
+// thin sides of a dozen rectangles, thousands of rows.
+const FrameCopy = 1e6;
+const copyCost = (boxes, d) => boxes.reduce((n, [x0, y0, x1, y1]) => n + (y1 - y0) * d * ((x1 - x0) * d + 128), 0);
+
 // The engine's steps of a march, a fight, the banner or a zoom
 // (client/ScreenStep.h), played as the window plays them: each changes the
 // screen as it says, is shown, and stays for its pause.
@@ -733,6 +755,8 @@ export class Steps {
   async play(steps) {
     const s = this.screen;
     performance.clearMeasures('aurovane-step');
+    // Composed at the start of a frame too, not in the engine's turn.
+    await nextFrame();
     s.present(s.update());
     const before = s.shown;
     // Figures lifted off the composed screen: the bare map of the state then, there.
@@ -757,17 +781,22 @@ export class Steps {
           const box = boxOf(step.restore);
           if (step.backdrop === 'bareMap') {
             s.paintBareMap(box, s.state);
+            drawn.push(box);
+          } else if (step.backdrop === 'before') {
+            s.paint([box], before);
+            drawn.push(box);
           } else {
-            if (step.backdrop === 'before') s.paint([box], before);
-            else s.restore(box);
+            drawn.push(...s.restore(box));
             if (step.backdrop === 'screen') {
               for (const lift of lifts) {
                 const under = common(lift.box, box);
-                if (under) s.paintBareMap(under, lift.state);
+                if (under) {
+                  s.paintBareMap(under, lift.state);
+                  drawn.push(under);
+                }
               }
             }
           }
-          drawn.push(box);
         }
         if (step.picture) {
           const box = pictureBox(step.picture, ...step.at);
@@ -786,9 +815,15 @@ export class Steps {
           } }]);
           drawn.push(...sides);
         }
-        s.scribble(drawn);
         // For the benchmark: what each frame of the choreography costs the page.
-        performance.measure('aurovane-step', { start });
+        let shownFrom = start;
+        if (copyCost(drawn, s.deviceScale) > FrameCopy) {
+          performance.measure('aurovane-step', { start });
+          await nextFrame();
+          shownFrom = performance.now();
+        }
+        s.scribble(drawn);
+        performance.measure('aurovane-step', { start: shownFrom });
         due = start + (step.pause || 0);
       }
       await sleep(due - performance.now());

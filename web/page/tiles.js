@@ -8,6 +8,8 @@
 const TileWidth = 1024;
 const TileHeight = 720;
 
+import { cpuContext, settle } from './cpu-canvas.js';
+
 const offscreen = (canvas) => (canvas.transferControlToOffscreen ? canvas.transferControlToOffscreen() : canvas);
 
 export class Tiles {
@@ -16,6 +18,7 @@ export class Tiles {
     this.whole = { x: 0, y: 0, view: offscreen(canvas) };
     this.extra = [];          // the tiles' own canvases, when cut
     this.list = [this.whole];
+    this.drawn = new Set();   // the tiles' contexts drawn on and not yet settled
     this.width = 0;
     this.height = 0;
   }
@@ -67,11 +70,18 @@ export class Tiles {
     for (const tile of this.list) {
       const { x, y, view } = tile;
       if (rect && !(rect[0] < x + view.width && x < rect[0] + rect[2] && rect[1] < y + view.height && y < rect[1] + rect[3])) continue;
-      const ctx = view.getContext('2d');
+      const ctx = cpuContext(view);
       ctx.save();
       ctx.setTransform(1, 0, 0, 1, -x, -y);
       draw(ctx);
       ctx.restore();
+      this.drawn.add(ctx);
     }
+  }
+
+  // What the tiles were told to draw since, rasterised now, once each.
+  settle() {
+    for (const ctx of this.drawn) settle(ctx);
+    this.drawn.clear();
   }
 }

@@ -22,9 +22,10 @@ JS_TYPES = {'void': None, 'int': 'number', 'uint': 'number', 'double': 'number',
 # other; at a question the page's answer goes back to the engine for the next
 # steps, until the order is over: then its result.
 PLAY_OUT = """  const playOut = async (run) => {
-    let reply = JSON.parse(run());
-    // The page's own work between steps gives way to input and frames now and then.
+    // The page's own work between steps gives way to input and frames now
+    // and then, the engine's own part of the task counted with it.
     let since = performance.now();
+    let reply = JSON.parse(run());
     for (;;) {
       for (const [what, ...args] of reply.steps) {
         await engine.page[what](...args);
@@ -35,6 +36,7 @@ PLAY_OUT = """  const playOut = async (run) => {
       if (!reply.question) return reply.result;
       const [what, ...args] = reply.question;
       const yes = await engine.page[what](...args);
+      since = performance.now();
       reply = JSON.parse(engine.ccall('aurovane_answer', 'string', ['number', 'number'], [page, yes ? 1 : 0]));
     }
   };"""

@@ -623,7 +623,7 @@ await check('the screen matches the committed picture at 1920x1080', async () =>
 });
 await wide.close();
 
-// Sharper than the page composes: the composition scaled up, shown in tiles.
+// A large double-density screen: composed at its own density, shown pixel for pixel in tiles.
 const sharp = await browser.newContext({ viewport: { width: 2560, height: 1440 }, deviceScaleFactor: 2 });
 await check('at 2560x1440 on a double-density screen, what a drag and a year showed where they changed is the screen shown whole', async () => {
   const p = await openGame(sharp);
@@ -637,6 +637,10 @@ await check('at 2560x1440 on a double-density screen, what a drag and a year sho
   const whole = PNG.sync.read(await p.screenshot());
   assert.equal(pixelmatch(shown.data, whole.data, null, shown.width, shown.height, { threshold: 0 }), 0);
   assert.ok(await p.evaluate(() => document.querySelectorAll('#stage canvas').length > 1), 'cut into tiles');
+  assert.ok(await p.evaluate(() => {
+    const s = window.aurovane.page.screen;
+    return Math.abs(s.deviceScale - s.scale * devicePixelRatio) < 1e-6;
+  }), 'composed at the density shown, not scaled at every change');
 });
 await sharp.close();
 

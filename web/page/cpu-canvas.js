@@ -1,0 +1,13 @@
+// The screen's canvases, drawn on the CPU in every browser, where a copy
+// between them costs its box. A canvas another was drawn from is copied
+// whole (the screen's four to seven megapixels of it) when it is next
+// drawn on while that drawing still waits to be rasterised; settling the
+// drawing at once lets go of the copy. On the GPU that wait would be a
+// readback, and a browser that saw readbacks would move the canvas to the
+// CPU by itself, in the middle of a game.
+export const cpuContext = (canvas) => canvas.getContext('2d', { willReadFrequently: true });
+
+// Rasterises what `ctx` was told to draw, now.
+export function settle(ctx) {
+  ctx.getImageData(0, 0, 1, 1);
+}
