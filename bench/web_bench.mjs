@@ -23,6 +23,7 @@ const [siteFolder = 'build-web/site', nativeCli = 'build/cli/aurovane-cli', node
 const require = createRequire(path.join(root, 'web/package.json'));
 const { chromium } = require('playwright-core');
 const { bytesUntilReady, serveSite } = await import(path.join(root, 'web/tests/site-server.mjs'));
+const { fastestWarmGame } = await import(path.join(root, 'bench/warm_game.mjs'));
 
 const median = (values) => values.slice().sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const goals = [];
@@ -197,50 +198,27 @@ if (nativeWrites !== null) console.log(`writes of the output: native ${nativeWri
 figure('terminal edition under node / native, whole process', `${(wasm / native).toFixed(1)}x`, '<= 5x');
 if (nativeWrites !== null) figure('its output writes, node / native', `${wasmWrites} / ${nativeWrites}`, 'as native');
 
-// The same game warm, in the engine built as the page's is: the fastest of a
-// few runs after a first, so that it is compiled and optimised as in a page
-// played for a while. First under node, then in Chromium.
+// The same game warm (bench/warm_game.mjs), in the engine built as the
+// page's is: first under node, then in Chromium.
 const buildFolder = path.dirname(siteFolder);
 const built = spawnSync('cmake', ['--build', buildFolder, '--target', 'aurovane-cli-browser'], { encoding: 'utf8' });
 if (built.status !== 0) throw new Error(`the browser build of the terminal edition failed: ${built.stdout}${built.stderr}`);
-const benchModule = path.join(buildFolder, 'bench', 'aurovane-cli-browser.js');
-const { default: createTerminal } = await import(benchModule);
-const wasmBinary = fs.readFileSync(benchModule.replace(/\.js$/, '.wasm'));
-const scriptBytes = Uint8Array.from(script, (c) => c.charCodeAt(0) & 0xff);
-const warmInNode = async () => {
-  let at = 0;
-  const terminal = await createTerminal({ wasmBinary, stdin: () => (at < scriptBytes.length ? scriptBytes[at++] : null),
-                                          stdout: () => {}, stderr: () => {} });
-  const start = performance.now();
-  terminal.callMain(args);
-  return performance.now() - start;
-};
-await warmInNode();
-const nodeTimes = [];
-for (let i = 0; i < 5; ++i) nodeTimes.push(await warmInNode());
-const inNode = Math.min(...nodeTimes);
+const warm = spawnSync(process.execPath, [path.join(root, 'bench/warm_game.mjs'),
+  path.join(buildFolder, 'bench', 'aurovane-cli-browser.js'), path.join(root, 'tests/golden/whole-game.script'), ...args],
+  { encoding: 'utf8' });
+if (warm.status !== 0) throw new Error(`the warm game under node failed: ${warm.stderr}`);
+const inNode = Number(warm.stdout);
 console.log(`whole 241-turn game, WebAssembly under node: ${inNode.toFixed(0)} ms, warm`);
 figure('a warm game, WebAssembly under node / native', `${(inNode / Math.max(0.1, native - nativeStart)).toFixed(1)}x`, '<= 2.5x');
 const benchSite = await serveSite(path.join(buildFolder, 'bench'));
 const benchBrowser = await chromium.launch({ executablePath: process.env.CHROMIUM || '/usr/bin/chromium', args: ['--no-sandbox'] });
 const benchPage = await benchBrowser.newPage();
 await benchPage.goto(`${benchSite.url}aurovane-cli-browser.js`);
-const inChromium = await benchPage.evaluate(async ({ args, script }) => {
+const inChromium = await benchPage.evaluate(async ({ args, script, source }) => {
   const { default: createTerminal } = await import('./aurovane-cli-browser.js');
-  const bytes = Uint8Array.from(script, (c) => c.charCodeAt(0) & 0xff);
-  const run = async () => {
-    let at = 0;
-    const terminal = await createTerminal({ stdin: () => (at < bytes.length ? bytes[at++] : null), stdout: () => {},
-                                            stderr: () => {} });
-    const start = performance.now();
-    terminal.callMain(args);
-    return performance.now() - start;
-  };
-  await run();
-  const times = [];
-  for (let i = 0; i < 5; ++i) times.push(await run());
-  return Math.min(...times);
-}, { args, script });
+  const fastestWarmGame = new Function(`return ${source}`)();
+  return fastestWarmGame(createTerminal, Uint8Array.from(script, (c) => c.charCodeAt(0) & 0xff), args);
+}, { args, script, source: fastestWarmGame.toString() });
 await benchBrowser.close();
 await benchSite.close();
 console.log(`whole 241-turn game, WebAssembly in Chromium: ${inChromium.toFixed(0)} ms, warm`);
