@@ -9,7 +9,7 @@
 export async function fastestWarmGame(createTerminal, bytes, args, wasmBinary) {
   const play = async () => {
     let at = 0;
-    const terminal = await createTerminal({ ...(wasmBinary ? { wasmBinary } : {}), stdin: () => (at < bytes.length ? bytes[at++] : null),
+    const terminal = await createTerminal({ wasmBinary, stdin: () => (at < bytes.length ? bytes[at++] : null),
                                             stdout: () => {}, stderr: () => {} });
     const start = performance.now();
     terminal.callMain(args);
@@ -21,7 +21,7 @@ export async function fastestWarmGame(createTerminal, bytes, args, wasmBinary) {
   return fastest;
 }
 
-if (typeof process !== 'undefined' && import.meta.url === `file://${process.argv[1]}`) {
+if (import.meta.url === `file://${process.argv[1]}`) {
   const fs = await import('node:fs');
   const [modulePath, scriptPath, ...args] = process.argv.slice(2);
   const { default: createTerminal } = await import(modulePath);

@@ -54,6 +54,12 @@ function copyBoxes(from, to, boxes, d) {
   settle(ctx);
 }
 
+// The black the screen is shown on, in device rectangle (left, top, w, h).
+function ground(ctx, left, top, w, h) {
+  ctx.fillStyle = '#000';
+  ctx.fillRect(left, top, w, h);
+}
+
 // A picture in its own size with its corner at (x, y).
 // The words painted in a picture, written over in the page's language (none in English).
 let pictureLabels = new Map();
@@ -605,10 +611,12 @@ export class Screen {
 
   // The canvas shows the composition, in `boxes` only (null for all of it).
   present(boxes) {
+    const { tiles } = this;
+    if (!boxes) tiles.draw(null, (ctx) => ground(ctx, 0, 0, tiles.width, tiles.height));
     const to = this.scale * (window.devicePixelRatio || 1);
     if (Math.abs(to - this.deviceScale) > 1e-6) this.presentScaled(boxes, to);
     else this.presentCopied(boxes);
-    this.tiles.settle();
+    tiles.settle();
   }
 
   // The composition at the screen's density: copied pixel for pixel.
@@ -616,12 +624,6 @@ export class Screen {
     const dpr = window.devicePixelRatio || 1;
     const d = this.deviceScale;
     const { tiles } = this;
-    if (!boxes) {
-      tiles.draw(null, (ctx) => {
-        ctx.fillStyle = '#000';
-        ctx.fillRect(0, 0, tiles.width, tiles.height);
-      });
-    }
     for (const p of this.panes) {
       const x = Math.round(p.x * dpr);
       const y = Math.round(p.y * dpr);
@@ -665,11 +667,6 @@ export class Screen {
     const d = this.deviceScale;
     const reach = (4 * Math.max(1, d / to) + 2) / d;
     const { tiles } = this;
-    const ground = (ctx, left, top, w, h) => {
-      ctx.fillStyle = '#000';
-      ctx.fillRect(left, top, w, h);
-    };
-    if (!boxes) tiles.draw(null, (ctx) => ground(ctx, 0, 0, tiles.width, tiles.height));
     for (const p of this.panes) {
       const x = Math.round(p.x * dpr);
       const y = Math.round(p.y * dpr);

@@ -3,12 +3,12 @@
 // screen's: a change is then rasterised, uploaded and composited only in the
 // tiles it touches, each on its own, rather than as one whole canvas's bitmap
 // in one long task. The screen's canvas stays under them for the pointer.
+import { cpuContext, settle } from './cpu-canvas.js';
+import { boxOf, meets } from './regions.js';
 
 // The canvas a tile is at most, in device pixels; below twice that, one canvas.
 const TileWidth = 1024;
 const TileHeight = 720;
-
-import { cpuContext, settle } from './cpu-canvas.js';
 
 const offscreen = (canvas) => (canvas.transferControlToOffscreen ? canvas.transferControlToOffscreen() : canvas);
 
@@ -69,7 +69,7 @@ export class Tiles {
   draw(rect, draw) {
     for (const tile of this.list) {
       const { x, y, view } = tile;
-      if (rect && !(rect[0] < x + view.width && x < rect[0] + rect[2] && rect[1] < y + view.height && y < rect[1] + rect[3])) continue;
+      if (rect && !meets(boxOf(rect), [x, y, x + view.width, y + view.height])) continue;
       const ctx = cpuContext(view);
       ctx.save();
       ctx.setTransform(1, 0, 0, 1, -x, -y);
