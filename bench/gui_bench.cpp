@@ -1,12 +1,15 @@
 // The game window's speed and weight, each figure beside its goal at the end:
 // how long a paint of the game screen takes against the least any frame costs
 // (one full-frame copy to the window's picture), with nothing changed, after
-// an order and while legions are carried; and the whole program from its start
-// to its first frame, with its peak memory, against the terminal edition's
-// start plus a first paint: a process of its own that pays only what drawing
-// the first frame needs (Qt's application, the fonts, the pictures of that
-// frame read cold, one composition), with no window, menus or sounds.
+// an order and while legions are carried; and the program from its start to
+// its first frame, with its peak memory, against the terminal edition's start
+// plus a first paint: a process of its own that pays only what drawing the
+// first frame needs (Qt's application, the fonts, the pictures of that frame
+// read cold, one composition), with no window, menus or sounds. A program's
+// first frame is when it says so; what it does after (its end) is not counted.
 #include <benchmark/benchmark.h>
+
+#include <chrono>
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -121,11 +124,17 @@ void BM_FullFrameCopy(benchmark::State& state) {
 }
 BENCHMARK(BM_FullFrameCopy)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
 
+double processorMs(const struct rusage& usage) {
+    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+}
+
 // Runs a program to its end with the given input and gives back what it
-// printed, adding the processor time it took (ms) to `cpuMs`. (Its peak
-// memory cannot come from wait4: a spawned process counts the peak of the
-// one that spawned it.)
-std::string runProcess(const std::vector<std::string>& args, const char* input, double* cpuMs = nullptr) {
+// printed, adding the processor time it took (ms) to `cpuMs` and the time from
+// its start to its first whole line (ms) to `firstLineMs`. (Its peak memory
+// cannot come from wait4: a spawned process counts the peak of the one that
+// spawned it.)
+std::string runProcess(const std::vector<std::string>& args, const char* input, double* cpuMs = nullptr,
+                       double* firstLineMs = nullptr) {
     std::vector<char*> argv;
     for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
@@ -137,19 +146,25 @@ std::string runProcess(const std::vector<std::string>& args, const char* input, 
     posix_spawn_file_actions_adddup2(&actions, out[1], 1);
     posix_spawn_file_actions_addclose(&actions, out[0]);
     pid_t pid = 0;
+    const auto start = std::chrono::steady_clock::now();
     const bool started = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0;
     posix_spawn_file_actions_destroy(&actions);
     close(out[1]);
     std::string printed;
     char chunk[4096];
-    for (ssize_t n; started && (n = read(out[0], chunk, sizeof chunk)) > 0;) printed.append(chunk, std::size_t(n));
+    bool lineSeen = false;
+    for (ssize_t n; started && (n = read(out[0], chunk, sizeof chunk)) > 0;) {
+        printed.append(chunk, std::size_t(n));
+        if (firstLineMs && !lineSeen && printed.find('\n') != std::string::npos) {
+            lineSeen = true;
+            *firstLineMs += std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        }
+    }
     close(out[0]);
     int status = 0;
     struct rusage usage {};
     if (started) wait4(pid, &status, 0, &usage);
-    if (cpuMs)
-        *cpuMs += (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
-                  (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+    if (cpuMs) *cpuMs += processorMs(usage);
     return printed;
 }
 
@@ -159,25 +174,34 @@ std::string self() {
     return n > 0 ? std::string(path, std::size_t(n)) : std::string();
 }
 
+// A program is timed in runs of its own, the median of them reported: on a
+// machine others share, one run in a few takes their bursts too.
+void runsOfAProgram(benchmark::internal::Benchmark* b) { b->Iterations(1)->Repetitions(15)->ReportAggregatesOnly(true); }
+
+// Timed to the line a program prints at its first frame, with its peak memory
+// and its processor time until then.
+void timeToFirstFrame(benchmark::State& state, const char* mode) {
+    double peakMB = 0, cpu = 0;
+    for (auto _ : state) {
+        double firstFrame = 0, frameCpu = 0;
+        const std::string printed = runProcess({self(), mode}, "/dev/null", nullptr, &firstFrame);
+        std::sscanf(printed.c_str(), "%lf %lf", &peakMB, &frameCpu);
+        cpu += frameCpu;
+        state.SetIterationTime(firstFrame / 1e3);
+    }
+    state.counters["peak_MB"] = peakMB;
+    state.counters["cpu_ms"] = cpu / double(state.iterations());
+}
+
 // The program as it starts, less the splash: its application, fonts and
 // translations, the game, the pictures and the window at 1366x768 with its
 // first frame; in a process of its own.
-void BM_StartupToFirstFrame(benchmark::State& state) {
-    std::string printed;
-    double cpu = 0;
-    for (auto _ : state) printed = runProcess({self(), FirstFrameOnly}, "/dev/null", &cpu);
-    state.counters["peak_MB"] = std::atof(printed.c_str());
-    state.counters["cpu_ms"] = cpu / double(state.iterations());
-}
-BENCHMARK(BM_StartupToFirstFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(7);
+void BM_StartupToFirstFrame(benchmark::State& state) { timeToFirstFrame(state, FirstFrameOnly); }
+BENCHMARK(BM_StartupToFirstFrame)->Unit(benchmark::kMillisecond)->UseManualTime()->Apply(runsOfAProgram);
 
 // The first paint alone, cold, in a process of its own.
-void BM_FirstPaint(benchmark::State& state) {
-    double cpu = 0;
-    for (auto _ : state) runProcess({self(), FirstPaintOnly}, "/dev/null", &cpu);
-    state.counters["cpu_ms"] = cpu / double(state.iterations());
-}
-BENCHMARK(BM_FirstPaint)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(7);
+void BM_FirstPaint(benchmark::State& state) { timeToFirstFrame(state, FirstPaintOnly); }
+BENCHMARK(BM_FirstPaint)->Unit(benchmark::kMillisecond)->UseManualTime()->Apply(runsOfAProgram);
 
 // The terminal edition's start and end with no orders.
 void BM_TerminalStart(benchmark::State& state) {
@@ -185,7 +209,22 @@ void BM_TerminalStart(benchmark::State& state) {
     for (auto _ : state) runProcess({AUROVANE_CLI, "--seed", "42"}, "/dev/null", &cpu);
     state.counters["cpu_ms"] = cpu / double(state.iterations());
 }
-BENCHMARK(BM_TerminalStart)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(7);
+BENCHMARK(BM_TerminalStart)->Unit(benchmark::kMillisecond)->UseRealTime()->Apply(runsOfAProgram);
+
+// Prints this process's peak resident memory (MB) and the processor time it
+// has taken (ms) on a line of its own, at once: the line marks the first frame
+// for whoever times the process.
+void sayFirstFrame() {
+    double peakMB = 0;
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly))
+        for (const QByteArray& line : status.readAll().split('\n'))
+            if (line.startsWith("VmHWM:")) peakMB = line.mid(6).trimmed().split(' ').front().toDouble() * 1024 / 1e6;
+    struct rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("%.1f %.2f\n", peakMB, processorMs(usage));
+    std::fflush(stdout);
+}
 
 // The least any first frame of the game costs: the screen drawn once, in
 // the order the game screen draws it, on the one picture a window needs.
@@ -214,6 +253,7 @@ int firstPaintOnly(int argc, char** argv) {
     for (const auto& [x, picture] : info.coins) pictures.graphic(picture).draw(*p, x, 595);
     view::drawFrame(*p, view::InfoFrame, 0);
     write(instructionLines(0));
+    sayFirstFrame();
     return 0;
 }
 
@@ -236,25 +276,22 @@ int firstFrameOnly(int argc, char** argv) {
     window.show();
     screen.paintScreen();
     QCoreApplication::processEvents();
-    // The peak resident memory of this process, in MB.
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (status.open(QIODevice::ReadOnly))
-        for (const QByteArray& line : status.readAll().split('\n'))
-            if (line.startsWith("VmHWM:")) std::printf("%.1f\n", line.mid(6).trimmed().split(' ').front().toDouble() * 1024 / 1e6);
+    sayFirstFrame();
     return 0;
 }
 
 // Keeps every run's time to set the figures beside their goals: the
 // processor time of what runs in this process (the least disturbed by the
-// rest of a shared machine), the real time of a whole program.
+// rest of a shared machine), the real time of a program's runs.
 class GoalReporter : public benchmark::ConsoleReporter {
 public:
     std::map<std::string, double> ms;
     std::map<std::string, double> peakMB;
-    std::map<std::string, double> cpuMs;  // a whole program's processor time
+    std::map<std::string, double> cpuMs;  // a program's processor time
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& r : runs) {
-            const bool wholeProgram = r.benchmark_name().find("/real_time") != std::string::npos;
+            const bool wholeProgram = r.benchmark_name().find("/real_time") != std::string::npos ||
+                                      r.benchmark_name().find("/manual_time") != std::string::npos;
             ms[r.benchmark_name()] = wholeProgram ? r.GetAdjustedRealTime() : r.GetAdjustedCPUTime();
             if (auto it = r.counters.find("peak_MB"); it != r.counters.end()) peakMB[r.benchmark_name()] = it->second;
             if (auto it = r.counters.find("cpu_ms"); it != r.counters.end()) cpuMs[r.benchmark_name()] = it->second;
@@ -279,9 +316,9 @@ void printGoals(GoalReporter& r) {
     }
     // Both by the clock and by the processor time the programs took: on a
     // machine others share, the clock also counts their turns.
-    const char* const startup = "BM_StartupToFirstFrame/iterations:7/real_time";
-    const char* const terminal = "BM_TerminalStart/iterations:7/real_time";
-    const char* const firstPaint = "BM_FirstPaint/iterations:7/real_time";
+    const char* const startup = "BM_StartupToFirstFrame/iterations:1/repeats:15/manual_time_median";
+    const char* const terminal = "BM_TerminalStart/iterations:1/repeats:15/real_time_median";
+    const char* const firstPaint = "BM_FirstPaint/iterations:1/repeats:15/manual_time_median";
     const double reference = at(terminal) + at(firstPaint);
     const double cpuReference = r.cpuMs[terminal] + r.cpuMs[firstPaint];
     std::printf("%-52s %9.2fx %9s\n", "start-up to the first frame / (terminal start + paint)",
@@ -292,7 +329,7 @@ void printGoals(GoalReporter& r) {
     std::printf("%-52s %8.0fms %9s\n", "start-up to the first frame, processor time", r.cpuMs[startup], "-");
     std::printf("%-52s %8.0fms %9s\n", "terminal start + first paint, processor time", cpuReference, "-");
     std::printf("%-52s %8.0fMB %9s\n", "peak memory at 1366x768",
-                r.peakMB["BM_StartupToFirstFrame/iterations:7/real_time"], "<= 110MB");
+                r.peakMB[startup], "<= 110MB");
 }
 
 }  // namespace
@@ -300,7 +337,13 @@ void printGoals(GoalReporter& r) {
 int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], FirstFrameOnly) == 0) return firstFrameOnly(argc, argv);
     if (argc > 1 && std::strcmp(argv[1], FirstPaintOnly) == 0) return firstPaintOnly(argc, argv);
-    benchmark::Initialize(&argc, argv);
+    // The programs' runs taken in turns, so that the others' load on a
+    // shared machine falls on all of them alike.
+    std::vector<char*> args(argv, argv + argc);
+    char interleaved[] = "--benchmark_enable_random_interleaving=true";
+    args.insert(args.begin() + 1, interleaved);
+    int count = int(args.size());
+    benchmark::Initialize(&count, args.data());
     GoalReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     printGoals(reporter);

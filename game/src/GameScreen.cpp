@@ -60,11 +60,11 @@ void GameScreen::setLayout(QSize layoutSize, qreal scale) {
     stale_ = drawnOver_ = QRegion();
 }
 
-void GameScreen::makeSurfaces() {
+void GameScreen::makeSurfaces(Surface::Start start) {
     if (!front_.isNull()) return;
-    back_.reset(layoutSize_, scale_);
-    front_.reset(layoutSize_, scale_);
-    mapCache_.reset(QSize(MapWidth, MapHeight), scale_);
+    back_.reset(layoutSize_, scale_, start);
+    front_.reset(layoutSize_, scale_, start);
+    mapCache_.reset(QSize(MapWidth, MapHeight), scale_, start);
 }
 
 namespace {
@@ -133,8 +133,8 @@ void GameScreen::drawGround(Surface& to, const QRegion& area) const {
     p.setCompositionMode(QPainter::CompositionMode_Source);
     for (const QRect& r : area) {
         const QRect pixels = to.toPixels(r);
-        p.fillRect(pixels, Qt::black);
         const QRect onMap = pixels & cached;
+        for (const QRect& off : QRegion(pixels).subtracted(onMap)) p.fillRect(off, Qt::black);
         if (!onMap.isEmpty()) p.drawImage(onMap.topLeft(), mapCache_.image(), onMap.translated(-map.topLeft()));
     }
 }
@@ -245,7 +245,9 @@ void GameScreen::drawScene(const QRegion& area) {
 }
 
 void GameScreen::paintScreen() {
-    makeSurfaces();
+    // New surfaces come with no scene or map composed: the map is filled
+    // whole and every layout pixel of the others drawn below.
+    makeSurfaces(Surface::Start::Unfilled);
     const QRect all(QPoint(0, 0), layoutSize_);
     QRegion changed = stale_ + drawnOver_;
     SceneKey key = sceneKey();

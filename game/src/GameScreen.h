@@ -150,7 +150,7 @@ private:
     void wait(int ms) { if (pause) pause(ms); }
     SceneKey sceneKey() const;
     // Makes the surfaces for the layout where a change of layout dropped them.
-    void makeSurfaces();
+    void makeSurfaces(view::Surface::Start start = view::Surface::Start::Black);
     QRect mapArea() const;
     // The font and the pictures' load every piece is drawn with.
     QString drawnWith() const;

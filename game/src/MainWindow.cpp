@@ -95,7 +95,11 @@ QRectF ScreenWidget::targetRect() const {
     const GameScreen& screen = window_.gameScreen();
     const QSize layout = screen.layoutSize();
     const QRectF drawn = QRectF(screen.screenOffsetX(), 0, 1336, 664).adjusted(-Margin, -Margin, Margin, Margin);
-    const qreal s = std::min(qreal(width()) / drawn.width(), qreal(height()) / drawn.height());
+    const qreal fit = std::min(qreal(width()) / drawn.width(), qreal(height()) / drawn.height());
+    // A hair over life size (a 1366-pixel screen fits 1.004) is shown at life
+    // size with a margin a few pixels wider: every picture then lands pixel for
+    // pixel, sharper and cheaper than resampled by a fraction of a percent.
+    const qreal s = fit >= 1 && fit < 1.01 ? 1.0 : fit;
     const QPointF origin = QPointF(width() / 2.0, height() / 2.0) - drawn.center() * s;
     return QRectF(origin, QSizeF(layout.width() * s, layout.height() * s));
 }

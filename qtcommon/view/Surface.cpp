@@ -4,13 +4,20 @@
 
 namespace view {
 
-void Surface::reset(QSize layoutSize, qreal scale) {
+void Surface::reset(QSize layoutSize, qreal scale, Start start) {
     size_ = layoutSize;
     scale_ = scale > 0 ? scale : 1.0;
     const QSize pixels(int(std::ceil(layoutSize.width() * scale_)),
                        int(std::ceil(layoutSize.height() * scale_)));
     image_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
-    image_.fill(Qt::black);
+    if (start == Start::Black) {
+        image_.fill(Qt::black);
+        return;
+    }
+    QPainter p(&image_);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    for (const QRect& edge : QRegion(image_.rect()).subtracted(toPixels(QRect(QPoint(0, 0), layoutSize))))
+        p.fillRect(edge, Qt::black);
 }
 
 QRect Surface::toPixels(const QRect& r) const {

@@ -13,10 +13,15 @@ namespace view {
 // are exact pixel copies.
 class Surface {
 public:
+    // What a new image holds. Black, unless whoever makes it draws every
+    // layout pixel at once: then only the part device pixels past the layout's
+    // right and bottom edges, which no layout rectangle reaches, are made black.
+    enum class Start { Black, Unfilled };
+
     Surface() = default;
     Surface(QSize layoutSize, qreal scale) { reset(layoutSize, scale); }
 
-    void reset(QSize layoutSize, qreal scale);
+    void reset(QSize layoutSize, qreal scale, Start start = Start::Black);
     QSize layoutSize() const { return size_; }
     qreal scale() const { return scale_; }
     const QImage& image() const { return image_; }

@@ -153,3 +153,26 @@ TEST(LayeredPaint, ShowsOnlyWhatChanged) {
     const QRect map(view::MapLeft, view::MapTop, view::MapWidth, view::MapHeight);
     EXPECT_FALSE(t.shown.front().contains(map)) << "the whole map shown again";
 }
+
+// A first paint starts on surfaces left unfilled: it must reach every pixel,
+// to the part pixels of a scale that does not divide the layout evenly.
+TEST(LayeredPaint, FirstPaintDrawsEveryPixel) {
+    testApp();
+    view::Surface bare;
+    bare.reset(QSize(view::LayoutWidth, view::LayoutHeight), 1.2, view::Surface::Start::Unfilled);
+    const QImage& edges = bare.image();
+    EXPECT_EQ(edges.pixel(edges.width() - 1, 10), qRgb(0, 0, 0)) << "the part column past the layout";
+    EXPECT_EQ(edges.pixel(10, edges.height() - 1), qRgb(0, 0, 0)) << "the part row past the layout";
+    for (const qreal scale : {1.0, 1.2}) {
+        LayeredPaint t(scale);
+        t.screen.paintScreen();
+        for (const QImage* image : {&t.screen.front().image(), &t.screen.backBuffer().image(), &t.screen.mapCache().image()}) {
+            int undrawn = 0;
+            for (int y = 0; y < image->height(); ++y) {
+                const auto* line = reinterpret_cast<const QRgb*>(image->constScanLine(y));
+                for (int x = 0; x < image->width(); ++x) undrawn += qAlpha(line[x]) != 255;
+            }
+            EXPECT_EQ(undrawn, 0) << "at scale " << scale;
+        }
+    }
+}
