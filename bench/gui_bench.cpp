@@ -9,13 +9,12 @@
 // first frame is when it says so; what it does after (its end) is not counted.
 #include <benchmark/benchmark.h>
 
-#include <chrono>
-
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
+#include <chrono>
+#include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <map>
@@ -185,7 +184,10 @@ void timeToFirstFrame(benchmark::State& state, const char* mode) {
     for (auto _ : state) {
         double firstFrame = 0, frameCpu = 0;
         const std::string printed = runProcess({self(), mode}, "/dev/null", nullptr, &firstFrame);
-        std::sscanf(printed.c_str(), "%lf %lf", &peakMB, &frameCpu);
+        if (std::sscanf(printed.c_str(), "%lf %lf", &peakMB, &frameCpu) != 2) {
+            state.SkipWithError("the program ended without a first frame");
+            break;
+        }
         cpu += frameCpu;
         state.SetIterationTime(firstFrame / 1e3);
     }
@@ -282,7 +284,9 @@ int firstFrameOnly(int argc, char** argv) {
 
 // Keeps every run's time to set the figures beside their goals: the
 // processor time of what runs in this process (the least disturbed by the
-// rest of a shared machine), the real time of a program's runs.
+// rest of a shared machine); of a program, the median of its runs' real
+// time, under the program's benchmark's name. A run that failed leaves its
+// figure missing.
 class GoalReporter : public benchmark::ConsoleReporter {
 public:
     std::map<std::string, double> ms;
@@ -290,19 +294,27 @@ public:
     std::map<std::string, double> cpuMs;  // a program's processor time
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& r : runs) {
-            const bool wholeProgram = r.benchmark_name().find("/real_time") != std::string::npos ||
-                                      r.benchmark_name().find("/manual_time") != std::string::npos;
-            ms[r.benchmark_name()] = wholeProgram ? r.GetAdjustedRealTime() : r.GetAdjustedCPUTime();
-            if (auto it = r.counters.find("peak_MB"); it != r.counters.end()) peakMB[r.benchmark_name()] = it->second;
-            if (auto it = r.counters.find("cpu_ms"); it != r.counters.end()) cpuMs[r.benchmark_name()] = it->second;
+            if (r.error_occurred) continue;
+            const bool program = r.run_type == Run::RT_Aggregate;
+            if (program && r.aggregate_name != "median") continue;
+            const std::string name = program ? r.run_name.function_name : r.benchmark_name();
+            ms[name] = program ? r.GetAdjustedRealTime() : r.GetAdjustedCPUTime();
+            if (auto it = r.counters.find("peak_MB"); it != r.counters.end()) peakMB[name] = it->second;
+            if (auto it = r.counters.find("cpu_ms"); it != r.counters.end()) cpuMs[name] = it->second;
         }
         ConsoleReporter::ReportRuns(runs);
     }
 };
 
 void printGoals(GoalReporter& r) {
-    auto at = [&r](const std::string& name) { return r.ms.count(name) ? r.ms[name] : 0.0; };
-    auto ratio = [](double a, double b) { return b > 0 ? a / b : 0.0; };
+    // A figure not measured (filtered out, or its program failed) shows as nan.
+    auto of = [](const std::map<std::string, double>& figures, const std::string& name) {
+        const auto it = figures.find(name);
+        return it != figures.end() ? it->second : NAN;
+    };
+    auto at = [&](const std::string& name) { return of(r.ms, name); };
+    auto cpu = [&](const std::string& name) { return of(r.cpuMs, name); };
+    auto ratio = [](double a, double b) { return a / b; };
     std::printf("\n%-52s %10s %10s\n", "figure", "measured", "goal");
     for (const char* scale : {"100", "200"}) {
         const double copy = at(std::string("BM_FullFrameCopy/") + scale);
@@ -316,20 +328,19 @@ void printGoals(GoalReporter& r) {
     }
     // Both by the clock and by the processor time the programs took: on a
     // machine others share, the clock also counts their turns.
-    const char* const startup = "BM_StartupToFirstFrame/iterations:1/repeats:15/manual_time_median";
-    const char* const terminal = "BM_TerminalStart/iterations:1/repeats:15/real_time_median";
-    const char* const firstPaint = "BM_FirstPaint/iterations:1/repeats:15/manual_time_median";
+    const char* const startup = "BM_StartupToFirstFrame";
+    const char* const terminal = "BM_TerminalStart";
+    const char* const firstPaint = "BM_FirstPaint";
     const double reference = at(terminal) + at(firstPaint);
-    const double cpuReference = r.cpuMs[terminal] + r.cpuMs[firstPaint];
+    const double cpuReference = cpu(terminal) + cpu(firstPaint);
     std::printf("%-52s %9.2fx %9s\n", "start-up to the first frame / (terminal start + paint)",
                 ratio(at(startup), reference), "<= 1.2x");
-    std::printf("%-52s %9.2fx %9s\n", "  the same in processor time", ratio(r.cpuMs[startup], cpuReference), "<= 1.2x");
+    std::printf("%-52s %9.2fx %9s\n", "  the same in processor time", ratio(cpu(startup), cpuReference), "<= 1.2x");
     std::printf("%-52s %8.0fms %9s\n", "start-up to the first frame", at(startup), "-");
     std::printf("%-52s %8.0fms %9s\n", "terminal start + first paint", reference, "-");
-    std::printf("%-52s %8.0fms %9s\n", "start-up to the first frame, processor time", r.cpuMs[startup], "-");
+    std::printf("%-52s %8.0fms %9s\n", "start-up to the first frame, processor time", cpu(startup), "-");
     std::printf("%-52s %8.0fms %9s\n", "terminal start + first paint, processor time", cpuReference, "-");
-    std::printf("%-52s %8.0fMB %9s\n", "peak memory at 1366x768",
-                r.peakMB[startup], "<= 110MB");
+    std::printf("%-52s %8.0fMB %9s\n", "peak memory at 1366x768", of(r.peakMB, startup), "<= 110MB");
 }
 
 }  // namespace
